@@ -1,0 +1,51 @@
+# Wraps CMake. `make run` starts Probex, `make test` runs every test; both install what they need.
+BUILD      ?= build
+JOBS       ?= $(shell nproc)
+PACKAGES   := g++ make cmake libgtest-dev libgmock-dev qt6-base-dev fonts-dejavu-core \
+              xvfb x11-apps imagemagick
+SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+CTEST_ARGS ?= --output-on-failure -j$(JOBS)
+
+.PHONY: all deps build test test-asan test-tsan run bench clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -qq && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing; \
+	fi
+
+# $(1): build folder, $(2): extra CMake arguments
+define configure_and_build
+	cmake -S . -B $(1) $(2) >/dev/null
+	cmake --build $(1) -j$(JOBS)
+endef
+
+build:
+	$(call configure_and_build,$(BUILD),)
+
+test: deps
+	$(call configure_and_build,$(BUILD),)
+	cd $(BUILD) && ctest $(CTEST_ARGS)
+
+test-asan: deps
+	$(call configure_and_build,build-asan,-DPROBEX_SANITIZER=address -DCMAKE_BUILD_TYPE=Debug)
+	cd build-asan && ctest $(CTEST_ARGS)
+
+test-tsan: deps
+	$(call configure_and_build,build-tsan,-DPROBEX_SANITIZER=thread -DCMAKE_BUILD_TYPE=Debug)
+	cd build-tsan && ctest $(CTEST_ARGS)
+
+run: deps
+	$(call configure_and_build,$(BUILD),)
+	./scripts/run.sh $(BUILD)
+
+bench: deps
+	$(call configure_and_build,$(BUILD),)
+	./scripts/bench.sh $(BUILD)
+
+clean:
+	rm -rf build build-asan build-tsan

@@ -1,0 +1,65 @@
+#pragma once
+
+// Resource ids shared by the string table, menus, toolbar, accelerators and forms.
+// Grouped by kind; each group keeps its numbers in ascending order.
+
+#include <cstdint>
+
+namespace res {
+
+using ResourceId = std::uint32_t;
+
+// Main frame: document string, menu, toolbar, accelerators and icon share this id.
+inline constexpr ResourceId IDR_MAINFRAME = 128;
+
+// Application texts.
+inline constexpr ResourceId IDS_APP_TITLE = 57344;
+inline constexpr ResourceId IDS_IDLE_MESSAGE = 57345;
+
+// Commands; their string-table entries are the prompt texts ("status text\ntool tip").
+inline constexpr ResourceId ID_FILE_NEW = 57600;
+inline constexpr ResourceId ID_FILE_OPEN = 57601;
+inline constexpr ResourceId ID_FILE_SAVE = 57603;
+inline constexpr ResourceId ID_FILE_SAVE_AS = 57604;
+inline constexpr ResourceId ID_EDIT_COPY = 57634;
+inline constexpr ResourceId ID_EDIT_CUT = 57635;
+inline constexpr ResourceId ID_EDIT_PASTE = 57637;
+inline constexpr ResourceId ID_EDIT_UNDO = 57643;
+inline constexpr ResourceId ID_APP_ABOUT = 57664;
+inline constexpr ResourceId ID_APP_EXIT = 57665;
+inline constexpr ResourceId ID_NEXT_PANE = 57680;
+inline constexpr ResourceId ID_PREV_PANE = 57681;
+inline constexpr ResourceId ID_VIEW_TOOLBAR = 59392;
+inline constexpr ResourceId ID_VIEW_STATUS_BAR = 59393;
+
+// Status-bar indicators.
+inline constexpr ResourceId ID_INDICATOR_CAPS = 59137;
+inline constexpr ResourceId ID_INDICATOR_NUM = 59138;
+inline constexpr ResourceId ID_INDICATOR_SCRL = 59139;
+
+// Messages of the program.
+inline constexpr ResourceId IDS_PROGRESS = 61204;
+inline constexpr ResourceId IDS_PERCENT_COMPLETE = 61205;
+inline constexpr ResourceId IDS_PORT_ERROR = 61206;
+inline constexpr ResourceId IDS_ANSWER_TIMEOUT = 61207;
+inline constexpr ResourceId IDS_NO_ADAPTER = 61208;
+inline constexpr ResourceId IDS_CHECKSUM_ERROR = 61209;
+inline constexpr ResourceId IDS_CONFIRM_READ_RANGE = 61210;
+inline constexpr ResourceId IDS_CONFIRM_WRITE_RANGE = 61211;
+inline constexpr ResourceId IDS_LAST_OPERATION = 61212;
+inline constexpr ResourceId IDS_WRONG_FILE_SIZE = 61213;
+inline constexpr ResourceId IDS_CONFIRM_READ_ID = 61214;
+
+// Document framework texts.
+inline constexpr ResourceId IDS_SAVE_CHANGES = 61699;
+inline constexpr ResourceId IDS_FAILED_TO_OPEN_DOC = 61700;
+inline constexpr ResourceId IDS_FAILED_TO_SAVE_DOC = 61701;
+inline constexpr ResourceId IDS_FAILED_TO_CREATE_DOC = 61702;
+inline constexpr ResourceId IDS_PARSE_INT = 61703;
+inline constexpr ResourceId IDS_PARSE_INT_RANGE = 61704;
+inline constexpr ResourceId IDS_DEVICE_BUSY = 61705;
+inline constexpr ResourceId IDS_OPEN_TITLE = 61706;
+inline constexpr ResourceId IDS_SAVE_AS_TITLE = 61707;
+inline constexpr ResourceId IDS_ALL_FILES_FILTER = 61708;
+
+}  // namespace res

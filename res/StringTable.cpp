@@ -1,0 +1,88 @@
+#include "StringTable.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace res {
+namespace {
+
+struct Entry {
+  ResourceId id;
+  std::string_view text;
+};
+
+// Sorted by id, so a lookup is a binary search.
+constexpr auto kStrings = std::to_array<Entry>({
+    {IDR_MAINFRAME, "Probex\nNo file\nProbex\n\n\nProbex.Document\nProbex.Document"},
+    {IDS_APP_TITLE, "Probex"},
+    {IDS_IDLE_MESSAGE, "Ready"},
+    {ID_FILE_NEW, "Create a new dump\nNew"},
+    {ID_FILE_OPEN, "Open an existing dump\nOpen"},
+    {ID_FILE_SAVE, "Save the active dump\nSave"},
+    {ID_FILE_SAVE_AS, "Save the active dump with a new name\nSave As"},
+    {ID_APP_ABOUT, "Display program information, version number and copyright\nAbout"},
+    {ID_APP_EXIT, "Quit the application; prompts to save documents\nExit"},
+    {ID_INDICATOR_CAPS, "CAP"},
+    {ID_INDICATOR_NUM, "NUM"},
+    {ID_INDICATOR_SCRL, "SCRL"},
+    {ID_VIEW_TOOLBAR, "Show or hide the toolbar\nToggle ToolBar"},
+    {ID_VIEW_STATUS_BAR, "Show or hide the status bar\nToggle StatusBar"},
+    {IDS_PROGRESS, "Progress"},
+    {IDS_PERCENT_COMPLETE, "%d%% complete"},
+    {IDS_PORT_ERROR, "Unable to open COM-port"},
+    {IDS_ANSWER_TIMEOUT, "Device answer timeout"},
+    {IDS_NO_ADAPTER, "K-line adapter not present or power off or invalid COM port"},
+    {IDS_CHECKSUM_ERROR, "Receive check sum error"},
+    {IDS_CONFIRM_READ_RANGE, "EEPROM range %02X - %02X will be read.\nAre you sure?"},
+    {IDS_CONFIRM_WRITE_RANGE, "EEPROM range %02X - %02X will be overwrite.\nAre you sure?"},
+    {IDS_LAST_OPERATION, "This is a last operation?"},
+    {IDS_WRONG_FILE_SIZE, "Wrong file size!"},
+    {IDS_CONFIRM_READ_ID, "EEPROM ID will be read.\nAre you sure?"},
+    {IDS_SAVE_CHANGES, "Save changes to %1?"},
+    {IDS_FAILED_TO_OPEN_DOC, "Failed to open document."},
+    {IDS_FAILED_TO_SAVE_DOC, "Failed to save document."},
+    {IDS_FAILED_TO_CREATE_DOC, "Failed to create empty document."},
+    {IDS_PARSE_INT, "Please enter a positive integer."},
+    {IDS_PARSE_INT_RANGE, "Please enter an integer between %1 and %2."},
+    {IDS_DEVICE_BUSY, "A device operation is running.\nPlease wait until it ends."},
+    {IDS_OPEN_TITLE, "Open"},
+    {IDS_SAVE_AS_TITLE, "Save As"},
+    {IDS_ALL_FILES_FILTER, "All Files (*.*)"},
+});
+
+static_assert(std::ranges::is_sorted(kStrings, {}, &Entry::id), "string table must stay sorted by id");
+
+const Entry* Find(ResourceId id) {
+  const auto it = std::ranges::lower_bound(kStrings, id, {}, &Entry::id);
+  return it != kStrings.end() && it->id == id ? &*it : nullptr;
+}
+
+// Field `index` of a text whose fields are separated by line breaks.
+std::string Field(std::string_view text, std::size_t index) {
+  for (; index > 0; --index) {
+    const auto lineBreak = text.find('\n');
+    if (lineBreak == std::string_view::npos) return {};
+    text.remove_prefix(lineBreak + 1);
+  }
+  return std::string(text.substr(0, text.find('\n')));
+}
+
+}  // namespace
+
+std::string LoadString(ResourceId id) {
+  const Entry* entry = Find(id);
+  return entry ? std::string(entry->text) : std::string();
+}
+
+bool HasString(ResourceId id) { return Find(id) != nullptr; }
+
+std::string DocumentString(DocumentStringField field) {
+  return Field(LoadString(IDR_MAINFRAME), static_cast<std::size_t>(field));
+}
+
+std::string PromptStatusText(ResourceId commandId) { return Field(LoadString(commandId), 0); }
+
+std::string PromptToolTip(ResourceId commandId) { return Field(LoadString(commandId), 1); }
+
+}  // namespace res

@@ -1,0 +1,85 @@
+#include "CArchive.h"
+#include "CDocument.h"
+#include "CRecordingView.h"
+#include "QtTestApplication.h"
+#include "ViewHint.h"
+
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+
+#include <memory>
+
+namespace {
+
+class CEmptyDoc : public CDocument {
+public:
+  void Serialize(CArchive&) override {}
+};
+
+using Hints = std::vector<std::uint32_t>;
+
+TEST(DocumentViews, UpdateReachesEveryViewInOrder) {
+  CEmptyDoc document;
+  CRecordingView first, second;
+  document.AddView(&first);
+  document.AddView(&second);
+  document.AddView(&first);  // already there: not added twice
+  ASSERT_EQ(document.GetViews().size(), 2u);
+  EXPECT_EQ(first.GetDocument(), &document);
+
+  document.UpdateAllViews(HintBusy);
+  document.UpdateAllViews(HintIdle);
+  EXPECT_EQ(first.hints, (Hints{HintBusy, HintIdle}));
+  EXPECT_EQ(second.hints, (Hints{HintBusy, HintIdle}));
+
+  document.InitialUpdateViews();
+  EXPECT_EQ(second.hints, (Hints{HintBusy, HintIdle, CRecordingView::kInitialUpdate, HintReload}));
+}
+
+TEST(DocumentViews, ViewsAndDocumentDetachWhicheverGoesFirst) {
+  auto document = std::make_unique<CEmptyDoc>();
+  auto leaving = std::make_unique<CRecordingView>();
+  CRecordingView staying;
+  document->AddView(leaving.get());
+  document->AddView(&staying);
+
+  leaving.reset();
+  ASSERT_EQ(document->GetViews().size(), 1u);
+  document->UpdateAllViews(HintRepaint);
+  EXPECT_EQ(staying.hints, (Hints{HintRepaint}));
+
+  document.reset();
+  EXPECT_EQ(staying.GetDocument(), nullptr);
+}
+
+TEST(DocumentViews, ViewMayLeaveWhileBeingUpdated) {
+  CEmptyDoc document;
+  CRecordingView first, second;
+  document.AddView(&first);
+  document.AddView(&second);
+  first.onUpdate = [&](std::uint32_t) { document.RemoveView(&second); };
+  document.UpdateAllViews(HintShowId);
+  EXPECT_EQ(first.hints, (Hints{HintShowId}));
+  EXPECT_TRUE(second.hints.empty());
+  EXPECT_EQ(second.GetDocument(), nullptr);
+}
+
+TEST(DocumentViews, TitleAndModifiedChangesAreSignalledOnce) {
+  EnsureQApplication();
+  CEmptyDoc document;
+  QSignalSpy titles(&document, &CDocument::titleChanged);
+  QSignalSpy modified(&document, &CDocument::modifiedChanged);
+  document.SetModifiedFlag(true);
+  document.SetModifiedFlag(true);
+  document.SetPathName("/tmp/some/dump.bin");
+  document.SetPathName("/tmp/other/dump.bin");
+  EXPECT_EQ(document.GetTitle(), "dump.bin");
+  EXPECT_EQ(document.GetPathName(), "/tmp/other/dump.bin");
+  ASSERT_EQ(titles.count(), 1);
+  EXPECT_EQ(titles[0][0].toString(), "dump.bin");
+  ASSERT_EQ(modified.count(), 1);
+  EXPECT_TRUE(modified[0][0].toBool());
+}
+
+}  // namespace

@@ -1,0 +1,4 @@
+#pragma once
+
+// The one QApplication of a test program, created on first use (offscreen under ctest).
+void EnsureQApplication();

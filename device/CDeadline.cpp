@@ -1,0 +1,18 @@
+#include "CDeadline.h"
+
+#include "platform/Clock.h"
+
+CDeadline::CDeadline(uint32_t ms)
+{
+    Set(ms);
+}
+
+void CDeadline::Set(uint32_t ms)
+{
+    deadline = platform::TickCount64() + ms;
+}
+
+bool CDeadline::Pending() const
+{
+    return platform::TickCount64() <= deadline;
+}

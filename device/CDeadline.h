@@ -1,0 +1,15 @@
+#pragma once
+#include <cstdint>
+
+// A point in time some milliseconds ahead, on the monotonic 64-bit millisecond clock, so a
+// deadline never wraps around.
+class CDeadline {
+public:
+    explicit CDeadline(uint32_t ms);
+    void Set(uint32_t ms);
+    // True until the clock has passed the deadline; still true in the very tick it falls on.
+    bool Pending() const;
+
+private:
+    uint64_t deadline;
+};

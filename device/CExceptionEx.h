@@ -1,0 +1,20 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+// The exception of the thread and event wrappers, thrown and caught by value.
+class CExceptionEx {
+public:
+    CExceptionEx(std::string context, std::string message);
+    // The message is the system's text for `code`.
+    CExceptionEx(std::string context, uint32_t code);
+
+    const std::string& GetContext() const { return context; }
+    const std::string& GetMessage() const { return message; }
+    uint32_t GetCode() const { return code; }
+
+private:
+    std::string context;
+    std::string message;
+    uint32_t code;
+};

@@ -1,0 +1,356 @@
+#include "CSerialPort.h"
+
+#include "platform/ErrorCodes.h"
+
+#include <cstring>
+#include <new>
+
+using namespace platform;
+
+namespace {
+
+constexpr uint32_t kHandshakeNone = 0;
+constexpr uint32_t kHandshakeHardware = 1;
+constexpr uint32_t kHandshakeSoftware = 2;
+constexpr uint32_t kReadModeNonBlocking = 0;
+constexpr uint32_t kReadModeBlocking = 1;
+constexpr uint32_t kFailure = 0xFFFFFFFF;
+
+Dcb EmptyRecord()
+{
+    Dcb dcb;
+    dcb.length = kDcbLength;
+    return dcb;
+}
+
+} // namespace
+
+CSerialPort::CSerialPort() : CSerialPort(DefaultSerialBackend()) {}
+
+CSerialPort::CSerialPort(SerialBackend& backend)
+    : lastError(0), portHandle(kNullHandle), firedEvents(0), eventMask(0), backend(&backend)
+{
+}
+
+CSerialPort::~CSerialPort()
+{
+    CSerialPort::Close();
+}
+
+uint32_t CSerialPort::Open(const std::string& portName, uint32_t inQueueSize, uint32_t outQueueSize,
+                           bool overlapped)
+{
+    lastError = 0;
+    if (portHandle != kNullHandle)
+        return lastError = kErrorAlreadyInitialized;
+
+    const CommHandle handle = backend->CreateFile(portName, overlapped);
+    if (handle == kNullHandle)
+        return lastError = GetLastError();
+    portHandle = handle;
+
+    if (overlapped) {
+        ioEvent.reset(new (std::nothrow) Event(true, false));
+        if (!ioEvent) {
+            backend->CloseHandle(portHandle);
+            portHandle = kNullHandle;
+            return lastError = kErrorNotEnoughMemory;
+        }
+    }
+    if (inQueueSize != 0 || outQueueSize != 0) {
+        if (!backend->SetupComm(portHandle, inQueueSize, outQueueSize)) {
+            const uint32_t code = GetLastError();
+            Close();
+            return lastError = code;
+        }
+    }
+    // A port that cannot take the event mask or the read mode is not usable: it is closed
+    // again, so that a failed Open never leaves the port held.
+    uint32_t code = SetEventMask(kOpenEventMask);
+    if (code == 0)
+        code = SetReadMode(kReadModeNonBlocking);
+    if (code != 0) {
+        Close();
+        return lastError = code;
+    }
+
+    CommConfig config;
+    config.size = kCommConfigSize;
+    uint32_t size = kCommConfigSize;
+    if (backend->GetDefaultCommConfig(portName, config, size))
+        backend->SetCommConfig(portHandle, config, size);
+    return lastError;
+}
+
+uint32_t CSerialPort::Close()
+{
+    lastError = 0;
+    if (portHandle == kNullHandle)
+        return 0;
+    ioEvent.reset();
+    backend->CloseHandle(portHandle);
+    portHandle = kNullHandle;
+    return 0;
+}
+
+bool CSerialPort::IsOpen()
+{
+    if (portHandle != kNullHandle) {
+        lastError = 0;
+        return true;
+    }
+    lastError = kErrorInvalidHandle;
+    return false;
+}
+
+uint32_t CSerialPort::QueryState(Dcb& dcb)
+{
+    if (!backend->GetCommState(portHandle, dcb))
+        return lastError = GetLastError();
+    return 0;
+}
+
+uint32_t CSerialPort::StoreState(const Dcb& dcb)
+{
+    if (!backend->SetCommState(portHandle, dcb))
+        return lastError = GetLastError();
+    return lastError;
+}
+
+uint32_t CSerialPort::SetLineFormat(uint32_t baudRate, uint8_t byteSize, uint8_t parity, uint8_t stopBits)
+{
+    if (!IsOpen())
+        return lastError;
+    Dcb dcb = EmptyRecord();
+    if (QueryState(dcb) != 0)
+        return lastError;
+    dcb.baudRate = baudRate;
+    dcb.byteSize = byteSize;
+    dcb.parity = parity;
+    dcb.stopBits = stopBits;
+    dcb.parityCheck = parity != kNoParity;
+    return StoreState(dcb);
+}
+
+uint32_t CSerialPort::SetEventChar(uint8_t eventChar, bool adjustMask)
+{
+    if (!IsOpen())
+        return lastError;
+    Dcb dcb = EmptyRecord();
+    if (QueryState(dcb) != 0)
+        return lastError;
+    dcb.evtChar = static_cast<char>(eventChar);
+    if (adjustMask)
+        SetEventMask(GetEventMask() | kEvRxFlag);
+    // The mask step's outcome stays in lastError and is what a good write returns.
+    return StoreState(dcb);
+}
+
+uint32_t CSerialPort::SetEventMask(uint32_t mask)
+{
+    if (!IsOpen())
+        return lastError;
+    if (!backend->SetCommMask(portHandle, mask))
+        return lastError = GetLastError();
+    eventMask = mask;
+    return 0;
+}
+
+uint32_t CSerialPort::SetHandshake(uint32_t kind)
+{
+    if (!IsOpen())
+        return lastError;
+    if (kind > kHandshakeSoftware)
+        return lastError = kEInvalidArg;
+    Dcb dcb = EmptyRecord();
+    if (QueryState(dcb) != 0)
+        return lastError;
+    const bool hardware = kind == kHandshakeHardware;
+    const bool software = kind == kHandshakeSoftware;
+    dcb.outxCtsFlow = hardware;
+    dcb.outxDsrFlow = hardware;
+    dcb.dtrControl = hardware ? kDtrControlHandshake : kDtrControlDisable;
+    dcb.rtsControl = hardware ? kRtsControlHandshake : kRtsControlDisable;
+    dcb.outX = software;
+    dcb.inX = software;
+    return StoreState(dcb);
+}
+
+int32_t CSerialPort::GetHandshake()
+{
+    if (!IsOpen())
+        return -1;
+    Dcb dcb = EmptyRecord();
+    if (QueryState(dcb) != 0)
+        return -1;
+    if (dcb.dtrControl == kDtrControlHandshake && dcb.rtsControl == kRtsControlHandshake)
+        return kHandshakeHardware;
+    if (dcb.outX && dcb.inX)
+        return kHandshakeSoftware;
+    return kHandshakeNone;
+}
+
+uint32_t CSerialPort::SetReadMode(uint32_t mode)
+{
+    if (!IsOpen())
+        return lastError;
+    CommTimeouts timeouts;
+    if (!backend->GetCommTimeouts(portHandle, timeouts))
+        return lastError = GetLastError();
+    switch (mode) {
+    case kReadModeNonBlocking:
+        timeouts.readIntervalTimeout = kMaxDword;
+        break;
+    case kReadModeBlocking:
+        timeouts.readIntervalTimeout = 0;
+        break;
+    default:
+        return lastError = kEInvalidArg;
+    }
+    timeouts.readTotalTimeoutMultiplier = 0;
+    timeouts.readTotalTimeoutConstant = 0;
+    if (!backend->SetCommTimeouts(portHandle, timeouts))
+        return lastError = GetLastError();
+    return lastError;
+}
+
+uint32_t CSerialPort::GetBaudRate()
+{
+    Dcb dcb = EmptyRecord();
+    if (!IsOpen() || QueryState(dcb) != 0)
+        return kFailure;
+    return dcb.baudRate;
+}
+
+int32_t CSerialPort::GetByteSize()
+{
+    Dcb dcb = EmptyRecord();
+    if (!IsOpen() || QueryState(dcb) != 0)
+        return -1;
+    return dcb.byteSize;
+}
+
+int32_t CSerialPort::GetParity()
+{
+    Dcb dcb = EmptyRecord();
+    if (!IsOpen() || QueryState(dcb) != 0)
+        return -1;
+    return dcb.parityCheck ? dcb.parity : kNoParity;
+}
+
+int32_t CSerialPort::GetStopBits()
+{
+    Dcb dcb = EmptyRecord();
+    if (!IsOpen() || QueryState(dcb) != 0)
+        return -1;
+    return dcb.stopBits;
+}
+
+uint32_t CSerialPort::GetEventMask()
+{
+    return IsOpen() ? eventMask : 0;
+}
+
+uint8_t CSerialPort::GetEventChar()
+{
+    Dcb dcb = EmptyRecord();
+    if (!IsOpen() || QueryState(dcb) != 0)
+        return 0;
+    return static_cast<uint8_t>(dcb.evtChar);
+}
+
+uint32_t CSerialPort::RunIo(const IoCall& issue, uint32_t& count, Overlapped* callerRecord,
+                            uint32_t timeoutMs, bool collectCount)
+{
+    if (!IsOpen())
+        return lastError;
+    if (!ioEvent) {
+        if (callerRecord || timeoutMs != kInfinite)
+            return lastError = kErrorInvalidFunction;
+        if (!issue(count, nullptr))
+            return lastError = GetLastError();
+        return lastError;
+    }
+
+    Overlapped localRecord;
+    localRecord.event = ioEvent.get();
+    Overlapped& record = callerRecord ? *callerRecord : localRecord;
+    if (issue(count, &record)) {
+        // Signalled here too, so that a caller waiting on its own record sees the completion.
+        if (record.event)
+            record.event->Set();
+        return lastError;
+    }
+    const uint32_t code = GetLastError();
+    if (code != kErrorIoPending)
+        return lastError = code;
+    if (callerRecord)
+        return lastError;
+
+    if (ioEvent->Wait(timeoutMs) == WaitResult::TimedOut) {
+        backend->CancelIo(portHandle);
+        count = 0;
+        return lastError = kErrorTimeout;
+    }
+    if (collectCount && !backend->GetOverlappedResult(portHandle, localRecord, count, false))
+        return lastError = GetLastError();
+    return lastError;
+}
+
+uint32_t CSerialPort::WaitLineEvent(Overlapped* overlapped, uint32_t timeoutMs)
+{
+    uint32_t unused = 0;
+    return RunIo([this](uint32_t&, Overlapped* record) {
+                     return backend->WaitCommEvent(portHandle, &firedEvents, record);
+                 },
+                 unused, overlapped, timeoutMs, false);
+}
+
+uint32_t CSerialPort::WriteString(const char* text, uint32_t* bytesWritten, Overlapped* overlapped,
+                                  uint32_t timeoutMs)
+{
+    return Write(text, static_cast<uint32_t>(std::strlen(text)), bytesWritten, overlapped, timeoutMs);
+}
+
+uint32_t CSerialPort::Write(const void* data, uint32_t length, uint32_t* bytesWritten, Overlapped* overlapped,
+                            uint32_t timeoutMs)
+{
+    uint32_t localCount = 0;
+    uint32_t& count = bytesWritten ? *bytesWritten : localCount;
+    count = 0;
+    return RunIo([&](uint32_t& n, Overlapped* record) {
+                     return backend->WriteFile(portHandle, data, length, n, record);
+                 },
+                 count, overlapped, timeoutMs, true);
+}
+
+uint32_t CSerialPort::Read(void* buffer, uint32_t length, uint32_t* bytesRead, Overlapped* overlapped,
+                           uint32_t timeoutMs)
+{
+    uint32_t localCount = 0;
+    uint32_t& count = bytesRead ? *bytesRead : localCount;
+    count = 0;
+    return RunIo([&](uint32_t& n, Overlapped* record) {
+                     return backend->ReadFile(portHandle, buffer, length, n, record);
+                 },
+                 count, overlapped, timeoutMs, true);
+}
+
+int CSerialPort::ProbePort(const std::string& portName)
+{
+    return ProbePort(portName, DefaultSerialBackend());
+}
+
+int CSerialPort::ProbePort(const std::string& portName, SerialBackend& backend)
+{
+    const CommHandle handle = backend.CreateFile(portName, false);
+    if (handle != kNullHandle) {
+        backend.CloseHandle(handle);
+        return 0;
+    }
+    switch (GetLastError()) {
+    case kErrorFileNotFound: return 1;
+    case kErrorAccessDenied: return 2;
+    default: return -1;
+    }
+}

@@ -1,0 +1,70 @@
+#include "CThreadEx.h"
+
+#include "CExceptionEx.h"
+#include "platform/ErrorCodes.h"
+
+#include <system_error>
+
+CThreadEx::CThreadEx() : threadHandle(kNoThread) {}
+
+CThreadEx::~CThreadEx()
+{
+    if (threadHandle == kNoThread)
+        return;
+    try {
+        Terminate(0);
+    } catch (const CExceptionEx&) {
+        // Destroyed by its own worker: the thread cannot be joined, let it finish alone.
+        if (thread.joinable())
+            thread.detach();
+    }
+}
+
+CThreadEx::Handle CThreadEx::Start()
+{
+    if (threadHandle != kNoThread)
+        throw CExceptionEx("CThreadEx::Start()", "Thread already running");
+    try {
+        thread = std::thread([this] {
+            const uint32_t code = ThreadEntry(this);
+            uint32_t running = kStillActive;
+            exitCode.compare_exchange_strong(running, code);
+        });
+    } catch (const std::system_error& error) {
+        throw CExceptionEx("CThreadEx::Start()", platform::ErrorFromErrno(error.code().value()));
+    }
+    threadHandle = static_cast<Handle>(thread.native_handle());
+    return threadHandle;
+}
+
+void CThreadEx::Terminate(uint32_t code)
+{
+    if (threadHandle == kNoThread)
+        throw CExceptionEx("CThreadEx::Terminate()", platform::kErrorInvalidHandle);
+    if (thread.joinable() && thread.get_id() == std::this_thread::get_id())
+        throw CExceptionEx("CThreadEx::Terminate()", platform::kErrorPossibleDeadlock);
+    uint32_t running = kStillActive;
+    exitCode.compare_exchange_strong(running, code);
+    stopSource.request_stop();
+    if (thread.joinable())
+        thread.join();
+}
+
+bool CThreadEx::GetExitCode(uint32_t& code) const
+{
+    if (threadHandle == kNoThread)
+        return false;
+    code = exitCode;
+    return true;
+}
+
+uint32_t CThreadEx::ThreadEntry(CThreadEx* object)
+{
+    if (!object)
+        return 0;
+    try {
+        return object->Run();
+    } catch (...) {
+        return 0;
+    }
+}

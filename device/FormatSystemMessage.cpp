@@ -1,0 +1,15 @@
+#include "FormatSystemMessage.h"
+
+#include "platform/ErrorCodes.h"
+
+#include <cstdio>
+
+std::string FormatSystemMessage(uint32_t code)
+{
+    if (auto text = platform::ErrorText(code))
+        return *text;
+    char buffer[96];
+    std::snprintf(buffer, sizeof buffer,
+                  "The system cannot find message text for message number 0x%X.\r\n", code);
+    return buffer;
+}

@@ -1,0 +1,7 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+// The system's text for an error code, line break included. A code without a text gets a
+// text that names its number.
+std::string FormatSystemMessage(uint32_t code);

@@ -1,0 +1,38 @@
+#pragma once
+// A signalable event with manual or automatic reset: the waitable object behind the thread
+// wrappers' events and the completion of pending serial I/O.
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <stop_token>
+
+namespace platform {
+
+inline constexpr uint32_t kInfinite = 0xFFFFFFFF;
+
+enum class WaitResult { Signalled, TimedOut, Stopped };
+
+class Event {
+public:
+    Event(bool manualReset, bool initialState);
+    Event(const Event&) = delete;
+    Event& operator=(const Event&) = delete;
+
+    void Set();
+    void Reset();
+    bool IsSet() const;
+
+    // Waits up to timeoutMs (kInfinite: no limit). An automatic-reset event is reset by the
+    // wait it satisfies, so any number of Set calls before a wait release one wait.
+    WaitResult Wait(uint32_t timeoutMs);
+    // The same, and a stop request on `stop` ends the wait with Stopped.
+    WaitResult Wait(uint32_t timeoutMs, std::stop_token stop);
+
+private:
+    const bool manualReset;
+    mutable std::mutex mutex;
+    std::condition_variable_any changed;
+    bool signalled;
+};
+
+} // namespace platform

@@ -1,0 +1,34 @@
+#include "MessageTarget.h"
+
+#include <mutex>
+
+namespace platform {
+
+namespace {
+// Posting holds the lock so that removing a target waits for posts already under way.
+std::mutex targetMutex;
+MessageTarget* mainWindow = nullptr;
+}
+
+void SetMainWindowTarget(MessageTarget* target)
+{
+    std::lock_guard lock(targetMutex);
+    mainWindow = target;
+}
+
+MessageTarget* GetMainWindowTarget()
+{
+    std::lock_guard lock(targetMutex);
+    return mainWindow;
+}
+
+bool PostToMainWindow(uint32_t message, uintptr_t wParam, intptr_t lParam)
+{
+    std::lock_guard lock(targetMutex);
+    if (!mainWindow)
+        return false;
+    mainWindow->Post(message, wParam, lParam);
+    return true;
+}
+
+} // namespace platform

@@ -1,0 +1,107 @@
+#include "PortNames.h"
+
+#include "ErrorCodes.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace platform {
+
+namespace {
+
+std::string HomeFolder()
+{
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return home;
+    if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir)
+        return entry->pw_dir;
+    return "/";
+}
+
+// The number n of "COMn" (any case, n >= 1), or 0 when the name is not of that form.
+unsigned ComPortNumber(const std::string& name)
+{
+    if (name.size() < 4 || name.size() > 12)
+        return 0;
+    for (size_t i = 0; i < 3; ++i) {
+        if (std::toupper(static_cast<unsigned char>(name[i])) != "COM"[i])
+            return 0;
+    }
+    const std::string digits = name.substr(3);
+    if (!std::all_of(digits.begin(), digits.end(), [](unsigned char c) { return std::isdigit(c); }))
+        return 0;
+    if (digits.front() == '0')
+        return 0;
+    const unsigned long n = std::stoul(digits);
+    return n > 0xFFFF ? 0 : static_cast<unsigned>(n);
+}
+
+// "ttyUSB10" after "ttyUSB9": compare the trailing numbers as numbers.
+bool NaturalLess(const std::string& a, const std::string& b)
+{
+    const auto split = [](const std::string& s) {
+        size_t i = s.size();
+        while (i > 0 && std::isdigit(static_cast<unsigned char>(s[i - 1])))
+            --i;
+        const std::string digits = s.substr(i);
+        return std::pair(s.substr(0, i), digits.empty() ? -1L : std::stol(digits));
+    };
+    return split(a) < split(b);
+}
+
+} // namespace
+
+std::string PortMapFolder()
+{
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const std::string base = (xdg && *xdg == '/') ? std::string(xdg) : HomeFolder() + "/.config";
+    return base + "/Velmora/ports";
+}
+
+std::variant<std::string, uint32_t> ResolvePortName(const std::string& portName)
+{
+    if (portName.find('/') != std::string::npos)
+        return portName;
+    const unsigned n = ComPortNumber(portName);
+    if (n == 0)
+        return kErrorFileNotFound;
+
+    const fs::path folder = PortMapFolder();
+    std::error_code ec;
+    if (fs::is_directory(folder, ec)) {
+        const fs::path entry = folder / ("COM" + std::to_string(n));
+        if (!fs::is_symlink(entry, ec) && !fs::exists(entry, ec))
+            return kErrorFileNotFound;
+        return entry.string();
+    }
+    return "/dev/ttyS" + std::to_string(n - 1);
+}
+
+std::vector<std::string> ListSerialDevices(const std::string& sysClassTty)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(sysClassTty, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("ttyS", 0) == 0 && name.size() > 4 &&
+            std::isdigit(static_cast<unsigned char>(name[4])))
+            continue;
+        // Virtual consoles and ptys have no driver behind a device folder.
+        if (!fs::exists(entry.path() / "device" / "driver", ec))
+            continue;
+        names.push_back(name);
+    }
+    std::sort(names.begin(), names.end(), NaturalLess);
+    std::vector<std::string> paths;
+    for (const auto& name : names)
+        paths.push_back("/dev/" + name);
+    return paths;
+}
+
+} // namespace platform

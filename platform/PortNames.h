@@ -1,0 +1,22 @@
+#pragma once
+// Port names: "COMn" goes through the per-user port map, a name containing "/" is a path.
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace platform {
+
+// $XDG_CONFIG_HOME/Velmora/ports, or ~/.config/Velmora/ports when XDG_CONFIG_HOME is unset.
+std::string PortMapFolder();
+
+// The device path of a port name, or an error code (kErrorFileNotFound for a name that names
+// no port). While the port map folder exists, only its entries (symbolic links named COM1,
+// COM2, ...) exist; without it, COMn is /dev/ttyS(n-1).
+std::variant<std::string, uint32_t> ResolvePortName(const std::string& portName);
+
+// Paths (/dev/...) of the serial devices present other than the built-in ttyS ports (which the
+// COMn names already reach): USB, ACM and other driver-backed ttys, in natural order.
+std::vector<std::string> ListSerialDevices(const std::string& sysClassTty = "/sys/class/tty");
+
+} // namespace platform

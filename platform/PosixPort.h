@@ -1,0 +1,100 @@
+#pragma once
+// One open serial line of the POSIX backend: its descriptor, the line state record members the
+// driver has no place for, the time-outs, and the operations still pending on it, which a
+// thread of the port's own carries on until they complete or are cancelled.
+#include "LineControl.h"
+#include "SerialTypes.h"
+#include "TransferPlan.h"
+
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <list>
+#include <mutex>
+#include <thread>
+
+namespace platform {
+
+class PosixPort {
+public:
+    // Takes over `fd` (non-blocking, raw, locked), closes it in the destructor.
+    PosixPort(int fd, bool overlapped, const Dcb& initialState);
+    ~PosixPort();
+    PosixPort(const PosixPort&) = delete;
+    PosixPort& operator=(const PosixPort&) = delete;
+
+    bool IsOverlapped() const { return overlapped; }
+
+    // These return 0 or an error code.
+    uint32_t GetState(Dcb& dcb);
+    uint32_t SetState(const Dcb& dcb);
+    uint32_t GetTimeouts(CommTimeouts& timeouts);
+    uint32_t SetTimeouts(const CommTimeouts& timeouts);
+    uint32_t SetMask(uint32_t mask);
+
+    // 0 when done at once (`count` set), kErrorIoPending when it goes on through `record`, or
+    // an error code. Without a record the call blocks until done.
+    uint32_t Read(void* buffer, uint32_t length, uint32_t& count, Overlapped* record);
+    uint32_t Write(const void* data, uint32_t length, uint32_t& count, Overlapped* record);
+    uint32_t WaitEvent(uint32_t* events, Overlapped* record);
+
+    // Cancels what `issuer` started; the records are signalled with kErrorOperationAborted.
+    void Cancel(std::thread::id issuer);
+    // Cancels everything and stops the port's thread; later calls fail with kErrorInvalidHandle.
+    void Shutdown();
+
+private:
+    enum class Kind { Read, Write, WaitEvent };
+    struct Operation {
+        Kind kind;
+        Overlapped* record;
+        std::thread::id issuer;
+        uint8_t* in = nullptr;
+        const uint8_t* out = nullptr;
+        uint32_t length = 0;
+        uint32_t done = 0;
+        uint64_t lastByteMs = 0;
+        TransferPlan plan = TransferPlan::ForWrite({}, 0, 0);
+        uint32_t* events = nullptr;
+        uint32_t fired = 0;
+        bool haveModemBaseline = false;
+        line::ModemStatus modemBaseline{};
+    };
+
+    uint32_t Issue(Operation op, uint32_t& count);
+    bool Progress(Operation& op, uint64_t nowMs, uint32_t& status);
+    bool ProgressRead(Operation& op, uint64_t nowMs, uint32_t& status);
+    bool ProgressWrite(Operation& op, uint64_t nowMs, uint32_t& status);
+    bool ProgressWait(Operation& op, uint32_t& status);
+    void Complete(Operation& op, uint32_t status);
+    void ProgressPending(uint64_t nowMs);
+    bool IsFirstOfKind(const Operation& op) const;
+    // Reads what has arrived (queued bytes first); -1 with errno on failure.
+    long TakeInput(uint8_t* buffer, uint32_t length);
+    // Moves what the driver holds into `inputQueue`, watching for the event character.
+    void PullInput();
+    uint32_t AvailableInput();
+    void StartThread();
+    void ThreadLoop();
+    void Wake();
+
+    const int fd;
+    const bool overlapped;
+    int wakeFd = -1;
+
+    std::mutex mutex;
+    std::condition_variable workArrived;
+    Dcb shadow;
+    CommTimeouts timeouts;
+    uint32_t mask = 0;
+    std::deque<uint8_t> inputQueue;
+    bool eventCharSeen = false;
+    uint32_t rxReported = 0;  // bytes waiting when EV_RXCHAR was last reported
+    bool txSinceReport = false;
+    bool hungUp = false;
+    bool closing = false;
+    std::list<Operation> pending;
+    std::thread worker;
+};
+
+} // namespace platform

@@ -1,0 +1,243 @@
+#include "PosixSerialBackend.h"
+
+#include "ErrorCodes.h"
+#include "Event.h"
+#include "LineControl.h"
+#include "PortNames.h"
+#include "PosixPort.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+bool Fail(uint32_t code)
+{
+    SetLastError(code);
+    return false;
+}
+
+// Turns a backend status into the call's outcome: true for 0, else false with the code.
+bool Outcome(uint32_t code)
+{
+    return code == 0 ? true : Fail(code);
+}
+
+constexpr uint32_t kErrorInsufficientBuffer = 122;
+
+} // namespace
+
+PosixSerialBackend::PosixSerialBackend() = default;
+PosixSerialBackend::~PosixSerialBackend() = default;
+
+SerialBackend& DefaultSerialBackend()
+{
+    static PosixSerialBackend backend;
+    return backend;
+}
+
+Dcb PosixSerialBackend::DefaultState()
+{
+    Dcb dcb;
+    dcb.length = kDcbLength;
+    dcb.baudRate = 9600;
+    dcb.binary = true;
+    dcb.dtrControl = kDtrControlEnable;
+    dcb.rtsControl = kRtsControlEnable;
+    dcb.xonLim = 2048;
+    dcb.xoffLim = 512;
+    dcb.byteSize = 8;
+    dcb.parity = kNoParity;
+    dcb.stopBits = kOneStopBit;
+    dcb.xonChar = 0x11;
+    dcb.xoffChar = 0x13;
+    return dcb;
+}
+
+std::shared_ptr<PosixPort> PosixSerialBackend::Find(CommHandle port)
+{
+    std::lock_guard lock(mutex);
+    const auto found = ports.find(port);
+    if (found == ports.end()) {
+        SetLastError(kErrorInvalidHandle);
+        return nullptr;
+    }
+    return found->second;
+}
+
+CommHandle PosixSerialBackend::CreateFile(const std::string& portName, bool overlapped)
+{
+    const auto resolved = ResolvePortName(portName);
+    if (const uint32_t* code = std::get_if<uint32_t>(&resolved)) {
+        SetLastError(*code);
+        return kNullHandle;
+    }
+    const int fd = ::open(std::get<std::string>(resolved).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        SetLastError(ErrorFromErrno(errno));
+        return kNullHandle;
+    }
+    const auto refuse = [fd](uint32_t code) {
+        ::close(fd);
+        SetLastError(code);
+        return kNullHandle;
+    };
+    if (!::isatty(fd))
+        return refuse(kErrorInvalidFunction);
+    if (const int err = line::LockExclusive(fd))
+        return refuse(err == EWOULDBLOCK ? kErrorAccessDenied : ErrorFromErrno(err));
+    if (const int err = line::MakeRaw(fd)) {
+        line::ReleaseExclusive(fd);
+        return refuse(ErrorFromErrno(err));
+    }
+    line::RequestLowLatency(fd);
+
+    Dcb state = DefaultState();
+    line::ReadState(fd, state);
+    auto port = std::make_shared<PosixPort>(fd, overlapped, state);
+    std::lock_guard lock(mutex);
+    const CommHandle handle = nextHandle++;
+    ports.emplace(handle, std::move(port));
+    return handle;
+}
+
+bool PosixSerialBackend::CloseHandle(CommHandle handle)
+{
+    std::shared_ptr<PosixPort> port;
+    {
+        std::lock_guard lock(mutex);
+        const auto found = ports.find(handle);
+        if (found == ports.end())
+            return Fail(kErrorInvalidHandle);
+        port = std::move(found->second);
+        ports.erase(found);
+    }
+    port->Shutdown();
+    return true;
+}
+
+bool PosixSerialBackend::SetupComm(CommHandle handle, uint32_t, uint32_t)
+{
+    // A terminal's queues have sizes of the driver's own choosing.
+    return Find(handle) != nullptr;
+}
+
+bool PosixSerialBackend::GetDefaultCommConfig(const std::string& portName, CommConfig& config, uint32_t& size)
+{
+    const auto resolved = ResolvePortName(portName);
+    if (const uint32_t* code = std::get_if<uint32_t>(&resolved))
+        return Fail(*code);
+    struct stat info {};
+    if (::stat(std::get<std::string>(resolved).c_str(), &info) != 0)
+        return Fail(ErrorFromErrno(errno));
+    if (size < kCommConfigSize) {
+        size = kCommConfigSize;
+        return Fail(kErrorInsufficientBuffer);
+    }
+    config = CommConfig();
+    config.size = kCommConfigSize;
+    config.version = 1;
+    config.dcb = DefaultState();
+    size = kCommConfigSize;
+    return true;
+}
+
+bool PosixSerialBackend::SetCommConfig(CommHandle handle, const CommConfig& config, uint32_t size)
+{
+    if (size < kCommConfigSize)
+        return Fail(kErrorInvalidParameter);
+    return SetCommState(handle, config.dcb);
+}
+
+bool PosixSerialBackend::GetCommState(CommHandle handle, Dcb& dcb)
+{
+    const auto port = Find(handle);
+    return port && Outcome(port->GetState(dcb));
+}
+
+bool PosixSerialBackend::SetCommState(CommHandle handle, const Dcb& dcb)
+{
+    const auto port = Find(handle);
+    return port && Outcome(port->SetState(dcb));
+}
+
+bool PosixSerialBackend::GetCommTimeouts(CommHandle handle, CommTimeouts& timeouts)
+{
+    const auto port = Find(handle);
+    return port && Outcome(port->GetTimeouts(timeouts));
+}
+
+bool PosixSerialBackend::SetCommTimeouts(CommHandle handle, const CommTimeouts& timeouts)
+{
+    const auto port = Find(handle);
+    return port && Outcome(port->SetTimeouts(timeouts));
+}
+
+bool PosixSerialBackend::SetCommMask(CommHandle handle, uint32_t mask)
+{
+    const auto port = Find(handle);
+    return port && Outcome(port->SetMask(mask));
+}
+
+bool PosixSerialBackend::WaitCommEvent(CommHandle handle, uint32_t* events, Overlapped* overlapped)
+{
+    const auto port = Find(handle);
+    if (!port)
+        return false;
+    if (overlapped && !port->IsOverlapped())
+        overlapped = nullptr;
+    return Outcome(port->WaitEvent(events, overlapped));
+}
+
+bool PosixSerialBackend::ReadFile(CommHandle handle, void* buffer, uint32_t length, uint32_t& count,
+                                  Overlapped* overlapped)
+{
+    count = 0;
+    const auto port = Find(handle);
+    if (!port)
+        return false;
+    if (overlapped && !port->IsOverlapped())
+        overlapped = nullptr;
+    return Outcome(port->Read(buffer, length, count, overlapped));
+}
+
+bool PosixSerialBackend::WriteFile(CommHandle handle, const void* data, uint32_t length, uint32_t& count,
+                                   Overlapped* overlapped)
+{
+    count = 0;
+    const auto port = Find(handle);
+    if (!port)
+        return false;
+    if (overlapped && !port->IsOverlapped())
+        overlapped = nullptr;
+    return Outcome(port->Write(data, length, count, overlapped));
+}
+
+bool PosixSerialBackend::GetOverlappedResult(CommHandle handle, Overlapped& overlapped, uint32_t& count, bool wait)
+{
+    if (!Find(handle))
+        return false;
+    if (overlapped.status == kErrorIoPending) {
+        if (!wait || !overlapped.event)
+            return Fail(kErrorIoIncomplete);
+        while (overlapped.status == kErrorIoPending)
+            overlapped.event->Wait(kInfinite);
+    }
+    count = overlapped.transferred;
+    return Outcome(overlapped.status);
+}
+
+bool PosixSerialBackend::CancelIo(CommHandle handle)
+{
+    const auto port = Find(handle);
+    if (!port)
+        return false;
+    port->Cancel(std::this_thread::get_id());
+    return true;
+}
+
+} // namespace platform

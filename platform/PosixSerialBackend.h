@@ -1,0 +1,48 @@
+#pragma once
+// The serial backend on POSIX terminals.
+#include "SerialBackend.h"
+
+#include <map>
+#include <memory>
+#include <mutex>
+
+namespace platform {
+
+class PosixPort;
+
+class PosixSerialBackend : public SerialBackend {
+public:
+    PosixSerialBackend();
+    ~PosixSerialBackend() override;
+
+    CommHandle CreateFile(const std::string& portName, bool overlapped) override;
+    bool CloseHandle(CommHandle port) override;
+    bool SetupComm(CommHandle port, uint32_t inQueueSize, uint32_t outQueueSize) override;
+    bool GetDefaultCommConfig(const std::string& portName, CommConfig& config, uint32_t& size) override;
+    bool SetCommConfig(CommHandle port, const CommConfig& config, uint32_t size) override;
+    bool GetCommState(CommHandle port, Dcb& dcb) override;
+    bool SetCommState(CommHandle port, const Dcb& dcb) override;
+    bool GetCommTimeouts(CommHandle port, CommTimeouts& timeouts) override;
+    bool SetCommTimeouts(CommHandle port, const CommTimeouts& timeouts) override;
+    bool SetCommMask(CommHandle port, uint32_t mask) override;
+    bool WaitCommEvent(CommHandle port, uint32_t* events, Overlapped* overlapped) override;
+    bool ReadFile(CommHandle port, void* buffer, uint32_t length, uint32_t& count,
+                  Overlapped* overlapped) override;
+    bool WriteFile(CommHandle port, const void* data, uint32_t length, uint32_t& count,
+                   Overlapped* overlapped) override;
+    bool GetOverlappedResult(CommHandle port, Overlapped& overlapped, uint32_t& count, bool wait) override;
+    bool CancelIo(CommHandle port) override;
+
+    // The record a port gets from the system's default configuration: 9600 baud, 8 data bits,
+    // no parity, one stop bit, no flow control, DTR and RTS on.
+    static Dcb DefaultState();
+
+private:
+    std::shared_ptr<PosixPort> Find(CommHandle port);
+
+    std::mutex mutex;
+    std::map<CommHandle, std::shared_ptr<PosixPort>> ports;
+    CommHandle nextHandle = 1;
+};
+
+} // namespace platform

@@ -1,0 +1,72 @@
+// CDeadline on the monotonic clock; CExceptionEx and FormatSystemMessage texts.
+#include "device/CDeadline.h"
+#include "device/CExceptionEx.h"
+#include "device/FormatSystemMessage.h"
+#include "platform/Clock.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace {
+
+TEST(Deadline, ZeroIsPendingInItsOwnTickAndEndsWhenTheClockMovesOn)
+{
+    // Retry until the tick did not change between setting and checking.
+    for (;;) {
+        const uint64_t before = platform::TickCount64();
+        CDeadline deadline(0);
+        const bool pending = deadline.Pending();
+        if (platform::TickCount64() != before)
+            continue;
+        EXPECT_TRUE(pending);
+        while (platform::TickCount64() == before)
+            std::this_thread::yield();
+        EXPECT_FALSE(deadline.Pending());
+        break;
+    }
+}
+
+TEST(Deadline, SetMovesTheDeadlineAndLargeValuesDoNotWrap)
+{
+    CDeadline deadline(0);
+    const uint64_t start = platform::TickCount64();
+    while (platform::TickCount64() == start)
+        std::this_thread::yield();
+    ASSERT_FALSE(deadline.Pending());
+    deadline.Set(0xFFFFFFFF);
+    EXPECT_TRUE(deadline.Pending()) << "a 32-bit tick sum would have wrapped to the past";
+    deadline.Set(60'000);
+    EXPECT_TRUE(deadline.Pending());
+}
+
+TEST(ExceptionEx, CarriesTheSystemTextForACode)
+{
+    const CExceptionEx e("CThreadEx::Start()", 5u);
+    EXPECT_EQ(e.GetContext(), "CThreadEx::Start()");
+    EXPECT_EQ(e.GetMessage(), "Access is denied.\r\n");
+    EXPECT_EQ(e.GetCode(), 5u);
+
+    const CExceptionEx copy = e;
+    EXPECT_EQ(copy.GetContext(), e.GetContext());
+    EXPECT_EQ(copy.GetMessage(), e.GetMessage());
+    EXPECT_EQ(copy.GetCode(), 5u);
+}
+
+TEST(ExceptionEx, FixedTextHasCodeZero)
+{
+    const CExceptionEx e("WaitEvent()", "Timeout on infinite wait");
+    EXPECT_EQ(e.GetMessage(), "Timeout on infinite wait");
+    EXPECT_EQ(e.GetCode(), 0u);
+}
+
+TEST(SystemMessage, KnownCodesHaveTheirTextsAndUnknownOnesNameTheNumber)
+{
+    EXPECT_EQ(FormatSystemMessage(2), "The system cannot find the file specified.\r\n");
+    EXPECT_EQ(FormatSystemMessage(1460), "This operation returned because the timeout period expired.\r\n");
+    const std::string unknown = FormatSystemMessage(0x12345);
+    EXPECT_NE(unknown.find("0x12345"), std::string::npos) << unknown;
+    EXPECT_EQ(unknown.substr(unknown.size() - 2), "\r\n");
+}
+
+} // namespace

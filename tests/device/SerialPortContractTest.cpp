@@ -1,0 +1,443 @@
+// CSerialPort against a scripted backend: call sequences, return codes and record handling.
+#include "FakeSerialBackend.h"
+#include "device/CSerialPort.h"
+#include "platform/ErrorCodes.h"
+#include "platform/Event.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using namespace platform;
+using testing::ElementsAre;
+
+namespace {
+
+class SerialPortContract : public testing::Test {
+protected:
+    FakeSerialBackend backend;
+    CSerialPort port{backend};
+
+    void OpenOverlapped()
+    {
+        ASSERT_EQ(port.Open("COM7", 0, 0, true), 0u);
+        backend.calls.clear();
+    }
+    void OpenPlain()
+    {
+        ASSERT_EQ(port.Open("COM7", 0, 0, false), 0u);
+        backend.calls.clear();
+    }
+};
+
+TEST_F(SerialPortContract, OpenRunsItsStepsInOrderAndSkipsSetupCommWhenBothSizesAreZero)
+{
+    backend.timeouts.writeTotalTimeoutConstant = 77;
+    ASSERT_EQ(port.Open("COM7", 0, 0, true), 0u);
+    EXPECT_THAT(backend.calls, ElementsAre("CreateFile COM7 overlapped", "SetCommMask 0xc1", "GetCommTimeouts",
+                                           "SetCommTimeouts 0xffffffff 0 0", "GetDefaultCommConfig COM7 52 52",
+                                           "SetCommConfig 50"));
+    EXPECT_EQ(backend.timeouts.writeTotalTimeoutConstant, 77u) << "write time-outs keep their values";
+    EXPECT_TRUE(port.IsOverlapped());
+    EXPECT_EQ(port.GetEventMask(), 0xC1u);
+}
+
+TEST_F(SerialPortContract, OpenSetsQueueSizesWhenEitherIsGiven)
+{
+    ASSERT_EQ(port.Open("COM2", 0, 512, false), 0u);
+    EXPECT_THAT(backend.CallNames(), ElementsAre("CreateFile", "SetupComm", "SetCommMask", "GetCommTimeouts",
+                                                 "SetCommTimeouts", "GetDefaultCommConfig", "SetCommConfig"));
+    EXPECT_EQ(backend.calls[1], "SetupComm 0 512");
+    EXPECT_FALSE(port.IsOverlapped());
+}
+
+TEST_F(SerialPortContract, OpenIgnoresTheDefaultConfigurationOutcome)
+{
+    backend.failures["GetDefaultCommConfig"] = 2;
+    EXPECT_EQ(port.Open("COM7", 0, 0, true), 0u);
+    EXPECT_EQ(backend.Count("SetCommConfig"), 0u);
+    EXPECT_TRUE(port.IsOpen());
+}
+
+TEST_F(SerialPortContract, FailedCreateLeavesThePortClosedWithTheSystemCode)
+{
+    backend.failures["CreateFile"] = kErrorAccessDenied;
+    EXPECT_EQ(port.Open("COM7", 0, 0, true), kErrorAccessDenied);
+    EXPECT_EQ(port.GetLastErrorCode(), kErrorAccessDenied);
+    EXPECT_THAT(backend.CallNames(), ElementsAre("CreateFile"));
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_FALSE(port.IsOverlapped());
+}
+
+TEST_F(SerialPortContract, SecondOpenReturns1247AndKeepsTheFirst)
+{
+    OpenOverlapped();
+    EXPECT_EQ(port.Open("COM8", 0, 0, false), kErrorAlreadyInitialized);
+    EXPECT_EQ(port.GetLastErrorCode(), kErrorAlreadyInitialized);
+    EXPECT_TRUE(backend.calls.empty());
+    EXPECT_TRUE(port.IsOpen());
+    EXPECT_TRUE(port.IsOverlapped());
+}
+
+TEST_F(SerialPortContract, FailuresAfterCreateCloseThePortAgain)
+{
+    for (const char* step : {"SetupComm", "SetCommMask", "GetCommTimeouts", "SetCommTimeouts"}) {
+        SCOPED_TRACE(step);
+        FakeSerialBackend failing;
+        failing.failures[step] = kErrorGenFailure;
+        CSerialPort subject(failing);
+        EXPECT_EQ(subject.Open("COM7", 64, 64, true), kErrorGenFailure);
+        EXPECT_EQ(subject.GetLastErrorCode(), kErrorGenFailure);
+        EXPECT_EQ(failing.Count("CloseHandle"), 1u);
+        EXPECT_FALSE(subject.IsOpen());
+        EXPECT_FALSE(subject.IsOverlapped());
+        EXPECT_EQ(failing.Count("GetDefaultCommConfig"), 0u);
+        // The port is free again: the next Open goes to the system instead of reporting 1247.
+        failing.failures.clear();
+        EXPECT_EQ(subject.Open("COM7", 0, 0, true), 0u);
+    }
+}
+
+TEST_F(SerialPortContract, ClosedPortAnswersEveryOperationWithItsFailureValue)
+{
+    EXPECT_EQ(port.Close(), 0u);
+    uint8_t byte = 0;
+    uint32_t count = 99;
+    EXPECT_EQ(port.Write(&byte, 1, &count, nullptr, CSerialPort::kInfinite), kErrorInvalidHandle);
+    EXPECT_EQ(count, 0u) << "the count is cleared even on a closed port";
+    count = 99;
+    EXPECT_EQ(port.Read(&byte, 1, &count, nullptr, CSerialPort::kInfinite), kErrorInvalidHandle);
+    EXPECT_EQ(count, 0u);
+    EXPECT_EQ(port.WriteString("abc", nullptr, nullptr, CSerialPort::kInfinite), kErrorInvalidHandle);
+    EXPECT_EQ(port.WaitLineEvent(nullptr, CSerialPort::kInfinite), kErrorInvalidHandle);
+    EXPECT_EQ(port.SetLineFormat(9600, 8, 0, 0), kErrorInvalidHandle);
+    EXPECT_EQ(port.SetEventChar('x', true), kErrorInvalidHandle);
+    EXPECT_EQ(port.SetEventMask(1), kErrorInvalidHandle);
+    EXPECT_EQ(port.SetHandshake(0), kErrorInvalidHandle);
+    EXPECT_EQ(port.SetReadMode(0), kErrorInvalidHandle);
+    EXPECT_EQ(port.GetBaudRate(), 0xFFFFFFFFu);
+    EXPECT_EQ(port.GetByteSize(), -1);
+    EXPECT_EQ(port.GetParity(), -1);
+    EXPECT_EQ(port.GetStopBits(), -1);
+    EXPECT_EQ(port.GetHandshake(), -1);
+    EXPECT_EQ(port.GetEventMask(), 0u);
+    EXPECT_EQ(port.GetEventChar(), 0u);
+    EXPECT_EQ(port.GetLastErrorCode(), kErrorInvalidHandle);
+    EXPECT_TRUE(backend.calls.empty());
+    EXPECT_EQ(port.Close(), 0u);
+    EXPECT_EQ(port.GetLastErrorCode(), 0u);
+}
+
+TEST_F(SerialPortContract, CloseReleasesThePortOnceAndKeepsTheMask)
+{
+    OpenOverlapped();
+    EXPECT_EQ(port.Close(), 0u);
+    EXPECT_EQ(port.Close(), 0u);
+    EXPECT_THAT(backend.calls, ElementsAre("CloseHandle"));
+    EXPECT_FALSE(port.IsOverlapped());
+    EXPECT_EQ(port.GetEventMask(), 0u) << "closed";
+    ASSERT_EQ(port.Open("COM7", 0, 0, false), 0u);
+}
+
+TEST_F(SerialPortContract, DestructorClosesAnOpenPort)
+{
+    {
+        CSerialPort local(backend);
+        ASSERT_EQ(local.Open("COM3", 0, 0, true), 0u);
+        backend.calls.clear();
+    }
+    EXPECT_THAT(backend.calls, ElementsAre("CloseHandle"));
+}
+
+TEST_F(SerialPortContract, OutOfRangeHandshakeAndReadModeChangeNothing)
+{
+    OpenOverlapped();
+    EXPECT_EQ(port.SetHandshake(3), kEInvalidArg);
+    EXPECT_EQ(port.GetLastErrorCode(), kEInvalidArg);
+    EXPECT_EQ(port.SetReadMode(2), kEInvalidArg);
+    EXPECT_EQ(backend.Count("SetCommState"), 0u);
+    EXPECT_EQ(backend.Count("SetCommTimeouts"), 0u);
+}
+
+TEST_F(SerialPortContract, ReadModesSetTheIntervalAndClearTheReadTotals)
+{
+    OpenOverlapped();
+    backend.timeouts.readTotalTimeoutConstant = 500;
+    backend.timeouts.readTotalTimeoutMultiplier = 5;
+    backend.timeouts.writeTotalTimeoutMultiplier = 9;
+    EXPECT_EQ(port.SetReadMode(1), 0u);
+    EXPECT_EQ(backend.calls.back(), "SetCommTimeouts 0x0 0 0");
+    EXPECT_EQ(backend.timeouts.writeTotalTimeoutMultiplier, 9u);
+    EXPECT_EQ(port.SetReadMode(0), 0u);
+    EXPECT_EQ(backend.calls.back(), "SetCommTimeouts 0xffffffff 0 0");
+    backend.failures["SetCommTimeouts"] = kErrorIoDevice;
+    EXPECT_EQ(port.SetReadMode(1), kErrorIoDevice);
+}
+
+TEST_F(SerialPortContract, LineFormatChangesOnlyItsMembersAndTheParityCheck)
+{
+    OpenOverlapped();
+    backend.state.xonLim = 77;
+    backend.state.outX = true;
+    backend.state.evtChar = 'z';
+    backend.state.dtrControl = kDtrControlHandshake;
+    ASSERT_EQ(port.SetLineFormat(400, 8, kSpaceParity, kOneStopBit), 0u);
+    EXPECT_EQ(backend.state.baudRate, 400u);
+    EXPECT_EQ(backend.state.byteSize, 8);
+    EXPECT_EQ(backend.state.parity, kSpaceParity);
+    EXPECT_TRUE(backend.state.parityCheck);
+    EXPECT_EQ(backend.state.xonLim, 77);
+    EXPECT_TRUE(backend.state.outX);
+    EXPECT_EQ(backend.state.evtChar, 'z');
+    EXPECT_EQ(backend.state.dtrControl, kDtrControlHandshake);
+    EXPECT_EQ(port.GetParity(), kSpaceParity);
+
+    ASSERT_EQ(port.SetLineFormat(10472, 7, kNoParity, kTwoStopBits), 0u);
+    EXPECT_FALSE(backend.state.parityCheck);
+    EXPECT_EQ(port.GetBaudRate(), 10472u);
+    EXPECT_EQ(port.GetByteSize(), 7);
+    EXPECT_EQ(port.GetStopBits(), kTwoStopBits);
+
+    // The parity member alone does not count while the check is off.
+    backend.state.parity = kOddParity;
+    backend.state.parityCheck = false;
+    EXPECT_EQ(port.GetParity(), kNoParity);
+}
+
+TEST_F(SerialPortContract, StateFailuresAreKeptAndReturned)
+{
+    OpenOverlapped();
+    backend.failures["SetCommState"] = kErrorInvalidParameter;
+    EXPECT_EQ(port.SetLineFormat(0, 8, 0, 0), kErrorInvalidParameter);
+    EXPECT_EQ(port.GetLastErrorCode(), kErrorInvalidParameter);
+    backend.failures = {{"GetCommState", kErrorIoDevice}};
+    EXPECT_EQ(port.SetHandshake(1), kErrorIoDevice);
+    EXPECT_EQ(backend.Count("SetCommState"), 1u) << "only the first attempt got that far";
+    EXPECT_EQ(port.GetBaudRate(), 0xFFFFFFFFu);
+    EXPECT_EQ(port.GetHandshake(), -1);
+    EXPECT_EQ(port.GetEventChar(), 0u);
+    EXPECT_EQ(port.GetLastErrorCode(), kErrorIoDevice);
+    EXPECT_EQ(port.GetEventMask(), 0xC1u) << "the mask does not come from the record";
+}
+
+TEST_F(SerialPortContract, HandshakeKindsSetTheirFlagsAndLeaveTheRest)
+{
+    OpenOverlapped();
+    backend.state.dsrSensitivity = true;
+    backend.state.txContinueOnXoff = true;
+    backend.state.abortOnError = true;
+    backend.state.xonChar = 0x11;
+
+    ASSERT_EQ(port.SetHandshake(1), 0u);
+    const Dcb& s = backend.state;
+    EXPECT_TRUE(s.outxCtsFlow && s.outxDsrFlow && !s.outX && !s.inX);
+    EXPECT_EQ(s.dtrControl, kDtrControlHandshake);
+    EXPECT_EQ(s.rtsControl, kRtsControlHandshake);
+    EXPECT_EQ(port.GetHandshake(), 1);
+
+    ASSERT_EQ(port.SetHandshake(2), 0u);
+    EXPECT_TRUE(!s.outxCtsFlow && !s.outxDsrFlow && s.outX && s.inX);
+    EXPECT_EQ(s.dtrControl, kDtrControlDisable);
+    EXPECT_EQ(s.rtsControl, kRtsControlDisable);
+    EXPECT_EQ(port.GetHandshake(), 2);
+
+    ASSERT_EQ(port.SetHandshake(0), 0u);
+    EXPECT_TRUE(!s.outxCtsFlow && !s.outxDsrFlow && !s.outX && !s.inX);
+    EXPECT_EQ(port.GetHandshake(), 0);
+
+    EXPECT_TRUE(s.dsrSensitivity && s.txContinueOnXoff && s.abortOnError);
+    EXPECT_EQ(s.xonChar, 0x11);
+}
+
+TEST_F(SerialPortContract, HandshakeIsReadFromTheControlModesAndXonXoffPair)
+{
+    OpenOverlapped();
+    backend.state.dtrControl = kDtrControlHandshake;
+    backend.state.rtsControl = kRtsControlHandshake;
+    backend.state.outX = backend.state.inX = true;
+    EXPECT_EQ(port.GetHandshake(), 1) << "hardware wins; CTS/DSR flow flags are not looked at";
+    backend.state.rtsControl = kRtsControlEnable;
+    EXPECT_EQ(port.GetHandshake(), 2);
+    backend.state.inX = false;
+    EXPECT_EQ(port.GetHandshake(), 0);
+}
+
+TEST_F(SerialPortContract, EventCharWithMaskAdjustmentAddsRxFlagBeforeTheRecordIsWritten)
+{
+    OpenOverlapped();
+    ASSERT_EQ(port.SetEventChar('\n', true), 0u);
+    EXPECT_THAT(backend.calls, ElementsAre("GetCommState", "SetCommMask 0xc3", "SetCommState"));
+    EXPECT_EQ(backend.state.evtChar, '\n');
+    EXPECT_EQ(port.GetEventChar(), '\n');
+    EXPECT_EQ(port.GetEventMask(), 0xC3u);
+
+    backend.calls.clear();
+    ASSERT_EQ(port.SetEventChar('#', false), 0u);
+    EXPECT_THAT(backend.calls, ElementsAre("GetCommState", "SetCommState"));
+
+    // A failing mask step is still what the call returns.
+    backend.failures["SetCommMask"] = kErrorGenFailure;
+    EXPECT_EQ(port.SetEventChar('$', true), kErrorGenFailure);
+    EXPECT_EQ(backend.state.evtChar, '$');
+    EXPECT_EQ(port.GetEventMask(), 0xC3u) << "a refused mask is not taken";
+}
+
+TEST_F(SerialPortContract, PlainPortRefusesRecordsAndFiniteTimeoutsBeforeAnyIo)
+{
+    OpenPlain();
+    Event event(true, false);
+    Overlapped record;
+    record.event = &event;
+    uint8_t buffer[4] = {};
+    uint32_t count = 5;
+    EXPECT_EQ(port.Read(buffer, 4, &count, nullptr, 100), kErrorInvalidFunction);
+    EXPECT_EQ(port.Read(buffer, 4, &count, &record, CSerialPort::kInfinite), kErrorInvalidFunction);
+    EXPECT_EQ(port.Write(buffer, 4, &count, nullptr, 0), kErrorInvalidFunction);
+    EXPECT_EQ(port.WaitLineEvent(&record, CSerialPort::kInfinite), kErrorInvalidFunction);
+    EXPECT_EQ(port.GetLastErrorCode(), kErrorInvalidFunction);
+    EXPECT_EQ(count, 0u);
+    EXPECT_TRUE(backend.calls.empty());
+
+    backend.transferCount = 4;
+    EXPECT_EQ(port.Read(buffer, 4, &count, nullptr, CSerialPort::kInfinite), 0u);
+    EXPECT_EQ(count, 4u);
+    EXPECT_THAT(backend.calls, ElementsAre("ReadFile 4 none"));
+    backend.failures["WriteFile"] = kErrorIoDevice;
+    EXPECT_EQ(port.Write(buffer, 4, nullptr, nullptr, CSerialPort::kInfinite), kErrorIoDevice);
+}
+
+TEST_F(SerialPortContract, ImmediateCompletionSignalsTheRecordsEvent)
+{
+    OpenOverlapped();
+    backend.transferCount = 3;
+    uint8_t buffer[3] = {};
+    uint32_t count = 0;
+    ASSERT_EQ(port.Write(buffer, 3, &count, nullptr, 10), 0u);
+    EXPECT_EQ(count, 3u);
+    EXPECT_NE(backend.lastRecord, nullptr) << "an overlapped port always passes a record";
+
+    Event callerEvent(true, false);
+    Overlapped callerRecord;
+    callerRecord.event = &callerEvent;
+    ASSERT_EQ(port.Read(buffer, 3, &count, &callerRecord, CSerialPort::kInfinite), 0u);
+    EXPECT_EQ(backend.lastRecord, &callerRecord);
+    EXPECT_TRUE(callerEvent.IsSet());
+}
+
+TEST_F(SerialPortContract, PendingOnTheCallersRecordReturnsAtOnce)
+{
+    OpenOverlapped();
+    backend.completion = FakeSerialBackend::Completion::PendingForever;
+    Event callerEvent(true, false);
+    Overlapped callerRecord;
+    callerRecord.event = &callerEvent;
+    uint8_t buffer[8] = {};
+    EXPECT_EQ(port.Read(buffer, 8, nullptr, &callerRecord, 5), 0u);
+    EXPECT_EQ(port.WaitLineEvent(&callerRecord, 5), 0u);
+    EXPECT_EQ(backend.Count("CancelIo"), 0u);
+    EXPECT_EQ(backend.Count("GetOverlappedResult"), 0u);
+}
+
+TEST_F(SerialPortContract, ExpiredWaitOnTheLocalRecordCancelsAndReports1460)
+{
+    OpenOverlapped();
+    backend.completion = FakeSerialBackend::Completion::PendingForever;
+    uint8_t buffer[2] = {};
+    uint32_t count = 0;
+    EXPECT_EQ(port.Read(buffer, 2, &count, nullptr, 20), kErrorTimeout);
+    EXPECT_EQ(count, 0u);
+    EXPECT_EQ(port.GetLastErrorCode(), kErrorTimeout);
+    EXPECT_THAT(backend.calls, ElementsAre("ReadFile 2 record", "CancelIo"));
+
+    backend.calls.clear();
+    EXPECT_EQ(port.Write(buffer, 2, &count, nullptr, 1), kErrorTimeout);
+    EXPECT_EQ(count, 0u);
+    EXPECT_EQ(port.WaitLineEvent(nullptr, 1), kErrorTimeout);
+    EXPECT_THAT(backend.calls, ElementsAre("WriteFile 2 record", "CancelIo", "WaitCommEvent record", "CancelIo"));
+}
+
+TEST_F(SerialPortContract, CompletedLocalRecordGivesTheCountWithOrWithoutCountArgument)
+{
+    OpenOverlapped();
+    backend.completion = FakeSerialBackend::Completion::PendingDone;
+    backend.transferCount = 6;
+    uint8_t buffer[6] = {};
+    uint32_t count = 0;
+    EXPECT_EQ(port.Read(buffer, 6, &count, nullptr, CSerialPort::kInfinite), 0u);
+    EXPECT_EQ(count, 6u);
+    EXPECT_EQ(port.Read(buffer, 6, nullptr, nullptr, CSerialPort::kInfinite), 0u);
+    EXPECT_EQ(port.Write(buffer, 6, nullptr, nullptr, 1000), 0u);
+    EXPECT_EQ(backend.Count("GetOverlappedResult nowait"), 3u);
+
+    backend.overlappedResultError = kErrorOperationAborted;
+    EXPECT_EQ(port.Write(buffer, 6, &count, nullptr, 1000), kErrorOperationAborted);
+    EXPECT_EQ(port.GetLastErrorCode(), kErrorOperationAborted);
+}
+
+TEST_F(SerialPortContract, LineEventWaitReportsTheBitsWithoutCollectingACount)
+{
+    OpenOverlapped();
+    backend.completion = FakeSerialBackend::Completion::PendingDone;
+    backend.eventsToFire = kEvRxChar | kEvBreak;
+    EXPECT_EQ(port.WaitLineEvent(nullptr, 1000), 0u);
+    EXPECT_EQ(port.GetFiredEvents(), kEvRxChar | kEvBreak);
+    EXPECT_EQ(backend.Count("GetOverlappedResult"), 0u);
+
+    backend.failures["WaitCommEvent"] = kErrorInvalidParameter;
+    EXPECT_EQ(port.WaitLineEvent(nullptr, 1000), kErrorInvalidParameter);
+}
+
+TEST_F(SerialPortContract, WriteStringSendsTheTextWithoutItsTerminator)
+{
+    OpenOverlapped();
+    backend.transferCount = 3;
+    uint32_t count = 0;
+    EXPECT_EQ(port.WriteString("abc", &count, nullptr, CSerialPort::kInfinite), 0u);
+    EXPECT_THAT(backend.calls, ElementsAre("WriteFile 3 record"));
+    EXPECT_EQ(count, 3u);
+}
+
+// Operations reach each other through the table of virtual operations.
+class CountingPort : public CSerialPort {
+public:
+    using CSerialPort::CSerialPort;
+    int masks = 0, readModes = 0, closes = 0, writes = 0;
+    uint32_t SetEventMask(uint32_t mask) override { ++masks; return CSerialPort::SetEventMask(mask); }
+    uint32_t SetReadMode(uint32_t mode) override { ++readModes; return CSerialPort::SetReadMode(mode); }
+    uint32_t Close() override { ++closes; return CSerialPort::Close(); }
+    uint32_t Write(const void* d, uint32_t n, uint32_t* c, Overlapped* o, uint32_t t) override
+    {
+        ++writes;
+        return CSerialPort::Write(d, n, c, o, t);
+    }
+};
+
+TEST_F(SerialPortContract, InternalCallsGoThroughDerivedOverrides)
+{
+    CountingPort derived(backend);
+    backend.failures["SetCommTimeouts"] = kErrorGenFailure;
+    EXPECT_EQ(derived.Open("COM1", 0, 0, true), kErrorGenFailure);
+    EXPECT_EQ(derived.masks, 1);
+    EXPECT_EQ(derived.readModes, 1);
+    EXPECT_EQ(derived.closes, 1);
+    backend.failures.clear();
+    ASSERT_EQ(derived.Open("COM1", 0, 0, true), 0u);
+    derived.SetEventChar('x', true);
+    EXPECT_EQ(derived.masks, 3);
+    derived.WriteString("hi", nullptr, nullptr, CSerialPort::kInfinite);
+    EXPECT_EQ(derived.writes, 1);
+}
+
+TEST(SerialPortProbe, MapsTheOpenOutcome)
+{
+    FakeSerialBackend backend;
+    EXPECT_EQ(CSerialPort::ProbePort("COM4", backend), 0);
+    EXPECT_THAT(backend.calls, ElementsAre("CreateFile COM4 plain", "CloseHandle"));
+    const std::pair<uint32_t, int> cases[] = {
+        {kErrorFileNotFound, 1}, {kErrorAccessDenied, 2}, {kErrorGenFailure, -1}, {kErrorInvalidFunction, -1}};
+    for (const auto& [code, expected] : cases) {
+        backend.failures["CreateFile"] = code;
+        EXPECT_EQ(CSerialPort::ProbePort("COM4", backend), expected) << code;
+    }
+}
+
+} // namespace

@@ -1,0 +1,54 @@
+// Translation of errno values and the texts of the codes.
+#include "platform/ErrorCodes.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <thread>
+
+using namespace platform;
+
+namespace {
+
+TEST(ErrorCodes, ErrnoValuesMapToTheirCodes)
+{
+    const std::pair<int, uint32_t> cases[] = {
+        {0, kErrorSuccess},          {ENOENT, kErrorFileNotFound},    {ENODEV, kErrorFileNotFound},
+        {ENXIO, kErrorFileNotFound}, {EACCES, kErrorAccessDenied},    {EPERM, kErrorAccessDenied},
+        {EBUSY, kErrorAccessDenied}, {EWOULDBLOCK, kErrorAccessDenied}, {EBADF, kErrorInvalidHandle},
+        {EINVAL, kErrorInvalidParameter}, {EIO, kErrorIoDevice},     {ETIMEDOUT, kErrorTimeout},
+        {ENOTTY, kErrorInvalidFunction}, {EPIPE, kErrorGenFailure},  {ENOSPC, kErrorGenFailure},
+    };
+    for (const auto& [err, code] : cases)
+        EXPECT_EQ(ErrorFromErrno(err), code) << "errno " << err;
+}
+
+TEST(ErrorCodes, EveryCodeTheTranslationProducesHasAText)
+{
+    for (int err = 0; err < 200; ++err) {
+        const uint32_t code = ErrorFromErrno(err);
+        const auto text = ErrorText(code);
+        ASSERT_TRUE(text.has_value()) << "code " << code << " from errno " << err;
+        EXPECT_EQ(text->substr(text->size() - 2), "\r\n");
+    }
+    for (uint32_t code : {kErrorAlreadyInitialized, kErrorTimeout, kEInvalidArg, kErrorIoPending,
+                          kErrorOperationAborted, kErrorIoIncomplete})
+        EXPECT_TRUE(ErrorText(code).has_value()) << code;
+    EXPECT_EQ(*ErrorText(kErrorAccessDenied), "Access is denied.\r\n");
+    EXPECT_FALSE(ErrorText(4242).has_value());
+}
+
+TEST(ErrorCodes, LastErrorIsPerThread)
+{
+    SetLastError(kErrorTimeout);
+    uint32_t seenThere = 1;
+    std::thread other([&] {
+        seenThere = GetLastError();
+        SetLastError(kErrorIoDevice);
+    });
+    other.join();
+    EXPECT_EQ(seenThere, 0u);
+    EXPECT_EQ(GetLastError(), kErrorTimeout);
+}
+
+} // namespace

@@ -1,0 +1,160 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+#include <cstdint>
+
+#include "DumpHitTest.h"
+#include "DumpLayout.h"
+
+class QPainter;
+
+// Colours travel as 0x00BBGGRR values.
+using ColorRef = quint32;
+
+// Hex dump editor over a byte buffer that its owner keeps alive; the control never copies,
+// resizes or frees it. Rows show the address, the bytes in hex and the bytes as characters.
+class CDumpEdit : public QAbstractScrollArea {
+    Q_OBJECT
+
+public:
+    // Margins, scroll bars, rows of the configured width, auto-scroll while dragging, and the
+    // selection visible also without the focus. Without it: one row holding the whole buffer.
+    static constexpr quint32 DES_MULTILINE = 0x0004;
+    static constexpr quint32 WS_TABSTOP = 0x00010000;
+    static constexpr quint32 WS_BORDER = 0x00800000;
+    static constexpr quint32 kNoByte = dumpedit::kNoByte;
+
+    explicit CDumpEdit(QWidget* parent = nullptr, quint32 style = 0);
+    ~CDumpEdit() override;
+
+    void SetBuffer(quint8* data, quint32 size, bool redraw);
+    quint8* Buffer() const { return buffer_; }
+    quint32 Size() const { return size_; }
+
+    void SetBytesPerRow(quint32 count, bool autoFit, bool redraw);
+    void ShowAddressColumn(bool show, bool redraw);
+    void ShowCharColumn(bool show, bool redraw);
+    void SetAddressDigits(quint8 digits, bool redraw);
+    void SetMarkColors(ColorRef outline, ColorRef fill, ColorRef text, bool redraw);
+    virtual void SetReadOnly(bool readOnly, bool redraw);
+    bool IsReadOnly() const { return readOnly_; }
+    void Enable(bool enable) { setEnabled(enable); }
+
+    bool HasSelection() const;
+    bool GetSelection(quint32& first, quint32& last) const;
+    void SetSelection(quint32 first, quint32 last, bool ensureVisible, bool redraw);
+    bool GetMarkedRange(quint32& first, quint32& last) const;
+    void SetMarkedRange(quint32 first, quint32 last, bool ensureVisible, bool redraw);
+
+    // Only fixed-pitch fonts are taken; anything else leaves the current font in place.
+    void SetDumpFont(const QFont& font, bool redraw);
+    const QFont& DumpFont() const { return font_; }
+
+    // The id carried by the change notification (the dialog item id on a form).
+    void SetControlId(int id) { controlId_ = id; }
+    int ControlId() const { return controlId_; }
+    quint32 Style() const { return style_; }
+
+    void SetTopRow(quint32 row, bool redraw);
+    void SetHorzPos(int pos, bool redraw);
+    void ScrollRows(int delta, bool redraw);
+    void ScrollPixels(int delta, bool redraw);
+    void EnsureVisible(quint32 first, quint32 last, bool redraw);
+    dumpedit::HitResult HitTest(QPoint client);
+
+    quint32 TopRow() const { return topRow_; }
+    int HorzPos() const { return hScroll_; }
+    quint32 CaretPos() const { return caretPos_; }
+    bool CaretHigh() const { return caretHigh_; }
+    // The caret's cell in client coordinates; empty while the caret does not exist.
+    QRect CaretRect() const { return caretCreated_ ? caretRect_ : QRect(); }
+    const dumpedit::DumpLayout& Layout();
+
+    // Paints the whole client area with the current state, as a repaint does.
+    void PaintTo(QPainter& painter);
+
+signals:
+    // The user changed bytes of the buffer; emitted synchronously.
+    void Changed(int controlId);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+    void PlaceCaret(quint32 pos, bool high);
+    void DestroyCaret();
+    void NotifyChange();
+    void Redraw(bool redraw);
+    bool IsMultiline() const { return (style_ & DES_MULTILINE) != 0; }
+    bool HasBytes() const { return buffer_ != nullptr && size_ > 0; }
+    quint32 ClampToBuffer(quint32 pos) const;
+
+private:
+    void RecalcLayout();
+    void PostUpdateScrollBars();
+    void UpdateScrollBars();
+    void PaintAddressColumn(QPainter& p);
+    void PaintHexColumn(QPainter& p);
+    void PaintCharColumn(QPainter& p);
+    void PaintHexRowSelection(QPainter& p, const QString& text, int begin, int end, int left, int rowTop);
+    void PaintCaret(QPainter& p);
+
+    quint32 style_;
+    int controlId_ = 0;
+
+    quint8* buffer_ = nullptr;
+    quint32 size_ = 0;
+    quint32 configuredBytesPerRow_ = 16;
+    bool autoFitRow_ = false;
+    quint32 addressDigits_ = 8;
+    bool showAddress_ = false;
+    bool showChars_ = false;
+    bool readOnly_ = false;
+
+    quint32 selFirst_ = kNoByte;
+    quint32 selLast_ = kNoByte;
+    quint32 markFirst_ = kNoByte;
+    quint32 markLast_ = kNoByte;
+
+protected:
+    quint32 caretPos_ = 0;
+    bool caretHigh_ = true;
+    quint32 anchor_ = kNoByte;
+    bool caretCreated_ = false;
+    bool caretShown_ = true;  // blink phase
+    QRect caretRect_;
+
+    quint32 topRow_ = 0;
+    int hScroll_ = 0;
+    dumpedit::DumpLayout layout_;
+    bool layoutStale_ = true;
+
+private:
+    bool scrollBarUpdatePending_ = false;
+    bool updatingScrollBars_ = false;
+
+    QFont font_;
+    int fontAscent_ = 0;
+
+    QColor addressBackground_{0xFF, 0xFF, 0xFF};
+    QColor addressText_{0x00, 0x00, 0x80};
+    QColor charsBackground_{0xFF, 0xFF, 0xFF};
+    QColor charsText_{0x00, 0x00, 0x80};
+    QColor markFill_{0x00, 0x5A, 0xD2};
+    QColor markText_{0x00, 0xC8, 0x00};
+    QColor markOutline_{0x00, 0xFF, 0xFF};
+    QColor hexText_{0x00, 0x00, 0x00};
+    QColor hexBackground_{0xFF, 0xFF, 0xFF};
+    QColor controlBackground_{0xD2, 0xD2, 0xD2};
+    QColor inactiveSelectionText_;
+    QColor inactiveSelectionFill_;
+    QColor activeSelectionText_;
+    QColor activeSelectionFill_;
+};

@@ -1,0 +1,164 @@
+// Painting of CDumpEdit: background, address, hex and character columns, selection and mark.
+#include <QPainter>
+#include <QPaintEvent>
+#include <QPolygon>
+
+#include "CDumpEdit.h"
+#include "DumpMarkOutline.h"
+#include "DumpRowText.h"
+
+using namespace dumpedit;
+
+namespace {
+
+QRect ToQRect(int left, int top, int right, int bottom) {
+    return QRect(left, top, right - left, bottom - top);
+}
+
+QPolygon ToPolygon(const MarkOutline& outline) {
+    QPolygon polygon(outline.count);
+    for (int i = 0; i < outline.count; ++i) {
+        polygon.setPoint(i, outline.points[static_cast<size_t>(i)].x, outline.points[static_cast<size_t>(i)].y);
+    }
+    return polygon;
+}
+
+}  // namespace
+
+void CDumpEdit::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    PaintTo(painter);
+}
+
+void CDumpEdit::PaintTo(QPainter& p) {
+    Layout();
+    p.fillRect(viewport()->rect(), controlBackground_);
+    const Rect& text = layout_.textRect;
+    p.save();
+    p.setClipRect(ToQRect(text.left - 2, text.top, text.right + 2, text.bottom));
+    p.setFont(font_);
+    if (HasBytes()) {
+        if (showAddress_) {
+            PaintAddressColumn(p);
+        }
+        PaintHexColumn(p);
+        if (showChars_) {
+            PaintCharColumn(p);
+        }
+    }
+    p.restore();
+    PaintCaret(p);
+}
+
+void CDumpEdit::PaintAddressColumn(QPainter& p) {
+    const Rect& text = layout_.textRect;
+    const int left = text.left + layout_.addressX - hScroll_;
+    const int right = left + layout_.addressWidth - kColumnGap;
+    p.fillRect(ToQRect(left, text.top, right, text.bottom), addressBackground_);
+    p.setPen(addressText_);
+    const PaintRowRange rows = RowsToPaint(layout_, topRow_, size_);
+    if (rows.empty) {
+        return;
+    }
+    const int lh = layout_.lineHeight;
+    int rowTop = text.top;
+    for (uint64_t s = rows.first; s <= rows.last; s += layout_.bytesPerRow, rowTop += lh) {
+        const QString label = QString::fromLatin1(FormatAddressLabel(static_cast<uint32_t>(s), addressDigits_));
+        p.drawText(ToQRect(left, rowTop, right, rowTop + lh), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, label);
+    }
+}
+
+void CDumpEdit::PaintHexColumn(QPainter& p) {
+    const Rect& text = layout_.textRect;
+    const int cw = layout_.charWidth;
+    const int lh = layout_.lineHeight;
+    const uint32_t B = layout_.bytesPerRow;
+    const int left = text.left + layout_.hexX - hScroll_;
+    const int right = left + cw * (3 * static_cast<int>(B) - 1);
+    p.fillRect(ToQRect(left, text.top, right, text.bottom), hexBackground_);
+
+    MarkOutline outline;
+    if (markFirst_ != kNoByte && markLast_ != kNoByte) {
+        const MarkOutlineGeometry geometry{left, text.top, right, B, cw, lh, layout_.visibleRows, topRow_};
+        outline = BuildMarkOutline(geometry, markFirst_, markLast_);
+        if (outline.count > 0) {
+            p.setPen(markOutline_);
+            p.setBrush(markFill_);
+            p.drawPolygon(ToPolygon(outline));
+            p.setBrush(Qt::NoBrush);
+        }
+    }
+
+    const PaintRowRange rows = RowsToPaint(layout_, topRow_, size_);
+    if (rows.empty) {
+        return;
+    }
+    const bool showSelection = hasFocus() || IsMultiline();
+    int rowTop = text.top;
+    for (uint64_t s = rows.first; s <= rows.last; s += B, rowTop += lh) {
+        const auto start = static_cast<uint32_t>(s);
+        const HexRowText row = BuildHexRow(buffer_, start, RowEnd(rows, start, B), selFirst_, selLast_, markFirst_, markLast_);
+        const QString line = QString::fromLatin1(row.text);
+        const int baseline = rowTop + fontAscent_;
+        if (row.mark) {
+            // Drawn in pieces so the marked digits are not painted over black ones.
+            const int m = row.mark->begin;
+            const int me = row.mark->end;
+            p.setPen(hexText_);
+            p.drawText(QPoint(left, baseline), line.left(m));
+            p.drawText(QPoint(left + me * cw, baseline), line.mid(me));
+            p.setPen(markText_);
+            p.drawText(QPoint(left + m * cw, baseline), line.mid(m, me - m));
+        } else {
+            p.setPen(hexText_);
+            p.drawText(QPoint(left, baseline), line);
+        }
+        if (row.selection && showSelection) {
+            PaintHexRowSelection(p, line, row.selection->begin, row.selection->end, left, rowTop);
+        }
+    }
+
+    if (outline.count > 0) {
+        p.setPen(markOutline_);
+        p.drawPolyline(ToPolygon(outline));
+    }
+}
+
+void CDumpEdit::PaintHexRowSelection(QPainter& p, const QString& line, int begin, int end, int left, int rowTop) {
+    const int cw = layout_.charWidth;
+    const int lh = layout_.lineHeight;
+    const bool active = hasFocus();
+    p.fillRect(ToQRect(left + begin * cw, rowTop + 1, left + end * cw + 1, rowTop + lh),
+               active ? activeSelectionFill_ : inactiveSelectionFill_);
+    p.setPen(active ? activeSelectionText_ : inactiveSelectionText_);
+    p.drawText(ToQRect(left + begin * cw, rowTop, left + end * cw, rowTop + lh),
+               Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, line.mid(begin, end - begin));
+}
+
+void CDumpEdit::PaintCharColumn(QPainter& p) {
+    const Rect& text = layout_.textRect;
+    const int left = text.left + layout_.charsX - hScroll_;
+    p.fillRect(ToQRect(left, text.top, left + layout_.charsWidth, text.bottom), charsBackground_);
+    p.setPen(charsText_);
+    const PaintRowRange rows = RowsToPaint(layout_, topRow_, size_);
+    if (rows.empty) {
+        return;
+    }
+    const uint32_t B = layout_.bytesPerRow;
+    int rowTop = text.top;
+    for (uint64_t s = rows.first; s <= rows.last; s += B, rowTop += layout_.lineHeight) {
+        const auto start = static_cast<uint32_t>(s);
+        const std::u16string row = BuildCharRow(buffer_, start, RowEnd(rows, start, B));
+        p.drawText(QPoint(left, rowTop + fontAscent_), QString::fromUtf16(row.data(), static_cast<qsizetype>(row.size())));
+    }
+}
+
+void CDumpEdit::PaintCaret(QPainter& p) {
+    if (!caretCreated_ || !caretShown_) {
+        return;
+    }
+    // Inverts the digit cell under it, as a solid system caret does.
+    p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    p.fillRect(caretRect_, Qt::white);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}

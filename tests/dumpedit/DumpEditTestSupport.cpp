@@ -1,0 +1,56 @@
+#include "DumpEditTestSupport.h"
+
+#include <QEvent>
+#include <QPainter>
+
+namespace dumpedit_test {
+
+QApplication& App() {
+    return *qobject_cast<QApplication*>(QCoreApplication::instance());
+}
+
+void ShowFocused(QWidget& widget) {
+    widget.show();
+    widget.activateWindow();
+    QApplication::setActiveWindow(&widget);
+    widget.setFocus(Qt::OtherFocusReason);
+    Settle();
+}
+
+void Settle() {
+    for (int i = 0; i < 3; ++i) {
+        QApplication::processEvents();
+    }
+}
+
+QImage Render(CDumpEdit& edit) {
+    QImage image(edit.viewport()->size(), QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    edit.PaintTo(painter);
+    return image;
+}
+
+PaintCounter::PaintCounter(QWidget* target) {
+    target->installEventFilter(this);
+}
+
+bool PaintCounter::eventFilter(QObject*, QEvent* event) {
+    if (event->type() == QEvent::Paint) {
+        ++count;
+    }
+    return false;
+}
+
+std::unique_ptr<CDumpEdit> MakeEdit(quint8* bytes, quint32 size, QSize client, quint32 style) {
+    App();
+    auto edit = std::make_unique<CDumpEdit>(nullptr, style);
+    edit->resize(client);
+    edit->SetBuffer(bytes, size, true);
+    // The viewport takes its size when the window is shown.
+    edit->show();
+    Settle();
+    return edit;
+}
+
+}  // namespace dumpedit_test

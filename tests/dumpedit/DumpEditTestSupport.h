@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QApplication>
+#include <QImage>
+#include <QObject>
+
+#include <memory>
+
+#include "CDumpEdit.h"
+
+namespace dumpedit_test {
+
+// The one QApplication of a widget test program (offscreen platform), made by its main.
+QApplication& App();
+
+// Shows the control as its own window, activates it and gives it the focus.
+void ShowFocused(QWidget& widget);
+
+// Lets queued work (scroll-bar updates, repaints) run.
+void Settle();
+
+// The control's client area as the next paint draws it.
+QImage Render(CDumpEdit& edit);
+
+// Counts paint events of a widget.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* target);
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+// A shown control of the given client size (no frame) over `bytes`.
+std::unique_ptr<CDumpEdit> MakeEdit(quint8* bytes, quint32 size, QSize client, quint32 style = CDumpEdit::DES_MULTILINE);
+
+}  // namespace dumpedit_test

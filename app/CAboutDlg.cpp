@@ -1,0 +1,21 @@
+#include "CAboutDlg.h"
+
+#include <QPushButton>
+
+#include "ControlId.h"
+#include "DialogBuilder.h"
+#include "FormIds.h"
+
+CAboutDlg::CAboutDlg(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint)
+{
+    const res::DialogTemplate& dialog = res::AboutTemplate();
+    setWindowTitle(QString::fromStdString(dialog.caption));
+    CreateDialogControls(this, dialog);
+    setFixedSize(DialogPixelSize(dialog, font()));
+    if (auto* ok = FindControl<QPushButton>(this, res::IDOK)) {
+        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+        ok->setFocus();
+    }
+}

@@ -1,0 +1,10 @@
+#pragma once
+// The About box, laid out from dialog 100.
+#include <QDialog>
+
+class CAboutDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CAboutDlg(QWidget* parent = nullptr);
+    int DoModal() { return exec(); }
+};

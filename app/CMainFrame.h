@@ -1,0 +1,73 @@
+#pragma once
+// The main window: fixed size, menu, toolbar and status bar of resource 128, the form view as
+// its client. Device notifications posted to it drive the status-bar progress and then go on
+// to the document.
+#include <QMainWindow>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "ResourceIds.h"
+
+class CStatusBar;
+class CStatusBarProgress;
+class QToolBar;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    using CommandRoute = std::function<bool(res::ResourceId command)>;
+    using DeviceNotifySink = std::function<void(std::uint32_t wParam, std::intptr_t lParam)>;
+    using CloseQuery = std::function<bool()>;
+
+    explicit CMainFrame(QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Builds the bars; false aborts the frame's creation.
+    bool Create();
+
+    // The number under which device notifications arrive (registered "CDeviceZAQ_Message").
+    void SetDeviceMessage(std::uint32_t message) { deviceMessage = message; }
+    // Commands the frame does not serve itself go here (view, document, application).
+    void SetCommandRoute(CommandRoute route) { commandRoute = std::move(route); }
+    // Where notifications go after the progress bar has seen them: the active view's document.
+    void SetDeviceNotifySink(DeviceNotifySink sink) { deviceNotifySink = std::move(sink); }
+    // Asked before the window closes; false keeps it open.
+    void SetCloseQuery(CloseQuery query) { closeQuery = std::move(query); }
+
+    void OnDeviceMessage(std::uintptr_t wParam, std::intptr_t lParam);
+
+    // Caption: the window title, " - ", the document's title.
+    void UpdateFrameTitle(const QString& documentTitle);
+    // Resizes the window so that its client area is exactly this size, and fixes it there.
+    void FitClientTo(QSize clientSize);
+    bool ExecuteCommand(res::ResourceId command);
+
+    CStatusBar* GetStatusBar() const { return statusBar; }
+    QToolBar* GetToolBar() const { return toolBar; }
+    QAction* GetAction(res::ResourceId command) const;
+    CStatusBarProgress* GetProgressBar() const { return progressBar.get(); }
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool CreateMenu();
+    bool CreateToolBar();
+    bool CreateStatusBar();
+    void BindAccelerators();
+    QAction* CommandAction(res::ResourceId command);
+
+    CStatusBar* statusBar = nullptr;
+    QToolBar* toolBar = nullptr;
+    std::map<res::ResourceId, QAction*> actions;
+    std::unique_ptr<CStatusBarProgress> progressBar;
+    std::uint16_t progressTotal = 0;
+    std::uint16_t progressDone = 0;
+    std::uint32_t deviceMessage = 0;
+    CommandRoute commandRoute;
+    DeviceNotifySink deviceNotifySink;
+    CloseQuery closeQuery;
+};

@@ -1,0 +1,155 @@
+#include "CStatusBar.h"
+
+#include <QPainter>
+#include <QStyleOptionFrame>
+#include <optional>
+
+#include "FormIds.h"
+#include "StringTable.h"
+
+namespace {
+constexpr int kMargin = 2;     // around the panes
+constexpr int kGap = 3;        // between panes
+constexpr int kTextInset = 3;  // pane text from the pane's edge
+constexpr int kPollMs = 250;
+
+std::optional<LockKey> LockKeyOfIndicator(res::ResourceId id)
+{
+    switch (id) {
+    case res::ID_INDICATOR_CAPS: return LockKey::Caps;
+    case res::ID_INDICATOR_NUM: return LockKey::Num;
+    case res::ID_INDICATOR_SCRL: return LockKey::Scroll;
+    default: return std::nullopt;
+    }
+}
+}  // namespace
+
+CStatusBar::CStatusBar(QWidget* parent)
+    : QStatusBar(parent), lockKeyProbe([](LockKey key) { return ReadLockKeyLed(key); })
+{
+    setSizeGripEnabled(false);
+    // Prompts of menus and toolbar buttons arrive as status messages.
+    connect(this, &QStatusBar::messageChanged, this,
+            [this](const QString& message) { SetPaneText(0, message.isEmpty() ? idleText : message); });
+    startTimer(kPollMs);
+}
+
+bool CStatusBar::SetIndicators(const std::vector<res::ResourceId>& ids)
+{
+    if (ids.empty())
+        return false;
+    panes.clear();
+    for (const res::ResourceId id : ids) {
+        if (id == res::ID_SEPARATOR) {
+            panes.push_back({id, idleText, 0, false});
+            continue;
+        }
+        if (!res::HasString(id))
+            return false;
+        const QString text = QString::fromStdString(res::LoadString(id));
+        panes.push_back({id, text, fontMetrics().horizontalAdvance(text) + 2 * kTextInset, false});
+    }
+    UpdateIndicators();
+    update();
+    return true;
+}
+
+QString CStatusBar::GetPaneText(int index) const
+{
+    return index >= 0 && index < GetCount() ? panes[index].text : QString();
+}
+
+bool CStatusBar::SetPaneText(int index, const QString& text, bool updateNow)
+{
+    if (index < 0 || index >= GetCount())
+        return false;
+    panes[index].text = text;
+    if (updateNow)
+        repaint(); // the text is wanted on screen before a long step goes on
+    else
+        update();
+    return true;
+}
+
+PaneRect CStatusBar::GetItemRect(int index) const
+{
+    if (index < 0 || index >= GetCount())
+        return {};
+    const int top = kMargin;
+    const int bottom = height() - kMargin;
+    int right = width() - kMargin;
+    // Fixed panes are laid out from the right; the message pane takes what is left.
+    for (int i = GetCount() - 1; i > 0; --i) {
+        const int left = right - panes[i].width;
+        if (i == index)
+            return {left, top, right, bottom};
+        right = left - kGap;
+    }
+    return {kMargin, top, std::max(kMargin, right), bottom};
+}
+
+bool CStatusBar::IsIndicatorOn(int index) const
+{
+    return index >= 0 && index < GetCount() && panes[index].on;
+}
+
+void CStatusBar::SetIdleText(const QString& text)
+{
+    idleText = text;
+    if (!panes.empty() && currentMessage().isEmpty())
+        SetPaneText(0, idleText, false);
+}
+
+void CStatusBar::SetLockKeyProbe(LockKeyProbe probe)
+{
+    lockKeyProbe = std::move(probe);
+    UpdateIndicators();
+}
+
+void CStatusBar::UpdateIndicators()
+{
+    bool changed = false;
+    for (Pane& pane : panes) {
+        const std::optional<LockKey> key = LockKeyOfIndicator(pane.id);
+        const bool on = key && lockKeyProbe && lockKeyProbe(*key);
+        changed |= on != pane.on;
+        pane.on = on;
+    }
+    if (changed)
+        update();
+}
+
+QSize CStatusBar::sizeHint() const
+{
+    return {QStatusBar::sizeHint().width(), fontMetrics().height() + 2 * kMargin + 4};
+}
+
+QSize CStatusBar::minimumSizeHint() const
+{
+    return {0, sizeHint().height()};
+}
+
+void CStatusBar::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    for (int i = 0; i < GetCount(); ++i) {
+        const PaneRect r = GetItemRect(i);
+        const QRect rect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+        QStyleOptionFrame frame;
+        frame.initFrom(this);
+        frame.rect = rect;
+        frame.lineWidth = 1;
+        frame.state |= QStyle::State_Sunken;
+        style()->drawPrimitive(QStyle::PE_FrameStatusBarItem, &frame, &painter, this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        if (i == 0)
+            painter.drawText(rect.adjusted(kTextInset, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, panes[i].text);
+        else if (panes[i].on)
+            painter.drawText(rect, Qt::AlignCenter, panes[i].text);
+    }
+}
+
+void CStatusBar::timerEvent(QTimerEvent*)
+{
+    UpdateIndicators();
+}

@@ -1,0 +1,47 @@
+#pragma once
+// A status bar of panes: a stretching message pane first, then fixed indicator panes whose
+// text shows only while their lock key is on.
+#include <QStatusBar>
+#include <QString>
+#include <vector>
+
+#include "ResourceIds.h"
+#include "LockKeyState.h"
+#include "ProgressPlacement.h"
+
+class CStatusBar : public QStatusBar {
+    Q_OBJECT
+public:
+    explicit CStatusBar(QWidget* parent = nullptr);
+
+    // Ids of the panes; each indicator shows its string-table text.
+    bool SetIndicators(const std::vector<res::ResourceId>& ids);
+    int GetCount() const { return static_cast<int>(panes.size()); }
+    QString GetPaneText(int index) const;
+    bool SetPaneText(int index, const QString& text, bool update = true);
+    PaneRect GetItemRect(int index) const;
+    bool IsIndicatorOn(int index) const;
+
+    // The message pane shows this whenever no prompt is shown.
+    void SetIdleText(const QString& text);
+    void SetLockKeyProbe(LockKeyProbe probe);
+    void UpdateIndicators();
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    struct Pane {
+        res::ResourceId id;
+        QString text;
+        int width;  // 0 for the stretching message pane
+        bool on;
+    };
+    std::vector<Pane> panes;
+    QString idleText;
+    LockKeyProbe lockKeyProbe;
+};

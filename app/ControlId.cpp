@@ -1,0 +1,18 @@
+#include "ControlId.h"
+
+#include <QVariant>
+
+namespace {
+constexpr const char* kControlIdProperty = "probexControlId";
+}
+
+void SetControlId(QWidget* widget, int id)
+{
+    widget->setProperty(kControlIdProperty, id);
+}
+
+int ControlIdOf(const QWidget* widget)
+{
+    const QVariant id = widget->property(kControlIdProperty);
+    return id.isValid() ? id.toInt() : -1;
+}

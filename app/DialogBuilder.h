@@ -1,0 +1,22 @@
+#pragma once
+// Child controls of a dialog template, created on a widget at their pixel positions.
+#include <QFont>
+#include <QSize>
+#include <functional>
+#include <string>
+
+#include "DialogTemplate.h"
+#include "DialogUnits.h"
+
+class QWidget;
+
+// Makes a control of a template's own window class ("CDumpEdit_SC"); nullptr when unknown.
+using CustomControlFactory = std::function<QWidget*(const std::string& className, QWidget* parent)>;
+
+DialogBaseUnits DialogFontBaseUnits(const QFont& font);
+QSize DialogPixelSize(const res::DialogTemplate& dialog, const QFont& font);
+
+// Creates the controls in template order (which is also the tab order) with their ids.
+// False when a control could not be made; the controls made so far stay on parent.
+bool CreateDialogControls(QWidget* parent, const res::DialogTemplate& dialog,
+                          const CustomControlFactory& customFactory = {});

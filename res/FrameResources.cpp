@@ -1,0 +1,48 @@
+#include "FrameResources.h"
+
+#include "FormIds.h"
+
+namespace res {
+
+const std::vector<MenuItem>& MainMenu()
+{
+    static const std::vector<MenuItem> menu{
+        {"&Фаил", 0,
+         {{"&New\tCtrl+N", ID_FILE_NEW, {}},
+          {"&Open...\tCtrl+O", ID_FILE_OPEN, {}},
+          {"&Save\tCtrl+S", ID_FILE_SAVE, {}},
+          {"Save &As...", ID_FILE_SAVE_AS, {}},
+          {"", 0, {}},
+          {"E&xit", ID_APP_EXIT, {}}}},
+        {"&Вид", 0, {{"&Панель", ID_VIEW_TOOLBAR, {}}, {"&Статус", ID_VIEW_STATUS_BAR, {}}}},
+        {"&Инфо", 0, {{"&О читалке...", ID_APP_ABOUT, {}}}},
+    };
+    return menu;
+}
+
+const ToolbarResource& MainToolbar()
+{
+    static const ToolbarResource toolbar{16, 15, {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_APP_ABOUT}};
+    return toolbar;
+}
+
+const std::vector<Accelerator>& MainAccelerators()
+{
+    static const std::vector<Accelerator> table{
+        {"Ctrl+N", ID_FILE_NEW},        {"Ctrl+O", ID_FILE_OPEN},        {"Ctrl+S", ID_FILE_SAVE},
+        {"Ctrl+Z", ID_EDIT_UNDO},       {"Alt+Backspace", ID_EDIT_UNDO}, {"Ctrl+X", ID_EDIT_CUT},
+        {"Shift+Del", ID_EDIT_CUT},     {"Ctrl+C", ID_EDIT_COPY},        {"Ctrl+Ins", ID_EDIT_COPY},
+        {"Ctrl+V", ID_EDIT_PASTE},      {"Shift+Ins", ID_EDIT_PASTE},    {"F6", ID_NEXT_PANE},
+        {"Shift+F6", ID_PREV_PANE},
+    };
+    return table;
+}
+
+const std::vector<ResourceId>& StatusIndicators()
+{
+    static const std::vector<ResourceId> indicators{ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM,
+                                                    ID_INDICATOR_SCRL};
+    return indicators;
+}
+
+}  // namespace res

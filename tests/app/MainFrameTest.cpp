@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QStatusTipEvent>
+#include <QToolBar>
+
+#include "CMainFrame.h"
+#include "CStatusBar.h"
+#include "CStatusBarProgress.h"
+#include "FormIds.h"
+#include "QtTestApplication.h"
+#include "WindowMessageEvent.h"
+
+namespace {
+
+constexpr std::uint32_t kDeviceMessage = 0xC123;
+
+std::uintptr_t Notify(std::uint16_t code, std::uint16_t value = 0)
+{
+    return (std::uintptr_t{code} << 16) | value;
+}
+
+class MainFrame : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureQApplication();
+        ASSERT_TRUE(frame.Create());
+        frame.GetStatusBar()->SetLockKeyProbe({});
+        frame.SetDeviceMessage(kDeviceMessage);
+        frame.SetDeviceNotifySink([this](std::uint32_t wParam, std::intptr_t) {
+            forwarded.push_back(wParam);
+            paneWhenForwarded.push_back(PaneText());
+            barWhenForwarded.push_back(frame.GetProgressBar() != nullptr);
+        });
+        frame.setCentralWidget(new QWidget);
+        frame.FitClientTo(QSize(500, 300));
+        frame.show();
+    }
+
+    QString PaneText() const { return frame.GetStatusBar()->GetPaneText(0); }
+    int VisibleBars() const
+    {
+        int count = 0;
+        for (QProgressBar* bar : frame.GetStatusBar()->findChildren<QProgressBar*>())
+            count += !bar->isHidden();
+        return count;
+    }
+
+    CMainFrame frame;
+    std::vector<std::uint32_t> forwarded;
+    std::vector<QString> paneWhenForwarded;
+    std::vector<bool> barWhenForwarded;
+};
+
+}  // namespace
+
+TEST_F(MainFrame, ThreeByteReadShowsItsProgressThenReady)
+{
+    EXPECT_EQ(PaneText(), "Ready");
+    QStringList texts;
+    frame.OnDeviceMessage(Notify(0), 0);
+    frame.OnDeviceMessage(Notify(2), 0);
+    EXPECT_EQ(PaneText(), "Ready");
+    frame.OnDeviceMessage(Notify(3, 3), 0);
+    texts << PaneText();
+    EXPECT_EQ(VisibleBars(), 1);
+    for (int i = 0; i < 3; ++i) {
+        frame.OnDeviceMessage(Notify(4, static_cast<std::uint16_t>(i)), 0);
+        texts << PaneText();
+        ASSERT_NE(frame.GetProgressBar(), nullptr);
+        EXPECT_EQ(frame.GetProgressBar()->Bar()->value(), i + 1);
+        // The bar sits after the text it shows.
+        EXPECT_GT(frame.GetProgressBar()->Bar()->x(),
+                  frame.GetStatusBar()->GetItemRect(0).left + frame.GetStatusBar()->fontMetrics().horizontalAdvance(PaneText()));
+    }
+    EXPECT_EQ(texts, (QStringList{"Progress", "33% complete", "66% complete", "100% complete"}));
+    frame.OnDeviceMessage(Notify(5), 0);
+    EXPECT_EQ(PaneText(), "Ready");
+    EXPECT_EQ(VisibleBars(), 0);
+    EXPECT_EQ(frame.GetProgressBar(), nullptr);
+    frame.OnDeviceMessage(Notify(1), 0);  // finds no bar
+    EXPECT_EQ(PaneText(), "Ready");
+
+    // Every notification reached the document, after the bar had seen it.
+    EXPECT_EQ(forwarded, (std::vector<std::uint32_t>{0x00000, 0x20000, 0x30003, 0x40000, 0x40001, 0x40002, 0x50000,
+                                                     0x10000}));
+    EXPECT_EQ(paneWhenForwarded[2], "Progress");
+    EXPECT_FALSE(barWhenForwarded[6]);
+}
+
+TEST_F(MainFrame, OtherCodesLeaveTheStatusBarAlone)
+{
+    frame.OnDeviceMessage(Notify(3, 200), 0);
+    frame.OnDeviceMessage(Notify(4), 0);
+    const QString text = PaneText();
+    EXPECT_EQ(text, "0% complete");
+    for (std::uint16_t code : {0, 2, 6, 0xFFFF})
+        frame.OnDeviceMessage(Notify(code, 7), 0);
+    EXPECT_EQ(PaneText(), text);
+    EXPECT_EQ(VisibleBars(), 1);
+    EXPECT_EQ(frame.GetProgressBar()->Bar()->value(), 1);
+    EXPECT_EQ(forwarded.size(), 6u);
+
+    // A failed operation ends with code 1 alone: the bar is gone before the document hears of it.
+    frame.OnDeviceMessage(Notify(1, 2), 0);
+    EXPECT_EQ(VisibleBars(), 0);
+    EXPECT_FALSE(barWhenForwarded.back());
+    EXPECT_EQ(paneWhenForwarded.back(), "Ready");
+}
+
+TEST_F(MainFrame, StrayStepsAndEmptyTransfersAreHarmless)
+{
+    frame.OnDeviceMessage(Notify(4), 0);  // no bar yet
+    EXPECT_EQ(PaneText(), "Ready");
+    frame.OnDeviceMessage(Notify(3, 0), 0);
+    frame.OnDeviceMessage(Notify(4), 0);  // no division by a zero total
+    EXPECT_EQ(PaneText(), "100% complete");
+    frame.OnDeviceMessage(Notify(3, 4), 0);  // a new transfer replaces the old bar
+    EXPECT_EQ(VisibleBars(), 1);
+    EXPECT_EQ(PaneText(), "Progress");
+}
+
+TEST_F(MainFrame, PostedMessagesArriveInOrderOnTheUiThread)
+{
+    QCoreApplication::postEvent(&frame, new WindowMessageEvent(kDeviceMessage, Notify(3, 2), 0));
+    QCoreApplication::postEvent(&frame, new WindowMessageEvent(kDeviceMessage + 1, Notify(0), 0));  // not ours
+    QCoreApplication::postEvent(&frame, new WindowMessageEvent(kDeviceMessage, Notify(4), 0));
+    QCoreApplication::postEvent(&frame, new WindowMessageEvent(kDeviceMessage, Notify(4), 0));
+    EXPECT_TRUE(forwarded.empty()) << "posting must not deliver at once";
+    QApplication::processEvents();
+    EXPECT_EQ(forwarded, (std::vector<std::uint32_t>{0x30002, 0x40000, 0x40000}));
+    EXPECT_EQ(PaneText(), "100% complete");
+}
+
+TEST_F(MainFrame, FixedSizeWindowWithCaption)
+{
+    EXPECT_FALSE(frame.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(frame.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(frame.minimumSize(), frame.maximumSize());
+    EXPECT_EQ(frame.centralWidget()->size(), QSize(500, 300));
+
+    frame.UpdateFrameTitle("No file");
+    EXPECT_EQ(frame.windowTitle(), "Probex - No file");
+    frame.UpdateFrameTitle("dump.bin");
+    EXPECT_EQ(frame.windowTitle(), "Probex - dump.bin");
+
+    // Hiding the bars keeps the window's size.
+    const QSize size = frame.size();
+    frame.ExecuteCommand(res::ID_VIEW_TOOLBAR);
+    frame.ExecuteCommand(res::ID_VIEW_STATUS_BAR);
+    QApplication::processEvents();
+    EXPECT_EQ(frame.size(), size);
+    EXPECT_FALSE(frame.GetToolBar()->isVisible());
+    EXPECT_FALSE(frame.GetStatusBar()->isVisible());
+    EXPECT_FALSE(frame.GetAction(res::ID_VIEW_TOOLBAR)->isChecked());
+    frame.GetAction(res::ID_VIEW_STATUS_BAR)->trigger();
+    EXPECT_TRUE(frame.GetStatusBar()->isVisible());
+    EXPECT_TRUE(frame.GetAction(res::ID_VIEW_STATUS_BAR)->isChecked());
+}
+
+TEST_F(MainFrame, MenusToolbarAndKeys)
+{
+    QStringList titles;
+    std::vector<QStringList> items;
+    for (QAction* menu : frame.menuBar()->actions()) {
+        titles << menu->text();
+        QStringList texts;
+        for (QAction* item : menu->menu()->actions())
+            texts << (item->isSeparator() ? QString("-") : item->text());
+        items.push_back(texts);
+    }
+    EXPECT_EQ(titles, (QStringList{"&Фаил", "&Вид", "&Инфо"}));
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[0], (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-", "E&xit"}));
+    EXPECT_EQ(items[1], (QStringList{"&Панель", "&Статус"}));
+    EXPECT_EQ(items[2], (QStringList{"&О читалке..."}));
+
+    std::vector<QAction*> buttons;
+    for (QAction* action : frame.GetToolBar()->actions())
+        buttons.push_back(action);
+    ASSERT_EQ(buttons.size(), 5u);
+    EXPECT_EQ(buttons[0], frame.GetAction(res::ID_FILE_NEW));
+    EXPECT_EQ(buttons[1], frame.GetAction(res::ID_FILE_OPEN));
+    EXPECT_EQ(buttons[2], frame.GetAction(res::ID_FILE_SAVE));
+    EXPECT_TRUE(buttons[3]->isSeparator());
+    EXPECT_EQ(buttons[4], frame.GetAction(res::ID_APP_ABOUT));
+    EXPECT_EQ(frame.GetToolBar()->iconSize(), QSize(16, 15));
+    for (QAction* action : {buttons[0], buttons[1], buttons[2], buttons[4]})
+        EXPECT_FALSE(action->icon().isNull());
+
+    EXPECT_EQ(frame.GetAction(res::ID_FILE_NEW)->shortcut(), QKeySequence("Ctrl+N"));
+    EXPECT_EQ(frame.GetAction(res::ID_FILE_OPEN)->shortcut(), QKeySequence("Ctrl+O"));
+    EXPECT_EQ(frame.GetAction(res::ID_FILE_SAVE)->shortcut(), QKeySequence("Ctrl+S"));
+    EXPECT_EQ(frame.GetAction(res::ID_FILE_NEW)->toolTip(), "New");
+    EXPECT_EQ(frame.GetAction(res::ID_APP_EXIT)->statusTip(), "Quit the application; prompts to save documents");
+    // Nothing on the frame takes the editor's copy and paste keys.
+    for (QAction* action : frame.findChildren<QAction*>())
+        for (const char* key : {"Ctrl+C", "Ctrl+V", "Ctrl+X", "Ctrl+Z"})
+            EXPECT_FALSE(action->shortcuts().contains(QKeySequence(key))) << key;
+}
+
+TEST_F(MainFrame, CommandsGoDownTheRouteAndPromptsToTheStatusBar)
+{
+    std::vector<res::ResourceId> routed;
+    frame.SetCommandRoute([&](res::ResourceId command) {
+        routed.push_back(command);
+        return command != res::ID_VIEW_TOOLBAR;
+    });
+    frame.GetAction(res::ID_FILE_NEW)->trigger();
+    frame.GetAction(res::ID_APP_ABOUT)->trigger();
+    frame.GetAction(res::ID_VIEW_TOOLBAR)->trigger();  // not taken by the route: the frame serves it
+    EXPECT_EQ(routed, (std::vector<res::ResourceId>{res::ID_FILE_NEW, res::ID_APP_ABOUT, res::ID_VIEW_TOOLBAR}));
+    EXPECT_FALSE(frame.GetToolBar()->isVisible());
+
+    QStatusTipEvent tip(frame.GetAction(res::ID_FILE_OPEN)->statusTip());
+    QApplication::sendEvent(&frame, &tip);
+    EXPECT_EQ(PaneText(), "Open an existing dump");
+    QStatusTipEvent none(QString{});
+    QApplication::sendEvent(&frame, &none);
+    EXPECT_EQ(PaneText(), "Ready");
+}
+
+TEST_F(MainFrame, CloseQueryCanKeepTheWindowOpen)
+{
+    bool allow = false;
+    int asked = 0;
+    frame.SetCloseQuery([&] {
+        ++asked;
+        return allow;
+    });
+    frame.ExecuteCommand(res::ID_APP_EXIT);
+    EXPECT_TRUE(frame.isVisible());
+    allow = true;
+    frame.close();
+    EXPECT_FALSE(frame.isVisible());
+    EXPECT_EQ(asked, 2);
+}

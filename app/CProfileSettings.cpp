@@ -1,0 +1,55 @@
+#include "CProfileSettings.h"
+
+#include <QDir>
+#include <QSettings>
+
+namespace {
+
+QString Key(const QString& section, const QString& entry)
+{
+    return section + QLatin1Char('/') + entry;
+}
+
+}  // namespace
+
+CProfileSettings::CProfileSettings(QString organization, QString application)
+    : organization(std::move(organization)), application(std::move(application))
+{
+}
+
+QString CProfileSettings::FilePath() const
+{
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (base.isEmpty())
+        base = QDir::homePath() + QStringLiteral("/.config");
+    return base + QLatin1Char('/') + organization + QLatin1Char('/') + application + QStringLiteral(".conf");
+}
+
+QString CProfileSettings::GetProfileString(const QString& section, const QString& entry,
+                                           const QString& defaultValue) const
+{
+    const QSettings store(FilePath(), QSettings::IniFormat);
+    return store.value(Key(section, entry), defaultValue).toString();
+}
+
+std::uint32_t CProfileSettings::GetProfileInt(const QString& section, const QString& entry,
+                                              std::uint32_t defaultValue) const
+{
+    const QSettings store(FilePath(), QSettings::IniFormat);
+    bool ok = false;
+    // Stored as decimal text; a negative number reads back as its 32-bit pattern.
+    const qlonglong value = store.value(Key(section, entry)).toLongLong(&ok);
+    return ok ? static_cast<std::uint32_t>(value) : defaultValue;
+}
+
+void CProfileSettings::WriteProfileString(const QString& section, const QString& entry, const QString& value)
+{
+    QSettings store(FilePath(), QSettings::IniFormat);
+    store.setValue(Key(section, entry), value);
+}
+
+void CProfileSettings::WriteProfileInt(const QString& section, const QString& entry, std::uint32_t value)
+{
+    QSettings store(FilePath(), QSettings::IniFormat);
+    store.setValue(Key(section, entry), static_cast<qulonglong>(value));
+}

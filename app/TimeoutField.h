@@ -1,0 +1,13 @@
+#pragma once
+// The time-out entry's text to a number of seconds: leading blanks skipped, the decimal digits
+// that follow taken, anything after them ignored.
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+inline constexpr std::uint32_t kMinTimeoutSeconds = 1;
+inline constexpr std::uint32_t kMaxTimeoutSeconds = 30;
+inline constexpr std::size_t kTimeoutTextLimit = 63;  // characters of the entry that are looked at
+
+// nullopt when no digit follows the blanks. Values beyond 32 bits saturate.
+std::optional<std::uint32_t> ParseLeadingUnsigned(std::string_view text);

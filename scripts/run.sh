@@ -23,15 +23,6 @@ adapter_present() {
   return 1
 }
 
-# A recognisable 256-byte image: a text at the start, then a counting pattern.
-make_demo_image() {
-  mkdir -p "$(dirname "$demo_image")"
-  {
-    printf 'Probex demo EEPROM image.'
-    for ((i = 25; i < 256; i++)); do printf "\\x$(printf %02x "$i")"; done
-  } >"$demo_image"
-}
-
 # The first COM name the port map does not use yet; COM1 when there is no map, so the
 # program's default port finds the simulator.
 free_com_name() {
@@ -46,7 +37,10 @@ if adapter_present || [ ! -x "$sim" ]; then
   exec "$app"
 fi
 
-[ -f "$demo_image" ] || make_demo_image
+if [ ! -f "$demo_image" ]; then
+  mkdir -p "$(dirname "$demo_image")"
+  "$(dirname "$0")/make-demo-image.sh" "$demo_image"
+fi
 created_map=
 [ -d "$port_map" ] || created_map=yes
 com_name=$(free_com_name)

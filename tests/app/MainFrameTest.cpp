@@ -25,9 +25,10 @@ std::uintptr_t Notify(std::uint16_t code, std::uint16_t value = 0)
 
 class MainFrame : public ::testing::Test {
 protected:
+    static void SetUpTestSuite() { EnsureQApplication(); }
+
     void SetUp() override
     {
-        EnsureQApplication();
         ASSERT_TRUE(frame.Create());
         frame.GetStatusBar()->SetLockKeyProbe({});
         frame.SetDeviceMessage(kDeviceMessage);

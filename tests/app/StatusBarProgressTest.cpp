@@ -46,9 +46,10 @@ public:
 
 class StatusBarProgress : public ::testing::Test {
 protected:
+    static void SetUpTestSuite() { EnsureQApplication(); }
+
     void SetUp() override
     {
-        EnsureQApplication();
         statusBar = new CStatusBar(&window);
         SetControlId(statusBar, res::ID_VIEW_STATUS_BAR);
         statusBar->SetLockKeyProbe({});

@@ -1,0 +1,108 @@
+// Whole-EEPROM read and write against the simulator with 10472-baud byte timing: wall time
+// against the ideal time of the same traffic, and the CPU time the process spent.
+
+#include <sys/resource.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#include "device/CDeviceZAQ.h"
+#include "NotificationQueue.h"
+#include "Simulator.h"
+#include "device/ZaqProtocol.h"
+#include "platform/MessageTarget.h"
+
+namespace {
+
+double CpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    auto seconds = [](const timeval& t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+std::uint16_t WaitFinished(probexcli::NotificationQueue& queue)
+{
+    for (;;) {
+        const std::uint32_t wParam = queue.Take();
+        if (zaq::NotificationCode(wParam) == NotifyFinished)
+            return zaq::NotificationValue(wParam);
+    }
+}
+
+// The traffic of one connection at its best: every byte sent and answered at 10 bits per
+// 1/10472 s, each good answer followed by its pause, plus the two wake-up quiet times.
+double IdealSeconds(const CDeviceZAQ& engine, std::size_t frameBytes, std::size_t answerBytes,
+                    std::size_t answers)
+{
+    const double byteSeconds = 10.0 / zaq::kFrameBaud;
+    const double wakeUpMs = engine.idleAfterPulse1Ms + engine.pulseMs + engine.idleAfterPulse2Ms + engine.pulseMs;
+    return wakeUpMs / 1000 + (frameBytes + answerBytes) * byteSeconds + answers * engine.pauseAfterAnswerMs / 1000.0;
+}
+
+bool Measure(const char* what, bool write, zaqsim::Simulator& simulator, CDeviceZAQ& engine,
+             probexcli::NotificationQueue& queue, std::uint8_t* image)
+{
+    simulator.Log().Clear();
+    const double cpuBefore = CpuSeconds();
+    const auto before = std::chrono::steady_clock::now();
+    if (write)
+        engine.StartWrite(image, 0, 256, false);
+    else
+        engine.StartRead(image, 0, 256, false);
+    const std::uint16_t result = WaitFinished(queue);
+    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - before).count();
+    const double cpu = CpuSeconds() - cpuBefore;
+    if (result != ResultOk) {
+        std::printf("%s: the engine ended with result %u\n", what, unsigned(result));
+        return false;
+    }
+    const auto frames = simulator.Log().Frames();
+    std::size_t frameBytes = 0;
+    std::size_t requests = 0;
+    for (const zaqsim::WireFrame& frame : frames) {
+        if (frame.kind == zaqsim::FrameKind::Pulse)
+            continue;
+        frameBytes += frame.bytes.size();
+        requests += frame.kind == zaqsim::FrameKind::Request;
+    }
+    const double ideal = IdealSeconds(engine, frameBytes, simulator.Log().AnswerByteCount(), requests);
+    std::printf("%-28s wall %7.3f s   ideal %7.3f s   wall/ideal %5.3f   CPU %7.3f s (%3.0f%% of wall)\n",
+                what, wall, ideal, wall / ideal, cpu, 100 * cpu / wall);
+    std::printf("%-28s %zu request frames, %zu bytes sent, %zu answer bytes\n", "", requests, frameBytes,
+                simulator.Log().AnswerByteCount());
+    return true;
+}
+
+}  // namespace
+
+int main()
+{
+    zaqsim::SimOptions options;
+    options.byteTiming = true;
+    zaqsim::Simulator simulator(options);
+    std::string error;
+    if (!simulator.Start(error)) {
+        std::fprintf(stderr, "bench-transfer: %s\n", error.c_str());
+        return 1;
+    }
+    probexcli::NotificationQueue queue(g_deviceZaqMessage);
+    platform::SetMainWindowTarget(&queue);
+    bool ok = true;
+    {
+        CDeviceZAQ engine;
+        engine.portName = simulator.SlavePath();
+        engine.answerTimeoutMs = 1000;
+        engine.Start();
+        std::uint8_t image[256];
+        for (int i = 0; i < 256; ++i)
+            image[i] = std::uint8_t(i * 7 + 3);
+        std::printf("transfer over a pseudo-terminal, device simulated at 10472 baud\n");
+        ok = Measure("write 256 bytes (4 frames/B)", true, simulator, engine, queue, image) &&
+             Measure("read 256 bytes (1 frame/B)", false, simulator, engine, queue, image);
+    }
+    platform::SetMainWindowTarget(nullptr);
+    return ok ? 0 : 1;
+}

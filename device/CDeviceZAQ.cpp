@@ -1,0 +1,255 @@
+#include "CDeviceZAQ.h"
+
+#include <algorithm>
+#include <chrono>
+#include <iterator>
+#include <thread>
+
+#include "ZaqProtocol.h"
+#include "platform/MessageRegistry.h"
+#include "platform/MessageTarget.h"
+#include "platform/SerialTypes.h"
+
+const std::uint32_t g_deviceZaqMessage = platform::RegisterMessage("CDeviceZAQ_Message");
+
+namespace {
+
+constexpr std::uint8_t kTrailer[] = {'T', 'E', 'S', 'T', ' ', 'E', 'N', 'D'};
+constexpr std::uint32_t kPulseBaudNumerator = 10000;
+constexpr std::uint8_t kByteSize = 8;
+
+}  // namespace
+
+CDeviceZAQ::CDeviceZAQ() : requestEvent(false, "") {}
+
+CDeviceZAQ::~CDeviceZAQ()
+{
+    // The worker may be waiting on requestEvent or using the port: it must be gone before
+    // either is released, which happens as soon as this body returns.
+    if (GetThreadHandle() != kNoThread)
+        Terminate(0);
+}
+
+bool CDeviceZAQ::StartReadId(bool last)
+{
+    lastOperation = last;
+    operation = OpReadId;
+    requestEvent.SetEvent();
+    return true;
+}
+
+bool CDeviceZAQ::StartRead(std::uint8_t* buffer, std::uint32_t first, std::uint32_t length, bool last)
+{
+    return StartRange(OpRead, buffer, first, length, last);
+}
+
+bool CDeviceZAQ::StartWrite(std::uint8_t* buffer, std::uint32_t first, std::uint32_t length, bool last)
+{
+    return StartRange(OpWrite, buffer, first, length, last);
+}
+
+bool CDeviceZAQ::StartRange(DeviceOperation kind, std::uint8_t* buffer, std::uint32_t first,
+                            std::uint32_t length, bool last)
+{
+    if (!zaq::ClipRange(first, length))
+        return false;
+    start = first;
+    count = length;
+    data = buffer;
+    lastOperation = last;
+    operation = kind;
+    requestEvent.SetEvent();
+    return true;
+}
+
+bool CDeviceZAQ::IsPortFree(const std::string& name) const
+{
+    return ProbePort(name) == 0;
+}
+
+void CDeviceZAQ::Notify(std::uint16_t code, std::uint32_t value)
+{
+    platform::PostToMainWindow(g_deviceZaqMessage, zaq::PackNotification(code, value), 0);
+}
+
+std::uint16_t CDeviceZAQ::ReceiveByte(std::uint8_t& destination, std::uint32_t timeoutMs)
+{
+    CDeadline deadline(timeoutMs);
+    for (;;) {
+        std::uint8_t byte = 0;
+        std::uint32_t got = 0;
+        Read(&byte, 1, &got, nullptr, kInfinite);
+        if (got == 1) {
+            destination = byte;
+            return ResultOk;
+        }
+        // A stop request ends the wait as a missing byte would, so the connection unwinds.
+        if (!deadline.Pending() || StopRequested())
+            return ResultAnswerTimeout;
+        std::this_thread::yield();
+    }
+}
+
+std::uint16_t CDeviceZAQ::SendByte(std::uint8_t value)
+{
+    Write(&value, 1, nullptr, nullptr, kInfinite);
+    std::uint8_t echo;
+    return ReceiveByte(echo, zaq::kEchoTimeoutMs) == ResultOk ? ResultOk : ResultNoAdapter;
+}
+
+std::uint16_t CDeviceZAQ::Transact()
+{
+    const std::size_t length = zaq::RequestLength(request[0]);
+    for (std::size_t i = 0; i < length; ++i)
+        if (std::uint16_t result = SendByte(request[i]))
+            return result;
+    if (std::uint16_t result = SendByte(zaq::FrameChecksum(request, length)))
+        return result;
+
+    if (std::uint16_t result = ReceiveByte(answer[0], answerTimeoutMs))
+        return result;
+    // The long form's length sits in byte 3, so the header is taken before the length is known.
+    const std::size_t header = zaq::IsLongAnswer(answer[0]) ? zaq::kLongAnswerHeader : 1;
+    for (std::size_t i = 1; i < header; ++i)
+        if (std::uint16_t result = ReceiveByte(answer[i], answerTimeoutMs))
+            return result;
+    const std::size_t checksumAt = zaq::AnswerChecksumIndex(answer[0], header > 3 ? answer[3] : 0);
+    for (std::size_t i = header; i <= checksumAt; ++i)
+        if (std::uint16_t result = ReceiveByte(answer[i], answerTimeoutMs))
+            return result;
+    if (zaq::FrameChecksum(answer, checksumAt) != answer[checksumAt])
+        return ResultChecksumError;
+    std::this_thread::sleep_for(std::chrono::milliseconds(pauseAfterAnswerMs));
+    return ResultOk;
+}
+
+bool CDeviceZAQ::WaitQuiet(CDeadline& deadline)
+{
+    while (deadline.Pending()) {
+        if (StopRequested())
+            return false;
+        std::this_thread::yield();
+    }
+    return true;
+}
+
+std::uint16_t CDeviceZAQ::OpenConnection()
+{
+    SetHandshake(0);
+    SetEventMask(0);
+    // A zero pulse length would divide by zero; the shortest pulse stands in for it.
+    const std::uint32_t pulseBaud = kPulseBaudNumerator / (pulseMs ? pulseMs : 1);
+    SetLineFormat(pulseBaud, kByteSize, platform::kSpaceParity, platform::kOneStopBit);
+
+    // Each quiet time counts from just before its pulse is written, echo wait included.
+    CDeadline deadline(idleAfterPulse1Ms + pulseMs);
+    if (std::uint16_t result = SendByte(0x00))
+        return result;
+    if (!WaitQuiet(deadline))
+        return ResultAnswerTimeout;
+    deadline.Set(idleAfterPulse2Ms + pulseMs);
+    if (std::uint16_t result = SendByte(0x00))
+        return result;
+    SetLineFormat(zaq::kFrameBaud, kByteSize, platform::kNoParity, platform::kOneStopBit);
+    if (!WaitQuiet(deadline))
+        return ResultAnswerTimeout;
+
+    request[0] = 0x81;
+    request[3] = 0x81;
+    return Transact();
+}
+
+std::uint16_t CDeviceZAQ::Identify()
+{
+    request[0] = 0x82;
+    request[3] = 0x3C;
+    request[4] = 0x00;
+    if (std::uint16_t result = Transact())
+        return result;
+    idText = zaq::FormatIdText(answer);
+    Notify(NotifyIdReady, 0);
+    return ResultOk;
+}
+
+std::uint16_t CDeviceZAQ::ReadRange()
+{
+    Notify(NotifyRangeBegin, count);
+    request[0] = 0x84;
+    request[3] = 0x23;
+    request[4] = 0x00;
+    request[5] = 0x81;
+    for (std::uint32_t address = start; address < start + count; ++address) {
+        request[6] = std::uint8_t(address);
+        if (std::uint16_t result = Transact())
+            return result;
+        data[address] = answer[7];
+        Notify(NotifyByteDone, 0);
+    }
+    Notify(NotifyRangeEnd, 0);
+    return ResultOk;
+}
+
+std::uint16_t CDeviceZAQ::WriteRange()
+{
+    Notify(NotifyRangeBegin, count);
+    request[0] = 0x85;
+    request[3] = 0x3D;
+    request[4] = 0x00;
+    request[5] = 0x00;
+    for (std::uint32_t address = start; address < start + count; ++address) {
+        const std::uint8_t steps[4][2] = {
+            {0x63, data[address]}, {0x62, std::uint8_t(address)}, {0x61, 0x00}, {0x60, 0x10}};
+        for (const auto& step : steps) {
+            request[6] = step[0];
+            request[7] = step[1];
+            if (std::uint16_t result = Transact())
+                return result;
+        }
+        Notify(NotifyByteDone, 0);
+    }
+    Notify(NotifyRangeEnd, 0);
+    return ResultOk;
+}
+
+std::uint16_t CDeviceZAQ::CloseConnection()
+{
+    request[0] = 0x81;
+    request[3] = 0x82;
+    if (std::uint16_t result = Transact())
+        return result;
+    std::copy(std::begin(kTrailer), std::end(kTrailer), answer);
+    answer[8] = lastOperation ? 0x01 : 0x00;
+    for (int i = 0; i < 9; ++i)
+        if (std::uint16_t result = SendByte(answer[i]))
+            return result;
+    return ResultOk;
+}
+
+std::uint32_t CDeviceZAQ::Run()
+{
+    for (;;) {
+        requestEvent.WaitEvent(kInfinite, GetStopToken());
+        if (StopRequested())
+            return 0;
+        if (Open(portName, 0, 0, true) != 0) {
+            Notify(NotifyFinished, ResultPortError);
+            continue;
+        }
+        Notify(NotifyOpened, 0);
+        std::uint16_t result = OpenConnection();
+        if (result == ResultOk)
+            result = Identify();
+        if (result == ResultOk && operation == OpRead)
+            result = ReadRange();
+        if (result == ResultOk && operation == OpWrite)
+            result = WriteRange();
+        if (result == ResultOk)
+            result = CloseConnection();
+        Close();
+        // A connection cut short by the engine's destruction reports nothing: its receiver is
+        // going away with it.
+        if (StopRequested())
+            return 0;
+        Notify(NotifyFinished, result);
+    }
+}

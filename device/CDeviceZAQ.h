@@ -1,0 +1,70 @@
+#pragma once
+// The ZAQ device engine: runs each request (read ID, read or write an EEPROM range) as one
+// K-line connection on its worker thread and reports every step as a posted notification.
+
+#include <cstdint>
+#include <string>
+
+#include "CAutoEventEx.h"
+#include "CDeadline.h"
+#include "CSerialPort.h"
+#include "CThreadEx.h"
+#include "DeviceZaqTypes.h"
+
+// Number of the registered message "CDeviceZAQ_Message" that carries the notifications:
+// wParam = code << 16 | (value & 0xFFFF), lParam = 0.
+extern const std::uint32_t g_deviceZaqMessage;
+
+class CDeviceZAQ : public CThreadEx, public CSerialPort {
+public:
+    CDeviceZAQ();
+    ~CDeviceZAQ() override;
+
+    // Requests, called on the user-interface thread; none of them blocks. A request made while a
+    // connection runs is served after it, with the fields as they are then.
+    bool StartReadId(bool lastOperation);
+    // data must hold the whole range at the indexes of its addresses and stay in place until
+    // NotifyFinished. false, and nothing posted, when start is 256 or more.
+    bool StartRead(std::uint8_t* data, std::uint32_t start, std::uint32_t count, bool lastOperation);
+    bool StartWrite(std::uint8_t* data, std::uint32_t start, std::uint32_t count, bool lastOperation);
+
+    // True when portName could be opened now; does not touch the engine's own port.
+    bool IsPortFree(const std::string& portName) const;
+
+    CAutoEventEx requestEvent;
+    std::string portName = "COM1";   // set by the caller before each request
+    std::string idText;              // set by the worker before NotifyIdReady
+    std::uint16_t eepromSize = 256;
+    std::uint8_t request[256] = {0, 0x21, 0xF3};
+    std::uint8_t answer[256] = {};
+    std::uint8_t* data = nullptr;
+    std::uint32_t start = 0;
+    std::uint32_t count = 0;
+    DeviceOperation operation = OpReadId;
+    std::uint32_t pulseMs = 25;
+    std::uint32_t idleAfterPulse1Ms = 590;
+    std::uint32_t idleAfterPulse2Ms = 230;
+    std::uint32_t pauseAfterAnswerMs = 1;
+    std::uint32_t answerTimeoutMs = 10000;  // per answer byte; set by the caller before each request
+    std::uint8_t lastOperation = 0;
+
+protected:
+    std::uint32_t Run() override;
+
+    // Protocol steps; each returns 0 or the DeviceResult that ends the connection.
+    std::uint16_t ReceiveByte(std::uint8_t& destination, std::uint32_t timeoutMs);
+    std::uint16_t SendByte(std::uint8_t value);
+    std::uint16_t Transact();
+
+private:
+    bool StartRange(DeviceOperation kind, std::uint8_t* buffer, std::uint32_t first,
+                    std::uint32_t length, bool last);
+    std::uint16_t OpenConnection();
+    std::uint16_t Identify();
+    std::uint16_t ReadRange();
+    std::uint16_t WriteRange();
+    std::uint16_t CloseConnection();
+    // Busy-waits until the deadline passes; false when a stop was asked for meanwhile.
+    bool WaitQuiet(CDeadline& deadline);
+    void Notify(std::uint16_t code, std::uint32_t value);
+};

@@ -1,0 +1,47 @@
+#pragma once
+// The K-line frame rules of the ZAQ adapter protocol that need no port.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace zaq {
+
+inline constexpr std::uint8_t kTargetAddress = 0x21;
+inline constexpr std::uint8_t kSourceAddress = 0xF3;
+inline constexpr std::uint32_t kFrameBaud = 10472;
+inline constexpr std::uint32_t kEchoTimeoutMs = 1000;
+// Requests address at most this many EEPROM bytes, whatever size the engine reports.
+inline constexpr std::uint32_t kRequestBound = 256;
+// A long-form answer starts with exactly this format byte and carries its length in byte 3.
+inline constexpr std::uint8_t kLongAnswerFormat = 0x80;
+inline constexpr std::size_t kLongAnswerHeader = 4;
+inline constexpr std::size_t kIdTextLength = 27;
+
+// Eight-bit additive checksum of the bytes before it.
+std::uint8_t FrameChecksum(const std::uint8_t* bytes, std::size_t length);
+
+// Number of request bytes sent before the checksum.
+std::size_t RequestLength(std::uint8_t formatByte);
+
+inline bool IsLongAnswer(std::uint8_t formatByte) { return formatByte == kLongAnswerFormat; }
+
+// Index of an answer's checksum byte: the number of bytes before it. lengthByte (byte 3) is
+// looked at only for the long form.
+std::size_t AnswerChecksumIndex(std::uint8_t formatByte, std::uint8_t lengthByte);
+
+// The ID text built from an identification answer (bytes 5..16 are read).
+std::string FormatIdText(const std::uint8_t* answer);
+
+// Clips a request's range to the bound; false when start is outside it.
+bool ClipRange(std::uint32_t start, std::uint32_t& count);
+
+// wParam of a notification: code in the high word, value in the low word.
+inline std::uint32_t PackNotification(std::uint16_t code, std::uint32_t value)
+{
+    return (std::uint32_t(code) << 16) | (value & 0xFFFFu);
+}
+inline std::uint16_t NotificationCode(std::uint32_t wParam) { return std::uint16_t(wParam >> 16); }
+inline std::uint16_t NotificationValue(std::uint32_t wParam) { return std::uint16_t(wParam & 0xFFFFu); }
+
+}  // namespace zaq

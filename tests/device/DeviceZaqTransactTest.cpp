@@ -1,0 +1,231 @@
+// The engine's byte and frame steps against a scripted port: every byte written comes back as
+// an echo (unless the script drops it), followed by the scripted answer bytes.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "device/CDeviceZAQ.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+class ScriptedEngine : public CDeviceZAQ {
+public:
+    ScriptedEngine()
+    {
+        answerTimeoutMs = 0;  // a missing byte is missing at once
+        pauseAfterAnswerMs = 0;
+    }
+
+    uint32_t Write(const void* bytes, uint32_t length, uint32_t* written, platform::Overlapped*, uint32_t) override
+    {
+        const auto* p = static_cast<const std::uint8_t*>(bytes);
+        for (uint32_t i = 0; i < length; ++i) {
+            sent.push_back(p[i]);
+            if (echoesLeft != 0) {
+                --echoesLeft;
+                incoming.push_back(echoValue.value_or(p[i]));
+            }
+            // The answer follows the request's checksum, the last byte of the frame.
+            if (sent.size() == answerAfterBytes)
+                incoming.insert(incoming.end(), answerScript.begin(), answerScript.end());
+        }
+        if (written)
+            *written = length;
+        return 0;
+    }
+
+    uint32_t Read(void* buffer, uint32_t, uint32_t* got, platform::Overlapped*, uint32_t) override
+    {
+        *got = 0;
+        if (!incoming.empty()) {
+            *static_cast<std::uint8_t*>(buffer) = incoming.front();
+            incoming.pop_front();
+            *got = 1;
+        }
+        return 0;
+    }
+
+    // Scripts the answer to the frame now in `request`.
+    void Answer(Bytes bytes)
+    {
+        answerScript = std::move(bytes);
+        answerAfterBytes = (request[0] & 0x3F) + 4;
+    }
+
+    using CDeviceZAQ::ReceiveByte;
+    using CDeviceZAQ::SendByte;
+    using CDeviceZAQ::Transact;
+
+    Bytes sent;
+    std::deque<std::uint8_t> incoming;
+    Bytes answerScript;
+    std::size_t answerAfterBytes = 0;
+    long echoesLeft = -1;  // negative: echo everything
+    std::optional<std::uint8_t> echoValue;
+};
+
+Bytes WithChecksum(Bytes frame)
+{
+    unsigned sum = 0;
+    for (std::uint8_t b : frame)
+        sum += b;
+    frame.push_back(std::uint8_t(sum));
+    return frame;
+}
+
+class EngineTransact : public ::testing::Test {
+protected:
+    void SetUpIdentification()
+    {
+        engine.request[0] = 0x82;
+        engine.request[3] = 0x3C;
+        engine.request[4] = 0x00;
+    }
+    ScriptedEngine engine;
+};
+
+TEST_F(EngineTransact, ConstructorValues)
+{
+    CDeviceZAQ fresh;
+    EXPECT_EQ(fresh.portName, "COM1");
+    EXPECT_EQ(fresh.idText, "");
+    EXPECT_EQ(fresh.eepromSize, 256);
+    EXPECT_EQ(fresh.request[1], 0x21);
+    EXPECT_EQ(fresh.request[2], 0xF3);
+    EXPECT_EQ(fresh.data, nullptr);
+    EXPECT_EQ(fresh.pulseMs, 25u);
+    EXPECT_EQ(fresh.idleAfterPulse1Ms, 590u);
+    EXPECT_EQ(fresh.idleAfterPulse2Ms, 230u);
+    EXPECT_EQ(fresh.pauseAfterAnswerMs, 1u);
+    EXPECT_EQ(fresh.answerTimeoutMs, 10000u);
+    EXPECT_EQ(fresh.GetThreadHandle(), CThreadEx::kNoThread);
+}
+
+TEST_F(EngineTransact, SendsTheFrameWithItsChecksumAndTakesAShortAnswer)
+{
+    SetUpIdentification();
+    engine.Answer(WithChecksum({0xC2, 0x99, 0x99, 0x01, 0x02}));  // addresses are not checked
+    engine.incoming.clear();
+    EXPECT_EQ(engine.Transact(), ResultOk);
+    EXPECT_EQ(engine.sent, (Bytes{0x82, 0x21, 0xF3, 0x3C, 0x00, 0xD2}));
+    EXPECT_EQ(engine.answer[3], 0x01);
+    EXPECT_EQ(engine.answer[4], 0x02);
+    EXPECT_TRUE(engine.incoming.empty());
+}
+
+TEST_F(EngineTransact, LongAnswerLengthComesFromByteThree)
+{
+    SetUpIdentification();
+    // 0x85: five data bytes, checksum at index 9; the byte after it stays unread.
+    Bytes answer = WithChecksum({0x80, 0xF3, 0x21, 0x85, 1, 2, 3, 4, 5});
+    answer.push_back(0x77);
+    engine.Answer(answer);
+    EXPECT_EQ(engine.Transact(), ResultOk);
+    EXPECT_EQ(engine.answer[8], 5);
+    ASSERT_EQ(engine.incoming.size(), 1u);
+    EXPECT_EQ(engine.incoming.front(), 0x77);
+}
+
+TEST_F(EngineTransact, LongAnswerWithoutDataHasItsChecksumAtFour)
+{
+    SetUpIdentification();
+    Bytes answer = WithChecksum({0x80, 0xF3, 0x21, 0x00});
+    answer.push_back(0x77);
+    engine.Answer(answer);
+    EXPECT_EQ(engine.Transact(), ResultOk);
+    EXPECT_EQ(engine.incoming.size(), 1u);
+}
+
+TEST_F(EngineTransact, ShortFormUsesOnlyTheLowSixBitsOfTheFormatByte)
+{
+    SetUpIdentification();
+    Bytes answer = WithChecksum({0xC2, 0xF3, 0x21, 0xAA, 0xBB});  // checksum at 5
+    answer.push_back(0x77);
+    engine.Answer(answer);
+    EXPECT_EQ(engine.Transact(), ResultOk);
+    EXPECT_EQ(engine.answer[5], answer[5]);
+    EXPECT_EQ(engine.incoming.size(), 1u);
+}
+
+TEST_F(EngineTransact, WrongChecksumIsReportedAfterTheWholeAnswer)
+{
+    SetUpIdentification();
+    Bytes answer = WithChecksum({0x83, 0xF3, 0x21, 0x7C, 0x00, 0x01});
+    answer.back() ^= 0xFF;
+    answer.push_back(0x77);
+    engine.Answer(answer);
+    EXPECT_EQ(engine.Transact(), ResultChecksumError);
+    EXPECT_EQ(engine.incoming.size(), 1u);
+}
+
+TEST_F(EngineTransact, MissingAnswerByteIsATimeout)
+{
+    SetUpIdentification();
+    engine.Answer({0x83, 0xF3, 0x21});  // stops short of its data and checksum
+    EXPECT_EQ(engine.Transact(), ResultAnswerTimeout);
+    engine.sent.clear();
+    engine.Answer({});
+    EXPECT_EQ(engine.Transact(), ResultAnswerTimeout);
+    EXPECT_EQ(engine.sent.size(), 6u);  // the request still went out whole
+}
+
+TEST_F(EngineTransact, MissingEchoEndsTheFrameWithNoAdapter)
+{
+    SetUpIdentification();
+    engine.echoesLeft = 2;
+    engine.Answer(WithChecksum({0x81, 0xF3, 0x21, 0xC1}));
+    EXPECT_EQ(engine.Transact(), ResultNoAdapter);
+    // The third byte found no echo; nothing was sent after it.
+    EXPECT_EQ(engine.sent, (Bytes{0x82, 0x21, 0xF3}));
+}
+
+TEST_F(EngineTransact, EchoValueIsNotCompared)
+{
+    engine.echoValue = 0x55;
+    EXPECT_EQ(engine.SendByte(0x00), ResultOk);
+    engine.echoesLeft = 0;
+    EXPECT_EQ(engine.SendByte(0x00), ResultNoAdapter);
+}
+
+TEST_F(EngineTransact, ReceiveByteTakesWhateverArrivesNext)
+{
+    std::uint8_t byte = 0;
+    EXPECT_EQ(engine.ReceiveByte(byte, 0), ResultAnswerTimeout);
+    engine.incoming.push_back(0x42);
+    EXPECT_EQ(engine.ReceiveByte(byte, 0), ResultOk);
+    EXPECT_EQ(byte, 0x42);
+}
+
+TEST(EngineRequests, RangeRequestsClipToTheEepromAndRefuseStartsBeyondIt)
+{
+    CDeviceZAQ engine;  // no worker: the requests only store and signal
+    std::uint8_t buffer[256] = {};
+    EXPECT_TRUE(engine.StartRead(buffer, 255, 10, true));
+    EXPECT_EQ(engine.start, 255u);
+    EXPECT_EQ(engine.count, 1u);
+    EXPECT_EQ(engine.operation, OpRead);
+    EXPECT_EQ(engine.lastOperation, 1);
+    EXPECT_EQ(engine.data, buffer);
+
+    EXPECT_FALSE(engine.StartWrite(nullptr, 256, 1, false));
+    EXPECT_EQ(engine.operation, OpRead);  // nothing changed
+    EXPECT_EQ(engine.data, buffer);
+    EXPECT_EQ(engine.lastOperation, 1);
+
+    EXPECT_TRUE(engine.StartWrite(buffer, 0, 0, false));
+    EXPECT_EQ(engine.operation, OpWrite);
+    EXPECT_EQ(engine.count, 0u);
+    EXPECT_EQ(engine.lastOperation, 0);
+
+    EXPECT_TRUE(engine.StartReadId(true));
+    EXPECT_EQ(engine.operation, OpReadId);
+    // Signals merge: three requests left one pending wake-up.
+    EXPECT_TRUE(engine.requestEvent.WaitEvent(0));
+    EXPECT_FALSE(engine.requestEvent.WaitEvent(0));
+}
+
+}  // namespace

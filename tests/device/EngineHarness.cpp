@@ -1,0 +1,78 @@
+#include "EngineHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include "device/ZaqProtocol.h"
+
+namespace enginetest {
+
+std::ostream& operator<<(std::ostream& out, const Notice& notice)
+{
+    return out << notice.code << "(" << notice.value << ")";
+}
+
+void ShortenTiming(CDeviceZAQ& engine)
+{
+    engine.pulseMs = 1;
+    engine.idleAfterPulse1Ms = 20;
+    engine.idleAfterPulse2Ms = 10;
+    engine.pauseAfterAnswerMs = 0;
+    engine.answerTimeoutMs = 500;
+}
+
+zaqsim::SimOptions ShortenedSimOptions()
+{
+    zaqsim::SimOptions options;
+    options.minGap1Ms = 10;
+    options.minGap2Ms = 5;
+    return options;
+}
+
+EngineHarness::EngineHarness(zaqsim::SimOptions options)
+{
+    sim = std::make_unique<zaqsim::Simulator>(std::move(options));
+    std::string error;
+    if (!sim->Start(error))
+        ADD_FAILURE() << "simulator: " << error;
+    engine = std::make_unique<CDeviceZAQ>();
+    ShortenTiming(*engine);
+    engine->portName = sim->SlavePath();
+    engine->Start();
+}
+
+EngineHarness::~EngineHarness()
+{
+    engine.reset();
+    sim.reset();
+}
+
+std::vector<Notice> EngineHarness::NextPass()
+{
+    std::vector<Notice> pass;
+    while (target.WaitForCount(seen + 1, 30000)) {
+        const auto messages = target.Messages();
+        const auto& message = messages[seen++];
+        EXPECT_EQ(message.message, g_deviceZaqMessage);
+        EXPECT_EQ(message.lParam, 0);
+        const Notice notice{zaq::NotificationCode(std::uint32_t(message.wParam)),
+                            zaq::NotificationValue(std::uint32_t(message.wParam))};
+        pass.push_back(notice);
+        if (notice.code == NotifyFinished)
+            return pass;
+    }
+    ADD_FAILURE() << "no NotifyFinished; got " << pass.size() << " notifications";
+    return pass;
+}
+
+std::vector<Bytes> EngineHarness::WireFrames() const
+{
+    std::vector<Bytes> frames;
+    for (const zaqsim::WireFrame& frame : sim->Log().Frames())
+        if (frame.kind != zaqsim::FrameKind::Pulse)
+            frames.push_back(frame.bytes);
+    return frames;
+}
+
+}  // namespace enginetest

@@ -1,0 +1,48 @@
+#pragma once
+// The engine against zaq-sim over a real pseudo-terminal, with the timing shortened so that a
+// connection takes milliseconds, and its notifications recorded.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "device/CDeviceZAQ.h"
+#include "Simulator.h"
+#include "support/RecordingMessageTarget.h"
+#include "support/TempPortMap.h"
+
+namespace enginetest {
+
+using Bytes = std::vector<std::uint8_t>;
+
+struct Notice {
+    std::uint16_t code;
+    std::uint16_t value;
+    bool operator==(const Notice&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const Notice& notice);
+
+// Shortened wake-up: the simulator accepts quiet times down to half of what the engine keeps.
+void ShortenTiming(CDeviceZAQ& engine);
+zaqsim::SimOptions ShortenedSimOptions();
+
+class EngineHarness {
+public:
+    explicit EngineHarness(zaqsim::SimOptions options = ShortenedSimOptions());
+    ~EngineHarness();
+
+    // The notifications of the next pass, up to and including NotifyFinished.
+    std::vector<Notice> NextPass();
+    // Request frames (checksum included) and trailers the device received, in order.
+    std::vector<Bytes> WireFrames() const;
+
+    testsupport::TempPortMap portMap;
+    testsupport::RecordingMessageTarget target;
+    std::unique_ptr<zaqsim::Simulator> sim;
+    std::unique_ptr<CDeviceZAQ> engine;
+
+private:
+    std::size_t seen = 0;
+};
+
+}  // namespace enginetest

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+#include "device/ZaqProtocol.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+std::uint8_t ChecksumOf(const Bytes& frame)
+{
+    return zaq::FrameChecksum(frame.data(), zaq::RequestLength(frame[0]));
+}
+
+TEST(ZaqProtocol, ChecksumsMatchTheWireExamples)
+{
+    EXPECT_EQ(ChecksumOf({0x81, 0x21, 0xF3, 0x81}), 0x16);
+    EXPECT_EQ(ChecksumOf({0x82, 0x21, 0xF3, 0x3C, 0x00}), 0xD2);
+    EXPECT_EQ(ChecksumOf({0x84, 0x21, 0xF3, 0x23, 0x00, 0x81, 0x10}), 0x4C);
+    EXPECT_EQ(ChecksumOf({0x85, 0x21, 0xF3, 0x3D, 0x00, 0x00, 0x63, 0xAB}), 0xE4);
+    EXPECT_EQ(ChecksumOf({0x85, 0x21, 0xF3, 0x3D, 0x00, 0x00, 0x62, 0x10}), 0x48);
+    EXPECT_EQ(ChecksumOf({0x85, 0x21, 0xF3, 0x3D, 0x00, 0x00, 0x61, 0x00}), 0x37);
+    EXPECT_EQ(ChecksumOf({0x85, 0x21, 0xF3, 0x3D, 0x00, 0x00, 0x60, 0x10}), 0x46);
+    EXPECT_EQ(ChecksumOf({0x81, 0x21, 0xF3, 0x82}), 0x17);
+}
+
+TEST(ZaqProtocol, RequestLengthCountsHeaderAndDataBytes)
+{
+    EXPECT_EQ(zaq::RequestLength(0x81), 4u);
+    EXPECT_EQ(zaq::RequestLength(0x85), 8u);
+    // Only the low six bits count: the two top bits are the header form.
+    EXPECT_EQ(zaq::RequestLength(0xFF), 66u);
+}
+
+TEST(ZaqProtocol, AnswerChecksumIndexFollowsTheHeaderForm)
+{
+    EXPECT_TRUE(zaq::IsLongAnswer(0x80));
+    EXPECT_FALSE(zaq::IsLongAnswer(0xC0));
+    EXPECT_EQ(zaq::AnswerChecksumIndex(0x80, 0x85), 9u);   // long: 5 data bytes after 4 header bytes
+    EXPECT_EQ(zaq::AnswerChecksumIndex(0x80, 0x00), 4u);   // long with no data
+    EXPECT_EQ(zaq::AnswerChecksumIndex(0x80, 0xFF), 131u); // the largest answer still fits
+    EXPECT_EQ(zaq::AnswerChecksumIndex(0xC2, 0x99), 5u);   // short: the length byte is data
+    EXPECT_EQ(zaq::AnswerChecksumIndex(0x81, 0x00), 4u);
+}
+
+TEST(ZaqProtocol, IdTextSwapsTheLastPairsAndSplitsTheFirstGroup)
+{
+    std::array<std::uint8_t, 17> answer{};
+    const std::uint8_t id[] = {0x0A, 0x1B, 0x2C, 0x3D, 0x4E};
+    std::copy(std::begin(id), std::end(id), answer.begin() + 5);
+    answer[13] = 0x11; answer[14] = 0x22; answer[15] = 0x33; answer[16] = 0x44;
+    answer[10] = 0xEE; answer[11] = 0xEE; answer[12] = 0xEE;  // not part of the ID
+    EXPECT_EQ(zaq::FormatIdText(answer.data()), "MB: 0A1 B2C 3D 4E 2211 4433");
+}
+
+TEST(ZaqProtocol, IdTextAlwaysHasTwentySevenCharactersWithABlankAtSeven)
+{
+    for (int fill : {0x00, 0x5A, 0xFF}) {
+        std::array<std::uint8_t, 17> answer;
+        answer.fill(std::uint8_t(fill));
+        const std::string text = zaq::FormatIdText(answer.data());
+        EXPECT_EQ(text.size(), zaq::kIdTextLength) << text;
+        EXPECT_EQ(text[7], ' ') << text;
+        EXPECT_EQ(text.substr(0, 4), "MB: ");
+    }
+}
+
+TEST(ZaqProtocol, ClipRangeKeepsRequestsInsideTheEeprom)
+{
+    std::uint32_t count = 10;
+    EXPECT_TRUE(zaq::ClipRange(255, count));
+    EXPECT_EQ(count, 1u);
+
+    count = 1;
+    EXPECT_FALSE(zaq::ClipRange(256, count));
+    EXPECT_EQ(count, 1u);
+
+    count = 0;
+    EXPECT_TRUE(zaq::ClipRange(0, count));
+    EXPECT_EQ(count, 0u);
+
+    count = 256;
+    EXPECT_TRUE(zaq::ClipRange(0, count));
+    EXPECT_EQ(count, 256u);
+
+    // start + count would wrap past 2^32 and look small; the count is still clipped.
+    count = 0xFFFFFFFFu;
+    EXPECT_TRUE(zaq::ClipRange(10, count));
+    EXPECT_EQ(count, 246u);
+}
+
+TEST(ZaqProtocol, NotificationPackingKeepsCodeHighAndLow16BitsOfValue)
+{
+    EXPECT_EQ(zaq::PackNotification(3, 0x12345), 0x00032345u);
+    EXPECT_EQ(zaq::PackNotification(1, 4), 0x00010004u);
+    EXPECT_EQ(zaq::NotificationCode(0x00032345u), 3);
+    EXPECT_EQ(zaq::NotificationValue(0x00032345u), 0x2345);
+}
+
+}  // namespace

@@ -1,0 +1,239 @@
+// probex-cli in-process against the simulator (shortened engine timing), plus the program
+// itself for its wiring.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+#include "device/CDeviceZAQ.h"
+#include "CliRunner.h"
+#include "Simulator.h"
+#include "support/RecordingMessageTarget.h"
+#include "support/TempPortMap.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Image = std::array<std::uint8_t, 256>;
+
+Image ReadImage(const fs::path& path)
+{
+    Image image{};
+    std::ifstream in(path, std::ios::binary);
+    in.read(reinterpret_cast<char*>(image.data()), image.size());
+    return image;
+}
+
+void WriteFile(const fs::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string ImageText(const Image& image)
+{
+    return std::string(image.begin(), image.end());
+}
+
+class ProbexCli : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder = fs::path(portMap.ConfigHome()) / "files";
+        fs::create_directories(folder);
+        StartSimulator({});
+    }
+
+    void StartSimulator(zaqsim::SimOptions options)
+    {
+        sim.reset();
+        options.minGap1Ms = 10;
+        options.minGap2Ms = 5;
+        options.linkName = "COM4";
+        sim = std::make_unique<zaqsim::Simulator>(options);
+        std::string error;
+        ASSERT_TRUE(sim->Start(error)) << error;
+        for (int i = 0; i < 256; ++i)
+            device[i] = std::uint8_t(255 - i);
+        sim->Eeprom().Fill(device);
+    }
+
+    int Run(std::vector<std::string> args)
+    {
+        out.str("");
+        err.str("");
+        probexcli::CliIo io{out, err, progress, [](CDeviceZAQ& engine) {
+                                engine.pulseMs = 1;
+                                engine.idleAfterPulse1Ms = 20;
+                                engine.idleAfterPulse2Ms = 10;
+                                engine.pauseAfterAnswerMs = 0;
+                            }};
+        return probexcli::RunCli(args, io);
+    }
+
+    std::size_t FilesInFolder() const
+    {
+        return std::size_t(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+    }
+
+    testsupport::TempPortMap portMap;
+    fs::path folder;
+    std::unique_ptr<zaqsim::Simulator> sim;
+    Image device{};
+    std::ostringstream out;
+    std::ostringstream err;
+    bool progress = false;
+};
+
+TEST_F(ProbexCli, IdPrintsTheIdText)
+{
+    EXPECT_EQ(Run({"id", "--port", "COM4", "--last"}), 0) << err.str();
+    EXPECT_EQ(out.str(), "MB: 0A1 B2C 3D 4E 2211 4433\n");
+    const auto trailers = zaqsim::FramesOf(sim->Log().Frames(), zaqsim::FrameKind::Trailer);
+    ASSERT_EQ(trailers.size(), 1u);
+    EXPECT_EQ(trailers[0].bytes.back(), 0x01);
+}
+
+TEST_F(ProbexCli, ReadOfARangeKeepsTheRestOfAnExistingFile)
+{
+    const fs::path file = folder / "dump.bin";
+    Image before;
+    before.fill(0x11);
+    WriteFile(file, ImageText(before));
+    progress = true;
+    EXPECT_EQ(Run({"read", "--port", "COM4", "--range", "1e-20", file.string()}), 0) << err.str();
+    const Image after = ReadImage(file);
+    for (int i = 0; i < 256; ++i) {
+        const bool inRange = i >= 0x1E && i <= 0x20;
+        EXPECT_EQ(after[i], inRange ? device[i] : 0x11) << i;
+    }
+    EXPECT_NE(err.str().find("33% complete"), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("100% complete"), std::string::npos);
+    EXPECT_EQ(out.str(), "MB: 0A1 B2C 3D 4E 2211 4433\n");
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(ProbexCli, ReadIntoAMissingFileStartsFromZeros)
+{
+    const fs::path file = folder / "new.bin";
+    EXPECT_EQ(Run({"read", "--port", "COM4", "--range", "FE-FF", file.string()}), 0) << err.str();
+    ASSERT_EQ(fs::file_size(file), 256u);
+    const Image after = ReadImage(file);
+    EXPECT_EQ(after[0xFD], 0);
+    EXPECT_EQ(after[0xFE], device[0xFE]);
+    EXPECT_EQ(after[0xFF], device[0xFF]);
+    EXPECT_TRUE(err.str().empty());  // no progress when not asked for
+}
+
+TEST_F(ProbexCli, FailedReadLeavesTheFileAsItWas)
+{
+    zaqsim::SimOptions options;
+    options.silentFromFrame = 5;  // two bytes read, the third never answered
+    StartSimulator(options);
+    const fs::path file = folder / "dump.bin";
+    WriteFile(file, std::string(256, 'x'));
+    EXPECT_EQ(Run({"read", "--port", "COM4", "--timeout", "1", file.string()}), 2);
+    EXPECT_EQ(err.str(), "Device answer timeout\n");
+    EXPECT_EQ(ImageText(ReadImage(file)), std::string(256, 'x'));
+    EXPECT_EQ(FilesInFolder(), 1u);  // no temporary file left behind
+
+    const fs::path missing = folder / "never.bin";
+    EXPECT_EQ(Run({"read", "--port", "COM4", "--timeout", "1", missing.string()}), 2);
+    EXPECT_FALSE(fs::exists(missing));
+}
+
+TEST_F(ProbexCli, WriteSendsTheRangeFromTheFile)
+{
+    const fs::path file = folder / "image.bin";
+    Image image;
+    for (int i = 0; i < 256; ++i)
+        image[i] = std::uint8_t(i);
+    WriteFile(file, ImageText(image));
+    EXPECT_EQ(Run({"write", "--port", sim->SlavePath(), "--range", "0-1", file.string()}), 0) << err.str();
+    const Image now = sim->Eeprom().Bytes();
+    EXPECT_EQ(now[0], 0);
+    EXPECT_EQ(now[1], 1);
+    EXPECT_EQ(now[2], device[2]);
+    EXPECT_EQ(out.str(), "MB: 0A1 B2C 3D 4E 2211 4433\n");
+}
+
+TEST_F(ProbexCli, WriteRefusesFilesThatAreNotExactly256Bytes)
+{
+    const fs::path file = folder / "short.bin";
+    WriteFile(file, std::string(255, '\0'));
+    EXPECT_EQ(Run({"write", "--port", "COM4", file.string()}), probexcli::kExitFile);
+    EXPECT_EQ(err.str(), "Wrong file size!\n");
+    WriteFile(file, std::string(257, '\0'));
+    EXPECT_EQ(Run({"write", "--port", "COM4", file.string()}), probexcli::kExitFile);
+    EXPECT_EQ(Run({"write", "--port", "COM4", (folder / "missing.bin").string()}), probexcli::kExitFile);
+    // A read does not overwrite a file that is not a dump either.
+    EXPECT_EQ(Run({"read", "--port", "COM4", file.string()}), probexcli::kExitFile);
+    EXPECT_EQ(fs::file_size(file), 257u);
+    EXPECT_EQ(sim->Log().ClientByteCount(), 0u);  // the device was never woken
+}
+
+TEST_F(ProbexCli, DeviceFailuresExitWithTheirResultAndMessage)
+{
+    EXPECT_EQ(Run({"id", "--port", "COM8"}), 1);
+    EXPECT_EQ(err.str(), "Unable to open COM-port\n");
+
+    zaqsim::SimOptions noAdapter;
+    noAdapter.noEcho = true;
+    StartSimulator(noAdapter);
+    EXPECT_EQ(Run({"id", "--port", "COM4"}), 3);
+    EXPECT_EQ(err.str(), "K-line adapter not present or power off or invalid COM port\n");
+
+    zaqsim::SimOptions badChecksum;
+    badChecksum.badChecksumAnswer = 2;
+    StartSimulator(badChecksum);
+    EXPECT_EQ(Run({"id", "--port", "COM4"}), 4);
+    EXPECT_EQ(err.str(), "Receive check sum error\n");
+    EXPECT_TRUE(out.str().empty());
+}
+
+TEST_F(ProbexCli, UsageErrorsExit64WithoutTouchingTheDevice)
+{
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {{"id", "--port", "COM4", "--timeout", "0"}, "Please enter an integer between 1 and 30."},
+        {{"id", "--port", "COM4", "--timeout", "31"}, "Please enter an integer between 1 and 30."},
+        {{"id", "--port", "COM4", "--timeout", "ten"}, "Please enter a positive integer."},
+        {{"id"}, "--port is required"},
+        {{"read", "--port", "COM4"}, "needs exactly one FILE"},
+        {{"id", "--port", "COM4", "x.bin"}, "id takes no FILE"},
+        {{"read", "--port", "COM4", "--range", "20-10", "x.bin"}, "--range"},
+        {{"read", "--port", "COM4", "--range", "0-100", "x.bin"}, "--range"},
+        {{"read", "--port", "COM4", "--range", "10", "x.bin"}, "--range"},
+        {{"erase", "--port", "COM4"}, "unknown command"},
+        {{"id", "--port", "COM4", "--fast"}, "unknown option"},
+        {{}, "no command"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Run(c.args), probexcli::kExitUsage) << c.message;
+        EXPECT_NE(err.str().find(c.message), std::string::npos) << err.str();
+    }
+    EXPECT_EQ(sim->Log().ClientByteCount(), 0u);
+}
+
+TEST_F(ProbexCli, HelpDescribesEveryCommandOptionAndStatus)
+{
+    EXPECT_EQ(Run({"--help"}), 0);
+    for (const char* part : {"probex-cli id", "probex-cli read", "probex-cli write", "--port", "--timeout",
+                             "--last", "--range", "Wrong", "64", "65", "Receive check sum error"})
+        EXPECT_NE(out.str().find(part), std::string::npos) << part;
+}
+
+TEST(ProbexCliProgram, ExitStatusReachesTheShell)
+{
+    const std::string program = PROBEX_CLI_PATH;
+    EXPECT_EQ(WEXITSTATUS(std::system((program + " --help >/dev/null").c_str())), 0);
+    EXPECT_EQ(WEXITSTATUS(std::system((program + " id 2>/dev/null").c_str())), 64);
+}
+
+}  // namespace

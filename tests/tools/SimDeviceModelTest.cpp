@@ -1,0 +1,256 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <vector>
+
+#include "DeviceModel.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using Bytes = std::vector<std::uint8_t>;
+using zaqsim::FrameKind;
+using zaqsim::LineSettings;
+
+LineSettings PulseLine()
+{
+    LineSettings line;
+    line.baud = 400;
+    line.markSpace = true;
+    return line;
+}
+
+LineSettings FrameLine()
+{
+    LineSettings line;
+    line.baud = 10472;
+    return line;
+}
+
+Bytes WithChecksum(Bytes frame)
+{
+    unsigned sum = 0;
+    for (std::uint8_t b : frame)
+        sum += b;
+    frame.push_back(std::uint8_t(sum));
+    return frame;
+}
+
+bool ChecksumOk(const Bytes& answer)
+{
+    unsigned sum = 0;
+    for (std::size_t i = 0; i + 1 < answer.size(); ++i)
+        sum += answer[i];
+    return std::uint8_t(sum) == answer.back();
+}
+
+class SimDeviceModel : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        options.minGap1Ms = 590;
+        options.minGap2Ms = 230;
+    }
+
+    // Feeds a byte at the current simulated time and advances it a little.
+    Bytes Feed(std::uint8_t byte, const LineSettings& line)
+    {
+        Bytes answer = model.OnByte(byte, line, now);
+        now += 1ms;
+        return answer;
+    }
+
+    Bytes Send(const Bytes& frame)
+    {
+        Bytes answer;
+        for (std::uint8_t byte : WithChecksum(frame)) {
+            Bytes out = Feed(byte, FrameLine());
+            if (!out.empty())
+                answer = out;
+        }
+        return answer;
+    }
+
+    // Two pulses and the quiet times a correct wake-up leaves.
+    void WakeUp()
+    {
+        Feed(0x00, PulseLine());
+        now += 615ms;
+        Feed(0x00, PulseLine());
+        now += 255ms;
+    }
+
+    Bytes StartConnection()
+    {
+        WakeUp();
+        return Send({0x81, 0x21, 0xF3, 0x81});
+    }
+
+    bool HasNote(const std::string& part) const
+    {
+        for (const std::string& note : log.Notes())
+            if (note.find(part) != std::string::npos)
+                return true;
+        return false;
+    }
+
+    zaqsim::SimOptions options;
+    zaqsim::EepromImage eeprom;
+    zaqsim::WireLog log;
+    zaqsim::DeviceModel model{options, eeprom, log};
+    zaqsim::SimClock::time_point now{};
+};
+
+TEST_F(SimDeviceModel, AnswersTheConnectionStartAfterACorrectWakeUp)
+{
+    const Bytes answer = StartConnection();
+    ASSERT_FALSE(answer.empty());
+    EXPECT_TRUE(ChecksumOk(answer));
+    EXPECT_EQ(answer[1], 0xF3);
+    EXPECT_EQ(answer[2], 0x21);
+    const auto frames = log.Frames();
+    ASSERT_EQ(frames.size(), 3u);
+    EXPECT_EQ(frames[0].kind, FrameKind::Pulse);
+    EXPECT_EQ(frames[1].kind, FrameKind::Pulse);
+    EXPECT_EQ(frames[2].bytes, (Bytes{0x81, 0x21, 0xF3, 0x81, 0x16}));
+}
+
+TEST_F(SimDeviceModel, StaysAsleepWhenTheWakeUpIsWrong)
+{
+    // Second pulse too early.
+    Feed(0x00, PulseLine());
+    now += 300ms;
+    Feed(0x00, PulseLine());
+    now += 255ms;
+    EXPECT_TRUE(Send({0x81, 0x21, 0xF3, 0x81}).empty());
+    EXPECT_TRUE(HasNote("second pulse after"));
+
+    // Pulses with mark instead of space parity are not pulses.
+    LineSettings mark = PulseLine();
+    mark.oddParity = true;
+    Feed(0x00, mark);
+    now += 615ms;
+    Feed(0x00, mark);
+    now += 255ms;
+    EXPECT_TRUE(Send({0x81, 0x21, 0xF3, 0x81}).empty());
+
+    // First frame too soon after the second pulse.
+    Feed(0x00, PulseLine());
+    now += 615ms;
+    Feed(0x00, PulseLine());
+    now += 100ms;
+    EXPECT_TRUE(Send({0x81, 0x21, 0xF3, 0x81}).empty());
+    EXPECT_TRUE(HasNote("after the second pulse"));
+
+    // Frames at 10400 baud instead of 10472.
+    WakeUp();
+    LineSettings slow = FrameLine();
+    slow.baud = 10400;
+    for (std::uint8_t b : WithChecksum({0x81, 0x21, 0xF3, 0x81}))
+        EXPECT_TRUE(Feed(b, slow).empty());
+}
+
+TEST_F(SimDeviceModel, IgnoresRequestsBeforeTheConnectionStartAndBadChecksums)
+{
+    WakeUp();
+    EXPECT_TRUE(Send({0x82, 0x21, 0xF3, 0x3C, 0x00}).empty());
+    EXPECT_FALSE(Send({0x81, 0x21, 0xF3, 0x81}).empty());
+    Bytes bad = WithChecksum({0x82, 0x21, 0xF3, 0x3C, 0x00});
+    bad.back() ^= 0x01;
+    for (std::uint8_t b : bad)
+        EXPECT_TRUE(Feed(b, FrameLine()).empty());
+    EXPECT_TRUE(HasNote("request checksum wrong"));
+}
+
+TEST_F(SimDeviceModel, IdentificationCarriesTheIdBytesAtFiveToSixteenInBothForms)
+{
+    for (bool longForm : {false, true}) {
+        options.longAnswers = longForm;
+        StartConnection();
+        const Bytes answer = Send({0x82, 0x21, 0xF3, 0x3C, 0x00});
+        ASSERT_EQ(answer.size(), 18u) << longForm;
+        EXPECT_EQ(answer[0] == 0x80, longForm);
+        EXPECT_TRUE(ChecksumOk(answer));
+        for (std::size_t i = 0; i < options.idBytes.size(); ++i)
+            EXPECT_EQ(answer[5 + i], options.idBytes[i]) << i;
+        Send({0x81, 0x21, 0xF3, 0x82});
+        for (std::uint8_t b : {0x54, 0x45, 0x53, 0x54, 0x20, 0x45, 0x4E, 0x44, 0x00})
+            Feed(b, FrameLine());
+    }
+}
+
+TEST_F(SimDeviceModel, ReadAnswersTheEepromByteAtIndexSeven)
+{
+    std::array<std::uint8_t, 256> image{};
+    image[0x10] = 0x5A;
+    image[0xFF] = 0xC3;
+    eeprom.Fill(image);
+    for (bool longForm : {false, true}) {
+        options.longAnswers = longForm;
+        StartConnection();
+        Bytes answer = Send({0x84, 0x21, 0xF3, 0x23, 0x00, 0x81, 0x10});
+        ASSERT_GE(answer.size(), 9u);
+        EXPECT_EQ(answer[7], 0x5A);
+        EXPECT_TRUE(ChecksumOk(answer));
+        answer = Send({0x84, 0x21, 0xF3, 0x23, 0x00, 0x81, 0xFF});
+        ASSERT_GE(answer.size(), 9u);
+        EXPECT_EQ(answer[7], 0xC3);
+        Send({0x81, 0x21, 0xF3, 0x82});
+        for (std::uint8_t b : {0x54, 0x45, 0x53, 0x54, 0x20, 0x45, 0x4E, 0x44, 0x00})
+            Feed(b, FrameLine());
+    }
+}
+
+TEST_F(SimDeviceModel, WriteCommitsOnlyAfterTheFourthStepInSequence)
+{
+    StartConnection();
+    const Bytes header{0x85, 0x21, 0xF3, 0x3D, 0x00, 0x00};
+    auto step = [&](std::uint8_t r, std::uint8_t v) {
+        Bytes frame = header;
+        frame.push_back(r);
+        frame.push_back(v);
+        return Send(frame);
+    };
+    EXPECT_FALSE(step(0x63, 0xAB).empty());
+    step(0x62, 0x10);
+    step(0x61, 0x00);
+    EXPECT_EQ(eeprom.Get(0x10), 0x00);
+    step(0x60, 0x10);
+    EXPECT_EQ(eeprom.Get(0x10), 0xAB);
+
+    // Steps out of order commit nothing.
+    step(0x63, 0x77);
+    step(0x61, 0x00);
+    step(0x62, 0x20);
+    step(0x60, 0x10);
+    EXPECT_EQ(eeprom.Get(0x20), 0x00);
+    EXPECT_TRUE(HasNote("out of sequence"));
+}
+
+TEST_F(SimDeviceModel, TrailerAfterTheStopRecordsTheFlag)
+{
+    StartConnection();
+    EXPECT_FALSE(Send({0x81, 0x21, 0xF3, 0x82}).empty());
+    for (std::uint8_t b : {0x54, 0x45, 0x53, 0x54, 0x20, 0x45, 0x4E, 0x44, 0x01})
+        EXPECT_TRUE(Feed(b, FrameLine()).empty());
+    const auto trailers = zaqsim::FramesOf(log.Frames(), FrameKind::Trailer);
+    ASSERT_EQ(trailers.size(), 1u);
+    EXPECT_EQ(trailers[0].bytes.back(), 0x01);
+    EXPECT_TRUE(HasNote("last operation flag 0x01"));
+    // After the trailer the device sleeps until the next wake-up.
+    EXPECT_TRUE(Send({0x81, 0x21, 0xF3, 0x81}).empty());
+}
+
+TEST_F(SimDeviceModel, InjectedFaultsSilenceAndCorruptTheNamedFrames)
+{
+    options.silentFromFrame = 3;
+    options.badChecksumAnswer = 2;
+    const Bytes first = StartConnection();
+    EXPECT_TRUE(ChecksumOk(first));
+    const Bytes second = Send({0x82, 0x21, 0xF3, 0x3C, 0x00});
+    ASSERT_FALSE(second.empty());
+    EXPECT_FALSE(ChecksumOk(second));
+    EXPECT_TRUE(Send({0x82, 0x21, 0xF3, 0x3C, 0x00}).empty());
+}
+
+}  // namespace

@@ -1,0 +1,140 @@
+#include "CliOptions.h"
+
+#include <charconv>
+
+namespace probexcli {
+
+const char* const kCliHelp =
+    "Usage:\n"
+    "  probex-cli id    --port NAME [--timeout SECONDS] [--last]\n"
+    "  probex-cli read  --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST] FILE\n"
+    "  probex-cli write --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST] FILE\n"
+    "\n"
+    "Reads the ID of a ZAQ device behind a K-line adapter, or reads or writes its 256-byte\n"
+    "EEPROM. Every command prints the device's ID text on stdout.\n"
+    "\n"
+    "  id      read the device's identification only\n"
+    "  read    read the range into FILE. Bytes of FILE outside the range are kept; a missing\n"
+    "          FILE starts as 256 zero bytes. FILE is replaced, atomically, only after the\n"
+    "          whole range has been read: a failed read leaves it as it was.\n"
+    "  write   write the range from FILE, which must hold exactly 256 bytes.\n"
+    "\n"
+    "  --port NAME          COMn (through the per-user port map, as in the window\n"
+    "                       application) or a device path such as /dev/ttyUSB0\n"
+    "  --timeout SECONDS    time allowed for each answer byte, 1 to 30 (default 10)\n"
+    "  --last               mark the request as the last operation for the device\n"
+    "  --range FIRST-LAST   EEPROM addresses in hex, 00 to FF, inclusive (default 00-FF)\n"
+    "  --help               show this text\n"
+    "\n"
+    "Progress (\"37% complete\") goes to stderr while stderr is a terminal.\n"
+    "\n"
+    "Exit status:\n"
+    "  0   success\n"
+    "  1   Unable to open COM-port\n"
+    "  2   Device answer timeout\n"
+    "  3   K-line adapter not present or power off or invalid COM port\n"
+    "  4   Receive check sum error\n"
+    "  64  wrong usage\n"
+    "  65  FILE cannot be read or written, or is not 256 bytes long (\"Wrong file size!\")\n";
+
+namespace {
+
+bool ParseHexAddress(const std::string& text, std::uint32_t& value)
+{
+    if (text.empty() || text.size() > 2)
+        return false;
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
+    return ec == std::errc() && ptr == text.data() + text.size();
+}
+
+bool ParseRange(const std::string& text, CliOptions& options)
+{
+    const std::size_t dash = text.find('-');
+    if (dash == std::string::npos)
+        return false;
+    return ParseHexAddress(text.substr(0, dash), options.first) &&
+           ParseHexAddress(text.substr(dash + 1), options.last) && options.first <= options.last;
+}
+
+bool ParseTimeout(const std::string& text, std::uint32_t& seconds, std::string& error)
+{
+    long long value = 0;
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ptr != text.data() + text.size() || ec == std::errc::invalid_argument) {
+        error = "Please enter a positive integer.";
+        return false;
+    }
+    if (ec != std::errc() || value < 1 || value > 30) {
+        error = "Please enter an integer between 1 and 30.";
+        return false;
+    }
+    seconds = std::uint32_t(value);
+    return true;
+}
+
+}  // namespace
+
+bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, std::string& error)
+{
+    std::vector<std::string> positional;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            options.command = Command::Help;
+            return true;
+        }
+        const bool takesValue = arg == "--port" || arg == "--timeout" || arg == "--range";
+        if (takesValue && i + 1 >= args.size()) {
+            error = arg + " needs a value";
+            return false;
+        }
+        if (arg == "--port") {
+            options.port = args[++i];
+        } else if (arg == "--timeout") {
+            if (!ParseTimeout(args[++i], options.timeoutSeconds, error))
+                return false;
+        } else if (arg == "--range") {
+            if (!ParseRange(args[++i], options)) {
+                error = "--range takes FIRST-LAST in hex, 00 to FF, with FIRST not above LAST";
+                return false;
+            }
+        } else if (arg == "--last") {
+            options.lastOperation = true;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            error = "unknown option " + arg;
+            return false;
+        } else {
+            positional.push_back(arg);
+        }
+    }
+    if (positional.empty()) {
+        error = "no command given";
+        return false;
+    }
+    const std::string& command = positional.front();
+    std::size_t files = 1;
+    if (command == "id") {
+        options.command = Command::ReadId;
+        files = 0;
+    } else if (command == "read") {
+        options.command = Command::Read;
+    } else if (command == "write") {
+        options.command = Command::Write;
+    } else {
+        error = "unknown command " + command;
+        return false;
+    }
+    if (positional.size() != files + 1) {
+        error = files ? command + " needs exactly one FILE" : "id takes no FILE";
+        return false;
+    }
+    if (files)
+        options.file = positional[1];
+    if (options.port.empty()) {
+        error = "--port is required";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace probexcli

@@ -1,0 +1,27 @@
+#pragma once
+// The command line of probex-cli.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace probexcli {
+
+enum class Command { Help, ReadId, Read, Write };
+
+struct CliOptions {
+    Command command = Command::Help;
+    std::string port;
+    std::uint32_t timeoutSeconds = 10;
+    bool lastOperation = false;
+    std::uint32_t first = 0x00;  // inclusive EEPROM range
+    std::uint32_t last = 0xFF;
+    std::string file;
+};
+
+// Parses the arguments (without argv[0]); false with a message for the user on failure.
+bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, std::string& error);
+
+extern const char* const kCliHelp;
+
+}  // namespace probexcli

@@ -1,0 +1,125 @@
+#include "CliRunner.h"
+
+#include "device/CDeviceZAQ.h"
+#include "CliOptions.h"
+#include "DumpFile.h"
+#include "platform/MessageTarget.h"
+#include "NotificationQueue.h"
+#include "device/ZaqProtocol.h"
+
+namespace probexcli {
+
+namespace {
+
+const char* ResultText(std::uint16_t result)
+{
+    switch (result) {
+    case ResultPortError: return "Unable to open COM-port";
+    case ResultAnswerTimeout: return "Device answer timeout";
+    case ResultNoAdapter: return "K-line adapter not present or power off or invalid COM port";
+    case ResultChecksumError: return "Receive check sum error";
+    default: return "Device error";
+    }
+}
+
+// Installs the queue as the main window for as long as it lives.
+class InstalledTarget {
+public:
+    explicit InstalledTarget(platform::MessageTarget& target) { platform::SetMainWindowTarget(&target); }
+    ~InstalledTarget() { platform::SetMainWindowTarget(nullptr); }
+};
+
+// Runs the request on the engine and follows its notifications to the end of the pass.
+std::uint16_t RunDevice(const CliOptions& options, Dump& dump, CliIo& io)
+{
+    NotificationQueue queue(g_deviceZaqMessage);
+    InstalledTarget installed(queue);
+    CDeviceZAQ engine;
+    engine.portName = options.port;
+    engine.answerTimeoutMs = options.timeoutSeconds * 1000;
+    engine.idText.clear();
+    if (io.prepareEngine)
+        io.prepareEngine(engine);
+    engine.Start();
+
+    const std::uint32_t count = options.last - options.first + 1;
+    if (options.command == Command::ReadId)
+        engine.StartReadId(options.lastOperation);
+    else if (options.command == Command::Read)
+        engine.StartRead(dump.data(), options.first, count, options.lastOperation);
+    else
+        engine.StartWrite(dump.data(), options.first, count, options.lastOperation);
+
+    std::uint32_t total = 0;
+    std::uint32_t done = 0;
+    bool progressShown = false;
+    for (;;) {
+        const std::uint32_t wParam = queue.Take();
+        const std::uint16_t value = zaq::NotificationValue(wParam);
+        switch (zaq::NotificationCode(wParam)) {
+        case NotifyIdReady:
+            io.out << engine.idText << std::endl;
+            break;
+        case NotifyRangeBegin:
+            total = value;
+            done = 0;
+            break;
+        case NotifyByteDone:
+            ++done;
+            if (io.showProgress && total > 0) {
+                io.err << '\r' << done * 100 / total << "% complete" << std::flush;
+                progressShown = true;
+            }
+            break;
+        case NotifyFinished:
+            if (progressShown)
+                io.err << std::endl;
+            return value;
+        default:
+            break;
+        }
+    }
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, CliIo& io)
+{
+    CliOptions options;
+    std::string error;
+    if (!ParseCliOptions(args, options, error)) {
+        io.err << "probex-cli: " << error << "\nTry 'probex-cli --help'." << std::endl;
+        return kExitUsage;
+    }
+    if (options.command == Command::Help) {
+        io.out << kCliHelp;
+        return 0;
+    }
+
+    Dump dump{};
+    if (options.command != Command::ReadId) {
+        const DumpLoad load = LoadDump(options.file, dump, error);
+        const bool missingAllowed = options.command == Command::Read;
+        if (load == DumpLoad::WrongSize) {
+            io.err << "Wrong file size!" << std::endl;
+            return kExitFile;
+        }
+        if (load == DumpLoad::Unreadable || (load == DumpLoad::Missing && !missingAllowed)) {
+            io.err << "probex-cli: " << (error.empty() ? options.file + ": no such file" : error) << std::endl;
+            return kExitFile;
+        }
+    }
+
+    const std::uint16_t result = RunDevice(options, dump, io);
+    if (result != ResultOk) {
+        io.err << ResultText(result) << std::endl;
+        return result;
+    }
+    if (options.command == Command::Read && !SaveDumpAtomically(options.file, dump, error)) {
+        io.err << "probex-cli: " << error << std::endl;
+        return kExitFile;
+    }
+    return 0;
+}
+
+}  // namespace probexcli

@@ -1,0 +1,27 @@
+#pragma once
+// probex-cli's work, apart from main() so that tests can run it in-process.
+
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+class CDeviceZAQ;
+
+namespace probexcli {
+
+inline constexpr int kExitUsage = 64;
+inline constexpr int kExitFile = 65;
+
+struct CliIo {
+    std::ostream& out;
+    std::ostream& err;
+    bool showProgress = false;
+    // Called on the engine before its request; the program leaves the engine as it is.
+    std::function<void(CDeviceZAQ&)> prepareEngine;
+};
+
+// Runs one command; returns the exit status.
+int RunCli(const std::vector<std::string>& args, CliIo& io);
+
+}  // namespace probexcli

@@ -1,0 +1,33 @@
+#pragma once
+// The master side of a pseudo-terminal, with the simulator's own hold on the slave.
+
+#include <string>
+
+namespace zaqsim {
+
+class PseudoTerminal {
+public:
+    PseudoTerminal() = default;
+    ~PseudoTerminal();
+    PseudoTerminal(const PseudoTerminal&) = delete;
+    PseudoTerminal& operator=(const PseudoTerminal&) = delete;
+
+    // Creates the pair and makes the line raw, so nothing is echoed or translated by the
+    // terminal itself before a client configures it.
+    bool Open(std::string& error);
+    // Closes both sides: to a client this is the adapter being unplugged.
+    void Close();
+    bool IsOpen() const { return master_ >= 0; }
+    int MasterFd() const { return master_; }
+    const std::string& SlavePath() const { return slavePath_; }
+    // Takes the hold on the slave again after every client has closed it (the master then
+    // reports EIO until some slave descriptor is open).
+    void HoldSlave();
+
+private:
+    int master_ = -1;
+    int heldSlave_ = -1;
+    std::string slavePath_;
+};
+
+}  // namespace zaqsim

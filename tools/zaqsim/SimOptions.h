@@ -1,0 +1,35 @@
+#pragma once
+// What the simulated adapter and device do, and which faults they inject.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zaqsim {
+
+struct SimOptions {
+    std::string eepromPath;          // empty: the image lives in memory only
+    std::string linkName;            // COMn to register in the per-user port map; empty: none
+    std::string logPath;             // wire log file; empty: none
+    bool longAnswers = false;        // answers in the 0x80 header form
+    bool byteTiming = false;         // hold every byte for its time on the wire
+    std::uint32_t responseDelayMs = 0;
+    // Minimum quiet times the device accepts: first pulse to second, second pulse to first frame.
+    std::uint32_t minGap1Ms = 590;
+    std::uint32_t minGap2Ms = 230;
+    std::array<std::uint8_t, 12> idBytes{0x0A, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F,
+                                         0x60, 0x71, 0x11, 0x22, 0x33, 0x44};
+    // Faults; 0 disables. Frames and answers are counted from 1 over the simulator's life.
+    bool noEcho = false;                  // adapter absent: nothing comes back at all
+    std::uint32_t silentFromFrame = 0;    // the device answers no request from this one on
+    std::uint32_t badChecksumAnswer = 0;  // this answer carries a wrong checksum
+    std::uint32_t unplugAfterBytes = 0;   // the master closes after this many received bytes
+};
+
+// Parses the program's arguments (without argv[0]); on failure returns false with a message.
+bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error);
+
+extern const char* const kSimUsage;
+
+}  // namespace zaqsim

@@ -19,14 +19,16 @@ void ShortenTiming(CDeviceZAQ& engine)
     engine.idleAfterPulse1Ms = 20;
     engine.idleAfterPulse2Ms = 10;
     engine.pauseAfterAnswerMs = 0;
-    engine.answerTimeoutMs = 500;
+    engine.answerTimeoutMs = 1500;
 }
 
 zaqsim::SimOptions ShortenedSimOptions()
 {
+    // The device's threads read bytes when the scheduler lets them, so under load the gaps
+    // they see are not the gaps on the line; the timing suite checks those alone.
     zaqsim::SimOptions options;
-    options.minGap1Ms = 10;
-    options.minGap2Ms = 5;
+    options.minGap1Ms = 0;
+    options.minGap2Ms = 0;
     return options;
 }
 

@@ -22,7 +22,7 @@ struct Notice {
 };
 std::ostream& operator<<(std::ostream& out, const Notice& notice);
 
-// Shortened wake-up: the simulator accepts quiet times down to half of what the engine keeps.
+// Shortened wake-up; the simulator checks the order and format of the wake-up, not its gaps.
 void ShortenTiming(CDeviceZAQ& engine);
 zaqsim::SimOptions ShortenedSimOptions();
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <iterator>
 #include <thread>
 
@@ -171,32 +172,42 @@ std::uint16_t CDeviceZAQ::Identify()
     return ResultOk;
 }
 
-std::uint16_t CDeviceZAQ::ReadRange()
+std::uint16_t CDeviceZAQ::TransferRange(const std::function<std::uint16_t(std::uint32_t)>& transferByte)
 {
     Notify(NotifyRangeBegin, count);
-    request[0] = 0x84;
-    request[3] = 0x23;
-    request[4] = 0x00;
-    request[5] = 0x81;
+    // start, count and data are read afresh for every byte.
     for (std::uint32_t address = start; address < start + count; ++address) {
-        request[6] = std::uint8_t(address);
-        if (std::uint16_t result = Transact())
+        if (std::uint16_t result = transferByte(address))
             return result;
-        data[address] = answer[7];
         Notify(NotifyByteDone, 0);
     }
     Notify(NotifyRangeEnd, 0);
     return ResultOk;
 }
 
+std::uint16_t CDeviceZAQ::ReadRange()
+{
+    request[0] = 0x84;
+    request[3] = 0x23;
+    request[4] = 0x00;
+    request[5] = 0x81;
+    return TransferRange([this](std::uint32_t address) {
+        request[6] = std::uint8_t(address);
+        const std::uint16_t result = Transact();
+        if (result == ResultOk)
+            data[address] = answer[7];
+        return result;
+    });
+}
+
 std::uint16_t CDeviceZAQ::WriteRange()
 {
-    Notify(NotifyRangeBegin, count);
     request[0] = 0x85;
     request[3] = 0x3D;
     request[4] = 0x00;
     request[5] = 0x00;
-    for (std::uint32_t address = start; address < start + count; ++address) {
+    return TransferRange([this](std::uint32_t address) {
+        // The device commits the byte only after the fourth step.
         const std::uint8_t steps[4][2] = {
             {0x63, data[address]}, {0x62, std::uint8_t(address)}, {0x61, 0x00}, {0x60, 0x10}};
         for (const auto& step : steps) {
@@ -205,10 +216,8 @@ std::uint16_t CDeviceZAQ::WriteRange()
             if (std::uint16_t result = Transact())
                 return result;
         }
-        Notify(NotifyByteDone, 0);
-    }
-    Notify(NotifyRangeEnd, 0);
-    return ResultOk;
+        return std::uint16_t(ResultOk);
+    });
 }
 
 std::uint16_t CDeviceZAQ::CloseConnection()

@@ -3,6 +3,7 @@
 // K-line connection on its worker thread and reports every step as a posted notification.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "CAutoEventEx.h"
@@ -61,6 +62,8 @@ private:
                     std::uint32_t length, bool last);
     std::uint16_t OpenConnection();
     std::uint16_t Identify();
+    // Announces the range, runs transferByte for each address and announces each byte done.
+    std::uint16_t TransferRange(const std::function<std::uint16_t(std::uint32_t)>& transferByte);
     std::uint16_t ReadRange();
     std::uint16_t WriteRange();
     std::uint16_t CloseConnection();

@@ -23,7 +23,7 @@ const char* const kSimUsage =
     "  --no-echo              adapter absent: nothing is echoed or answered\n"
     "  --silent-from N        the device answers no request from frame N on\n"
     "  --bad-checksum N       answer N carries a wrong checksum\n"
-    "  --unplug-after N       the terminal disappears after N received bytes\n";
+    "  --unplug-after N       the terminal disappears after N received bytes, and zaq-sim ends\n";
 
 namespace {
 

@@ -3,6 +3,8 @@
 #include "CExceptionEx.h"
 #include "platform/ErrorCodes.h"
 
+#include <latch>
+#include <memory>
 #include <system_error>
 
 CThreadEx::CThreadEx() : threadHandle(kNoThread) {}
@@ -24,8 +26,11 @@ CThreadEx::Handle CThreadEx::Start()
 {
     if (threadHandle != kNoThread)
         throw CExceptionEx("CThreadEx::Start()", "Thread already running");
+    // The worker waits until the thread object and handle are stored, which it may read.
+    auto stored = std::make_shared<std::latch>(1);
     try {
-        thread = std::thread([this] {
+        thread = std::thread([this, stored] {
+            stored->wait();
             const uint32_t code = ThreadEntry(this);
             uint32_t running = kStillActive;
             exitCode.compare_exchange_strong(running, code);
@@ -34,6 +39,7 @@ CThreadEx::Handle CThreadEx::Start()
         throw CExceptionEx("CThreadEx::Start()", platform::ErrorFromErrno(error.code().value()));
     }
     threadHandle = static_cast<Handle>(thread.native_handle());
+    stored->count_down();
     return threadHandle;
 }
 

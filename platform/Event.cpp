@@ -8,10 +8,9 @@ Event::Event(bool manualReset, bool initialState) : manualReset(manualReset), si
 
 void Event::Set()
 {
-    {
-        std::lock_guard lock(mutex);
-        signalled = true;
-    }
+    // Notified under the lock: a waiter that returns may destroy the event at once.
+    std::lock_guard lock(mutex);
+    signalled = true;
     changed.notify_all();
 }
 

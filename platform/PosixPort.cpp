@@ -346,6 +346,21 @@ uint32_t PosixPort::AvailableInput()
     return queued + static_cast<uint32_t>(inputQueue.size());
 }
 
+uint32_t PosixPort::Result(Overlapped& record, uint32_t& count, bool wait)
+{
+    // Completions happen under the lock, so a finished record is never still being signalled.
+    std::unique_lock lock(mutex);
+    while (record.status == kErrorIoPending) {
+        if (!wait || !record.event)
+            return kErrorIoIncomplete;
+        lock.unlock();
+        record.event->Wait(kInfinite);
+        lock.lock();
+    }
+    count = record.transferred;
+    return record.status;
+}
+
 void PosixPort::Cancel(std::thread::id issuer)
 {
     std::lock_guard lock(mutex);

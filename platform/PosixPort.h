@@ -38,6 +38,9 @@ public:
     uint32_t Write(const void* data, uint32_t length, uint32_t& count, Overlapped* record);
     uint32_t WaitEvent(uint32_t* events, Overlapped* record);
 
+    // The outcome of an operation on `record`: 0 with `count`, kErrorIoIncomplete while it is
+    // pending (with `wait`, waits for its event first), or the code it failed with.
+    uint32_t Result(Overlapped& record, uint32_t& count, bool wait);
     // Cancels what `issuer` started; the records are signalled with kErrorOperationAborted.
     void Cancel(std::thread::id issuer);
     // Cancels everything and stops the port's thread; later calls fail with kErrorInvalidHandle.

@@ -219,16 +219,8 @@ bool PosixSerialBackend::WriteFile(CommHandle handle, const void* data, uint32_t
 
 bool PosixSerialBackend::GetOverlappedResult(CommHandle handle, Overlapped& overlapped, uint32_t& count, bool wait)
 {
-    if (!Find(handle))
-        return false;
-    if (overlapped.status == kErrorIoPending) {
-        if (!wait || !overlapped.event)
-            return Fail(kErrorIoIncomplete);
-        while (overlapped.status == kErrorIoPending)
-            overlapped.event->Wait(kInfinite);
-    }
-    count = overlapped.transferred;
-    return Outcome(overlapped.status);
+    const auto port = Find(handle);
+    return port && Outcome(port->Result(overlapped, count, wait));
 }
 
 bool PosixSerialBackend::CancelIo(CommHandle handle)

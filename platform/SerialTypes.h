@@ -97,7 +97,8 @@ struct CommConfig {
 
 // The record of one overlapped operation. The backend resets `event` when the operation starts
 // and signals it when it completes; `status` and `transferred` hold the outcome by then.
-// The record (and the operation's buffer) must outlive the operation or its cancellation.
+// The record (and the operation's buffer) must outlive the operation or its cancellation; wait
+// on `event` (a manual-reset one) or ask GetOverlappedResult before letting them go.
 struct Overlapped {
     Event* event = nullptr;
     std::atomic<uint32_t> status{0};

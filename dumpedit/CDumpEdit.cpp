@@ -37,6 +37,7 @@ CDumpEdit::CDumpEdit(QWidget* parent, quint32 style) : QAbstractScrollArea(paren
     setHorizontalScrollBarPolicy(policy);
     verticalScrollBar()->setRange(0, 0);
     horizontalScrollBar()->setRange(0, 0);
+    connect(&caretBlink_, &QTimer::timeout, this, &CDumpEdit::ToggleCaretBlink);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
         if (!updatingScrollBars_ && buffer_ != nullptr) {
             SetTopRow(static_cast<quint32>(std::max(value, 0)), true);
@@ -334,7 +335,9 @@ void CDumpEdit::wheelEvent(QWheelEvent* event) {
 void CDumpEdit::PlaceCaret(quint32 pos, bool high) {
     caretPos_ = pos;
     caretHigh_ = high;
+    // Without bytes there is no cell for a caret; one left from an earlier buffer goes.
     if (!HasBytes()) {
+        DestroyCaret();
         return;
     }
     Layout();
@@ -347,11 +350,18 @@ void CDumpEdit::PlaceCaret(quint32 pos, bool high) {
     if (caretCreated_ && rect == caretRect_) {
         return;
     }
+    const bool sameSize = caretCreated_ && rect.size() == caretRect_.size();
     if (caretCreated_) {
         viewport()->update(caretRect_);
     }
     caretRect_ = rect;
     caretCreated_ = true;
+    // A moved caret shows at once; the blink restarts from there.
+    caretShown_ = true;
+    const int flashTime = QApplication::cursorFlashTime();
+    if (flashTime > 0 && (!sameSize || !caretBlink_.isActive())) {
+        caretBlink_.start(flashTime / 2);
+    }
     viewport()->update(caretRect_);
 }
 
@@ -360,6 +370,14 @@ void CDumpEdit::DestroyCaret() {
         viewport()->update(caretRect_);
     }
     caretCreated_ = false;
+    caretBlink_.stop();
+}
+
+void CDumpEdit::ToggleCaretBlink() {
+    caretShown_ = !caretShown_;
+    if (caretCreated_) {
+        viewport()->update(caretRect_);
+    }
 }
 
 void CDumpEdit::NotifyChange() {

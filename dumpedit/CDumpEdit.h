@@ -4,12 +4,15 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QTimer>
 
 #include <cstdint>
 
+#include "DumpClipboard.h"
 #include "DumpHitTest.h"
 #include "DumpLayout.h"
 
+class QMenu;
 class QPainter;
 
 // Colours travel as 0x00BBGGRR values.
@@ -27,6 +30,9 @@ public:
     static constexpr quint32 WS_TABSTOP = 0x00010000;
     static constexpr quint32 WS_BORDER = 0x00800000;
     static constexpr quint32 kNoByte = dumpedit::kNoByte;
+    static constexpr int ID_EDIT_COPY = 0xE122;
+    static constexpr int ID_EDIT_PASTE = 0xE125;
+    static constexpr int ID_EDIT_SELECT_ALL = 0xE12A;
 
     explicit CDumpEdit(QWidget* parent = nullptr, quint32 style = 0);
     ~CDumpEdit() override;
@@ -66,6 +72,15 @@ public:
     void EnsureVisible(quint32 first, quint32 last, bool redraw);
     dumpedit::HitResult HitTest(QPoint client);
 
+    // Clipboard commands; also reached by Ctrl+C, Ctrl+V, Ctrl+A and the context menu.
+    void CopySelection();
+    void PasteClipboard();
+    void SelectAll();
+    // Runs ID_EDIT_COPY, ID_EDIT_PASTE or ID_EDIT_SELECT_ALL; false for any other command.
+    bool HandleCommand(int commandId);
+    // The clipboard the commands use; nullptr means the application clipboard. Not owned.
+    void SetClipboard(dumpedit::IDumpClipboard* clipboard);
+
     quint32 TopRow() const { return topRow_; }
     int HorzPos() const { return hScroll_; }
     quint32 CaretPos() const { return caretPos_; }
@@ -73,6 +88,8 @@ public:
     // The caret's cell in client coordinates; empty while the caret does not exist.
     QRect CaretRect() const { return caretCreated_ ? caretRect_ : QRect(); }
     const dumpedit::DumpLayout& Layout();
+    // Id of the running auto-scroll timer, 0 while none runs.
+    int AutoScrollTimerId() const { return timerActive_ ? autoScrollTimerId_ : 0; }
 
     // Paints the whole client area with the current state, as a repaint does.
     void PaintTo(QPainter& painter);
@@ -87,16 +104,34 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void changeEvent(QEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
+    // Called with the context menu just before it shows; adds nothing here.
+    virtual void CustomizeContextMenu(QMenu* menu);
+    // Shows the menu at a global point and returns the chosen action (nullptr when none).
+    virtual QAction* ExecContextMenu(QMenu& menu, const QPoint& globalPos);
+
+private:
+    // Overwrites the digit under the caret; with Shift held the move extends the selection.
+    void EnterHexDigit(char32_t ch, bool shift);
+    void MoveCaret(int64_t delta, bool high, bool shift);
     void PlaceCaret(quint32 pos, bool high);
     void DestroyCaret();
     void NotifyChange();
     void Redraw(bool redraw);
     bool IsMultiline() const { return (style_ & DES_MULTILINE) != 0; }
+    // A buffer with at least one byte: the only state in which the caret, keys and paste act.
     bool HasBytes() const { return buffer_ != nullptr && size_ > 0; }
     quint32 ClampToBuffer(quint32 pos) const;
-
-private:
     void RecalcLayout();
     void PostUpdateScrollBars();
     void UpdateScrollBars();
@@ -105,6 +140,11 @@ private:
     void PaintCharColumn(QPainter& p);
     void PaintHexRowSelection(QPainter& p, const QString& text, int begin, int end, int left, int rowTop);
     void PaintCaret(QPainter& p);
+    void ToggleCaretBlink();
+    void StartAutoScroll(QPoint point, int direction, quint16 delay);
+    void StopAutoScroll();
+    void SelectFromAnchorTo(quint32 pos);
+    dumpedit::IDumpClipboard& Clipboard() const;
 
     quint32 style_;
     int controlId_ = 0;
@@ -123,7 +163,6 @@ private:
     quint32 markFirst_ = kNoByte;
     quint32 markLast_ = kNoByte;
 
-protected:
     quint32 caretPos_ = 0;
     bool caretHigh_ = true;
     quint32 anchor_ = kNoByte;
@@ -136,7 +175,16 @@ protected:
     dumpedit::DumpLayout layout_;
     bool layoutStale_ = true;
 
-private:
+    QTimer caretBlink_;
+    dumpedit::Rect dragRect_{-1, -1, -1, -1};
+    QPoint scrollPoint_;
+    int scrollDirection_ = 0;
+    quint16 scrollDelay_ = 0;
+    quint16 scrollCountdown_ = 0;
+    bool timerActive_ = false;
+    int autoScrollTimerId_ = 0;
+    dumpedit::IDumpClipboard* clipboard_ = nullptr;
+
     bool scrollBarUpdatePending_ = false;
     bool updatingScrollBars_ = false;
 

@@ -1,6 +1,7 @@
 #include "DumpEditTestSupport.h"
 
 #include <QEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace dumpedit_test {
@@ -51,6 +52,26 @@ std::unique_ptr<CDumpEdit> MakeEdit(quint8* bytes, quint32 size, QSize client, q
     edit->show();
     Settle();
     return edit;
+}
+
+void MouseAt(CDumpEdit& edit, QEvent::Type type, QPoint client, Qt::MouseButton button, Qt::MouseButtons buttons) {
+    QMouseEvent event(type, QPointF(client), edit.viewport()->mapToGlobal(QPointF(client)), button, buttons,
+                      Qt::NoModifier);
+    QApplication::sendEvent(edit.viewport(), &event);
+}
+
+QPoint HighDigitCentre(CDumpEdit& edit, quint32 pos) {
+    const auto& l = edit.Layout();
+    const int row = static_cast<int>(pos / l.bytesPerRow) - static_cast<int>(edit.TopRow());
+    const int col = static_cast<int>(pos % l.bytesPerRow);
+    return {l.textRect.left + l.hexX - edit.HorzPos() + 3 * col * l.charWidth + l.charWidth / 4,
+            l.textRect.top + row * l.lineHeight + l.lineHeight / 2};
+}
+
+void FakeClipboard::Offer(const std::vector<uint8_t>& binaryBlock, const std::string& offeredText) {
+    binary = binaryBlock;
+    text = offeredText;
+    ++offers;
 }
 
 }  // namespace dumpedit_test

@@ -5,6 +5,9 @@
 #include <QObject>
 
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "CDumpEdit.h"
 
@@ -34,5 +37,23 @@ protected:
 
 // A shown control of the given client size (no frame) over `bytes`.
 std::unique_ptr<CDumpEdit> MakeEdit(quint8* bytes, quint32 size, QSize client, quint32 style = CDumpEdit::DES_MULTILINE);
+
+// Sends mouse events straight to the control's client area.
+void MouseAt(CDumpEdit& edit, QEvent::Type type, QPoint client, Qt::MouseButton button, Qt::MouseButtons buttons);
+
+// The client point at the middle of a byte's high digit (its row must be in view).
+QPoint HighDigitCentre(CDumpEdit& edit, quint32 pos);
+
+// An in-memory clipboard.
+class FakeClipboard : public dumpedit::IDumpClipboard {
+public:
+    void Offer(const std::vector<uint8_t>& binaryBlock, const std::string& text) override;
+    bool HasBinaryData() const override { return binary.has_value(); }
+    std::optional<std::vector<uint8_t>> BinaryData() const override { return binary; }
+
+    std::optional<std::vector<uint8_t>> binary;
+    std::string text;
+    int offers = 0;
+};
 
 }  // namespace dumpedit_test

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace dumpedit {
+
+// The system clipboard as the dump editor uses it: the raw-bytes block and a text form offered
+// together, and the raw-bytes block read back. Tests substitute their own.
+class IDumpClipboard {
+public:
+    virtual ~IDumpClipboard() = default;
+
+    // Replaces the clipboard's content with both forms at once.
+    virtual void Offer(const std::vector<uint8_t>& binaryBlock, const std::string& text) = 0;
+    virtual bool HasBinaryData() const = 0;
+    // The raw-bytes block, or empty when the clipboard holds none.
+    virtual std::optional<std::vector<uint8_t>> BinaryData() const = 0;
+};
+
+}  // namespace dumpedit

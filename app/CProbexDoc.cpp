@@ -1,0 +1,149 @@
+#include "CProbexDoc.h"
+
+#include "CArchive.h"
+#include "device/CExceptionEx.h"
+#include "CPrompts.h"
+#include "ResourceIds.h"
+#include "ViewHint.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// The message for a failed device operation; 0 when the result has none.
+res::ResourceId ResultMessage(std::uint16_t result) {
+  switch (result) {
+    case ResultPortError: return res::IDS_PORT_ERROR;
+    case ResultAnswerTimeout: return res::IDS_ANSWER_TIMEOUT;
+    case ResultNoAdapter: return res::IDS_NO_ADAPTER;
+    case ResultChecksumError: return res::IDS_CHECKSUM_ERROR;
+    default: return 0;
+  }
+}
+
+bool AskLastOperation() {
+  return ShowMessage(res::IDS_LAST_OPERATION, MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
+}
+
+void RefuseWhileBusy() { ShowMessage(res::IDS_DEVICE_BUSY, MessageButtons::Ok, MessageIcon::Exclamation); }
+
+}  // namespace
+
+CProbexDoc::CProbexDoc() = default;
+
+CProbexDoc::~CProbexDoc() = default;
+
+bool CProbexDoc::OnNewDocument() {
+  if (!CDocument::OnNewDocument()) return false;
+  dumpSize = device.eepromSize;
+  dumpData = std::make_unique<std::uint8_t[]>(dumpSize);  // zero-filled
+  device.idText.clear();
+  if (device.GetThreadHandle() == CThreadEx::kNoThread) {
+    try {
+      device.Start();
+    } catch (const CExceptionEx&) {
+      return false;  // no worker: the document is of no use
+    }
+  }
+  return true;
+}
+
+void CProbexDoc::Serialize(CArchive& archive) {
+  if (archive.IsStoring()) {
+    archive.Write(dumpData.get(), dumpSize);
+    return;
+  }
+  if (archive.GetFileLength() != device.eepromSize) {
+    ShowMessage(res::IDS_WRONG_FILE_SIZE, MessageButtons::Ok, MessageIcon::Error);
+    return;
+  }
+  // Read aside first: a read cut short must not leave the dump half replaced.
+  std::vector<std::uint8_t> loaded(dumpSize);
+  if (archive.Read(loaded.data(), loaded.size())) std::ranges::copy(loaded, dumpData.get());
+}
+
+bool CProbexDoc::PrepareRequest(const std::string& portName, std::uint32_t timeoutMs) {
+  if (deviceBusy) {
+    RefuseWhileBusy();
+    return false;
+  }
+  device.idText.clear();
+  device.portName = portName;
+  device.answerTimeoutMs = timeoutMs;
+  return true;
+}
+
+void CProbexDoc::ReadId(const std::string& portName, std::uint32_t timeoutMs) {
+  if (!PrepareRequest(portName, timeoutMs)) return;
+  UpdateAllViews(HintShowId);
+  const bool lastOperation = AskLastOperation();
+  SetDeviceBusy(device.StartReadId(lastOperation));
+}
+
+void CProbexDoc::ReadRange(const std::string& portName, std::uint32_t timeoutMs, std::uint32_t start,
+                           std::uint32_t count) {
+  if (!PrepareRequest(portName, timeoutMs)) return;
+  if (count == 0) {
+    start = 0;
+    count = device.eepromSize;
+  }
+  const bool lastOperation = AskLastOperation();
+  // Only bytes inside the dump are cleared, whatever range the caller asked for.
+  const std::uint64_t end = std::min<std::uint64_t>(std::uint64_t{start} + count, dumpSize);
+  if (start < end) std::fill(dumpData.get() + start, dumpData.get() + end, std::uint8_t{0});
+  UpdateAllViews(HintShowId);
+  SetDeviceBusy(device.StartRead(dumpData.get(), start, count, lastOperation));
+}
+
+void CProbexDoc::WriteRange(const std::string& portName, std::uint32_t timeoutMs, std::uint32_t start,
+                            std::uint32_t count) {
+  if (!PrepareRequest(portName, timeoutMs)) return;
+  UpdateAllViews(HintShowId);
+  if (count == 0) {
+    start = 0;
+    count = device.eepromSize;
+  }
+  const bool lastOperation = AskLastOperation();
+  SetDeviceBusy(device.StartWrite(dumpData.get(), start, count, lastOperation));
+}
+
+bool CProbexDoc::IsPortFree(const std::string& portName) const { return device.IsPortFree(portName); }
+
+std::string CProbexDoc::GetIdText() const { return device.idText; }
+
+void CProbexDoc::OnDeviceNotify(std::uint32_t wParam, std::uint32_t /*lParam*/) {
+  const std::uint32_t code = wParam >> 16;
+  const auto value = static_cast<std::uint16_t>(wParam & 0xFFFF);
+  switch (code) {
+    case NotifyOpened:
+      UpdateAllViews(HintBusy);
+      break;
+    case NotifyFinished:
+      SetDeviceBusy(false);
+      UpdateAllViews(HintIdle);
+      if (const res::ResourceId message = ResultMessage(value))
+        ShowMessage(message, MessageButtons::Ok, MessageIcon::Error);
+      break;
+    case NotifyIdReady:
+      UpdateAllViews(HintShowId);
+      break;
+    case NotifyByteDone:
+      UpdateAllViews(HintRepaint);
+      break;
+    default:
+      break;  // the range begin and end are the frame's, for its progress bar
+  }
+}
+
+bool CProbexDoc::CanReplaceContents() {
+  if (!deviceBusy) return true;
+  RefuseWhileBusy();
+  return false;
+}
+
+void CProbexDoc::SetDeviceBusy(bool busy) {
+  if (deviceBusy == busy) return;
+  deviceBusy = busy;
+  emit deviceBusyChanged(busy);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "device/CDeviceZAQ.h"
+#include "CDocument.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+// The dump document: the 256-byte EEPROM image, its file, and the device engine through which
+// the view reads and writes the device. Engine notifications come in through OnDeviceNotify.
+class CProbexDoc : public CDocument {
+  Q_OBJECT
+
+public:
+  CProbexDoc();
+  ~CProbexDoc() override;
+
+  bool OnNewDocument() override;
+  // The file is the raw image; a file of any other non-empty length is refused.
+  void Serialize(CArchive& archive) override;
+
+  // Device requests. count 0 stands for the whole EEPROM. Refused with a message while an
+  // earlier request is still running.
+  void ReadId(const std::string& portName, std::uint32_t timeoutMs);
+  void ReadRange(const std::string& portName, std::uint32_t timeoutMs, std::uint32_t start, std::uint32_t count);
+  void WriteRange(const std::string& portName, std::uint32_t timeoutMs, std::uint32_t start, std::uint32_t count);
+
+  bool IsPortFree(const std::string& portName) const;
+  std::string GetIdText() const;
+
+  // One engine notification: code in the high 16 bits of wParam, value in the low 16 bits.
+  void OnDeviceNotify(std::uint32_t wParam, std::uint32_t lParam);
+
+  // From an accepted request until its NotifyFinished the engine's worker uses dumpData.
+  bool IsDeviceBusy() const { return deviceBusy; }
+
+  // Members in this order, so the engine (and its worker) goes before the buffer it borrows.
+  std::unique_ptr<std::uint8_t[]> dumpData;
+  std::uint32_t dumpSize = 0;
+  CDeviceZAQ device;
+
+signals:
+  void deviceBusyChanged(bool busy);
+
+protected:
+  bool CanReplaceContents() override;
+
+private:
+  bool PrepareRequest(const std::string& portName, std::uint32_t timeoutMs);
+  void SetDeviceBusy(bool busy);
+
+  bool deviceBusy = false;
+};

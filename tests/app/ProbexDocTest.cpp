@@ -1,0 +1,451 @@
+// The dump document with its engine talking to the simulated adapter and device over a
+// pseudo-terminal mapped as COM3. The test thread plays the user-interface thread: it hands
+// each posted notification to the document, as the main frame does.
+#include "CProbexDoc.h"
+#include "CRecordingView.h"
+#include "CScriptedPrompts.h"
+#include "QtTestApplication.h"
+#include "ViewHint.h"
+
+#include "Simulator.h"
+#include "support/RecordingMessageTarget.h"
+#include "support/TempPortMap.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using Hints = std::vector<std::uint32_t>;
+using Image = std::array<std::uint8_t, 256>;
+
+constexpr char kPort[] = "COM3";
+constexpr std::uint32_t kTimeoutMs = 2000;
+const QString kLastOperation = "This is a last operation?";
+const std::string kIdText = "MB: 0A1 B2C 3D 4E 2211 4433";
+
+Image Pattern() {
+  Image image;
+  for (int i = 0; i < 256; ++i) image[i] = static_cast<std::uint8_t>(0xA5 ^ (i * 13));
+  return image;
+}
+
+Bytes Dump(const CProbexDoc& document) { return Bytes(document.dumpData.get(), document.dumpData.get() + document.dumpSize); }
+
+// A view that keeps the group-box caption as the form view does.
+class CCaptionView : public CRecordingView {
+public:
+  void OnUpdate(std::uint32_t hint) override {
+    if ((hint == HintReload || hint == HintShowId) && GetDocument())
+      caption = static_cast<CProbexDoc*>(GetDocument())->GetIdText();
+    CRecordingView::OnUpdate(hint);
+  }
+  std::string caption;
+};
+
+class ProbexDocument : public ::testing::Test {
+protected:
+  void SetUp() override { EnsureQApplication(); }
+
+  void Start(zaqsim::SimOptions options = {}) {
+    // The device accepts the shortened quiet times the engine uses below.
+    options.minGap1Ms = 10;
+    options.minGap2Ms = 5;
+    options.linkName = kPort;
+    sim = std::make_unique<zaqsim::Simulator>(std::move(options));
+    std::string error;
+    ASSERT_TRUE(sim->Start(error)) << error;
+    document = std::make_unique<CProbexDoc>();
+    document->device.pulseMs = 1;
+    document->device.idleAfterPulse1Ms = 20;
+    document->device.idleAfterPulse2Ms = 10;
+    document->device.pauseAfterAnswerMs = 0;
+    document->AddView(&view);
+    ASSERT_TRUE(document->OnNewDocument());
+  }
+
+  void TearDown() override {
+    document.reset();
+    sim.reset();
+  }
+
+  // Hands the notifications to the document until the one that ends the pass.
+  void DeliverUntilFinished() {
+    for (;;) {
+      ASSERT_TRUE(target.WaitForCount(delivered + 1, 30000)) << "no NotifyFinished";
+      const auto message = target.Messages()[delivered++];
+      document->OnDeviceNotify(static_cast<std::uint32_t>(message.wParam), static_cast<std::uint32_t>(message.lParam));
+      if ((message.wParam >> 16) == NotifyFinished) return;
+    }
+  }
+
+  // Request frames and trailers the device saw, the trailer last.
+  std::vector<Bytes> Trailers() const {
+    std::vector<Bytes> trailers;
+    for (const auto& frame : sim->Log().Frames())
+      if (frame.kind == zaqsim::FrameKind::Trailer) trailers.push_back(frame.bytes);
+    return trailers;
+  }
+
+  void WriteFile(const QString& path, const QByteArray& contents) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(contents), contents.size());
+  }
+
+  testsupport::TempPortMap portMap;
+  testsupport::RecordingMessageTarget target;
+  std::unique_ptr<zaqsim::Simulator> sim;
+  CScriptedPrompts prompts;
+  CCaptionView view;
+  std::unique_ptr<CProbexDoc> document;
+  std::size_t delivered = 0;
+  QTemporaryDir dir;
+};
+
+TEST_F(ProbexDocument, NewDumpIsZeroedUnnamedUnmodifiedAndStartsTheWorkerOnce) {
+  Start();
+  EXPECT_EQ(document->dumpSize, 256u);
+  EXPECT_EQ(Dump(*document), Bytes(256, 0));
+  EXPECT_EQ(document->GetTitle(), "No file");
+  EXPECT_FALSE(document->IsModified());
+  EXPECT_EQ(document->GetIdText(), "");
+  const auto worker = document->device.GetThreadHandle();
+  EXPECT_NE(worker, CThreadEx::kNoThread);
+
+  prompts.QueueAnswer(MessageAnswer::Yes);
+  document->ReadId(kPort, kTimeoutMs);
+  DeliverUntilFinished();
+  EXPECT_EQ(document->GetIdText(), kIdText);
+
+  document->dumpData[7] = 0x77;
+  document->SetModifiedFlag();
+  prompts.QueueAnswer(MessageAnswer::No);  // do not save
+  ASSERT_TRUE(document->OnFileNew());
+  EXPECT_EQ(Dump(*document), Bytes(256, 0));
+  EXPECT_EQ(document->GetIdText(), "");
+  EXPECT_EQ(view.caption, "");
+  EXPECT_EQ(document->device.GetThreadHandle(), worker);
+}
+
+TEST_F(ProbexDocument, SavedDumpIsTheRawImageAndOpensBackUnchanged) {
+  Start();
+  const Image image = Pattern();
+  std::ranges::copy(image, document->dumpData.get());
+  document->SetModifiedFlag();
+  const QString path = dir.filePath("eeprom");
+  prompts.QueueFileName(path);
+  ASSERT_TRUE(document->OnFileSave());
+  QFile saved(path);
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  const QByteArray contents = saved.readAll();
+  EXPECT_EQ(Bytes(contents.begin(), contents.end()), Bytes(image.begin(), image.end()));
+
+  ASSERT_TRUE(document->OnFileNew());
+  const std::uint8_t* buffer = document->dumpData.get();
+  document->device.idText = "kept";  // opening does not clear the ID
+  view.hints.clear();
+  ASSERT_TRUE(document->OpenDocumentFile(path));
+  EXPECT_EQ(Dump(*document), Bytes(image.begin(), image.end()));
+  EXPECT_EQ(document->dumpData.get(), buffer);
+  EXPECT_EQ(document->GetTitle(), "eeprom");
+  EXPECT_FALSE(document->IsModified());
+  EXPECT_EQ(view.hints, (Hints{CRecordingView::kInitialUpdate, HintReload}));
+  EXPECT_EQ(view.caption, "kept");
+  EXPECT_TRUE(prompts.MessageTexts().empty());
+}
+
+TEST_F(ProbexDocument, FileOfAnotherSizeIsRefusedAndTheBufferKept) {
+  Start();
+  std::fill_n(document->dumpData.get(), 256, std::uint8_t{0x3C});
+  for (int size : {255, 257, 1, 512}) {
+    SCOPED_TRACE(size);
+    const QString path = dir.filePath(QString("size%1").arg(size));
+    WriteFile(path, QByteArray(size, '\x11'));
+    prompts.prompts.clear();
+    view.hints.clear();
+    ASSERT_TRUE(document->OpenDocumentFile(path));
+    EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{"Wrong file size!"});
+    EXPECT_EQ(prompts.prompts.back().buttons, MessageButtons::Ok);
+    EXPECT_EQ(prompts.prompts.back().icon, MessageIcon::Error);
+    EXPECT_EQ(Dump(*document), Bytes(256, 0x3C));
+    // The open still completes: name taken, flag cleared, views reloaded.
+    EXPECT_EQ(document->GetTitle(), QFileInfo(path).fileName());
+    EXPECT_EQ(view.hints, (Hints{CRecordingView::kInitialUpdate, HintReload}));
+  }
+
+  const QString empty = dir.filePath("empty");
+  WriteFile(empty, QByteArray());
+  prompts.prompts.clear();
+  ASSERT_TRUE(document->OpenDocumentFile(empty));
+  EXPECT_TRUE(prompts.prompts.empty());
+  EXPECT_EQ(Dump(*document), Bytes(256, 0x3C));
+}
+
+TEST_F(ProbexDocument, FailedSaveKeepsTheOldFileAndTheModifiedFlag) {
+  Start();
+  const QString path = dir.filePath("eeprom");
+  WriteFile(path, QByteArray(256, '\x42'));
+  ASSERT_TRUE(document->OpenDocumentFile(path));
+  ASSERT_TRUE(QFile::remove(path));
+  ASSERT_TRUE(QDir().mkdir(path));  // a folder now stands where the file was
+  document->dumpData[0] = 0x01;
+  document->SetModifiedFlag();
+  EXPECT_FALSE(document->OnFileSave());
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{"Failed to save document."});
+  EXPECT_TRUE(QFileInfo(path).isDir());
+  EXPECT_TRUE(document->IsModified());
+}
+
+TEST_F(ProbexDocument, ReadRangeZeroesExactlyTheRangeThenFillsItFromTheDevice) {
+  Start();
+  const Image image = Pattern();
+  sim->Eeprom().Fill(image);
+  std::fill_n(document->dumpData.get(), 256, std::uint8_t{0xEE});
+  Bytes seenAtQuestion, seenAtStart;
+  prompts.onPrompt = [&](const CScriptedPrompts::Prompt&) { seenAtQuestion = Dump(*document); };
+  view.onUpdate = [&](std::uint32_t hint) {
+    if (hint == HintShowId && seenAtStart.empty()) seenAtStart = Dump(*document);
+  };
+  prompts.QueueAnswer(MessageAnswer::Yes);
+  document->ReadRange(kPort, kTimeoutMs, 0x10, 16);
+  DeliverUntilFinished();
+
+  EXPECT_EQ(seenAtQuestion, Bytes(256, 0xEE));  // not yet cleared while the question is up
+  Bytes expectedAtStart(256, 0xEE);
+  std::fill(expectedAtStart.begin() + 0x10, expectedAtStart.begin() + 0x20, 0);
+  EXPECT_EQ(seenAtStart, expectedAtStart);
+  Bytes expected(256, 0xEE);
+  std::copy(image.begin() + 0x10, image.begin() + 0x20, expected.begin() + 0x10);
+  EXPECT_EQ(Dump(*document), expected);
+  EXPECT_EQ(std::ranges::count(view.hints, HintRepaint), 16);
+  EXPECT_FALSE(document->IsModified());
+  EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{kLastOperation});
+  EXPECT_EQ(prompts.prompts[0].buttons, MessageButtons::YesNo);
+  EXPECT_EQ(prompts.prompts[0].icon, MessageIcon::Question);
+
+  // Count 0 reads the whole EEPROM.
+  std::fill_n(document->dumpData.get(), 256, std::uint8_t{0xEE});
+  prompts.QueueAnswer(MessageAnswer::Yes);
+  document->ReadRange(kPort, kTimeoutMs, 0x40, 0);
+  DeliverUntilFinished();
+  EXPECT_EQ(Dump(*document), Bytes(image.begin(), image.end()));
+}
+
+TEST_F(ProbexDocument, ReadFailingPartWayKeepsWhatWasReadAndReportsAfterIdle) {
+  zaqsim::SimOptions options;
+  options.badChecksumAnswer = 2 + 5;  // connection start, identification, then the fifth byte
+  Start(options);
+  const Image image = Pattern();
+  sim->Eeprom().Fill(image);
+  std::fill_n(document->dumpData.get(), 256, std::uint8_t{0xEE});
+  Hints hintsAtError;
+  prompts.onPrompt = [&](const CScriptedPrompts::Prompt& prompt) {
+    if (prompt.text != kLastOperation) hintsAtError = view.hints;
+  };
+  prompts.QueueAnswer(MessageAnswer::No);
+  document->ReadRange(kPort, kTimeoutMs, 0x10, 16);
+  DeliverUntilFinished();
+
+  Bytes expected(256, 0xEE);
+  std::copy(image.begin() + 0x10, image.begin() + 0x14, expected.begin() + 0x10);
+  std::fill(expected.begin() + 0x14, expected.begin() + 0x20, 0);
+  EXPECT_EQ(Dump(*document), expected);
+  EXPECT_EQ(prompts.MessageTexts(), (std::vector<QString>{kLastOperation, "Receive check sum error"}));
+  EXPECT_EQ(prompts.prompts.back().icon, MessageIcon::Error);
+  EXPECT_EQ(prompts.prompts.back().buttons, MessageButtons::Ok);
+  ASSERT_FALSE(hintsAtError.empty());
+  EXPECT_EQ(hintsAtError.back(), HintIdle);
+  EXPECT_FALSE(document->IsDeviceBusy());
+}
+
+TEST_F(ProbexDocument, LastOperationAnswerBecomesTheTrailerFlag) {
+  Start();
+  prompts.QueueAnswer(MessageAnswer::No);
+  document->ReadId(kPort, kTimeoutMs);
+  DeliverUntilFinished();
+  prompts.QueueAnswer(MessageAnswer::Yes);
+  document->WriteRange(kPort, kTimeoutMs, 0, 1);
+  DeliverUntilFinished();
+  const auto trailers = Trailers();
+  ASSERT_EQ(trailers.size(), 2u);
+  EXPECT_EQ(trailers[0].back(), 0x00);
+  EXPECT_EQ(trailers[1].back(), 0x01);
+  EXPECT_EQ(prompts.MessageTexts(), (std::vector<QString>{kLastOperation, kLastOperation}));
+}
+
+TEST_F(ProbexDocument, IdCaptionIsClearedBeforeTheQuestionExceptForARangeRead) {
+  Start();
+  std::string captionAtQuestion;
+  prompts.onPrompt = [&](const CScriptedPrompts::Prompt&) { captionAtQuestion = view.caption; };
+  auto run = [&](auto request) {
+    prompts.QueueAnswer(MessageAnswer::Yes);
+    request();
+    DeliverUntilFinished();
+    EXPECT_EQ(view.caption, kIdText);
+    return captionAtQuestion;
+  };
+
+  EXPECT_EQ(run([&] { document->ReadId(kPort, kTimeoutMs); }), "");
+  EXPECT_EQ(run([&] { document->ReadRange(kPort, kTimeoutMs, 0, 2); }), kIdText);
+  EXPECT_EQ(run([&] { document->WriteRange(kPort, kTimeoutMs, 0, 2); }), "");
+}
+
+TEST_F(ProbexDocument, WriteSendsTheRangeFromTheDumpAndLeavesItAlone) {
+  Start();
+  const Image image = Pattern();
+  std::ranges::copy(image, document->dumpData.get());
+  prompts.QueueAnswer(MessageAnswer::Yes);
+  document->WriteRange(kPort, kTimeoutMs, 0x20, 3);
+  DeliverUntilFinished();
+  Image expected{};
+  std::copy(image.begin() + 0x20, image.begin() + 0x23, expected.begin() + 0x20);
+  EXPECT_EQ(sim->Eeprom().Bytes(), expected);
+  EXPECT_EQ(Dump(*document), Bytes(image.begin(), image.end()));
+  EXPECT_EQ(view.hints, (Hints{HintShowId, HintBusy, HintShowId, HintRepaint, HintRepaint, HintRepaint, HintIdle}));
+}
+
+TEST_F(ProbexDocument, EachFailedResultShowsItsTextAndSuccessShowsNone) {
+  struct Case {
+    const char* name;
+    zaqsim::SimOptions options;
+    const char* port;
+    std::vector<QString> messages;
+  };
+  zaqsim::SimOptions noAdapter, silent;
+  noAdapter.noEcho = true;
+  silent.silentFromFrame = 2;
+  const std::vector<Case> cases = {
+      {"success", {}, kPort, {kLastOperation}},
+      {"unmapped port", {}, "COM9", {kLastOperation, "Unable to open COM-port"}},
+      {"no adapter", noAdapter, kPort,
+       {kLastOperation, "K-line adapter not present or power off or invalid COM port"}},
+      {"silent device", silent, kPort, {kLastOperation, "Device answer timeout"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TearDown();
+    prompts.prompts.clear();
+    view.hints.clear();
+    delivered = target.Messages().size();
+    Start(c.options);
+    prompts.QueueAnswer(MessageAnswer::Yes);
+    document->ReadId(c.port, 300);
+    DeliverUntilFinished();
+    EXPECT_EQ(prompts.MessageTexts(), c.messages);
+    EXPECT_EQ(view.hints.back(), HintIdle);
+    EXPECT_FALSE(document->IsModified());
+  }
+}
+
+TEST_F(ProbexDocument, NotificationsBecomeHintsAndResultBoxes) {
+  Start();
+  const struct {
+    std::uint32_t code;
+    std::uint32_t value;
+    Hints hints;
+    std::vector<QString> messages;
+  } cases[] = {
+      {0, 0, {HintBusy}, {}},
+      {1, 0, {HintIdle}, {}},
+      {1, 1, {HintIdle}, {"Unable to open COM-port"}},
+      {1, 2, {HintIdle}, {"Device answer timeout"}},
+      {1, 3, {HintIdle}, {"K-line adapter not present or power off or invalid COM port"}},
+      {1, 4, {HintIdle}, {"Receive check sum error"}},
+      {1, 5, {HintIdle}, {}},
+      {1, 0xFFFF, {HintIdle}, {}},
+      {2, 0, {HintShowId}, {}},
+      {3, 256 & 0xFFFF, {}, {}},
+      {4, 0, {HintRepaint}, {}},
+      {5, 0, {}, {}},
+      {6, 0, {}, {}},
+      {0xFFFF, 1, {}, {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.code << "(" << c.value << ")");
+    view.hints.clear();
+    prompts.prompts.clear();
+    document->OnDeviceNotify(c.code << 16 | c.value, 0);
+    EXPECT_EQ(view.hints, c.hints);
+    EXPECT_EQ(prompts.MessageTexts(), c.messages);
+  }
+}
+
+TEST_F(ProbexDocument, NewAndOpenDuringAnOperationLeaveTheBufferAlone) {
+  // The document counts as busy until it is handed NotifyFinished, however fast the device.
+  Start();
+  const Image image = Pattern();
+  sim->Eeprom().Fill(image);
+  const QString other = dir.filePath("other");
+  WriteFile(other, QByteArray(256, '\x5A'));
+  const std::uint8_t* buffer = document->dumpData.get();
+
+  prompts.QueueAnswer(MessageAnswer::Yes);
+  document->ReadRange(kPort, kTimeoutMs, 0, 0);
+  ASSERT_TRUE(document->IsDeviceBusy());
+  prompts.prompts.clear();
+  EXPECT_FALSE(document->OnFileNew());
+  EXPECT_FALSE(document->OnFileOpen());
+  EXPECT_FALSE(document->OpenDocumentFile(other));
+  document->ReadId(kPort, kTimeoutMs);  // a second request is refused as well
+  const QString busy = "A device operation is running.\nPlease wait until it ends.";
+  EXPECT_EQ(prompts.MessageTexts(), (std::vector<QString>{busy, busy, busy, busy}));
+  EXPECT_EQ(prompts.prompts.size(), 4u);  // no dialog, no save prompt, no last-operation question
+  EXPECT_EQ(document->dumpData.get(), buffer);
+  EXPECT_EQ(document->GetTitle(), "No file");
+
+  DeliverUntilFinished();
+  EXPECT_FALSE(document->IsDeviceBusy());
+  EXPECT_EQ(Dump(*document), Bytes(image.begin(), image.end()));
+  // Once the operation ended, New works again.
+  EXPECT_TRUE(document->OnFileNew());
+  EXPECT_EQ(Dump(*document), Bytes(256, 0));
+}
+
+TEST_F(ProbexDocument, ClosingDuringAnOperationStopsTheWorkerBeforeTheBufferGoes) {
+  zaqsim::SimOptions slow;
+  slow.byteTiming = true;
+  Start(slow);
+  prompts.QueueAnswer(MessageAnswer::Yes);
+  document->ReadRange(kPort, kTimeoutMs, 0, 0);
+  ASSERT_TRUE(target.WaitForCount(delivered + 3, 30000));  // the range has begun
+  // The worker is inside the read; destroying the document must end it first (a sanitizer
+  // build sees any write into the released buffer).
+  document.reset();
+  EXPECT_FALSE(document);
+}
+
+TEST_F(ProbexDocument, RangeOutsideTheDumpTouchesNothing) {
+  Start();
+  std::fill_n(document->dumpData.get(), 256, std::uint8_t{0xEE});
+  prompts.QueueAnswer(MessageAnswer::Yes);
+  document->ReadRange(kPort, kTimeoutMs, 256, 16);
+  EXPECT_FALSE(document->IsDeviceBusy());  // the engine refused it: nothing will follow
+  EXPECT_EQ(Dump(*document), Bytes(256, 0xEE));
+  EXPECT_TRUE(target.Messages().empty());
+
+  // A range running past the end is cut at the end of the dump.
+  prompts.QueueAnswer(MessageAnswer::Yes);
+  document->ReadRange(kPort, kTimeoutMs, 0xF8, 0x100);
+  Bytes expected(256, 0xEE);
+  std::fill(expected.begin() + 0xF8, expected.end(), 0);
+  EXPECT_EQ(Dump(*document), expected);
+  DeliverUntilFinished();
+}
+
+TEST_F(ProbexDocument, PortIsFreeOnlyWhenItCanBeOpenedNow) {
+  Start();
+  EXPECT_TRUE(document->IsPortFree(kPort));
+  EXPECT_FALSE(document->IsPortFree("COM9"));
+}
+
+}  // namespace

@@ -7,7 +7,9 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <csignal>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include "device/CDeviceZAQ.h"
 #include "CliRunner.h"
@@ -234,6 +236,84 @@ TEST(ProbexCliProgram, ExitStatusReachesTheShell)
     const std::string program = PROBEX_CLI_PATH;
     EXPECT_EQ(WEXITSTATUS(std::system((program + " --help >/dev/null").c_str())), 0);
     EXPECT_EQ(WEXITSTATUS(std::system((program + " id 2>/dev/null").c_str())), 64);
+}
+
+// Both programs as processes: zaq-sim registers itself, serves two clients one after the other
+// (each opens and closes the port), and removes its port-map entry when it is stopped.
+class ZaqSimProcess {
+public:
+    explicit ZaqSimProcess(const std::vector<std::string>& args)
+    {
+        int out[2];
+        if (pipe(out) != 0)
+            return;
+        pid = fork();
+        if (pid == 0) {
+            dup2(out[1], STDOUT_FILENO);
+            close(out[0]);
+            close(out[1]);
+            std::vector<char*> argv{const_cast<char*>(ZAQ_SIM_PATH)};
+            for (const std::string& arg : args)
+                argv.push_back(const_cast<char*>(arg.c_str()));
+            argv.push_back(nullptr);
+            execv(ZAQ_SIM_PATH, argv.data());
+            _exit(127);
+        }
+        close(out[1]);
+        stdoutFile = fdopen(out[0], "r");
+    }
+    ~ZaqSimProcess()
+    {
+        Stop();
+        if (stdoutFile)
+            fclose(stdoutFile);
+    }
+    std::string Line()
+    {
+        char line[256] = {};
+        if (!stdoutFile || !fgets(line, sizeof line, stdoutFile))
+            return {};
+        std::string text(line);
+        if (!text.empty() && text.back() == '\n')
+            text.pop_back();
+        return text;
+    }
+    int Stop()
+    {
+        int status = -1;
+        if (pid > 0) {
+            kill(pid, SIGTERM);
+            waitpid(pid, &status, 0);
+            pid = -1;
+        }
+        return status;
+    }
+
+private:
+    pid_t pid = -1;
+    FILE* stdoutFile = nullptr;
+};
+
+TEST(ProbexCliProgram, TalksToTheSimulatorProgramAcrossReopenedPorts)
+{
+    testsupport::TempPortMap portMap;
+    const std::string image = portMap.ConfigHome() + "/image.bin";
+    const std::string dump = portMap.ConfigHome() + "/dump.bin";
+    ZaqSimProcess sim({"--link", "COM2", image});
+    const std::string slave = sim.Line();
+    EXPECT_EQ(slave.rfind("/dev/pts/", 0), 0u) << slave;
+    EXPECT_EQ(sim.Line(), "COM2 -> " + slave);
+    EXPECT_EQ(fs::read_symlink(portMap.PortsFolder() + "/COM2"), fs::path(slave));
+    EXPECT_EQ(fs::file_size(image), 256u);  // created zeroed
+
+    const std::string cli = std::string(PROBEX_CLI_PATH) + " ";
+    EXPECT_EQ(WEXITSTATUS(std::system((cli + "id --port COM2 >/dev/null").c_str())), 0);
+    EXPECT_EQ(WEXITSTATUS(std::system((cli + "read --port com2 --range 00-01 " + dump).c_str())), 0);
+    EXPECT_EQ(fs::file_size(dump), 256u);
+
+    const int status = sim.Stop();
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_FALSE(fs::is_symlink(portMap.PortsFolder() + "/COM2"));
 }
 
 }  // namespace

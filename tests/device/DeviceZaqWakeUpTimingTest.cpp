@@ -26,17 +26,16 @@ struct WakeUpGaps {
 
 TEST(EngineWakeUpTiming, QuietTimesCountFromJustBeforeEachPulse)
 {
-    zaqsim::SimOptions options;  // the device's own minimum quiet times
-    EngineHarness h(options);
+    EngineHarness h;  // the simulator accepts any gaps: the test measures them itself
     h.engine->pulseMs = 25;
     h.engine->idleAfterPulse1Ms = 590;
     h.engine->idleAfterPulse2Ms = 230;
     WakeUpGaps best;
     best.pulses = 1e9;
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    for (int attempt = 0; attempt < kAttempts && best.Error() >= kEarlyToleranceMs; ++attempt) {
         h.sim->Log().Clear();
         ASSERT_TRUE(h.engine->StartReadId(false));
-        const auto pass = h.NextPass();
+        ASSERT_EQ(h.NextPass().back(), (enginetest::Notice{NotifyFinished, ResultOk}));
         const auto frames = h.sim->Log().Frames();
         ASSERT_GE(frames.size(), 3u);
         ASSERT_EQ(frames[0].kind, zaqsim::FrameKind::Pulse);
@@ -46,10 +45,8 @@ TEST(EngineWakeUpTiming, QuietTimesCountFromJustBeforeEachPulse)
         EXPECT_FALSE(frames[2].line.markSpace);
         const WakeUpGaps gaps{Ms(frames[1].time - frames[0].time).count(),
                               Ms(frames[2].time - frames[1].time).count()};
-        if (pass.back().value == 0 && gaps.Error() < best.Error())
+        if (gaps.Error() < best.Error())
             best = gaps;
-        if (best.Error() < kEarlyToleranceMs)
-            break;
     }
     EXPECT_GT(best.pulses, 615 - kEarlyToleranceMs);
     EXPECT_LT(best.pulses, 615 + kLateToleranceMs);

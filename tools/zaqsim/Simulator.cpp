@@ -137,9 +137,11 @@ void Simulator::HandleByte(std::uint8_t byte)
     log_.ClientByte(byte, line);
     ++bytesReceived_;
     if (!options_.noEcho) {
+        // The device takes the byte before its echo leaves, so that whoever sees the echo
+        // finds the byte's effects (a completed frame, a committed write) already recorded.
+        const std::vector<std::uint8_t> answer = device_.OnByte(byte, line, arrival);
         // The echo comes back once the byte has crossed the wire.
         Transmit(byte, line.CharacterMicros(), true);
-        const std::vector<std::uint8_t> answer = device_.OnByte(byte, line, arrival);
         if (!answer.empty() && options_.responseDelayMs > 0)
             std::this_thread::sleep_for(std::chrono::milliseconds(options_.responseDelayMs));
         for (std::uint8_t out : answer)

@@ -15,9 +15,11 @@ struct SimOptions {
     bool longAnswers = false;        // answers in the 0x80 header form
     bool byteTiming = false;         // hold every byte for its time on the wire
     std::uint32_t responseDelayMs = 0;
-    // Minimum quiet times the device accepts: first pulse to second, second pulse to first frame.
-    std::uint32_t minGap1Ms = 590;
-    std::uint32_t minGap2Ms = 230;
+    // Least gaps the device accepts: first pulse to second, second pulse to first frame. They
+    // are measured when this process gets to read the bytes, which on a loaded machine can be
+    // tens of milliseconds late, so they sit well below the 615 and 255 ms a client keeps.
+    std::uint32_t minGap1Ms = 300;
+    std::uint32_t minGap2Ms = 100;
     std::array<std::uint8_t, 12> idBytes{0x0A, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F,
                                          0x60, 0x71, 0x11, 0x22, 0x33, 0x44};
     // Faults; 0 disables. Frames and answers are counted from 1 over the simulator's life.

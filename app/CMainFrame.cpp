@@ -12,11 +12,9 @@
 #include "FrameResources.h"
 #include "StringTable.h"
 #include "WindowMessageEvent.h"
+#include "device/DeviceZaqTypes.h"
 
 namespace {
-
-// Notification codes in the high word of a device message.
-enum : std::uint16_t { NotifyFinished = 1, NotifyRangeBegin = 3, NotifyByteDone = 4, NotifyRangeEnd = 5 };
 
 QString Text(res::ResourceId id)
 {

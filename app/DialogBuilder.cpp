@@ -17,7 +17,7 @@ QWidget* MakeControl(const res::DialogControl& control, QWidget* parent, const C
     const QString text = QString::fromStdString(control.text);
     switch (control.kind) {
     case res::ControlKind::Custom:
-        return customFactory ? customFactory(control.className, parent) : nullptr;
+        return customFactory ? customFactory(control.className, parent, control.style) : nullptr;
     case res::ControlKind::GroupBox: {
         auto* box = new QGroupBox(text, parent);
         // A group box only frames its neighbours; clicks go to the controls it encloses.

@@ -2,6 +2,7 @@
 // Child controls of a dialog template, created on a widget at their pixel positions.
 #include <QFont>
 #include <QSize>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -10,8 +11,10 @@
 
 class QWidget;
 
-// Makes a control of a template's own window class ("CDumpEdit_SC"); nullptr when unknown.
-using CustomControlFactory = std::function<QWidget*(const std::string& className, QWidget* parent)>;
+// Makes a control of a template's own window class ("CDumpEdit_SC") with the template's style
+// bits; nullptr when the class is unknown.
+using CustomControlFactory =
+    std::function<QWidget*(const std::string& className, QWidget* parent, std::uint32_t style)>;
 
 DialogBaseUnits DialogFontBaseUnits(const QFont& font);
 QSize DialogPixelSize(const res::DialogTemplate& dialog, const QFont& font);

@@ -48,11 +48,15 @@ TEST_F(DialogLayout, FormControlsKeepTemplateOrderIdsAndTexts)
 {
     QWidget form;
     std::vector<std::string> customClasses;
-    ASSERT_TRUE(CreateDialogControls(&form, res::FormTemplate(), [&](const std::string& name, QWidget* parent) {
-        customClasses.push_back(name);
-        return new QWidget(parent);
-    }));
+    std::uint32_t customStyle = 0;
+    ASSERT_TRUE(CreateDialogControls(&form, res::FormTemplate(),
+                                     [&](const std::string& name, QWidget* parent, std::uint32_t style) {
+                                         customClasses.push_back(name);
+                                         customStyle = style;
+                                         return new QWidget(parent);
+                                     }));
     EXPECT_EQ(customClasses, std::vector<std::string>{"CDumpEdit_SC"});
+    EXPECT_EQ(customStyle, 0x00810004u) << "border, tab stop, multi-line";
 
     auto* readId = FindControl<QPushButton>(&form, res::IDC_READ_ID);
     auto* read = FindControl<QPushButton>(&form, res::IDC_READ);
@@ -95,7 +99,7 @@ TEST_F(DialogLayout, UnknownCustomClassFailsTheForm)
     QWidget form;
     EXPECT_FALSE(CreateDialogControls(&form, res::FormTemplate(), {}));
     EXPECT_FALSE(CreateDialogControls(&form, res::FormTemplate(),
-                                      [](const std::string&, QWidget*) -> QWidget* { return nullptr; }));
+                                      [](const std::string&, QWidget*, std::uint32_t) -> QWidget* { return nullptr; }));
 }
 
 TEST_F(DialogLayout, AboutBoxShowsItsTextsAndClosesWithTheDefaultButton)

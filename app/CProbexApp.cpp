@@ -1,0 +1,130 @@
+#include "CProbexApp.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "CAboutDlg.h"
+#include "CMainFrame.h"
+#include "CProbexDoc.h"
+#include "CPrompts.h"
+#include "CQtMessageTarget.h"
+#include "DumpEditClasses.h"
+#include "platform/MessageRegistry.h"
+#include "platform/MessageTarget.h"
+#include "platform/PortNames.h"
+#include "StringTable.h"
+#include "WindowClassRegistry.h"
+
+namespace {
+
+// Obtained before the application object exists, as the engine posts under this name.
+const std::uint32_t g_deviceMessage = platform::RegisterMessage("CDeviceZAQ_Message");
+
+const QString kOrganization = QStringLiteral("Velmora");
+
+QWidget* CreateRegisteredControl(const std::string& className, QWidget* parent, std::uint32_t style)
+{
+    return CWindowClassRegistry::Instance().Create(QString::fromStdString(className), parent, style);
+}
+
+}  // namespace
+
+std::uint32_t CProbexApp::DeviceMessage()
+{
+    return g_deviceMessage;
+}
+
+QString CProbexApp::Title()
+{
+    return QString::fromStdString(res::LoadString(res::IDS_APP_TITLE));
+}
+
+CProbexApp::CProbexApp() : CProbexApp(Options{}) {}
+
+CProbexApp::CProbexApp(Options opts) : options(std::move(opts)), settings(kOrganization, Title())
+{
+    if (!options.controls)
+        options.controls = CreateRegisteredControl;
+    if (!options.devices)
+        options.devices = [] { return platform::ListSerialDevices(); };
+}
+
+CProbexApp::~CProbexApp()
+{
+    if (messageTarget)
+        platform::SetMainWindowTarget(nullptr);
+    messageTarget.reset();
+    frame.reset();  // the view stores the settings unless the close already did
+    view = nullptr;
+}
+
+bool CProbexApp::InitInstance()
+{
+    RegisterDumpEditClasses();
+    if (!CreateMainWindow() || !document->OnFileNew()) {
+        if (messageTarget)
+            platform::SetMainWindowTarget(nullptr);
+        messageTarget.reset();
+        frame.reset();
+        view = nullptr;
+        ShowMessage(res::IDS_FAILED_TO_CREATE_DOC, MessageButtons::Ok, MessageIcon::Exclamation);
+        return false;
+    }
+    frame->show();
+    if (const QScreen* screen = frame->screen()) {
+        QRect placed = frame->frameGeometry();
+        placed.moveCenter(screen->availableGeometry().center());
+        frame->move(placed.topLeft());
+    }
+    return true;
+}
+
+bool CProbexApp::CreateMainWindow()
+{
+    document = std::make_unique<CProbexDoc>();
+    frame = std::make_unique<CMainFrame>();
+    if (!frame->Create())
+        return false;
+    view = new CProbexView(settings);
+    if (!view->Create(frame.get(), document.get(), options.controls, options.devices))
+        return false;
+    frame->setCentralWidget(view);
+    frame->SetDeviceMessage(g_deviceMessage);
+    frame->SetCommandRoute([this](res::ResourceId command) { return OnCommand(command); });
+    frame->SetDeviceNotifySink([this](std::uint32_t wParam, std::intptr_t lParam) {
+        if (view && view->GetDocument())
+            view->GetDocument()->OnDeviceNotify(wParam, lParam);
+    });
+    frame->SetCloseQuery([this] { return QueryClose(); });
+    QObject::connect(document.get(), &CDocument::titleChanged, frame.get(), &CMainFrame::UpdateFrameTitle);
+    frame->UpdateFrameTitle(document->GetTitle());
+    messageTarget = std::make_unique<CQtMessageTarget>(frame.get());
+    platform::SetMainWindowTarget(messageTarget.get());
+    return true;
+}
+
+bool CProbexApp::QueryClose()
+{
+    if (!document->SaveModified())
+        return false;
+    view->OnDestroy();
+    return true;
+}
+
+bool CProbexApp::OnCommand(res::ResourceId command)
+{
+    switch (command) {
+    case res::ID_APP_ABOUT: OnAppAbout(); return true;
+    case res::ID_FILE_NEW: document->OnFileNew(); return true;
+    case res::ID_FILE_OPEN: document->OnFileOpen(); return true;
+    case res::ID_FILE_SAVE: document->OnFileSave(); return true;
+    case res::ID_FILE_SAVE_AS: document->OnFileSaveAs(); return true;
+    default: return false;
+    }
+}
+
+void CProbexApp::OnAppAbout()
+{
+    CAboutDlg about(frame.get());
+    about.DoModal();
+}

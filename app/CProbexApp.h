@@ -1,0 +1,56 @@
+#pragma once
+// The application: the settings store, the one document with its frame and form view, the
+// commands of the application's own, and the order in which all of it is made and taken down.
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+#include "CProbexView.h"
+#include "CProfileSettings.h"
+#include "ResourceIds.h"
+
+class CMainFrame;
+class CProbexDoc;
+class CQtMessageTarget;
+
+class CProbexApp {
+public:
+    struct Options {
+        CustomControlFactory controls;       // default: the registered window classes
+        CProbexView::DeviceLister devices;   // default: the serial devices of this machine
+    };
+
+    CProbexApp();
+    explicit CProbexApp(Options options);
+    ~CProbexApp();
+    CProbexApp(const CProbexApp&) = delete;
+    CProbexApp& operator=(const CProbexApp&) = delete;
+
+    // Makes the document, the frame and the view, runs the first File New and shows the window
+    // centred. False (after telling the user) when the window cannot be made.
+    bool InitInstance();
+    bool OnCommand(res::ResourceId command);
+    void OnAppAbout();
+
+    // The number of the device notifications ("CDeviceZAQ_Message"), registered at start-up.
+    static std::uint32_t DeviceMessage();
+    static QString Title();
+
+    CMainFrame* GetMainWnd() const { return frame.get(); }
+    CProbexDoc* GetDocument() const { return document.get(); }
+    CProbexView* GetView() const { return view; }
+    CProfileSettings& Settings() { return settings; }
+
+private:
+    bool CreateMainWindow();
+    bool QueryClose();
+
+    Options options;
+    CProfileSettings settings;
+    // Taken down in reverse: no more posts to the frame, then the frame with its view, then
+    // the document, whose engine stops its worker before the dump is released.
+    std::unique_ptr<CProbexDoc> document;
+    std::unique_ptr<CMainFrame> frame;
+    std::unique_ptr<CQtMessageTarget> messageTarget;
+    CProbexView* view = nullptr;
+};

@@ -1,0 +1,247 @@
+#include "CProbexView.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "CDumpEdit.h"
+#include "CMainFrame.h"
+#include "CProbexDoc.h"
+#include "CProfileSettings.h"
+#include "CPrompts.h"
+#include "ControlId.h"
+#include "FormIds.h"
+#include "PortList.h"
+#include "StringTable.h"
+#include "TimeoutField.h"
+#include "ViewHint.h"
+
+namespace {
+
+const QString kSection = QStringLiteral("COM port");
+const QString kPortEntry = QStringLiteral("Port");
+const QString kTimeoutEntry = QStringLiteral("Timeout");
+constexpr std::uint32_t kNone = 0xFFFFFFFF;
+
+// The string-table text filled in printf style; the formats are the program's own.
+QString FormatText(res::ResourceId id, unsigned first, unsigned last)
+{
+    return QString::asprintf(res::LoadString(id).c_str(), first, last);
+}
+
+}  // namespace
+
+CProbexView::CProbexView(CProfileSettings& settings) : settings(settings) {}
+
+CProbexView::~CProbexView()
+{
+    OnDestroy();
+}
+
+CProbexDoc* CProbexView::GetDocument() const
+{
+    return static_cast<CProbexDoc*>(CView::GetDocument());
+}
+
+bool CProbexView::Create(QWidget* parent, CProbexDoc* document, const CustomControlFactory& controls,
+                         const DeviceLister& devices)
+{
+    const res::DialogTemplate& form = res::FormTemplate();
+    setParent(parent);
+    document->AddView(this);
+    if (!CreateDialogControls(this, form, controls))
+        return false;
+    formSize = DialogPixelSize(form, font());
+    setMinimumSize(formSize);
+
+    dumpEdit = FindControl<CDumpEdit>(this, res::IDC_DUMP_EDIT);
+    idGroup = FindControl<QGroupBox>(this, res::IDC_ID_GROUP);
+    portCombo = FindControl<QComboBox>(this, res::IDC_PORT_COMBO);
+    timeoutEdit = FindControl<QLineEdit>(this, res::IDC_TIMEOUT_EDIT);
+    readIdButton = FindControl<QPushButton>(this, res::IDC_READ_ID);
+    readButton = FindControl<QPushButton>(this, res::IDC_READ);
+    writeButton = FindControl<QPushButton>(this, res::IDC_WRITE);
+    if (!dumpEdit || !idGroup || !portCombo || !timeoutEdit || !readIdButton || !readButton || !writeButton)
+        return false;
+
+    dumpEdit->SetControlId(res::IDC_DUMP_EDIT);
+    dumpEdit->SetAddressDigits(2, false);
+    dumpEdit->ShowAddressColumn(true, false);
+    dumpEdit->ShowCharColumn(true, false);
+    dumpEdit->SetBytesPerRow(16, false, true);
+    dumpEdit->SetMarkColors(0xFFFFFF, 0xFFFFFF, 0x0000FF, true);
+
+    connect(dumpEdit, &CDumpEdit::Changed, this, [this] { OnDumpChanged(); });
+    connect(readIdButton, &QPushButton::clicked, this, [this] { OnReadId(); });
+    connect(readButton, &QPushButton::clicked, this, [this] { OnRead(); });
+    connect(writeButton, &QPushButton::clicked, this, [this] { OnWrite(); });
+
+    // Built once: later documents keep the list.
+    CProbexDoc* doc = GetDocument();
+    portCombo->addItems(BuildPortList([doc](const std::string& name) { return doc->IsPortFree(name); },
+                                      devices ? devices() : std::vector<std::string>{}));
+    LoadSettings();
+    return true;
+}
+
+void CProbexView::LoadSettings()
+{
+    selectedPort = settings.GetProfileString(kSection, kPortEntry, QStringLiteral("COM1"));
+    const int index = FindItemWithPrefix(*portCombo, selectedPort);
+    portCombo->setCurrentIndex(index >= 0 ? index : 0);
+    timeoutSeconds = settings.GetProfileInt(kSection, kTimeoutEntry, 10);
+    DoDataExchange(false);
+}
+
+bool CProbexView::DoDataExchange(bool saveAndValidate)
+{
+    if (!saveAndValidate) {
+        timeoutEdit->setText(QString::number(timeoutSeconds));
+        return true;
+    }
+    const std::optional<std::uint32_t> value = ParseLeadingUnsigned(timeoutEdit->text().toStdString());
+    bool passed = true;
+    if (!value) {
+        ShowMessage(res::IDS_PARSE_INT, MessageButtons::Ok, MessageIcon::Exclamation);
+        passed = false;
+    } else {
+        timeoutSeconds = *value;
+        if (timeoutSeconds < kMinTimeoutSeconds || timeoutSeconds > kMaxTimeoutSeconds) {
+            Prompts().ShowMessage(
+                LoadText(res::IDS_PARSE_INT_RANGE).arg(kMinTimeoutSeconds).arg(kMaxTimeoutSeconds),
+                MessageButtons::Ok, MessageIcon::Exclamation);
+            passed = false;
+        }
+    }
+    if (!passed) {
+        timeoutEdit->setFocus();
+        timeoutEdit->selectAll();
+    }
+    return passed;
+}
+
+bool CProbexView::SaveSettings()
+{
+    const bool passed = DoDataExchange(true);
+    if (portCombo->currentIndex() >= 0)
+        selectedPort = portCombo->currentText();
+    settings.WriteProfileString(kSection, kPortEntry, selectedPort);
+    settings.WriteProfileInt(kSection, kTimeoutEntry, timeoutSeconds);
+    return passed;
+}
+
+bool CProbexView::AskRangeQuestion(std::uint32_t textId, std::uint32_t first, std::uint32_t last) const
+{
+    return Prompts().ShowMessage(FormatText(textId, first, last), MessageButtons::YesNo, MessageIcon::Question) ==
+           MessageAnswer::Yes;
+}
+
+void CProbexView::OnReadId()
+{
+    if (!SaveSettings())
+        return;
+    if (ShowMessage(res::IDS_CONFIRM_READ_ID, MessageButtons::YesNo, MessageIcon::Question) != MessageAnswer::Yes)
+        return;
+    GetDocument()->ReadId(selectedPort.toStdString(), TimeoutMs());
+}
+
+void CProbexView::OnRead()
+{
+    if (!SaveSettings())
+        return;
+    std::uint32_t first = 0;
+    std::uint32_t last = 0;
+    std::uint32_t start = 0;
+    std::uint32_t count = 0;
+    if (dumpEdit->GetSelection(first, last)) {
+        dumpEdit->SetMarkedRange(first, last, true, true);
+        start = first;
+        count = last - first + 1;
+    } else {
+        first = 0;
+        last = dumpEdit->Size() - 1;
+        dumpEdit->SetMarkedRange(0, dumpEdit->Size(), true, true);  // the editor clamps the end
+    }
+    dumpEdit->SetSelection(kNone, kNone, true, true);
+    if (!AskRangeQuestion(res::IDS_CONFIRM_READ_RANGE, first, last))
+        return;
+    GetDocument()->ReadRange(selectedPort.toStdString(), TimeoutMs(), start, count);
+}
+
+void CProbexView::OnWrite()
+{
+    if (!SaveSettings())
+        return;
+    std::uint32_t first = 0;
+    std::uint32_t last = 0;
+    std::uint32_t start = 0;
+    std::uint32_t count = 0;
+    if (dumpEdit->GetSelection(first, last)) {
+        start = first;
+        count = last - first + 1;
+    } else {
+        first = 0;
+        last = dumpEdit->Size() - 1;
+    }
+    if (!AskRangeQuestion(res::IDS_CONFIRM_WRITE_RANGE, first, last))
+        return;
+    GetDocument()->WriteRange(selectedPort.toStdString(), TimeoutMs(), start, count);
+}
+
+void CProbexView::OnDumpChanged()
+{
+    GetDocument()->SetModifiedFlag(true);
+}
+
+void CProbexView::OnDestroy()
+{
+    if (destroyed || !portCombo)
+        return;
+    destroyed = true;
+    SaveSettings();
+}
+
+void CProbexView::OnInitialUpdate()
+{
+    DoDataExchange(false);
+    CView::OnInitialUpdate();
+    if (auto* frame = qobject_cast<CMainFrame*>(window()))
+        frame->FitClientTo(formSize);
+}
+
+void CProbexView::SetCommandsEnabled(bool enabled)
+{
+    dumpEdit->setEnabled(enabled);
+    for (QPushButton* button : {readIdButton, readButton, writeButton})
+        button->setEnabled(enabled);
+}
+
+void CProbexView::ShowIdText()
+{
+    idGroup->setTitle(QString::fromLatin1(GetDocument()->GetIdText()));
+}
+
+void CProbexView::OnUpdate(std::uint32_t hint)
+{
+    switch (hint) {
+    case HintReload:
+        dumpEdit->SetBuffer(GetDocument()->dumpData.get(), GetDocument()->dumpSize, true);
+        ShowIdText();
+        break;
+    case HintBusy:
+        SetCommandsEnabled(false);
+        break;
+    case HintShowId:
+        ShowIdText();
+        break;
+    case HintRepaint:
+        dumpEdit->viewport()->update();
+        break;
+    case HintIdle:
+        SetCommandsEnabled(true);
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,76 @@
+#pragma once
+// The form view: the dump editor, the COM-port list, the time-out entry and the three device
+// commands. It keeps the port and the time-out in the per-user settings.
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "CView.h"
+#include "DialogBuilder.h"
+
+class CDumpEdit;
+class CProbexDoc;
+class CProfileSettings;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+
+class CProbexView : public QWidget, public CView {
+    Q_OBJECT
+public:
+    using DeviceLister = std::function<std::vector<std::string>()>;
+
+    // settings: the application's store; it outlives the view.
+    explicit CProbexView(CProfileSettings& settings);
+    ~CProbexView() override;
+
+    // Builds the form on parent, attached to document; false when a control cannot be made.
+    // devices lists the serial devices offered after the COM names; controls makes the
+    // editor (by its window class).
+    bool Create(QWidget* parent, CProbexDoc* document, const CustomControlFactory& controls,
+                const DeviceLister& devices);
+
+    CProbexDoc* GetDocument() const;
+
+    void OnInitialUpdate() override;
+    void OnUpdate(std::uint32_t hint) override;
+
+    // toControls false: from the controls, with the check of the time-out.
+    bool DoDataExchange(bool saveAndValidate);
+    void LoadSettings();
+    bool SaveSettings();
+
+    void OnReadId();
+    void OnRead();
+    void OnWrite();
+    void OnDumpChanged();
+    // Stores the settings once, before the window goes away.
+    void OnDestroy();
+
+    QSize FormSize() const { return formSize; }
+    std::uint32_t TimeoutSeconds() const { return timeoutSeconds; }
+    const QString& SelectedPort() const { return selectedPort; }
+    CDumpEdit* DumpEdit() const { return dumpEdit; }
+
+private:
+    bool AskRangeQuestion(std::uint32_t textId, std::uint32_t first, std::uint32_t last) const;
+    void SetCommandsEnabled(bool enabled);
+    void ShowIdText();
+    std::uint32_t TimeoutMs() const { return timeoutSeconds * 1000; }
+
+    CProfileSettings& settings;
+    CDumpEdit* dumpEdit = nullptr;
+    QGroupBox* idGroup = nullptr;
+    QComboBox* portCombo = nullptr;
+    QLineEdit* timeoutEdit = nullptr;
+    QPushButton* readIdButton = nullptr;
+    QPushButton* readButton = nullptr;
+    QPushButton* writeButton = nullptr;
+    std::uint32_t timeoutSeconds = 30;
+    QString selectedPort;
+    QSize formSize;
+    bool destroyed = false;
+};

@@ -1,0 +1,10 @@
+#include "CQtMessageTarget.h"
+
+#include <QCoreApplication>
+
+#include "WindowMessageEvent.h"
+
+void CQtMessageTarget::Post(uint32_t message, uintptr_t wParam, intptr_t lParam)
+{
+    QCoreApplication::postEvent(receiver, new WindowMessageEvent(message, wParam, lParam));
+}

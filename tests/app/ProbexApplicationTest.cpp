@@ -1,0 +1,486 @@
+// The whole window application, offscreen, with scripted prompts and the simulated adapter and
+// device on pseudo-terminals mapped as COM names in a temporary configuration folder.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <memory>
+#include <thread>
+
+#include "CAboutDlg.h"
+#include "CDumpEdit.h"
+#include "CMainFrame.h"
+#include "CProbexApp.h"
+#include "CProbexDoc.h"
+#include "CProbexView.h"
+#include "CScriptedPrompts.h"
+#include "CStatusBar.h"
+#include "ControlId.h"
+#include "FormIds.h"
+#include "QtTestApplication.h"
+#include "Simulator.h"
+#include "support/PtyPair.h"
+#include "support/TempPortMap.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+const QString kLastOperation = "This is a last operation?";
+const QString kReadAll = "EEPROM range 00 - FF will be read.\nAre you sure?";
+
+Bytes Pattern()
+{
+    Bytes image(256);
+    for (int i = 0; i < 256; ++i)
+        image[i] = static_cast<std::uint8_t>(0x5A ^ (i * 7));
+    return image;
+}
+
+void Fill(zaqsim::Simulator& sim, const Bytes& bytes)
+{
+    std::array<std::uint8_t, zaqsim::EepromImage::kSize> image{};
+    std::copy_n(bytes.begin(), image.size(), image.begin());
+    sim.Eeprom().Fill(image);
+}
+
+// What the form looked like when a notification had been handled.
+struct Snapshot {
+    std::uint16_t code;
+    bool editorEnabled;
+    bool buttonsEnabled;  // all three
+    bool buttonsDisabled;  // all three
+    bool comboEnabled;
+    bool timeoutEnabled;
+    QString pane;
+    bool bar;
+};
+
+class ProbexApplication : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { EnsureQApplication(); }
+
+    void TearDown() override
+    {
+        app.reset();
+        sims.clear();
+    }
+
+    zaqsim::Simulator& AddSimulator(const std::string& comName, zaqsim::SimOptions options = {})
+    {
+        // The simulator's thread sees the wake-up gaps late under load; it checks only their order.
+        options.minGap1Ms = 0;
+        options.minGap2Ms = 0;
+        options.linkName = comName;
+        sims.push_back(std::make_unique<zaqsim::Simulator>(std::move(options)));
+        std::string error;
+        EXPECT_TRUE(sims.back()->Start(error)) << error;
+        return *sims.back();
+    }
+
+    void StoreSettings(const QString& port, std::uint32_t timeout)
+    {
+        QSettings store(SettingsPath(), QSettings::IniFormat);
+        store.setValue("COM port/Port", port);
+        store.setValue("COM port/Timeout", timeout);
+    }
+    QString SettingsPath() const { return QString::fromStdString(portMap.ConfigHome()) + "/Velmora/Probex.conf"; }
+    QVariant Stored(const QString& entry) const
+    {
+        return QSettings(SettingsPath(), QSettings::IniFormat).value("COM port/" + entry);
+    }
+
+    void Start(CProbexApp::Options options = {})
+    {
+        if (!options.devices)
+            options.devices = [this] { return devices; };
+        app = std::make_unique<CProbexApp>(std::move(options));
+        ASSERT_TRUE(app->InitInstance());
+        CDeviceZAQ& device = app->GetDocument()->device;
+        device.pulseMs = 1;
+        device.idleAfterPulse1Ms = 20;
+        device.idleAfterPulse2Ms = 10;
+        device.pauseAfterAnswerMs = 0;
+        // Watch each notification as the frame hands it on.
+        Frame()->SetDeviceNotifySink([this](std::uint32_t wParam, std::intptr_t lParam) {
+            app->GetDocument()->OnDeviceNotify(wParam, static_cast<std::uint32_t>(lParam));
+            const auto code = static_cast<std::uint16_t>(wParam >> 16);
+            snapshots.push_back({code, Editor()->isEnabled(), AllButtons(true), AllButtons(false),
+                                 Combo()->isEnabled(), Timeout()->isEnabled(),
+                                 Frame()->GetStatusBar()->GetPaneText(0), Frame()->GetProgressBar() != nullptr});
+            finished |= code == 1;
+        });
+    }
+
+    // Runs the event loop until the device operation has ended.
+    void WaitUntilFinished(bool failureExpected = false)
+    {
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (!finished && std::chrono::steady_clock::now() < giveUp) {
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        ASSERT_TRUE(finished) << "the operation did not finish";
+        finished = false;
+        for (const QString& text : failureExpected ? std::vector<QString>{} : prompts.MessageTexts())
+            if (text.startsWith("Unable") || text.startsWith("Device") || text.startsWith("K-line") || text.startsWith("Receive"))
+                ADD_FAILURE() << "the operation failed: " << text.toStdString();
+    }
+
+    CMainFrame* Frame() const { return app->GetMainWnd(); }
+    CProbexView* View() const { return app->GetView(); }
+    CDumpEdit* Editor() const { return FindControl<CDumpEdit>(Frame(), res::IDC_DUMP_EDIT); }
+    QComboBox* Combo() const { return FindControl<QComboBox>(Frame(), res::IDC_PORT_COMBO); }
+    QLineEdit* Timeout() const { return FindControl<QLineEdit>(Frame(), res::IDC_TIMEOUT_EDIT); }
+    QPushButton* Button(res::ResourceId id) const { return FindControl<QPushButton>(Frame(), id); }
+    bool AllButtons(bool enabled) const
+    {
+        for (res::ResourceId id : {res::IDC_READ_ID, res::IDC_READ, res::IDC_WRITE})
+            if (Button(id)->isEnabled() != enabled)
+                return false;
+        return true;
+    }
+    QStringList ComboItems() const
+    {
+        QStringList items;
+        for (int i = 0; i < Combo()->count(); ++i)
+            items << Combo()->itemText(i);
+        return items;
+    }
+    Bytes Dump() const
+    {
+        const CProbexDoc* doc = app->GetDocument();
+        return Bytes(doc->dumpData.get(), doc->dumpData.get() + doc->dumpSize);
+    }
+    std::vector<std::uint16_t> Codes() const
+    {
+        std::vector<std::uint16_t> codes;
+        for (const Snapshot& s : snapshots)
+            codes.push_back(s.code);
+        return codes;
+    }
+
+    testsupport::TempPortMap portMap;
+    CScriptedPrompts prompts;
+    std::vector<std::unique_ptr<zaqsim::Simulator>> sims;
+    std::vector<std::string> devices;
+    std::unique_ptr<CProbexApp> app;
+    std::vector<Snapshot> snapshots;
+    bool finished = false;
+};
+
+// A port that another program holds open exclusively.
+class HeldPort {
+public:
+    explicit HeldPort(const std::string& path) : fd(::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK))
+    {
+        EXPECT_GE(fd, 0);
+        EXPECT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
+    }
+    ~HeldPort() { ::close(fd); }
+
+private:
+    int fd;
+};
+
+}  // namespace
+
+TEST_F(ProbexApplication, PortListSortsAsTextAndPrefersAFreeComOneName)
+{
+    testsupport::PtyPair com1, com2, com10, com16, usb;
+    portMap.Link("COM1", com1.SlavePath());
+    portMap.Link("COM2", com2.SlavePath());
+    portMap.Link("COM10", com10.SlavePath());
+    portMap.Link("COM16", com16.SlavePath());
+    devices = {usb.SlavePath()};
+    HeldPort busy(com1.SlavePath());
+
+    Start();
+    EXPECT_EQ(ComboItems(), (QStringList{"COM10", "COM16", "COM2", QString::fromStdString(usb.SlavePath())}));
+    EXPECT_EQ(Combo()->currentText(), "COM10") << "no settings: the first free name beginning with COM1";
+    EXPECT_EQ(Timeout()->text(), "10");
+    EXPECT_EQ(View()->SelectedPort(), "COM1");
+}
+
+TEST_F(ProbexApplication, StoredPortWithoutItemSelectsTheFirstAndACommandStoresIt)
+{
+    testsupport::PtyPair com2, com3;
+    portMap.Link("COM3", com3.SlavePath());
+    portMap.Link("COM2", com2.SlavePath());
+    StoreSettings("COM7", 25);
+    Start();
+    EXPECT_EQ(Combo()->currentIndex(), 0);
+    EXPECT_EQ(Combo()->currentText(), "COM2");
+    EXPECT_EQ(Timeout()->text(), "25");
+
+    prompts.QueueAnswer(MessageAnswer::No);
+    Button(res::IDC_READ_ID)->click();
+    EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{"EEPROM ID will be read.\nAre you sure?"});
+    EXPECT_EQ(Stored("Port").toString(), "COM2");
+    EXPECT_EQ(Stored("Timeout").toUInt(), 25u);
+}
+
+TEST_F(ProbexApplication, EmptyPortListKeepsTheStoredNameAndPassesItOn)
+{
+    StoreSettings("COM5", 3);  // the port map folder exists and is empty: no port at all
+    Start();
+    EXPECT_EQ(Combo()->count(), 0);
+    prompts.QueueAnswer(MessageAnswer::Yes);
+    prompts.QueueAnswer(MessageAnswer::No);
+    Button(res::IDC_READ_ID)->click();
+    WaitUntilFinished(true);
+    EXPECT_EQ(Stored("Port").toString(), "COM5");
+    EXPECT_EQ(app->GetDocument()->device.portName, "COM5");
+    EXPECT_EQ(prompts.MessageTexts(), (std::vector<QString>{"EEPROM ID will be read.\nAre you sure?", kLastOperation,
+                                                             "Unable to open COM-port"}));
+    EXPECT_EQ(Codes(), std::vector<std::uint16_t>{1}) << "the view never left idle";
+}
+
+TEST_F(ProbexApplication, TimeoutFieldIsCheckedBeforeAnyQuestion)
+{
+    AddSimulator("COM1");
+    StoreSettings("COM1", 10);
+    Start();
+    QApplication::setActiveWindow(Frame());
+    struct Case {
+        QString text;
+        QString message;
+        std::uint32_t stored;
+    };
+    const QString range = "Please enter an integer between 1 and 30.";
+    const QString number = "Please enter a positive integer.";
+    for (const Case& c : {Case{"0", range, 0}, Case{"31", range, 31}, Case{"abc", number, 31}, Case{" -4", number, 31}}) {
+        prompts.prompts.clear();
+        Timeout()->setText(c.text);
+        Button(res::IDC_READ)->click();
+        EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{c.message}) << c.text.toStdString();
+        EXPECT_EQ(prompts.prompts.at(0).icon, MessageIcon::Exclamation);
+        EXPECT_EQ(Stored("Timeout").toUInt(), c.stored) << "written whatever the check said";
+        EXPECT_EQ(Timeout()->selectedText(), c.text) << "the entry's text is selected for correction";
+        EXPECT_EQ(QApplication::focusWidget(), Timeout());
+        EXPECT_FALSE(Editor()->HasSelection());
+    }
+    EXPECT_FALSE(app->GetDocument()->IsDeviceBusy());
+
+    prompts.prompts.clear();
+    Timeout()->setText("12s");
+    prompts.QueueAnswer(MessageAnswer::No);
+    Button(res::IDC_READ_ID)->click();
+    EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{"EEPROM ID will be read.\nAre you sure?"});
+    EXPECT_EQ(Stored("Timeout").toUInt(), 12u);
+
+    Timeout()->setText("30");
+    prompts.QueueAnswer(MessageAnswer::Yes);
+    prompts.QueueAnswer(MessageAnswer::Yes);
+    Button(res::IDC_READ_ID)->click();
+    EXPECT_EQ(app->GetDocument()->device.answerTimeoutMs, 30000u);
+    WaitUntilFinished();
+}
+
+TEST_F(ProbexApplication, ReadWithoutSelectionMarksAndReadsEverything)
+{
+    zaqsim::Simulator& sim = AddSimulator("COM1");
+    Fill(sim, Pattern());
+    Start();
+    ASSERT_EQ(Combo()->currentText(), "COM1");
+
+    prompts.QueueAnswer(MessageAnswer::No);
+    Button(res::IDC_READ)->click();
+    EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{kReadAll});
+    quint32 first = 0, last = 0;
+    ASSERT_TRUE(Editor()->GetMarkedRange(first, last));
+    EXPECT_EQ(first, 0u);
+    EXPECT_EQ(last, 255u);
+    EXPECT_FALSE(app->GetDocument()->IsDeviceBusy());
+
+    prompts.QueueAnswer(MessageAnswer::Yes);
+    prompts.QueueAnswer(MessageAnswer::No);
+    Button(res::IDC_READ)->click();
+    WaitUntilFinished();
+    EXPECT_EQ(Dump(), Pattern());
+    EXPECT_FALSE(app->GetDocument()->IsModified()) << "bytes from the device do not mark the dump";
+    EXPECT_FALSE(Frame()->GetStatusBar()->GetPaneText(0).isEmpty());
+}
+
+TEST_F(ProbexApplication, ReadOfASelectionMarksItAndDropsTheSelection)
+{
+    zaqsim::Simulator& sim = AddSimulator("COM1");
+    Fill(sim, Pattern());
+    Start();
+    std::fill_n(app->GetDocument()->dumpData.get(), 256, 0xEE);
+
+    Editor()->SetSelection(0x10, 0x1F, false, true);
+    prompts.QueueAnswer(MessageAnswer::No);
+    Button(res::IDC_READ)->click();
+    EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{"EEPROM range 10 - 1F will be read.\nAre you sure?"});
+    quint32 first = 0, last = 0;
+    ASSERT_TRUE(Editor()->GetMarkedRange(first, last));
+    EXPECT_EQ(first, 0x10u);
+    EXPECT_EQ(last, 0x1Fu);
+    EXPECT_FALSE(Editor()->HasSelection()) << "answering No leaves the selection removed";
+
+    Editor()->SetSelection(0x10, 0x1F, false, true);
+    prompts.QueueAnswer(MessageAnswer::Yes);
+    prompts.QueueAnswer(MessageAnswer::Yes);
+    Button(res::IDC_READ)->click();
+    WaitUntilFinished();
+    Bytes expected(256, 0xEE);
+    std::copy_n(Pattern().begin() + 0x10, 16, expected.begin() + 0x10);
+    EXPECT_EQ(Dump(), expected) << "start 16, count 16";
+}
+
+TEST_F(ProbexApplication, WriteKeepsSelectionAndMarkAndWritesTheRange)
+{
+    zaqsim::Simulator& sim = AddSimulator("COM1");
+    Start();
+    for (int i = 0; i < 256; ++i)
+        app->GetDocument()->dumpData[i] = static_cast<std::uint8_t>(i);
+    Editor()->SetMarkedRange(0x40, 0x47, false, true);
+    Editor()->SetSelection(0x20, 0x23, false, true);
+
+    prompts.QueueAnswer(MessageAnswer::No);
+    Button(res::IDC_WRITE)->click();
+    EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{"EEPROM range 20 - 23 will be overwrite.\nAre you sure?"});
+
+    prompts.QueueAnswer(MessageAnswer::Yes);
+    prompts.QueueAnswer(MessageAnswer::Yes);
+    Button(res::IDC_WRITE)->click();
+    WaitUntilFinished();
+    quint32 first = 0, last = 0;
+    ASSERT_TRUE(Editor()->GetSelection(first, last));
+    EXPECT_EQ(std::pair(first, last), std::pair(0x20u, 0x23u));
+    ASSERT_TRUE(Editor()->GetMarkedRange(first, last));
+    EXPECT_EQ(std::pair(first, last), std::pair(0x40u, 0x47u));
+    const auto eeprom = sim.Eeprom().Bytes();
+    EXPECT_EQ(Bytes(eeprom.begin() + 0x1F, eeprom.begin() + 0x25), (Bytes{0, 0x20, 0x21, 0x22, 0x23, 0}));
+    EXPECT_EQ(Dump()[0x30], 0x30) << "a write leaves the dump alone";
+}
+
+TEST_F(ProbexApplication, FormIsBusyFromFirstToLastNotificationAndShowsProgress)
+{
+    AddSimulator("COM1");
+    Start();
+    Editor()->SetSelection(0x10, 0x12, false, true);
+    prompts.QueueAnswer(MessageAnswer::Yes);
+    prompts.QueueAnswer(MessageAnswer::Yes);
+    Button(res::IDC_READ)->click();
+    WaitUntilFinished();
+
+    ASSERT_EQ(Codes(), (std::vector<std::uint16_t>{0, 2, 3, 4, 4, 4, 5, 1}));
+    for (std::size_t i = 0; i + 1 < snapshots.size(); ++i) {
+        EXPECT_FALSE(snapshots[i].editorEnabled) << i;
+        EXPECT_TRUE(snapshots[i].buttonsDisabled) << i;
+        EXPECT_TRUE(snapshots[i].comboEnabled) << i;
+        EXPECT_TRUE(snapshots[i].timeoutEnabled) << i;
+    }
+    EXPECT_TRUE(snapshots.back().editorEnabled);
+    EXPECT_TRUE(snapshots.back().buttonsEnabled);
+
+    QStringList panes;
+    for (std::size_t i = 2; i < snapshots.size(); ++i)
+        panes << snapshots[i].pane;
+    EXPECT_EQ(panes, (QStringList{"Progress", "33% complete", "66% complete", "100% complete", "Ready", "Ready"}));
+    EXPECT_TRUE(snapshots[5].bar);
+    EXPECT_FALSE(snapshots[6].bar);
+    EXPECT_FALSE(snapshots[7].bar);
+    EXPECT_EQ(View()->findChild<QGroupBox*>()->title(), QString::fromLatin1(app->GetDocument()->GetIdText()));
+    EXPECT_FALSE(app->GetDocument()->GetIdText().empty());
+}
+
+TEST_F(ProbexApplication, ErrorBoxComesAfterTheFormIsEnabledAgain)
+{
+    zaqsim::SimOptions noAdapter;
+    noAdapter.noEcho = true;
+    AddSimulator("COM1", noAdapter);
+    Start();
+    bool enabledAtError = false;
+    prompts.onPrompt = [&](const CScriptedPrompts::Prompt& prompt) {
+        if (prompt.text.startsWith("K-line adapter"))
+            enabledAtError = Editor()->isEnabled() && AllButtons(true);
+    };
+    prompts.QueueAnswer(MessageAnswer::Yes);
+    prompts.QueueAnswer(MessageAnswer::Yes);
+    Button(res::IDC_READ_ID)->click();
+    WaitUntilFinished(true);
+    EXPECT_EQ(prompts.MessageTexts().back(), "K-line adapter not present or power off or invalid COM port");
+    EXPECT_EQ(prompts.prompts.back().icon, MessageIcon::Error);
+    EXPECT_TRUE(enabledAtError);
+}
+
+TEST_F(ProbexApplication, WindowCaptionSizeSettingsAndAbout)
+{
+    testsupport::PtyPair com1;
+    portMap.Link("COM1", com1.SlavePath());
+    Start();
+    EXPECT_EQ(Frame()->windowTitle(), "Probex - No file");
+    EXPECT_EQ(Frame()->minimumSize(), Frame()->maximumSize()) << "the window cannot be resized";
+    EXPECT_FALSE(Frame()->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(View()->size(), View()->FormSize()) << "the client area fits the form";
+    EXPECT_TRUE(Frame()->isVisible());
+
+    EXPECT_FALSE(QFile::exists(SettingsPath()));
+    prompts.QueueAnswer(MessageAnswer::No);
+    Button(res::IDC_READ_ID)->click();
+    EXPECT_EQ(Stored("Port").toString(), "COM1");
+    EXPECT_EQ(Stored("Timeout").toUInt(), 10u);
+
+    QStringList aboutTexts;
+    QTimer::singleShot(0, [&] {
+        auto* about = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(about, nullptr);
+        aboutTexts << about->windowTitle();
+        for (QLabel* label : about->findChildren<QLabel*>())
+            if (label->pixmap().isNull())
+                aboutTexts << label->text();
+        FindControl<QPushButton>(about, res::IDOK)->click();
+    });
+    Frame()->GetAction(res::ID_APP_ABOUT)->trigger();
+    EXPECT_EQ(aboutTexts, (QStringList{"Инфо", "Reader ZAQ for K-L adapter", "Version 1.5"}));
+}
+
+TEST_F(ProbexApplication, EditingMarksTheDumpAndClosingAsksToSave)
+{
+    Start();
+    emit Editor()->Changed(res::IDC_DUMP_EDIT);  // as a typed digit does
+    EXPECT_TRUE(app->GetDocument()->IsModified());
+
+    prompts.QueueAnswer(MessageAnswer::Cancel);
+    Frame()->close();
+    EXPECT_TRUE(Frame()->isVisible()) << "Cancel keeps the window";
+    EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{"Save changes to No file?"});
+}
+
+TEST_F(ProbexApplication, ClosingWithAnUnreadableTimeoutComplainsOnceAndKeepsThePrevious)
+{
+    StoreSettings("COM1", 7);
+    Start();
+    Timeout()->setText("abc");
+    Frame()->close();
+    EXPECT_FALSE(Frame()->isVisible());
+    app.reset();
+    EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{"Please enter a positive integer."});
+    EXPECT_EQ(Stored("Timeout").toUInt(), 7u);
+}
+
+TEST_F(ProbexApplication, WindowThatCannotBeMadeIsReported)
+{
+    app = std::make_unique<CProbexApp>(CProbexApp::Options{
+        [](const std::string&, QWidget*, std::uint32_t) -> QWidget* { return nullptr; }, [] {
+            return std::vector<std::string>{};
+        }});
+    EXPECT_FALSE(app->InitInstance());
+    EXPECT_EQ(app->GetMainWnd(), nullptr);
+    EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{"Failed to create empty document."});
+}

@@ -453,7 +453,10 @@ TEST_F(ProbexApplication, WindowCaptionSizeSettingsAndAbout)
 TEST_F(ProbexApplication, EditingMarksTheDumpAndClosingAsksToSave)
 {
     Start();
-    emit Editor()->Changed(res::IDC_DUMP_EDIT);  // as a typed digit does
+    QApplication::setActiveWindow(Frame());
+    Editor()->setFocus();
+    QTest::keyClick(Editor(), Qt::Key_A);
+    EXPECT_EQ(app->GetDocument()->dumpData[0], 0xA0);
     EXPECT_TRUE(app->GetDocument()->IsModified());
 
     prompts.QueueAnswer(MessageAnswer::Cancel);

@@ -1,7 +1,7 @@
 #include "CStatusBar.h"
 
 #include <QPainter>
-#include <QStyleOptionFrame>
+#include <qdrawutil.h>
 #include <optional>
 
 #include "FormIds.h"
@@ -135,12 +135,7 @@ void CStatusBar::paintEvent(QPaintEvent*)
     for (int i = 0; i < GetCount(); ++i) {
         const PaneRect r = GetItemRect(i);
         const QRect rect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
-        QStyleOptionFrame frame;
-        frame.initFrom(this);
-        frame.rect = rect;
-        frame.lineWidth = 1;
-        frame.state |= QStyle::State_Sunken;
-        style()->drawPrimitive(QStyle::PE_FrameStatusBarItem, &frame, &painter, this);
+        qDrawShadePanel(&painter, rect, palette(), true, 1);
         painter.setPen(palette().color(QPalette::WindowText));
         if (i == 0)
             painter.drawText(rect.adjusted(kTextInset, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, panes[i].text);

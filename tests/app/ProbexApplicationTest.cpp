@@ -136,7 +136,15 @@ protected:
         finished = false;
         for (const QString& text : failureExpected ? std::vector<QString>{} : prompts.MessageTexts())
             if (text.startsWith("Unable") || text.startsWith("Device") || text.startsWith("K-line") || text.startsWith("Receive"))
+            {
                 ADD_FAILURE() << "the operation failed: " << text.toStdString();
+                for (const auto& sim : sims) {
+                    for (const std::string& note : sim->Log().Notes())
+                        std::fprintf(stderr, "sim note: %s\n", note.c_str());
+                    std::fprintf(stderr, "sim: %zu client bytes, %zu frames\n", sim->Log().ClientByteCount(),
+                                 sim->Log().Frames().size());
+                }
+            }
     }
 
     CMainFrame* Frame() const { return app->GetMainWnd(); }

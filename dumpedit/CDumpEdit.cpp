@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "DumpCaretGeometry.h"
+#include "DumpCodePage.h"
 #include "DumpEditClasses.h"
 #include "DumpFont.h"
 #include "DumpScrolling.h"
@@ -62,6 +63,13 @@ quint32 CDumpEdit::ClampToBuffer(quint32 pos) const {
     return (pos != kNoByte && pos >= size_) ? size_ - 1 : pos;
 }
 
+void CDumpEdit::RelayoutForOptions(bool redraw) {
+    layoutStale_ = true;
+    // Placing the caret lays out again.
+    PlaceCaret(caretPos_, caretHigh_);
+    Redraw(redraw);
+}
+
 void CDumpEdit::SetBuffer(quint8* data, quint32 size, bool redraw) {
     anchor_ = selFirst_ = selLast_ = kNoByte;
     markFirst_ = markLast_ = kNoByte;
@@ -78,9 +86,7 @@ void CDumpEdit::SetBytesPerRow(quint32 count, bool autoFit, bool redraw) {
     }
     configuredBytesPerRow_ = count;
     autoFitRow_ = autoFit;
-    layoutStale_ = true;
-    PlaceCaret(caretPos_, caretHigh_);
-    Redraw(redraw);
+    RelayoutForOptions(redraw);
 }
 
 void CDumpEdit::ShowAddressColumn(bool show, bool redraw) {
@@ -88,9 +94,7 @@ void CDumpEdit::ShowAddressColumn(bool show, bool redraw) {
         return;
     }
     showAddress_ = show;
-    layoutStale_ = true;
-    PlaceCaret(caretPos_, caretHigh_);
-    Redraw(redraw);
+    RelayoutForOptions(redraw);
 }
 
 void CDumpEdit::ShowCharColumn(bool show, bool redraw) {
@@ -98,16 +102,12 @@ void CDumpEdit::ShowCharColumn(bool show, bool redraw) {
         return;
     }
     showChars_ = show;
-    layoutStale_ = true;
-    PlaceCaret(caretPos_, caretHigh_);
-    Redraw(redraw);
+    RelayoutForOptions(redraw);
 }
 
 void CDumpEdit::SetAddressDigits(quint8 digits, bool redraw) {
     addressDigits_ = digits;
-    layoutStale_ = true;
-    PlaceCaret(caretPos_, caretHigh_);
-    Redraw(redraw);
+    RelayoutForOptions(redraw);
 }
 
 namespace {
@@ -190,6 +190,20 @@ void CDumpEdit::changeEvent(QEvent* event) {
     QAbstractScrollArea::changeEvent(event);
 }
 
+namespace {
+// The characters the character column shows for bytes 0xA0..0xFF.
+const QString& UpperHalfGlyphs() {
+    static const QString glyphs = [] {
+        QString text;
+        for (int byte = 0xA0; byte <= 0xFF; ++byte) {
+            text.append(QChar(GlyphForByte(static_cast<uint8_t>(byte))));
+        }
+        return text;
+    }();
+    return glyphs;
+}
+}  // namespace
+
 const DumpLayout& CDumpEdit::Layout() {
     if (layoutStale_) {
         RecalcLayout();
@@ -201,6 +215,8 @@ void CDumpEdit::RecalcLayout() {
     layoutStale_ = false;
     const QFontMetrics metrics(font_);
     fontAscent_ = metrics.ascent();
+    const int charWidth = metrics.horizontalAdvance(QLatin1Char('0'));
+    rowPainter_ = CGlyphRowPainter(font_, charWidth, UpperHalfGlyphs());
     DumpLayoutOptions options;
     options.size = size_;
     options.configuredBytesPerRow = configuredBytesPerRow_;
@@ -210,8 +226,7 @@ void CDumpEdit::RecalcLayout() {
     options.showChars = showChars_;
     options.multiline = IsMultiline();
     const QSize client = viewport()->size();
-    layout_ = ComputeDumpLayout(options, metrics.horizontalAdvance(QLatin1Char('0')), metrics.height(), client.width(),
-                                client.height());
+    layout_ = ComputeDumpLayout(options, charWidth, metrics.height(), client.width(), client.height());
     topRow_ = std::min(topRow_, layout_.maxTopRow);
     hScroll_ = std::min(hScroll_, layout_.maxHScroll);
     PostUpdateScrollBars();

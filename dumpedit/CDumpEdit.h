@@ -7,10 +7,12 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <functional>
 
 #include "DumpClipboard.h"
 #include "DumpHitTest.h"
 #include "DumpLayout.h"
+#include "GlyphRowPainter.h"
 
 class QMenu;
 class QPainter;
@@ -128,6 +130,7 @@ private:
     void DestroyCaret();
     void NotifyChange();
     void Redraw(bool redraw);
+    void RelayoutForOptions(bool redraw);
     bool IsMultiline() const { return (style_ & DES_MULTILINE) != 0; }
     // A buffer with at least one byte: the only state in which the caret, keys and paste act.
     bool HasBytes() const { return buffer_ != nullptr && size_ > 0; }
@@ -135,6 +138,8 @@ private:
     void RecalcLayout();
     void PostUpdateScrollBars();
     void UpdateScrollBars();
+    // Calls paintRow for every row a paint covers: its bytes [start, end) and its top.
+    void ForEachPaintRow(const std::function<void(uint32_t start, uint32_t end, int rowTop)>& paintRow) const;
     void PaintAddressColumn(QPainter& p);
     void PaintHexColumn(QPainter& p);
     void PaintCharColumn(QPainter& p);
@@ -190,6 +195,7 @@ private:
 
     QFont font_;
     int fontAscent_ = 0;
+    CGlyphRowPainter rowPainter_;  // follows font_, rebuilt at layout
 
     QColor addressBackground_{0xFF, 0xFF, 0xFF};
     QColor addressText_{0x00, 0x00, 0x80};

@@ -56,15 +56,28 @@ void CDumpEdit::PaintAddressColumn(QPainter& p) {
     const int right = left + layout_.addressWidth - kColumnGap;
     p.fillRect(ToQRect(left, text.top, right, text.bottom), addressBackground_);
     p.setPen(addressText_);
+    const int lh = layout_.lineHeight;
+    ForEachPaintRow([&](uint32_t start, uint32_t, int rowTop) {
+        const QString label = QString::fromLatin1(FormatAddressLabel(start, addressDigits_));
+        if (label.size() <= static_cast<qsizetype>(addressDigits_)) {
+            rowPainter_.Draw(p, left, rowTop + fontAscent_, label);
+        } else {
+            // Longer than the column: clipped at its right edge.
+            p.drawText(ToQRect(left, rowTop, right, rowTop + lh), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, label);
+        }
+    });
+}
+
+void CDumpEdit::ForEachPaintRow(const std::function<void(uint32_t start, uint32_t end, int rowTop)>& paintRow) const {
     const PaintRowRange rows = RowsToPaint(layout_, topRow_, size_);
     if (rows.empty) {
         return;
     }
-    const int lh = layout_.lineHeight;
-    int rowTop = text.top;
-    for (uint64_t s = rows.first; s <= rows.last; s += layout_.bytesPerRow, rowTop += lh) {
-        const QString label = QString::fromLatin1(FormatAddressLabel(static_cast<uint32_t>(s), addressDigits_));
-        p.drawText(ToQRect(left, rowTop, right, rowTop + lh), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, label);
+    const uint32_t B = layout_.bytesPerRow;
+    int rowTop = layout_.textRect.top;
+    for (uint64_t s = rows.first; s <= rows.last; s += B, rowTop += layout_.lineHeight) {
+        const auto start = static_cast<uint32_t>(s);
+        paintRow(start, RowEnd(rows, start, B), rowTop);
     }
 }
 
@@ -89,34 +102,29 @@ void CDumpEdit::PaintHexColumn(QPainter& p) {
         }
     }
 
-    const PaintRowRange rows = RowsToPaint(layout_, topRow_, size_);
-    if (rows.empty) {
-        return;
-    }
     const bool showSelection = hasFocus() || IsMultiline();
-    int rowTop = text.top;
-    for (uint64_t s = rows.first; s <= rows.last; s += B, rowTop += lh) {
-        const auto start = static_cast<uint32_t>(s);
-        const HexRowText row = BuildHexRow(buffer_, start, RowEnd(rows, start, B), selFirst_, selLast_, markFirst_, markLast_);
+    ForEachPaintRow([&](uint32_t start, uint32_t end, int rowTop) {
+        const HexRowText row = BuildHexRow(buffer_, start, end, selFirst_, selLast_, markFirst_, markLast_);
         const QString line = QString::fromLatin1(row.text);
         const int baseline = rowTop + fontAscent_;
         if (row.mark) {
             // Drawn in pieces so the marked digits are not painted over black ones.
             const int m = row.mark->begin;
             const int me = row.mark->end;
+            const QStringView text(line);
             p.setPen(hexText_);
-            p.drawText(QPoint(left, baseline), line.left(m));
-            p.drawText(QPoint(left + me * cw, baseline), line.mid(me));
+            rowPainter_.Draw(p, left, baseline, text.left(m));
+            rowPainter_.Draw(p, left + me * cw, baseline, text.mid(me));
             p.setPen(markText_);
-            p.drawText(QPoint(left + m * cw, baseline), line.mid(m, me - m));
+            rowPainter_.Draw(p, left + m * cw, baseline, text.mid(m, me - m));
         } else {
             p.setPen(hexText_);
-            p.drawText(QPoint(left, baseline), line);
+            rowPainter_.Draw(p, left, baseline, line);
         }
         if (row.selection && showSelection) {
             PaintHexRowSelection(p, line, row.selection->begin, row.selection->end, left, rowTop);
         }
-    }
+    });
 
     if (outline.count > 0) {
         p.setPen(markOutline_);
@@ -131,8 +139,7 @@ void CDumpEdit::PaintHexRowSelection(QPainter& p, const QString& line, int begin
     p.fillRect(ToQRect(left + begin * cw, rowTop + 1, left + end * cw + 1, rowTop + lh),
                active ? activeSelectionFill_ : inactiveSelectionFill_);
     p.setPen(active ? activeSelectionText_ : inactiveSelectionText_);
-    p.drawText(ToQRect(left + begin * cw, rowTop, left + end * cw, rowTop + lh),
-               Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, line.mid(begin, end - begin));
+    rowPainter_.Draw(p, left + begin * cw, rowTop + fontAscent_, QStringView(line).mid(begin, end - begin));
 }
 
 void CDumpEdit::PaintCharColumn(QPainter& p) {
@@ -140,17 +147,10 @@ void CDumpEdit::PaintCharColumn(QPainter& p) {
     const int left = text.left + layout_.charsX - hScroll_;
     p.fillRect(ToQRect(left, text.top, left + layout_.charsWidth, text.bottom), charsBackground_);
     p.setPen(charsText_);
-    const PaintRowRange rows = RowsToPaint(layout_, topRow_, size_);
-    if (rows.empty) {
-        return;
-    }
-    const uint32_t B = layout_.bytesPerRow;
-    int rowTop = text.top;
-    for (uint64_t s = rows.first; s <= rows.last; s += B, rowTop += layout_.lineHeight) {
-        const auto start = static_cast<uint32_t>(s);
-        const std::u16string row = BuildCharRow(buffer_, start, RowEnd(rows, start, B));
-        p.drawText(QPoint(left, rowTop + fontAscent_), QString::fromUtf16(row.data(), static_cast<qsizetype>(row.size())));
-    }
+    ForEachPaintRow([&](uint32_t start, uint32_t end, int rowTop) {
+        const std::u16string row = BuildCharRow(buffer_, start, end);
+        rowPainter_.Draw(p, left, rowTop + fontAscent_, QStringView(row.data(), static_cast<qsizetype>(row.size())));
+    });
 }
 
 void CDumpEdit::PaintCaret(QPainter& p) {

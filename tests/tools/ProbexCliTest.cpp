@@ -118,6 +118,16 @@ TEST_F(ProbexCli, ReadOfARangeKeepsTheRestOfAnExistingFile)
     EXPECT_EQ(FilesInFolder(), 1u);
 }
 
+TEST_F(ProbexCli, ReplacedFileKeepsItsPermissions)
+{
+    const fs::path file = folder / "dump.bin";
+    WriteFile(file, std::string(256, '\0'));
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(Run({"read", "--port", "COM4", "--range", "00-00", file.string()}), 0) << err.str();
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(ReadImage(file)[0], device[0]);
+}
+
 TEST_F(ProbexCli, ReadIntoAMissingFileStartsFromZeros)
 {
     const fs::path file = folder / "new.bin";

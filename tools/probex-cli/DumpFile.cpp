@@ -48,10 +48,16 @@ bool SaveDumpAtomically(const std::string& path, const Dump& dump, std::string& 
         error = SystemError(temporary);
         return false;
     }
-    // mkstemp creates the file for the owner only; a dump file is an ordinary document.
-    const mode_t mask = umask(0);
-    umask(mask);
-    fchmod(fd, 0666 & ~mask);
+    // mkstemp creates the file for the owner only: the replacement keeps the permissions of
+    // the file it replaces, and a new dump gets those of any new document.
+    struct stat existing {};
+    if (stat(path.c_str(), &existing) == 0) {
+        fchmod(fd, existing.st_mode & 07777);
+    } else {
+        const mode_t mask = umask(0);
+        umask(mask);
+        fchmod(fd, 0666 & ~mask);
+    }
     const bool written = write(fd, dump.data(), dump.size()) == ssize_t(dump.size()) && fsync(fd) == 0;
     if (!written)
         error = SystemError(temporary);

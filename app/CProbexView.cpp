@@ -22,7 +22,6 @@ namespace {
 const QString kSection = QStringLiteral("COM port");
 const QString kPortEntry = QStringLiteral("Port");
 const QString kTimeoutEntry = QStringLiteral("Timeout");
-constexpr std::uint32_t kNone = 0xFFFFFFFF;
 
 // The string-table text filled in printf style; the formats are the program's own.
 QString FormatText(res::ResourceId id, unsigned first, unsigned last)
@@ -146,47 +145,43 @@ void CProbexView::OnReadId()
     GetDocument()->ReadId(selectedPort.toStdString(), TimeoutMs());
 }
 
+CProbexView::CommandRange CProbexView::SelectedRange() const
+{
+    CommandRange range;
+    range.selected = dumpEdit->GetSelection(range.first, range.last);
+    if (range.selected) {
+        range.start = range.first;
+        range.count = range.last - range.first + 1;
+    } else {
+        range.first = 0;
+        range.last = dumpEdit->Size() - 1;
+    }
+    return range;
+}
+
 void CProbexView::OnRead()
 {
     if (!SaveSettings())
         return;
-    std::uint32_t first = 0;
-    std::uint32_t last = 0;
-    std::uint32_t start = 0;
-    std::uint32_t count = 0;
-    if (dumpEdit->GetSelection(first, last)) {
-        dumpEdit->SetMarkedRange(first, last, true, true);
-        start = first;
-        count = last - first + 1;
-    } else {
-        first = 0;
-        last = dumpEdit->Size() - 1;
+    const CommandRange range = SelectedRange();
+    if (range.selected)
+        dumpEdit->SetMarkedRange(range.first, range.last, true, true);
+    else
         dumpEdit->SetMarkedRange(0, dumpEdit->Size(), true, true);  // the editor clamps the end
-    }
-    dumpEdit->SetSelection(kNone, kNone, true, true);
-    if (!AskRangeQuestion(res::IDS_CONFIRM_READ_RANGE, first, last))
+    dumpEdit->SetSelection(CDumpEdit::kNoByte, CDumpEdit::kNoByte, true, true);
+    if (!AskRangeQuestion(res::IDS_CONFIRM_READ_RANGE, range.first, range.last))
         return;
-    GetDocument()->ReadRange(selectedPort.toStdString(), TimeoutMs(), start, count);
+    GetDocument()->ReadRange(selectedPort.toStdString(), TimeoutMs(), range.start, range.count);
 }
 
 void CProbexView::OnWrite()
 {
     if (!SaveSettings())
         return;
-    std::uint32_t first = 0;
-    std::uint32_t last = 0;
-    std::uint32_t start = 0;
-    std::uint32_t count = 0;
-    if (dumpEdit->GetSelection(first, last)) {
-        start = first;
-        count = last - first + 1;
-    } else {
-        first = 0;
-        last = dumpEdit->Size() - 1;
-    }
-    if (!AskRangeQuestion(res::IDS_CONFIRM_WRITE_RANGE, first, last))
+    const CommandRange range = SelectedRange();
+    if (!AskRangeQuestion(res::IDS_CONFIRM_WRITE_RANGE, range.first, range.last))
         return;
-    GetDocument()->WriteRange(selectedPort.toStdString(), TimeoutMs(), start, count);
+    GetDocument()->WriteRange(selectedPort.toStdString(), TimeoutMs(), range.start, range.count);
 }
 
 void CProbexView::OnDumpChanged()

@@ -56,6 +56,13 @@ public:
     CDumpEdit* DumpEdit() const { return dumpEdit; }
 
 private:
+    // What a read or write works on: the selection, or the whole dump (start 0, count 0).
+    struct CommandRange {
+        std::uint32_t first = 0, last = 0;  // shown in the question
+        std::uint32_t start = 0, count = 0;  // passed to the document
+        bool selected = false;
+    };
+    CommandRange SelectedRange() const;
     bool AskRangeQuestion(std::uint32_t textId, std::uint32_t first, std::uint32_t last) const;
     void SetCommandsEnabled(bool enabled);
     void ShowIdText();

@@ -57,6 +57,7 @@ cleanup() {
   fi
 }
 trap cleanup EXIT
+trap 'exit 130' INT TERM
 
 for _ in $(seq 50); do
   [ -s "$sim_out" ] && break

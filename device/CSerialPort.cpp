@@ -3,6 +3,7 @@
 #include "platform/ErrorCodes.h"
 
 #include <cstring>
+#include <optional>
 #include <new>
 
 using namespace platform;
@@ -119,31 +120,27 @@ uint32_t CSerialPort::StoreState(const Dcb& dcb)
 
 uint32_t CSerialPort::SetLineFormat(uint32_t baudRate, uint8_t byteSize, uint8_t parity, uint8_t stopBits)
 {
-    if (!IsOpen())
+    auto dcb = CurrentState();
+    if (!dcb)
         return lastError;
-    Dcb dcb = EmptyRecord();
-    if (QueryState(dcb) != 0)
-        return lastError;
-    dcb.baudRate = baudRate;
-    dcb.byteSize = byteSize;
-    dcb.parity = parity;
-    dcb.stopBits = stopBits;
-    dcb.parityCheck = parity != kNoParity;
-    return StoreState(dcb);
+    dcb->baudRate = baudRate;
+    dcb->byteSize = byteSize;
+    dcb->parity = parity;
+    dcb->stopBits = stopBits;
+    dcb->parityCheck = parity != kNoParity;
+    return StoreState(*dcb);
 }
 
 uint32_t CSerialPort::SetEventChar(uint8_t eventChar, bool adjustMask)
 {
-    if (!IsOpen())
+    auto dcb = CurrentState();
+    if (!dcb)
         return lastError;
-    Dcb dcb = EmptyRecord();
-    if (QueryState(dcb) != 0)
-        return lastError;
-    dcb.evtChar = static_cast<char>(eventChar);
+    dcb->evtChar = static_cast<char>(eventChar);
     if (adjustMask)
         SetEventMask(GetEventMask() | kEvRxFlag);
     // The mask step's outcome stays in lastError and is what a good write returns.
-    return StoreState(dcb);
+    return StoreState(*dcb);
 }
 
 uint32_t CSerialPort::SetEventMask(uint32_t mask)
@@ -162,30 +159,28 @@ uint32_t CSerialPort::SetHandshake(uint32_t kind)
         return lastError;
     if (kind > kHandshakeSoftware)
         return lastError = kEInvalidArg;
-    Dcb dcb = EmptyRecord();
-    if (QueryState(dcb) != 0)
+    auto dcb = CurrentState();
+    if (!dcb)
         return lastError;
     const bool hardware = kind == kHandshakeHardware;
     const bool software = kind == kHandshakeSoftware;
-    dcb.outxCtsFlow = hardware;
-    dcb.outxDsrFlow = hardware;
-    dcb.dtrControl = hardware ? kDtrControlHandshake : kDtrControlDisable;
-    dcb.rtsControl = hardware ? kRtsControlHandshake : kRtsControlDisable;
-    dcb.outX = software;
-    dcb.inX = software;
-    return StoreState(dcb);
+    dcb->outxCtsFlow = hardware;
+    dcb->outxDsrFlow = hardware;
+    dcb->dtrControl = hardware ? kDtrControlHandshake : kDtrControlDisable;
+    dcb->rtsControl = hardware ? kRtsControlHandshake : kRtsControlDisable;
+    dcb->outX = software;
+    dcb->inX = software;
+    return StoreState(*dcb);
 }
 
 int32_t CSerialPort::GetHandshake()
 {
-    if (!IsOpen())
+    const auto dcb = CurrentState();
+    if (!dcb)
         return -1;
-    Dcb dcb = EmptyRecord();
-    if (QueryState(dcb) != 0)
-        return -1;
-    if (dcb.dtrControl == kDtrControlHandshake && dcb.rtsControl == kRtsControlHandshake)
+    if (dcb->dtrControl == kDtrControlHandshake && dcb->rtsControl == kRtsControlHandshake)
         return kHandshakeHardware;
-    if (dcb.outX && dcb.inX)
+    if (dcb->outX && dcb->inX)
         return kHandshakeSoftware;
     return kHandshakeNone;
 }
@@ -214,36 +209,38 @@ uint32_t CSerialPort::SetReadMode(uint32_t mode)
     return lastError;
 }
 
-uint32_t CSerialPort::GetBaudRate()
+std::optional<Dcb> CSerialPort::CurrentState()
 {
     Dcb dcb = EmptyRecord();
     if (!IsOpen() || QueryState(dcb) != 0)
-        return kFailure;
-    return dcb.baudRate;
+        return std::nullopt;
+    return dcb;
+}
+
+uint32_t CSerialPort::GetBaudRate()
+{
+    const auto dcb = CurrentState();
+    return dcb ? dcb->baudRate : kFailure;
 }
 
 int32_t CSerialPort::GetByteSize()
 {
-    Dcb dcb = EmptyRecord();
-    if (!IsOpen() || QueryState(dcb) != 0)
-        return -1;
-    return dcb.byteSize;
+    const auto dcb = CurrentState();
+    return dcb ? dcb->byteSize : -1;
 }
 
 int32_t CSerialPort::GetParity()
 {
-    Dcb dcb = EmptyRecord();
-    if (!IsOpen() || QueryState(dcb) != 0)
+    const auto dcb = CurrentState();
+    if (!dcb)
         return -1;
-    return dcb.parityCheck ? dcb.parity : kNoParity;
+    return dcb->parityCheck ? dcb->parity : kNoParity;
 }
 
 int32_t CSerialPort::GetStopBits()
 {
-    Dcb dcb = EmptyRecord();
-    if (!IsOpen() || QueryState(dcb) != 0)
-        return -1;
-    return dcb.stopBits;
+    const auto dcb = CurrentState();
+    return dcb ? dcb->stopBits : -1;
 }
 
 uint32_t CSerialPort::GetEventMask()
@@ -253,10 +250,8 @@ uint32_t CSerialPort::GetEventMask()
 
 uint8_t CSerialPort::GetEventChar()
 {
-    Dcb dcb = EmptyRecord();
-    if (!IsOpen() || QueryState(dcb) != 0)
-        return 0;
-    return static_cast<uint8_t>(dcb.evtChar);
+    const auto dcb = CurrentState();
+    return dcb ? static_cast<uint8_t>(dcb->evtChar) : 0;
 }
 
 uint32_t CSerialPort::RunIo(const IoCall& issue, uint32_t& count, Overlapped* callerRecord,

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 // One serial port. Every operation returns an error code (0 success) and keeps it in
@@ -75,6 +76,8 @@ private:
     using IoCall = std::function<bool(uint32_t& count, platform::Overlapped* record)>;
     uint32_t RunIo(const IoCall& issue, uint32_t& count, platform::Overlapped* callerRecord,
                    uint32_t timeoutMs, bool collectCount);
+    // The record of the open port; nothing when closed or unreadable (lastError says why).
+    std::optional<platform::Dcb> CurrentState();
     // Writes a changed record back; a failure is kept and returned.
     uint32_t StoreState(const platform::Dcb& dcb);
 

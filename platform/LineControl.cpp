@@ -7,6 +7,7 @@
 #include <linux/serial.h>
 
 #include <cerrno>
+#include <cstring>
 #include <sys/file.h>
 
 namespace platform::line {
@@ -70,6 +71,24 @@ int MakeRaw(int fd)
     tio.c_cflag |= CREAD | CLOCAL;
     tio.c_cc[VMIN] = 1;
     tio.c_cc[VTIME] = 0;
+    return SetTermios(fd, tio);
+}
+
+static_assert(sizeof(termios2) <= sizeof(SavedSettings::data));
+
+int SaveSettings(int fd, SavedSettings& saved)
+{
+    termios2 tio{};
+    if (int err = GetTermios(fd, tio))
+        return err;
+    std::memcpy(saved.data, &tio, sizeof tio);
+    return 0;
+}
+
+int RestoreSettings(int fd, const SavedSettings& saved)
+{
+    termios2 tio{};
+    std::memcpy(&tio, saved.data, sizeof tio);
     return SetTermios(fd, tio);
 }
 

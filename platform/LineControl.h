@@ -10,6 +10,13 @@ namespace platform::line {
 // Raw binary line: no echo, no line editing, no character translation, receiver on.
 int MakeRaw(int fd);
 
+// The driver's settings as a whole, to put back later.
+struct SavedSettings {
+    alignas(8) unsigned char data[64];
+};
+int SaveSettings(int fd, SavedSettings& saved);
+int RestoreSettings(int fd, const SavedSettings& saved);
+
 // Overlays what the driver holds onto `dcb`, the port's kept record: baud rate, byte size,
 // parity, stop bits, flow control and XON/XOFF characters come from the driver; the members
 // the driver has no place for keep the record's values.

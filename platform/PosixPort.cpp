@@ -29,8 +29,8 @@ void Signal(Overlapped* record, uint32_t status, uint32_t transferred)
 
 } // namespace
 
-PosixPort::PosixPort(int fd, bool overlapped, const Dcb& initialState)
-    : fd(fd), overlapped(overlapped), shadow(initialState)
+PosixPort::PosixPort(int fd, bool overlapped, const Dcb& initialState, const line::SavedSettings& original)
+    : fd(fd), overlapped(overlapped), shadow(initialState), original(original)
 {
     wakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
 }
@@ -38,6 +38,8 @@ PosixPort::PosixPort(int fd, bool overlapped, const Dcb& initialState)
 PosixPort::~PosixPort()
 {
     Shutdown();
+    if (!used)
+        line::RestoreSettings(fd, original);
     line::ReleaseExclusive(fd);
     ::close(fd);
     if (wakeFd >= 0)
@@ -61,6 +63,7 @@ uint32_t PosixPort::SetState(const Dcb& dcb)
     std::lock_guard lock(mutex);
     if (closing)
         return kErrorInvalidHandle;
+    MarkUsed();
     if (int err = line::WriteState(fd, dcb))
         return ErrorFromErrno(err);
     shadow = dcb;
@@ -82,6 +85,7 @@ uint32_t PosixPort::SetTimeouts(const CommTimeouts& value)
     std::lock_guard lock(mutex);
     if (closing)
         return kErrorInvalidHandle;
+    MarkUsed();
     timeouts = value;
     return 0;
 }
@@ -91,6 +95,7 @@ uint32_t PosixPort::SetMask(uint32_t value)
     std::lock_guard lock(mutex);
     if (closing)
         return kErrorInvalidHandle;
+    MarkUsed();
     mask = value;
     eventCharSeen = false;
     // A new mask ends the waits under way, with no events.
@@ -135,13 +140,14 @@ uint32_t PosixPort::Issue(Operation op, uint32_t& count)
     Event ownEvent(true, false);
     Overlapped ownRecord;
     ownRecord.event = &ownEvent;
-    const bool blocking = op.record == nullptr;
+    const bool blocking = op.record == nullptr || !overlapped;
     if (blocking)
         op.record = &ownRecord;
 
     std::unique_lock lock(mutex);
     if (closing)
         return kErrorInvalidHandle;
+    MarkUsed();
     if (op.kind == Kind::WaitEvent && mask == 0)
         return kErrorInvalidParameter;
     if (op.record->event)
@@ -174,6 +180,13 @@ uint32_t PosixPort::Issue(Operation op, uint32_t& count)
     ownEvent.Wait(kInfinite);
     count = ownRecord.transferred;
     return ownRecord.status;
+}
+
+void PosixPort::MarkUsed()
+{
+    if (!used)
+        line::RequestLowLatency(fd);
+    used = true;
 }
 
 bool PosixPort::IsFirstOfKind(const Operation& op) const

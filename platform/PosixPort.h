@@ -17,13 +17,12 @@ namespace platform {
 
 class PosixPort {
 public:
-    // Takes over `fd` (non-blocking, raw, locked), closes it in the destructor.
-    PosixPort(int fd, bool overlapped, const Dcb& initialState);
+    // Takes over `fd` (non-blocking, raw, locked), closes it in the destructor. A port closed
+    // without having been used, as a probe does, gets `original` settings back.
+    PosixPort(int fd, bool overlapped, const Dcb& initialState, const line::SavedSettings& original);
     ~PosixPort();
     PosixPort(const PosixPort&) = delete;
     PosixPort& operator=(const PosixPort&) = delete;
-
-    bool IsOverlapped() const { return overlapped; }
 
     // These return 0 or an error code.
     uint32_t GetState(Dcb& dcb);
@@ -33,7 +32,8 @@ public:
     uint32_t SetMask(uint32_t mask);
 
     // 0 when done at once (`count` set), kErrorIoPending when it goes on through `record`, or
-    // an error code. Without a record the call blocks until done.
+    // an error code. Without a record, or on a port opened without overlapped I/O, the call
+    // blocks until done.
     uint32_t Read(void* buffer, uint32_t length, uint32_t& count, Overlapped* record);
     uint32_t Write(const void* data, uint32_t length, uint32_t& count, Overlapped* record);
     uint32_t WaitEvent(uint32_t* events, Overlapped* record);
@@ -64,6 +64,8 @@ private:
         line::ModemStatus modemBaseline{};
     };
 
+    // Called by every operation but closing; asks for low latency on the first.
+    void MarkUsed();
     uint32_t Issue(Operation op, uint32_t& count);
     bool Progress(Operation& op, uint64_t nowMs, uint32_t& status);
     bool ProgressRead(Operation& op, uint64_t nowMs, uint32_t& status);
@@ -95,6 +97,8 @@ private:
     uint32_t rxReported = 0;  // bytes waiting when EV_RXCHAR was last reported
     bool txSinceReport = false;
     bool hungUp = false;
+    bool used = false;
+    const line::SavedSettings original;
     bool closing = false;
     std::list<Operation> pending;
     std::thread worker;

@@ -90,15 +90,19 @@ CommHandle PosixSerialBackend::CreateFile(const std::string& portName, bool over
         return refuse(kErrorInvalidFunction);
     if (const int err = line::LockExclusive(fd))
         return refuse(err == EWOULDBLOCK ? kErrorAccessDenied : ErrorFromErrno(err));
+
+    line::SavedSettings original{};
+    if (const int err = line::SaveSettings(fd, original)) {
+        line::ReleaseExclusive(fd);
+        return refuse(ErrorFromErrno(err));
+    }
     if (const int err = line::MakeRaw(fd)) {
         line::ReleaseExclusive(fd);
         return refuse(ErrorFromErrno(err));
     }
-    line::RequestLowLatency(fd);
-
     Dcb state = DefaultState();
     line::ReadState(fd, state);
-    auto port = std::make_shared<PosixPort>(fd, overlapped, state);
+    auto port = std::make_shared<PosixPort>(fd, overlapped, state, original);
     std::lock_guard lock(mutex);
     const CommHandle handle = nextHandle++;
     ports.emplace(handle, std::move(port));
@@ -186,11 +190,7 @@ bool PosixSerialBackend::SetCommMask(CommHandle handle, uint32_t mask)
 bool PosixSerialBackend::WaitCommEvent(CommHandle handle, uint32_t* events, Overlapped* overlapped)
 {
     const auto port = Find(handle);
-    if (!port)
-        return false;
-    if (overlapped && !port->IsOverlapped())
-        overlapped = nullptr;
-    return Outcome(port->WaitEvent(events, overlapped));
+    return port && Outcome(port->WaitEvent(events, overlapped));
 }
 
 bool PosixSerialBackend::ReadFile(CommHandle handle, void* buffer, uint32_t length, uint32_t& count,
@@ -198,11 +198,7 @@ bool PosixSerialBackend::ReadFile(CommHandle handle, void* buffer, uint32_t leng
 {
     count = 0;
     const auto port = Find(handle);
-    if (!port)
-        return false;
-    if (overlapped && !port->IsOverlapped())
-        overlapped = nullptr;
-    return Outcome(port->Read(buffer, length, count, overlapped));
+    return port && Outcome(port->Read(buffer, length, count, overlapped));
 }
 
 bool PosixSerialBackend::WriteFile(CommHandle handle, const void* data, uint32_t length, uint32_t& count,
@@ -210,11 +206,7 @@ bool PosixSerialBackend::WriteFile(CommHandle handle, const void* data, uint32_t
 {
     count = 0;
     const auto port = Find(handle);
-    if (!port)
-        return false;
-    if (overlapped && !port->IsOverlapped())
-        overlapped = nullptr;
-    return Outcome(port->Write(data, length, count, overlapped));
+    return port && Outcome(port->Write(data, length, count, overlapped));
 }
 
 bool PosixSerialBackend::GetOverlappedResult(CommHandle handle, Overlapped& overlapped, uint32_t& count, bool wait)

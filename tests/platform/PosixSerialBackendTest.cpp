@@ -73,6 +73,25 @@ TEST_F(PosixBackendOnPty, OpenRefusesMissingBusyAndNonSerialFiles)
     EXPECT_NE(port, kNullHandle) << "closing released the lock";
 }
 
+TEST_F(PosixBackendOnPty, OpeningAndClosingUnusedLeavesTheLineAsItWas)
+{
+    // The slave started with echo and line editing, as a console does; it is raw while open.
+    EXPECT_TRUE(pty.SlaveSettings().raw);
+    ASSERT_TRUE(backend.CloseHandle(port));
+    EXPECT_FALSE(pty.SlaveSettings().raw) << "an unused port gets its settings back";
+
+    // A port that was used keeps what it was given, as a serial driver does.
+    port = backend.CreateFile(pty.SlavePath(), true);
+    ASSERT_NE(port, kNullHandle);
+    const uint8_t byte = '\n';
+    uint32_t count = 0;
+    ASSERT_TRUE(backend.WriteFile(port, &byte, 1, count, &record));
+    EXPECT_EQ(pty.Receive(1), (std::vector<uint8_t>{'\n'})) << "no CR added";
+    ASSERT_TRUE(backend.CloseHandle(port));
+    port = kNullHandle;
+    EXPECT_TRUE(pty.SlaveSettings().raw);
+}
+
 TEST_F(PosixBackendOnPty, StateRecordRoundTripsIncludingMembersTheDriverHasNoPlaceFor)
 {
     Dcb dcb = PosixSerialBackend::DefaultState();

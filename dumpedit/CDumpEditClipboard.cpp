@@ -92,7 +92,7 @@ void CDumpEdit::contextMenuEvent(QContextMenuEvent* event) {
     copy->setEnabled(HasSelection());
     QAction* paste = menu.addAction(QStringLiteral("Paste"));
     paste->setData(ID_EDIT_PASTE);
-    paste->setEnabled(Clipboard().HasBinaryData() && !readOnly_);
+    paste->setEnabled(HasBytes() && !readOnly_ && Clipboard().HasBinaryData());
     CustomizeContextMenu(&menu);
     if (QAction* chosen = ExecContextMenu(menu, viewport()->mapToGlobal(client))) {
         HandleCommand(chosen->data().toInt());

@@ -239,6 +239,15 @@ TEST_F(DumpEditClipboard, MenuKeyShowsTheMenuAtTheTopLeftCorner) {
     EXPECT_FALSE(edit->CaretHigh());
 }
 
+TEST_F(DumpEditClipboard, WithoutBytesTheMenuOffersNothing) {
+    OfferBlock({1, 0, 0, 0, 0x55});
+    edit->SetBuffer(nullptr, 0, true);
+    RightClick(QPoint(40, 20));
+    ASSERT_TRUE(edit->shown.has_value());
+    EXPECT_FALSE(edit->shown->copyEnabled);
+    EXPECT_FALSE(edit->shown->pasteEnabled);
+}
+
 TEST_F(DumpEditClipboard, ApplicationClipboardCarriesBothForms) {
     CQtDumpClipboard& system = CQtDumpClipboard::Instance();
     system.Offer({2, 0, 0, 0, 0xAB, 0xCD}, "AB CD\n");

@@ -51,6 +51,12 @@ CProbexApp::CProbexApp(Options opts) : options(std::move(opts)), settings(kOrgan
 
 CProbexApp::~CProbexApp()
 {
+    DestroyMainWindow();
+}
+
+void CProbexApp::DestroyMainWindow()
+{
+    // No post may reach the frame once it is gone.
     if (messageTarget)
         platform::SetMainWindowTarget(nullptr);
     messageTarget.reset();
@@ -62,11 +68,7 @@ bool CProbexApp::InitInstance()
 {
     RegisterDumpEditClasses();
     if (!CreateMainWindow() || !document->OnFileNew()) {
-        if (messageTarget)
-            platform::SetMainWindowTarget(nullptr);
-        messageTarget.reset();
-        frame.reset();
-        view = nullptr;
+        DestroyMainWindow();
         ShowMessage(res::IDS_FAILED_TO_CREATE_DOC, MessageButtons::Ok, MessageIcon::Exclamation);
         return false;
     }

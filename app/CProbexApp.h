@@ -43,6 +43,7 @@ public:
 
 private:
     bool CreateMainWindow();
+    void DestroyMainWindow();
     bool QueryClose();
 
     Options options;

@@ -81,6 +81,7 @@ bool CProbexView::Create(QWidget* parent, CProbexDoc* document, const CustomCont
     portCombo->addItems(BuildPortList([doc](const std::string& name) { return doc->IsPortFree(name); },
                                       devices ? devices() : std::vector<std::string>{}));
     LoadSettings();
+    created = true;
     return true;
 }
 
@@ -191,7 +192,7 @@ void CProbexView::OnDumpChanged()
 
 void CProbexView::OnDestroy()
 {
-    if (destroyed || !portCombo)
+    if (destroyed || !created)
         return;
     destroyed = true;
     SaveSettings();

@@ -79,5 +79,6 @@ private:
     std::uint32_t timeoutSeconds = 30;
     QString selectedPort;
     QSize formSize;
+    bool created = false;
     bool destroyed = false;
 };

@@ -487,11 +487,19 @@ TEST_F(ProbexApplication, ClosingWithAnUnreadableTimeoutComplainsOnceAndKeepsThe
 
 TEST_F(ProbexApplication, WindowThatCannotBeMadeIsReported)
 {
-    app = std::make_unique<CProbexApp>(CProbexApp::Options{
-        [](const std::string&, QWidget*, std::uint32_t) -> QWidget* { return nullptr; }, [] {
-            return std::vector<std::string>{};
-        }});
-    EXPECT_FALSE(app->InitInstance());
-    EXPECT_EQ(app->GetMainWnd(), nullptr);
-    EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{"Failed to create empty document."});
+    const auto none = [](const std::string&, QWidget*, std::uint32_t) -> QWidget* { return nullptr; };
+    // A control of the wrong kind where the editor belongs fails the form just the same.
+    const auto wrongKind = [](const std::string&, QWidget* parent, std::uint32_t) -> QWidget* {
+        return new QWidget(parent);
+    };
+    for (const CustomControlFactory& factory : {CustomControlFactory(none), CustomControlFactory(wrongKind)}) {
+        prompts.prompts.clear();
+        app = std::make_unique<CProbexApp>(
+            CProbexApp::Options{factory, [] { return std::vector<std::string>{}; }});
+        EXPECT_FALSE(app->InitInstance());
+        EXPECT_EQ(app->GetMainWnd(), nullptr);
+        EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{"Failed to create empty document."});
+        app.reset();
+        EXPECT_FALSE(QFile::exists(SettingsPath())) << "a form never made stores no settings";
+    }
 }

@@ -3,6 +3,7 @@
 #include "CArchive.h"
 #include "device/CExceptionEx.h"
 #include "CPrompts.h"
+#include "DeviceResultText.h"
 #include "ResourceIds.h"
 #include "ViewHint.h"
 
@@ -10,17 +11,6 @@
 #include <vector>
 
 namespace {
-
-// The message for a failed device operation; 0 when the result has none.
-res::ResourceId ResultMessage(std::uint16_t result) {
-  switch (result) {
-    case ResultPortError: return res::IDS_PORT_ERROR;
-    case ResultAnswerTimeout: return res::IDS_ANSWER_TIMEOUT;
-    case ResultNoAdapter: return res::IDS_NO_ADAPTER;
-    case ResultChecksumError: return res::IDS_CHECKSUM_ERROR;
-    default: return 0;
-  }
-}
 
 bool AskLastOperation() {
   return ShowMessage(res::IDS_LAST_OPERATION, MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
@@ -122,7 +112,7 @@ void CProbexDoc::OnDeviceNotify(std::uint32_t wParam, std::uint32_t /*lParam*/) 
     case NotifyFinished:
       SetDeviceBusy(false);
       UpdateAllViews(HintIdle);
-      if (const res::ResourceId message = ResultMessage(value))
+      if (const res::ResourceId message = res::DeviceResultMessage(value))
         ShowMessage(message, MessageButtons::Ok, MessageIcon::Error);
       break;
     case NotifyIdReady:

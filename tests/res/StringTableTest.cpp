@@ -1,4 +1,7 @@
+#include "DeviceResultText.h"
 #include "StringTable.h"
+
+#include "device/DeviceZaqTypes.h"
 
 #include <gtest/gtest.h>
 
@@ -78,6 +81,15 @@ TEST(StringTable, CommandPromptsSplitIntoStatusTextAndToolTip) {
   // A text without a line break has no tool tip.
   EXPECT_EQ(res::PromptStatusText(res::IDS_IDLE_MESSAGE), "Ready");
   EXPECT_EQ(res::PromptToolTip(res::IDS_IDLE_MESSAGE), "");
+}
+
+TEST(StringTable, EachDeviceFailureHasItsOwnMessageAndSuccessNone) {
+  EXPECT_EQ(res::DeviceResultMessage(ResultOk), 0u);
+  EXPECT_EQ(res::DeviceResultMessage(ResultPortError), res::IDS_PORT_ERROR);
+  EXPECT_EQ(res::DeviceResultMessage(ResultAnswerTimeout), res::IDS_ANSWER_TIMEOUT);
+  EXPECT_EQ(res::DeviceResultMessage(ResultNoAdapter), res::IDS_NO_ADAPTER);
+  EXPECT_EQ(res::DeviceResultMessage(ResultChecksumError), res::IDS_CHECKSUM_ERROR);
+  EXPECT_EQ(res::DeviceResultMessage(0xFFFF), 0u);
 }
 
 }  // namespace

@@ -13,6 +13,8 @@
 
 #include "device/CDeviceZAQ.h"
 #include "CliRunner.h"
+#include "DeviceResultText.h"
+#include "StringTable.h"
 #include "Simulator.h"
 #include "support/RecordingMessageTarget.h"
 #include "support/TempPortMap.h"
@@ -239,6 +241,12 @@ TEST_F(ProbexCli, HelpDescribesEveryCommandOptionAndStatus)
     for (const char* part : {"probex-cli id", "probex-cli read", "probex-cli write", "--port", "--timeout",
                              "--last", "--range", "Wrong", "64", "65", "Receive check sum error"})
         EXPECT_NE(out.str().find(part), std::string::npos) << part;
+    // Each exit status stands beside the window application's text for it.
+    for (const std::uint16_t result : {ResultPortError, ResultAnswerTimeout, ResultNoAdapter, ResultChecksumError}) {
+        const std::string line = "  " + std::to_string(result) + "   " +
+                                 res::LoadString(res::DeviceResultMessage(result)) + "\n";
+        EXPECT_NE(out.str().find(line), std::string::npos) << line;
+    }
 }
 
 TEST(ProbexCliProgram, ExitStatusReachesTheShell)

@@ -1,41 +1,65 @@
 #include "CliOptions.h"
 
+#include "DeviceResultText.h"
+#include "StringTable.h"
+#include "device/DeviceZaqTypes.h"
+
 #include <charconv>
+#include <cstdio>
 
 namespace probexcli {
 
-const char* const kCliHelp =
-    "Usage:\n"
-    "  probex-cli id    --port NAME [--timeout SECONDS] [--last]\n"
-    "  probex-cli read  --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST] FILE\n"
-    "  probex-cli write --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST] FILE\n"
-    "\n"
-    "Reads the ID of a ZAQ device behind a K-line adapter, or reads or writes its 256-byte\n"
-    "EEPROM. Every command prints the device's ID text on stdout.\n"
-    "\n"
-    "  id      read the device's identification only\n"
-    "  read    read the range into FILE. Bytes of FILE outside the range are kept; a missing\n"
-    "          FILE starts as 256 zero bytes. FILE is replaced, atomically, only after the\n"
-    "          whole range has been read: a failed read leaves it as it was.\n"
-    "  write   write the range from FILE, which must hold exactly 256 bytes.\n"
-    "\n"
-    "  --port NAME          COMn (through the per-user port map, as in the window\n"
-    "                       application) or a device path such as /dev/ttyUSB0\n"
-    "  --timeout SECONDS    time allowed for each answer byte, 1 to 30 (default 10)\n"
-    "  --last               mark the request as the last operation for the device\n"
-    "  --range FIRST-LAST   EEPROM addresses in hex, 00 to FF, inclusive (default 00-FF)\n"
-    "  --help               show this text\n"
-    "\n"
-    "Progress (\"37% complete\") goes to stderr while stderr is a terminal.\n"
-    "\n"
-    "Exit status:\n"
-    "  0   success\n"
-    "  1   Unable to open COM-port\n"
-    "  2   Device answer timeout\n"
-    "  3   K-line adapter not present or power off or invalid COM port\n"
-    "  4   Receive check sum error\n"
-    "  64  wrong usage\n"
-    "  65  FILE cannot be read or written, or is not 256 bytes long (\"Wrong file size!\")\n";
+namespace {
+
+constexpr std::uint16_t kDeviceFailures[] = {ResultPortError, ResultAnswerTimeout, ResultNoAdapter,
+                                              ResultChecksumError};
+
+}  // namespace
+
+std::string CliHelp()
+{
+    using res::LoadString;
+    std::string text =
+        "Usage:\n"
+        "  probex-cli id    --port NAME [--timeout SECONDS] [--last]\n"
+        "  probex-cli read  --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST] FILE\n"
+        "  probex-cli write --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST] FILE\n"
+        "\n"
+        "Reads the ID of a ZAQ device behind a K-line adapter, or reads or writes its 256-byte\n"
+        "EEPROM. Every command prints the device's ID text on stdout.\n"
+        "\n"
+        "  id      read the device's identification only\n"
+        "  read    read the range into FILE. Bytes of FILE outside the range are kept; a missing\n"
+        "          FILE starts as 256 zero bytes. FILE is replaced, atomically, only after the\n"
+        "          whole range has been read: a failed read leaves it as it was.\n"
+        "  write   write the range from FILE, which must hold exactly 256 bytes.\n"
+        "\n"
+        "  --port NAME          COMn (through the per-user port map, as in the window\n"
+        "                       application) or a device path such as /dev/ttyUSB0\n"
+        "  --timeout SECONDS    time allowed for each answer byte, 1 to 30 (default 10)\n"
+        "  --last               mark the request as the last operation for the device\n"
+        "  --range FIRST-LAST   EEPROM addresses in hex, 00 to FF, inclusive (default 00-FF)\n"
+        "  --help               show this text\n"
+        "\n";
+    text += "Progress (\"" + PercentComplete(37) + "\") goes to stderr while stderr is a terminal.\n"
+            "\n"
+            "Exit status:\n"
+            "  0   success\n";
+    for (const std::uint16_t result : kDeviceFailures)
+        text += "  " + std::to_string(result) + "   " + LoadString(res::DeviceResultMessage(result)) + "\n";
+    text += "  64  wrong usage\n"
+            "  65  FILE cannot be read or written, or is not 256 bytes long (\"" +
+            LoadString(res::IDS_WRONG_FILE_SIZE) + "\")\n";
+    return text;
+}
+
+std::string PercentComplete(std::uint32_t percent)
+{
+    const std::string format = res::LoadString(res::IDS_PERCENT_COMPLETE);
+    char text[64];
+    std::snprintf(text, sizeof text, format.c_str(), static_cast<int>(percent));
+    return text;
+}
 
 namespace {
 

@@ -22,6 +22,10 @@ struct CliOptions {
 // Parses the arguments (without argv[0]); false with a message for the user on failure.
 bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, std::string& error);
 
-extern const char* const kCliHelp;
+// The text of --help; the result texts in it are the window application's own.
+std::string CliHelp();
+
+// The progress text for a percentage, as the window application shows it.
+std::string PercentComplete(std::uint32_t percent);
 
 }  // namespace probexcli

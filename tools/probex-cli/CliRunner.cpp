@@ -5,21 +5,18 @@
 #include "DumpFile.h"
 #include "platform/MessageTarget.h"
 #include "NotificationQueue.h"
+#include "DeviceResultText.h"
+#include "StringTable.h"
 #include "device/ZaqProtocol.h"
 
 namespace probexcli {
 
 namespace {
 
-const char* ResultText(std::uint16_t result)
+std::string ResultText(std::uint16_t result)
 {
-    switch (result) {
-    case ResultPortError: return "Unable to open COM-port";
-    case ResultAnswerTimeout: return "Device answer timeout";
-    case ResultNoAdapter: return "K-line adapter not present or power off or invalid COM port";
-    case ResultChecksumError: return "Receive check sum error";
-    default: return "Device error";
-    }
+    const res::ResourceId message = res::DeviceResultMessage(result);
+    return message ? res::LoadString(message) : "Device error";
 }
 
 // Installs the queue as the main window for as long as it lives.
@@ -67,7 +64,7 @@ std::uint16_t RunDevice(const CliOptions& options, Dump& dump, CliIo& io)
         case NotifyByteDone:
             ++done;
             if (io.showProgress && total > 0) {
-                io.err << '\r' << done * 100 / total << "% complete" << std::flush;
+                io.err << '\r' << PercentComplete(done * 100 / total) << std::flush;
                 progressShown = true;
             }
             break;
@@ -92,7 +89,7 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
         return kExitUsage;
     }
     if (options.command == Command::Help) {
-        io.out << kCliHelp;
+        io.out << CliHelp();
         return 0;
     }
 
@@ -101,7 +98,7 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
         const DumpLoad load = LoadDump(options.file, dump, error);
         const bool missingAllowed = options.command == Command::Read;
         if (load == DumpLoad::WrongSize) {
-            io.err << "Wrong file size!" << std::endl;
+            io.err << res::LoadString(res::IDS_WRONG_FILE_SIZE) << std::endl;
             return kExitFile;
         }
         if (load == DumpLoad::Unreadable || (load == DumpLoad::Missing && !missingAllowed)) {

@@ -114,9 +114,9 @@ protected:
         device.idleAfterPulse2Ms = 10;
         device.pauseAfterAnswerMs = 0;
         // Watch each notification as the frame hands it on.
-        Frame()->SetDeviceNotifySink([this](std::uint32_t wParam, std::intptr_t lParam) {
-            app->GetDocument()->OnDeviceNotify(wParam, static_cast<std::uint32_t>(lParam));
-            const auto code = static_cast<std::uint16_t>(wParam >> 16);
+        Frame()->SetDeviceNotifySink([this](const DeviceNotification& notification) {
+            app->GetDocument()->OnDeviceNotify(notification);
+            const std::uint16_t code = notification.code;
             snapshots.push_back({code, Editor()->isEnabled(), AllButtons(true), AllButtons(false),
                                  Combo()->isEnabled(), Timeout()->isEnabled(),
                                  Frame()->GetStatusBar()->GetPaneText(0), Frame()->GetProgressBar() != nullptr});

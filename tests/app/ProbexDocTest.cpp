@@ -6,6 +6,7 @@
 #include "CScriptedPrompts.h"
 #include "QtTestApplication.h"
 #include "ViewHint.h"
+#include "device/ZaqProtocol.h"
 
 #include "Simulator.h"
 #include "support/RecordingMessageTarget.h"
@@ -84,7 +85,7 @@ protected:
     for (;;) {
       ASSERT_TRUE(target.WaitForCount(delivered + 1, 30000)) << "no NotifyFinished";
       const auto message = target.Messages()[delivered++];
-      document->OnDeviceNotify(static_cast<std::uint32_t>(message.wParam), static_cast<std::uint32_t>(message.lParam));
+      document->OnDeviceNotify(zaq::DecodeNotification(static_cast<std::uint32_t>(message.wParam)));
       if ((message.wParam >> 16) == NotifyFinished) return;
     }
   }
@@ -375,7 +376,7 @@ TEST_F(ProbexDocument, NotificationsBecomeHintsAndResultBoxes) {
     SCOPED_TRACE(testing::Message() << c.code << "(" << c.value << ")");
     view.hints.clear();
     prompts.prompts.clear();
-    document->OnDeviceNotify(c.code << 16 | c.value, 0);
+    document->OnDeviceNotify({static_cast<DeviceNotify>(c.code), static_cast<std::uint16_t>(c.value)});
     EXPECT_EQ(view.hints, c.hints);
     EXPECT_EQ(prompts.MessageTexts(), c.messages);
   }

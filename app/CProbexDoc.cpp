@@ -119,6 +119,7 @@ void CProbexDoc::OnDeviceNotify(const DeviceNotification& notification) {
       break;
     case NotifyFinished:
       deviceBusy = false;
+      nextByte = lastByteDone = kNoByte;
       UpdateAllViews(HintIdle);
       if (const res::ResourceId message = ResultMessage(notification.value))
         ShowMessage(message, MessageButtons::Ok, MessageIcon::Error);
@@ -126,11 +127,21 @@ void CProbexDoc::OnDeviceNotify(const DeviceNotification& notification) {
     case NotifyIdReady:
       UpdateAllViews(HintShowId);
       break;
+    case NotifyRangeBegin:
+      // The engine's start is the request's, as no request is taken while one runs.
+      nextByte = device.start;
+      lastByteDone = kNoByte;
+      break;
     case NotifyByteDone:
+      lastByteDone = nextByte;
+      if (nextByte != kNoByte) ++nextByte;
       UpdateAllViews(HintRepaint);
       break;
+    case NotifyRangeEnd:
+      nextByte = lastByteDone = kNoByte;
+      break;
     default:
-      break;  // the range begin and end are the frame's, for its progress bar
+      break;
   }
 }
 

@@ -32,6 +32,11 @@ public:
   // One engine notification, as the main frame decoded it.
   void OnDeviceNotify(const DeviceNotification& notification);
 
+  static constexpr std::uint32_t kNoByte = 0xFFFFFFFF;
+  // The address of the byte the latest NotifyByteDone announced; kNoByte when not known. The
+  // engine does a range upwards from its start, one NotifyByteDone per byte.
+  std::uint32_t LastByteDone() const { return lastByteDone; }
+
   // From an accepted request until its NotifyFinished the engine's worker uses dumpData.
   bool IsDeviceBusy() const { return deviceBusy; }
 
@@ -47,4 +52,6 @@ private:
   bool PrepareRequest(const std::string& portName, std::uint32_t timeoutMs);
 
   bool deviceBusy = false;
+  std::uint32_t nextByte = kNoByte;
+  std::uint32_t lastByteDone = kNoByte;
 };

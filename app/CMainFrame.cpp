@@ -12,7 +12,7 @@
 #include "FrameResources.h"
 #include "StringTable.h"
 #include "WindowMessageEvent.h"
-#include "device/DeviceZaqTypes.h"
+#include "device/ZaqProtocol.h"
 
 namespace {
 
@@ -186,13 +186,11 @@ void CMainFrame::FitClientTo(QSize clientSize)
     layout()->activate();
 }
 
-void CMainFrame::OnDeviceMessage(std::uintptr_t wParam, std::intptr_t lParam)
+void CMainFrame::OnDeviceNotify(const DeviceNotification& notification)
 {
-    const auto code = static_cast<std::uint16_t>(wParam >> 16);
-    const auto value = static_cast<std::uint16_t>(wParam & 0xFFFF);
-    switch (code) {
+    switch (notification.code) {
     case NotifyRangeBegin:
-        progressTotal = value;
+        progressTotal = notification.value;
         progressBar.reset();  // a bar left over from an unfinished transfer
         progressBar = std::make_unique<CStatusBarProgress>(this, Text(res::IDS_IDLE_MESSAGE),
                                                            Text(res::IDS_PROGRESS), 100, progressTotal, true, 0);
@@ -215,7 +213,7 @@ void CMainFrame::OnDeviceMessage(std::uintptr_t wParam, std::intptr_t lParam)
         break;
     }
     if (deviceNotifySink)
-        deviceNotifySink(static_cast<std::uint32_t>(wParam), lParam);
+        deviceNotifySink(notification);
 }
 
 bool CMainFrame::event(QEvent* event)
@@ -223,7 +221,7 @@ bool CMainFrame::event(QEvent* event)
     if (event->type() == WindowMessageEvent::EventType()) {
         const auto* message = static_cast<WindowMessageEvent*>(event);
         if (message->message == deviceMessage)
-            OnDeviceMessage(message->wParam, message->lParam);
+            OnDeviceNotify(zaq::DecodeNotification(static_cast<std::uint32_t>(message->wParam)));
         return true;
     }
     return QMainWindow::event(event);

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "ResourceIds.h"
+#include "device/DeviceZaqTypes.h"
 
 class CStatusBar;
 class CStatusBarProgress;
@@ -18,7 +19,7 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     using CommandRoute = std::function<bool(res::ResourceId command)>;
-    using DeviceNotifySink = std::function<void(std::uint32_t wParam, std::intptr_t lParam)>;
+    using DeviceNotifySink = std::function<void(const DeviceNotification& notification)>;
     using CloseQuery = std::function<bool()>;
 
     explicit CMainFrame(QWidget* parent = nullptr);
@@ -36,7 +37,8 @@ public:
     // Asked before the window closes; false keeps it open.
     void SetCloseQuery(CloseQuery query) { closeQuery = std::move(query); }
 
-    void OnDeviceMessage(std::uintptr_t wParam, std::intptr_t lParam);
+    // One decoded notification: the progress bar follows it, then the sink gets it.
+    void OnDeviceNotify(const DeviceNotification& notification);
 
     // Caption: the window title, " - ", the document's title.
     void UpdateFrameTitle(const QString& documentTitle);

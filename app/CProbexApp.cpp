@@ -9,16 +9,13 @@
 #include "CPrompts.h"
 #include "CQtMessageTarget.h"
 #include "DumpEditClasses.h"
-#include "platform/MessageRegistry.h"
+#include "device/CDeviceZAQ.h"
 #include "platform/MessageTarget.h"
 #include "platform/PortNames.h"
 #include "StringTable.h"
 #include "WindowClassRegistry.h"
 
 namespace {
-
-// Obtained before the application object exists, as the engine posts under this name.
-const std::uint32_t g_deviceMessage = platform::RegisterMessage("CDeviceZAQ_Message");
 
 const QString kOrganization = QStringLiteral("Velmora");
 
@@ -28,11 +25,6 @@ QWidget* CreateRegisteredControl(const std::string& className, QWidget* parent, 
 }
 
 }  // namespace
-
-std::uint32_t CProbexApp::DeviceMessage()
-{
-    return g_deviceMessage;
-}
 
 QString CProbexApp::Title()
 {
@@ -91,11 +83,11 @@ bool CProbexApp::CreateMainWindow()
     if (!view->Create(frame.get(), document.get(), options.controls, options.devices))
         return false;
     frame->setCentralWidget(view);
-    frame->SetDeviceMessage(g_deviceMessage);
+    frame->SetDeviceMessage(g_deviceZaqMessage);
     frame->SetCommandRoute([this](res::ResourceId command) { return OnCommand(command); });
-    frame->SetDeviceNotifySink([this](std::uint32_t wParam, std::intptr_t lParam) {
+    frame->SetDeviceNotifySink([this](const DeviceNotification& notification) {
         if (view && view->GetDocument())
-            view->GetDocument()->OnDeviceNotify(wParam, lParam);
+            view->GetDocument()->OnDeviceNotify(notification);
     });
     frame->SetCloseQuery([this] { return QueryClose(); });
     QObject::connect(document.get(), &CDocument::titleChanged, frame.get(), &CMainFrame::UpdateFrameTitle);

@@ -32,8 +32,6 @@ public:
     bool OnCommand(res::ResourceId command);
     void OnAppAbout();
 
-    // The number of the device notifications ("CDeviceZAQ_Message"), registered at start-up.
-    static std::uint32_t DeviceMessage();
     static QString Title();
 
     CMainFrame* GetMainWnd() const { return frame.get(); }

@@ -68,7 +68,7 @@ void CProbexDoc::ReadId(const std::string& portName, std::uint32_t timeoutMs) {
   if (!PrepareRequest(portName, timeoutMs)) return;
   UpdateAllViews(HintShowId);
   const bool lastOperation = AskLastOperation();
-  SetDeviceBusy(device.StartReadId(lastOperation));
+  deviceBusy = device.StartReadId(lastOperation);
 }
 
 void CProbexDoc::ReadRange(const std::string& portName, std::uint32_t timeoutMs, std::uint32_t start,
@@ -83,7 +83,7 @@ void CProbexDoc::ReadRange(const std::string& portName, std::uint32_t timeoutMs,
   const std::uint64_t end = std::min<std::uint64_t>(std::uint64_t{start} + count, dumpSize);
   if (start < end) std::fill(dumpData.get() + start, dumpData.get() + end, std::uint8_t{0});
   UpdateAllViews(HintShowId);
-  SetDeviceBusy(device.StartRead(dumpData.get(), start, count, lastOperation));
+  deviceBusy = device.StartRead(dumpData.get(), start, count, lastOperation);
 }
 
 void CProbexDoc::WriteRange(const std::string& portName, std::uint32_t timeoutMs, std::uint32_t start,
@@ -95,34 +95,43 @@ void CProbexDoc::WriteRange(const std::string& portName, std::uint32_t timeoutMs
     count = device.eepromSize;
   }
   const bool lastOperation = AskLastOperation();
-  SetDeviceBusy(device.StartWrite(dumpData.get(), start, count, lastOperation));
+  deviceBusy = device.StartWrite(dumpData.get(), start, count, lastOperation);
 }
 
 bool CProbexDoc::IsPortFree(const std::string& portName) const { return device.IsPortFree(portName); }
 
 std::string CProbexDoc::GetIdText() const { return device.idText; }
 
-void CProbexDoc::OnDeviceNotify(std::uint32_t wParam, std::uint32_t /*lParam*/) {
-  const std::uint32_t code = wParam >> 16;
-  const auto value = static_cast<std::uint16_t>(wParam & 0xFFFF);
-  switch (code) {
+void CProbexDoc::OnDeviceNotify(const DeviceNotification& notification) {
+  switch (notification.code) {
     case NotifyOpened:
       UpdateAllViews(HintBusy);
       break;
     case NotifyFinished:
-      SetDeviceBusy(false);
+      deviceBusy = false;
+      nextByte = lastByteDone = kNoByte;
       UpdateAllViews(HintIdle);
-      if (const res::ResourceId message = res::DeviceResultMessage(value))
+      if (const res::ResourceId message = res::DeviceResultMessage(notification.value))
         ShowMessage(message, MessageButtons::Ok, MessageIcon::Error);
       break;
     case NotifyIdReady:
       UpdateAllViews(HintShowId);
       break;
+    case NotifyRangeBegin:
+      // The engine's start is the request's, as no request is taken while one runs.
+      nextByte = device.start;
+      lastByteDone = kNoByte;
+      break;
     case NotifyByteDone:
+      lastByteDone = nextByte;
+      if (nextByte != kNoByte) ++nextByte;
       UpdateAllViews(HintRepaint);
       break;
+    case NotifyRangeEnd:
+      nextByte = lastByteDone = kNoByte;
+      break;
     default:
-      break;  // the range begin and end are the frame's, for its progress bar
+      break;
   }
 }
 
@@ -130,10 +139,4 @@ bool CProbexDoc::CanReplaceContents() {
   if (!deviceBusy) return true;
   RefuseWhileBusy();
   return false;
-}
-
-void CProbexDoc::SetDeviceBusy(bool busy) {
-  if (deviceBusy == busy) return;
-  deviceBusy = busy;
-  emit deviceBusyChanged(busy);
 }

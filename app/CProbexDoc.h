@@ -29,8 +29,13 @@ public:
   bool IsPortFree(const std::string& portName) const;
   std::string GetIdText() const;
 
-  // One engine notification: code in the high 16 bits of wParam, value in the low 16 bits.
-  void OnDeviceNotify(std::uint32_t wParam, std::uint32_t lParam);
+  // One engine notification, as the main frame decoded it.
+  void OnDeviceNotify(const DeviceNotification& notification);
+
+  static constexpr std::uint32_t kNoByte = 0xFFFFFFFF;
+  // The address of the byte the latest NotifyByteDone announced; kNoByte when not known. The
+  // engine does a range upwards from its start, one NotifyByteDone per byte.
+  std::uint32_t LastByteDone() const { return lastByteDone; }
 
   // From an accepted request until its NotifyFinished the engine's worker uses dumpData.
   bool IsDeviceBusy() const { return deviceBusy; }
@@ -40,15 +45,13 @@ public:
   std::uint32_t dumpSize = 0;
   CDeviceZAQ device;
 
-signals:
-  void deviceBusyChanged(bool busy);
-
 protected:
   bool CanReplaceContents() override;
 
 private:
   bool PrepareRequest(const std::string& portName, std::uint32_t timeoutMs);
-  void SetDeviceBusy(bool busy);
 
   bool deviceBusy = false;
+  std::uint32_t nextByte = kNoByte;
+  std::uint32_t lastByteDone = kNoByte;
 };

@@ -232,7 +232,11 @@ void CProbexView::OnUpdate(std::uint32_t hint)
         ShowIdText();
         break;
     case HintRepaint:
-        dumpEdit->viewport()->update();
+        // One byte arrived: its row is all that changed on screen.
+        if (const std::uint32_t byte = GetDocument()->LastByteDone(); byte != CProbexDoc::kNoByte)
+            dumpEdit->RedrawByte(byte);
+        else
+            dumpEdit->viewport()->update();
         break;
     case HintIdle:
         SetCommandsEnabled(true);

@@ -25,3 +25,11 @@ enum DeviceNotify : std::uint16_t {
     NotifyByteDone = 4,
     NotifyRangeEnd = 5,
 };
+
+// One notification as its receiver handles it: the code and the low 16 bits of the value.
+struct DeviceNotification {
+    DeviceNotify code = NotifyOpened;
+    std::uint16_t value = 0;
+
+    friend bool operator==(const DeviceNotification&, const DeviceNotification&) = default;
+};

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "DeviceZaqTypes.h"
+
 namespace zaq {
 
 inline constexpr std::uint8_t kTargetAddress = 0x21;
@@ -43,5 +45,9 @@ inline std::uint32_t PackNotification(std::uint16_t code, std::uint32_t value)
 }
 inline std::uint16_t NotificationCode(std::uint32_t wParam) { return std::uint16_t(wParam >> 16); }
 inline std::uint16_t NotificationValue(std::uint32_t wParam) { return std::uint16_t(wParam & 0xFFFFu); }
+inline DeviceNotification DecodeNotification(std::uint32_t wParam)
+{
+    return {DeviceNotify(NotificationCode(wParam)), NotificationValue(wParam)};
+}
 
 }  // namespace zaq

@@ -59,6 +59,14 @@ void CDumpEdit::Redraw(bool redraw) {
     }
 }
 
+void CDumpEdit::RedrawByte(quint32 index) {
+    // A value never moves the mark outline, so the row's band holds every pixel that can change.
+    const Rect row = ByteRowRect(Layout(), topRow_, size_, index);
+    if (row.Width() > 0 && row.Height() > 0) {
+        viewport()->update(row.left, row.top, row.Width(), row.Height());
+    }
+}
+
 quint32 CDumpEdit::ClampToBuffer(quint32 pos) const {
     return (pos != kNoByte && pos >= size_) ? size_ - 1 : pos;
 }

@@ -93,8 +93,11 @@ public:
     // Id of the running auto-scroll timer, 0 while none runs.
     int AutoScrollTimerId() const { return timerActive_ ? autoScrollTimerId_ : 0; }
 
-    // Paints the whole client area with the current state, as a repaint does.
-    void PaintTo(QPainter& painter);
+    // Paints the client area with the current state, as a repaint does. Rows that cannot reach
+    // into `area` are left out; an empty area stands for the whole client area.
+    void PaintTo(QPainter& painter, const QRect& area = QRect());
+    // Repaints the row of a byte whose value changed in the buffer; nothing while it is out of view.
+    void RedrawByte(quint32 index);
 
 signals:
     // The user changed bytes of the buffer; emitted synchronously.
@@ -174,6 +177,7 @@ private:
     bool caretCreated_ = false;
     bool caretShown_ = true;  // blink phase
     QRect caretRect_;
+    QRect paintArea_;  // of the paint in progress
 
     quint32 topRow_ = 0;
     int hScroll_ = 0;

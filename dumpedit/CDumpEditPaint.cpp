@@ -25,17 +25,20 @@ QPolygon ToPolygon(const MarkOutline& outline) {
 
 }  // namespace
 
-void CDumpEdit::paintEvent(QPaintEvent*) {
+void CDumpEdit::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
-    PaintTo(painter);
+    // Rows outside the update would be clipped away whole; leaving them out keeps a one-row
+    // update cheap.
+    PaintTo(painter, event->rect());
 }
 
-void CDumpEdit::PaintTo(QPainter& p) {
+void CDumpEdit::PaintTo(QPainter& p, const QRect& area) {
     Layout();
+    paintArea_ = area.isEmpty() ? viewport()->rect() : area;
     p.fillRect(viewport()->rect(), controlBackground_);
     const Rect& text = layout_.textRect;
     p.save();
-    p.setClipRect(ToQRect(text.left - 2, text.top, text.right + 2, text.bottom));
+    p.setClipRect(ToQRect(text.left - kOutlineReach, text.top, text.right + kOutlineReach, text.bottom));
     p.setFont(font_);
     if (HasBytes()) {
         if (showAddress_) {
@@ -77,7 +80,9 @@ void CDumpEdit::ForEachPaintRow(const std::function<void(uint32_t start, uint32_
     int rowTop = layout_.textRect.top;
     for (uint64_t s = rows.first; s <= rows.last; s += B, rowTop += layout_.lineHeight) {
         const auto start = static_cast<uint32_t>(s);
-        paintRow(start, RowEnd(rows, start, B), rowTop);
+        if (RowMeetsPaintArea(layout_, rowTop, paintArea_.top(), paintArea_.top() + paintArea_.height())) {
+            paintRow(start, RowEnd(rows, start, B), rowTop);
+        }
     }
 }
 

@@ -81,4 +81,23 @@ DumpLayout ComputeDumpLayout(const DumpLayoutOptions& o, int charWidth, int line
     return l;
 }
 
+Rect ByteRowRect(const DumpLayout& layout, uint32_t topRow, uint32_t size, uint32_t index) {
+    if (index >= size) {
+        return {};
+    }
+    const uint32_t row = index / layout.bytesPerRow;
+    if (row < topRow || row - topRow >= layout.visibleRows) {
+        return {};
+    }
+    const Rect& text = layout.textRect;
+    const int top = text.top + static_cast<int>(row - topRow) * layout.lineHeight;
+    return Rect{text.left - kOutlineReach, top, text.right + kOutlineReach,
+                std::min(top + layout.lineHeight, text.bottom)};
+}
+
+bool RowMeetsPaintArea(const DumpLayout& layout, int rowTop, int areaTop, int areaBottom) {
+    const int64_t lh = layout.lineHeight;
+    return int64_t{rowTop} + 2 * lh > areaTop && int64_t{rowTop} - lh < areaBottom;
+}
+
 }  // namespace dumpedit

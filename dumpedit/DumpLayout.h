@@ -39,8 +39,19 @@ struct DumpLayout {
 // Margin around the text under the multi-line style, and the gap after the address and hex columns.
 inline constexpr int kTextMargin = 5;
 inline constexpr int kColumnGap = 5;
+// How far the mark outline reaches past the sides of the text.
+inline constexpr int kOutlineReach = 2;
 
 DumpLayout ComputeDumpLayout(const DumpLayoutOptions& options, int charWidth, int lineHeight,
                              int clientWidth, int clientHeight);
+
+// The band of client area that shows the row holding byte `index`, across the text and the mark
+// outline beside it, cut at the text's bottom. Empty when the row is out of view or the byte
+// lies beyond `size`.
+Rect ByteRowRect(const DumpLayout& layout, uint32_t topRow, uint32_t size, uint32_t index);
+
+// Whether a paint of client lines [areaTop, areaBottom) needs the row whose top is `rowTop`. A
+// line either side of the row counts too, for glyphs that reach past their row.
+bool RowMeetsPaintArea(const DumpLayout& layout, int rowTop, int areaTop, int areaBottom);
 
 }  // namespace dumpedit

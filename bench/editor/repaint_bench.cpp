@@ -1,6 +1,8 @@
-// Time of one full repaint of the 256-byte dump (the view repaints once per transferred byte).
+// Time of one full repaint of the 256-byte dump, and of the single-row repaint the view asks for
+// per transferred byte.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QImage>
 #include <QPainter>
 
@@ -45,6 +47,29 @@ int main(int argc, char** argv) {
     const double wall = static_cast<double>(timer.nsecsElapsed()) / 1000.0 / repaints;
     std::printf("editor full repaint (256 bytes, %dx%d viewport): %.1f us CPU, %.1f us wall per repaint over %d repaints\n",
                 edit.viewport()->width(), edit.viewport()->height(), cpu, wall, repaints);
+
+    // One byte changed, its row repainted, as during a transfer.
+    struct PaintCount : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            count += event->type() == QEvent::Paint;
+            return false;
+        }
+    } paints;
+    edit.viewport()->installEventFilter(&paints);
+    timer.restart();
+    const double rowStart = cpuNow();
+    for (int i = 0; i < repaints; ++i) {
+        const auto index = static_cast<quint32>(i) & 0xFF;
+        dump.bytes[index] ^= 0x5A;
+        edit.RedrawByte(index);
+        QCoreApplication::sendPostedEvents();
+    }
+    const double rowCpu = (cpuNow() - rowStart) / repaints;
+    const double rowWall = static_cast<double>(timer.nsecsElapsed()) / 1000.0 / repaints;
+    edit.viewport()->removeEventFilter(&paints);
+    std::printf("editor single-row repaint (RedrawByte): %.1f us CPU, %.1f us wall per repaint over %d repaints (%d paints)\n",
+                rowCpu, rowWall, repaints, paints.count);
 
     // The control's own drawing alone, without the window system's repaint around it.
     QImage image(edit.viewport()->size(), QImage::Format_RGB32);

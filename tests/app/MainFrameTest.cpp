@@ -13,14 +13,21 @@
 #include "FormIds.h"
 #include "QtTestApplication.h"
 #include "WindowMessageEvent.h"
+#include "device/ZaqProtocol.h"
 
 namespace {
 
 constexpr std::uint32_t kDeviceMessage = 0xC123;
 
-std::uintptr_t Notify(std::uint16_t code, std::uint16_t value = 0)
+// A notification as the engine posts it: code in the high word of wParam, value in the low.
+std::uintptr_t WParam(std::uint16_t code, std::uint16_t value = 0)
 {
     return (std::uintptr_t{code} << 16) | value;
+}
+
+DeviceNotification Notify(std::uint16_t code, std::uint16_t value = 0)
+{
+    return {static_cast<DeviceNotify>(code), value};
 }
 
 class MainFrame : public ::testing::Test {
@@ -32,8 +39,8 @@ protected:
         ASSERT_TRUE(frame.Create());
         frame.GetStatusBar()->SetLockKeyProbe({});
         frame.SetDeviceMessage(kDeviceMessage);
-        frame.SetDeviceNotifySink([this](std::uint32_t wParam, std::intptr_t) {
-            forwarded.push_back(wParam);
+        frame.SetDeviceNotifySink([this](const DeviceNotification& notification) {
+            forwarded.push_back(zaq::PackNotification(notification.code, notification.value));
             paneWhenForwarded.push_back(PaneText());
             barWhenForwarded.push_back(frame.GetProgressBar() != nullptr);
         });
@@ -63,14 +70,14 @@ TEST_F(MainFrame, ThreeByteReadShowsItsProgressThenReady)
 {
     EXPECT_EQ(PaneText(), "Ready");
     QStringList texts;
-    frame.OnDeviceMessage(Notify(0), 0);
-    frame.OnDeviceMessage(Notify(2), 0);
+    frame.OnDeviceNotify(Notify(0));
+    frame.OnDeviceNotify(Notify(2));
     EXPECT_EQ(PaneText(), "Ready");
-    frame.OnDeviceMessage(Notify(3, 3), 0);
+    frame.OnDeviceNotify(Notify(3, 3));
     texts << PaneText();
     EXPECT_EQ(VisibleBars(), 1);
     for (int i = 0; i < 3; ++i) {
-        frame.OnDeviceMessage(Notify(4, static_cast<std::uint16_t>(i)), 0);
+        frame.OnDeviceNotify(Notify(4, static_cast<std::uint16_t>(i)));
         texts << PaneText();
         ASSERT_NE(frame.GetProgressBar(), nullptr);
         EXPECT_EQ(frame.GetProgressBar()->Bar()->value(), i + 1);
@@ -79,11 +86,11 @@ TEST_F(MainFrame, ThreeByteReadShowsItsProgressThenReady)
                   frame.GetStatusBar()->GetItemRect(0).left + frame.GetStatusBar()->fontMetrics().horizontalAdvance(PaneText()));
     }
     EXPECT_EQ(texts, (QStringList{"Progress", "33% complete", "66% complete", "100% complete"}));
-    frame.OnDeviceMessage(Notify(5), 0);
+    frame.OnDeviceNotify(Notify(5));
     EXPECT_EQ(PaneText(), "Ready");
     EXPECT_EQ(VisibleBars(), 0);
     EXPECT_EQ(frame.GetProgressBar(), nullptr);
-    frame.OnDeviceMessage(Notify(1), 0);  // finds no bar
+    frame.OnDeviceNotify(Notify(1));  // finds no bar
     EXPECT_EQ(PaneText(), "Ready");
 
     // Every notification reached the document, after the bar had seen it.
@@ -95,19 +102,19 @@ TEST_F(MainFrame, ThreeByteReadShowsItsProgressThenReady)
 
 TEST_F(MainFrame, OtherCodesLeaveTheStatusBarAlone)
 {
-    frame.OnDeviceMessage(Notify(3, 200), 0);
-    frame.OnDeviceMessage(Notify(4), 0);
+    frame.OnDeviceNotify(Notify(3, 200));
+    frame.OnDeviceNotify(Notify(4));
     const QString text = PaneText();
     EXPECT_EQ(text, "0% complete");
     for (std::uint16_t code : {0, 2, 6, 0xFFFF})
-        frame.OnDeviceMessage(Notify(code, 7), 0);
+        frame.OnDeviceNotify(Notify(code, 7));
     EXPECT_EQ(PaneText(), text);
     EXPECT_EQ(VisibleBars(), 1);
     EXPECT_EQ(frame.GetProgressBar()->Bar()->value(), 1);
     EXPECT_EQ(forwarded.size(), 6u);
 
     // A failed operation ends with code 1 alone: the bar is gone before the document hears of it.
-    frame.OnDeviceMessage(Notify(1, 2), 0);
+    frame.OnDeviceNotify(Notify(1, 2));
     EXPECT_EQ(VisibleBars(), 0);
     EXPECT_FALSE(barWhenForwarded.back());
     EXPECT_EQ(paneWhenForwarded.back(), "Ready");
@@ -115,22 +122,22 @@ TEST_F(MainFrame, OtherCodesLeaveTheStatusBarAlone)
 
 TEST_F(MainFrame, StrayStepsAndEmptyTransfersAreHarmless)
 {
-    frame.OnDeviceMessage(Notify(4), 0);  // no bar yet
+    frame.OnDeviceNotify(Notify(4));  // no bar yet
     EXPECT_EQ(PaneText(), "Ready");
-    frame.OnDeviceMessage(Notify(3, 0), 0);
-    frame.OnDeviceMessage(Notify(4), 0);  // no division by a zero total
+    frame.OnDeviceNotify(Notify(3, 0));
+    frame.OnDeviceNotify(Notify(4));  // no division by a zero total
     EXPECT_EQ(PaneText(), "100% complete");
-    frame.OnDeviceMessage(Notify(3, 4), 0);  // a new transfer replaces the old bar
+    frame.OnDeviceNotify(Notify(3, 4));  // a new transfer replaces the old bar
     EXPECT_EQ(VisibleBars(), 1);
     EXPECT_EQ(PaneText(), "Progress");
 }
 
 TEST_F(MainFrame, PostedMessagesArriveInOrderOnTheUiThread)
 {
-    QCoreApplication::postEvent(&frame, new WindowMessageEvent(kDeviceMessage, Notify(3, 2), 0));
-    QCoreApplication::postEvent(&frame, new WindowMessageEvent(kDeviceMessage + 1, Notify(0), 0));  // not ours
-    QCoreApplication::postEvent(&frame, new WindowMessageEvent(kDeviceMessage, Notify(4), 0));
-    QCoreApplication::postEvent(&frame, new WindowMessageEvent(kDeviceMessage, Notify(4), 0));
+    QCoreApplication::postEvent(&frame, new WindowMessageEvent(kDeviceMessage, WParam(3, 2), 0));
+    QCoreApplication::postEvent(&frame, new WindowMessageEvent(kDeviceMessage + 1, WParam(0), 0));  // not ours
+    QCoreApplication::postEvent(&frame, new WindowMessageEvent(kDeviceMessage, WParam(4), 0));
+    QCoreApplication::postEvent(&frame, new WindowMessageEvent(kDeviceMessage, WParam(4), 0));
     EXPECT_TRUE(forwarded.empty()) << "posting must not deliver at once";
     QApplication::processEvents();
     EXPECT_EQ(forwarded, (std::vector<std::uint32_t>{0x30002, 0x40000, 0x40000}));

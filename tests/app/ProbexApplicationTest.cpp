@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
@@ -18,6 +19,7 @@
 #include <chrono>
 #include <memory>
 #include <thread>
+#include <utility>
 
 #include "CAboutDlg.h"
 #include "CDumpEdit.h"
@@ -31,6 +33,8 @@
 #include "FormIds.h"
 #include "QtTestApplication.h"
 #include "Simulator.h"
+#include "device/ZaqProtocol.h"
+#include "platform/MessageTarget.h"
 #include "support/PtyPair.h"
 #include "support/TempPortMap.h"
 
@@ -66,6 +70,23 @@ struct Snapshot {
     bool timeoutEnabled;
     QString pane;
     bool bar;
+};
+
+// Keeps the bounding rectangle of a widget's paints since it was last taken.
+class PaintedArea : public QObject {
+public:
+    QRect Take() { return std::exchange(area, QRect()); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            area |= static_cast<QPaintEvent*>(event)->rect();
+        return false;
+    }
+
+private:
+    QRect area;
 };
 
 class ProbexApplication : public ::testing::Test {
@@ -114,9 +135,9 @@ protected:
         device.idleAfterPulse2Ms = 10;
         device.pauseAfterAnswerMs = 0;
         // Watch each notification as the frame hands it on.
-        Frame()->SetDeviceNotifySink([this](std::uint32_t wParam, std::intptr_t lParam) {
-            app->GetDocument()->OnDeviceNotify(wParam, static_cast<std::uint32_t>(lParam));
-            const auto code = static_cast<std::uint16_t>(wParam >> 16);
+        Frame()->SetDeviceNotifySink([this](const DeviceNotification& notification) {
+            app->GetDocument()->OnDeviceNotify(notification);
+            const std::uint16_t code = notification.code;
             snapshots.push_back({code, Editor()->isEnabled(), AllButtons(true), AllButtons(false),
                                  Combo()->isEnabled(), Timeout()->isEnabled(),
                                  Frame()->GetStatusBar()->GetPaneText(0), Frame()->GetProgressBar() != nullptr});
@@ -405,6 +426,35 @@ TEST_F(ProbexApplication, FormIsBusyFromFirstToLastNotificationAndShowsProgress)
     EXPECT_FALSE(snapshots[7].bar);
     EXPECT_EQ(View()->findChild<QGroupBox*>()->title(), QString::fromLatin1(app->GetDocument()->GetIdText()));
     EXPECT_FALSE(app->GetDocument()->GetIdText().empty());
+}
+
+TEST_F(ProbexApplication, EachTransferredByteRepaintsOnlyTheEditorRowItIsIn)
+{
+    Start();
+    PaintedArea paints;
+    Editor()->viewport()->installEventFilter(&paints);
+    // Posted as the engine posts them, from the range the engine holds for a read of 1E..20.
+    const auto deliver = [&](DeviceNotify code, std::uint16_t value) {
+        platform::PostToMainWindow(g_deviceZaqMessage, zaq::PackNotification(code, value), 0);
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+        return paints.Take();
+    };
+    app->GetDocument()->device.start = 0x1E;
+    QApplication::processEvents();
+    paints.Take();
+    EXPECT_EQ(deliver(NotifyOpened, 0), Editor()->viewport()->rect()) << "disabling repaints it all";
+    deliver(NotifyRangeBegin, 3);
+
+    const dumpedit::DumpLayout& layout = Editor()->Layout();
+    std::vector<std::pair<int, int>> rows;  // top and height of each byte's repaint
+    for (int i = 0; i < 3; ++i) {
+        const QRect painted = deliver(NotifyByteDone, 0);
+        rows.emplace_back(painted.top(), painted.height());
+    }
+    const int top = layout.textRect.top;
+    const int lh = layout.lineHeight;
+    EXPECT_EQ(rows, (std::vector<std::pair<int, int>>{{top + lh, lh}, {top + lh, lh}, {top + 2 * lh, lh}}));
 }
 
 TEST_F(ProbexApplication, ErrorBoxComesAfterTheFormIsEnabledAgain)

@@ -6,6 +6,7 @@
 #include "CScriptedPrompts.h"
 #include "QtTestApplication.h"
 #include "ViewHint.h"
+#include "device/ZaqProtocol.h"
 
 #include "Simulator.h"
 #include "support/RecordingMessageTarget.h"
@@ -20,6 +21,7 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <numeric>
 #include <vector>
 
 namespace {
@@ -47,9 +49,11 @@ public:
   void OnUpdate(std::uint32_t hint) override {
     if ((hint == HintReload || hint == HintShowId) && GetDocument())
       caption = static_cast<CProbexDoc*>(GetDocument())->GetIdText();
+    if (hint == HintRepaint && GetDocument()) repainted.push_back(static_cast<CProbexDoc*>(GetDocument())->LastByteDone());
     CRecordingView::OnUpdate(hint);
   }
   std::string caption;
+  std::vector<std::uint32_t> repainted;  // the byte named with each HintRepaint
 };
 
 class ProbexDocument : public ::testing::Test {
@@ -84,7 +88,7 @@ protected:
     for (;;) {
       ASSERT_TRUE(target.WaitForCount(delivered + 1, 30000)) << "no NotifyFinished";
       const auto message = target.Messages()[delivered++];
-      document->OnDeviceNotify(static_cast<std::uint32_t>(message.wParam), static_cast<std::uint32_t>(message.lParam));
+      document->OnDeviceNotify(zaq::DecodeNotification(static_cast<std::uint32_t>(message.wParam)));
       if ((message.wParam >> 16) == NotifyFinished) return;
     }
   }
@@ -229,6 +233,10 @@ TEST_F(ProbexDocument, ReadRangeZeroesExactlyTheRangeThenFillsItFromTheDevice) {
   std::copy(image.begin() + 0x10, image.begin() + 0x20, expected.begin() + 0x10);
   EXPECT_EQ(Dump(*document), expected);
   EXPECT_EQ(std::ranges::count(view.hints, HintRepaint), 16);
+  std::vector<std::uint32_t> addresses(16);
+  std::iota(addresses.begin(), addresses.end(), 0x10u);
+  EXPECT_EQ(view.repainted, addresses);
+  EXPECT_EQ(document->LastByteDone(), CProbexDoc::kNoByte);
   EXPECT_FALSE(document->IsModified());
   EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{kLastOperation});
   EXPECT_EQ(prompts.prompts[0].buttons, MessageButtons::YesNo);
@@ -237,9 +245,13 @@ TEST_F(ProbexDocument, ReadRangeZeroesExactlyTheRangeThenFillsItFromTheDevice) {
   // Count 0 reads the whole EEPROM.
   std::fill_n(document->dumpData.get(), 256, std::uint8_t{0xEE});
   prompts.QueueAnswer(MessageAnswer::Yes);
+  view.repainted.clear();
   document->ReadRange(kPort, kTimeoutMs, 0x40, 0);
   DeliverUntilFinished();
   EXPECT_EQ(Dump(*document), Bytes(image.begin(), image.end()));
+  ASSERT_EQ(view.repainted.size(), 256u);
+  EXPECT_EQ(view.repainted.front(), 0u);
+  EXPECT_EQ(view.repainted.back(), 0xFFu);
 }
 
 TEST_F(ProbexDocument, ReadFailingPartWayKeepsWhatWasReadAndReportsAfterIdle) {
@@ -313,6 +325,7 @@ TEST_F(ProbexDocument, WriteSendsTheRangeFromTheDumpAndLeavesItAlone) {
   EXPECT_EQ(sim->Eeprom().Bytes(), expected);
   EXPECT_EQ(Dump(*document), Bytes(image.begin(), image.end()));
   EXPECT_EQ(view.hints, (Hints{HintShowId, HintBusy, HintShowId, HintRepaint, HintRepaint, HintRepaint, HintIdle}));
+  EXPECT_EQ(view.repainted, (std::vector<std::uint32_t>{0x20, 0x21, 0x22}));
 }
 
 TEST_F(ProbexDocument, EachFailedResultShowsItsTextAndSuccessShowsNone) {
@@ -375,10 +388,14 @@ TEST_F(ProbexDocument, NotificationsBecomeHintsAndResultBoxes) {
     SCOPED_TRACE(testing::Message() << c.code << "(" << c.value << ")");
     view.hints.clear();
     prompts.prompts.clear();
-    document->OnDeviceNotify(c.code << 16 | c.value, 0);
+    document->OnDeviceNotify({static_cast<DeviceNotify>(c.code), static_cast<std::uint16_t>(c.value)});
     EXPECT_EQ(view.hints, c.hints);
     EXPECT_EQ(prompts.MessageTexts(), c.messages);
   }
+  // A byte done outside a range names no byte.
+  view.repainted.clear();
+  document->OnDeviceNotify({NotifyByteDone, 0});
+  EXPECT_EQ(view.repainted, std::vector<std::uint32_t>{CProbexDoc::kNoByte});
 }
 
 TEST_F(ProbexDocument, NewAndOpenDuringAnOperationLeaveTheBufferAlone) {

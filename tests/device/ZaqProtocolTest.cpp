@@ -99,4 +99,18 @@ TEST(ZaqProtocol, NotificationPackingKeepsCodeHighAndLow16BitsOfValue)
     EXPECT_EQ(zaq::NotificationValue(0x00032345u), 0x2345);
 }
 
+TEST(ZaqProtocol, DecodedNotificationIsWhatTheEnginePacked)
+{
+    for (const DeviceNotify code : {NotifyOpened, NotifyFinished, NotifyIdReady, NotifyRangeBegin, NotifyByteDone,
+                                    NotifyRangeEnd}) {
+        for (const std::uint32_t value : {0u, 4u, 256u, 0xFFFFu, 0x12345u}) {
+            SCOPED_TRACE(testing::Message() << code << "(" << value << ")");
+            const DeviceNotification expected{code, std::uint16_t(value & 0xFFFFu)};
+            EXPECT_EQ(zaq::DecodeNotification(zaq::PackNotification(code, value)), expected);
+        }
+    }
+    // Codes the engine does not post come through as they are, for the receiver to ignore.
+    EXPECT_EQ(zaq::DecodeNotification(0xFFFF0007u), (DeviceNotification{DeviceNotify(0xFFFF), 7}));
+}
+
 }  // namespace

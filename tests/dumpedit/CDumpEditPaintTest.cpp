@@ -2,10 +2,13 @@
 
 #include <QLineEdit>
 #include <QPainter>
+#include <QPaintEvent>
 #include <QPalette>
+#include <QScreen>
 
 #include <array>
 #include <numeric>
+#include <vector>
 
 #include "DumpEditTestSupport.h"
 
@@ -220,4 +223,72 @@ TEST_F(DumpEditPaint, LongAddressLabelsAreClippedAtTheColumnEdge) {
     // The third digit is cut: the gap after the column stays clear.
     EXPECT_FALSE(AnyPixel(image, QRect(g.addressLeft + 2 * g.cw, g.RowTop(0), 5, 2 * g.lh),
                           [](QRgb c) { return c != qRgb(0xD2, 0xD2, 0xD2); }));
+}
+
+namespace {
+
+// Records the region of every paint of a widget.
+class PaintRegions : public QObject {
+public:
+    explicit PaintRegions(QWidget* target) { target->installEventFilter(this); }
+    std::vector<QRegion> regions;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            regions.push_back(static_cast<QPaintEvent*>(event)->region());
+        }
+        return false;
+    }
+};
+
+// The client area as the window system holds it now, not as a new paint would draw it.
+QImage OnScreen(CDumpEdit& edit) {
+    const QRect client(edit.viewport()->mapTo(edit.window(), QPoint(0, 0)), edit.viewport()->size());
+    return edit.screen()->grabWindow(edit.window()->winId()).toImage().copy(client).convertToFormat(QImage::Format_RGB32);
+}
+
+// Pixels that differ between two images of one size; -1 when the sizes differ.
+int DifferingPixels(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) {
+        return -1;
+    }
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            count += a.pixel(x, y) != b.pixel(x, y);
+        }
+    }
+    return count;
+}
+
+}  // namespace
+
+TEST_F(DumpEditPaint, ChangedByteRepaintsOnlyItsRowAndLooksAsAFullRepaint) {
+    auto edit = MakeFormEdit(256);
+    edit->resize(600, 4 * edit->Layout().lineHeight + 10);
+    edit->SetMarkedRange(0x0C, 0x23, false, true);  // the outline runs through the changed row
+    edit->SetSelection(0x14, 0x15, false, true);
+    Settle();
+    ASSERT_EQ(DifferingPixels(OnScreen(*edit), Render(*edit)), 0);
+    const Geometry g(*edit);
+    PaintRegions paints(edit->viewport());
+
+    bytes[0x13] = 0x41;
+    EXPECT_GT(DifferingPixels(OnScreen(*edit), Render(*edit)), 0) << "the screen shows the old byte until it is repainted";
+    edit->RedrawByte(0x13);
+    Settle();
+    ASSERT_EQ(paints.regions.size(), 1u);
+    const QRect painted = paints.regions[0].boundingRect();
+    EXPECT_EQ(painted.top(), g.RowTop(1));
+    EXPECT_EQ(painted.bottom(), g.RowTop(1) + g.lh - 1);
+    EXPECT_TRUE(painted.contains(g.DigitCells(3, 1)));
+    EXPECT_TRUE(painted.contains(QRect(g.charsLeft + 3 * g.cw, g.RowTop(1), g.cw, g.lh)));
+    EXPECT_EQ(DifferingPixels(OnScreen(*edit), Render(*edit)), 0);
+
+    // A byte whose row is out of view paints nothing.
+    bytes[0xF0] = 0x42;
+    edit->RedrawByte(0xF0);
+    Settle();
+    EXPECT_EQ(paints.regions.size(), 1u);
 }

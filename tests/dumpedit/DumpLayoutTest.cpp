@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "DumpCaretGeometry.h"
 #include "DumpHitTest.h"
 #include "DumpLayout.h"
@@ -118,6 +120,41 @@ TEST(DumpLayout, RowsWiderThanTheRowLimitAreClamped) {
     EXPECT_EQ(ComputeDumpLayout(o, 8, 16, 300, 20).bytesPerRow, kMaxBytesPerRow);
     o = Multiline(0, 0);
     EXPECT_EQ(ComputeDumpLayout(o, 8, 16, 300, 20).bytesPerRow, 1u);
+}
+
+TEST(DumpLayout, ChangedByteRepaintsTheBandOfItsRowWhileInView) {
+    // Rows 16 pixels high in a text area of 5 rows and 10 pixels: six rows show, the last in part.
+    const DumpLayout l = ComputeDumpLayout(Multiline(256), 8, 16, 400, 100);
+    const auto band = [](int top, int bottom) { return Rect{5 - kOutlineReach, top, 395 + kOutlineReach, bottom}; };
+    EXPECT_EQ(ByteRowRect(l, 0, 256, 0x00), band(5, 21));
+    EXPECT_EQ(ByteRowRect(l, 0, 256, 0x0F), band(5, 21));
+    EXPECT_EQ(ByteRowRect(l, 0, 256, 0x10), band(21, 37));
+    EXPECT_EQ(ByteRowRect(l, 0, 256, 0x5A), band(85, 95));  // cut at the text's bottom
+    EXPECT_EQ(ByteRowRect(l, 0, 256, 0x60), Rect{});  // below the view
+    EXPECT_EQ(ByteRowRect(l, 3, 256, 0x3F), band(5, 21));  // scrolled: row 3 is on top
+    EXPECT_EQ(ByteRowRect(l, 3, 256, 0x2F), Rect{});  // above the view
+    EXPECT_EQ(ByteRowRect(l, 0, 0x40, 0x40), Rect{});  // beyond the buffer
+
+    DumpLayoutOptions single;
+    single.size = 40;
+    const DumpLayout one = ComputeDumpLayout(single, 8, 16, 400, 20);
+    EXPECT_EQ(ByteRowRect(one, 0, 40, 39), (Rect{-kOutlineReach, 0, 400 + kOutlineReach, 16}));
+
+    // Painting such a band draws its row and the row either side; the rest would be clipped away.
+    const auto needed = [&](int areaTop, int areaBottom) {
+        std::vector<int> rows;
+        for (int row = 0; row < static_cast<int>(l.visibleRows); ++row) {
+            if (RowMeetsPaintArea(l, 5 + 16 * row, areaTop, areaBottom)) {
+                rows.push_back(row);
+            }
+        }
+        return rows;
+    };
+    EXPECT_EQ(needed(21, 37), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(needed(53, 69), (std::vector<int>{2, 3, 4}));
+    EXPECT_EQ(needed(85, 95), (std::vector<int>{4, 5}));
+    EXPECT_EQ(needed(30, 31), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(needed(0, 100), (std::vector<int>{0, 1, 2, 3, 4, 5}));
 }
 
 TEST(DumpScrolling, TopRowIsClampedToTheLastFullPage) {

@@ -1,10 +1,12 @@
-#include "CAboutDlg.h"
+#include "app/CAboutDlg.h"
 
 #include <QPushButton>
 
-#include "ControlId.h"
-#include "DialogBuilder.h"
-#include "FormIds.h"
+#include "app/ControlId.h"
+#include "app/DialogBuilder.h"
+#include "res/FormIds.h"
+
+namespace app {
 
 CAboutDlg::CAboutDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -19,3 +21,5 @@ CAboutDlg::CAboutDlg(QWidget* parent)
         ok->setFocus();
     }
 }
+
+}  // namespace app

@@ -1,4 +1,4 @@
-#include "CMainFrame.h"
+#include "app/CMainFrame.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -6,13 +6,15 @@
 #include <QMenuBar>
 #include <QToolBar>
 
-#include "CStatusBar.h"
-#include "CStatusBarProgress.h"
-#include "ControlId.h"
-#include "FrameResources.h"
-#include "StringTable.h"
-#include "WindowMessageEvent.h"
+#include "app/CStatusBar.h"
+#include "app/CStatusBarProgress.h"
+#include "app/ControlId.h"
+#include "res/FrameResources.h"
+#include "res/StringTable.h"
+#include "app/WindowMessageEvent.h"
 #include "device/ZaqProtocol.h"
+
+namespace app {
 
 namespace {
 
@@ -186,17 +188,17 @@ void CMainFrame::FitClientTo(QSize clientSize)
     layout()->activate();
 }
 
-void CMainFrame::OnDeviceNotify(const DeviceNotification& notification)
+void CMainFrame::OnDeviceNotify(const device::DeviceNotification& notification)
 {
     switch (notification.code) {
-    case NotifyRangeBegin:
+    case device::NotifyRangeBegin:
         progressTotal = notification.value;
         progressBar.reset();  // a bar left over from an unfinished transfer
         progressBar = std::make_unique<CStatusBarProgress>(this, Text(res::IDS_IDLE_MESSAGE),
                                                            Text(res::IDS_PROGRESS), 100, progressTotal, true, 0);
         progressDone = 0;
         break;
-    case NotifyByteDone:
+    case device::NotifyByteDone:
         ++progressDone;
         if (progressBar) {
             // A transfer of 0 bytes sends no steps; the guard only keeps a stray step harmless.
@@ -205,8 +207,8 @@ void CMainFrame::OnDeviceNotify(const DeviceNotification& notification)
             progressBar->StepIt();
         }
         break;
-    case NotifyFinished:
-    case NotifyRangeEnd:
+    case device::NotifyFinished:
+    case device::NotifyRangeEnd:
         progressBar.reset();
         break;
     default:
@@ -221,7 +223,7 @@ bool CMainFrame::event(QEvent* event)
     if (event->type() == WindowMessageEvent::EventType()) {
         const auto* message = static_cast<WindowMessageEvent*>(event);
         if (message->message == deviceMessage)
-            OnDeviceNotify(zaq::DecodeNotification(static_cast<std::uint32_t>(message->wParam)));
+            OnDeviceNotify(device::zaq::DecodeNotification(static_cast<std::uint32_t>(message->wParam)));
         return true;
     }
     return QMainWindow::event(event);
@@ -235,3 +237,5 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     }
     QMainWindow::closeEvent(event);
 }
+
+}  // namespace app

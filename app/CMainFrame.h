@@ -8,18 +8,21 @@
 #include <map>
 #include <memory>
 
-#include "ResourceIds.h"
+#include "res/ResourceIds.h"
 #include "device/DeviceZaqTypes.h"
+
+class QToolBar;
+
+namespace app {
 
 class CStatusBar;
 class CStatusBarProgress;
-class QToolBar;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     using CommandRoute = std::function<bool(res::ResourceId command)>;
-    using DeviceNotifySink = std::function<void(const DeviceNotification& notification)>;
+    using DeviceNotifySink = std::function<void(const device::DeviceNotification& notification)>;
     using CloseQuery = std::function<bool()>;
 
     explicit CMainFrame(QWidget* parent = nullptr);
@@ -38,7 +41,7 @@ public:
     void SetCloseQuery(CloseQuery query) { closeQuery = std::move(query); }
 
     // One decoded notification: the progress bar follows it, then the sink gets it.
-    void OnDeviceNotify(const DeviceNotification& notification);
+    void OnDeviceNotify(const device::DeviceNotification& notification);
 
     // Caption: the window title, " - ", the document's title.
     void UpdateFrameTitle(const QString& documentTitle);
@@ -73,3 +76,5 @@ private:
     DeviceNotifySink deviceNotifySink;
     CloseQuery closeQuery;
 };
+
+}  // namespace app

@@ -1,19 +1,21 @@
-#include "CProbexApp.h"
+#include "app/CProbexApp.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "CAboutDlg.h"
-#include "CMainFrame.h"
-#include "CProbexDoc.h"
-#include "CPrompts.h"
-#include "CQtMessageTarget.h"
-#include "DumpEditClasses.h"
+#include "app/CAboutDlg.h"
+#include "app/CMainFrame.h"
+#include "app/CProbexDoc.h"
+#include "app/docview/CPrompts.h"
+#include "app/CQtMessageTarget.h"
+#include "dumpedit/widget/DumpEditClasses.h"
 #include "device/CDeviceZAQ.h"
 #include "platform/MessageTarget.h"
 #include "platform/PortNames.h"
-#include "StringTable.h"
-#include "WindowClassRegistry.h"
+#include "res/StringTable.h"
+#include "dumpedit/widget/WindowClassRegistry.h"
+
+namespace app {
 
 namespace {
 
@@ -21,7 +23,7 @@ const QString kOrganization = QStringLiteral("Velmora");
 
 QWidget* CreateRegisteredControl(const std::string& className, QWidget* parent, std::uint32_t style)
 {
-    return CWindowClassRegistry::Instance().Create(QString::fromStdString(className), parent, style);
+    return dumpedit::CWindowClassRegistry::Instance().Create(QString::fromStdString(className), parent, style);
 }
 
 }  // namespace
@@ -58,7 +60,7 @@ void CProbexApp::DestroyMainWindow()
 
 bool CProbexApp::InitInstance()
 {
-    RegisterDumpEditClasses();
+    dumpedit::RegisterDumpEditClasses();
     if (!CreateMainWindow() || !document->OnFileNew()) {
         DestroyMainWindow();
         ShowMessage(res::IDS_FAILED_TO_CREATE_DOC, MessageButtons::Ok, MessageIcon::Exclamation);
@@ -83,9 +85,9 @@ bool CProbexApp::CreateMainWindow()
     if (!view->Create(frame.get(), document.get(), options.controls, options.devices))
         return false;
     frame->setCentralWidget(view);
-    frame->SetDeviceMessage(g_deviceZaqMessage);
+    frame->SetDeviceMessage(device::g_deviceZaqMessage);
     frame->SetCommandRoute([this](res::ResourceId command) { return OnCommand(command); });
-    frame->SetDeviceNotifySink([this](const DeviceNotification& notification) {
+    frame->SetDeviceNotifySink([this](const device::DeviceNotification& notification) {
         if (view && view->GetDocument())
             view->GetDocument()->OnDeviceNotify(notification);
     });
@@ -122,3 +124,5 @@ void CProbexApp::OnAppAbout()
     CAboutDlg about(frame.get());
     about.DoModal();
 }
+
+}  // namespace app

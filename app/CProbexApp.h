@@ -5,9 +5,11 @@
 #include <cstdint>
 #include <memory>
 
-#include "CProbexView.h"
-#include "CProfileSettings.h"
-#include "ResourceIds.h"
+#include "app/CProbexView.h"
+#include "app/CProfileSettings.h"
+#include "res/ResourceIds.h"
+
+namespace app {
 
 class CMainFrame;
 class CProbexDoc;
@@ -53,3 +55,5 @@ private:
     std::unique_ptr<CQtMessageTarget> messageTarget;
     CProbexView* view = nullptr;
 };
+
+}  // namespace app

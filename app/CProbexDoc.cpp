@@ -1,14 +1,16 @@
-#include "CProbexDoc.h"
+#include "app/CProbexDoc.h"
 
-#include "CArchive.h"
+#include "app/docview/CArchive.h"
 #include "device/CExceptionEx.h"
-#include "CPrompts.h"
-#include "DeviceResultText.h"
-#include "ResourceIds.h"
-#include "ViewHint.h"
+#include "app/docview/CPrompts.h"
+#include "res/DeviceResultText.h"
+#include "res/ResourceIds.h"
+#include "app/ViewHint.h"
 
 #include <algorithm>
 #include <vector>
+
+namespace app {
 
 namespace {
 
@@ -29,10 +31,10 @@ bool CProbexDoc::OnNewDocument() {
   dumpSize = device.eepromSize;
   dumpData = std::make_unique<std::uint8_t[]>(dumpSize);  // zero-filled
   device.idText.clear();
-  if (device.GetThreadHandle() == CThreadEx::kNoThread) {
+  if (device.GetThreadHandle() == device::CThreadEx::kNoThread) {
     try {
       device.Start();
-    } catch (const CExceptionEx&) {
+    } catch (const device::CExceptionEx&) {
       return false;  // no worker: the document is of no use
     }
   }
@@ -102,32 +104,32 @@ bool CProbexDoc::IsPortFree(const std::string& portName) const { return device.I
 
 std::string CProbexDoc::GetIdText() const { return device.idText; }
 
-void CProbexDoc::OnDeviceNotify(const DeviceNotification& notification) {
+void CProbexDoc::OnDeviceNotify(const device::DeviceNotification& notification) {
   switch (notification.code) {
-    case NotifyOpened:
+    case device::NotifyOpened:
       UpdateAllViews(HintBusy);
       break;
-    case NotifyFinished:
+    case device::NotifyFinished:
       deviceBusy = false;
       nextByte = lastByteDone = kNoByte;
       UpdateAllViews(HintIdle);
       if (const res::ResourceId message = res::DeviceResultMessage(notification.value))
         ShowMessage(message, MessageButtons::Ok, MessageIcon::Error);
       break;
-    case NotifyIdReady:
+    case device::NotifyIdReady:
       UpdateAllViews(HintShowId);
       break;
-    case NotifyRangeBegin:
+    case device::NotifyRangeBegin:
       // The engine's start is the request's, as no request is taken while one runs.
       nextByte = device.start;
       lastByteDone = kNoByte;
       break;
-    case NotifyByteDone:
+    case device::NotifyByteDone:
       lastByteDone = nextByte;
       if (nextByte != kNoByte) ++nextByte;
       UpdateAllViews(HintRepaint);
       break;
-    case NotifyRangeEnd:
+    case device::NotifyRangeEnd:
       nextByte = lastByteDone = kNoByte;
       break;
     default:
@@ -140,3 +142,5 @@ bool CProbexDoc::CanReplaceContents() {
   RefuseWhileBusy();
   return false;
 }
+
+}  // namespace app

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "device/CDeviceZAQ.h"
-#include "CDocument.h"
+#include "app/docview/CDocument.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
+
+namespace app {
 
 // The dump document: the 256-byte EEPROM image, its file, and the device engine through which
 // the view reads and writes the device. Engine notifications come in through OnDeviceNotify.
@@ -30,7 +32,7 @@ public:
   std::string GetIdText() const;
 
   // One engine notification, as the main frame decoded it.
-  void OnDeviceNotify(const DeviceNotification& notification);
+  void OnDeviceNotify(const device::DeviceNotification& notification);
 
   static constexpr std::uint32_t kNoByte = 0xFFFFFFFF;
   // The address of the byte the latest NotifyByteDone announced; kNoByte when not known. The
@@ -43,7 +45,7 @@ public:
   // Members in this order, so the engine (and its worker) goes before the buffer it borrows.
   std::unique_ptr<std::uint8_t[]> dumpData;
   std::uint32_t dumpSize = 0;
-  CDeviceZAQ device;
+  device::CDeviceZAQ device;
 
 protected:
   bool CanReplaceContents() override;
@@ -55,3 +57,5 @@ private:
   std::uint32_t nextByte = kNoByte;
   std::uint32_t lastByteDone = kNoByte;
 };
+
+}  // namespace app

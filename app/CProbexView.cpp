@@ -1,21 +1,23 @@
-#include "CProbexView.h"
+#include "app/CProbexView.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "CDumpEdit.h"
-#include "CMainFrame.h"
-#include "CProbexDoc.h"
-#include "CProfileSettings.h"
-#include "CPrompts.h"
-#include "ControlId.h"
-#include "FormIds.h"
-#include "PortList.h"
-#include "StringTable.h"
-#include "TimeoutField.h"
-#include "ViewHint.h"
+#include "dumpedit/widget/CDumpEdit.h"
+#include "app/CMainFrame.h"
+#include "app/CProbexDoc.h"
+#include "app/CProfileSettings.h"
+#include "app/docview/CPrompts.h"
+#include "app/ControlId.h"
+#include "res/FormIds.h"
+#include "app/PortList.h"
+#include "res/StringTable.h"
+#include "app/TimeoutField.h"
+#include "app/ViewHint.h"
+
+namespace app {
 
 namespace {
 
@@ -54,7 +56,7 @@ bool CProbexView::Create(QWidget* parent, CProbexDoc* document, const CustomCont
     formSize = DialogPixelSize(form, font());
     setMinimumSize(formSize);
 
-    dumpEdit = FindControl<CDumpEdit>(this, res::IDC_DUMP_EDIT);
+    dumpEdit = FindControl<dumpedit::CDumpEdit>(this, res::IDC_DUMP_EDIT);
     idGroup = FindControl<QGroupBox>(this, res::IDC_ID_GROUP);
     portCombo = FindControl<QComboBox>(this, res::IDC_PORT_COMBO);
     timeoutEdit = FindControl<QLineEdit>(this, res::IDC_TIMEOUT_EDIT);
@@ -71,7 +73,7 @@ bool CProbexView::Create(QWidget* parent, CProbexDoc* document, const CustomCont
     dumpEdit->SetBytesPerRow(16, false, true);
     dumpEdit->SetMarkColors(0xFFFFFF, 0xFFFFFF, 0x0000FF, true);
 
-    connect(dumpEdit, &CDumpEdit::Changed, this, [this] { OnDumpChanged(); });
+    connect(dumpEdit, &dumpedit::CDumpEdit::Changed, this, [this] { OnDumpChanged(); });
     connect(readIdButton, &QPushButton::clicked, this, [this] { OnReadId(); });
     connect(readButton, &QPushButton::clicked, this, [this] { OnRead(); });
     connect(writeButton, &QPushButton::clicked, this, [this] { OnWrite(); });
@@ -169,7 +171,7 @@ void CProbexView::OnRead()
         dumpEdit->SetMarkedRange(range.first, range.last, true, true);
     else
         dumpEdit->SetMarkedRange(0, dumpEdit->Size(), true, true);  // the editor clamps the end
-    dumpEdit->SetSelection(CDumpEdit::kNoByte, CDumpEdit::kNoByte, true, true);
+    dumpEdit->SetSelection(dumpedit::CDumpEdit::kNoByte, dumpedit::CDumpEdit::kNoByte, true, true);
     if (!AskRangeQuestion(res::IDS_CONFIRM_READ_RANGE, range.first, range.last))
         return;
     GetDocument()->ReadRange(selectedPort.toStdString(), TimeoutMs(), range.start, range.count);
@@ -245,3 +247,5 @@ void CProbexView::OnUpdate(std::uint32_t hint)
         break;
     }
 }
+
+}  // namespace app

@@ -7,16 +7,22 @@
 #include <string>
 #include <vector>
 
-#include "CView.h"
-#include "DialogBuilder.h"
+#include "app/docview/CView.h"
+#include "app/DialogBuilder.h"
 
-class CDumpEdit;
-class CProbexDoc;
-class CProfileSettings;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
+
+namespace dumpedit {
+class CDumpEdit;
+}
+
+namespace app {
+
+class CProbexDoc;
+class CProfileSettings;
 
 class CProbexView : public QWidget, public CView {
     Q_OBJECT
@@ -53,7 +59,7 @@ public:
     QSize FormSize() const { return formSize; }
     std::uint32_t TimeoutSeconds() const { return timeoutSeconds; }
     const QString& SelectedPort() const { return selectedPort; }
-    CDumpEdit* DumpEdit() const { return dumpEdit; }
+    dumpedit::CDumpEdit* DumpEdit() const { return dumpEdit; }
 
 private:
     // What a read or write works on: the selection, or the whole dump (start 0, count 0).
@@ -69,7 +75,7 @@ private:
     std::uint32_t TimeoutMs() const { return timeoutSeconds * 1000; }
 
     CProfileSettings& settings;
-    CDumpEdit* dumpEdit = nullptr;
+    dumpedit::CDumpEdit* dumpEdit = nullptr;
     QGroupBox* idGroup = nullptr;
     QComboBox* portCombo = nullptr;
     QLineEdit* timeoutEdit = nullptr;
@@ -82,3 +88,5 @@ private:
     bool created = false;
     bool destroyed = false;
 };
+
+}  // namespace app

@@ -1,7 +1,9 @@
-#include "CProfileSettings.h"
+#include "app/CProfileSettings.h"
 
 #include <QDir>
 #include <QSettings>
+
+namespace app {
 
 namespace {
 
@@ -53,3 +55,5 @@ void CProfileSettings::WriteProfileInt(const QString& section, const QString& en
     QSettings store(FilePath(), QSettings::IniFormat);
     store.setValue(Key(section, entry), static_cast<qulonglong>(value));
 }
+
+}  // namespace app

@@ -4,6 +4,8 @@
 #include <QString>
 #include <cstdint>
 
+namespace app {
+
 class CProfileSettings {
 public:
     CProfileSettings(QString organization, QString application);
@@ -21,3 +23,5 @@ private:
     QString organization;
     QString application;
 };
+
+}  // namespace app

@@ -1,10 +1,14 @@
-#include "CQtMessageTarget.h"
+#include "app/CQtMessageTarget.h"
 
 #include <QCoreApplication>
 
-#include "WindowMessageEvent.h"
+#include "app/WindowMessageEvent.h"
+
+namespace app {
 
 void CQtMessageTarget::Post(uint32_t message, uintptr_t wParam, intptr_t lParam)
 {
     QCoreApplication::postEvent(receiver, new WindowMessageEvent(message, wParam, lParam));
 }
+
+}  // namespace app

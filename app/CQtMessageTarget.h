@@ -5,6 +5,8 @@
 
 class QObject;
 
+namespace app {
+
 class CQtMessageTarget : public platform::MessageTarget {
 public:
     // receiver must outlive the target's installation.
@@ -14,3 +16,5 @@ public:
 private:
     QObject* receiver;
 };
+
+}  // namespace app

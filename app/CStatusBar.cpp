@@ -1,11 +1,13 @@
-#include "CStatusBar.h"
+#include "app/CStatusBar.h"
 
 #include <QPainter>
 #include <qdrawutil.h>
 #include <optional>
 
-#include "FormIds.h"
-#include "StringTable.h"
+#include "res/FormIds.h"
+#include "res/StringTable.h"
+
+namespace app {
 
 namespace {
 constexpr int kMargin = 2;     // around the panes
@@ -148,3 +150,5 @@ void CStatusBar::timerEvent(QTimerEvent*)
 {
     UpdateIndicators();
 }
+
+}  // namespace app

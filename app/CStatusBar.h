@@ -5,9 +5,11 @@
 #include <QString>
 #include <vector>
 
-#include "ResourceIds.h"
-#include "LockKeyState.h"
-#include "ProgressPlacement.h"
+#include "res/ResourceIds.h"
+#include "app/LockKeyState.h"
+#include "app/ProgressPlacement.h"
+
+namespace app {
 
 class CStatusBar : public QStatusBar {
     Q_OBJECT
@@ -45,3 +47,5 @@ private:
     QString idleText;
     LockKeyProbe lockKeyProbe;
 };
+
+}  // namespace app

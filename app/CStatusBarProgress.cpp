@@ -1,10 +1,12 @@
-#include "CStatusBarProgress.h"
+#include "app/CStatusBarProgress.h"
 
 #include <QEvent>
 
-#include "CStatusBar.h"
-#include "ControlId.h"
-#include "FormIds.h"
+#include "app/CStatusBar.h"
+#include "app/ControlId.h"
+#include "res/FormIds.h"
+
+namespace app {
 
 CStatusBarProgress::CStatusBarProgress(QWidget* mainWindow, QString readyText)
     : mainWindow(mainWindow), readyText(std::move(readyText))
@@ -126,3 +128,5 @@ bool CStatusBarProgress::eventFilter(QObject* watched, QEvent* event)
         Resize();
     return QObject::eventFilter(watched, event);
 }
+
+}  // namespace app

@@ -6,7 +6,9 @@
 #include <QProgressBar>
 #include <QString>
 
-#include "ProgressPlacement.h"
+#include "app/ProgressPlacement.h"
+
+namespace app {
 
 class CStatusBar;
 
@@ -49,3 +51,5 @@ private:
     QString savedPaneText;
     PaneRect barRect;
 };
+
+}  // namespace app

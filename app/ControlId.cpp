@@ -1,6 +1,8 @@
-#include "ControlId.h"
+#include "app/ControlId.h"
 
 #include <QVariant>
+
+namespace app {
 
 namespace {
 constexpr const char* kControlIdProperty = "probexControlId";
@@ -16,3 +18,5 @@ int ControlIdOf(const QWidget* widget)
     const QVariant id = widget->property(kControlIdProperty);
     return id.isValid() ? id.toInt() : -1;
 }
+
+}  // namespace app

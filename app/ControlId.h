@@ -2,6 +2,8 @@
 // Child windows are found by their resource id, kept as a widget property.
 #include <QWidget>
 
+namespace app {
+
 void SetControlId(QWidget* widget, int id);
 int ControlIdOf(const QWidget* widget);  // -1 when none
 
@@ -16,3 +18,5 @@ T* FindControl(const QWidget* root, int id)
             return child;
     return nullptr;
 }
+
+}  // namespace app

@@ -1,4 +1,4 @@
-#include "DialogBuilder.h"
+#include "app/DialogBuilder.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -8,7 +8,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "ControlId.h"
+#include "app/ControlId.h"
+
+namespace app {
 
 namespace {
 
@@ -97,3 +99,5 @@ bool CreateDialogControls(QWidget* parent, const res::DialogTemplate& dialog, co
     }
     return true;
 }
+
+}  // namespace app

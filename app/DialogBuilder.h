@@ -6,10 +6,12 @@
 #include <functional>
 #include <string>
 
-#include "DialogTemplate.h"
-#include "DialogUnits.h"
+#include "res/DialogTemplate.h"
+#include "app/DialogUnits.h"
 
 class QWidget;
+
+namespace app {
 
 // Makes a control of a template's own window class ("CDumpEdit_SC") with the template's style
 // bits; nullptr when the class is unknown.
@@ -23,3 +25,5 @@ QSize DialogPixelSize(const res::DialogTemplate& dialog, const QFont& font);
 // False when a control could not be made; the controls made so far stay on parent.
 bool CreateDialogControls(QWidget* parent, const res::DialogTemplate& dialog,
                           const CustomControlFactory& customFactory = {});
+
+}  // namespace app

@@ -1,7 +1,9 @@
-#include "DialogUnits.h"
+#include "app/DialogUnits.h"
 
 #include <cstdint>
 #include <cstdlib>
+
+namespace app {
 
 int MulDiv(int a, int b, int c)
 {
@@ -25,3 +27,5 @@ PixelRect MapDialogRect(const res::DlgRect& rect, DialogBaseUnits units)
     return {MulDiv(rect.x, units.cx, 4), MulDiv(rect.y, units.cy, 8), MulDiv(rect.cx, units.cx, 4),
             MulDiv(rect.cy, units.cy, 8)};
 }
+
+}  // namespace app

@@ -1,7 +1,9 @@
 #pragma once
 // Dialog units to pixels, the way dialog templates are laid out: a horizontal unit is a quarter
 // of the dialog font's average character width, a vertical unit an eighth of its height.
-#include "DialogTemplate.h"
+#include "res/DialogTemplate.h"
+
+namespace app {
 
 struct DialogBaseUnits {
     int cx;  // average character width, pixels
@@ -20,3 +22,5 @@ int MulDiv(int a, int b, int c);
 DialogBaseUnits BaseUnitsFromFontMetrics(int widthOf52, int height);
 
 PixelRect MapDialogRect(const res::DlgRect& rect, DialogBaseUnits units);
+
+}  // namespace app

@@ -1,7 +1,9 @@
-#include "LockKeyState.h"
+#include "app/LockKeyState.h"
 
 #include <filesystem>
 #include <fstream>
+
+namespace app {
 
 bool ReadLockKeyLed(LockKey key, const std::string& ledsFolder)
 {
@@ -18,3 +20,5 @@ bool ReadLockKeyLed(LockKey key, const std::string& ledsFolder)
     }
     return false;
 }
+
+}  // namespace app

@@ -4,8 +4,12 @@
 #include <functional>
 #include <string>
 
+namespace app {
+
 enum class LockKey { Caps, Num, Scroll };
 
 using LockKeyProbe = std::function<bool(LockKey)>;
 
 bool ReadLockKeyLed(LockKey key, const std::string& ledsFolder = "/sys/class/leds");
+
+}  // namespace app

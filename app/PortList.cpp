@@ -1,6 +1,8 @@
-#include "PortList.h"
+#include "app/PortList.h"
 
 #include <algorithm>
+
+namespace app {
 
 QStringList BuildPortList(const PortProbe& isPortFree, const std::vector<std::string>& devicePaths)
 {
@@ -26,3 +28,5 @@ int FindItemWithPrefix(const QComboBox& combo, const QString& prefix)
             return i;
     return -1;
 }
+
+}  // namespace app

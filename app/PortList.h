@@ -8,9 +8,13 @@
 #include <string>
 #include <vector>
 
+namespace app {
+
 using PortProbe = std::function<bool(const std::string& portName)>;
 
 QStringList BuildPortList(const PortProbe& isPortFree, const std::vector<std::string>& devicePaths);
 
 // Index of the first item that begins with prefix, case-insensitive; -1 when none.
 int FindItemWithPrefix(const QComboBox& combo, const QString& prefix);
+
+}  // namespace app

@@ -1,4 +1,6 @@
-#include "ProgressPlacement.h"
+#include "app/ProgressPlacement.h"
+
+namespace app {
 
 PaneRect ProgressBarRect(const PaneRect& pane, int textWidth, int spaceWidth, bool hasText, int percentSize)
 {
@@ -12,3 +14,5 @@ PaneRect ProgressBarRect(const PaneRect& pane, int textWidth, int spaceWidth, bo
     bar.bottom = pane.bottom - margin;
     return bar;
 }
+
+}  // namespace app

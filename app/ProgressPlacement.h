@@ -1,4 +1,7 @@
 #pragma once
+
+namespace app {
+
 // Where a status-bar progress bar goes inside its pane: after the pane's text and four space
 // widths, taking percentSize percent of the width left, a tenth of the pane height free above
 // and below.
@@ -9,3 +12,5 @@ struct PaneRect {
 };
 
 PaneRect ProgressBarRect(const PaneRect& pane, int textWidth, int spaceWidth, bool hasText, int percentSize);
+
+}  // namespace app

@@ -1,6 +1,8 @@
-#include "TimeoutField.h"
+#include "app/TimeoutField.h"
 
 #include <limits>
+
+namespace app {
 
 std::optional<std::uint32_t> ParseLeadingUnsigned(std::string_view text)
 {
@@ -20,3 +22,5 @@ std::optional<std::uint32_t> ParseLeadingUnsigned(std::string_view text)
     }
     return static_cast<std::uint32_t>(value);
 }
+
+}  // namespace app

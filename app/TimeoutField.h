@@ -5,9 +5,13 @@
 #include <optional>
 #include <string_view>
 
+namespace app {
+
 inline constexpr std::uint32_t kMinTimeoutSeconds = 1;
 inline constexpr std::uint32_t kMaxTimeoutSeconds = 30;
 inline constexpr std::size_t kTimeoutTextLimit = 63;  // characters of the entry that are looked at
 
 // nullopt when no digit follows the blanks. Values beyond 32 bits saturate.
 std::optional<std::uint32_t> ParseLeadingUnsigned(std::string_view text);
+
+}  // namespace app

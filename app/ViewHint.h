@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace app {
+
 // What a document asks of its views in UpdateAllViews.
 enum ViewHint : std::uint32_t {
   HintReload = 0,   // attach to the document's data again; also the initial update's hint
@@ -10,3 +12,5 @@ enum ViewHint : std::uint32_t {
   HintRepaint = 3,  // the data changed in place
   HintIdle = 4,     // the device operation ended
 };
+
+}  // namespace app

@@ -1,4 +1,6 @@
-#include "WindowMessageEvent.h"
+#include "app/WindowMessageEvent.h"
+
+namespace app {
 
 WindowMessageEvent::WindowMessageEvent(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam)
     : QEvent(EventType()), message(message), wParam(wParam), lParam(lParam)
@@ -10,3 +12,5 @@ QEvent::Type WindowMessageEvent::EventType()
     static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
     return type;
 }
+
+}  // namespace app

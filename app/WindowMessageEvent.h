@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <cstdint>
 
+namespace app {
+
 class WindowMessageEvent : public QEvent {
 public:
     WindowMessageEvent(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
@@ -13,3 +15,5 @@ public:
     const std::uintptr_t wParam;
     const std::intptr_t lParam;
 };
+
+}  // namespace app

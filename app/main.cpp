@@ -1,15 +1,15 @@
 // Probex: reads and writes the EEPROM of a ZAQ device through a K-line adapter.
 #include <QApplication>
 
-#include "CProbexApp.h"
+#include "app/CProbexApp.h"
 
 int main(int argc, char** argv)
 {
     QApplication qt(argc, argv);  // the command line is not examined
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
-    QApplication::setApplicationName(CProbexApp::Title());
-    CProbexApp app;
-    if (!app.InitInstance())
+    QApplication::setApplicationName(app::CProbexApp::Title());
+    app::CProbexApp probex;
+    if (!probex.InitInstance())
         return 1;
     return QApplication::exec();
 }

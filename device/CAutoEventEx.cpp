@@ -1,4 +1,6 @@
-#include "CAutoEventEx.h"
+#include "device/CAutoEventEx.h"
+
+namespace device {
 
 CAutoEventEx::CAutoEventEx(bool initialState, const std::string& name)
     : CEventEx(false, initialState, name)
@@ -6,3 +8,5 @@ CAutoEventEx::CAutoEventEx(bool initialState, const std::string& name)
 }
 
 CAutoEventEx::~CAutoEventEx() = default;
+
+}  // namespace device

@@ -1,5 +1,7 @@
 #pragma once
-#include "CEventEx.h"
+#include "device/CEventEx.h"
+
+namespace device {
 
 // An event that each satisfied wait resets.
 class CAutoEventEx : public CEventEx {
@@ -7,3 +9,5 @@ public:
     CAutoEventEx(bool initialState, const std::string& name);
     ~CAutoEventEx() override;
 };
+
+}  // namespace device

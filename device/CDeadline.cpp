@@ -1,6 +1,8 @@
-#include "CDeadline.h"
+#include "device/CDeadline.h"
 
 #include "platform/Clock.h"
+
+namespace device {
 
 CDeadline::CDeadline(uint32_t ms)
 {
@@ -16,3 +18,5 @@ bool CDeadline::Pending() const
 {
     return platform::TickCount64() <= deadline;
 }
+
+}  // namespace device

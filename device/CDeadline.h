@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+namespace device {
+
 // A point in time some milliseconds ahead, on the monotonic 64-bit millisecond clock, so a
 // deadline never wraps around.
 class CDeadline {
@@ -13,3 +15,5 @@ public:
 private:
     uint64_t deadline;
 };
+
+}  // namespace device

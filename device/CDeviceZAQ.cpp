@@ -1,4 +1,4 @@
-#include "CDeviceZAQ.h"
+#include "device/CDeviceZAQ.h"
 
 #include <algorithm>
 #include <chrono>
@@ -6,10 +6,12 @@
 #include <iterator>
 #include <thread>
 
-#include "ZaqProtocol.h"
+#include "device/ZaqProtocol.h"
 #include "platform/MessageRegistry.h"
 #include "platform/MessageTarget.h"
 #include "platform/SerialTypes.h"
+
+namespace device {
 
 const std::uint32_t g_deviceZaqMessage = platform::RegisterMessage("CDeviceZAQ_Message");
 
@@ -262,3 +264,5 @@ std::uint32_t CDeviceZAQ::Run()
         Notify(NotifyFinished, result);
     }
 }
+
+}  // namespace device

@@ -6,11 +6,13 @@
 #include <functional>
 #include <string>
 
-#include "CAutoEventEx.h"
-#include "CDeadline.h"
-#include "CSerialPort.h"
-#include "CThreadEx.h"
-#include "DeviceZaqTypes.h"
+#include "device/CAutoEventEx.h"
+#include "device/CDeadline.h"
+#include "device/CSerialPort.h"
+#include "device/CThreadEx.h"
+#include "device/DeviceZaqTypes.h"
+
+namespace device {
 
 // Number of the registered message "CDeviceZAQ_Message" that carries the notifications:
 // wParam = code << 16 | (value & 0xFFFF), lParam = 0.
@@ -71,3 +73,5 @@ private:
     bool WaitQuiet(CDeadline& deadline);
     void Notify(std::uint16_t code, std::uint32_t value);
 };
+
+}  // namespace device

@@ -1,9 +1,11 @@
-#include "CEventEx.h"
+#include "device/CEventEx.h"
 
-#include "CExceptionEx.h"
+#include "device/CExceptionEx.h"
 #include "platform/ErrorCodes.h"
 
 #include <new>
+
+namespace device {
 
 CEventEx::CEventEx(bool manualReset, bool initialState, const std::string&)
     : eventHandle(new (std::nothrow) platform::Event(manualReset, initialState))
@@ -40,3 +42,5 @@ bool CEventEx::WaitEvent(uint32_t timeoutMs, std::stop_token stop)
         throw CExceptionEx("WaitEvent()", "Timeout on infinite wait");
     return false;
 }
+
+}  // namespace device

@@ -6,6 +6,8 @@
 #include <stop_token>
 #include <string>
 
+namespace device {
+
 // An owned event. Failures throw CExceptionEx.
 class CEventEx {
 public:
@@ -25,3 +27,5 @@ public:
 protected:
     std::unique_ptr<platform::Event> eventHandle;
 };
+
+}  // namespace device

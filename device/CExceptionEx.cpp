@@ -1,6 +1,8 @@
-#include "CExceptionEx.h"
+#include "device/CExceptionEx.h"
 
-#include "FormatSystemMessage.h"
+#include "device/FormatSystemMessage.h"
+
+namespace device {
 
 CExceptionEx::CExceptionEx(std::string context, std::string message)
     : context(std::move(context)), message(std::move(message)), code(0)
@@ -11,3 +13,5 @@ CExceptionEx::CExceptionEx(std::string context, uint32_t code)
     : context(std::move(context)), message(FormatSystemMessage(code)), code(code)
 {
 }
+
+}  // namespace device

@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <string>
 
+namespace device {
+
 // The exception of the thread and event wrappers, thrown and caught by value.
 class CExceptionEx {
 public:
@@ -18,3 +20,5 @@ private:
     std::string message;
     uint32_t code;
 };
+
+}  // namespace device

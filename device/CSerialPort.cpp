@@ -1,10 +1,12 @@
-#include "CSerialPort.h"
+#include "device/CSerialPort.h"
 
 #include "platform/ErrorCodes.h"
 
 #include <cstring>
 #include <optional>
 #include <new>
+
+namespace device {
 
 using namespace platform;
 
@@ -349,3 +351,5 @@ int CSerialPort::ProbePort(const std::string& portName, SerialBackend& backend)
     default: return -1;
     }
 }
+
+}  // namespace device

@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+namespace device {
+
 // One serial port. Every operation returns an error code (0 success) and keeps it in
 // lastError: 6 port not open, 1247 already open, 1460 wait timed out (I/O cancelled),
 // 1 overlapped record or finite time-out on a port opened without overlapped I/O,
@@ -83,3 +85,5 @@ private:
 
     platform::SerialBackend* backend;
 };
+
+}  // namespace device

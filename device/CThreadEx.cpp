@@ -1,11 +1,13 @@
-#include "CThreadEx.h"
+#include "device/CThreadEx.h"
 
-#include "CExceptionEx.h"
+#include "device/CExceptionEx.h"
 #include "platform/ErrorCodes.h"
 
 #include <latch>
 #include <memory>
 #include <system_error>
+
+namespace device {
 
 CThreadEx::CThreadEx() : threadHandle(kNoThread) {}
 
@@ -74,3 +76,5 @@ uint32_t CThreadEx::ThreadEntry(CThreadEx* object)
         return 0;
     }
 }
+
+}  // namespace device

@@ -4,6 +4,8 @@
 #include <stop_token>
 #include <thread>
 
+namespace device {
+
 // Owns one worker thread running the virtual body Run. Stopping is cooperative: Terminate asks
 // the body to stop, wakes its waits and joins it, so Run must poll StopRequested() in long
 // loops and wait on its events with GetStopToken() (CEventEx::WaitEvent with a stop token).
@@ -47,3 +49,5 @@ private:
     std::stop_source stopSource;
     std::atomic<uint32_t> exitCode{kStillActive};
 };
+
+}  // namespace device

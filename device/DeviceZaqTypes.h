@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+namespace device {
+
 enum DeviceOperation : std::uint32_t {
     OpReadId = 0,  // identification only
     OpRead = 1,    // identification, then read the range
@@ -33,3 +35,5 @@ struct DeviceNotification {
 
     friend bool operator==(const DeviceNotification&, const DeviceNotification&) = default;
 };
+
+}  // namespace device

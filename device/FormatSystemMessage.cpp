@@ -1,8 +1,10 @@
-#include "FormatSystemMessage.h"
+#include "device/FormatSystemMessage.h"
 
 #include "platform/ErrorCodes.h"
 
 #include <cstdio>
+
+namespace device {
 
 std::string FormatSystemMessage(uint32_t code)
 {
@@ -13,3 +15,5 @@ std::string FormatSystemMessage(uint32_t code)
                   "The system cannot find message text for message number 0x%X.\r\n", code);
     return buffer;
 }
+
+}  // namespace device

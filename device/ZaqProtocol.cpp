@@ -1,8 +1,8 @@
-#include "ZaqProtocol.h"
+#include "device/ZaqProtocol.h"
 
 #include <cstdio>
 
-namespace zaq {
+namespace device::zaq {
 
 std::uint8_t FrameChecksum(const std::uint8_t* bytes, std::size_t length)
 {
@@ -45,4 +45,4 @@ bool ClipRange(std::uint32_t start, std::uint32_t& count)
     return true;
 }
 
-}  // namespace zaq
+}  // namespace device::zaq

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "DeviceZaqTypes.h"
+#include "device/DeviceZaqTypes.h"
 
-namespace zaq {
+namespace device::zaq {
 
 inline constexpr std::uint8_t kTargetAddress = 0x21;
 inline constexpr std::uint8_t kSourceAddress = 0xF3;
@@ -50,4 +50,4 @@ inline DeviceNotification DecodeNotification(std::uint32_t wParam)
     return {DeviceNotify(NotificationCode(wParam)), NotificationValue(wParam)};
 }
 
-}  // namespace zaq
+}  // namespace device::zaq

@@ -1,4 +1,4 @@
-#include "ErrorCodes.h"
+#include "platform/ErrorCodes.h"
 
 #include <cerrno>
 

@@ -1,6 +1,6 @@
 // termios2 lives in <asm/termbits.h>, which clashes with <termios.h>: this file is the only one
 // that includes it, with <sys/ioctl.h>.
-#include "LineControl.h"
+#include "platform/LineControl.h"
 
 #include <asm/termbits.h>
 #include <sys/ioctl.h>

@@ -1,7 +1,7 @@
 #pragma once
 // The terminal-line calls of the POSIX backend (termios2 with any baud rate, modem lines,
 // driver options). Functions returning int give 0 or an errno value.
-#include "SerialTypes.h"
+#include "platform/SerialTypes.h"
 
 #include <cstdint>
 

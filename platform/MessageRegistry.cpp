@@ -1,4 +1,4 @@
-#include "MessageRegistry.h"
+#include "platform/MessageRegistry.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "MessageTarget.h"
+#include "platform/MessageTarget.h"
 
 #include <mutex>
 

@@ -1,6 +1,6 @@
-#include "PortNames.h"
+#include "platform/PortNames.h"
 
-#include "ErrorCodes.h"
+#include "platform/ErrorCodes.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,8 +1,8 @@
-#include "PosixPort.h"
+#include "platform/PosixPort.h"
 
-#include "Clock.h"
-#include "ErrorCodes.h"
-#include "Event.h"
+#include "platform/Clock.h"
+#include "platform/ErrorCodes.h"
+#include "platform/Event.h"
 
 #include <algorithm>
 #include <cerrno>

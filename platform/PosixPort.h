@@ -2,9 +2,9 @@
 // One open serial line of the POSIX backend: its descriptor, the line state record members the
 // driver has no place for, the time-outs, and the operations still pending on it, which a
 // thread of the port's own carries on until they complete or are cancelled.
-#include "LineControl.h"
-#include "SerialTypes.h"
-#include "TransferPlan.h"
+#include "platform/LineControl.h"
+#include "platform/SerialTypes.h"
+#include "platform/TransferPlan.h"
 
 #include <condition_variable>
 #include <cstdint>

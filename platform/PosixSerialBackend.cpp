@@ -1,10 +1,10 @@
-#include "PosixSerialBackend.h"
+#include "platform/PosixSerialBackend.h"
 
-#include "ErrorCodes.h"
-#include "Event.h"
-#include "LineControl.h"
-#include "PortNames.h"
-#include "PosixPort.h"
+#include "platform/ErrorCodes.h"
+#include "platform/Event.h"
+#include "platform/LineControl.h"
+#include "platform/PortNames.h"
+#include "platform/PosixPort.h"
 
 #include <cerrno>
 #include <fcntl.h>

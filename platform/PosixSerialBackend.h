@@ -1,6 +1,6 @@
 #pragma once
 // The serial backend on POSIX terminals.
-#include "SerialBackend.h"
+#include "platform/SerialBackend.h"
 
 #include <map>
 #include <memory>

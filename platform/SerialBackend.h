@@ -1,7 +1,7 @@
 #pragma once
 // The operating-system calls the serial port class is written against. Every call that returns
 // false has set the thread's last error (GetLastError in ErrorCodes.h).
-#include "SerialTypes.h"
+#include "platform/SerialTypes.h"
 
 #include <string>
 

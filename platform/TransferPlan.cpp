@@ -1,4 +1,4 @@
-#include "TransferPlan.h"
+#include "platform/TransferPlan.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 // When a read or a write on a serial port is complete, under the port's time-outs.
-#include "SerialTypes.h"
+#include "platform/SerialTypes.h"
 
 #include <cstdint>
 

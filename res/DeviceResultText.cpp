@@ -1,4 +1,4 @@
-#include "DeviceResultText.h"
+#include "res/DeviceResultText.h"
 
 #include "device/DeviceZaqTypes.h"
 
@@ -6,10 +6,10 @@ namespace res {
 
 ResourceId DeviceResultMessage(std::uint16_t result) {
   switch (result) {
-    case ResultPortError: return IDS_PORT_ERROR;
-    case ResultAnswerTimeout: return IDS_ANSWER_TIMEOUT;
-    case ResultNoAdapter: return IDS_NO_ADAPTER;
-    case ResultChecksumError: return IDS_CHECKSUM_ERROR;
+    case device::ResultPortError: return IDS_PORT_ERROR;
+    case device::ResultAnswerTimeout: return IDS_ANSWER_TIMEOUT;
+    case device::ResultNoAdapter: return IDS_NO_ADAPTER;
+    case device::ResultChecksumError: return IDS_CHECKSUM_ERROR;
     default: return 0;
   }
 }

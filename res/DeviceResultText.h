@@ -3,7 +3,7 @@
 // Which string-table entry tells the user about an engine result, so the window application
 // and probex-cli say exactly the same thing.
 
-#include "ResourceIds.h"
+#include "res/ResourceIds.h"
 
 #include <cstdint>
 

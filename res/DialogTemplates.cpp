@@ -1,6 +1,6 @@
-#include "DialogTemplate.h"
+#include "res/DialogTemplate.h"
 
-#include "FormIds.h"
+#include "res/FormIds.h"
 
 namespace res {
 

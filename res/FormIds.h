@@ -1,6 +1,6 @@
 #pragma once
 // Ids of the dialog templates and of their controls.
-#include "ResourceIds.h"
+#include "res/ResourceIds.h"
 
 namespace res {
 

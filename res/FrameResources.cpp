@@ -1,6 +1,6 @@
-#include "FrameResources.h"
+#include "res/FrameResources.h"
 
-#include "FormIds.h"
+#include "res/FormIds.h"
 
 namespace res {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "ResourceIds.h"
+#include "res/ResourceIds.h"
 
 namespace res {
 

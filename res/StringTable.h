@@ -3,7 +3,7 @@
 // The program's texts, keyed by resource id. Texts are UTF-8; format placeholders
 // ("%1", "%02X", "%d") are kept as written and filled in by the caller.
 
-#include "ResourceIds.h"
+#include "res/ResourceIds.h"
 
 #include <string>
 #include <string_view>

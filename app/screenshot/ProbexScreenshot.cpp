@@ -8,13 +8,15 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "CMainFrame.h"
-#include "CProbexApp.h"
-#include "CPrompts.h"
-#include "CStatusBar.h"
-#include "CStatusBarProgress.h"
-#include "ControlId.h"
-#include "FormIds.h"
+#include "app/CMainFrame.h"
+#include "app/CProbexApp.h"
+#include "app/docview/CPrompts.h"
+#include "app/CStatusBar.h"
+#include "app/CStatusBarProgress.h"
+#include "app/ControlId.h"
+#include "res/FormIds.h"
+
+using namespace app;
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "DemoDump.h"
+#include "bench/editor/DemoDump.h"
 
-#include "CDumpEdit.h"
+#include "dumpedit/widget/CDumpEdit.h"
 
 DemoDump::DemoDump() {
     for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -8,7 +8,7 @@ DemoDump::DemoDump() {
     }
 }
 
-void DemoDump::Attach(CDumpEdit& edit) {
+void DemoDump::Attach(dumpedit::CDumpEdit& edit) {
     edit.SetAddressDigits(2, false);
     edit.ShowAddressColumn(true, false);
     edit.ShowCharColumn(true, false);

@@ -3,7 +3,9 @@
 #include <array>
 #include <cstdint>
 
+namespace dumpedit {
 class CDumpEdit;
+}
 
 // A 256-byte dump in a control set up the way the main form sets up its editor: two address
 // digits, both columns, 16 bytes per row, white outline and fill, red marked digits.
@@ -11,5 +13,5 @@ struct DemoDump {
     std::array<uint8_t, 256> bytes{};
 
     DemoDump();
-    void Attach(CDumpEdit& edit);
+    void Attach(dumpedit::CDumpEdit& edit);
 };

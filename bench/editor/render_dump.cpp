@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "CDumpEdit.h"
-#include "DemoDump.h"
+#include "dumpedit/widget/CDumpEdit.h"
+#include "bench/editor/DemoDump.h"
 
 int main(int argc, char** argv) {
     if (argc < 2) {
@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    CDumpEdit edit(nullptr, CDumpEdit::DES_MULTILINE | CDumpEdit::WS_BORDER | CDumpEdit::WS_TABSTOP);
+    dumpedit::CDumpEdit edit(nullptr, dumpedit::CDumpEdit::DES_MULTILINE | dumpedit::CDumpEdit::WS_BORDER | dumpedit::CDumpEdit::WS_TABSTOP);
     DemoDump dump;
     dump.Attach(edit);
     edit.SetMarkedRange(0x44, 0x8A, false, true);

@@ -10,8 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "CDumpEdit.h"
-#include "DemoDump.h"
+#include "dumpedit/widget/CDumpEdit.h"
+#include "bench/editor/DemoDump.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     const int repaints = argc > 1 ? std::atoi(argv[1]) : 2000;
-    CDumpEdit edit(nullptr, CDumpEdit::DES_MULTILINE | CDumpEdit::WS_BORDER | CDumpEdit::WS_TABSTOP);
+    dumpedit::CDumpEdit edit(nullptr, dumpedit::CDumpEdit::DES_MULTILINE | dumpedit::CDumpEdit::WS_BORDER | dumpedit::CDumpEdit::WS_TABSTOP);
     DemoDump dump;
     dump.Attach(edit);
     edit.SetMarkedRange(0x00, 0xFF, false, true);

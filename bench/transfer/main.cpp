@@ -8,8 +8,8 @@
 #include <string>
 
 #include "device/CDeviceZAQ.h"
-#include "NotificationQueue.h"
-#include "Simulator.h"
+#include "tools/probex-cli/NotificationQueue.h"
+#include "tools/zaq-sim/Simulator.h"
 #include "device/ZaqProtocol.h"
 #include "platform/MessageTarget.h"
 
@@ -27,22 +27,22 @@ std::uint16_t WaitFinished(probexcli::NotificationQueue& queue)
 {
     for (;;) {
         const std::uint32_t wParam = queue.Take();
-        if (zaq::NotificationCode(wParam) == NotifyFinished)
-            return zaq::NotificationValue(wParam);
+        if (device::zaq::NotificationCode(wParam) == device::NotifyFinished)
+            return device::zaq::NotificationValue(wParam);
     }
 }
 
 // The traffic of one connection at its best: every byte sent and answered at 10 bits per
 // 1/10472 s, each good answer followed by its pause, plus the two wake-up quiet times.
-double IdealSeconds(const CDeviceZAQ& engine, std::size_t frameBytes, std::size_t answerBytes,
+double IdealSeconds(const device::CDeviceZAQ& engine, std::size_t frameBytes, std::size_t answerBytes,
                     std::size_t answers)
 {
-    const double byteSeconds = 10.0 / zaq::kFrameBaud;
+    const double byteSeconds = 10.0 / device::zaq::kFrameBaud;
     const double wakeUpMs = engine.idleAfterPulse1Ms + engine.pulseMs + engine.idleAfterPulse2Ms + engine.pulseMs;
     return wakeUpMs / 1000 + (frameBytes + answerBytes) * byteSeconds + answers * engine.pauseAfterAnswerMs / 1000.0;
 }
 
-bool Measure(const char* what, bool write, zaqsim::Simulator& simulator, CDeviceZAQ& engine,
+bool Measure(const char* what, bool write, zaqsim::Simulator& simulator, device::CDeviceZAQ& engine,
              probexcli::NotificationQueue& queue, std::uint8_t* image)
 {
     simulator.Log().Clear();
@@ -55,7 +55,7 @@ bool Measure(const char* what, bool write, zaqsim::Simulator& simulator, CDevice
     const std::uint16_t result = WaitFinished(queue);
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - before).count();
     const double cpu = CpuSeconds() - cpuBefore;
-    if (result != ResultOk) {
+    if (result != device::ResultOk) {
         std::printf("%s: the engine ended with result %u\n", what, unsigned(result));
         return false;
     }
@@ -88,11 +88,11 @@ int main()
         std::fprintf(stderr, "bench-transfer: %s\n", error.c_str());
         return 1;
     }
-    probexcli::NotificationQueue queue(g_deviceZaqMessage);
+    probexcli::NotificationQueue queue(device::g_deviceZaqMessage);
     platform::SetMainWindowTarget(&queue);
     bool ok = true;
     {
-        CDeviceZAQ engine;
+        device::CDeviceZAQ engine;
         engine.portName = simulator.SlavePath();
         engine.answerTimeoutMs = 1000;
         engine.Start();

@@ -8,12 +8,14 @@
 #include <QPushButton>
 #include <set>
 
-#include "CAboutDlg.h"
-#include "ControlId.h"
-#include "DialogBuilder.h"
-#include "DialogUnits.h"
-#include "FormIds.h"
-#include "QtTestApplication.h"
+#include "app/CAboutDlg.h"
+#include "app/ControlId.h"
+#include "app/DialogBuilder.h"
+#include "app/DialogUnits.h"
+#include "res/FormIds.h"
+#include "tests/app/support/QtTestApplication.h"
+
+using namespace app;
 
 TEST(DialogUnits, MulDivRoundsHalfAwayFromZero)
 {

@@ -1,9 +1,9 @@
-#include "CArchive.h"
-#include "CDocument.h"
-#include "CRecordingView.h"
-#include "CScriptedPrompts.h"
-#include "QtTestApplication.h"
-#include "ScopedFilePermissions.h"
+#include "app/docview/CArchive.h"
+#include "app/docview/CDocument.h"
+#include "tests/app/support/CRecordingView.h"
+#include "tests/app/support/CScriptedPrompts.h"
+#include "tests/app/support/QtTestApplication.h"
+#include "tests/app/support/ScopedFilePermissions.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +17,8 @@
 #include <csignal>
 #include <cstdint>
 #include <vector>
+
+using namespace app;
 
 namespace {
 

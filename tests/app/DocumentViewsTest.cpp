@@ -1,14 +1,16 @@
-#include "CArchive.h"
-#include "CDocument.h"
-#include "CRecordingView.h"
-#include "QtTestApplication.h"
-#include "ViewHint.h"
+#include "app/docview/CArchive.h"
+#include "app/docview/CDocument.h"
+#include "tests/app/support/CRecordingView.h"
+#include "tests/app/support/QtTestApplication.h"
+#include "app/ViewHint.h"
 
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
 
 #include <memory>
+
+using namespace app;
 
 namespace {
 

@@ -7,13 +7,15 @@
 #include <QStatusTipEvent>
 #include <QToolBar>
 
-#include "CMainFrame.h"
-#include "CStatusBar.h"
-#include "CStatusBarProgress.h"
-#include "FormIds.h"
-#include "QtTestApplication.h"
-#include "WindowMessageEvent.h"
+#include "app/CMainFrame.h"
+#include "app/CStatusBar.h"
+#include "app/CStatusBarProgress.h"
+#include "res/FormIds.h"
+#include "tests/app/support/QtTestApplication.h"
+#include "app/WindowMessageEvent.h"
 #include "device/ZaqProtocol.h"
+
+using namespace app;
 
 namespace {
 
@@ -25,9 +27,9 @@ std::uintptr_t WParam(std::uint16_t code, std::uint16_t value = 0)
     return (std::uintptr_t{code} << 16) | value;
 }
 
-DeviceNotification Notify(std::uint16_t code, std::uint16_t value = 0)
+device::DeviceNotification Notify(std::uint16_t code, std::uint16_t value = 0)
 {
-    return {static_cast<DeviceNotify>(code), value};
+    return {static_cast<device::DeviceNotify>(code), value};
 }
 
 class MainFrame : public ::testing::Test {
@@ -39,8 +41,8 @@ protected:
         ASSERT_TRUE(frame.Create());
         frame.GetStatusBar()->SetLockKeyProbe({});
         frame.SetDeviceMessage(kDeviceMessage);
-        frame.SetDeviceNotifySink([this](const DeviceNotification& notification) {
-            forwarded.push_back(zaq::PackNotification(notification.code, notification.value));
+        frame.SetDeviceNotifySink([this](const device::DeviceNotification& notification) {
+            forwarded.push_back(device::zaq::PackNotification(notification.code, notification.value));
             paneWhenForwarded.push_back(PaneText());
             barWhenForwarded.push_back(frame.GetProgressBar() != nullptr);
         });

@@ -21,22 +21,24 @@
 #include <thread>
 #include <utility>
 
-#include "CAboutDlg.h"
-#include "CDumpEdit.h"
-#include "CMainFrame.h"
-#include "CProbexApp.h"
-#include "CProbexDoc.h"
-#include "CProbexView.h"
-#include "CScriptedPrompts.h"
-#include "CStatusBar.h"
-#include "ControlId.h"
-#include "FormIds.h"
-#include "QtTestApplication.h"
-#include "Simulator.h"
+#include "app/CAboutDlg.h"
+#include "dumpedit/widget/CDumpEdit.h"
+#include "app/CMainFrame.h"
+#include "app/CProbexApp.h"
+#include "app/CProbexDoc.h"
+#include "app/CProbexView.h"
+#include "tests/app/support/CScriptedPrompts.h"
+#include "app/CStatusBar.h"
+#include "app/ControlId.h"
+#include "res/FormIds.h"
+#include "tests/app/support/QtTestApplication.h"
+#include "tools/zaq-sim/Simulator.h"
 #include "device/ZaqProtocol.h"
 #include "platform/MessageTarget.h"
-#include "support/PtyPair.h"
-#include "support/TempPortMap.h"
+#include "tests/support/PtyPair.h"
+#include "tests/support/TempPortMap.h"
+
+using namespace app;
 
 namespace {
 
@@ -129,13 +131,13 @@ protected:
             options.devices = [this] { return devices; };
         app = std::make_unique<CProbexApp>(std::move(options));
         ASSERT_TRUE(app->InitInstance());
-        CDeviceZAQ& device = app->GetDocument()->device;
+        device::CDeviceZAQ& device = app->GetDocument()->device;
         device.pulseMs = 1;
         device.idleAfterPulse1Ms = 20;
         device.idleAfterPulse2Ms = 10;
         device.pauseAfterAnswerMs = 0;
         // Watch each notification as the frame hands it on.
-        Frame()->SetDeviceNotifySink([this](const DeviceNotification& notification) {
+        Frame()->SetDeviceNotifySink([this](const device::DeviceNotification& notification) {
             app->GetDocument()->OnDeviceNotify(notification);
             const std::uint16_t code = notification.code;
             snapshots.push_back({code, Editor()->isEnabled(), AllButtons(true), AllButtons(false),
@@ -170,7 +172,7 @@ protected:
 
     CMainFrame* Frame() const { return app->GetMainWnd(); }
     CProbexView* View() const { return app->GetView(); }
-    CDumpEdit* Editor() const { return FindControl<CDumpEdit>(Frame(), res::IDC_DUMP_EDIT); }
+    dumpedit::CDumpEdit* Editor() const { return FindControl<dumpedit::CDumpEdit>(Frame(), res::IDC_DUMP_EDIT); }
     QComboBox* Combo() const { return FindControl<QComboBox>(Frame(), res::IDC_PORT_COMBO); }
     QLineEdit* Timeout() const { return FindControl<QLineEdit>(Frame(), res::IDC_TIMEOUT_EDIT); }
     QPushButton* Button(res::ResourceId id) const { return FindControl<QPushButton>(Frame(), id); }
@@ -434,8 +436,8 @@ TEST_F(ProbexApplication, EachTransferredByteRepaintsOnlyTheEditorRowItIsIn)
     PaintedArea paints;
     Editor()->viewport()->installEventFilter(&paints);
     // Posted as the engine posts them, from the range the engine holds for a read of 1E..20.
-    const auto deliver = [&](DeviceNotify code, std::uint16_t value) {
-        platform::PostToMainWindow(g_deviceZaqMessage, zaq::PackNotification(code, value), 0);
+    const auto deliver = [&](device::DeviceNotify code, std::uint16_t value) {
+        platform::PostToMainWindow(device::g_deviceZaqMessage, device::zaq::PackNotification(code, value), 0);
         for (int i = 0; i < 3; ++i)
             QApplication::processEvents();
         return paints.Take();
@@ -443,13 +445,13 @@ TEST_F(ProbexApplication, EachTransferredByteRepaintsOnlyTheEditorRowItIsIn)
     app->GetDocument()->device.start = 0x1E;
     QApplication::processEvents();
     paints.Take();
-    EXPECT_EQ(deliver(NotifyOpened, 0), Editor()->viewport()->rect()) << "disabling repaints it all";
-    deliver(NotifyRangeBegin, 3);
+    EXPECT_EQ(deliver(device::NotifyOpened, 0), Editor()->viewport()->rect()) << "disabling repaints it all";
+    deliver(device::NotifyRangeBegin, 3);
 
     const dumpedit::DumpLayout& layout = Editor()->Layout();
     std::vector<std::pair<int, int>> rows;  // top and height of each byte's repaint
     for (int i = 0; i < 3; ++i) {
-        const QRect painted = deliver(NotifyByteDone, 0);
+        const QRect painted = deliver(device::NotifyByteDone, 0);
         rows.emplace_back(painted.top(), painted.height());
     }
     const int top = layout.textRect.top;

@@ -1,16 +1,16 @@
 // The dump document with its engine talking to the simulated adapter and device over a
 // pseudo-terminal mapped as COM3. The test thread plays the user-interface thread: it hands
 // each posted notification to the document, as the main frame does.
-#include "CProbexDoc.h"
-#include "CRecordingView.h"
-#include "CScriptedPrompts.h"
-#include "QtTestApplication.h"
-#include "ViewHint.h"
+#include "app/CProbexDoc.h"
+#include "tests/app/support/CRecordingView.h"
+#include "tests/app/support/CScriptedPrompts.h"
+#include "tests/app/support/QtTestApplication.h"
+#include "app/ViewHint.h"
 #include "device/ZaqProtocol.h"
 
-#include "Simulator.h"
-#include "support/RecordingMessageTarget.h"
-#include "support/TempPortMap.h"
+#include "tools/zaq-sim/Simulator.h"
+#include "tests/support/RecordingMessageTarget.h"
+#include "tests/support/TempPortMap.h"
 
 #include <gtest/gtest.h>
 
@@ -23,6 +23,8 @@
 #include <memory>
 #include <numeric>
 #include <vector>
+
+using namespace app;
 
 namespace {
 
@@ -88,8 +90,8 @@ protected:
     for (;;) {
       ASSERT_TRUE(target.WaitForCount(delivered + 1, 30000)) << "no NotifyFinished";
       const auto message = target.Messages()[delivered++];
-      document->OnDeviceNotify(zaq::DecodeNotification(static_cast<std::uint32_t>(message.wParam)));
-      if ((message.wParam >> 16) == NotifyFinished) return;
+      document->OnDeviceNotify(device::zaq::DecodeNotification(static_cast<std::uint32_t>(message.wParam)));
+      if ((message.wParam >> 16) == device::NotifyFinished) return;
     }
   }
 
@@ -125,7 +127,7 @@ TEST_F(ProbexDocument, NewDumpIsZeroedUnnamedUnmodifiedAndStartsTheWorkerOnce) {
   EXPECT_FALSE(document->IsModified());
   EXPECT_EQ(document->GetIdText(), "");
   const auto worker = document->device.GetThreadHandle();
-  EXPECT_NE(worker, CThreadEx::kNoThread);
+  EXPECT_NE(worker, device::CThreadEx::kNoThread);
 
   prompts.QueueAnswer(MessageAnswer::Yes);
   document->ReadId(kPort, kTimeoutMs);
@@ -388,13 +390,13 @@ TEST_F(ProbexDocument, NotificationsBecomeHintsAndResultBoxes) {
     SCOPED_TRACE(testing::Message() << c.code << "(" << c.value << ")");
     view.hints.clear();
     prompts.prompts.clear();
-    document->OnDeviceNotify({static_cast<DeviceNotify>(c.code), static_cast<std::uint16_t>(c.value)});
+    document->OnDeviceNotify({static_cast<device::DeviceNotify>(c.code), static_cast<std::uint16_t>(c.value)});
     EXPECT_EQ(view.hints, c.hints);
     EXPECT_EQ(prompts.MessageTexts(), c.messages);
   }
   // A byte done outside a range names no byte.
   view.repainted.clear();
-  document->OnDeviceNotify({NotifyByteDone, 0});
+  document->OnDeviceNotify({device::NotifyByteDone, 0});
   EXPECT_EQ(view.repainted, std::vector<std::uint32_t>{CProbexDoc::kNoByte});
 }
 

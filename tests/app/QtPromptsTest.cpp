@@ -1,5 +1,5 @@
-#include "CQtPrompts.h"
-#include "QtTestApplication.h"
+#include "app/docview/CQtPrompts.h"
+#include "tests/app/support/QtTestApplication.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +17,8 @@
 #include <QTest>
 
 #include <functional>
+
+using namespace app;
 
 namespace {
 

@@ -5,13 +5,15 @@
 #include <filesystem>
 #include <fstream>
 
-#include "CStatusBar.h"
-#include "CStatusBarProgress.h"
-#include "ControlId.h"
-#include "FormIds.h"
-#include "FrameResources.h"
-#include "ProgressPlacement.h"
-#include "QtTestApplication.h"
+#include "app/CStatusBar.h"
+#include "app/CStatusBarProgress.h"
+#include "app/ControlId.h"
+#include "res/FormIds.h"
+#include "res/FrameResources.h"
+#include "app/ProgressPlacement.h"
+#include "tests/app/support/QtTestApplication.h"
+
+using namespace app;
 
 TEST(ProgressPlacement, BarFollowsTheTextWithMargins)
 {

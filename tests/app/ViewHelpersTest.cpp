@@ -6,10 +6,12 @@
 #include <cstdlib>
 #include <set>
 
-#include "CProfileSettings.h"
-#include "PortList.h"
-#include "QtTestApplication.h"
-#include "TimeoutField.h"
+#include "app/CProfileSettings.h"
+#include "app/PortList.h"
+#include "tests/app/support/QtTestApplication.h"
+#include "app/TimeoutField.h"
+
+using namespace app;
 
 TEST(TimeoutField, TakesTheLeadingNumber)
 {

@@ -15,7 +15,7 @@ TEST(Deadline, ZeroIsPendingInItsOwnTickAndEndsWhenTheClockMovesOn)
     // Retry until the tick did not change between setting and checking.
     for (;;) {
         const uint64_t before = platform::TickCount64();
-        CDeadline deadline(0);
+        device::CDeadline deadline(0);
         const bool pending = deadline.Pending();
         if (platform::TickCount64() != before)
             continue;
@@ -29,7 +29,7 @@ TEST(Deadline, ZeroIsPendingInItsOwnTickAndEndsWhenTheClockMovesOn)
 
 TEST(Deadline, SetMovesTheDeadlineAndLargeValuesDoNotWrap)
 {
-    CDeadline deadline(0);
+    device::CDeadline deadline(0);
     const uint64_t start = platform::TickCount64();
     while (platform::TickCount64() == start)
         std::this_thread::yield();
@@ -42,12 +42,12 @@ TEST(Deadline, SetMovesTheDeadlineAndLargeValuesDoNotWrap)
 
 TEST(ExceptionEx, CarriesTheSystemTextForACode)
 {
-    const CExceptionEx e("CThreadEx::Start()", 5u);
+    const device::CExceptionEx e("CThreadEx::Start()", 5u);
     EXPECT_EQ(e.GetContext(), "CThreadEx::Start()");
     EXPECT_EQ(e.GetMessage(), "Access is denied.\r\n");
     EXPECT_EQ(e.GetCode(), 5u);
 
-    const CExceptionEx copy = e;
+    const device::CExceptionEx copy = e;
     EXPECT_EQ(copy.GetContext(), e.GetContext());
     EXPECT_EQ(copy.GetMessage(), e.GetMessage());
     EXPECT_EQ(copy.GetCode(), 5u);
@@ -55,16 +55,16 @@ TEST(ExceptionEx, CarriesTheSystemTextForACode)
 
 TEST(ExceptionEx, FixedTextHasCodeZero)
 {
-    const CExceptionEx e("WaitEvent()", "Timeout on infinite wait");
+    const device::CExceptionEx e("WaitEvent()", "Timeout on infinite wait");
     EXPECT_EQ(e.GetMessage(), "Timeout on infinite wait");
     EXPECT_EQ(e.GetCode(), 0u);
 }
 
 TEST(SystemMessage, KnownCodesHaveTheirTextsAndUnknownOnesNameTheNumber)
 {
-    EXPECT_EQ(FormatSystemMessage(2), "The system cannot find the file specified.\r\n");
-    EXPECT_EQ(FormatSystemMessage(1460), "This operation returned because the timeout period expired.\r\n");
-    const std::string unknown = FormatSystemMessage(0x12345);
+    EXPECT_EQ(device::FormatSystemMessage(2), "The system cannot find the file specified.\r\n");
+    EXPECT_EQ(device::FormatSystemMessage(1460), "This operation returned because the timeout period expired.\r\n");
+    const std::string unknown = device::FormatSystemMessage(0x12345);
     EXPECT_NE(unknown.find("0x12345"), std::string::npos) << unknown;
     EXPECT_EQ(unknown.substr(unknown.size() - 2), "\r\n");
 }

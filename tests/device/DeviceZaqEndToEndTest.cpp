@@ -4,7 +4,7 @@
 #include <array>
 
 #include "device/CSerialPort.h"
-#include "EngineHarness.h"
+#include "tests/device/EngineHarness.h"
 
 namespace {
 
@@ -213,7 +213,7 @@ TEST(EngineEndToEnd, UnplugDuringAReadEndsThePassAndTheEngineServesTheNextReques
     ASSERT_GE(pass.size(), 4u);
     EXPECT_EQ(pass[3], (Notice{4, 0}));
     const std::uint16_t result = pass.back().value;
-    EXPECT_TRUE(result == ResultAnswerTimeout || result == ResultNoAdapter) << result;
+    EXPECT_TRUE(result == device::ResultAnswerTimeout || result == device::ResultNoAdapter) << result;
     EXPECT_TRUE(h.sim->Unplugged());
 
     // Still unplugged: the port is gone.
@@ -238,11 +238,11 @@ TEST(EngineEndToEnd, DestroyingTheEngineMidConnectionStopsItPromptly)
     ASSERT_TRUE(h.target.WaitForCount(4));  // 0, 2, 3, and a first byte done
     h.engine.reset();  // returns only once the worker has stopped; a hang fails the test
     // The port was closed and released: another opener gets it.
-    EXPECT_EQ(CSerialPort::ProbePort(h.sim->SlavePath()), 0);
+    EXPECT_EQ(device::CSerialPort::ProbePort(h.sim->SlavePath()), 0);
     // Nothing was posted for the cut-short pass after the destruction.
     const auto messages = h.target.Messages();
     for (const auto& message : messages)
-        EXPECT_NE(message.wParam >> 16, NotifyFinished);
+        EXPECT_NE(message.wParam >> 16, device::NotifyFinished);
 }
 
 TEST(EngineEndToEnd, IsPortFreeFollowsTheProbe)
@@ -250,7 +250,7 @@ TEST(EngineEndToEnd, IsPortFreeFollowsTheProbe)
     EngineHarness h;
     EXPECT_TRUE(h.engine->IsPortFree(h.sim->SlavePath()));
     EXPECT_FALSE(h.engine->IsPortFree("COM12"));
-    CSerialPort holder;
+    device::CSerialPort holder;
     ASSERT_EQ(holder.Open(h.sim->SlavePath(), 0, 0, true), 0u);
     EXPECT_FALSE(h.engine->IsPortFree(h.sim->SlavePath()));
     holder.Close();

@@ -12,7 +12,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-class ScriptedEngine : public CDeviceZAQ {
+class ScriptedEngine : public device::CDeviceZAQ {
 public:
     ScriptedEngine()
     {
@@ -56,9 +56,9 @@ public:
         answerAfterBytes = (request[0] & 0x3F) + 4;
     }
 
-    using CDeviceZAQ::ReceiveByte;
-    using CDeviceZAQ::SendByte;
-    using CDeviceZAQ::Transact;
+    using device::CDeviceZAQ::ReceiveByte;
+    using device::CDeviceZAQ::SendByte;
+    using device::CDeviceZAQ::Transact;
 
     Bytes sent;
     std::deque<std::uint8_t> incoming;
@@ -90,7 +90,7 @@ protected:
 
 TEST_F(EngineTransact, ConstructorValues)
 {
-    CDeviceZAQ fresh;
+    device::CDeviceZAQ fresh;
     EXPECT_EQ(fresh.portName, "COM1");
     EXPECT_EQ(fresh.idText, "");
     EXPECT_EQ(fresh.eepromSize, 256);
@@ -102,7 +102,7 @@ TEST_F(EngineTransact, ConstructorValues)
     EXPECT_EQ(fresh.idleAfterPulse2Ms, 230u);
     EXPECT_EQ(fresh.pauseAfterAnswerMs, 1u);
     EXPECT_EQ(fresh.answerTimeoutMs, 10000u);
-    EXPECT_EQ(fresh.GetThreadHandle(), CThreadEx::kNoThread);
+    EXPECT_EQ(fresh.GetThreadHandle(), device::CThreadEx::kNoThread);
 }
 
 TEST_F(EngineTransact, SendsTheFrameWithItsChecksumAndTakesAShortAnswer)
@@ -110,7 +110,7 @@ TEST_F(EngineTransact, SendsTheFrameWithItsChecksumAndTakesAShortAnswer)
     SetUpIdentification();
     engine.Answer(WithChecksum({0xC2, 0x99, 0x99, 0x01, 0x02}));  // addresses are not checked
     engine.incoming.clear();
-    EXPECT_EQ(engine.Transact(), ResultOk);
+    EXPECT_EQ(engine.Transact(), device::ResultOk);
     EXPECT_EQ(engine.sent, (Bytes{0x82, 0x21, 0xF3, 0x3C, 0x00, 0xD2}));
     EXPECT_EQ(engine.answer[3], 0x01);
     EXPECT_EQ(engine.answer[4], 0x02);
@@ -124,7 +124,7 @@ TEST_F(EngineTransact, LongAnswerLengthComesFromByteThree)
     Bytes answer = WithChecksum({0x80, 0xF3, 0x21, 0x85, 1, 2, 3, 4, 5});
     answer.push_back(0x77);
     engine.Answer(answer);
-    EXPECT_EQ(engine.Transact(), ResultOk);
+    EXPECT_EQ(engine.Transact(), device::ResultOk);
     EXPECT_EQ(engine.answer[8], 5);
     ASSERT_EQ(engine.incoming.size(), 1u);
     EXPECT_EQ(engine.incoming.front(), 0x77);
@@ -136,7 +136,7 @@ TEST_F(EngineTransact, LongAnswerWithoutDataHasItsChecksumAtFour)
     Bytes answer = WithChecksum({0x80, 0xF3, 0x21, 0x00});
     answer.push_back(0x77);
     engine.Answer(answer);
-    EXPECT_EQ(engine.Transact(), ResultOk);
+    EXPECT_EQ(engine.Transact(), device::ResultOk);
     EXPECT_EQ(engine.incoming.size(), 1u);
 }
 
@@ -146,7 +146,7 @@ TEST_F(EngineTransact, ShortFormUsesOnlyTheLowSixBitsOfTheFormatByte)
     Bytes answer = WithChecksum({0xC2, 0xF3, 0x21, 0xAA, 0xBB});  // checksum at 5
     answer.push_back(0x77);
     engine.Answer(answer);
-    EXPECT_EQ(engine.Transact(), ResultOk);
+    EXPECT_EQ(engine.Transact(), device::ResultOk);
     EXPECT_EQ(engine.answer[5], answer[5]);
     EXPECT_EQ(engine.incoming.size(), 1u);
 }
@@ -158,7 +158,7 @@ TEST_F(EngineTransact, WrongChecksumIsReportedAfterTheWholeAnswer)
     answer.back() ^= 0xFF;
     answer.push_back(0x77);
     engine.Answer(answer);
-    EXPECT_EQ(engine.Transact(), ResultChecksumError);
+    EXPECT_EQ(engine.Transact(), device::ResultChecksumError);
     EXPECT_EQ(engine.incoming.size(), 1u);
 }
 
@@ -166,10 +166,10 @@ TEST_F(EngineTransact, MissingAnswerByteIsATimeout)
 {
     SetUpIdentification();
     engine.Answer({0x83, 0xF3, 0x21});  // stops short of its data and checksum
-    EXPECT_EQ(engine.Transact(), ResultAnswerTimeout);
+    EXPECT_EQ(engine.Transact(), device::ResultAnswerTimeout);
     engine.sent.clear();
     engine.Answer({});
-    EXPECT_EQ(engine.Transact(), ResultAnswerTimeout);
+    EXPECT_EQ(engine.Transact(), device::ResultAnswerTimeout);
     EXPECT_EQ(engine.sent.size(), 6u);  // the request still went out whole
 }
 
@@ -178,7 +178,7 @@ TEST_F(EngineTransact, MissingEchoEndsTheFrameWithNoAdapter)
     SetUpIdentification();
     engine.echoesLeft = 2;
     engine.Answer(WithChecksum({0x81, 0xF3, 0x21, 0xC1}));
-    EXPECT_EQ(engine.Transact(), ResultNoAdapter);
+    EXPECT_EQ(engine.Transact(), device::ResultNoAdapter);
     // The third byte found no echo; nothing was sent after it.
     EXPECT_EQ(engine.sent, (Bytes{0x82, 0x21, 0xF3}));
 }
@@ -186,43 +186,43 @@ TEST_F(EngineTransact, MissingEchoEndsTheFrameWithNoAdapter)
 TEST_F(EngineTransact, EchoValueIsNotCompared)
 {
     engine.echoValue = 0x55;
-    EXPECT_EQ(engine.SendByte(0x00), ResultOk);
+    EXPECT_EQ(engine.SendByte(0x00), device::ResultOk);
     engine.echoesLeft = 0;
-    EXPECT_EQ(engine.SendByte(0x00), ResultNoAdapter);
+    EXPECT_EQ(engine.SendByte(0x00), device::ResultNoAdapter);
 }
 
 TEST_F(EngineTransact, ReceiveByteTakesWhateverArrivesNext)
 {
     std::uint8_t byte = 0;
-    EXPECT_EQ(engine.ReceiveByte(byte, 0), ResultAnswerTimeout);
+    EXPECT_EQ(engine.ReceiveByte(byte, 0), device::ResultAnswerTimeout);
     engine.incoming.push_back(0x42);
-    EXPECT_EQ(engine.ReceiveByte(byte, 0), ResultOk);
+    EXPECT_EQ(engine.ReceiveByte(byte, 0), device::ResultOk);
     EXPECT_EQ(byte, 0x42);
 }
 
 TEST(EngineRequests, RangeRequestsClipToTheEepromAndRefuseStartsBeyondIt)
 {
-    CDeviceZAQ engine;  // no worker: the requests only store and signal
+    device::CDeviceZAQ engine;  // no worker: the requests only store and signal
     std::uint8_t buffer[256] = {};
     EXPECT_TRUE(engine.StartRead(buffer, 255, 10, true));
     EXPECT_EQ(engine.start, 255u);
     EXPECT_EQ(engine.count, 1u);
-    EXPECT_EQ(engine.operation, OpRead);
+    EXPECT_EQ(engine.operation, device::OpRead);
     EXPECT_EQ(engine.lastOperation, 1);
     EXPECT_EQ(engine.data, buffer);
 
     EXPECT_FALSE(engine.StartWrite(nullptr, 256, 1, false));
-    EXPECT_EQ(engine.operation, OpRead);  // nothing changed
+    EXPECT_EQ(engine.operation, device::OpRead);  // nothing changed
     EXPECT_EQ(engine.data, buffer);
     EXPECT_EQ(engine.lastOperation, 1);
 
     EXPECT_TRUE(engine.StartWrite(buffer, 0, 0, false));
-    EXPECT_EQ(engine.operation, OpWrite);
+    EXPECT_EQ(engine.operation, device::OpWrite);
     EXPECT_EQ(engine.count, 0u);
     EXPECT_EQ(engine.lastOperation, 0);
 
     EXPECT_TRUE(engine.StartReadId(true));
-    EXPECT_EQ(engine.operation, OpReadId);
+    EXPECT_EQ(engine.operation, device::OpReadId);
     // Signals merge: three requests left one pending wake-up.
     EXPECT_TRUE(engine.requestEvent.WaitEvent(0));
     EXPECT_FALSE(engine.requestEvent.WaitEvent(0));

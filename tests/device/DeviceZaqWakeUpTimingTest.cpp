@@ -4,7 +4,7 @@
 #include <chrono>
 #include <cmath>
 
-#include "EngineHarness.h"
+#include "tests/device/EngineHarness.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ TEST(EngineWakeUpTiming, QuietTimesCountFromJustBeforeEachPulse)
     for (int attempt = 0; attempt < kAttempts && best.Error() >= kEarlyToleranceMs; ++attempt) {
         h.sim->Log().Clear();
         ASSERT_TRUE(h.engine->StartReadId(false));
-        ASSERT_EQ(h.NextPass().back(), (enginetest::Notice{NotifyFinished, ResultOk}));
+        ASSERT_EQ(h.NextPass().back(), (enginetest::Notice{device::NotifyFinished, device::ResultOk}));
         const auto frames = h.sim->Log().Frames();
         ASSERT_GE(frames.size(), 3u);
         ASSERT_EQ(frames[0].kind, zaqsim::FrameKind::Pulse);

@@ -1,4 +1,4 @@
-#include "EngineHarness.h"
+#include "tests/device/EngineHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ std::ostream& operator<<(std::ostream& out, const Notice& notice)
     return out << notice.code << "(" << notice.value << ")";
 }
 
-void ShortenTiming(CDeviceZAQ& engine)
+void ShortenTiming(device::CDeviceZAQ& engine)
 {
     engine.pulseMs = 1;
     engine.idleAfterPulse1Ms = 20;
@@ -38,7 +38,7 @@ EngineHarness::EngineHarness(zaqsim::SimOptions options)
     std::string error;
     if (!sim->Start(error))
         ADD_FAILURE() << "simulator: " << error;
-    engine = std::make_unique<CDeviceZAQ>();
+    engine = std::make_unique<device::CDeviceZAQ>();
     ShortenTiming(*engine);
     engine->portName = sim->SlavePath();
     engine->Start();
@@ -56,12 +56,12 @@ std::vector<Notice> EngineHarness::NextPass()
     while (target.WaitForCount(seen + 1, 30000)) {
         const auto messages = target.Messages();
         const auto& message = messages[seen++];
-        EXPECT_EQ(message.message, g_deviceZaqMessage);
+        EXPECT_EQ(message.message, device::g_deviceZaqMessage);
         EXPECT_EQ(message.lParam, 0);
-        const Notice notice{zaq::NotificationCode(std::uint32_t(message.wParam)),
-                            zaq::NotificationValue(std::uint32_t(message.wParam))};
+        const Notice notice{device::zaq::NotificationCode(std::uint32_t(message.wParam)),
+                            device::zaq::NotificationValue(std::uint32_t(message.wParam))};
         pass.push_back(notice);
-        if (notice.code == NotifyFinished)
+        if (notice.code == device::NotifyFinished)
             return pass;
     }
     ADD_FAILURE() << "no NotifyFinished; got " << pass.size() << " notifications";

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "device/CDeviceZAQ.h"
-#include "Simulator.h"
-#include "support/RecordingMessageTarget.h"
-#include "support/TempPortMap.h"
+#include "tools/zaq-sim/Simulator.h"
+#include "tests/support/RecordingMessageTarget.h"
+#include "tests/support/TempPortMap.h"
 
 namespace enginetest {
 
@@ -23,7 +23,7 @@ struct Notice {
 std::ostream& operator<<(std::ostream& out, const Notice& notice);
 
 // Shortened wake-up; the simulator checks the order and format of the wake-up, not its gaps.
-void ShortenTiming(CDeviceZAQ& engine);
+void ShortenTiming(device::CDeviceZAQ& engine);
 zaqsim::SimOptions ShortenedSimOptions();
 
 class EngineHarness {
@@ -39,7 +39,7 @@ public:
     testsupport::TempPortMap portMap;
     testsupport::RecordingMessageTarget target;
     std::unique_ptr<zaqsim::Simulator> sim;
-    std::unique_ptr<CDeviceZAQ> engine;
+    std::unique_ptr<device::CDeviceZAQ> engine;
 
 private:
     std::size_t seen = 0;

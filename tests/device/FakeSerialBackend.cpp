@@ -1,4 +1,4 @@
-#include "FakeSerialBackend.h"
+#include "tests/device/FakeSerialBackend.h"
 
 #include "platform/ErrorCodes.h"
 #include "platform/Event.h"

@@ -1,5 +1,5 @@
 // CSerialPort against a scripted backend: call sequences, return codes and record handling.
-#include "FakeSerialBackend.h"
+#include "tests/device/FakeSerialBackend.h"
 #include "device/CSerialPort.h"
 #include "platform/ErrorCodes.h"
 #include "platform/Event.h"
@@ -15,7 +15,7 @@ namespace {
 class SerialPortContract : public testing::Test {
 protected:
     FakeSerialBackend backend;
-    CSerialPort port{backend};
+    device::CSerialPort port{backend};
 
     void OpenOverlapped()
     {
@@ -84,7 +84,7 @@ TEST_F(SerialPortContract, FailuresAfterCreateCloseThePortAgain)
         SCOPED_TRACE(step);
         FakeSerialBackend failing;
         failing.failures[step] = kErrorGenFailure;
-        CSerialPort subject(failing);
+        device::CSerialPort subject(failing);
         EXPECT_EQ(subject.Open("COM7", 64, 64, true), kErrorGenFailure);
         EXPECT_EQ(subject.GetLastErrorCode(), kErrorGenFailure);
         EXPECT_EQ(failing.Count("CloseHandle"), 1u);
@@ -102,13 +102,13 @@ TEST_F(SerialPortContract, ClosedPortAnswersEveryOperationWithItsFailureValue)
     EXPECT_EQ(port.Close(), 0u);
     uint8_t byte = 0;
     uint32_t count = 99;
-    EXPECT_EQ(port.Write(&byte, 1, &count, nullptr, CSerialPort::kInfinite), kErrorInvalidHandle);
+    EXPECT_EQ(port.Write(&byte, 1, &count, nullptr, device::CSerialPort::kInfinite), kErrorInvalidHandle);
     EXPECT_EQ(count, 0u) << "the count is cleared even on a closed port";
     count = 99;
-    EXPECT_EQ(port.Read(&byte, 1, &count, nullptr, CSerialPort::kInfinite), kErrorInvalidHandle);
+    EXPECT_EQ(port.Read(&byte, 1, &count, nullptr, device::CSerialPort::kInfinite), kErrorInvalidHandle);
     EXPECT_EQ(count, 0u);
-    EXPECT_EQ(port.WriteString("abc", nullptr, nullptr, CSerialPort::kInfinite), kErrorInvalidHandle);
-    EXPECT_EQ(port.WaitLineEvent(nullptr, CSerialPort::kInfinite), kErrorInvalidHandle);
+    EXPECT_EQ(port.WriteString("abc", nullptr, nullptr, device::CSerialPort::kInfinite), kErrorInvalidHandle);
+    EXPECT_EQ(port.WaitLineEvent(nullptr, device::CSerialPort::kInfinite), kErrorInvalidHandle);
     EXPECT_EQ(port.SetLineFormat(9600, 8, 0, 0), kErrorInvalidHandle);
     EXPECT_EQ(port.SetEventChar('x', true), kErrorInvalidHandle);
     EXPECT_EQ(port.SetEventMask(1), kErrorInvalidHandle);
@@ -141,7 +141,7 @@ TEST_F(SerialPortContract, CloseReleasesThePortOnceAndKeepsTheMask)
 TEST_F(SerialPortContract, DestructorClosesAnOpenPort)
 {
     {
-        CSerialPort local(backend);
+        device::CSerialPort local(backend);
         ASSERT_EQ(local.Open("COM3", 0, 0, true), 0u);
         backend.calls.clear();
     }
@@ -290,19 +290,19 @@ TEST_F(SerialPortContract, PlainPortRefusesRecordsAndFiniteTimeoutsBeforeAnyIo)
     uint8_t buffer[4] = {};
     uint32_t count = 5;
     EXPECT_EQ(port.Read(buffer, 4, &count, nullptr, 100), kErrorInvalidFunction);
-    EXPECT_EQ(port.Read(buffer, 4, &count, &record, CSerialPort::kInfinite), kErrorInvalidFunction);
+    EXPECT_EQ(port.Read(buffer, 4, &count, &record, device::CSerialPort::kInfinite), kErrorInvalidFunction);
     EXPECT_EQ(port.Write(buffer, 4, &count, nullptr, 0), kErrorInvalidFunction);
-    EXPECT_EQ(port.WaitLineEvent(&record, CSerialPort::kInfinite), kErrorInvalidFunction);
+    EXPECT_EQ(port.WaitLineEvent(&record, device::CSerialPort::kInfinite), kErrorInvalidFunction);
     EXPECT_EQ(port.GetLastErrorCode(), kErrorInvalidFunction);
     EXPECT_EQ(count, 0u);
     EXPECT_TRUE(backend.calls.empty());
 
     backend.transferCount = 4;
-    EXPECT_EQ(port.Read(buffer, 4, &count, nullptr, CSerialPort::kInfinite), 0u);
+    EXPECT_EQ(port.Read(buffer, 4, &count, nullptr, device::CSerialPort::kInfinite), 0u);
     EXPECT_EQ(count, 4u);
     EXPECT_THAT(backend.calls, ElementsAre("ReadFile 4 none"));
     backend.failures["WriteFile"] = kErrorIoDevice;
-    EXPECT_EQ(port.Write(buffer, 4, nullptr, nullptr, CSerialPort::kInfinite), kErrorIoDevice);
+    EXPECT_EQ(port.Write(buffer, 4, nullptr, nullptr, device::CSerialPort::kInfinite), kErrorIoDevice);
 }
 
 TEST_F(SerialPortContract, ImmediateCompletionSignalsTheRecordsEvent)
@@ -318,7 +318,7 @@ TEST_F(SerialPortContract, ImmediateCompletionSignalsTheRecordsEvent)
     Event callerEvent(true, false);
     Overlapped callerRecord;
     callerRecord.event = &callerEvent;
-    ASSERT_EQ(port.Read(buffer, 3, &count, &callerRecord, CSerialPort::kInfinite), 0u);
+    ASSERT_EQ(port.Read(buffer, 3, &count, &callerRecord, device::CSerialPort::kInfinite), 0u);
     EXPECT_EQ(backend.lastRecord, &callerRecord);
     EXPECT_TRUE(callerEvent.IsSet());
 }
@@ -362,9 +362,9 @@ TEST_F(SerialPortContract, CompletedLocalRecordGivesTheCountWithOrWithoutCountAr
     backend.transferCount = 6;
     uint8_t buffer[6] = {};
     uint32_t count = 0;
-    EXPECT_EQ(port.Read(buffer, 6, &count, nullptr, CSerialPort::kInfinite), 0u);
+    EXPECT_EQ(port.Read(buffer, 6, &count, nullptr, device::CSerialPort::kInfinite), 0u);
     EXPECT_EQ(count, 6u);
-    EXPECT_EQ(port.Read(buffer, 6, nullptr, nullptr, CSerialPort::kInfinite), 0u);
+    EXPECT_EQ(port.Read(buffer, 6, nullptr, nullptr, device::CSerialPort::kInfinite), 0u);
     EXPECT_EQ(port.Write(buffer, 6, nullptr, nullptr, 1000), 0u);
     EXPECT_EQ(backend.Count("GetOverlappedResult nowait"), 3u);
 
@@ -391,23 +391,23 @@ TEST_F(SerialPortContract, WriteStringSendsTheTextWithoutItsTerminator)
     OpenOverlapped();
     backend.transferCount = 3;
     uint32_t count = 0;
-    EXPECT_EQ(port.WriteString("abc", &count, nullptr, CSerialPort::kInfinite), 0u);
+    EXPECT_EQ(port.WriteString("abc", &count, nullptr, device::CSerialPort::kInfinite), 0u);
     EXPECT_THAT(backend.calls, ElementsAre("WriteFile 3 record"));
     EXPECT_EQ(count, 3u);
 }
 
 // Operations reach each other through the table of virtual operations.
-class CountingPort : public CSerialPort {
+class CountingPort : public device::CSerialPort {
 public:
-    using CSerialPort::CSerialPort;
+    using device::CSerialPort::CSerialPort;
     int masks = 0, readModes = 0, closes = 0, writes = 0;
-    uint32_t SetEventMask(uint32_t mask) override { ++masks; return CSerialPort::SetEventMask(mask); }
-    uint32_t SetReadMode(uint32_t mode) override { ++readModes; return CSerialPort::SetReadMode(mode); }
-    uint32_t Close() override { ++closes; return CSerialPort::Close(); }
+    uint32_t SetEventMask(uint32_t mask) override { ++masks; return device::CSerialPort::SetEventMask(mask); }
+    uint32_t SetReadMode(uint32_t mode) override { ++readModes; return device::CSerialPort::SetReadMode(mode); }
+    uint32_t Close() override { ++closes; return device::CSerialPort::Close(); }
     uint32_t Write(const void* d, uint32_t n, uint32_t* c, Overlapped* o, uint32_t t) override
     {
         ++writes;
-        return CSerialPort::Write(d, n, c, o, t);
+        return device::CSerialPort::Write(d, n, c, o, t);
     }
 };
 
@@ -423,20 +423,20 @@ TEST_F(SerialPortContract, InternalCallsGoThroughDerivedOverrides)
     ASSERT_EQ(derived.Open("COM1", 0, 0, true), 0u);
     derived.SetEventChar('x', true);
     EXPECT_EQ(derived.masks, 3);
-    derived.WriteString("hi", nullptr, nullptr, CSerialPort::kInfinite);
+    derived.WriteString("hi", nullptr, nullptr, device::CSerialPort::kInfinite);
     EXPECT_EQ(derived.writes, 1);
 }
 
 TEST(SerialPortProbe, MapsTheOpenOutcome)
 {
     FakeSerialBackend backend;
-    EXPECT_EQ(CSerialPort::ProbePort("COM4", backend), 0);
+    EXPECT_EQ(device::CSerialPort::ProbePort("COM4", backend), 0);
     EXPECT_THAT(backend.calls, ElementsAre("CreateFile COM4 plain", "CloseHandle"));
     const std::pair<uint32_t, int> cases[] = {
         {kErrorFileNotFound, 1}, {kErrorAccessDenied, 2}, {kErrorGenFailure, -1}, {kErrorInvalidFunction, -1}};
     for (const auto& [code, expected] : cases) {
         backend.failures["CreateFile"] = code;
-        EXPECT_EQ(CSerialPort::ProbePort("COM4", backend), expected) << code;
+        EXPECT_EQ(device::CSerialPort::ProbePort("COM4", backend), expected) << code;
     }
 }
 

@@ -3,8 +3,8 @@
 #include "device/CSerialPort.h"
 #include "platform/ErrorCodes.h"
 #include "platform/Event.h"
-#include "support/PtyPair.h"
-#include "support/TempPortMap.h"
+#include "tests/support/PtyPair.h"
+#include "tests/support/TempPortMap.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@ class SerialPortOnPty : public testing::Test {
 protected:
     TempPortMap portMap;
     PtyPair pty;
-    CSerialPort port;
+    device::CSerialPort port;
 
     void SetUp() override
     {
@@ -35,7 +35,7 @@ protected:
         for (int idle = 0; bytes.size() < count && idle < 5000; ++idle) {
             uint8_t byte = 0;
             uint32_t n = 0;
-            if (port.Read(&byte, 1, &n, nullptr, CSerialPort::kInfinite) == 0 && n == 1) {
+            if (port.Read(&byte, 1, &n, nullptr, device::CSerialPort::kInfinite) == 0 && n == 1) {
                 bytes.push_back(byte);
                 idle = 0;
             } else {
@@ -123,7 +123,7 @@ TEST_F(SerialPortOnPty, EventCharRoundTrips)
 TEST_F(SerialPortOnPty, WriteStringPutsTheTextWithoutTerminatorOnTheWire)
 {
     uint32_t count = 0;
-    ASSERT_EQ(port.WriteString("abc", &count, nullptr, CSerialPort::kInfinite), 0u);
+    ASSERT_EQ(port.WriteString("abc", &count, nullptr, device::CSerialPort::kInfinite), 0u);
     EXPECT_EQ(count, 3u);
     EXPECT_EQ(pty.Receive(3), (std::vector<uint8_t>{'a', 'b', 'c'}));
     EXPECT_TRUE(pty.Receive(1, 50).empty()) << "no terminating zero";
@@ -145,21 +145,21 @@ TEST_F(SerialPortOnPty, NonBlockingReadReturnsAtOnceWithNothing)
 {
     uint8_t byte = 0x55;
     uint32_t count = 7;
-    EXPECT_EQ(port.Read(&byte, 1, &count, nullptr, CSerialPort::kInfinite), 0u);
+    EXPECT_EQ(port.Read(&byte, 1, &count, nullptr, device::CSerialPort::kInfinite), 0u);
     EXPECT_EQ(count, 0u);
-    EXPECT_EQ(port.Read(&byte, 1, nullptr, nullptr, CSerialPort::kInfinite), 0u);
+    EXPECT_EQ(port.Read(&byte, 1, nullptr, nullptr, device::CSerialPort::kInfinite), 0u);
     EXPECT_EQ(port.Read(&byte, 1, &count, nullptr, 0), 0u);
 }
 
 TEST_F(SerialPortOnPty, WriteAndReadWithoutCountArgument)
 {
     const uint8_t out[2] = {0x21, 0xF3};
-    ASSERT_EQ(port.Write(out, 2, nullptr, nullptr, CSerialPort::kInfinite), 0u);
+    ASSERT_EQ(port.Write(out, 2, nullptr, nullptr, device::CSerialPort::kInfinite), 0u);
     EXPECT_EQ(pty.Receive(2), (std::vector<uint8_t>{0x21, 0xF3}));
     pty.Send({0x42});
     uint8_t in = 0;
     for (int i = 0; i < 5000 && in == 0; ++i) {
-        ASSERT_EQ(port.Read(&in, 1, nullptr, nullptr, CSerialPort::kInfinite), 0u);
+        ASSERT_EQ(port.Read(&in, 1, nullptr, nullptr, device::CSerialPort::kInfinite), 0u);
         if (in == 0)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
@@ -176,7 +176,7 @@ TEST_F(SerialPortOnPty, BlockingReadModeWaitsForTheWholeCount)
 
     pty.Send({1});
     std::thread farEnd([&] { pty.Send({2, 3}); });
-    EXPECT_EQ(port.Read(buffer, 3, &count, nullptr, CSerialPort::kInfinite), 0u);
+    EXPECT_EQ(port.Read(buffer, 3, &count, nullptr, device::CSerialPort::kInfinite), 0u);
     farEnd.join();
     EXPECT_EQ(count, 3u);
     EXPECT_EQ(buffer[0], 1);
@@ -190,7 +190,7 @@ TEST_F(SerialPortOnPty, CallersRecordCompletesLater)
     Overlapped record;
     record.event = &done;
     uint8_t buffer[2] = {};
-    ASSERT_EQ(port.Read(buffer, 2, nullptr, &record, CSerialPort::kInfinite), 0u);
+    ASSERT_EQ(port.Read(buffer, 2, nullptr, &record, device::CSerialPort::kInfinite), 0u);
     EXPECT_FALSE(done.IsSet());
     pty.Send({0xAA, 0xBB});
     EXPECT_EQ(done.Wait(10'000), WaitResult::Signalled);
@@ -212,32 +212,32 @@ TEST_F(SerialPortOnPty, UnpluggedLineFailsWrites)
     pty.CloseSlaveKeeper();
     pty.CloseMaster();
     const uint8_t byte = 0;
-    EXPECT_EQ(port.Write(&byte, 1, nullptr, nullptr, CSerialPort::kInfinite), kErrorIoDevice);
+    EXPECT_EQ(port.Write(&byte, 1, nullptr, nullptr, device::CSerialPort::kInfinite), kErrorIoDevice);
     uint32_t count = 5;
     uint8_t in = 0;
-    port.Read(&in, 1, &count, nullptr, CSerialPort::kInfinite);
+    port.Read(&in, 1, &count, nullptr, device::CSerialPort::kInfinite);
     EXPECT_EQ(count, 0u);
 }
 
 TEST_F(SerialPortOnPty, PortIsExclusiveAndProbedAsInUse)
 {
-    CSerialPort second;
+    device::CSerialPort second;
     EXPECT_EQ(second.Open("COM5", 0, 0, true), kErrorAccessDenied);
     EXPECT_EQ(second.Open(pty.SlavePath(), 0, 0, false), kErrorAccessDenied);
     EXPECT_FALSE(second.IsOpen());
-    EXPECT_EQ(CSerialPort::ProbePort("COM5"), 2);
+    EXPECT_EQ(device::CSerialPort::ProbePort("COM5"), 2);
     port.Close();
-    EXPECT_EQ(CSerialPort::ProbePort("COM5"), 0);
-    EXPECT_EQ(CSerialPort::ProbePort("COM5"), 0) << "the probe closed the port again";
+    EXPECT_EQ(device::CSerialPort::ProbePort("COM5"), 0);
+    EXPECT_EQ(device::CSerialPort::ProbePort("COM5"), 0) << "the probe closed the port again";
     EXPECT_EQ(second.Open("COM5", 0, 0, true), 0u);
 }
 
 TEST_F(SerialPortOnPty, ProbeAndOpenOfMissingNames)
 {
-    EXPECT_EQ(CSerialPort::ProbePort("COM9"), 1) << "not in the port map";
-    EXPECT_EQ(CSerialPort::ProbePort("/dev/probex-no-such-port"), 1);
-    EXPECT_EQ(CSerialPort::ProbePort("/dev/null"), -1) << "exists, but is no serial line";
-    CSerialPort other;
+    EXPECT_EQ(device::CSerialPort::ProbePort("COM9"), 1) << "not in the port map";
+    EXPECT_EQ(device::CSerialPort::ProbePort("/dev/probex-no-such-port"), 1);
+    EXPECT_EQ(device::CSerialPort::ProbePort("/dev/null"), -1) << "exists, but is no serial line";
+    device::CSerialPort other;
     EXPECT_EQ(other.Open("COM9", 0, 0, true), kErrorFileNotFound);
 }
 
@@ -249,9 +249,9 @@ TEST_F(SerialPortOnPty, PlainPortReadsAndWritesSynchronously)
     uint8_t byte = 0;
     EXPECT_EQ(port.Read(&byte, 1, nullptr, nullptr, 100), kErrorInvalidFunction);
     uint32_t count = 3;
-    EXPECT_EQ(port.Read(&byte, 1, &count, nullptr, CSerialPort::kInfinite), 0u);
+    EXPECT_EQ(port.Read(&byte, 1, &count, nullptr, device::CSerialPort::kInfinite), 0u);
     EXPECT_EQ(count, 0u);
-    EXPECT_EQ(port.WriteString("ok", &count, nullptr, CSerialPort::kInfinite), 0u);
+    EXPECT_EQ(port.WriteString("ok", &count, nullptr, device::CSerialPort::kInfinite), 0u);
     EXPECT_EQ(count, 2u);
     EXPECT_EQ(pty.Receive(2), (std::vector<uint8_t>{'o', 'k'}));
 }

@@ -15,7 +15,7 @@
 
 namespace {
 
-class FunctionThread : public CThreadEx {
+class FunctionThread : public device::CThreadEx {
 public:
     explicit FunctionThread(std::function<uint32_t(FunctionThread&)> body) : body(std::move(body)) {}
     ~FunctionThread() override
@@ -30,10 +30,10 @@ private:
 };
 
 // Waits until the worker has ended by itself; exit codes are looked at without Terminate.
-uint32_t ExitCodeWhenEnded(const CThreadEx& thread)
+uint32_t ExitCodeWhenEnded(const device::CThreadEx& thread)
 {
-    uint32_t code = CThreadEx::kStillActive;
-    while (thread.GetExitCode(code) && code == CThreadEx::kStillActive)
+    uint32_t code = device::CThreadEx::kStillActive;
+    while (thread.GetExitCode(code) && code == device::CThreadEx::kStillActive)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     return code;
 }
@@ -44,7 +44,7 @@ void ExpectThrows(const std::function<void()>& call, const std::string& context,
     try {
         call();
         ADD_FAILURE() << "no exception";
-    } catch (const CExceptionEx& e) {
+    } catch (const device::CExceptionEx& e) {
         EXPECT_EQ(e.GetContext(), context);
         EXPECT_EQ(e.GetMessage(), message);
         EXPECT_EQ(e.GetCode(), code);
@@ -53,17 +53,17 @@ void ExpectThrows(const std::function<void()>& call, const std::string& context,
 
 TEST(ThreadLifecycle, SecondStartThrowsWhileRunningAndAfterRunEnded)
 {
-    CAutoEventEx release(false, "");
+    device::CAutoEventEx release(false, "");
     FunctionThread thread([&](FunctionThread& self) {
         release.WaitEvent(platform::kInfinite, self.GetStopToken());
         return 7u;
     });
-    EXPECT_EQ(thread.GetThreadHandle(), CThreadEx::kNoThread);
+    EXPECT_EQ(thread.GetThreadHandle(), device::CThreadEx::kNoThread);
     uint32_t code = 0;
     EXPECT_FALSE(thread.GetExitCode(code));
 
-    const CThreadEx::Handle handle = thread.Start();
-    EXPECT_NE(handle, CThreadEx::kNoThread);
+    const device::CThreadEx::Handle handle = thread.Start();
+    EXPECT_NE(handle, device::CThreadEx::kNoThread);
     EXPECT_EQ(thread.GetThreadHandle(), handle);
     ExpectThrows([&] { thread.Start(); }, "CThreadEx::Start()", "Thread already running", 0);
 
@@ -79,16 +79,16 @@ TEST(ThreadLifecycle, ExceptionLeavingRunEndsTheThreadWithExitCodeZero)
     throwing.Start();
     EXPECT_EQ(ExitCodeWhenEnded(throwing), 0u);
 
-    FunctionThread throwingOwn([](FunctionThread&) -> uint32_t { throw CExceptionEx("SetEvent()", 5u); });
+    FunctionThread throwingOwn([](FunctionThread&) -> uint32_t { throw device::CExceptionEx("SetEvent()", 5u); });
     throwingOwn.Start();
     EXPECT_EQ(ExitCodeWhenEnded(throwingOwn), 0u);
 
-    EXPECT_EQ(CThreadEx::ThreadEntry(nullptr), 0u);
+    EXPECT_EQ(device::CThreadEx::ThreadEntry(nullptr), 0u);
 }
 
 TEST(ThreadLifecycle, TerminateWakesAWaitingBodyAndSetsTheExitCode)
 {
-    CAutoEventEx never(false, "");
+    device::CAutoEventEx never(false, "");
     std::atomic<bool> waitReturned{false};
     FunctionThread thread([&](FunctionThread& self) {
         const bool signalled = never.WaitEvent(platform::kInfinite, self.GetStopToken());
@@ -143,7 +143,7 @@ TEST(ThreadLifecycle, TerminateRefusesWithoutAThreadAndFromTheWorkerItself)
     FunctionThread self([&](FunctionThread& me) {
         try {
             me.Terminate(0);
-        } catch (const CExceptionEx& e) {
+        } catch (const device::CExceptionEx& e) {
             caught = e.GetCode();
         }
         return 0u;
@@ -157,7 +157,7 @@ TEST(ThreadLifecycle, DestroyingAStartedObjectStopsItsWorker)
 {
     std::atomic<bool> ended{false};
     {
-        CAutoEventEx never(false, "");
+        device::CAutoEventEx never(false, "");
         FunctionThread thread([&](FunctionThread& self) {
             never.WaitEvent(platform::kInfinite, self.GetStopToken());
             ended = true;
@@ -170,7 +170,7 @@ TEST(ThreadLifecycle, DestroyingAStartedObjectStopsItsWorker)
 
 TEST(Events, AutoResetReleasesOneWaitForAnyNumberOfSignals)
 {
-    CAutoEventEx event(false, "");
+    device::CAutoEventEx event(false, "");
     event.SetEvent();
     event.SetEvent();
     EXPECT_TRUE(event.WaitEvent(platform::kInfinite));
@@ -179,11 +179,11 @@ TEST(Events, AutoResetReleasesOneWaitForAnyNumberOfSignals)
 
 TEST(Events, InitialStateAndManualReset)
 {
-    CAutoEventEx initiallySet(true, "");
+    device::CAutoEventEx initiallySet(true, "");
     EXPECT_TRUE(initiallySet.WaitEvent(0));
     EXPECT_FALSE(initiallySet.WaitEvent(0));
 
-    CEventEx manual(true, false, "");
+    device::CEventEx manual(true, false, "");
     EXPECT_FALSE(manual.WaitEvent(0));
     manual.SetEvent();
     EXPECT_TRUE(manual.WaitEvent(0));
@@ -192,7 +192,7 @@ TEST(Events, InitialStateAndManualReset)
 
 TEST(Events, InfiniteWaitReturnsWhenAnotherThreadSignals)
 {
-    CAutoEventEx event(false, "");
+    device::CAutoEventEx event(false, "");
     std::thread signaller([&] { event.SetEvent(); });
     EXPECT_TRUE(event.WaitEvent(platform::kInfinite));
     signaller.join();
@@ -200,14 +200,14 @@ TEST(Events, InfiniteWaitReturnsWhenAnotherThreadSignals)
 
 TEST(Events, FiniteWaitTimesOutWithFalse)
 {
-    CAutoEventEx event(false, "");
+    device::CAutoEventEx event(false, "");
     EXPECT_FALSE(event.WaitEvent(0));
     EXPECT_FALSE(event.WaitEvent(15));
 }
 
 TEST(Events, StopRequestEndsAWaitWithFalseInsteadOfThrowing)
 {
-    CAutoEventEx event(false, "");
+    device::CAutoEventEx event(false, "");
     std::stop_source stop;
     stop.request_stop();
     EXPECT_FALSE(event.WaitEvent(platform::kInfinite, stop.get_token()));

@@ -11,7 +11,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 std::uint8_t ChecksumOf(const Bytes& frame)
 {
-    return zaq::FrameChecksum(frame.data(), zaq::RequestLength(frame[0]));
+    return device::zaq::FrameChecksum(frame.data(), device::zaq::RequestLength(frame[0]));
 }
 
 TEST(ZaqProtocol, ChecksumsMatchTheWireExamples)
@@ -28,21 +28,21 @@ TEST(ZaqProtocol, ChecksumsMatchTheWireExamples)
 
 TEST(ZaqProtocol, RequestLengthCountsHeaderAndDataBytes)
 {
-    EXPECT_EQ(zaq::RequestLength(0x81), 4u);
-    EXPECT_EQ(zaq::RequestLength(0x85), 8u);
+    EXPECT_EQ(device::zaq::RequestLength(0x81), 4u);
+    EXPECT_EQ(device::zaq::RequestLength(0x85), 8u);
     // Only the low six bits count: the two top bits are the header form.
-    EXPECT_EQ(zaq::RequestLength(0xFF), 66u);
+    EXPECT_EQ(device::zaq::RequestLength(0xFF), 66u);
 }
 
 TEST(ZaqProtocol, AnswerChecksumIndexFollowsTheHeaderForm)
 {
-    EXPECT_TRUE(zaq::IsLongAnswer(0x80));
-    EXPECT_FALSE(zaq::IsLongAnswer(0xC0));
-    EXPECT_EQ(zaq::AnswerChecksumIndex(0x80, 0x85), 9u);   // long: 5 data bytes after 4 header bytes
-    EXPECT_EQ(zaq::AnswerChecksumIndex(0x80, 0x00), 4u);   // long with no data
-    EXPECT_EQ(zaq::AnswerChecksumIndex(0x80, 0xFF), 131u); // the largest answer still fits
-    EXPECT_EQ(zaq::AnswerChecksumIndex(0xC2, 0x99), 5u);   // short: the length byte is data
-    EXPECT_EQ(zaq::AnswerChecksumIndex(0x81, 0x00), 4u);
+    EXPECT_TRUE(device::zaq::IsLongAnswer(0x80));
+    EXPECT_FALSE(device::zaq::IsLongAnswer(0xC0));
+    EXPECT_EQ(device::zaq::AnswerChecksumIndex(0x80, 0x85), 9u);   // long: 5 data bytes after 4 header bytes
+    EXPECT_EQ(device::zaq::AnswerChecksumIndex(0x80, 0x00), 4u);   // long with no data
+    EXPECT_EQ(device::zaq::AnswerChecksumIndex(0x80, 0xFF), 131u); // the largest answer still fits
+    EXPECT_EQ(device::zaq::AnswerChecksumIndex(0xC2, 0x99), 5u);   // short: the length byte is data
+    EXPECT_EQ(device::zaq::AnswerChecksumIndex(0x81, 0x00), 4u);
 }
 
 TEST(ZaqProtocol, IdTextSwapsTheLastPairsAndSplitsTheFirstGroup)
@@ -52,7 +52,7 @@ TEST(ZaqProtocol, IdTextSwapsTheLastPairsAndSplitsTheFirstGroup)
     std::copy(std::begin(id), std::end(id), answer.begin() + 5);
     answer[13] = 0x11; answer[14] = 0x22; answer[15] = 0x33; answer[16] = 0x44;
     answer[10] = 0xEE; answer[11] = 0xEE; answer[12] = 0xEE;  // not part of the ID
-    EXPECT_EQ(zaq::FormatIdText(answer.data()), "MB: 0A1 B2C 3D 4E 2211 4433");
+    EXPECT_EQ(device::zaq::FormatIdText(answer.data()), "MB: 0A1 B2C 3D 4E 2211 4433");
 }
 
 TEST(ZaqProtocol, IdTextAlwaysHasTwentySevenCharactersWithABlankAtSeven)
@@ -60,8 +60,8 @@ TEST(ZaqProtocol, IdTextAlwaysHasTwentySevenCharactersWithABlankAtSeven)
     for (int fill : {0x00, 0x5A, 0xFF}) {
         std::array<std::uint8_t, 17> answer;
         answer.fill(std::uint8_t(fill));
-        const std::string text = zaq::FormatIdText(answer.data());
-        EXPECT_EQ(text.size(), zaq::kIdTextLength) << text;
+        const std::string text = device::zaq::FormatIdText(answer.data());
+        EXPECT_EQ(text.size(), device::zaq::kIdTextLength) << text;
         EXPECT_EQ(text[7], ' ') << text;
         EXPECT_EQ(text.substr(0, 4), "MB: ");
     }
@@ -70,47 +70,47 @@ TEST(ZaqProtocol, IdTextAlwaysHasTwentySevenCharactersWithABlankAtSeven)
 TEST(ZaqProtocol, ClipRangeKeepsRequestsInsideTheEeprom)
 {
     std::uint32_t count = 10;
-    EXPECT_TRUE(zaq::ClipRange(255, count));
+    EXPECT_TRUE(device::zaq::ClipRange(255, count));
     EXPECT_EQ(count, 1u);
 
     count = 1;
-    EXPECT_FALSE(zaq::ClipRange(256, count));
+    EXPECT_FALSE(device::zaq::ClipRange(256, count));
     EXPECT_EQ(count, 1u);
 
     count = 0;
-    EXPECT_TRUE(zaq::ClipRange(0, count));
+    EXPECT_TRUE(device::zaq::ClipRange(0, count));
     EXPECT_EQ(count, 0u);
 
     count = 256;
-    EXPECT_TRUE(zaq::ClipRange(0, count));
+    EXPECT_TRUE(device::zaq::ClipRange(0, count));
     EXPECT_EQ(count, 256u);
 
     // start + count would wrap past 2^32 and look small; the count is still clipped.
     count = 0xFFFFFFFFu;
-    EXPECT_TRUE(zaq::ClipRange(10, count));
+    EXPECT_TRUE(device::zaq::ClipRange(10, count));
     EXPECT_EQ(count, 246u);
 }
 
 TEST(ZaqProtocol, NotificationPackingKeepsCodeHighAndLow16BitsOfValue)
 {
-    EXPECT_EQ(zaq::PackNotification(3, 0x12345), 0x00032345u);
-    EXPECT_EQ(zaq::PackNotification(1, 4), 0x00010004u);
-    EXPECT_EQ(zaq::NotificationCode(0x00032345u), 3);
-    EXPECT_EQ(zaq::NotificationValue(0x00032345u), 0x2345);
+    EXPECT_EQ(device::zaq::PackNotification(3, 0x12345), 0x00032345u);
+    EXPECT_EQ(device::zaq::PackNotification(1, 4), 0x00010004u);
+    EXPECT_EQ(device::zaq::NotificationCode(0x00032345u), 3);
+    EXPECT_EQ(device::zaq::NotificationValue(0x00032345u), 0x2345);
 }
 
 TEST(ZaqProtocol, DecodedNotificationIsWhatTheEnginePacked)
 {
-    for (const DeviceNotify code : {NotifyOpened, NotifyFinished, NotifyIdReady, NotifyRangeBegin, NotifyByteDone,
-                                    NotifyRangeEnd}) {
+    for (const device::DeviceNotify code : {device::NotifyOpened, device::NotifyFinished, device::NotifyIdReady, device::NotifyRangeBegin, device::NotifyByteDone,
+                                    device::NotifyRangeEnd}) {
         for (const std::uint32_t value : {0u, 4u, 256u, 0xFFFFu, 0x12345u}) {
             SCOPED_TRACE(testing::Message() << code << "(" << value << ")");
-            const DeviceNotification expected{code, std::uint16_t(value & 0xFFFFu)};
-            EXPECT_EQ(zaq::DecodeNotification(zaq::PackNotification(code, value)), expected);
+            const device::DeviceNotification expected{code, std::uint16_t(value & 0xFFFFu)};
+            EXPECT_EQ(device::zaq::DecodeNotification(device::zaq::PackNotification(code, value)), expected);
         }
     }
     // Codes the engine does not post come through as they are, for the receiver to ignore.
-    EXPECT_EQ(zaq::DecodeNotification(0xFFFF0007u), (DeviceNotification{DeviceNotify(0xFFFF), 7}));
+    EXPECT_EQ(device::zaq::DecodeNotification(0xFFFF0007u), (device::DeviceNotification{device::DeviceNotify(0xFFFF), 7}));
 }
 
 }  // namespace

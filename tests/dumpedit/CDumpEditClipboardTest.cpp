@@ -10,19 +10,19 @@
 #include <array>
 #include <numeric>
 
-#include "DumpEditTestSupport.h"
-#include "QtDumpClipboard.h"
+#include "tests/dumpedit/DumpEditTestSupport.h"
+#include "dumpedit/widget/QtDumpClipboard.h"
 
 using namespace dumpedit_test;
 
 namespace {
 
-constexpr quint32 kNone = CDumpEdit::kNoByte;
+constexpr quint32 kNone = dumpedit::CDumpEdit::kNoByte;
 
 // Records what the context menu offers instead of showing it, and picks an item by text.
-class MenuProbe : public CDumpEdit {
+class MenuProbe : public dumpedit::CDumpEdit {
 public:
-    using CDumpEdit::CDumpEdit;
+    using dumpedit::CDumpEdit::CDumpEdit;
 
     struct Shown {
         QPoint globalPos;
@@ -68,7 +68,7 @@ struct DumpEditClipboard : ::testing::Test {
     void SetUp() override {
         App();
         std::iota(bytes.begin(), bytes.end(), quint8{0});
-        edit = std::make_unique<MenuProbe>(nullptr, CDumpEdit::DES_MULTILINE);
+        edit = std::make_unique<MenuProbe>(nullptr, dumpedit::CDumpEdit::DES_MULTILINE);
         edit->resize(600, 320);
         edit->SetBuffer(bytes.data(), 256, true);
         edit->SetClipboard(&clipboard);
@@ -114,7 +114,7 @@ TEST_F(DumpEditClipboard, CopyOffersTheBlockAndTheText) {
 TEST_F(DumpEditClipboard, CopyWithoutSelectionLeavesTheClipboard) {
     OfferBlock({1, 0, 0, 0, 9});
     edit->CopySelection();
-    EXPECT_TRUE(edit->HandleCommand(CDumpEdit::ID_EDIT_COPY));
+    EXPECT_TRUE(edit->HandleCommand(dumpedit::CDumpEdit::ID_EDIT_COPY));
     EXPECT_EQ(clipboard.offers, 0);
     EXPECT_EQ(*clipboard.binary, (std::vector<uint8_t>{1, 0, 0, 0, 9}));
 }
@@ -126,7 +126,7 @@ TEST_F(DumpEditClipboard, PasteIsCutAtTheEndOfTheBuffer) {
     QTest::keyClick(edit.get(), Qt::Key_Left);
     ASSERT_EQ(edit->CaretPos(), 254u);
     OfferBlock({5, 0, 0, 0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5});
-    QSignalSpy changes(edit.get(), &CDumpEdit::Changed);
+    QSignalSpy changes(edit.get(), &dumpedit::CDumpEdit::Changed);
     QTest::keyClick(edit.get(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(bytes[253], 253);
     EXPECT_EQ(bytes[254], 0xA1);
@@ -140,7 +140,7 @@ TEST_F(DumpEditClipboard, PasteIsCutAtTheEndOfTheBuffer) {
 TEST_F(DumpEditClipboard, PasteWritesFromTheSelectionStartWhateverItsLength) {
     edit->SetSelection(0x40, 0x49, false, true);
     OfferBlock({2, 0, 0, 0, 0xEE, 0xFF});
-    edit->HandleCommand(CDumpEdit::ID_EDIT_PASTE);
+    edit->HandleCommand(dumpedit::CDumpEdit::ID_EDIT_PASTE);
     EXPECT_EQ(bytes[0x40], 0xEE);
     EXPECT_EQ(bytes[0x41], 0xFF);
     EXPECT_EQ(bytes[0x42], 0x42);
@@ -149,7 +149,7 @@ TEST_F(DumpEditClipboard, PasteWritesFromTheSelectionStartWhateverItsLength) {
 }
 
 TEST_F(DumpEditClipboard, MalformedOrEmptyBlocksWriteNothingBeyondTheirBytes) {
-    QSignalSpy changes(edit.get(), &CDumpEdit::Changed);
+    QSignalSpy changes(edit.get(), &dumpedit::CDumpEdit::Changed);
     const auto before = bytes;
     edit->SetSelection(0x10, 0x12, false, true);
     // Count 0: nothing written or notified; selection and caret stay in the buffer where they were.
@@ -188,7 +188,7 @@ TEST_F(DumpEditClipboard, PasteNeedsBinaryDataAndAWritableControl) {
 
 TEST_F(DumpEditClipboard, SelectAllKeepsTheCaret) {
     QTest::keyClick(edit.get(), Qt::Key_Right);
-    EXPECT_TRUE(edit->HandleCommand(CDumpEdit::ID_EDIT_SELECT_ALL));
+    EXPECT_TRUE(edit->HandleCommand(dumpedit::CDumpEdit::ID_EDIT_SELECT_ALL));
     EXPECT_EQ(Selection(), std::make_pair(0u, 255u));
     EXPECT_EQ(edit->CaretPos(), 0u);
     EXPECT_FALSE(edit->CaretHigh());
@@ -249,7 +249,7 @@ TEST_F(DumpEditClipboard, WithoutBytesTheMenuOffersNothing) {
 }
 
 TEST_F(DumpEditClipboard, ApplicationClipboardCarriesBothForms) {
-    CQtDumpClipboard& system = CQtDumpClipboard::Instance();
+    dumpedit::CQtDumpClipboard& system = dumpedit::CQtDumpClipboard::Instance();
     system.Offer({2, 0, 0, 0, 0xAB, 0xCD}, "AB CD\n");
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);

@@ -10,17 +10,17 @@
 #include <array>
 #include <numeric>
 
-#include "DumpEditTestSupport.h"
+#include "tests/dumpedit/DumpEditTestSupport.h"
 
 using namespace dumpedit_test;
 
 namespace {
 
-constexpr quint32 kNone = CDumpEdit::kNoByte;
+constexpr quint32 kNone = dumpedit::CDumpEdit::kNoByte;
 
 struct DumpEditInput : ::testing::Test {
     std::array<quint8, 256> bytes{};
-    std::unique_ptr<CDumpEdit> edit;
+    std::unique_ptr<dumpedit::CDumpEdit> edit;
 
     void SetUp() override {
         App();
@@ -62,7 +62,7 @@ struct DumpEditInput : ::testing::Test {
 
 TEST_F(DumpEditInput, TwoDigitsOverwriteAByteAndMoveOn) {
     CaretTo(5);
-    QSignalSpy changes(edit.get(), &CDumpEdit::Changed);
+    QSignalSpy changes(edit.get(), &dumpedit::CDumpEdit::Changed);
     Type("3");
     EXPECT_EQ(bytes[5], 0x35);
     EXPECT_EQ(edit->CaretPos(), 5u);
@@ -81,7 +81,7 @@ TEST_F(DumpEditInput, TwoDigitsOverwriteAByteAndMoveOn) {
 
 TEST_F(DumpEditInput, NonDigitsAndEditingKeysChangeNothing) {
     CaretTo(9);
-    QSignalSpy changes(edit.get(), &CDumpEdit::Changed);
+    QSignalSpy changes(edit.get(), &dumpedit::CDumpEdit::Changed);
     const auto before = bytes;
     Type("gxz /:@");
     for (const int key : {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Insert, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
@@ -95,7 +95,7 @@ TEST_F(DumpEditInput, NonDigitsAndEditingKeysChangeNothing) {
 
 TEST_F(DumpEditInput, ReadOnlyControlIgnoresDigits) {
     edit->SetReadOnly(true, true);
-    QSignalSpy changes(edit.get(), &CDumpEdit::Changed);
+    QSignalSpy changes(edit.get(), &dumpedit::CDumpEdit::Changed);
     Type("ff");
     EXPECT_EQ(bytes[0], 0x00);
     EXPECT_EQ(changes.count(), 0);
@@ -193,7 +193,7 @@ TEST_F(DumpEditInput, ShiftTypedDigitsExtendTheSelection) {
 TEST_F(DumpEditInput, CtrlShortcutsBeatWindowShortcuts) {
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
-    CDumpEdit* inner = new CDumpEdit(&window, CDumpEdit::DES_MULTILINE | CDumpEdit::WS_TABSTOP);
+    dumpedit::CDumpEdit* inner = new dumpedit::CDumpEdit(&window, dumpedit::CDumpEdit::DES_MULTILINE | dumpedit::CDumpEdit::WS_TABSTOP);
     layout->addWidget(inner);
     inner->SetBuffer(bytes.data(), 256, true);
     QAction selectAllElsewhere(&window);
@@ -217,7 +217,7 @@ TEST_F(DumpEditInput, CtrlShortcutsBeatWindowShortcuts) {
 TEST_F(DumpEditInput, TabMovesTheFocusAndTheCaretStays) {
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
-    CDumpEdit* inner = new CDumpEdit(&window, CDumpEdit::DES_MULTILINE | CDumpEdit::WS_TABSTOP);
+    dumpedit::CDumpEdit* inner = new dumpedit::CDumpEdit(&window, dumpedit::CDumpEdit::DES_MULTILINE | dumpedit::CDumpEdit::WS_TABSTOP);
     auto* next = new QLineEdit(&window);
     layout->addWidget(inner);
     layout->addWidget(next);
@@ -256,7 +256,7 @@ TEST_F(DumpEditInput, CaretExistsOnlyWithTheFocusAndInView) {
 TEST_F(DumpEditInput, EmptyBufferIgnoresKeysTypingAndMouse) {
     std::array<quint8, 4> guard{0xAA, 0xAA, 0xAA, 0xAA};
     edit->SetBuffer(guard.data(), 0, true);
-    QSignalSpy changes(edit.get(), &CDumpEdit::Changed);
+    QSignalSpy changes(edit.get(), &dumpedit::CDumpEdit::Changed);
     Type("12ab");
     Key(Qt::Key_End);
     Key(Qt::Key_Right, Qt::ShiftModifier);

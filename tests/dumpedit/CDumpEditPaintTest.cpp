@@ -10,7 +10,7 @@
 #include <numeric>
 #include <vector>
 
-#include "DumpEditTestSupport.h"
+#include "tests/dumpedit/DumpEditTestSupport.h"
 
 using namespace dumpedit_test;
 
@@ -27,7 +27,7 @@ struct DumpEditPaint : ::testing::Test {
     }
 
     // Set up the way the main form sets up its editor.
-    std::unique_ptr<CDumpEdit> MakeFormEdit(quint32 size, quint32 style = CDumpEdit::DES_MULTILINE) {
+    std::unique_ptr<dumpedit::CDumpEdit> MakeFormEdit(quint32 size, quint32 style = dumpedit::CDumpEdit::DES_MULTILINE) {
         auto edit = MakeEdit(bytes.data(), size, {600, 320}, style);
         edit->SetAddressDigits(2, false);
         edit->ShowAddressColumn(true, false);
@@ -40,7 +40,7 @@ struct DumpEditPaint : ::testing::Test {
 
 struct Geometry {
     int cw, lh, top, hexLeft, charsLeft, addressLeft;
-    explicit Geometry(CDumpEdit& edit) {
+    explicit Geometry(dumpedit::CDumpEdit& edit) {
         const auto& l = edit.Layout();
         cw = l.charWidth;
         lh = l.lineHeight;
@@ -70,7 +70,7 @@ bool IsRed(QRgb c) { return qRed(c) > 160 && qGreen(c) < 90 && qBlue(c) < 90; }
 bool IsDark(QRgb c) { return qRed(c) < 90 && qGreen(c) < 90 && qBlue(c) < 90; }
 
 // `text` drawn the way a column draws it, on `background`, clipped to `size`.
-QImage Reference(const CDumpEdit& edit, QSize size, const QString& text, QColor pen, QColor background) {
+QImage Reference(const dumpedit::CDumpEdit& edit, QSize size, const QString& text, QColor pen, QColor background) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(background);
     QPainter painter(&image);
@@ -100,7 +100,7 @@ TEST_F(DumpEditPaint, MarginsAndGapsShowTheControlBackground) {
 }
 
 TEST_F(DumpEditPaint, NoBufferPaintsOnlyTheBackground) {
-    CDumpEdit edit(nullptr, CDumpEdit::DES_MULTILINE);
+    dumpedit::CDumpEdit edit(nullptr, dumpedit::CDumpEdit::DES_MULTILINE);
     edit.ShowAddressColumn(true, false);
     edit.resize(300, 200);
     const QImage image = Render(edit);
@@ -243,7 +243,7 @@ protected:
 };
 
 // The client area as the window system holds it now, not as a new paint would draw it.
-QImage OnScreen(CDumpEdit& edit) {
+QImage OnScreen(dumpedit::CDumpEdit& edit) {
     const QRect client(edit.viewport()->mapTo(edit.window(), QPoint(0, 0)), edit.viewport()->size());
     return edit.screen()->grabWindow(edit.window()->winId()).toImage().copy(client).convertToFormat(QImage::Format_RGB32);
 }

@@ -7,29 +7,29 @@
 #include <array>
 #include <vector>
 
-#include "DumpEditClasses.h"
-#include "DumpEditTestSupport.h"
-#include "WindowClassRegistry.h"
+#include "dumpedit/widget/DumpEditClasses.h"
+#include "tests/dumpedit/DumpEditTestSupport.h"
+#include "dumpedit/widget/WindowClassRegistry.h"
 
 using namespace dumpedit_test;
 
 namespace {
 
-constexpr quint32 kNone = CDumpEdit::kNoByte;
+constexpr quint32 kNone = dumpedit::CDumpEdit::kNoByte;
 
 struct DumpEditModel : ::testing::Test {
     std::array<quint8, 512> bytes{};
     void SetUp() override { App(); }
 };
 
-void Wheel(CDumpEdit& edit, int delta) {
+void Wheel(dumpedit::CDumpEdit& edit, int delta) {
     QWheelEvent event(QPointF(10, 10), edit.viewport()->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, delta),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(edit.viewport(), &event);
 }
 
 // Gives the control `rows` whole rows under the multi-line margins (and a wide client).
-void ResizeToRows(CDumpEdit& edit, int rows) {
+void ResizeToRows(dumpedit::CDumpEdit& edit, int rows) {
     edit.resize(600, rows * edit.Layout().lineHeight + 10);
     Settle();
 }
@@ -37,7 +37,7 @@ void ResizeToRows(CDumpEdit& edit, int rows) {
 }  // namespace
 
 TEST_F(DumpEditModel, DefaultsBeforeAnyBuffer) {
-    CDumpEdit edit(nullptr, CDumpEdit::DES_MULTILINE);
+    dumpedit::CDumpEdit edit(nullptr, dumpedit::CDumpEdit::DES_MULTILINE);
     quint32 first = 0, last = 0;
     EXPECT_FALSE(edit.GetSelection(first, last));
     EXPECT_EQ(first, kNone);
@@ -224,7 +224,7 @@ TEST_F(DumpEditModel, OnlyFixedPitchFontsAreTaken) {
 
 TEST_F(DumpEditModel, ParentProportionalFontDoesNotReachTheControl) {
     QWidget form;
-    CDumpEdit* edit = new CDumpEdit(&form, CDumpEdit::DES_MULTILINE);
+    dumpedit::CDumpEdit* edit = new dumpedit::CDumpEdit(&form, dumpedit::CDumpEdit::DES_MULTILINE);
     edit->SetBuffer(bytes.data(), 256, true);
     edit->resize(600, 300);
     const QString family = edit->DumpFont().family();
@@ -245,7 +245,7 @@ TEST_F(DumpEditModel, GlyphsStayOnTheCharacterGrid) {
     // the cells the layout, hit test and caret use.
     for (int points : {9, 10, 11, 13}) {
         QFont font(QStringLiteral("DejaVu Sans Mono"), points);
-        CDumpEdit edit(nullptr, CDumpEdit::DES_MULTILINE);
+        dumpedit::CDumpEdit edit(nullptr, dumpedit::CDumpEdit::DES_MULTILINE);
         edit.SetDumpFont(font, false);
         const QFontMetricsF metrics(edit.DumpFont());
         EXPECT_DOUBLE_EQ(metrics.horizontalAdvance(QStringLiteral("00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F")),
@@ -265,18 +265,18 @@ TEST_F(DumpEditModel, RowsBeyondTheLimitAreClampedNotOverrun) {
 }
 
 TEST_F(DumpEditModel, WindowClassesCreateTheControlByName) {
-    RegisterDumpEditClasses();
+    dumpedit::RegisterDumpEditClasses();
     QWidget form;
-    QWidget* created = CWindowClassRegistry::Instance().Create(QStringLiteral("CDumpEdit_SC"), &form, 0x50810004);
-    auto* edit = qobject_cast<CDumpEdit*>(created);
+    QWidget* created = dumpedit::CWindowClassRegistry::Instance().Create(QStringLiteral("CDumpEdit_SC"), &form, 0x50810004);
+    auto* edit = qobject_cast<dumpedit::CDumpEdit*>(created);
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(edit->parent(), &form);
     EXPECT_EQ(edit->Style(), 0x50810004u);
     EXPECT_EQ(edit->focusPolicy(), Qt::StrongFocus);
     EXPECT_NE(edit->frameShape(), QFrame::NoFrame);
-    EXPECT_NE(qobject_cast<CDumpEdit*>(CWindowClassRegistry::Instance().Create(QStringLiteral("CDumpEdit"), &form, 0)), nullptr);
-    EXPECT_EQ(CWindowClassRegistry::Instance().Create(QStringLiteral("NoSuchClass"), &form, 0), nullptr);
+    EXPECT_NE(qobject_cast<dumpedit::CDumpEdit*>(dumpedit::CWindowClassRegistry::Instance().Create(QStringLiteral("CDumpEdit"), &form, 0)), nullptr);
+    EXPECT_EQ(dumpedit::CWindowClassRegistry::Instance().Create(QStringLiteral("NoSuchClass"), &form, 0), nullptr);
     // A second registration under a taken name keeps the first.
-    EXPECT_FALSE(CWindowClassRegistry::Instance().Register(QStringLiteral("CDumpEdit_SC"), [](QWidget*, quint32) { return nullptr; }));
-    EXPECT_NE(CWindowClassRegistry::Instance().Create(QStringLiteral("CDumpEdit_SC"), &form, 0), nullptr);
+    EXPECT_FALSE(dumpedit::CWindowClassRegistry::Instance().Register(QStringLiteral("CDumpEdit_SC"), [](QWidget*, quint32) { return nullptr; }));
+    EXPECT_NE(dumpedit::CWindowClassRegistry::Instance().Create(QStringLiteral("CDumpEdit_SC"), &form, 0), nullptr);
 }

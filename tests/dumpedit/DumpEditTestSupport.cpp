@@ -1,4 +1,4 @@
-#include "DumpEditTestSupport.h"
+#include "tests/dumpedit/DumpEditTestSupport.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -24,7 +24,7 @@ void Settle() {
     }
 }
 
-QImage Render(CDumpEdit& edit) {
+QImage Render(dumpedit::CDumpEdit& edit) {
     QImage image(edit.viewport()->size(), QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
@@ -43,9 +43,9 @@ bool PaintCounter::eventFilter(QObject*, QEvent* event) {
     return false;
 }
 
-std::unique_ptr<CDumpEdit> MakeEdit(quint8* bytes, quint32 size, QSize client, quint32 style) {
+std::unique_ptr<dumpedit::CDumpEdit> MakeEdit(quint8* bytes, quint32 size, QSize client, quint32 style) {
     App();
-    auto edit = std::make_unique<CDumpEdit>(nullptr, style);
+    auto edit = std::make_unique<dumpedit::CDumpEdit>(nullptr, style);
     edit->resize(client);
     edit->SetBuffer(bytes, size, true);
     // The viewport takes its size when the window is shown.
@@ -54,13 +54,13 @@ std::unique_ptr<CDumpEdit> MakeEdit(quint8* bytes, quint32 size, QSize client, q
     return edit;
 }
 
-void MouseAt(CDumpEdit& edit, QEvent::Type type, QPoint client, Qt::MouseButton button, Qt::MouseButtons buttons) {
+void MouseAt(dumpedit::CDumpEdit& edit, QEvent::Type type, QPoint client, Qt::MouseButton button, Qt::MouseButtons buttons) {
     QMouseEvent event(type, QPointF(client), edit.viewport()->mapToGlobal(QPointF(client)), button, buttons,
                       Qt::NoModifier);
     QApplication::sendEvent(edit.viewport(), &event);
 }
 
-QPoint HighDigitCentre(CDumpEdit& edit, quint32 pos) {
+QPoint HighDigitCentre(dumpedit::CDumpEdit& edit, quint32 pos) {
     const auto& l = edit.Layout();
     const int row = static_cast<int>(pos / l.bytesPerRow) - static_cast<int>(edit.TopRow());
     const int col = static_cast<int>(pos % l.bytesPerRow);

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "CDumpEdit.h"
+#include "dumpedit/widget/CDumpEdit.h"
 
 namespace dumpedit_test {
 
@@ -23,7 +23,7 @@ void ShowFocused(QWidget& widget);
 void Settle();
 
 // The control's client area as the next paint draws it.
-QImage Render(CDumpEdit& edit);
+QImage Render(dumpedit::CDumpEdit& edit);
 
 // Counts paint events of a widget.
 class PaintCounter : public QObject {
@@ -36,13 +36,13 @@ protected:
 };
 
 // A shown control of the given client size (no frame) over `bytes`.
-std::unique_ptr<CDumpEdit> MakeEdit(quint8* bytes, quint32 size, QSize client, quint32 style = CDumpEdit::DES_MULTILINE);
+std::unique_ptr<dumpedit::CDumpEdit> MakeEdit(quint8* bytes, quint32 size, QSize client, quint32 style = dumpedit::CDumpEdit::DES_MULTILINE);
 
 // Sends mouse events straight to the control's client area.
-void MouseAt(CDumpEdit& edit, QEvent::Type type, QPoint client, Qt::MouseButton button, Qt::MouseButtons buttons);
+void MouseAt(dumpedit::CDumpEdit& edit, QEvent::Type type, QPoint client, Qt::MouseButton button, Qt::MouseButtons buttons);
 
 // The client point at the middle of a byte's high digit (its row must be in view).
-QPoint HighDigitCentre(CDumpEdit& edit, quint32 pos);
+QPoint HighDigitCentre(dumpedit::CDumpEdit& edit, quint32 pos);
 
 // An in-memory clipboard.
 class FakeClipboard : public dumpedit::IDumpClipboard {

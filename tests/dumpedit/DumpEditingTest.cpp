@@ -3,8 +3,8 @@
 #include <array>
 #include <numeric>
 
-#include "DumpClipboardFormat.h"
-#include "DumpEditing.h"
+#include "dumpedit/core/DumpClipboardFormat.h"
+#include "dumpedit/core/DumpEditing.h"
 
 using namespace dumpedit;
 

@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "DumpCaretGeometry.h"
-#include "DumpHitTest.h"
-#include "DumpLayout.h"
-#include "DumpScrolling.h"
+#include "dumpedit/core/DumpCaretGeometry.h"
+#include "dumpedit/core/DumpHitTest.h"
+#include "dumpedit/core/DumpLayout.h"
+#include "dumpedit/core/DumpScrolling.h"
 
 using namespace dumpedit;
 

@@ -3,10 +3,10 @@
 #include <array>
 #include <numeric>
 
-#include "DumpCodePage.h"
-#include "DumpLayout.h"
-#include "DumpMarkOutline.h"
-#include "DumpRowText.h"
+#include "dumpedit/core/DumpCodePage.h"
+#include "dumpedit/core/DumpLayout.h"
+#include "dumpedit/core/DumpMarkOutline.h"
+#include "dumpedit/core/DumpRowText.h"
 
 using namespace dumpedit;
 

@@ -2,9 +2,9 @@
 
 #include <QPainter>
 
-#include "DumpEditTestSupport.h"
-#include "DumpFont.h"
-#include "GlyphRowPainter.h"
+#include "tests/dumpedit/DumpEditTestSupport.h"
+#include "dumpedit/widget/DumpFont.h"
+#include "dumpedit/widget/GlyphRowPainter.h"
 
 using namespace dumpedit_test;
 
@@ -22,7 +22,7 @@ TEST(GlyphRowPainter, DrawsWhatTextDrawingDrawsOnTheCellGrid) {
     App();
     const QFont font = dumpedit::GridAlignedFont(QFont(QStringLiteral("DejaVu Sans Mono"), 11));
     const int cw = QFontMetrics(font).horizontalAdvance(QLatin1Char('0'));
-    const CGlyphRowPainter painter(font, cw, u"Жё");
+    const dumpedit::CGlyphRowPainter painter(font, cw, u"Жё");
     for (const QString& text : {QStringLiteral("0A 1B FF"), QStringLiteral("x.~Жё"), QStringLiteral("\u4E00 A")}) {
         QImage viaGlyphs = Canvas();
         QImage viaText = Canvas();
@@ -46,7 +46,7 @@ TEST(GlyphRowPainter, EveryCharacterStartsOnItsCell) {
     const QFont font = dumpedit::GridAlignedFont(QFont(QStringLiteral("DejaVu Sans Mono"), 10));
     // A cell wider than the font's advance: each "|" must still start on its own cell.
     const int cell = 13;
-    const CGlyphRowPainter painter(font, cell);
+    const dumpedit::CGlyphRowPainter painter(font, cell);
     QImage image = Canvas();
     {
         QPainter p(&image);

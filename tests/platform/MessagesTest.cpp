@@ -1,7 +1,7 @@
 // Registered message numbers and posting to the installed main window.
 #include "platform/MessageRegistry.h"
 #include "platform/MessageTarget.h"
-#include "support/RecordingMessageTarget.h"
+#include "tests/support/RecordingMessageTarget.h"
 
 #include <gtest/gtest.h>
 

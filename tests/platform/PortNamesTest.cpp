@@ -1,7 +1,7 @@
 // Port-name resolution through the port map and the list of serial devices present.
 #include "platform/ErrorCodes.h"
 #include "platform/PortNames.h"
-#include "support/TempPortMap.h"
+#include "tests/support/TempPortMap.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "platform/ErrorCodes.h"
 #include "platform/Event.h"
 #include "platform/PosixSerialBackend.h"
-#include "support/PtyPair.h"
+#include "tests/support/PtyPair.h"
 
 #include <gtest/gtest.h>
 

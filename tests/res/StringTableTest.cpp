@@ -1,5 +1,5 @@
-#include "DeviceResultText.h"
-#include "StringTable.h"
+#include "res/DeviceResultText.h"
+#include "res/StringTable.h"
 
 #include "device/DeviceZaqTypes.h"
 
@@ -84,11 +84,11 @@ TEST(StringTable, CommandPromptsSplitIntoStatusTextAndToolTip) {
 }
 
 TEST(StringTable, EachDeviceFailureHasItsOwnMessageAndSuccessNone) {
-  EXPECT_EQ(res::DeviceResultMessage(ResultOk), 0u);
-  EXPECT_EQ(res::DeviceResultMessage(ResultPortError), res::IDS_PORT_ERROR);
-  EXPECT_EQ(res::DeviceResultMessage(ResultAnswerTimeout), res::IDS_ANSWER_TIMEOUT);
-  EXPECT_EQ(res::DeviceResultMessage(ResultNoAdapter), res::IDS_NO_ADAPTER);
-  EXPECT_EQ(res::DeviceResultMessage(ResultChecksumError), res::IDS_CHECKSUM_ERROR);
+  EXPECT_EQ(res::DeviceResultMessage(device::ResultOk), 0u);
+  EXPECT_EQ(res::DeviceResultMessage(device::ResultPortError), res::IDS_PORT_ERROR);
+  EXPECT_EQ(res::DeviceResultMessage(device::ResultAnswerTimeout), res::IDS_ANSWER_TIMEOUT);
+  EXPECT_EQ(res::DeviceResultMessage(device::ResultNoAdapter), res::IDS_NO_ADAPTER);
+  EXPECT_EQ(res::DeviceResultMessage(device::ResultChecksumError), res::IDS_CHECKSUM_ERROR);
   EXPECT_EQ(res::DeviceResultMessage(0xFFFF), 0u);
 }
 

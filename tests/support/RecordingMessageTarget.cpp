@@ -1,4 +1,4 @@
-#include "RecordingMessageTarget.h"
+#include "tests/support/RecordingMessageTarget.h"
 
 #include <chrono>
 

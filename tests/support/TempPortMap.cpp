@@ -1,4 +1,4 @@
-#include "TempPortMap.h"
+#include "tests/support/TempPortMap.h"
 
 #include <cstdlib>
 #include <filesystem>

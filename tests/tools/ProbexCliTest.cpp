@@ -12,12 +12,12 @@
 #include <unistd.h>
 
 #include "device/CDeviceZAQ.h"
-#include "CliRunner.h"
-#include "DeviceResultText.h"
-#include "StringTable.h"
-#include "Simulator.h"
-#include "support/RecordingMessageTarget.h"
-#include "support/TempPortMap.h"
+#include "tools/probex-cli/CliRunner.h"
+#include "res/DeviceResultText.h"
+#include "res/StringTable.h"
+#include "tools/zaq-sim/Simulator.h"
+#include "tests/support/RecordingMessageTarget.h"
+#include "tests/support/TempPortMap.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ protected:
     {
         out.str("");
         err.str("");
-        probexcli::CliIo io{out, err, progress, [](CDeviceZAQ& engine) {
+        probexcli::CliIo io{out, err, progress, [](device::CDeviceZAQ& engine) {
                                 engine.pulseMs = 1;
                                 engine.idleAfterPulse1Ms = 20;
                                 engine.idleAfterPulse2Ms = 10;
@@ -242,7 +242,7 @@ TEST_F(ProbexCli, HelpDescribesEveryCommandOptionAndStatus)
                              "--last", "--range", "Wrong", "64", "65", "Receive check sum error"})
         EXPECT_NE(out.str().find(part), std::string::npos) << part;
     // Each exit status stands beside the window application's text for it.
-    for (const std::uint16_t result : {ResultPortError, ResultAnswerTimeout, ResultNoAdapter, ResultChecksumError}) {
+    for (const std::uint16_t result : {device::ResultPortError, device::ResultAnswerTimeout, device::ResultNoAdapter, device::ResultChecksumError}) {
         const std::string line = "  " + std::to_string(result) + "   " +
                                  res::LoadString(res::DeviceResultMessage(result)) + "\n";
         EXPECT_NE(out.str().find(line), std::string::npos) << line;

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <vector>
 
-#include "DeviceModel.h"
+#include "tools/zaq-sim/DeviceModel.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "EepromImage.h"
-#include "SimOptions.h"
+#include "tools/zaq-sim/EepromImage.h"
+#include "tools/zaq-sim/SimOptions.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "CliOptions.h"
+#include "tools/probex-cli/CliOptions.h"
 
-#include "DeviceResultText.h"
-#include "StringTable.h"
+#include "res/DeviceResultText.h"
+#include "res/StringTable.h"
 #include "device/DeviceZaqTypes.h"
 
 #include <charconv>
@@ -11,8 +11,8 @@ namespace probexcli {
 
 namespace {
 
-constexpr std::uint16_t kDeviceFailures[] = {ResultPortError, ResultAnswerTimeout, ResultNoAdapter,
-                                              ResultChecksumError};
+constexpr std::uint16_t kDeviceFailures[] = {device::ResultPortError, device::ResultAnswerTimeout, device::ResultNoAdapter,
+                                              device::ResultChecksumError};
 
 }  // namespace
 

@@ -1,12 +1,12 @@
-#include "CliRunner.h"
+#include "tools/probex-cli/CliRunner.h"
 
 #include "device/CDeviceZAQ.h"
-#include "CliOptions.h"
-#include "DumpFile.h"
+#include "tools/probex-cli/CliOptions.h"
+#include "tools/probex-cli/DumpFile.h"
 #include "platform/MessageTarget.h"
-#include "NotificationQueue.h"
-#include "DeviceResultText.h"
-#include "StringTable.h"
+#include "tools/probex-cli/NotificationQueue.h"
+#include "res/DeviceResultText.h"
+#include "res/StringTable.h"
 #include "device/ZaqProtocol.h"
 
 namespace probexcli {
@@ -29,9 +29,9 @@ public:
 // Runs the request on the engine and follows its notifications to the end of the pass.
 std::uint16_t RunDevice(const CliOptions& options, Dump& dump, CliIo& io)
 {
-    NotificationQueue queue(g_deviceZaqMessage);
+    NotificationQueue queue(device::g_deviceZaqMessage);
     InstalledTarget installed(queue);
-    CDeviceZAQ engine;
+    device::CDeviceZAQ engine;
     engine.portName = options.port;
     engine.answerTimeoutMs = options.timeoutSeconds * 1000;
     engine.idText.clear();
@@ -52,23 +52,23 @@ std::uint16_t RunDevice(const CliOptions& options, Dump& dump, CliIo& io)
     bool progressShown = false;
     for (;;) {
         const std::uint32_t wParam = queue.Take();
-        const std::uint16_t value = zaq::NotificationValue(wParam);
-        switch (zaq::NotificationCode(wParam)) {
-        case NotifyIdReady:
+        const std::uint16_t value = device::zaq::NotificationValue(wParam);
+        switch (device::zaq::NotificationCode(wParam)) {
+        case device::NotifyIdReady:
             io.out << engine.idText << std::endl;
             break;
-        case NotifyRangeBegin:
+        case device::NotifyRangeBegin:
             total = value;
             done = 0;
             break;
-        case NotifyByteDone:
+        case device::NotifyByteDone:
             ++done;
             if (io.showProgress && total > 0) {
                 io.err << '\r' << PercentComplete(done * 100 / total) << std::flush;
                 progressShown = true;
             }
             break;
-        case NotifyFinished:
+        case device::NotifyFinished:
             if (progressShown)
                 io.err << std::endl;
             return value;
@@ -108,7 +108,7 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
     }
 
     const std::uint16_t result = RunDevice(options, dump, io);
-    if (result != ResultOk) {
+    if (result != device::ResultOk) {
         io.err << ResultText(result) << std::endl;
         return result;
     }

@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
+
+namespace device {
 class CDeviceZAQ;
+}
 
 namespace probexcli {
 
@@ -18,7 +21,7 @@ struct CliIo {
     std::ostream& err;
     bool showProgress = false;
     // Called on the engine before its request; the program leaves the engine as it is.
-    std::function<void(CDeviceZAQ&)> prepareEngine;
+    std::function<void(device::CDeviceZAQ&)> prepareEngine;
 };
 
 // Runs one command; returns the exit status.

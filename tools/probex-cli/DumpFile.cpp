@@ -1,4 +1,4 @@
-#include "DumpFile.h"
+#include "tools/probex-cli/DumpFile.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "NotificationQueue.h"
+#include "tools/probex-cli/NotificationQueue.h"
 
 namespace probexcli {
 

@@ -3,7 +3,7 @@
 #include <iostream>
 #include <unistd.h>
 
-#include "CliRunner.h"
+#include "tools/probex-cli/CliRunner.h"
 
 int main(int argc, char** argv)
 {

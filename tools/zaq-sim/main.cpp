@@ -6,7 +6,7 @@
 #include <thread>
 #include <vector>
 
-#include "Simulator.h"
+#include "tools/zaq-sim/Simulator.h"
 
 namespace {
 volatile std::sig_atomic_t g_stop = 0;

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "CView.h"
+#include "app/docview/CView.h"
 
 #include <functional>
 #include <vector>
+
+namespace app {
 
 // A view that records what its document asked of it. Initial updates are recorded as the
 // hint kInitialUpdate, followed by the HintReload they cause.
@@ -23,3 +25,5 @@ public:
   std::vector<std::uint32_t> hints;
   std::function<void(std::uint32_t)> onUpdate;
 };
+
+}  // namespace app

@@ -1,4 +1,6 @@
-#include "CScriptedPrompts.h"
+#include "tests/app/support/CScriptedPrompts.h"
+
+namespace app {
 
 namespace {
 
@@ -56,3 +58,5 @@ std::vector<QString> CScriptedPrompts::MessageTexts() const {
   }
   return texts;
 }
+
+}  // namespace app

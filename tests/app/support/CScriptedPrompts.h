@@ -1,11 +1,13 @@
 #pragma once
 
-#include "CPrompts.h"
+#include "app/docview/CPrompts.h"
 
 #include <deque>
 #include <functional>
 #include <optional>
 #include <vector>
+
+namespace app {
 
 // Test prompts: installs itself for its lifetime, records every prompt and answers from the
 // prepared answers. Unprepared message boxes get their cancelling answer (Cancel, No or OK) and
@@ -50,3 +52,5 @@ private:
   std::deque<std::optional<QString>> fileNames;
   CPrompts* previous = nullptr;
 };
+
+}  // namespace app

@@ -1,4 +1,4 @@
-#include "QtTestApplication.h"
+#include "tests/app/support/QtTestApplication.h"
 
 #include <QApplication>
 

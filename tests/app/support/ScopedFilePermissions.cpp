@@ -1,4 +1,4 @@
-#include "ScopedFilePermissions.h"
+#include "tests/app/support/ScopedFilePermissions.h"
 
 #include <linux/capability.h>
 #include <sys/syscall.h>

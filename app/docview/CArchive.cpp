@@ -1,0 +1,25 @@
+#include "app/docview/CArchive.h"
+
+#include <QIODevice>
+
+namespace app {
+
+std::uint64_t CArchive::GetFileLength() const {
+  const qint64 size = file.size();
+  return size > 0 ? static_cast<std::uint64_t>(size) : 0;
+}
+
+void CArchive::Write(const std::uint8_t* data, std::size_t size) {
+  if (failed) return;
+  const qint64 wanted = static_cast<qint64>(size);
+  if (file.write(reinterpret_cast<const char*>(data), wanted) != wanted) failed = true;
+}
+
+bool CArchive::Read(std::uint8_t* data, std::size_t size) {
+  if (failed) return false;
+  const qint64 wanted = static_cast<qint64>(size);
+  if (file.read(reinterpret_cast<char*>(data), wanted) != wanted) failed = true;
+  return !failed;
+}
+
+}  // namespace app

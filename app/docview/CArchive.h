@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+class QIODevice;
+
+namespace app {
+
+// An open file with its direction, handed to a document's Serialize. A short read or a failed
+// write marks the archive as failed; the caller then reports the load or save as failed.
+class CArchive {
+public:
+  enum class Mode { Store, Load };
+
+  CArchive(QIODevice& file, Mode mode) : file(file), mode(mode) {}
+
+  bool IsStoring() const { return mode == Mode::Store; }
+  bool IsLoading() const { return mode == Mode::Load; }
+  // The length of the file being loaded, in bytes.
+  std::uint64_t GetFileLength() const;
+
+  void Write(const std::uint8_t* data, std::size_t size);
+  // Reads exactly size bytes; returns false (and fails the archive) when fewer arrive.
+  bool Read(std::uint8_t* data, std::size_t size);
+
+  bool HasFailed() const { return failed; }
+
+private:
+  QIODevice& file;
+  Mode mode;
+  bool failed = false;
+};
+
+}  // namespace app

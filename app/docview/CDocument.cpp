@@ -1,0 +1,181 @@
+#include "app/docview/CDocument.h"
+
+#include "app/docview/CArchive.h"
+#include "app/docview/CPrompts.h"
+#include "app/docview/CView.h"
+#include "res/StringTable.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace app {
+
+namespace {
+
+QString DefaultTitle() {
+  return QString::fromStdString(res::DocumentString(res::DocumentStringField::DocumentName));
+}
+
+QString AllFilesFilter() { return LoadText(res::IDS_ALL_FILES_FILTER); }
+
+// The same file under two spellings of its path counts as the same file.
+QString ComparablePath(const QString& path) {
+  const QFileInfo info(path);
+  const QString canonical = info.canonicalFilePath();
+  return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
+
+void ReportFailure(res::ResourceId textId) {
+  ShowMessage(textId, MessageButtons::Ok, MessageIcon::Exclamation);
+}
+
+}  // namespace
+
+CDocument::CDocument() : title(DefaultTitle()) {}
+
+CDocument::~CDocument() {
+  for (CView* view : views) view->document = nullptr;
+}
+
+void CDocument::SetTitle(const QString& newTitle) {
+  if (title == newTitle) return;
+  title = newTitle;
+  emit titleChanged(title);
+}
+
+void CDocument::SetPathName(const QString& path) {
+  const QFileInfo info(path);
+  pathName = info.absoluteFilePath();
+  SetTitle(info.fileName());
+}
+
+void CDocument::SetModifiedFlag(bool isModified) {
+  if (modified == isModified) return;
+  modified = isModified;
+  emit modifiedChanged(modified);
+}
+
+void CDocument::AddView(CView* view) {
+  if (view->document == this) return;
+  if (view->document) view->document->RemoveView(view);
+  views.push_back(view);
+  view->document = this;
+}
+
+void CDocument::RemoveView(CView* view) {
+  const auto it = std::ranges::find(views, view);
+  if (it == views.end()) return;
+  views.erase(it);
+  view->document = nullptr;
+}
+
+void CDocument::UpdateAllViews(std::uint32_t hint) {
+  // A view may leave the document while it updates.
+  const std::vector<CView*> current = views;
+  for (CView* view : current) {
+    if (std::ranges::find(views, view) != views.end()) view->OnUpdate(hint);
+  }
+}
+
+void CDocument::InitialUpdateViews() {
+  const std::vector<CView*> current = views;
+  for (CView* view : current) {
+    if (std::ranges::find(views, view) != views.end()) view->OnInitialUpdate();
+  }
+}
+
+bool CDocument::OnNewDocument() {
+  pathName.clear();
+  SetTitle(DefaultTitle());
+  SetModifiedFlag(false);
+  return true;
+}
+
+bool CDocument::OnOpenDocument(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    ReportFailure(res::IDS_FAILED_TO_OPEN_DOC);
+    return false;
+  }
+  if (file.size() != 0) {
+    CArchive archive(file, CArchive::Mode::Load);
+    Serialize(archive);
+    if (archive.HasFailed()) {
+      ReportFailure(res::IDS_FAILED_TO_OPEN_DOC);
+      return false;
+    }
+  }
+  SetModifiedFlag(false);
+  SetPathName(path);
+  return true;
+}
+
+bool CDocument::OnSaveDocument(const QString& path) {
+  // The new contents go to a temporary file beside the target, which replaces the target
+  // only once complete: a failed save leaves the previous file as it was.
+  QSaveFile file(path);
+  bool saved = file.open(QIODevice::WriteOnly);
+  if (saved) {
+    CArchive archive(file, CArchive::Mode::Store);
+    Serialize(archive);
+    saved = !archive.HasFailed() && file.commit();
+  }
+  if (!saved) {
+    file.cancelWriting();
+    ReportFailure(res::IDS_FAILED_TO_SAVE_DOC);
+    return false;
+  }
+  SetModifiedFlag(false);
+  return true;
+}
+
+bool CDocument::SaveModified() {
+  if (!IsModified()) return true;
+  const QString name = pathName.isEmpty() ? title : QFileInfo(pathName).fileName();
+  const QString question = LoadText(res::IDS_SAVE_CHANGES).arg(name);
+  switch (Prompts().ShowMessage(question, MessageButtons::YesNoCancel, MessageIcon::Exclamation)) {
+    case MessageAnswer::Yes: return OnFileSave();
+    case MessageAnswer::No: return true;
+    default: return false;
+  }
+}
+
+bool CDocument::OnFileNew() {
+  if (!CanReplaceContents() || !SaveModified()) return false;
+  if (!OnNewDocument()) return false;
+  InitialUpdateViews();
+  return true;
+}
+
+bool CDocument::OnFileOpen() {
+  if (!CanReplaceContents()) return false;
+  const auto path = Prompts().AskOpenFileName(LoadText(res::IDS_OPEN_TITLE), AllFilesFilter(), QString());
+  return path && OpenDocumentFile(*path);
+}
+
+bool CDocument::OpenDocumentFile(const QString& path) {
+  if (!pathName.isEmpty() && ComparablePath(path) == ComparablePath(pathName)) return true;
+  if (!CanReplaceContents() || !SaveModified()) return false;
+  if (!OnOpenDocument(path)) return false;
+  InitialUpdateViews();
+  return true;
+}
+
+bool CDocument::OnFileSave() { return pathName.isEmpty() ? OnFileSaveAs() : DoSave(pathName); }
+
+bool CDocument::OnFileSaveAs() {
+  const QString proposed = pathName.isEmpty() ? title : pathName;
+  const auto path = Prompts().AskSaveFileName(LoadText(res::IDS_SAVE_AS_TITLE), AllFilesFilter(), proposed);
+  return path && DoSave(*path);
+}
+
+bool CDocument::DoSave(const QString& path) {
+  if (!OnSaveDocument(path)) return false;
+  SetPathName(path);
+  return true;
+}
+
+}  // namespace app

@@ -1,0 +1,14 @@
+#include "app/docview/CView.h"
+
+#include "app/docview/CDocument.h"
+#include "app/ViewHint.h"
+
+namespace app {
+
+CView::~CView() {
+  if (document) document->RemoveView(this);
+}
+
+void CView::OnInitialUpdate() { OnUpdate(HintReload); }
+
+}  // namespace app

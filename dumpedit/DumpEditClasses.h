@@ -1,5 +1,0 @@
-#pragma once
-
-// Registers the window classes "CDumpEdit" and "CDumpEdit_SC" (each only once), both creating a
-// CDumpEdit owned by its parent with the given window style.
-void RegisterDumpEditClasses();

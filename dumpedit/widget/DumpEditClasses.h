@@ -1,0 +1,9 @@
+#pragma once
+
+namespace dumpedit {
+
+// Registers the window classes "CDumpEdit" and "CDumpEdit_SC" (each only once), both creating a
+// CDumpEdit owned by its parent with the given window style.
+void RegisterDumpEditClasses();
+
+}  // namespace dumpedit

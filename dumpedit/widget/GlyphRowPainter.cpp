@@ -1,0 +1,56 @@
+#include "dumpedit/widget/GlyphRowPainter.h"
+
+#include <QGlyphRun>
+#include <QPainter>
+
+namespace dumpedit {
+
+namespace {
+quint32 GlyphOf(const QRawFont& font, char16_t c) {
+    const QList<quint32> glyphs = font.glyphIndexesForString(QString(QChar(c)));
+    return glyphs.size() == 1 ? glyphs.front() : 0;
+}
+}  // namespace
+
+CGlyphRowPainter::CGlyphRowPainter(const QFont& font, int cellWidth, QStringView more)
+    : font_(font), raw_(QRawFont::fromFont(font)), cellWidth_(cellWidth) {
+    if (!raw_.isValid()) {
+        return;
+    }
+    for (char16_t c = 0x20; c < 0x100; ++c) {
+        latin1_[c] = GlyphOf(raw_, c);
+    }
+    for (const QChar c : more) {
+        more_.insert(c.unicode(), GlyphOf(raw_, c.unicode()));
+    }
+}
+
+void CGlyphRowPainter::Draw(QPainter& painter, int x, int baseline, QStringView text) const {
+    if (text.isEmpty()) {
+        return;
+    }
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    glyphs.reserve(text.size());
+    positions.reserve(text.size());
+    bool complete = raw_.isValid();
+    for (qsizetype i = 0; complete && i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        const quint32 glyph = c < 0x100 ? latin1_[c] : more_.value(c, 0);
+        complete = glyph != 0 || c == u' ';
+        glyphs.append(glyph);
+        positions.append(QPointF(static_cast<qreal>(i) * cellWidth_, 0));
+    }
+    if (!complete) {
+        painter.setFont(font_);
+        painter.drawText(QPoint(x, baseline), text.toString());
+        return;
+    }
+    QGlyphRun run;
+    run.setRawFont(raw_);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    painter.drawGlyphRun(QPointF(x, baseline), run);
+}
+
+}  // namespace dumpedit

@@ -1,0 +1,61 @@
+#include "tools/zaq-sim/PseudoTerminal.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "platform/LineControl.h"
+
+namespace zaqsim {
+
+PseudoTerminal::~PseudoTerminal()
+{
+    Close();
+}
+
+bool PseudoTerminal::Open(std::string& error)
+{
+    Close();
+    master_ = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) {
+        error = std::string("cannot create a pseudo-terminal: ") + std::strerror(errno);
+        Close();
+        return false;
+    }
+    char path[128];
+    if (ptsname_r(master_, path, sizeof path) != 0) {
+        error = std::string("ptsname: ") + std::strerror(errno);
+        Close();
+        return false;
+    }
+    slavePath_ = path;
+    HoldSlave();
+    if (heldSlave_ < 0) {
+        error = slavePath_ + ": " + std::strerror(errno);
+        Close();
+        return false;
+    }
+    platform::line::MakeRaw(heldSlave_);
+    return true;
+}
+
+void PseudoTerminal::HoldSlave()
+{
+    if (heldSlave_ >= 0)
+        close(heldSlave_);
+    heldSlave_ = open(slavePath_.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+}
+
+void PseudoTerminal::Close()
+{
+    if (heldSlave_ >= 0)
+        close(heldSlave_);
+    if (master_ >= 0)
+        close(master_);
+    heldSlave_ = -1;
+    master_ = -1;
+}
+
+}  // namespace zaqsim

@@ -1,0 +1,139 @@
+#include "tools/zaq-sim/SimOptions.h"
+
+#include <cctype>
+#include <charconv>
+
+namespace zaqsim {
+
+const char* const kSimUsage =
+    "Usage: zaq-sim [OPTIONS] EEPROM-FILE\n"
+    "Simulates a K-line adapter with a ZAQ device behind it on a pseudo-terminal.\n"
+    "Prints the terminal's path on the first line of stdout, then serves it until\n"
+    "interrupted. EEPROM-FILE holds the 256-byte EEPROM; it is created zeroed when missing.\n"
+    "\n"
+    "  --link COMn            also register the terminal as COMn in the per-user port map\n"
+    "  --log FILE             write the wire log (every byte, line settings, events) to FILE\n"
+    "  --long                 answer in the long (0x80) header form\n"
+    "  --byte-timing          hold each byte for its time on the wire (0.955 ms at 10472 baud)\n"
+    "  --response-delay MS    the device waits MS before each answer\n"
+    "  --min-gap1 MS          least time from the first wake-up pulse to the second (300)\n"
+    "  --min-gap2 MS          least time from the second pulse to the first frame (100)\n"
+    "  --id HEX               the 12 identification bytes (24 hex digits)\n"
+    "Faults (frames and answers counted from 1):\n"
+    "  --no-echo              adapter absent: nothing is echoed or answered\n"
+    "  --silent-from N        the device answers no request from frame N on\n"
+    "  --bad-checksum N       answer N carries a wrong checksum\n"
+    "  --unplug-after N       the terminal disappears after N received bytes, and zaq-sim ends\n";
+
+namespace {
+
+bool ParseNumber(const std::string& text, std::uint32_t& value)
+{
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end && !text.empty();
+}
+
+bool ParseIdBytes(const std::string& text, std::array<std::uint8_t, 12>& bytes)
+{
+    if (text.size() != bytes.size() * 2)
+        return false;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        unsigned value = 0;
+        const char* first = text.data() + 2 * i;
+        auto [ptr, ec] = std::from_chars(first, first + 2, value, 16);
+        if (ec != std::errc() || ptr != first + 2)
+            return false;
+        bytes[i] = std::uint8_t(value);
+    }
+    return true;
+}
+
+bool IsComName(const std::string& name)
+{
+    if (name.size() < 4 || name.size() > 6)
+        return false;
+    for (int i = 0; i < 3; ++i)
+        if (std::toupper(static_cast<unsigned char>(name[i])) != "COM"[i])
+            return false;
+    std::uint32_t number = 0;
+    return ParseNumber(name.substr(3), number) && number >= 1;
+}
+
+}  // namespace
+
+bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error)
+{
+    std::vector<std::string> positional;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= args.size()) {
+                error = arg + " needs a value";
+                return false;
+            }
+            out = args[++i];
+            return true;
+        };
+        auto number = [&](std::uint32_t& out) {
+            std::string text;
+            if (!value(text))
+                return false;
+            if (!ParseNumber(text, out)) {
+                error = arg + ": not a number: " + text;
+                return false;
+            }
+            return true;
+        };
+        bool ok = true;
+        if (arg == "--link") {
+            ok = value(options.linkName);
+            if (ok && !IsComName(options.linkName)) {
+                error = "--link takes a name COM1, COM2, ...";
+                ok = false;
+            }
+        } else if (arg == "--log") {
+            ok = value(options.logPath);
+        } else if (arg == "--long") {
+            options.longAnswers = true;
+        } else if (arg == "--byte-timing") {
+            options.byteTiming = true;
+        } else if (arg == "--response-delay") {
+            ok = number(options.responseDelayMs);
+        } else if (arg == "--min-gap1") {
+            ok = number(options.minGap1Ms);
+        } else if (arg == "--min-gap2") {
+            ok = number(options.minGap2Ms);
+        } else if (arg == "--id") {
+            std::string text;
+            ok = value(text);
+            if (ok && !ParseIdBytes(text, options.idBytes)) {
+                error = "--id takes 24 hex digits";
+                ok = false;
+            }
+        } else if (arg == "--no-echo") {
+            options.noEcho = true;
+        } else if (arg == "--silent-from") {
+            ok = number(options.silentFromFrame);
+        } else if (arg == "--bad-checksum") {
+            ok = number(options.badChecksumAnswer);
+        } else if (arg == "--unplug-after") {
+            ok = number(options.unplugAfterBytes);
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            error = "unknown option " + arg;
+            ok = false;
+        } else {
+            positional.push_back(arg);
+        }
+        if (!ok)
+            return false;
+    }
+    if (positional.size() != 1) {
+        error = "exactly one EEPROM file is needed";
+        return false;
+    }
+    options.eepromPath = positional.front();
+    return true;
+}
+
+}  // namespace zaqsim

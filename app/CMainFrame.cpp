@@ -65,14 +65,14 @@ QAction* CMainFrame::CommandAction(res::ResourceId command)
     if (lineBreak >= 0)
         action->setToolTip(prompt.mid(lineBreak + 1));
     connect(action, &QAction::triggered, this, [this, command] { ExecuteCommand(command); });
-    actions[command] = action;
+    actions_[command] = action;
     return action;
 }
 
 QAction* CMainFrame::GetAction(res::ResourceId command) const
 {
-    const auto it = actions.find(command);
-    return it == actions.end() ? nullptr : it->second;
+    const auto it = actions_.find(command);
+    return it == actions_.end() ? nullptr : it->second;
 }
 
 bool CMainFrame::CreateMenu()
@@ -99,16 +99,16 @@ bool CMainFrame::CreateMenu()
 bool CMainFrame::CreateToolBar()
 {
     const res::ToolbarResource& resource = res::MainToolbar();
-    toolBar = new QToolBar(this);
-    SetControlId(toolBar, res::ID_VIEW_TOOLBAR);
-    toolBar->setObjectName(QStringLiteral("toolBar"));
-    toolBar->setIconSize(QSize(resource.buttonWidth, resource.buttonHeight));
-    toolBar->setAllowedAreas(Qt::AllToolBarAreas);
-    toolBar->setMovable(true);
-    toolBar->setFloatable(true);
+    toolBar_ = new QToolBar(this);
+    SetControlId(toolBar_, res::ID_VIEW_TOOLBAR);
+    toolBar_->setObjectName(QStringLiteral("toolBar"));
+    toolBar_->setIconSize(QSize(resource.buttonWidth, resource.buttonHeight));
+    toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
+    toolBar_->setMovable(true);
+    toolBar_->setFloatable(true);
     for (const int command : resource.commands) {
         if (command == 0) {
-            toolBar->addSeparator();
+            toolBar_->addSeparator();
             continue;
         }
         const QIcon icon(ToolbarIcon(static_cast<res::ResourceId>(command)));
@@ -116,21 +116,21 @@ bool CMainFrame::CreateToolBar()
             return false;
         QAction* action = CommandAction(static_cast<res::ResourceId>(command));
         action->setIcon(icon);
-        toolBar->addAction(action);
+        toolBar_->addAction(action);
     }
-    addToolBar(Qt::TopToolBarArea, toolBar);
-    connect(toolBar, &QToolBar::visibilityChanged, GetAction(res::ID_VIEW_TOOLBAR), &QAction::setChecked);
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+    connect(toolBar_, &QToolBar::visibilityChanged, GetAction(res::ID_VIEW_TOOLBAR), &QAction::setChecked);
     return true;
 }
 
 bool CMainFrame::CreateStatusBar()
 {
-    statusBar = new CStatusBar(this);
-    SetControlId(statusBar, res::ID_VIEW_STATUS_BAR);
-    statusBar->SetIdleText(Text(res::IDS_IDLE_MESSAGE));
-    if (!statusBar->SetIndicators(res::StatusIndicators()))
+    statusBar_ = new CStatusBar(this);
+    SetControlId(statusBar_, res::ID_VIEW_STATUS_BAR);
+    statusBar_->SetIdleText(Text(res::IDS_IDLE_MESSAGE));
+    if (!statusBar_->SetIndicators(res::StatusIndicators()))
         return false;
-    setStatusBar(statusBar);
+    setStatusBar(statusBar_);
     return true;
 }
 
@@ -151,16 +151,16 @@ void CMainFrame::BindAccelerators()
 
 bool CMainFrame::ExecuteCommand(res::ResourceId command)
 {
-    if (commandRoute && commandRoute(command))
+    if (commandRoute_ && commandRoute_(command))
         return true;
     switch (command) {
     case res::ID_VIEW_TOOLBAR:
-        toolBar->setVisible(!toolBar->isVisible());
-        GetAction(command)->setChecked(toolBar->isVisible());
+        toolBar_->setVisible(!toolBar_->isVisible());
+        GetAction(command)->setChecked(toolBar_->isVisible());
         return true;
     case res::ID_VIEW_STATUS_BAR:
-        statusBar->setVisible(!statusBar->isVisible());
-        GetAction(command)->setChecked(statusBar->isVisible());
+        statusBar_->setVisible(!statusBar_->isVisible());
+        GetAction(command)->setChecked(statusBar_->isVisible());
         return true;
     case res::ID_APP_EXIT:
         close();
@@ -192,37 +192,37 @@ void CMainFrame::OnDeviceNotify(const device::DeviceNotification& notification)
 {
     switch (notification.code) {
     case device::NotifyRangeBegin:
-        progressTotal = notification.value;
-        progressBar.reset();  // a bar left over from an unfinished transfer
-        progressBar = std::make_unique<CStatusBarProgress>(this, Text(res::IDS_IDLE_MESSAGE),
-                                                           Text(res::IDS_PROGRESS), 100, progressTotal, true, 0);
-        progressDone = 0;
+        progressTotal_ = notification.value;
+        progressBar_.reset();  // a bar left over from an unfinished transfer
+        progressBar_ = std::make_unique<CStatusBarProgress>(this, Text(res::IDS_IDLE_MESSAGE),
+                                                           Text(res::IDS_PROGRESS), 100, progressTotal_, true, 0);
+        progressDone_ = 0;
         break;
     case device::NotifyByteDone:
-        ++progressDone;
-        if (progressBar) {
+        ++progressDone_;
+        if (progressBar_) {
             // A transfer of 0 bytes sends no steps; the guard only keeps a stray step harmless.
-            const int percent = progressTotal ? progressDone * 100 / progressTotal : 100;
-            progressBar->SetText(QString::asprintf(res::LoadString(res::IDS_PERCENT_COMPLETE).c_str(), percent));
-            progressBar->StepIt();
+            const int percent = progressTotal_ ? progressDone_ * 100 / progressTotal_ : 100;
+            progressBar_->SetText(QString::asprintf(res::LoadString(res::IDS_PERCENT_COMPLETE).c_str(), percent));
+            progressBar_->StepIt();
         }
         break;
     case device::NotifyFinished:
     case device::NotifyRangeEnd:
-        progressBar.reset();
+        progressBar_.reset();
         break;
     default:
         break;
     }
-    if (deviceNotifySink)
-        deviceNotifySink(notification);
+    if (deviceNotifySink_)
+        deviceNotifySink_(notification);
 }
 
 bool CMainFrame::event(QEvent* event)
 {
     if (event->type() == WindowMessageEvent::EventType()) {
         const auto* message = static_cast<WindowMessageEvent*>(event);
-        if (message->message == deviceMessage)
+        if (message->message == deviceMessage_)
             OnDeviceNotify(device::zaq::DecodeNotification(static_cast<std::uint32_t>(message->wParam)));
         return true;
     }
@@ -231,7 +231,7 @@ bool CMainFrame::event(QEvent* event)
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (closeQuery && !closeQuery()) {
+    if (closeQuery_ && !closeQuery_()) {
         event->ignore();
         return;
     }

@@ -32,13 +32,13 @@ public:
     bool Create();
 
     // The number under which device notifications arrive (registered "CDeviceZAQ_Message").
-    void SetDeviceMessage(std::uint32_t message) { deviceMessage = message; }
+    void SetDeviceMessage(std::uint32_t message) { deviceMessage_ = message; }
     // Commands the frame does not serve itself go here (view, document, application).
-    void SetCommandRoute(CommandRoute route) { commandRoute = std::move(route); }
+    void SetCommandRoute(CommandRoute route) { commandRoute_ = std::move(route); }
     // Where notifications go after the progress bar has seen them: the active view's document.
-    void SetDeviceNotifySink(DeviceNotifySink sink) { deviceNotifySink = std::move(sink); }
+    void SetDeviceNotifySink(DeviceNotifySink sink) { deviceNotifySink_ = std::move(sink); }
     // Asked before the window closes; false keeps it open.
-    void SetCloseQuery(CloseQuery query) { closeQuery = std::move(query); }
+    void SetCloseQuery(CloseQuery query) { closeQuery_ = std::move(query); }
 
     // One decoded notification: the progress bar follows it, then the sink gets it.
     void OnDeviceNotify(const device::DeviceNotification& notification);
@@ -49,10 +49,10 @@ public:
     void FitClientTo(QSize clientSize);
     bool ExecuteCommand(res::ResourceId command);
 
-    CStatusBar* GetStatusBar() const { return statusBar; }
-    QToolBar* GetToolBar() const { return toolBar; }
+    CStatusBar* GetStatusBar() const { return statusBar_; }
+    QToolBar* GetToolBar() const { return toolBar_; }
     QAction* GetAction(res::ResourceId command) const;
-    CStatusBarProgress* GetProgressBar() const { return progressBar.get(); }
+    CStatusBarProgress* GetProgressBar() const { return progressBar_.get(); }
 
 protected:
     bool event(QEvent* event) override;
@@ -65,16 +65,16 @@ private:
     void BindAccelerators();
     QAction* CommandAction(res::ResourceId command);
 
-    CStatusBar* statusBar = nullptr;
-    QToolBar* toolBar = nullptr;
-    std::map<res::ResourceId, QAction*> actions;
-    std::unique_ptr<CStatusBarProgress> progressBar;
-    std::uint16_t progressTotal = 0;
-    std::uint16_t progressDone = 0;
-    std::uint32_t deviceMessage = 0;
-    CommandRoute commandRoute;
-    DeviceNotifySink deviceNotifySink;
-    CloseQuery closeQuery;
+    CStatusBar* statusBar_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    std::map<res::ResourceId, QAction*> actions_;
+    std::unique_ptr<CStatusBarProgress> progressBar_;
+    std::uint16_t progressTotal_ = 0;
+    std::uint16_t progressDone_ = 0;
+    std::uint32_t deviceMessage_ = 0;
+    CommandRoute commandRoute_;
+    DeviceNotifySink deviceNotifySink_;
+    CloseQuery closeQuery_;
 };
 
 }  // namespace app

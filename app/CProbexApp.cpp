@@ -35,12 +35,12 @@ QString CProbexApp::Title()
 
 CProbexApp::CProbexApp() : CProbexApp(Options{}) {}
 
-CProbexApp::CProbexApp(Options opts) : options(std::move(opts)), settings(kOrganization, Title())
+CProbexApp::CProbexApp(Options opts) : options_(std::move(opts)), settings_(kOrganization, Title())
 {
-    if (!options.controls)
-        options.controls = CreateRegisteredControl;
-    if (!options.devices)
-        options.devices = [] { return platform::ListSerialDevices(); };
+    if (!options_.controls)
+        options_.controls = CreateRegisteredControl;
+    if (!options_.devices)
+        options_.devices = [] { return platform::ListSerialDevices(); };
 }
 
 CProbexApp::~CProbexApp()
@@ -51,59 +51,59 @@ CProbexApp::~CProbexApp()
 void CProbexApp::DestroyMainWindow()
 {
     // No post may reach the frame once it is gone.
-    if (messageTarget)
+    if (messageTarget_)
         platform::SetMainWindowTarget(nullptr);
-    messageTarget.reset();
-    frame.reset();  // the view stores the settings unless the close already did
-    view = nullptr;
+    messageTarget_.reset();
+    frame_.reset();  // the view stores the settings unless the close already did
+    view_ = nullptr;
 }
 
 bool CProbexApp::InitInstance()
 {
     dumpedit::RegisterDumpEditClasses();
-    if (!CreateMainWindow() || !document->OnFileNew()) {
+    if (!CreateMainWindow() || !document_->OnFileNew()) {
         DestroyMainWindow();
         ShowMessage(res::IDS_FAILED_TO_CREATE_DOC, MessageButtons::Ok, MessageIcon::Exclamation);
         return false;
     }
-    frame->show();
-    if (const QScreen* screen = frame->screen()) {
-        QRect placed = frame->frameGeometry();
+    frame_->show();
+    if (const QScreen* screen = frame_->screen()) {
+        QRect placed = frame_->frameGeometry();
         placed.moveCenter(screen->availableGeometry().center());
-        frame->move(placed.topLeft());
+        frame_->move(placed.topLeft());
     }
     return true;
 }
 
 bool CProbexApp::CreateMainWindow()
 {
-    document = std::make_unique<CProbexDoc>();
-    frame = std::make_unique<CMainFrame>();
-    if (!frame->Create())
+    document_ = std::make_unique<CProbexDoc>();
+    frame_ = std::make_unique<CMainFrame>();
+    if (!frame_->Create())
         return false;
-    view = new CProbexView(settings);
-    if (!view->Create(frame.get(), document.get(), options.controls, options.devices))
+    view_ = new CProbexView(settings_);
+    if (!view_->Create(frame_.get(), document_.get(), options_.controls, options_.devices))
         return false;
-    frame->setCentralWidget(view);
-    frame->SetDeviceMessage(device::g_deviceZaqMessage);
-    frame->SetCommandRoute([this](res::ResourceId command) { return OnCommand(command); });
-    frame->SetDeviceNotifySink([this](const device::DeviceNotification& notification) {
-        if (view && view->GetDocument())
-            view->GetDocument()->OnDeviceNotify(notification);
+    frame_->setCentralWidget(view_);
+    frame_->SetDeviceMessage(device::g_deviceZaqMessage);
+    frame_->SetCommandRoute([this](res::ResourceId command) { return OnCommand(command); });
+    frame_->SetDeviceNotifySink([this](const device::DeviceNotification& notification) {
+        if (view_ && view_->GetDocument())
+            view_->GetDocument()->OnDeviceNotify(notification);
     });
-    frame->SetCloseQuery([this] { return QueryClose(); });
-    QObject::connect(document.get(), &CDocument::titleChanged, frame.get(), &CMainFrame::UpdateFrameTitle);
-    frame->UpdateFrameTitle(document->GetTitle());
-    messageTarget = std::make_unique<CQtMessageTarget>(frame.get());
-    platform::SetMainWindowTarget(messageTarget.get());
+    frame_->SetCloseQuery([this] { return QueryClose(); });
+    QObject::connect(document_.get(), &CDocument::titleChanged, frame_.get(), &CMainFrame::UpdateFrameTitle);
+    frame_->UpdateFrameTitle(document_->GetTitle());
+    messageTarget_ = std::make_unique<CQtMessageTarget>(frame_.get());
+    platform::SetMainWindowTarget(messageTarget_.get());
     return true;
 }
 
 bool CProbexApp::QueryClose()
 {
-    if (!document->SaveModified())
+    if (!document_->SaveModified())
         return false;
-    view->OnDestroy();
+    view_->OnDestroy();
     return true;
 }
 
@@ -111,17 +111,17 @@ bool CProbexApp::OnCommand(res::ResourceId command)
 {
     switch (command) {
     case res::ID_APP_ABOUT: OnAppAbout(); return true;
-    case res::ID_FILE_NEW: document->OnFileNew(); return true;
-    case res::ID_FILE_OPEN: document->OnFileOpen(); return true;
-    case res::ID_FILE_SAVE: document->OnFileSave(); return true;
-    case res::ID_FILE_SAVE_AS: document->OnFileSaveAs(); return true;
+    case res::ID_FILE_NEW: document_->OnFileNew(); return true;
+    case res::ID_FILE_OPEN: document_->OnFileOpen(); return true;
+    case res::ID_FILE_SAVE: document_->OnFileSave(); return true;
+    case res::ID_FILE_SAVE_AS: document_->OnFileSaveAs(); return true;
     default: return false;
     }
 }
 
 void CProbexApp::OnAppAbout()
 {
-    CAboutDlg about(frame.get());
+    CAboutDlg about(frame_.get());
     about.DoModal();
 }
 

@@ -36,24 +36,24 @@ public:
 
     static QString Title();
 
-    CMainFrame* GetMainWnd() const { return frame.get(); }
-    CProbexDoc* GetDocument() const { return document.get(); }
-    CProbexView* GetView() const { return view; }
-    CProfileSettings& Settings() { return settings; }
+    CMainFrame* GetMainWnd() const { return frame_.get(); }
+    CProbexDoc* GetDocument() const { return document_.get(); }
+    CProbexView* GetView() const { return view_; }
+    CProfileSettings& Settings() { return settings_; }
 
 private:
     bool CreateMainWindow();
     void DestroyMainWindow();
     bool QueryClose();
 
-    Options options;
-    CProfileSettings settings;
+    Options options_;
+    CProfileSettings settings_;
     // Taken down in reverse: no more posts to the frame, then the frame with its view, then
     // the document, whose engine stops its worker before the dump is released.
-    std::unique_ptr<CProbexDoc> document;
-    std::unique_ptr<CMainFrame> frame;
-    std::unique_ptr<CQtMessageTarget> messageTarget;
-    CProbexView* view = nullptr;
+    std::unique_ptr<CProbexDoc> document_;
+    std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<CQtMessageTarget> messageTarget_;
+    CProbexView* view_ = nullptr;
 };
 
 }  // namespace app

@@ -56,7 +56,7 @@ void CProbexDoc::Serialize(CArchive& archive) {
 }
 
 bool CProbexDoc::PrepareRequest(const std::string& portName, std::uint32_t timeoutMs) {
-  if (deviceBusy) {
+  if (deviceBusy_) {
     RefuseWhileBusy();
     return false;
   }
@@ -70,7 +70,7 @@ void CProbexDoc::ReadId(const std::string& portName, std::uint32_t timeoutMs) {
   if (!PrepareRequest(portName, timeoutMs)) return;
   UpdateAllViews(HintShowId);
   const bool lastOperation = AskLastOperation();
-  deviceBusy = device.StartReadId(lastOperation);
+  deviceBusy_ = device.StartReadId(lastOperation);
 }
 
 void CProbexDoc::ReadRange(const std::string& portName, std::uint32_t timeoutMs, std::uint32_t start,
@@ -85,7 +85,7 @@ void CProbexDoc::ReadRange(const std::string& portName, std::uint32_t timeoutMs,
   const std::uint64_t end = std::min<std::uint64_t>(std::uint64_t{start} + count, dumpSize);
   if (start < end) std::fill(dumpData.get() + start, dumpData.get() + end, std::uint8_t{0});
   UpdateAllViews(HintShowId);
-  deviceBusy = device.StartRead(dumpData.get(), start, count, lastOperation);
+  deviceBusy_ = device.StartRead(dumpData.get(), start, count, lastOperation);
 }
 
 void CProbexDoc::WriteRange(const std::string& portName, std::uint32_t timeoutMs, std::uint32_t start,
@@ -97,7 +97,7 @@ void CProbexDoc::WriteRange(const std::string& portName, std::uint32_t timeoutMs
     count = device.eepromSize;
   }
   const bool lastOperation = AskLastOperation();
-  deviceBusy = device.StartWrite(dumpData.get(), start, count, lastOperation);
+  deviceBusy_ = device.StartWrite(dumpData.get(), start, count, lastOperation);
 }
 
 bool CProbexDoc::IsPortFree(const std::string& portName) const { return device.IsPortFree(portName); }
@@ -110,8 +110,8 @@ void CProbexDoc::OnDeviceNotify(const device::DeviceNotification& notification) 
       UpdateAllViews(HintBusy);
       break;
     case device::NotifyFinished:
-      deviceBusy = false;
-      nextByte = lastByteDone = kNoByte;
+      deviceBusy_ = false;
+      nextByte_ = lastByteDone_ = kNoByte;
       UpdateAllViews(HintIdle);
       if (const res::ResourceId message = res::DeviceResultMessage(notification.value))
         ShowMessage(message, MessageButtons::Ok, MessageIcon::Error);
@@ -121,16 +121,16 @@ void CProbexDoc::OnDeviceNotify(const device::DeviceNotification& notification) 
       break;
     case device::NotifyRangeBegin:
       // The engine's start is the request's, as no request is taken while one runs.
-      nextByte = device.start;
-      lastByteDone = kNoByte;
+      nextByte_ = device.start;
+      lastByteDone_ = kNoByte;
       break;
     case device::NotifyByteDone:
-      lastByteDone = nextByte;
-      if (nextByte != kNoByte) ++nextByte;
+      lastByteDone_ = nextByte_;
+      if (nextByte_ != kNoByte) ++nextByte_;
       UpdateAllViews(HintRepaint);
       break;
     case device::NotifyRangeEnd:
-      nextByte = lastByteDone = kNoByte;
+      nextByte_ = lastByteDone_ = kNoByte;
       break;
     default:
       break;
@@ -138,7 +138,7 @@ void CProbexDoc::OnDeviceNotify(const device::DeviceNotification& notification) 
 }
 
 bool CProbexDoc::CanReplaceContents() {
-  if (!deviceBusy) return true;
+  if (!deviceBusy_) return true;
   RefuseWhileBusy();
   return false;
 }

@@ -37,10 +37,10 @@ public:
   static constexpr std::uint32_t kNoByte = 0xFFFFFFFF;
   // The address of the byte the latest NotifyByteDone announced; kNoByte when not known. The
   // engine does a range upwards from its start, one NotifyByteDone per byte.
-  std::uint32_t LastByteDone() const { return lastByteDone; }
+  std::uint32_t LastByteDone() const { return lastByteDone_; }
 
   // From an accepted request until its NotifyFinished the engine's worker uses dumpData.
-  bool IsDeviceBusy() const { return deviceBusy; }
+  bool IsDeviceBusy() const { return deviceBusy_; }
 
   // Members in this order, so the engine (and its worker) goes before the buffer it borrows.
   std::unique_ptr<std::uint8_t[]> dumpData;
@@ -53,9 +53,9 @@ protected:
 private:
   bool PrepareRequest(const std::string& portName, std::uint32_t timeoutMs);
 
-  bool deviceBusy = false;
-  std::uint32_t nextByte = kNoByte;
-  std::uint32_t lastByteDone = kNoByte;
+  bool deviceBusy_ = false;
+  std::uint32_t nextByte_ = kNoByte;
+  std::uint32_t lastByteDone_ = kNoByte;
 };
 
 }  // namespace app

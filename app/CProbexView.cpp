@@ -33,7 +33,7 @@ QString FormatText(res::ResourceId id, unsigned first, unsigned last)
 
 }  // namespace
 
-CProbexView::CProbexView(CProfileSettings& settings) : settings(settings) {}
+CProbexView::CProbexView(CProfileSettings& settings) : settings_(settings) {}
 
 CProbexView::~CProbexView()
 {
@@ -53,63 +53,63 @@ bool CProbexView::Create(QWidget* parent, CProbexDoc* document, const CustomCont
     document->AddView(this);
     if (!CreateDialogControls(this, form, controls))
         return false;
-    formSize = DialogPixelSize(form, font());
-    setMinimumSize(formSize);
+    formSize_ = DialogPixelSize(form, font());
+    setMinimumSize(formSize_);
 
-    dumpEdit = FindControl<dumpedit::CDumpEdit>(this, res::IDC_DUMP_EDIT);
-    idGroup = FindControl<QGroupBox>(this, res::IDC_ID_GROUP);
-    portCombo = FindControl<QComboBox>(this, res::IDC_PORT_COMBO);
-    timeoutEdit = FindControl<QLineEdit>(this, res::IDC_TIMEOUT_EDIT);
-    readIdButton = FindControl<QPushButton>(this, res::IDC_READ_ID);
-    readButton = FindControl<QPushButton>(this, res::IDC_READ);
-    writeButton = FindControl<QPushButton>(this, res::IDC_WRITE);
-    if (!dumpEdit || !idGroup || !portCombo || !timeoutEdit || !readIdButton || !readButton || !writeButton)
+    dumpEdit_ = FindControl<dumpedit::CDumpEdit>(this, res::IDC_DUMP_EDIT);
+    idGroup_ = FindControl<QGroupBox>(this, res::IDC_ID_GROUP);
+    portCombo_ = FindControl<QComboBox>(this, res::IDC_PORT_COMBO);
+    timeoutEdit_ = FindControl<QLineEdit>(this, res::IDC_TIMEOUT_EDIT);
+    readIdButton_ = FindControl<QPushButton>(this, res::IDC_READ_ID);
+    readButton_ = FindControl<QPushButton>(this, res::IDC_READ);
+    writeButton_ = FindControl<QPushButton>(this, res::IDC_WRITE);
+    if (!dumpEdit_ || !idGroup_ || !portCombo_ || !timeoutEdit_ || !readIdButton_ || !readButton_ || !writeButton_)
         return false;
 
-    dumpEdit->SetControlId(res::IDC_DUMP_EDIT);
-    dumpEdit->SetAddressDigits(2, false);
-    dumpEdit->ShowAddressColumn(true, false);
-    dumpEdit->ShowCharColumn(true, false);
-    dumpEdit->SetBytesPerRow(16, false, true);
-    dumpEdit->SetMarkColors(0xFFFFFF, 0xFFFFFF, 0x0000FF, true);
+    dumpEdit_->SetControlId(res::IDC_DUMP_EDIT);
+    dumpEdit_->SetAddressDigits(2, false);
+    dumpEdit_->ShowAddressColumn(true, false);
+    dumpEdit_->ShowCharColumn(true, false);
+    dumpEdit_->SetBytesPerRow(16, false, true);
+    dumpEdit_->SetMarkColors(0xFFFFFF, 0xFFFFFF, 0x0000FF, true);
 
-    connect(dumpEdit, &dumpedit::CDumpEdit::Changed, this, [this] { OnDumpChanged(); });
-    connect(readIdButton, &QPushButton::clicked, this, [this] { OnReadId(); });
-    connect(readButton, &QPushButton::clicked, this, [this] { OnRead(); });
-    connect(writeButton, &QPushButton::clicked, this, [this] { OnWrite(); });
+    connect(dumpEdit_, &dumpedit::CDumpEdit::Changed, this, [this] { OnDumpChanged(); });
+    connect(readIdButton_, &QPushButton::clicked, this, [this] { OnReadId(); });
+    connect(readButton_, &QPushButton::clicked, this, [this] { OnRead(); });
+    connect(writeButton_, &QPushButton::clicked, this, [this] { OnWrite(); });
 
     // Built once: later documents keep the list.
     CProbexDoc* doc = GetDocument();
-    portCombo->addItems(BuildPortList([doc](const std::string& name) { return doc->IsPortFree(name); },
+    portCombo_->addItems(BuildPortList([doc](const std::string& name) { return doc->IsPortFree(name); },
                                       devices ? devices() : std::vector<std::string>{}));
     LoadSettings();
-    created = true;
+    created_ = true;
     return true;
 }
 
 void CProbexView::LoadSettings()
 {
-    selectedPort = settings.GetProfileString(kSection, kPortEntry, QStringLiteral("COM1"));
-    const int index = FindItemWithPrefix(*portCombo, selectedPort);
-    portCombo->setCurrentIndex(index >= 0 ? index : 0);
-    timeoutSeconds = settings.GetProfileInt(kSection, kTimeoutEntry, 10);
+    selectedPort_ = settings_.GetProfileString(kSection, kPortEntry, QStringLiteral("COM1"));
+    const int index = FindItemWithPrefix(*portCombo_, selectedPort_);
+    portCombo_->setCurrentIndex(index >= 0 ? index : 0);
+    timeoutSeconds_ = settings_.GetProfileInt(kSection, kTimeoutEntry, 10);
     DoDataExchange(false);
 }
 
 bool CProbexView::DoDataExchange(bool saveAndValidate)
 {
     if (!saveAndValidate) {
-        timeoutEdit->setText(QString::number(timeoutSeconds));
+        timeoutEdit_->setText(QString::number(timeoutSeconds_));
         return true;
     }
-    const std::optional<std::uint32_t> value = ParseLeadingUnsigned(timeoutEdit->text().toStdString());
+    const std::optional<std::uint32_t> value = ParseLeadingUnsigned(timeoutEdit_->text().toStdString());
     bool passed = true;
     if (!value) {
         ShowMessage(res::IDS_PARSE_INT, MessageButtons::Ok, MessageIcon::Exclamation);
         passed = false;
     } else {
-        timeoutSeconds = *value;
-        if (timeoutSeconds < kMinTimeoutSeconds || timeoutSeconds > kMaxTimeoutSeconds) {
+        timeoutSeconds_ = *value;
+        if (timeoutSeconds_ < kMinTimeoutSeconds || timeoutSeconds_ > kMaxTimeoutSeconds) {
             Prompts().ShowMessage(
                 LoadText(res::IDS_PARSE_INT_RANGE).arg(kMinTimeoutSeconds).arg(kMaxTimeoutSeconds),
                 MessageButtons::Ok, MessageIcon::Exclamation);
@@ -117,8 +117,8 @@ bool CProbexView::DoDataExchange(bool saveAndValidate)
         }
     }
     if (!passed) {
-        timeoutEdit->setFocus();
-        timeoutEdit->selectAll();
+        timeoutEdit_->setFocus();
+        timeoutEdit_->selectAll();
     }
     return passed;
 }
@@ -126,10 +126,10 @@ bool CProbexView::DoDataExchange(bool saveAndValidate)
 bool CProbexView::SaveSettings()
 {
     const bool passed = DoDataExchange(true);
-    if (portCombo->currentIndex() >= 0)
-        selectedPort = portCombo->currentText();
-    settings.WriteProfileString(kSection, kPortEntry, selectedPort);
-    settings.WriteProfileInt(kSection, kTimeoutEntry, timeoutSeconds);
+    if (portCombo_->currentIndex() >= 0)
+        selectedPort_ = portCombo_->currentText();
+    settings_.WriteProfileString(kSection, kPortEntry, selectedPort_);
+    settings_.WriteProfileInt(kSection, kTimeoutEntry, timeoutSeconds_);
     return passed;
 }
 
@@ -145,19 +145,19 @@ void CProbexView::OnReadId()
         return;
     if (ShowMessage(res::IDS_CONFIRM_READ_ID, MessageButtons::YesNo, MessageIcon::Question) != MessageAnswer::Yes)
         return;
-    GetDocument()->ReadId(selectedPort.toStdString(), TimeoutMs());
+    GetDocument()->ReadId(selectedPort_.toStdString(), TimeoutMs());
 }
 
 CProbexView::CommandRange CProbexView::SelectedRange() const
 {
     CommandRange range;
-    range.selected = dumpEdit->GetSelection(range.first, range.last);
+    range.selected = dumpEdit_->GetSelection(range.first, range.last);
     if (range.selected) {
         range.start = range.first;
         range.count = range.last - range.first + 1;
     } else {
         range.first = 0;
-        range.last = dumpEdit->Size() - 1;
+        range.last = dumpEdit_->Size() - 1;
     }
     return range;
 }
@@ -168,13 +168,13 @@ void CProbexView::OnRead()
         return;
     const CommandRange range = SelectedRange();
     if (range.selected)
-        dumpEdit->SetMarkedRange(range.first, range.last, true, true);
+        dumpEdit_->SetMarkedRange(range.first, range.last, true, true);
     else
-        dumpEdit->SetMarkedRange(0, dumpEdit->Size(), true, true);  // the editor clamps the end
-    dumpEdit->SetSelection(dumpedit::CDumpEdit::kNoByte, dumpedit::CDumpEdit::kNoByte, true, true);
+        dumpEdit_->SetMarkedRange(0, dumpEdit_->Size(), true, true);  // the editor clamps the end
+    dumpEdit_->SetSelection(dumpedit::CDumpEdit::kNoByte, dumpedit::CDumpEdit::kNoByte, true, true);
     if (!AskRangeQuestion(res::IDS_CONFIRM_READ_RANGE, range.first, range.last))
         return;
-    GetDocument()->ReadRange(selectedPort.toStdString(), TimeoutMs(), range.start, range.count);
+    GetDocument()->ReadRange(selectedPort_.toStdString(), TimeoutMs(), range.start, range.count);
 }
 
 void CProbexView::OnWrite()
@@ -184,7 +184,7 @@ void CProbexView::OnWrite()
     const CommandRange range = SelectedRange();
     if (!AskRangeQuestion(res::IDS_CONFIRM_WRITE_RANGE, range.first, range.last))
         return;
-    GetDocument()->WriteRange(selectedPort.toStdString(), TimeoutMs(), range.start, range.count);
+    GetDocument()->WriteRange(selectedPort_.toStdString(), TimeoutMs(), range.start, range.count);
 }
 
 void CProbexView::OnDumpChanged()
@@ -194,9 +194,9 @@ void CProbexView::OnDumpChanged()
 
 void CProbexView::OnDestroy()
 {
-    if (destroyed || !created)
+    if (destroyed_ || !created_)
         return;
-    destroyed = true;
+    destroyed_ = true;
     SaveSettings();
 }
 
@@ -205,26 +205,26 @@ void CProbexView::OnInitialUpdate()
     DoDataExchange(false);
     CView::OnInitialUpdate();
     if (auto* frame = qobject_cast<CMainFrame*>(window()))
-        frame->FitClientTo(formSize);
+        frame->FitClientTo(formSize_);
 }
 
 void CProbexView::SetCommandsEnabled(bool enabled)
 {
-    dumpEdit->setEnabled(enabled);
-    for (QPushButton* button : {readIdButton, readButton, writeButton})
+    dumpEdit_->setEnabled(enabled);
+    for (QPushButton* button : {readIdButton_, readButton_, writeButton_})
         button->setEnabled(enabled);
 }
 
 void CProbexView::ShowIdText()
 {
-    idGroup->setTitle(QString::fromLatin1(GetDocument()->GetIdText()));
+    idGroup_->setTitle(QString::fromLatin1(GetDocument()->GetIdText()));
 }
 
 void CProbexView::OnUpdate(std::uint32_t hint)
 {
     switch (hint) {
     case HintReload:
-        dumpEdit->SetBuffer(GetDocument()->dumpData.get(), GetDocument()->dumpSize, true);
+        dumpEdit_->SetBuffer(GetDocument()->dumpData.get(), GetDocument()->dumpSize, true);
         ShowIdText();
         break;
     case HintBusy:
@@ -236,9 +236,9 @@ void CProbexView::OnUpdate(std::uint32_t hint)
     case HintRepaint:
         // One byte arrived: its row is all that changed on screen.
         if (const std::uint32_t byte = GetDocument()->LastByteDone(); byte != CProbexDoc::kNoByte)
-            dumpEdit->RedrawByte(byte);
+            dumpEdit_->RedrawByte(byte);
         else
-            dumpEdit->viewport()->update();
+            dumpEdit_->viewport()->update();
         break;
     case HintIdle:
         SetCommandsEnabled(true);

@@ -56,10 +56,10 @@ public:
     // Stores the settings once, before the window goes away.
     void OnDestroy();
 
-    QSize FormSize() const { return formSize; }
-    std::uint32_t TimeoutSeconds() const { return timeoutSeconds; }
-    const QString& SelectedPort() const { return selectedPort; }
-    dumpedit::CDumpEdit* DumpEdit() const { return dumpEdit; }
+    QSize FormSize() const { return formSize_; }
+    std::uint32_t TimeoutSeconds() const { return timeoutSeconds_; }
+    const QString& SelectedPort() const { return selectedPort_; }
+    dumpedit::CDumpEdit* DumpEdit() const { return dumpEdit_; }
 
 private:
     // What a read or write works on: the selection, or the whole dump (start 0, count 0).
@@ -72,21 +72,21 @@ private:
     bool AskRangeQuestion(std::uint32_t textId, std::uint32_t first, std::uint32_t last) const;
     void SetCommandsEnabled(bool enabled);
     void ShowIdText();
-    std::uint32_t TimeoutMs() const { return timeoutSeconds * 1000; }
+    std::uint32_t TimeoutMs() const { return timeoutSeconds_ * 1000; }
 
-    CProfileSettings& settings;
-    dumpedit::CDumpEdit* dumpEdit = nullptr;
-    QGroupBox* idGroup = nullptr;
-    QComboBox* portCombo = nullptr;
-    QLineEdit* timeoutEdit = nullptr;
-    QPushButton* readIdButton = nullptr;
-    QPushButton* readButton = nullptr;
-    QPushButton* writeButton = nullptr;
-    std::uint32_t timeoutSeconds = 30;
-    QString selectedPort;
-    QSize formSize;
-    bool created = false;
-    bool destroyed = false;
+    CProfileSettings& settings_;
+    dumpedit::CDumpEdit* dumpEdit_ = nullptr;
+    QGroupBox* idGroup_ = nullptr;
+    QComboBox* portCombo_ = nullptr;
+    QLineEdit* timeoutEdit_ = nullptr;
+    QPushButton* readIdButton_ = nullptr;
+    QPushButton* readButton_ = nullptr;
+    QPushButton* writeButton_ = nullptr;
+    std::uint32_t timeoutSeconds_ = 30;
+    QString selectedPort_;
+    QSize formSize_;
+    bool created_ = false;
+    bool destroyed_ = false;
 };
 
 }  // namespace app

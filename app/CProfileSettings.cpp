@@ -15,7 +15,7 @@ QString Key(const QString& section, const QString& entry)
 }  // namespace
 
 CProfileSettings::CProfileSettings(QString organization, QString application)
-    : organization(std::move(organization)), application(std::move(application))
+    : organization_(std::move(organization)), application_(std::move(application))
 {
 }
 
@@ -24,7 +24,7 @@ QString CProfileSettings::FilePath() const
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (base.isEmpty())
         base = QDir::homePath() + QStringLiteral("/.config");
-    return base + QLatin1Char('/') + organization + QLatin1Char('/') + application + QStringLiteral(".conf");
+    return base + QLatin1Char('/') + organization_ + QLatin1Char('/') + application_ + QStringLiteral(".conf");
 }
 
 QString CProfileSettings::GetProfileString(const QString& section, const QString& entry,

@@ -20,8 +20,8 @@ public:
     QString FilePath() const;
 
 private:
-    QString organization;
-    QString application;
+    QString organization_;
+    QString application_;
 };
 
 }  // namespace app

@@ -8,7 +8,7 @@ namespace app {
 
 void CQtMessageTarget::Post(uint32_t message, uintptr_t wParam, intptr_t lParam)
 {
-    QCoreApplication::postEvent(receiver, new WindowMessageEvent(message, wParam, lParam));
+    QCoreApplication::postEvent(receiver_, new WindowMessageEvent(message, wParam, lParam));
 }
 
 }  // namespace app

@@ -10,11 +10,11 @@ namespace app {
 class CQtMessageTarget : public platform::MessageTarget {
 public:
     // receiver must outlive the target's installation.
-    explicit CQtMessageTarget(QObject* receiver) : receiver(receiver) {}
+    explicit CQtMessageTarget(QObject* receiver) : receiver_(receiver) {}
     void Post(uint32_t message, uintptr_t wParam, intptr_t lParam) override;
 
 private:
-    QObject* receiver;
+    QObject* receiver_;
 };
 
 }  // namespace app

@@ -27,12 +27,12 @@ std::optional<LockKey> LockKeyOfIndicator(res::ResourceId id)
 }  // namespace
 
 CStatusBar::CStatusBar(QWidget* parent)
-    : QStatusBar(parent), lockKeyProbe([](LockKey key) { return ReadLockKeyLed(key); })
+    : QStatusBar(parent), lockKeyProbe_([](LockKey key) { return ReadLockKeyLed(key); })
 {
     setSizeGripEnabled(false);
     // Prompts of menus and toolbar buttons arrive as status messages.
     connect(this, &QStatusBar::messageChanged, this,
-            [this](const QString& message) { SetPaneText(0, message.isEmpty() ? idleText : message); });
+            [this](const QString& message) { SetPaneText(0, message.isEmpty() ? idleText_ : message); });
     startTimer(kPollMs);
 }
 
@@ -40,16 +40,16 @@ bool CStatusBar::SetIndicators(const std::vector<res::ResourceId>& ids)
 {
     if (ids.empty())
         return false;
-    panes.clear();
+    panes_.clear();
     for (const res::ResourceId id : ids) {
         if (id == res::ID_SEPARATOR) {
-            panes.push_back({id, idleText, 0, false});
+            panes_.push_back({id, idleText_, 0, false});
             continue;
         }
         if (!res::HasString(id))
             return false;
         const QString text = QString::fromStdString(res::LoadString(id));
-        panes.push_back({id, text, fontMetrics().horizontalAdvance(text) + 2 * kTextInset, false});
+        panes_.push_back({id, text, fontMetrics().horizontalAdvance(text) + 2 * kTextInset, false});
     }
     UpdateIndicators();
     update();
@@ -58,14 +58,14 @@ bool CStatusBar::SetIndicators(const std::vector<res::ResourceId>& ids)
 
 QString CStatusBar::GetPaneText(int index) const
 {
-    return index >= 0 && index < GetCount() ? panes[index].text : QString();
+    return index >= 0 && index < GetCount() ? panes_[index].text : QString();
 }
 
 bool CStatusBar::SetPaneText(int index, const QString& text, bool updateNow)
 {
     if (index < 0 || index >= GetCount())
         return false;
-    panes[index].text = text;
+    panes_[index].text = text;
     if (updateNow)
         repaint(); // the text is wanted on screen before a long step goes on
     else
@@ -82,7 +82,7 @@ PaneRect CStatusBar::GetItemRect(int index) const
     int right = width() - kMargin;
     // Fixed panes are laid out from the right; the message pane takes what is left.
     for (int i = GetCount() - 1; i > 0; --i) {
-        const int left = right - panes[i].width;
+        const int left = right - panes_[i].width;
         if (i == index)
             return {left, top, right, bottom};
         right = left - kGap;
@@ -92,28 +92,28 @@ PaneRect CStatusBar::GetItemRect(int index) const
 
 bool CStatusBar::IsIndicatorOn(int index) const
 {
-    return index >= 0 && index < GetCount() && panes[index].on;
+    return index >= 0 && index < GetCount() && panes_[index].on;
 }
 
 void CStatusBar::SetIdleText(const QString& text)
 {
-    idleText = text;
-    if (!panes.empty() && currentMessage().isEmpty())
-        SetPaneText(0, idleText, false);
+    idleText_ = text;
+    if (!panes_.empty() && currentMessage().isEmpty())
+        SetPaneText(0, idleText_, false);
 }
 
 void CStatusBar::SetLockKeyProbe(LockKeyProbe probe)
 {
-    lockKeyProbe = std::move(probe);
+    lockKeyProbe_ = std::move(probe);
     UpdateIndicators();
 }
 
 void CStatusBar::UpdateIndicators()
 {
     bool changed = false;
-    for (Pane& pane : panes) {
+    for (Pane& pane : panes_) {
         const std::optional<LockKey> key = LockKeyOfIndicator(pane.id);
-        const bool on = key && lockKeyProbe && lockKeyProbe(*key);
+        const bool on = key && lockKeyProbe_ && lockKeyProbe_(*key);
         changed |= on != pane.on;
         pane.on = on;
     }
@@ -140,9 +140,9 @@ void CStatusBar::paintEvent(QPaintEvent*)
         qDrawShadePanel(&painter, rect, palette(), true, 1);
         painter.setPen(palette().color(QPalette::WindowText));
         if (i == 0)
-            painter.drawText(rect.adjusted(kTextInset, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, panes[i].text);
-        else if (panes[i].on)
-            painter.drawText(rect, Qt::AlignCenter, panes[i].text);
+            painter.drawText(rect.adjusted(kTextInset, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, panes_[i].text);
+        else if (panes_[i].on)
+            painter.drawText(rect, Qt::AlignCenter, panes_[i].text);
     }
 }
 

@@ -18,7 +18,7 @@ public:
 
     // Ids of the panes; each indicator shows its string-table text.
     bool SetIndicators(const std::vector<res::ResourceId>& ids);
-    int GetCount() const { return static_cast<int>(panes.size()); }
+    int GetCount() const { return static_cast<int>(panes_.size()); }
     QString GetPaneText(int index) const;
     bool SetPaneText(int index, const QString& text, bool update = true);
     PaneRect GetItemRect(int index) const;
@@ -43,9 +43,9 @@ private:
         int width;  // 0 for the stretching message pane
         bool on;
     };
-    std::vector<Pane> panes;
-    QString idleText;
-    LockKeyProbe lockKeyProbe;
+    std::vector<Pane> panes_;
+    QString idleText_;
+    LockKeyProbe lockKeyProbe_;
 };
 
 }  // namespace app

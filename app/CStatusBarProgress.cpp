@@ -9,7 +9,7 @@
 namespace app {
 
 CStatusBarProgress::CStatusBarProgress(QWidget* mainWindow, QString readyText)
-    : mainWindow(mainWindow), readyText(std::move(readyText))
+    : mainWindow_(mainWindow), readyText_(std::move(readyText))
 {
 }
 
@@ -23,36 +23,36 @@ CStatusBarProgress::CStatusBarProgress(QWidget* mainWindow, QString readyText, c
 CStatusBarProgress::~CStatusBarProgress()
 {
     Clear();
-    delete bar.data();
+    delete bar_.data();
 }
 
 CStatusBar* CStatusBarProgress::GetStatusBar() const
 {
-    if (!mainWindow)
+    if (!mainWindow_)
         return nullptr;
-    if (ControlIdOf(mainWindow) == res::ID_VIEW_STATUS_BAR)
-        return qobject_cast<CStatusBar*>(mainWindow.data());
-    return FindControl<CStatusBar>(mainWindow, res::ID_VIEW_STATUS_BAR);
+    if (ControlIdOf(mainWindow_) == res::ID_VIEW_STATUS_BAR)
+        return qobject_cast<CStatusBar*>(mainWindow_.data());
+    return FindControl<CStatusBar>(mainWindow_, res::ID_VIEW_STATUS_BAR);
 }
 
 bool CStatusBarProgress::Create(const QString& text, int percent, int maxValue, bool smoothBar, int pane)
 {
     CStatusBar* statusBar = GetStatusBar();
-    if (!statusBar || bar)
+    if (!statusBar || bar_)
         return false;
     const PaneRect r = statusBar->GetItemRect(pane);
-    bar = new QProgressBar(statusBar);
-    SetControlId(bar, 1);
-    bar->setTextVisible(false);
-    bar->setGeometry(r.left, r.top, r.right - r.left, r.bottom - r.top);
-    bar->show();
-    smooth = smoothBar;
+    bar_ = new QProgressBar(statusBar);
+    SetControlId(bar_, 1);
+    bar_->setTextVisible(false);
+    bar_->setGeometry(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    bar_->show();
+    smooth_ = smoothBar;
     SetRange(0, maxValue, 1);
     SetStep(1);
-    message = text;
-    percentSize = percent;
-    paneIndex = pane;
-    savedPaneText = statusBar->GetPaneText(pane);
+    message_ = text;
+    percentSize_ = percent;
+    paneIndex_ = pane;
+    savedPaneText_ = statusBar->GetPaneText(pane);
     statusBar->installEventFilter(this);
     Resize();
     return true;
@@ -60,65 +60,65 @@ bool CStatusBarProgress::Create(const QString& text, int percent, int maxValue, 
 
 bool CStatusBarProgress::SetRange(int lower, int upper, int newStep)
 {
-    if (!bar)
+    if (!bar_)
         return false;
-    bar->setRange(lower, upper);
-    step = newStep;
+    bar_->setRange(lower, upper);
+    step_ = newStep;
     return true;
 }
 
 int CStatusBarProgress::SetStep(int newStep)
 {
-    if (!bar)
+    if (!bar_)
         return 0;
-    bar->show();
-    const int previous = step;
-    step = newStep;
+    bar_->show();
+    const int previous = step_;
+    step_ = newStep;
     return previous;
 }
 
 int CStatusBarProgress::StepIt()
 {
-    if (!bar)
+    if (!bar_)
         return 0;
-    bar->show();
-    const int previous = bar->value() < bar->minimum() ? bar->minimum() : bar->value();
-    bar->setValue(std::clamp(previous + step, bar->minimum(), bar->maximum()));
+    bar_->show();
+    const int previous = bar_->value() < bar_->minimum() ? bar_->minimum() : bar_->value();
+    bar_->setValue(std::clamp(previous + step_, bar_->minimum(), bar_->maximum()));
     return previous;
 }
 
 void CStatusBarProgress::SetText(const QString& text)
 {
-    message = text;
+    message_ = text;
     Resize();
 }
 
 bool CStatusBarProgress::Resize()
 {
     CStatusBar* statusBar = GetStatusBar();
-    if (!bar || !statusBar)
+    if (!bar_ || !statusBar)
         return false;
-    if (!bar->isHidden())
-        statusBar->SetPaneText(paneIndex, message, true);
+    if (!bar_->isHidden())
+        statusBar->SetPaneText(paneIndex_, message_, true);
     const QFontMetrics metrics(statusBar->font());
-    const PaneRect placed = ProgressBarRect(statusBar->GetItemRect(paneIndex), metrics.horizontalAdvance(message),
-                                            metrics.horizontalAdvance(QLatin1Char(' ')), !message.isEmpty(),
-                                            percentSize);
-    if (placed != barRect) {
-        bar->setGeometry(placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top);
-        barRect = placed;
+    const PaneRect placed = ProgressBarRect(statusBar->GetItemRect(paneIndex_), metrics.horizontalAdvance(message_),
+                                            metrics.horizontalAdvance(QLatin1Char(' ')), !message_.isEmpty(),
+                                            percentSize_);
+    if (placed != barRect_) {
+        bar_->setGeometry(placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top);
+        barRect_ = placed;
     }
     return true;
 }
 
 void CStatusBarProgress::Clear()
 {
-    if (!bar)
+    if (!bar_)
         return;
-    bar->hide();
-    const QString text = paneIndex == 0 ? readyText : savedPaneText;
+    bar_->hide();
+    const QString text = paneIndex_ == 0 ? readyText_ : savedPaneText_;
     if (CStatusBar* statusBar = GetStatusBar())
-        statusBar->SetPaneText(paneIndex, text, true);
+        statusBar->SetPaneText(paneIndex_, text, true);
 }
 
 bool CStatusBarProgress::eventFilter(QObject* watched, QEvent* event)

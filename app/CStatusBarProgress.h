@@ -31,25 +31,25 @@ public:
     void Clear();
     CStatusBar* GetStatusBar() const;
 
-    QProgressBar* Bar() const { return bar; }
-    PaneRect BarRect() const { return barRect; }
-    bool IsSmooth() const { return smooth; }
-    int Step() const { return step; }
+    QProgressBar* Bar() const { return bar_; }
+    PaneRect BarRect() const { return barRect_; }
+    bool IsSmooth() const { return smooth_; }
+    int Step() const { return step_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QPointer<QWidget> mainWindow;
-    QString readyText;
-    QPointer<QProgressBar> bar;
-    int percentSize = 100;
-    int paneIndex = 0;
-    int step = 1;
-    bool smooth = false;
-    QString message;
-    QString savedPaneText;
-    PaneRect barRect;
+    QPointer<QWidget> mainWindow_;
+    QString readyText_;
+    QPointer<QProgressBar> bar_;
+    int percentSize_ = 100;
+    int paneIndex_ = 0;
+    int step_ = 1;
+    bool smooth_ = false;
+    QString message_;
+    QString savedPaneText_;
+    PaneRect barRect_;
 };
 
 }  // namespace app

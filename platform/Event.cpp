@@ -4,26 +4,26 @@
 
 namespace platform {
 
-Event::Event(bool manualReset, bool initialState) : manualReset(manualReset), signalled(initialState) {}
+Event::Event(bool manualReset, bool initialState) : manualReset_(manualReset), signalled_(initialState) {}
 
 void Event::Set()
 {
     // Notified under the lock: a waiter that returns may destroy the event at once.
-    std::lock_guard lock(mutex);
-    signalled = true;
-    changed.notify_all();
+    std::lock_guard lock(mutex_);
+    signalled_ = true;
+    changed_.notify_all();
 }
 
 void Event::Reset()
 {
-    std::lock_guard lock(mutex);
-    signalled = false;
+    std::lock_guard lock(mutex_);
+    signalled_ = false;
 }
 
 bool Event::IsSet() const
 {
-    std::lock_guard lock(mutex);
-    return signalled;
+    std::lock_guard lock(mutex_);
+    return signalled_;
 }
 
 WaitResult Event::Wait(uint32_t timeoutMs)
@@ -33,19 +33,19 @@ WaitResult Event::Wait(uint32_t timeoutMs)
 
 WaitResult Event::Wait(uint32_t timeoutMs, std::stop_token stop)
 {
-    std::unique_lock lock(mutex);
-    const auto isSignalled = [this] { return signalled; };
+    std::unique_lock lock(mutex_);
+    const auto isSignalled = [this] { return signalled_; };
     bool got;
     if (timeoutMs == kInfinite) {
-        got = changed.wait(lock, stop, isSignalled);
+        got = changed_.wait(lock, stop, isSignalled);
     } else {
         const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-        got = changed.wait_until(lock, stop, until, isSignalled);
+        got = changed_.wait_until(lock, stop, until, isSignalled);
     }
     if (!got)
         return stop.stop_requested() ? WaitResult::Stopped : WaitResult::TimedOut;
-    if (!manualReset)
-        signalled = false;
+    if (!manualReset_)
+        signalled_ = false;
     return WaitResult::Signalled;
 }
 

@@ -29,10 +29,10 @@ public:
     WaitResult Wait(uint32_t timeoutMs, std::stop_token stop);
 
 private:
-    const bool manualReset;
-    mutable std::mutex mutex;
-    std::condition_variable_any changed;
-    bool signalled;
+    const bool manualReset_;
+    mutable std::mutex mutex_;
+    std::condition_variable_any changed_;
+    bool signalled_;
 };
 
 } // namespace platform

@@ -30,29 +30,29 @@ void Signal(Overlapped* record, uint32_t status, uint32_t transferred)
 } // namespace
 
 PosixPort::PosixPort(int fd, bool overlapped, const Dcb& initialState, const line::SavedSettings& original)
-    : fd(fd), overlapped(overlapped), shadow(initialState), original(original)
+    : fd_(fd), overlapped_(overlapped), shadow_(initialState), original_(original)
 {
-    wakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    wakeFd_ = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
 }
 
 PosixPort::~PosixPort()
 {
     Shutdown();
-    if (!used)
-        line::RestoreSettings(fd, original);
-    line::ReleaseExclusive(fd);
-    ::close(fd);
-    if (wakeFd >= 0)
-        ::close(wakeFd);
+    if (!used_)
+        line::RestoreSettings(fd_, original_);
+    line::ReleaseExclusive(fd_);
+    ::close(fd_);
+    if (wakeFd_ >= 0)
+        ::close(wakeFd_);
 }
 
 uint32_t PosixPort::GetState(Dcb& dcb)
 {
-    std::lock_guard lock(mutex);
-    if (closing)
+    std::lock_guard lock(mutex_);
+    if (closing_)
         return kErrorInvalidHandle;
-    Dcb state = shadow;
-    if (int err = line::ReadState(fd, state))
+    Dcb state = shadow_;
+    if (int err = line::ReadState(fd_, state))
         return ErrorFromErrno(err);
     dcb = state;
     return 0;
@@ -60,49 +60,49 @@ uint32_t PosixPort::GetState(Dcb& dcb)
 
 uint32_t PosixPort::SetState(const Dcb& dcb)
 {
-    std::lock_guard lock(mutex);
-    if (closing)
+    std::lock_guard lock(mutex_);
+    if (closing_)
         return kErrorInvalidHandle;
     MarkUsed();
-    if (int err = line::WriteState(fd, dcb))
+    if (int err = line::WriteState(fd_, dcb))
         return ErrorFromErrno(err);
-    shadow = dcb;
-    line::ApplyModemLines(fd, dcb);
+    shadow_ = dcb;
+    line::ApplyModemLines(fd_, dcb);
     return 0;
 }
 
 uint32_t PosixPort::GetTimeouts(CommTimeouts& result)
 {
-    std::lock_guard lock(mutex);
-    if (closing)
+    std::lock_guard lock(mutex_);
+    if (closing_)
         return kErrorInvalidHandle;
-    result = timeouts;
+    result = timeouts_;
     return 0;
 }
 
 uint32_t PosixPort::SetTimeouts(const CommTimeouts& value)
 {
-    std::lock_guard lock(mutex);
-    if (closing)
+    std::lock_guard lock(mutex_);
+    if (closing_)
         return kErrorInvalidHandle;
     MarkUsed();
-    timeouts = value;
+    timeouts_ = value;
     return 0;
 }
 
 uint32_t PosixPort::SetMask(uint32_t value)
 {
-    std::lock_guard lock(mutex);
-    if (closing)
+    std::lock_guard lock(mutex_);
+    if (closing_)
         return kErrorInvalidHandle;
     MarkUsed();
-    mask = value;
-    eventCharSeen = false;
+    mask_ = value;
+    eventCharSeen_ = false;
     // A new mask ends the waits under way, with no events.
-    for (auto it = pending.begin(); it != pending.end();) {
+    for (auto it = pending_.begin(); it != pending_.end();) {
         if (it->kind == Kind::WaitEvent) {
             Complete(*it, 0);
-            it = pending.erase(it);
+            it = pending_.erase(it);
         } else {
             ++it;
         }
@@ -140,15 +140,15 @@ uint32_t PosixPort::Issue(Operation op, uint32_t& count)
     Event ownEvent(true, false);
     Overlapped ownRecord;
     ownRecord.event = &ownEvent;
-    const bool blocking = op.record == nullptr || !overlapped;
+    const bool blocking = op.record == nullptr || !overlapped_;
     if (blocking)
         op.record = &ownRecord;
 
-    std::unique_lock lock(mutex);
-    if (closing)
+    std::unique_lock lock(mutex_);
+    if (closing_)
         return kErrorInvalidHandle;
     MarkUsed();
-    if (op.kind == Kind::WaitEvent && mask == 0)
+    if (op.kind == Kind::WaitEvent && mask_ == 0)
         return kErrorInvalidParameter;
     if (op.record->event)
         op.record->event->Reset();
@@ -158,11 +158,11 @@ uint32_t PosixPort::Issue(Operation op, uint32_t& count)
     const uint64_t now = TickCount64();
     op.lastByteMs = now;
     if (op.kind == Kind::Read)
-        op.plan = TransferPlan::ForRead(timeouts, op.length, now);
+        op.plan = TransferPlan::ForRead(timeouts_, op.length, now);
     else if (op.kind == Kind::Write)
-        op.plan = TransferPlan::ForWrite(timeouts, op.length, now);
-    else if (mask & kLineStateEvents)
-        op.haveModemBaseline = line::ReadModemStatus(fd, op.modemBaseline);
+        op.plan = TransferPlan::ForWrite(timeouts_, op.length, now);
+    else if (mask_ & kLineStateEvents)
+        op.haveModemBaseline = line::ReadModemStatus(fd_, op.modemBaseline);
 
     uint32_t status = 0;
     if (IsFirstOfKind(op) && Progress(op, now, status)) {
@@ -170,7 +170,7 @@ uint32_t PosixPort::Issue(Operation op, uint32_t& count)
         count = op.done;
         return status;
     }
-    pending.push_back(op);
+    pending_.push_back(op);
     StartThread();
     Wake();
     if (!blocking)
@@ -184,14 +184,14 @@ uint32_t PosixPort::Issue(Operation op, uint32_t& count)
 
 void PosixPort::MarkUsed()
 {
-    if (!used)
-        line::RequestLowLatency(fd);
-    used = true;
+    if (!used_)
+        line::RequestLowLatency(fd_);
+    used_ = true;
 }
 
 bool PosixPort::IsFirstOfKind(const Operation& op) const
 {
-    return std::none_of(pending.begin(), pending.end(), [&](const Operation& other) {
+    return std::none_of(pending_.begin(), pending_.end(), [&](const Operation& other) {
         return other.kind == op.kind && &other != &op;
     });
 }
@@ -218,12 +218,12 @@ bool PosixPort::ProgressRead(Operation& op, uint64_t nowMs, uint32_t& status)
         if (n > 0) {
             op.done += static_cast<uint32_t>(n);
             op.lastByteMs = nowMs;
-            rxReported = rxReported > uint32_t(n) ? rxReported - uint32_t(n) : 0;
+            rxReported_ = rxReported_ > uint32_t(n) ? rxReported_ - uint32_t(n) : 0;
         }
     }
     if (op.plan.IsComplete(op.done, op.length, nowMs, op.lastByteMs))
         return true;
-    if (hungUp) {
+    if (hungUp_) {
         status = kErrorIoDevice;
         return true;
     }
@@ -234,7 +234,7 @@ bool PosixPort::ProgressWrite(Operation& op, uint64_t nowMs, uint32_t& status)
 {
     status = 0;
     while (op.done < op.length) {
-        const ssize_t n = ::write(fd, op.out + op.done, op.length - op.done);
+        const ssize_t n = ::write(fd_, op.out + op.done, op.length - op.done);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -244,7 +244,7 @@ bool PosixPort::ProgressWrite(Operation& op, uint64_t nowMs, uint32_t& status)
             return true;
         }
         op.done += static_cast<uint32_t>(n);
-        txSinceReport = true;
+        txSinceReport_ = true;
     }
     return op.plan.IsComplete(op.done, op.length, nowMs, op.lastByteMs);
 }
@@ -252,29 +252,29 @@ bool PosixPort::ProgressWrite(Operation& op, uint64_t nowMs, uint32_t& status)
 bool PosixPort::ProgressWait(Operation& op, uint32_t& status)
 {
     status = 0;
-    if (mask & kEvRxFlag)
+    if (mask_ & kEvRxFlag)
         PullInput();
     uint32_t fired = 0;
-    if (mask & kEvRxChar) {
+    if (mask_ & kEvRxChar) {
         const uint32_t available = AvailableInput();
-        if (available > rxReported) {
+        if (available > rxReported_) {
             fired |= kEvRxChar;
-            rxReported = available;
+            rxReported_ = available;
         }
     }
-    if ((mask & kEvRxFlag) && eventCharSeen) {
+    if ((mask_ & kEvRxFlag) && eventCharSeen_) {
         fired |= kEvRxFlag;
-        eventCharSeen = false;
+        eventCharSeen_ = false;
     }
-    if ((mask & kEvTxEmpty) && txSinceReport) {
+    if ((mask_ & kEvTxEmpty) && txSinceReport_) {
         uint32_t queued = 0;
-        if (line::QueuedOutput(fd, queued) == 0 && queued == 0) {
+        if (line::QueuedOutput(fd_, queued) == 0 && queued == 0) {
             fired |= kEvTxEmpty;
-            txSinceReport = false;
+            txSinceReport_ = false;
         }
     }
     line::ModemStatus now;
-    if (op.haveModemBaseline && line::ReadModemStatus(fd, now)) {
+    if (op.haveModemBaseline && line::ReadModemStatus(fd_, now)) {
         const auto& was = op.modemBaseline;
         if (now.cts != was.cts) fired |= kEvCts;
         if (now.dsr != was.dsr) fired |= kEvDsr;
@@ -283,12 +283,12 @@ bool PosixPort::ProgressWait(Operation& op, uint32_t& status)
         if (now.breaks != was.breaks) fired |= kEvBreak;
         if (now.errors != was.errors) fired |= kEvErr;
     }
-    fired &= mask;
+    fired &= mask_;
     if (fired) {
         op.fired = fired;
         return true;
     }
-    if (hungUp) {
+    if (hungUp_) {
         status = kErrorIoDevice;
         return true;
     }
@@ -305,12 +305,12 @@ void PosixPort::Complete(Operation& op, uint32_t status)
 long PosixPort::TakeInput(uint8_t* buffer, uint32_t length)
 {
     uint32_t taken = 0;
-    while (taken < length && !inputQueue.empty()) {
-        buffer[taken++] = inputQueue.front();
-        inputQueue.pop_front();
+    while (taken < length && !inputQueue_.empty()) {
+        buffer[taken++] = inputQueue_.front();
+        inputQueue_.pop_front();
     }
     while (taken < length) {
-        const ssize_t n = ::read(fd, buffer + taken, length - taken);
+        const ssize_t n = ::read(fd_, buffer + taken, length - taken);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -318,13 +318,13 @@ long PosixPort::TakeInput(uint8_t* buffer, uint32_t length)
                 break;
             // The far end of a pseudo-terminal gone away reads as EIO: nothing more will come.
             if (errno == EIO) {
-                hungUp = true;
+                hungUp_ = true;
                 break;
             }
             return taken > 0 ? long(taken) : -1;
         }
         if (n == 0) {
-            hungUp = true;
+            hungUp_ = true;
             break;
         }
         taken += static_cast<uint32_t>(n);
@@ -336,18 +336,18 @@ void PosixPort::PullInput()
 {
     uint8_t chunk[256];
     for (;;) {
-        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        const ssize_t n = ::read(fd_, chunk, sizeof chunk);
         if (n <= 0) {
             if (n == 0 || (errno != EAGAIN && errno != EINTR))
-                hungUp = true;
+                hungUp_ = true;
             if (n < 0 && errno == EINTR)
                 continue;
             return;
         }
         for (ssize_t i = 0; i < n; ++i) {
-            inputQueue.push_back(chunk[i]);
-            if (static_cast<char>(chunk[i]) == shadow.evtChar)
-                eventCharSeen = true;
+            inputQueue_.push_back(chunk[i]);
+            if (static_cast<char>(chunk[i]) == shadow_.evtChar)
+                eventCharSeen_ = true;
         }
     }
 }
@@ -355,14 +355,14 @@ void PosixPort::PullInput()
 uint32_t PosixPort::AvailableInput()
 {
     uint32_t queued = 0;
-    line::QueuedInput(fd, queued);
-    return queued + static_cast<uint32_t>(inputQueue.size());
+    line::QueuedInput(fd_, queued);
+    return queued + static_cast<uint32_t>(inputQueue_.size());
 }
 
 uint32_t PosixPort::Result(Overlapped& record, uint32_t& count, bool wait)
 {
     // Completions happen under the lock, so a finished record is never still being signalled.
-    std::unique_lock lock(mutex);
+    std::unique_lock lock(mutex_);
     while (record.status == kErrorIoPending) {
         if (!wait || !record.event)
             return kErrorIoIncomplete;
@@ -376,11 +376,11 @@ uint32_t PosixPort::Result(Overlapped& record, uint32_t& count, bool wait)
 
 void PosixPort::Cancel(std::thread::id issuer)
 {
-    std::lock_guard lock(mutex);
-    for (auto it = pending.begin(); it != pending.end();) {
+    std::lock_guard lock(mutex_);
+    for (auto it = pending_.begin(); it != pending_.end();) {
         if (it->issuer == issuer) {
             Signal(it->record, kErrorOperationAborted, 0);
-            it = pending.erase(it);
+            it = pending_.erase(it);
         } else {
             ++it;
         }
@@ -390,46 +390,46 @@ void PosixPort::Cancel(std::thread::id issuer)
 void PosixPort::Shutdown()
 {
     {
-        std::lock_guard lock(mutex);
-        if (closing)
+        std::lock_guard lock(mutex_);
+        if (closing_)
             return;
-        closing = true;
-        for (auto& op : pending)
+        closing_ = true;
+        for (auto& op : pending_)
             Signal(op.record, kErrorOperationAborted, 0);
-        pending.clear();
+        pending_.clear();
     }
-    workArrived.notify_all();
+    workArrived_.notify_all();
     Wake();
-    if (worker.joinable())
-        worker.join();
+    if (worker_.joinable())
+        worker_.join();
 }
 
 void PosixPort::StartThread()
 {
-    if (!worker.joinable())
-        worker = std::thread([this] { ThreadLoop(); });
-    workArrived.notify_all();
+    if (!worker_.joinable())
+        worker_ = std::thread([this] { ThreadLoop(); });
+    workArrived_.notify_all();
 }
 
 void PosixPort::Wake()
 {
-    if (wakeFd >= 0) {
+    if (wakeFd_ >= 0) {
         const uint64_t one = 1;
-        (void)!::write(wakeFd, &one, sizeof one);
+        (void)!::write(wakeFd_, &one, sizeof one);
     }
 }
 
 void PosixPort::ProgressPending(uint64_t nowMs)
 {
-    for (auto it = pending.begin(); it != pending.end();) {
+    for (auto it = pending_.begin(); it != pending_.end();) {
         uint32_t status = 0;
         const bool inTurn = it->kind == Kind::WaitEvent ||
-                            std::find_if(pending.begin(), it, [&](const Operation& o) {
+                            std::find_if(pending_.begin(), it, [&](const Operation& o) {
                                 return o.kind == it->kind;
                             }) == it;
         if (inTurn && Progress(*it, nowMs, status)) {
             Complete(*it, status);
-            it = pending.erase(it);
+            it = pending_.erase(it);
         } else {
             ++it;
         }
@@ -438,18 +438,18 @@ void PosixPort::ProgressPending(uint64_t nowMs)
 
 void PosixPort::ThreadLoop()
 {
-    std::unique_lock lock(mutex);
-    while (!closing) {
+    std::unique_lock lock(mutex_);
+    while (!closing_) {
         const uint64_t now = TickCount64();
         ProgressPending(now);
-        if (pending.empty()) {
-            workArrived.wait(lock, [this] { return closing || !pending.empty(); });
+        if (pending_.empty()) {
+            workArrived_.wait(lock, [this] { return closing_ || !pending_.empty(); });
             continue;
         }
 
         short events = 0;
         uint64_t limit = TransferPlan::kNever;
-        for (const auto& op : pending) {
+        for (const auto& op : pending_) {
             if (op.kind == Kind::Write) {
                 events |= POLLOUT;
                 limit = std::min(limit, op.plan.NextTimeLimit(op.done, op.lastByteMs));
@@ -457,9 +457,9 @@ void PosixPort::ThreadLoop()
                 events |= POLLIN;
                 limit = std::min(limit, op.plan.NextTimeLimit(op.done, op.lastByteMs));
             } else {
-                if (mask & (kEvRxChar | kEvRxFlag))
+                if (mask_ & (kEvRxChar | kEvRxFlag))
                     events |= POLLIN;
-                if (mask & kLineStateEvents)
+                if (mask_ & kLineStateEvents)
                     limit = std::min(limit, now + kLineStatePollMs);
             }
         }
@@ -467,19 +467,19 @@ void PosixPort::ThreadLoop()
         if (limit != TransferPlan::kNever)
             timeoutMs = limit <= now ? 0 : int(std::min<uint64_t>(limit - now, 60'000));
         // After a hang-up poll() reports it at once for ever: look again only at time limits.
-        if (hungUp)
+        if (hungUp_)
             events = 0;
 
-        pollfd fds[2] = {{fd, events, 0}, {wakeFd, POLLIN, 0}};
+        pollfd fds[2] = {{fd_, events, 0}, {wakeFd_, POLLIN, 0}};
         lock.unlock();
         ::poll(fds, 2, timeoutMs);
         if (fds[1].revents & POLLIN) {
             uint64_t drained;
-            (void)!::read(wakeFd, &drained, sizeof drained);
+            (void)!::read(wakeFd_, &drained, sizeof drained);
         }
         lock.lock();
         if (fds[0].revents & (POLLHUP | POLLERR))
-            hungUp = true;
+            hungUp_ = true;
     }
 }
 

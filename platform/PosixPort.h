@@ -83,25 +83,25 @@ private:
     void ThreadLoop();
     void Wake();
 
-    const int fd;
-    const bool overlapped;
-    int wakeFd = -1;
+    const int fd_;
+    const bool overlapped_;
+    int wakeFd_ = -1;
 
-    std::mutex mutex;
-    std::condition_variable workArrived;
-    Dcb shadow;
-    CommTimeouts timeouts;
-    uint32_t mask = 0;
-    std::deque<uint8_t> inputQueue;
-    bool eventCharSeen = false;
-    uint32_t rxReported = 0;  // bytes waiting when EV_RXCHAR was last reported
-    bool txSinceReport = false;
-    bool hungUp = false;
-    bool used = false;
-    const line::SavedSettings original;
-    bool closing = false;
-    std::list<Operation> pending;
-    std::thread worker;
+    std::mutex mutex_;
+    std::condition_variable workArrived_;
+    Dcb shadow_;
+    CommTimeouts timeouts_;
+    uint32_t mask_ = 0;
+    std::deque<uint8_t> inputQueue_;
+    bool eventCharSeen_ = false;
+    uint32_t rxReported_ = 0;  // bytes waiting when EV_RXCHAR was last reported
+    bool txSinceReport_ = false;
+    bool hungUp_ = false;
+    bool used_ = false;
+    const line::SavedSettings original_;
+    bool closing_ = false;
+    std::list<Operation> pending_;
+    std::thread worker_;
 };
 
 } // namespace platform

@@ -60,9 +60,9 @@ Dcb PosixSerialBackend::DefaultState()
 
 std::shared_ptr<PosixPort> PosixSerialBackend::Find(CommHandle port)
 {
-    std::lock_guard lock(mutex);
-    const auto found = ports.find(port);
-    if (found == ports.end()) {
+    std::lock_guard lock(mutex_);
+    const auto found = ports_.find(port);
+    if (found == ports_.end()) {
         SetLastError(kErrorInvalidHandle);
         return nullptr;
     }
@@ -103,9 +103,9 @@ CommHandle PosixSerialBackend::CreateFile(const std::string& portName, bool over
     Dcb state = DefaultState();
     line::ReadState(fd, state);
     auto port = std::make_shared<PosixPort>(fd, overlapped, state, original);
-    std::lock_guard lock(mutex);
-    const CommHandle handle = nextHandle++;
-    ports.emplace(handle, std::move(port));
+    std::lock_guard lock(mutex_);
+    const CommHandle handle = nextHandle_++;
+    ports_.emplace(handle, std::move(port));
     return handle;
 }
 
@@ -113,12 +113,12 @@ bool PosixSerialBackend::CloseHandle(CommHandle handle)
 {
     std::shared_ptr<PosixPort> port;
     {
-        std::lock_guard lock(mutex);
-        const auto found = ports.find(handle);
-        if (found == ports.end())
+        std::lock_guard lock(mutex_);
+        const auto found = ports_.find(handle);
+        if (found == ports_.end())
             return Fail(kErrorInvalidHandle);
         port = std::move(found->second);
-        ports.erase(found);
+        ports_.erase(found);
     }
     port->Shutdown();
     return true;

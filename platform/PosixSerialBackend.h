@@ -40,9 +40,9 @@ public:
 private:
     std::shared_ptr<PosixPort> Find(CommHandle port);
 
-    std::mutex mutex;
-    std::map<CommHandle, std::shared_ptr<PosixPort>> ports;
-    CommHandle nextHandle = 1;
+    std::mutex mutex_;
+    std::map<CommHandle, std::shared_ptr<PosixPort>> ports_;
+    CommHandle nextHandle_ = 1;
 };
 
 } // namespace platform

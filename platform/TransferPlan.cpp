@@ -36,20 +36,20 @@ TransferPlan TransferPlan::ForWrite(const CommTimeouts& t, uint32_t length, uint
 
 bool TransferPlan::IsComplete(uint32_t done, uint32_t length, uint64_t nowMs, uint64_t lastByteMs) const
 {
-    if (done >= length || mode == Mode::Immediate)
+    if (done >= length || mode_ == Mode::Immediate)
         return true;
-    if (nowMs >= deadline)
+    if (nowMs >= deadline_)
         return true;
-    if (mode == Mode::AnyByte)
+    if (mode_ == Mode::AnyByte)
         return done > 0;
-    return intervalMs != 0 && done > 0 && nowMs - lastByteMs > intervalMs;
+    return intervalMs_ != 0 && done > 0 && nowMs - lastByteMs > intervalMs_;
 }
 
 uint64_t TransferPlan::NextTimeLimit(uint32_t done, uint64_t lastByteMs) const
 {
-    uint64_t limit = deadline;
-    if (mode == Mode::Full && intervalMs != 0 && done > 0)
-        limit = std::min(limit, lastByteMs + intervalMs + 1);
+    uint64_t limit = deadline_;
+    if (mode_ == Mode::Full && intervalMs_ != 0 && done > 0)
+        limit = std::min(limit, lastByteMs + intervalMs_ + 1);
     return limit;
 }
 

@@ -17,7 +17,7 @@ public:
     static TransferPlan ForRead(const CommTimeouts& timeouts, uint32_t length, uint64_t startMs);
     static TransferPlan ForWrite(const CommTimeouts& timeouts, uint32_t length, uint64_t startMs);
 
-    Mode GetMode() const { return mode; }
+    Mode GetMode() const { return mode_; }
     bool IsComplete(uint32_t done, uint32_t length, uint64_t nowMs, uint64_t lastByteMs) const;
     // The time at which IsComplete may turn true without more bytes; kNever when only bytes
     // can complete it.
@@ -27,11 +27,11 @@ public:
 
 private:
     TransferPlan(Mode mode, uint64_t deadline, uint32_t intervalMs)
-        : mode(mode), deadline(deadline), intervalMs(intervalMs) {}
+        : mode_(mode), deadline_(deadline), intervalMs_(intervalMs) {}
 
-    Mode mode;
-    uint64_t deadline; // absolute ms, kNever for none
-    uint32_t intervalMs; // 0 for none
+    Mode mode_;
+    uint64_t deadline_; // absolute ms, kNever for none
+    uint32_t intervalMs_; // 0 for none
 };
 
 } // namespace platform

@@ -13,10 +13,10 @@ class CArchive {
 public:
   enum class Mode { Store, Load };
 
-  CArchive(QIODevice& file, Mode mode) : file(file), mode(mode) {}
+  CArchive(QIODevice& file, Mode mode) : file_(file), mode_(mode) {}
 
-  bool IsStoring() const { return mode == Mode::Store; }
-  bool IsLoading() const { return mode == Mode::Load; }
+  bool IsStoring() const { return mode_ == Mode::Store; }
+  bool IsLoading() const { return mode_ == Mode::Load; }
   // The length of the file being loaded, in bytes.
   std::uint64_t GetFileLength() const;
 
@@ -24,12 +24,12 @@ public:
   // Reads exactly size bytes; returns false (and fails the archive) when fewer arrive.
   bool Read(std::uint8_t* data, std::size_t size);
 
-  bool HasFailed() const { return failed; }
+  bool HasFailed() const { return failed_; }
 
 private:
-  QIODevice& file;
-  Mode mode;
-  bool failed = false;
+  QIODevice& file_;
+  Mode mode_;
+  bool failed_ = false;
 };
 
 }  // namespace app

@@ -34,61 +34,61 @@ void ReportFailure(res::ResourceId textId) {
 
 }  // namespace
 
-CDocument::CDocument() : title(DefaultTitle()) {}
+CDocument::CDocument() : title_(DefaultTitle()) {}
 
 CDocument::~CDocument() {
-  for (CView* view : views) view->document = nullptr;
+  for (CView* view : views_) view->document_ = nullptr;
 }
 
 void CDocument::SetTitle(const QString& newTitle) {
-  if (title == newTitle) return;
-  title = newTitle;
-  emit titleChanged(title);
+  if (title_ == newTitle) return;
+  title_ = newTitle;
+  emit titleChanged(title_);
 }
 
 void CDocument::SetPathName(const QString& path) {
   const QFileInfo info(path);
-  pathName = info.absoluteFilePath();
+  pathName_ = info.absoluteFilePath();
   SetTitle(info.fileName());
 }
 
 void CDocument::SetModifiedFlag(bool isModified) {
-  if (modified == isModified) return;
-  modified = isModified;
-  emit modifiedChanged(modified);
+  if (modified_ == isModified) return;
+  modified_ = isModified;
+  emit modifiedChanged(modified_);
 }
 
 void CDocument::AddView(CView* view) {
-  if (view->document == this) return;
-  if (view->document) view->document->RemoveView(view);
-  views.push_back(view);
-  view->document = this;
+  if (view->document_ == this) return;
+  if (view->document_) view->document_->RemoveView(view);
+  views_.push_back(view);
+  view->document_ = this;
 }
 
 void CDocument::RemoveView(CView* view) {
-  const auto it = std::ranges::find(views, view);
-  if (it == views.end()) return;
-  views.erase(it);
-  view->document = nullptr;
+  const auto it = std::ranges::find(views_, view);
+  if (it == views_.end()) return;
+  views_.erase(it);
+  view->document_ = nullptr;
 }
 
 void CDocument::UpdateAllViews(std::uint32_t hint) {
   // A view may leave the document while it updates.
-  const std::vector<CView*> current = views;
+  const std::vector<CView*> current = views_;
   for (CView* view : current) {
-    if (std::ranges::find(views, view) != views.end()) view->OnUpdate(hint);
+    if (std::ranges::find(views_, view) != views_.end()) view->OnUpdate(hint);
   }
 }
 
 void CDocument::InitialUpdateViews() {
-  const std::vector<CView*> current = views;
+  const std::vector<CView*> current = views_;
   for (CView* view : current) {
-    if (std::ranges::find(views, view) != views.end()) view->OnInitialUpdate();
+    if (std::ranges::find(views_, view) != views_.end()) view->OnInitialUpdate();
   }
 }
 
 bool CDocument::OnNewDocument() {
-  pathName.clear();
+  pathName_.clear();
   SetTitle(DefaultTitle());
   SetModifiedFlag(false);
   return true;
@@ -134,7 +134,7 @@ bool CDocument::OnSaveDocument(const QString& path) {
 
 bool CDocument::SaveModified() {
   if (!IsModified()) return true;
-  const QString name = pathName.isEmpty() ? title : QFileInfo(pathName).fileName();
+  const QString name = pathName_.isEmpty() ? title_ : QFileInfo(pathName_).fileName();
   const QString question = LoadText(res::IDS_SAVE_CHANGES).arg(name);
   switch (Prompts().ShowMessage(question, MessageButtons::YesNoCancel, MessageIcon::Exclamation)) {
     case MessageAnswer::Yes: return OnFileSave();
@@ -157,17 +157,17 @@ bool CDocument::OnFileOpen() {
 }
 
 bool CDocument::OpenDocumentFile(const QString& path) {
-  if (!pathName.isEmpty() && ComparablePath(path) == ComparablePath(pathName)) return true;
+  if (!pathName_.isEmpty() && ComparablePath(path) == ComparablePath(pathName_)) return true;
   if (!CanReplaceContents() || !SaveModified()) return false;
   if (!OnOpenDocument(path)) return false;
   InitialUpdateViews();
   return true;
 }
 
-bool CDocument::OnFileSave() { return pathName.isEmpty() ? OnFileSaveAs() : DoSave(pathName); }
+bool CDocument::OnFileSave() { return pathName_.isEmpty() ? OnFileSaveAs() : DoSave(pathName_); }
 
 bool CDocument::OnFileSaveAs() {
-  const QString proposed = pathName.isEmpty() ? title : pathName;
+  const QString proposed = pathName_.isEmpty() ? title_ : pathName_;
   const auto path = Prompts().AskSaveFileName(LoadText(res::IDS_SAVE_AS_TITLE), AllFilesFilter(), proposed);
   return path && DoSave(*path);
 }

@@ -20,18 +20,18 @@ public:
   CDocument();
   ~CDocument() override;
 
-  const QString& GetTitle() const { return title; }
+  const QString& GetTitle() const { return title_; }
   void SetTitle(const QString& newTitle);
   // The absolute path of the document's file; empty for a document never opened or saved.
-  const QString& GetPathName() const { return pathName; }
+  const QString& GetPathName() const { return pathName_; }
   // Takes the path and the file's name as the title.
   void SetPathName(const QString& path);
-  bool IsModified() const { return modified; }
+  bool IsModified() const { return modified_; }
   void SetModifiedFlag(bool isModified = true);
 
   void AddView(CView* view);
   void RemoveView(CView* view);
-  const std::vector<CView*>& GetViews() const { return views; }
+  const std::vector<CView*>& GetViews() const { return views_; }
   void UpdateAllViews(std::uint32_t hint);
   // Runs OnInitialUpdate of every view, as after a new or opened document.
   void InitialUpdateViews();
@@ -72,10 +72,10 @@ protected:
 private:
   bool DoSave(const QString& path);
 
-  QString title;
-  QString pathName;
-  bool modified = false;
-  std::vector<CView*> views;
+  QString title_;
+  QString pathName_;
+  bool modified_ = false;
+  std::vector<CView*> views_;
 };
 
 }  // namespace app

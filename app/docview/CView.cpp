@@ -6,7 +6,7 @@
 namespace app {
 
 CView::~CView() {
-  if (document) document->RemoveView(this);
+  if (document_) document_->RemoveView(this);
 }
 
 void CView::OnInitialUpdate() { OnUpdate(HintReload); }

@@ -14,7 +14,7 @@ public:
   CView& operator=(const CView&) = delete;
   virtual ~CView();  // leaves its document
 
-  CDocument* GetDocument() const { return document; }
+  CDocument* GetDocument() const { return document_; }
 
   // After every new or opened document. The default asks for a full reload.
   virtual void OnInitialUpdate();
@@ -23,7 +23,7 @@ public:
 
 private:
   friend class CDocument;
-  CDocument* document = nullptr;
+  CDocument* document_ = nullptr;
 };
 
 }  // namespace app

@@ -38,32 +38,32 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_TRUE(frame.Create());
-        frame.GetStatusBar()->SetLockKeyProbe({});
-        frame.SetDeviceMessage(kDeviceMessage);
-        frame.SetDeviceNotifySink([this](const device::DeviceNotification& notification) {
-            forwarded.push_back(device::zaq::PackNotification(notification.code, notification.value));
-            paneWhenForwarded.push_back(PaneText());
-            barWhenForwarded.push_back(frame.GetProgressBar() != nullptr);
+        ASSERT_TRUE(frame_.Create());
+        frame_.GetStatusBar()->SetLockKeyProbe({});
+        frame_.SetDeviceMessage(kDeviceMessage);
+        frame_.SetDeviceNotifySink([this](const device::DeviceNotification& notification) {
+            forwarded_.push_back(device::zaq::PackNotification(notification.code, notification.value));
+            paneWhenForwarded_.push_back(PaneText());
+            barWhenForwarded_.push_back(frame_.GetProgressBar() != nullptr);
         });
-        frame.setCentralWidget(new QWidget);
-        frame.FitClientTo(QSize(500, 300));
-        frame.show();
+        frame_.setCentralWidget(new QWidget);
+        frame_.FitClientTo(QSize(500, 300));
+        frame_.show();
     }
 
-    QString PaneText() const { return frame.GetStatusBar()->GetPaneText(0); }
+    QString PaneText() const { return frame_.GetStatusBar()->GetPaneText(0); }
     int VisibleBars() const
     {
         int count = 0;
-        for (QProgressBar* bar : frame.GetStatusBar()->findChildren<QProgressBar*>())
+        for (QProgressBar* bar : frame_.GetStatusBar()->findChildren<QProgressBar*>())
             count += !bar->isHidden();
         return count;
     }
 
-    CMainFrame frame;
-    std::vector<std::uint32_t> forwarded;
-    std::vector<QString> paneWhenForwarded;
-    std::vector<bool> barWhenForwarded;
+    CMainFrame frame_;
+    std::vector<std::uint32_t> forwarded_;
+    std::vector<QString> paneWhenForwarded_;
+    std::vector<bool> barWhenForwarded_;
 };
 
 }  // namespace
@@ -72,111 +72,111 @@ TEST_F(MainFrame, ThreeByteReadShowsItsProgressThenReady)
 {
     EXPECT_EQ(PaneText(), "Ready");
     QStringList texts;
-    frame.OnDeviceNotify(Notify(0));
-    frame.OnDeviceNotify(Notify(2));
+    frame_.OnDeviceNotify(Notify(0));
+    frame_.OnDeviceNotify(Notify(2));
     EXPECT_EQ(PaneText(), "Ready");
-    frame.OnDeviceNotify(Notify(3, 3));
+    frame_.OnDeviceNotify(Notify(3, 3));
     texts << PaneText();
     EXPECT_EQ(VisibleBars(), 1);
     for (int i = 0; i < 3; ++i) {
-        frame.OnDeviceNotify(Notify(4, static_cast<std::uint16_t>(i)));
+        frame_.OnDeviceNotify(Notify(4, static_cast<std::uint16_t>(i)));
         texts << PaneText();
-        ASSERT_NE(frame.GetProgressBar(), nullptr);
-        EXPECT_EQ(frame.GetProgressBar()->Bar()->value(), i + 1);
+        ASSERT_NE(frame_.GetProgressBar(), nullptr);
+        EXPECT_EQ(frame_.GetProgressBar()->Bar()->value(), i + 1);
         // The bar sits after the text it shows.
-        EXPECT_GT(frame.GetProgressBar()->Bar()->x(),
-                  frame.GetStatusBar()->GetItemRect(0).left + frame.GetStatusBar()->fontMetrics().horizontalAdvance(PaneText()));
+        EXPECT_GT(frame_.GetProgressBar()->Bar()->x(),
+                  frame_.GetStatusBar()->GetItemRect(0).left + frame_.GetStatusBar()->fontMetrics().horizontalAdvance(PaneText()));
     }
     EXPECT_EQ(texts, (QStringList{"Progress", "33% complete", "66% complete", "100% complete"}));
-    frame.OnDeviceNotify(Notify(5));
+    frame_.OnDeviceNotify(Notify(5));
     EXPECT_EQ(PaneText(), "Ready");
     EXPECT_EQ(VisibleBars(), 0);
-    EXPECT_EQ(frame.GetProgressBar(), nullptr);
-    frame.OnDeviceNotify(Notify(1));  // finds no bar
+    EXPECT_EQ(frame_.GetProgressBar(), nullptr);
+    frame_.OnDeviceNotify(Notify(1));  // finds no bar
     EXPECT_EQ(PaneText(), "Ready");
 
     // Every notification reached the document, after the bar had seen it.
-    EXPECT_EQ(forwarded, (std::vector<std::uint32_t>{0x00000, 0x20000, 0x30003, 0x40000, 0x40001, 0x40002, 0x50000,
+    EXPECT_EQ(forwarded_, (std::vector<std::uint32_t>{0x00000, 0x20000, 0x30003, 0x40000, 0x40001, 0x40002, 0x50000,
                                                      0x10000}));
-    EXPECT_EQ(paneWhenForwarded[2], "Progress");
-    EXPECT_FALSE(barWhenForwarded[6]);
+    EXPECT_EQ(paneWhenForwarded_[2], "Progress");
+    EXPECT_FALSE(barWhenForwarded_[6]);
 }
 
 TEST_F(MainFrame, OtherCodesLeaveTheStatusBarAlone)
 {
-    frame.OnDeviceNotify(Notify(3, 200));
-    frame.OnDeviceNotify(Notify(4));
+    frame_.OnDeviceNotify(Notify(3, 200));
+    frame_.OnDeviceNotify(Notify(4));
     const QString text = PaneText();
     EXPECT_EQ(text, "0% complete");
     for (std::uint16_t code : {0, 2, 6, 0xFFFF})
-        frame.OnDeviceNotify(Notify(code, 7));
+        frame_.OnDeviceNotify(Notify(code, 7));
     EXPECT_EQ(PaneText(), text);
     EXPECT_EQ(VisibleBars(), 1);
-    EXPECT_EQ(frame.GetProgressBar()->Bar()->value(), 1);
-    EXPECT_EQ(forwarded.size(), 6u);
+    EXPECT_EQ(frame_.GetProgressBar()->Bar()->value(), 1);
+    EXPECT_EQ(forwarded_.size(), 6u);
 
     // A failed operation ends with code 1 alone: the bar is gone before the document hears of it.
-    frame.OnDeviceNotify(Notify(1, 2));
+    frame_.OnDeviceNotify(Notify(1, 2));
     EXPECT_EQ(VisibleBars(), 0);
-    EXPECT_FALSE(barWhenForwarded.back());
-    EXPECT_EQ(paneWhenForwarded.back(), "Ready");
+    EXPECT_FALSE(barWhenForwarded_.back());
+    EXPECT_EQ(paneWhenForwarded_.back(), "Ready");
 }
 
 TEST_F(MainFrame, StrayStepsAndEmptyTransfersAreHarmless)
 {
-    frame.OnDeviceNotify(Notify(4));  // no bar yet
+    frame_.OnDeviceNotify(Notify(4));  // no bar yet
     EXPECT_EQ(PaneText(), "Ready");
-    frame.OnDeviceNotify(Notify(3, 0));
-    frame.OnDeviceNotify(Notify(4));  // no division by a zero total
+    frame_.OnDeviceNotify(Notify(3, 0));
+    frame_.OnDeviceNotify(Notify(4));  // no division by a zero total
     EXPECT_EQ(PaneText(), "100% complete");
-    frame.OnDeviceNotify(Notify(3, 4));  // a new transfer replaces the old bar
+    frame_.OnDeviceNotify(Notify(3, 4));  // a new transfer replaces the old bar
     EXPECT_EQ(VisibleBars(), 1);
     EXPECT_EQ(PaneText(), "Progress");
 }
 
 TEST_F(MainFrame, PostedMessagesArriveInOrderOnTheUiThread)
 {
-    QCoreApplication::postEvent(&frame, new WindowMessageEvent(kDeviceMessage, WParam(3, 2), 0));
-    QCoreApplication::postEvent(&frame, new WindowMessageEvent(kDeviceMessage + 1, WParam(0), 0));  // not ours
-    QCoreApplication::postEvent(&frame, new WindowMessageEvent(kDeviceMessage, WParam(4), 0));
-    QCoreApplication::postEvent(&frame, new WindowMessageEvent(kDeviceMessage, WParam(4), 0));
-    EXPECT_TRUE(forwarded.empty()) << "posting must not deliver at once";
+    QCoreApplication::postEvent(&frame_, new WindowMessageEvent(kDeviceMessage, WParam(3, 2), 0));
+    QCoreApplication::postEvent(&frame_, new WindowMessageEvent(kDeviceMessage + 1, WParam(0), 0));  // not ours
+    QCoreApplication::postEvent(&frame_, new WindowMessageEvent(kDeviceMessage, WParam(4), 0));
+    QCoreApplication::postEvent(&frame_, new WindowMessageEvent(kDeviceMessage, WParam(4), 0));
+    EXPECT_TRUE(forwarded_.empty()) << "posting must not deliver at once";
     QApplication::processEvents();
-    EXPECT_EQ(forwarded, (std::vector<std::uint32_t>{0x30002, 0x40000, 0x40000}));
+    EXPECT_EQ(forwarded_, (std::vector<std::uint32_t>{0x30002, 0x40000, 0x40000}));
     EXPECT_EQ(PaneText(), "100% complete");
 }
 
 TEST_F(MainFrame, FixedSizeWindowWithCaption)
 {
-    EXPECT_FALSE(frame.windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(frame.windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_EQ(frame.minimumSize(), frame.maximumSize());
-    EXPECT_EQ(frame.centralWidget()->size(), QSize(500, 300));
+    EXPECT_FALSE(frame_.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(frame_.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(frame_.minimumSize(), frame_.maximumSize());
+    EXPECT_EQ(frame_.centralWidget()->size(), QSize(500, 300));
 
-    frame.UpdateFrameTitle("No file");
-    EXPECT_EQ(frame.windowTitle(), "Probex - No file");
-    frame.UpdateFrameTitle("dump.bin");
-    EXPECT_EQ(frame.windowTitle(), "Probex - dump.bin");
+    frame_.UpdateFrameTitle("No file");
+    EXPECT_EQ(frame_.windowTitle(), "Probex - No file");
+    frame_.UpdateFrameTitle("dump.bin");
+    EXPECT_EQ(frame_.windowTitle(), "Probex - dump.bin");
 
     // Hiding the bars keeps the window's size.
-    const QSize size = frame.size();
-    frame.ExecuteCommand(res::ID_VIEW_TOOLBAR);
-    frame.ExecuteCommand(res::ID_VIEW_STATUS_BAR);
+    const QSize size = frame_.size();
+    frame_.ExecuteCommand(res::ID_VIEW_TOOLBAR);
+    frame_.ExecuteCommand(res::ID_VIEW_STATUS_BAR);
     QApplication::processEvents();
-    EXPECT_EQ(frame.size(), size);
-    EXPECT_FALSE(frame.GetToolBar()->isVisible());
-    EXPECT_FALSE(frame.GetStatusBar()->isVisible());
-    EXPECT_FALSE(frame.GetAction(res::ID_VIEW_TOOLBAR)->isChecked());
-    frame.GetAction(res::ID_VIEW_STATUS_BAR)->trigger();
-    EXPECT_TRUE(frame.GetStatusBar()->isVisible());
-    EXPECT_TRUE(frame.GetAction(res::ID_VIEW_STATUS_BAR)->isChecked());
+    EXPECT_EQ(frame_.size(), size);
+    EXPECT_FALSE(frame_.GetToolBar()->isVisible());
+    EXPECT_FALSE(frame_.GetStatusBar()->isVisible());
+    EXPECT_FALSE(frame_.GetAction(res::ID_VIEW_TOOLBAR)->isChecked());
+    frame_.GetAction(res::ID_VIEW_STATUS_BAR)->trigger();
+    EXPECT_TRUE(frame_.GetStatusBar()->isVisible());
+    EXPECT_TRUE(frame_.GetAction(res::ID_VIEW_STATUS_BAR)->isChecked());
 }
 
 TEST_F(MainFrame, MenusToolbarAndKeys)
 {
     QStringList titles;
     std::vector<QStringList> items;
-    for (QAction* menu : frame.menuBar()->actions()) {
+    for (QAction* menu : frame_.menuBar()->actions()) {
         titles << menu->text();
         QStringList texts;
         for (QAction* item : menu->menu()->actions())
@@ -190,25 +190,25 @@ TEST_F(MainFrame, MenusToolbarAndKeys)
     EXPECT_EQ(items[2], (QStringList{"&О читалке..."}));
 
     std::vector<QAction*> buttons;
-    for (QAction* action : frame.GetToolBar()->actions())
+    for (QAction* action : frame_.GetToolBar()->actions())
         buttons.push_back(action);
     ASSERT_EQ(buttons.size(), 5u);
-    EXPECT_EQ(buttons[0], frame.GetAction(res::ID_FILE_NEW));
-    EXPECT_EQ(buttons[1], frame.GetAction(res::ID_FILE_OPEN));
-    EXPECT_EQ(buttons[2], frame.GetAction(res::ID_FILE_SAVE));
+    EXPECT_EQ(buttons[0], frame_.GetAction(res::ID_FILE_NEW));
+    EXPECT_EQ(buttons[1], frame_.GetAction(res::ID_FILE_OPEN));
+    EXPECT_EQ(buttons[2], frame_.GetAction(res::ID_FILE_SAVE));
     EXPECT_TRUE(buttons[3]->isSeparator());
-    EXPECT_EQ(buttons[4], frame.GetAction(res::ID_APP_ABOUT));
-    EXPECT_EQ(frame.GetToolBar()->iconSize(), QSize(16, 15));
+    EXPECT_EQ(buttons[4], frame_.GetAction(res::ID_APP_ABOUT));
+    EXPECT_EQ(frame_.GetToolBar()->iconSize(), QSize(16, 15));
     for (QAction* action : {buttons[0], buttons[1], buttons[2], buttons[4]})
         EXPECT_FALSE(action->icon().isNull());
 
-    EXPECT_EQ(frame.GetAction(res::ID_FILE_NEW)->shortcut(), QKeySequence("Ctrl+N"));
-    EXPECT_EQ(frame.GetAction(res::ID_FILE_OPEN)->shortcut(), QKeySequence("Ctrl+O"));
-    EXPECT_EQ(frame.GetAction(res::ID_FILE_SAVE)->shortcut(), QKeySequence("Ctrl+S"));
-    EXPECT_EQ(frame.GetAction(res::ID_FILE_NEW)->toolTip(), "New");
-    EXPECT_EQ(frame.GetAction(res::ID_APP_EXIT)->statusTip(), "Quit the application; prompts to save documents");
+    EXPECT_EQ(frame_.GetAction(res::ID_FILE_NEW)->shortcut(), QKeySequence("Ctrl+N"));
+    EXPECT_EQ(frame_.GetAction(res::ID_FILE_OPEN)->shortcut(), QKeySequence("Ctrl+O"));
+    EXPECT_EQ(frame_.GetAction(res::ID_FILE_SAVE)->shortcut(), QKeySequence("Ctrl+S"));
+    EXPECT_EQ(frame_.GetAction(res::ID_FILE_NEW)->toolTip(), "New");
+    EXPECT_EQ(frame_.GetAction(res::ID_APP_EXIT)->statusTip(), "Quit the application; prompts to save documents");
     // Nothing on the frame takes the editor's copy and paste keys.
-    for (QAction* action : frame.findChildren<QAction*>())
+    for (QAction* action : frame_.findChildren<QAction*>())
         for (const char* key : {"Ctrl+C", "Ctrl+V", "Ctrl+X", "Ctrl+Z"})
             EXPECT_FALSE(action->shortcuts().contains(QKeySequence(key))) << key;
 }
@@ -216,21 +216,21 @@ TEST_F(MainFrame, MenusToolbarAndKeys)
 TEST_F(MainFrame, CommandsGoDownTheRouteAndPromptsToTheStatusBar)
 {
     std::vector<res::ResourceId> routed;
-    frame.SetCommandRoute([&](res::ResourceId command) {
+    frame_.SetCommandRoute([&](res::ResourceId command) {
         routed.push_back(command);
         return command != res::ID_VIEW_TOOLBAR;
     });
-    frame.GetAction(res::ID_FILE_NEW)->trigger();
-    frame.GetAction(res::ID_APP_ABOUT)->trigger();
-    frame.GetAction(res::ID_VIEW_TOOLBAR)->trigger();  // not taken by the route: the frame serves it
+    frame_.GetAction(res::ID_FILE_NEW)->trigger();
+    frame_.GetAction(res::ID_APP_ABOUT)->trigger();
+    frame_.GetAction(res::ID_VIEW_TOOLBAR)->trigger();  // not taken by the route: the frame serves it
     EXPECT_EQ(routed, (std::vector<res::ResourceId>{res::ID_FILE_NEW, res::ID_APP_ABOUT, res::ID_VIEW_TOOLBAR}));
-    EXPECT_FALSE(frame.GetToolBar()->isVisible());
+    EXPECT_FALSE(frame_.GetToolBar()->isVisible());
 
-    QStatusTipEvent tip(frame.GetAction(res::ID_FILE_OPEN)->statusTip());
-    QApplication::sendEvent(&frame, &tip);
+    QStatusTipEvent tip(frame_.GetAction(res::ID_FILE_OPEN)->statusTip());
+    QApplication::sendEvent(&frame_, &tip);
     EXPECT_EQ(PaneText(), "Open an existing dump");
     QStatusTipEvent none(QString{});
-    QApplication::sendEvent(&frame, &none);
+    QApplication::sendEvent(&frame_, &none);
     EXPECT_EQ(PaneText(), "Ready");
 }
 
@@ -238,14 +238,14 @@ TEST_F(MainFrame, CloseQueryCanKeepTheWindowOpen)
 {
     bool allow = false;
     int asked = 0;
-    frame.SetCloseQuery([&] {
+    frame_.SetCloseQuery([&] {
         ++asked;
         return allow;
     });
-    frame.ExecuteCommand(res::ID_APP_EXIT);
-    EXPECT_TRUE(frame.isVisible());
+    frame_.ExecuteCommand(res::ID_APP_EXIT);
+    EXPECT_TRUE(frame_.isVisible());
     allow = true;
-    frame.close();
-    EXPECT_FALSE(frame.isVisible());
+    frame_.close();
+    EXPECT_FALSE(frame_.isVisible());
     EXPECT_EQ(asked, 2);
 }

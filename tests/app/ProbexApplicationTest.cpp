@@ -77,18 +77,18 @@ struct Snapshot {
 // Keeps the bounding rectangle of a widget's paints since it was last taken.
 class PaintedArea : public QObject {
 public:
-    QRect Take() { return std::exchange(area, QRect()); }
+    QRect Take() { return std::exchange(area_, QRect()); }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::Paint)
-            area |= static_cast<QPaintEvent*>(event)->rect();
+            area_ |= static_cast<QPaintEvent*>(event)->rect();
         return false;
     }
 
 private:
-    QRect area;
+    QRect area_;
 };
 
 class ProbexApplication : public ::testing::Test {
@@ -97,8 +97,8 @@ protected:
 
     void TearDown() override
     {
-        app.reset();
-        sims.clear();
+        app_.reset();
+        sims_.clear();
     }
 
     zaqsim::Simulator& AddSimulator(const std::string& comName, zaqsim::SimOptions options = {})
@@ -107,10 +107,10 @@ protected:
         options.minGap1Ms = 0;
         options.minGap2Ms = 0;
         options.linkName = comName;
-        sims.push_back(std::make_unique<zaqsim::Simulator>(std::move(options)));
+        sims_.push_back(std::make_unique<zaqsim::Simulator>(std::move(options)));
         std::string error;
-        EXPECT_TRUE(sims.back()->Start(error)) << error;
-        return *sims.back();
+        EXPECT_TRUE(sims_.back()->Start(error)) << error;
+        return *sims_.back();
     }
 
     void StoreSettings(const QString& port, std::uint32_t timeout)
@@ -119,7 +119,7 @@ protected:
         store.setValue("COM port/Port", port);
         store.setValue("COM port/Timeout", timeout);
     }
-    QString SettingsPath() const { return QString::fromStdString(portMap.ConfigHome()) + "/Velmora/Probex.conf"; }
+    QString SettingsPath() const { return QString::fromStdString(portMap_.ConfigHome()) + "/Velmora/Probex.conf"; }
     QVariant Stored(const QString& entry) const
     {
         return QSettings(SettingsPath(), QSettings::IniFormat).value("COM port/" + entry);
@@ -128,22 +128,22 @@ protected:
     void Start(CProbexApp::Options options = {})
     {
         if (!options.devices)
-            options.devices = [this] { return devices; };
-        app = std::make_unique<CProbexApp>(std::move(options));
-        ASSERT_TRUE(app->InitInstance());
-        device::CDeviceZAQ& device = app->GetDocument()->device;
+            options.devices = [this] { return devices_; };
+        app_ = std::make_unique<CProbexApp>(std::move(options));
+        ASSERT_TRUE(app_->InitInstance());
+        device::CDeviceZAQ& device = app_->GetDocument()->device;
         device.pulseMs = 1;
         device.idleAfterPulse1Ms = 20;
         device.idleAfterPulse2Ms = 10;
         device.pauseAfterAnswerMs = 0;
         // Watch each notification as the frame hands it on.
         Frame()->SetDeviceNotifySink([this](const device::DeviceNotification& notification) {
-            app->GetDocument()->OnDeviceNotify(notification);
+            app_->GetDocument()->OnDeviceNotify(notification);
             const std::uint16_t code = notification.code;
-            snapshots.push_back({code, Editor()->isEnabled(), AllButtons(true), AllButtons(false),
+            snapshots_.push_back({code, Editor()->isEnabled(), AllButtons(true), AllButtons(false),
                                  Combo()->isEnabled(), Timeout()->isEnabled(),
                                  Frame()->GetStatusBar()->GetPaneText(0), Frame()->GetProgressBar() != nullptr});
-            finished |= code == 1;
+            finished_ |= code == 1;
         });
     }
 
@@ -151,17 +151,17 @@ protected:
     void WaitUntilFinished(bool failureExpected = false)
     {
         const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-        while (!finished && std::chrono::steady_clock::now() < giveUp) {
+        while (!finished_ && std::chrono::steady_clock::now() < giveUp) {
             QApplication::processEvents(QEventLoop::AllEvents, 10);
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
-        ASSERT_TRUE(finished) << "the operation did not finish";
-        finished = false;
-        for (const QString& text : failureExpected ? std::vector<QString>{} : prompts.MessageTexts())
+        ASSERT_TRUE(finished_) << "the operation did not finish";
+        finished_ = false;
+        for (const QString& text : failureExpected ? std::vector<QString>{} : prompts_.MessageTexts())
             if (text.startsWith("Unable") || text.startsWith("Device") || text.startsWith("K-line") || text.startsWith("Receive"))
             {
                 ADD_FAILURE() << "the operation failed: " << text.toStdString();
-                for (const auto& sim : sims) {
+                for (const auto& sim : sims_) {
                     for (const std::string& note : sim->Log().Notes())
                         std::fprintf(stderr, "sim note: %s\n", note.c_str());
                     std::fprintf(stderr, "sim: %zu client bytes, %zu frames\n", sim->Log().ClientByteCount(),
@@ -170,8 +170,8 @@ protected:
             }
     }
 
-    CMainFrame* Frame() const { return app->GetMainWnd(); }
-    CProbexView* View() const { return app->GetView(); }
+    CMainFrame* Frame() const { return app_->GetMainWnd(); }
+    CProbexView* View() const { return app_->GetView(); }
     dumpedit::CDumpEdit* Editor() const { return FindControl<dumpedit::CDumpEdit>(Frame(), res::IDC_DUMP_EDIT); }
     QComboBox* Combo() const { return FindControl<QComboBox>(Frame(), res::IDC_PORT_COMBO); }
     QLineEdit* Timeout() const { return FindControl<QLineEdit>(Frame(), res::IDC_TIMEOUT_EDIT); }
@@ -192,38 +192,38 @@ protected:
     }
     Bytes Dump() const
     {
-        const CProbexDoc* doc = app->GetDocument();
+        const CProbexDoc* doc = app_->GetDocument();
         return Bytes(doc->dumpData.get(), doc->dumpData.get() + doc->dumpSize);
     }
     std::vector<std::uint16_t> Codes() const
     {
         std::vector<std::uint16_t> codes;
-        for (const Snapshot& s : snapshots)
+        for (const Snapshot& s : snapshots_)
             codes.push_back(s.code);
         return codes;
     }
 
-    testsupport::TempPortMap portMap;
-    CScriptedPrompts prompts;
-    std::vector<std::unique_ptr<zaqsim::Simulator>> sims;
-    std::vector<std::string> devices;
-    std::unique_ptr<CProbexApp> app;
-    std::vector<Snapshot> snapshots;
-    bool finished = false;
+    testsupport::TempPortMap portMap_;
+    CScriptedPrompts prompts_;
+    std::vector<std::unique_ptr<zaqsim::Simulator>> sims_;
+    std::vector<std::string> devices_;
+    std::unique_ptr<CProbexApp> app_;
+    std::vector<Snapshot> snapshots_;
+    bool finished_ = false;
 };
 
 // A port that another program holds open exclusively.
 class HeldPort {
 public:
-    explicit HeldPort(const std::string& path) : fd(::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK))
+    explicit HeldPort(const std::string& path) : fd_(::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK))
     {
-        EXPECT_GE(fd, 0);
-        EXPECT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
+        EXPECT_GE(fd_, 0);
+        EXPECT_EQ(::flock(fd_, LOCK_EX | LOCK_NB), 0);
     }
-    ~HeldPort() { ::close(fd); }
+    ~HeldPort() { ::close(fd_); }
 
 private:
-    int fd;
+    int fd_;
 };
 
 }  // namespace
@@ -231,11 +231,11 @@ private:
 TEST_F(ProbexApplication, PortListSortsAsTextAndPrefersAFreeComOneName)
 {
     testsupport::PtyPair com1, com2, com10, com16, usb;
-    portMap.Link("COM1", com1.SlavePath());
-    portMap.Link("COM2", com2.SlavePath());
-    portMap.Link("COM10", com10.SlavePath());
-    portMap.Link("COM16", com16.SlavePath());
-    devices = {usb.SlavePath()};
+    portMap_.Link("COM1", com1.SlavePath());
+    portMap_.Link("COM2", com2.SlavePath());
+    portMap_.Link("COM10", com10.SlavePath());
+    portMap_.Link("COM16", com16.SlavePath());
+    devices_ = {usb.SlavePath()};
     HeldPort busy(com1.SlavePath());
 
     Start();
@@ -248,17 +248,17 @@ TEST_F(ProbexApplication, PortListSortsAsTextAndPrefersAFreeComOneName)
 TEST_F(ProbexApplication, StoredPortWithoutItemSelectsTheFirstAndACommandStoresIt)
 {
     testsupport::PtyPair com2, com3;
-    portMap.Link("COM3", com3.SlavePath());
-    portMap.Link("COM2", com2.SlavePath());
+    portMap_.Link("COM3", com3.SlavePath());
+    portMap_.Link("COM2", com2.SlavePath());
     StoreSettings("COM7", 25);
     Start();
     EXPECT_EQ(Combo()->currentIndex(), 0);
     EXPECT_EQ(Combo()->currentText(), "COM2");
     EXPECT_EQ(Timeout()->text(), "25");
 
-    prompts.QueueAnswer(MessageAnswer::No);
+    prompts_.QueueAnswer(MessageAnswer::No);
     Button(res::IDC_READ_ID)->click();
-    EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{"EEPROM ID will be read.\nAre you sure?"});
+    EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{"EEPROM ID will be read.\nAre you sure?"});
     EXPECT_EQ(Stored("Port").toString(), "COM2");
     EXPECT_EQ(Stored("Timeout").toUInt(), 25u);
 }
@@ -268,13 +268,13 @@ TEST_F(ProbexApplication, EmptyPortListKeepsTheStoredNameAndPassesItOn)
     StoreSettings("COM5", 3);  // the port map folder exists and is empty: no port at all
     Start();
     EXPECT_EQ(Combo()->count(), 0);
-    prompts.QueueAnswer(MessageAnswer::Yes);
-    prompts.QueueAnswer(MessageAnswer::No);
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    prompts_.QueueAnswer(MessageAnswer::No);
     Button(res::IDC_READ_ID)->click();
     WaitUntilFinished(true);
     EXPECT_EQ(Stored("Port").toString(), "COM5");
-    EXPECT_EQ(app->GetDocument()->device.portName, "COM5");
-    EXPECT_EQ(prompts.MessageTexts(), (std::vector<QString>{"EEPROM ID will be read.\nAre you sure?", kLastOperation,
+    EXPECT_EQ(app_->GetDocument()->device.portName, "COM5");
+    EXPECT_EQ(prompts_.MessageTexts(), (std::vector<QString>{"EEPROM ID will be read.\nAre you sure?", kLastOperation,
                                                              "Unable to open COM-port"}));
     EXPECT_EQ(Codes(), std::vector<std::uint16_t>{1}) << "the view never left idle";
 }
@@ -293,30 +293,30 @@ TEST_F(ProbexApplication, TimeoutFieldIsCheckedBeforeAnyQuestion)
     const QString range = "Please enter an integer between 1 and 30.";
     const QString number = "Please enter a positive integer.";
     for (const Case& c : {Case{"0", range, 0}, Case{"31", range, 31}, Case{"abc", number, 31}, Case{" -4", number, 31}}) {
-        prompts.prompts.clear();
+        prompts_.prompts.clear();
         Timeout()->setText(c.text);
         Button(res::IDC_READ)->click();
-        EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{c.message}) << c.text.toStdString();
-        EXPECT_EQ(prompts.prompts.at(0).icon, MessageIcon::Exclamation);
+        EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{c.message}) << c.text.toStdString();
+        EXPECT_EQ(prompts_.prompts.at(0).icon, MessageIcon::Exclamation);
         EXPECT_EQ(Stored("Timeout").toUInt(), c.stored) << "written whatever the check said";
         EXPECT_EQ(Timeout()->selectedText(), c.text) << "the entry's text is selected for correction";
         EXPECT_EQ(QApplication::focusWidget(), Timeout());
         EXPECT_FALSE(Editor()->HasSelection());
     }
-    EXPECT_FALSE(app->GetDocument()->IsDeviceBusy());
+    EXPECT_FALSE(app_->GetDocument()->IsDeviceBusy());
 
-    prompts.prompts.clear();
+    prompts_.prompts.clear();
     Timeout()->setText("12s");
-    prompts.QueueAnswer(MessageAnswer::No);
+    prompts_.QueueAnswer(MessageAnswer::No);
     Button(res::IDC_READ_ID)->click();
-    EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{"EEPROM ID will be read.\nAre you sure?"});
+    EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{"EEPROM ID will be read.\nAre you sure?"});
     EXPECT_EQ(Stored("Timeout").toUInt(), 12u);
 
     Timeout()->setText("30");
-    prompts.QueueAnswer(MessageAnswer::Yes);
-    prompts.QueueAnswer(MessageAnswer::Yes);
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    prompts_.QueueAnswer(MessageAnswer::Yes);
     Button(res::IDC_READ_ID)->click();
-    EXPECT_EQ(app->GetDocument()->device.answerTimeoutMs, 30000u);
+    EXPECT_EQ(app_->GetDocument()->device.answerTimeoutMs, 30000u);
     WaitUntilFinished();
 }
 
@@ -327,21 +327,21 @@ TEST_F(ProbexApplication, ReadWithoutSelectionMarksAndReadsEverything)
     Start();
     ASSERT_EQ(Combo()->currentText(), "COM1");
 
-    prompts.QueueAnswer(MessageAnswer::No);
+    prompts_.QueueAnswer(MessageAnswer::No);
     Button(res::IDC_READ)->click();
-    EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{kReadAll});
+    EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{kReadAll});
     quint32 first = 0, last = 0;
     ASSERT_TRUE(Editor()->GetMarkedRange(first, last));
     EXPECT_EQ(first, 0u);
     EXPECT_EQ(last, 255u);
-    EXPECT_FALSE(app->GetDocument()->IsDeviceBusy());
+    EXPECT_FALSE(app_->GetDocument()->IsDeviceBusy());
 
-    prompts.QueueAnswer(MessageAnswer::Yes);
-    prompts.QueueAnswer(MessageAnswer::No);
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    prompts_.QueueAnswer(MessageAnswer::No);
     Button(res::IDC_READ)->click();
     WaitUntilFinished();
     EXPECT_EQ(Dump(), Pattern());
-    EXPECT_FALSE(app->GetDocument()->IsModified()) << "bytes from the device do not mark the dump";
+    EXPECT_FALSE(app_->GetDocument()->IsModified()) << "bytes from the device do not mark the dump";
     EXPECT_FALSE(Frame()->GetStatusBar()->GetPaneText(0).isEmpty());
 }
 
@@ -350,12 +350,12 @@ TEST_F(ProbexApplication, ReadOfASelectionMarksItAndDropsTheSelection)
     zaqsim::Simulator& sim = AddSimulator("COM1");
     Fill(sim, Pattern());
     Start();
-    std::fill_n(app->GetDocument()->dumpData.get(), 256, 0xEE);
+    std::fill_n(app_->GetDocument()->dumpData.get(), 256, 0xEE);
 
     Editor()->SetSelection(0x10, 0x1F, false, true);
-    prompts.QueueAnswer(MessageAnswer::No);
+    prompts_.QueueAnswer(MessageAnswer::No);
     Button(res::IDC_READ)->click();
-    EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{"EEPROM range 10 - 1F will be read.\nAre you sure?"});
+    EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{"EEPROM range 10 - 1F will be read.\nAre you sure?"});
     quint32 first = 0, last = 0;
     ASSERT_TRUE(Editor()->GetMarkedRange(first, last));
     EXPECT_EQ(first, 0x10u);
@@ -363,8 +363,8 @@ TEST_F(ProbexApplication, ReadOfASelectionMarksItAndDropsTheSelection)
     EXPECT_FALSE(Editor()->HasSelection()) << "answering No leaves the selection removed";
 
     Editor()->SetSelection(0x10, 0x1F, false, true);
-    prompts.QueueAnswer(MessageAnswer::Yes);
-    prompts.QueueAnswer(MessageAnswer::Yes);
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    prompts_.QueueAnswer(MessageAnswer::Yes);
     Button(res::IDC_READ)->click();
     WaitUntilFinished();
     Bytes expected(256, 0xEE);
@@ -377,16 +377,16 @@ TEST_F(ProbexApplication, WriteKeepsSelectionAndMarkAndWritesTheRange)
     zaqsim::Simulator& sim = AddSimulator("COM1");
     Start();
     for (int i = 0; i < 256; ++i)
-        app->GetDocument()->dumpData[i] = static_cast<std::uint8_t>(i);
+        app_->GetDocument()->dumpData[i] = static_cast<std::uint8_t>(i);
     Editor()->SetMarkedRange(0x40, 0x47, false, true);
     Editor()->SetSelection(0x20, 0x23, false, true);
 
-    prompts.QueueAnswer(MessageAnswer::No);
+    prompts_.QueueAnswer(MessageAnswer::No);
     Button(res::IDC_WRITE)->click();
-    EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{"EEPROM range 20 - 23 will be overwrite.\nAre you sure?"});
+    EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{"EEPROM range 20 - 23 will be overwrite.\nAre you sure?"});
 
-    prompts.QueueAnswer(MessageAnswer::Yes);
-    prompts.QueueAnswer(MessageAnswer::Yes);
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    prompts_.QueueAnswer(MessageAnswer::Yes);
     Button(res::IDC_WRITE)->click();
     WaitUntilFinished();
     quint32 first = 0, last = 0;
@@ -404,30 +404,30 @@ TEST_F(ProbexApplication, FormIsBusyFromFirstToLastNotificationAndShowsProgress)
     AddSimulator("COM1");
     Start();
     Editor()->SetSelection(0x10, 0x12, false, true);
-    prompts.QueueAnswer(MessageAnswer::Yes);
-    prompts.QueueAnswer(MessageAnswer::Yes);
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    prompts_.QueueAnswer(MessageAnswer::Yes);
     Button(res::IDC_READ)->click();
     WaitUntilFinished();
 
     ASSERT_EQ(Codes(), (std::vector<std::uint16_t>{0, 2, 3, 4, 4, 4, 5, 1}));
-    for (std::size_t i = 0; i + 1 < snapshots.size(); ++i) {
-        EXPECT_FALSE(snapshots[i].editorEnabled) << i;
-        EXPECT_TRUE(snapshots[i].buttonsDisabled) << i;
-        EXPECT_TRUE(snapshots[i].comboEnabled) << i;
-        EXPECT_TRUE(snapshots[i].timeoutEnabled) << i;
+    for (std::size_t i = 0; i + 1 < snapshots_.size(); ++i) {
+        EXPECT_FALSE(snapshots_[i].editorEnabled) << i;
+        EXPECT_TRUE(snapshots_[i].buttonsDisabled) << i;
+        EXPECT_TRUE(snapshots_[i].comboEnabled) << i;
+        EXPECT_TRUE(snapshots_[i].timeoutEnabled) << i;
     }
-    EXPECT_TRUE(snapshots.back().editorEnabled);
-    EXPECT_TRUE(snapshots.back().buttonsEnabled);
+    EXPECT_TRUE(snapshots_.back().editorEnabled);
+    EXPECT_TRUE(snapshots_.back().buttonsEnabled);
 
     QStringList panes;
-    for (std::size_t i = 2; i < snapshots.size(); ++i)
-        panes << snapshots[i].pane;
+    for (std::size_t i = 2; i < snapshots_.size(); ++i)
+        panes << snapshots_[i].pane;
     EXPECT_EQ(panes, (QStringList{"Progress", "33% complete", "66% complete", "100% complete", "Ready", "Ready"}));
-    EXPECT_TRUE(snapshots[5].bar);
-    EXPECT_FALSE(snapshots[6].bar);
-    EXPECT_FALSE(snapshots[7].bar);
-    EXPECT_EQ(View()->findChild<QGroupBox*>()->title(), QString::fromLatin1(app->GetDocument()->GetIdText()));
-    EXPECT_FALSE(app->GetDocument()->GetIdText().empty());
+    EXPECT_TRUE(snapshots_[5].bar);
+    EXPECT_FALSE(snapshots_[6].bar);
+    EXPECT_FALSE(snapshots_[7].bar);
+    EXPECT_EQ(View()->findChild<QGroupBox*>()->title(), QString::fromLatin1(app_->GetDocument()->GetIdText()));
+    EXPECT_FALSE(app_->GetDocument()->GetIdText().empty());
 }
 
 TEST_F(ProbexApplication, EachTransferredByteRepaintsOnlyTheEditorRowItIsIn)
@@ -442,7 +442,7 @@ TEST_F(ProbexApplication, EachTransferredByteRepaintsOnlyTheEditorRowItIsIn)
             QApplication::processEvents();
         return paints.Take();
     };
-    app->GetDocument()->device.start = 0x1E;
+    app_->GetDocument()->device.start = 0x1E;
     QApplication::processEvents();
     paints.Take();
     EXPECT_EQ(deliver(device::NotifyOpened, 0), Editor()->viewport()->rect()) << "disabling repaints it all";
@@ -466,23 +466,23 @@ TEST_F(ProbexApplication, ErrorBoxComesAfterTheFormIsEnabledAgain)
     AddSimulator("COM1", noAdapter);
     Start();
     bool enabledAtError = false;
-    prompts.onPrompt = [&](const CScriptedPrompts::Prompt& prompt) {
+    prompts_.onPrompt = [&](const CScriptedPrompts::Prompt& prompt) {
         if (prompt.text.startsWith("K-line adapter"))
             enabledAtError = Editor()->isEnabled() && AllButtons(true);
     };
-    prompts.QueueAnswer(MessageAnswer::Yes);
-    prompts.QueueAnswer(MessageAnswer::Yes);
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    prompts_.QueueAnswer(MessageAnswer::Yes);
     Button(res::IDC_READ_ID)->click();
     WaitUntilFinished(true);
-    EXPECT_EQ(prompts.MessageTexts().back(), "K-line adapter not present or power off or invalid COM port");
-    EXPECT_EQ(prompts.prompts.back().icon, MessageIcon::Error);
+    EXPECT_EQ(prompts_.MessageTexts().back(), "K-line adapter not present or power off or invalid COM port");
+    EXPECT_EQ(prompts_.prompts.back().icon, MessageIcon::Error);
     EXPECT_TRUE(enabledAtError);
 }
 
 TEST_F(ProbexApplication, WindowCaptionSizeSettingsAndAbout)
 {
     testsupport::PtyPair com1;
-    portMap.Link("COM1", com1.SlavePath());
+    portMap_.Link("COM1", com1.SlavePath());
     Start();
     EXPECT_EQ(Frame()->windowTitle(), "Probex - No file");
     EXPECT_EQ(Frame()->minimumSize(), Frame()->maximumSize()) << "the window cannot be resized";
@@ -491,7 +491,7 @@ TEST_F(ProbexApplication, WindowCaptionSizeSettingsAndAbout)
     EXPECT_TRUE(Frame()->isVisible());
 
     EXPECT_FALSE(QFile::exists(SettingsPath()));
-    prompts.QueueAnswer(MessageAnswer::No);
+    prompts_.QueueAnswer(MessageAnswer::No);
     Button(res::IDC_READ_ID)->click();
     EXPECT_EQ(Stored("Port").toString(), "COM1");
     EXPECT_EQ(Stored("Timeout").toUInt(), 10u);
@@ -516,13 +516,13 @@ TEST_F(ProbexApplication, EditingMarksTheDumpAndClosingAsksToSave)
     QApplication::setActiveWindow(Frame());
     Editor()->setFocus();
     QTest::keyClick(Editor(), Qt::Key_A);
-    EXPECT_EQ(app->GetDocument()->dumpData[0], 0xA0);
-    EXPECT_TRUE(app->GetDocument()->IsModified());
+    EXPECT_EQ(app_->GetDocument()->dumpData[0], 0xA0);
+    EXPECT_TRUE(app_->GetDocument()->IsModified());
 
-    prompts.QueueAnswer(MessageAnswer::Cancel);
+    prompts_.QueueAnswer(MessageAnswer::Cancel);
     Frame()->close();
     EXPECT_TRUE(Frame()->isVisible()) << "Cancel keeps the window";
-    EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{"Save changes to No file?"});
+    EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{"Save changes to No file?"});
 }
 
 TEST_F(ProbexApplication, ClosingWithAnUnreadableTimeoutComplainsOnceAndKeepsThePrevious)
@@ -532,8 +532,8 @@ TEST_F(ProbexApplication, ClosingWithAnUnreadableTimeoutComplainsOnceAndKeepsThe
     Timeout()->setText("abc");
     Frame()->close();
     EXPECT_FALSE(Frame()->isVisible());
-    app.reset();
-    EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{"Please enter a positive integer."});
+    app_.reset();
+    EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{"Please enter a positive integer."});
     EXPECT_EQ(Stored("Timeout").toUInt(), 7u);
 }
 
@@ -545,13 +545,13 @@ TEST_F(ProbexApplication, WindowThatCannotBeMadeIsReported)
         return new QWidget(parent);
     };
     for (const CustomControlFactory& factory : {CustomControlFactory(none), CustomControlFactory(wrongKind)}) {
-        prompts.prompts.clear();
-        app = std::make_unique<CProbexApp>(
+        prompts_.prompts.clear();
+        app_ = std::make_unique<CProbexApp>(
             CProbexApp::Options{factory, [] { return std::vector<std::string>{}; }});
-        EXPECT_FALSE(app->InitInstance());
-        EXPECT_EQ(app->GetMainWnd(), nullptr);
-        EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{"Failed to create empty document."});
-        app.reset();
+        EXPECT_FALSE(app_->InitInstance());
+        EXPECT_EQ(app_->GetMainWnd(), nullptr);
+        EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{"Failed to create empty document."});
+        app_.reset();
         EXPECT_FALSE(QFile::exists(SettingsPath())) << "a form never made stores no settings";
     }
 }

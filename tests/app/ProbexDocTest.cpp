@@ -68,29 +68,29 @@ protected:
     options.minGap1Ms = 0;
     options.minGap2Ms = 0;
     options.linkName = kPort;
-    sim = std::make_unique<zaqsim::Simulator>(std::move(options));
+    sim_ = std::make_unique<zaqsim::Simulator>(std::move(options));
     std::string error;
-    ASSERT_TRUE(sim->Start(error)) << error;
-    document = std::make_unique<CProbexDoc>();
-    document->device.pulseMs = 1;
-    document->device.idleAfterPulse1Ms = 20;
-    document->device.idleAfterPulse2Ms = 10;
-    document->device.pauseAfterAnswerMs = 0;
-    document->AddView(&view);
-    ASSERT_TRUE(document->OnNewDocument());
+    ASSERT_TRUE(sim_->Start(error)) << error;
+    document_ = std::make_unique<CProbexDoc>();
+    document_->device.pulseMs = 1;
+    document_->device.idleAfterPulse1Ms = 20;
+    document_->device.idleAfterPulse2Ms = 10;
+    document_->device.pauseAfterAnswerMs = 0;
+    document_->AddView(&view_);
+    ASSERT_TRUE(document_->OnNewDocument());
   }
 
   void TearDown() override {
-    document.reset();
-    sim.reset();
+    document_.reset();
+    sim_.reset();
   }
 
   // Hands the notifications to the document until the one that ends the pass.
   void DeliverUntilFinished() {
     for (;;) {
-      ASSERT_TRUE(target.WaitForCount(delivered + 1, 30000)) << "no NotifyFinished";
-      const auto message = target.Messages()[delivered++];
-      document->OnDeviceNotify(device::zaq::DecodeNotification(static_cast<std::uint32_t>(message.wParam)));
+      ASSERT_TRUE(target_.WaitForCount(delivered_ + 1, 30000)) << "no NotifyFinished";
+      const auto message = target_.Messages()[delivered_++];
+      document_->OnDeviceNotify(device::zaq::DecodeNotification(static_cast<std::uint32_t>(message.wParam)));
       if ((message.wParam >> 16) == device::NotifyFinished) return;
     }
   }
@@ -98,7 +98,7 @@ protected:
   // Request frames and trailers the device saw, the trailer last.
   std::vector<Bytes> Trailers() const {
     std::vector<Bytes> trailers;
-    for (const auto& frame : sim->Log().Frames())
+    for (const auto& frame : sim_->Log().Frames())
       if (frame.kind == zaqsim::FrameKind::Trailer) trailers.push_back(frame.bytes);
     return trailers;
   }
@@ -109,122 +109,122 @@ protected:
     ASSERT_EQ(file.write(contents), contents.size());
   }
 
-  testsupport::TempPortMap portMap;
-  testsupport::RecordingMessageTarget target;
-  std::unique_ptr<zaqsim::Simulator> sim;
-  CScriptedPrompts prompts;
-  CCaptionView view;
-  std::unique_ptr<CProbexDoc> document;
-  std::size_t delivered = 0;
-  QTemporaryDir dir;
+  testsupport::TempPortMap portMap_;
+  testsupport::RecordingMessageTarget target_;
+  std::unique_ptr<zaqsim::Simulator> sim_;
+  CScriptedPrompts prompts_;
+  CCaptionView view_;
+  std::unique_ptr<CProbexDoc> document_;
+  std::size_t delivered_ = 0;
+  QTemporaryDir dir_;
 };
 
 TEST_F(ProbexDocument, NewDumpIsZeroedUnnamedUnmodifiedAndStartsTheWorkerOnce) {
   Start();
-  EXPECT_EQ(document->dumpSize, 256u);
-  EXPECT_EQ(Dump(*document), Bytes(256, 0));
-  EXPECT_EQ(document->GetTitle(), "No file");
-  EXPECT_FALSE(document->IsModified());
-  EXPECT_EQ(document->GetIdText(), "");
-  const auto worker = document->device.GetThreadHandle();
+  EXPECT_EQ(document_->dumpSize, 256u);
+  EXPECT_EQ(Dump(*document_), Bytes(256, 0));
+  EXPECT_EQ(document_->GetTitle(), "No file");
+  EXPECT_FALSE(document_->IsModified());
+  EXPECT_EQ(document_->GetIdText(), "");
+  const auto worker = document_->device.GetThreadHandle();
   EXPECT_NE(worker, device::CThreadEx::kNoThread);
 
-  prompts.QueueAnswer(MessageAnswer::Yes);
-  document->ReadId(kPort, kTimeoutMs);
+  prompts_.QueueAnswer(MessageAnswer::Yes);
+  document_->ReadId(kPort, kTimeoutMs);
   DeliverUntilFinished();
-  EXPECT_EQ(document->GetIdText(), kIdText);
+  EXPECT_EQ(document_->GetIdText(), kIdText);
 
-  document->dumpData[7] = 0x77;
-  document->SetModifiedFlag();
-  prompts.QueueAnswer(MessageAnswer::No);  // do not save
-  ASSERT_TRUE(document->OnFileNew());
-  EXPECT_EQ(Dump(*document), Bytes(256, 0));
-  EXPECT_EQ(document->GetIdText(), "");
-  EXPECT_EQ(view.caption, "");
-  EXPECT_EQ(document->device.GetThreadHandle(), worker);
+  document_->dumpData[7] = 0x77;
+  document_->SetModifiedFlag();
+  prompts_.QueueAnswer(MessageAnswer::No);  // do not save
+  ASSERT_TRUE(document_->OnFileNew());
+  EXPECT_EQ(Dump(*document_), Bytes(256, 0));
+  EXPECT_EQ(document_->GetIdText(), "");
+  EXPECT_EQ(view_.caption, "");
+  EXPECT_EQ(document_->device.GetThreadHandle(), worker);
 }
 
 TEST_F(ProbexDocument, SavedDumpIsTheRawImageAndOpensBackUnchanged) {
   Start();
   const Image image = Pattern();
-  std::ranges::copy(image, document->dumpData.get());
-  document->SetModifiedFlag();
-  const QString path = dir.filePath("eeprom");
-  prompts.QueueFileName(path);
-  ASSERT_TRUE(document->OnFileSave());
+  std::ranges::copy(image, document_->dumpData.get());
+  document_->SetModifiedFlag();
+  const QString path = dir_.filePath("eeprom");
+  prompts_.QueueFileName(path);
+  ASSERT_TRUE(document_->OnFileSave());
   QFile saved(path);
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
   const QByteArray contents = saved.readAll();
   EXPECT_EQ(Bytes(contents.begin(), contents.end()), Bytes(image.begin(), image.end()));
 
-  ASSERT_TRUE(document->OnFileNew());
-  const std::uint8_t* buffer = document->dumpData.get();
-  document->device.idText = "kept";  // opening does not clear the ID
-  view.hints.clear();
-  ASSERT_TRUE(document->OpenDocumentFile(path));
-  EXPECT_EQ(Dump(*document), Bytes(image.begin(), image.end()));
-  EXPECT_EQ(document->dumpData.get(), buffer);
-  EXPECT_EQ(document->GetTitle(), "eeprom");
-  EXPECT_FALSE(document->IsModified());
-  EXPECT_EQ(view.hints, (Hints{CRecordingView::kInitialUpdate, HintReload}));
-  EXPECT_EQ(view.caption, "kept");
-  EXPECT_TRUE(prompts.MessageTexts().empty());
+  ASSERT_TRUE(document_->OnFileNew());
+  const std::uint8_t* buffer = document_->dumpData.get();
+  document_->device.idText = "kept";  // opening does not clear the ID
+  view_.hints.clear();
+  ASSERT_TRUE(document_->OpenDocumentFile(path));
+  EXPECT_EQ(Dump(*document_), Bytes(image.begin(), image.end()));
+  EXPECT_EQ(document_->dumpData.get(), buffer);
+  EXPECT_EQ(document_->GetTitle(), "eeprom");
+  EXPECT_FALSE(document_->IsModified());
+  EXPECT_EQ(view_.hints, (Hints{CRecordingView::kInitialUpdate, HintReload}));
+  EXPECT_EQ(view_.caption, "kept");
+  EXPECT_TRUE(prompts_.MessageTexts().empty());
 }
 
 TEST_F(ProbexDocument, FileOfAnotherSizeIsRefusedAndTheBufferKept) {
   Start();
-  std::fill_n(document->dumpData.get(), 256, std::uint8_t{0x3C});
+  std::fill_n(document_->dumpData.get(), 256, std::uint8_t{0x3C});
   for (int size : {255, 257, 1, 512}) {
     SCOPED_TRACE(size);
-    const QString path = dir.filePath(QString("size%1").arg(size));
+    const QString path = dir_.filePath(QString("size%1").arg(size));
     WriteFile(path, QByteArray(size, '\x11'));
-    prompts.prompts.clear();
-    view.hints.clear();
-    ASSERT_TRUE(document->OpenDocumentFile(path));
-    EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{"Wrong file size!"});
-    EXPECT_EQ(prompts.prompts.back().buttons, MessageButtons::Ok);
-    EXPECT_EQ(prompts.prompts.back().icon, MessageIcon::Error);
-    EXPECT_EQ(Dump(*document), Bytes(256, 0x3C));
+    prompts_.prompts.clear();
+    view_.hints.clear();
+    ASSERT_TRUE(document_->OpenDocumentFile(path));
+    EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{"Wrong file size!"});
+    EXPECT_EQ(prompts_.prompts.back().buttons, MessageButtons::Ok);
+    EXPECT_EQ(prompts_.prompts.back().icon, MessageIcon::Error);
+    EXPECT_EQ(Dump(*document_), Bytes(256, 0x3C));
     // The open still completes: name taken, flag cleared, views reloaded.
-    EXPECT_EQ(document->GetTitle(), QFileInfo(path).fileName());
-    EXPECT_EQ(view.hints, (Hints{CRecordingView::kInitialUpdate, HintReload}));
+    EXPECT_EQ(document_->GetTitle(), QFileInfo(path).fileName());
+    EXPECT_EQ(view_.hints, (Hints{CRecordingView::kInitialUpdate, HintReload}));
   }
 
-  const QString empty = dir.filePath("empty");
+  const QString empty = dir_.filePath("empty");
   WriteFile(empty, QByteArray());
-  prompts.prompts.clear();
-  ASSERT_TRUE(document->OpenDocumentFile(empty));
-  EXPECT_TRUE(prompts.prompts.empty());
-  EXPECT_EQ(Dump(*document), Bytes(256, 0x3C));
+  prompts_.prompts.clear();
+  ASSERT_TRUE(document_->OpenDocumentFile(empty));
+  EXPECT_TRUE(prompts_.prompts.empty());
+  EXPECT_EQ(Dump(*document_), Bytes(256, 0x3C));
 }
 
 TEST_F(ProbexDocument, FailedSaveKeepsTheOldFileAndTheModifiedFlag) {
   Start();
-  const QString path = dir.filePath("eeprom");
+  const QString path = dir_.filePath("eeprom");
   WriteFile(path, QByteArray(256, '\x42'));
-  ASSERT_TRUE(document->OpenDocumentFile(path));
+  ASSERT_TRUE(document_->OpenDocumentFile(path));
   ASSERT_TRUE(QFile::remove(path));
   ASSERT_TRUE(QDir().mkdir(path));  // a folder now stands where the file was
-  document->dumpData[0] = 0x01;
-  document->SetModifiedFlag();
-  EXPECT_FALSE(document->OnFileSave());
-  EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{"Failed to save document."});
+  document_->dumpData[0] = 0x01;
+  document_->SetModifiedFlag();
+  EXPECT_FALSE(document_->OnFileSave());
+  EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{"Failed to save document."});
   EXPECT_TRUE(QFileInfo(path).isDir());
-  EXPECT_TRUE(document->IsModified());
+  EXPECT_TRUE(document_->IsModified());
 }
 
 TEST_F(ProbexDocument, ReadRangeZeroesExactlyTheRangeThenFillsItFromTheDevice) {
   Start();
   const Image image = Pattern();
-  sim->Eeprom().Fill(image);
-  std::fill_n(document->dumpData.get(), 256, std::uint8_t{0xEE});
+  sim_->Eeprom().Fill(image);
+  std::fill_n(document_->dumpData.get(), 256, std::uint8_t{0xEE});
   Bytes seenAtQuestion, seenAtStart;
-  prompts.onPrompt = [&](const CScriptedPrompts::Prompt&) { seenAtQuestion = Dump(*document); };
-  view.onUpdate = [&](std::uint32_t hint) {
-    if (hint == HintShowId && seenAtStart.empty()) seenAtStart = Dump(*document);
+  prompts_.onPrompt = [&](const CScriptedPrompts::Prompt&) { seenAtQuestion = Dump(*document_); };
+  view_.onUpdate = [&](std::uint32_t hint) {
+    if (hint == HintShowId && seenAtStart.empty()) seenAtStart = Dump(*document_);
   };
-  prompts.QueueAnswer(MessageAnswer::Yes);
-  document->ReadRange(kPort, kTimeoutMs, 0x10, 16);
+  prompts_.QueueAnswer(MessageAnswer::Yes);
+  document_->ReadRange(kPort, kTimeoutMs, 0x10, 16);
   DeliverUntilFinished();
 
   EXPECT_EQ(seenAtQuestion, Bytes(256, 0xEE));  // not yet cleared while the question is up
@@ -233,27 +233,27 @@ TEST_F(ProbexDocument, ReadRangeZeroesExactlyTheRangeThenFillsItFromTheDevice) {
   EXPECT_EQ(seenAtStart, expectedAtStart);
   Bytes expected(256, 0xEE);
   std::copy(image.begin() + 0x10, image.begin() + 0x20, expected.begin() + 0x10);
-  EXPECT_EQ(Dump(*document), expected);
-  EXPECT_EQ(std::ranges::count(view.hints, HintRepaint), 16);
+  EXPECT_EQ(Dump(*document_), expected);
+  EXPECT_EQ(std::ranges::count(view_.hints, HintRepaint), 16);
   std::vector<std::uint32_t> addresses(16);
   std::iota(addresses.begin(), addresses.end(), 0x10u);
-  EXPECT_EQ(view.repainted, addresses);
-  EXPECT_EQ(document->LastByteDone(), CProbexDoc::kNoByte);
-  EXPECT_FALSE(document->IsModified());
-  EXPECT_EQ(prompts.MessageTexts(), std::vector<QString>{kLastOperation});
-  EXPECT_EQ(prompts.prompts[0].buttons, MessageButtons::YesNo);
-  EXPECT_EQ(prompts.prompts[0].icon, MessageIcon::Question);
+  EXPECT_EQ(view_.repainted, addresses);
+  EXPECT_EQ(document_->LastByteDone(), CProbexDoc::kNoByte);
+  EXPECT_FALSE(document_->IsModified());
+  EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{kLastOperation});
+  EXPECT_EQ(prompts_.prompts[0].buttons, MessageButtons::YesNo);
+  EXPECT_EQ(prompts_.prompts[0].icon, MessageIcon::Question);
 
   // Count 0 reads the whole EEPROM.
-  std::fill_n(document->dumpData.get(), 256, std::uint8_t{0xEE});
-  prompts.QueueAnswer(MessageAnswer::Yes);
-  view.repainted.clear();
-  document->ReadRange(kPort, kTimeoutMs, 0x40, 0);
+  std::fill_n(document_->dumpData.get(), 256, std::uint8_t{0xEE});
+  prompts_.QueueAnswer(MessageAnswer::Yes);
+  view_.repainted.clear();
+  document_->ReadRange(kPort, kTimeoutMs, 0x40, 0);
   DeliverUntilFinished();
-  EXPECT_EQ(Dump(*document), Bytes(image.begin(), image.end()));
-  ASSERT_EQ(view.repainted.size(), 256u);
-  EXPECT_EQ(view.repainted.front(), 0u);
-  EXPECT_EQ(view.repainted.back(), 0xFFu);
+  EXPECT_EQ(Dump(*document_), Bytes(image.begin(), image.end()));
+  ASSERT_EQ(view_.repainted.size(), 256u);
+  EXPECT_EQ(view_.repainted.front(), 0u);
+  EXPECT_EQ(view_.repainted.back(), 0xFFu);
 }
 
 TEST_F(ProbexDocument, ReadFailingPartWayKeepsWhatWasReadAndReportsAfterIdle) {
@@ -261,73 +261,73 @@ TEST_F(ProbexDocument, ReadFailingPartWayKeepsWhatWasReadAndReportsAfterIdle) {
   options.badChecksumAnswer = 2 + 5;  // connection start, identification, then the fifth byte
   Start(options);
   const Image image = Pattern();
-  sim->Eeprom().Fill(image);
-  std::fill_n(document->dumpData.get(), 256, std::uint8_t{0xEE});
+  sim_->Eeprom().Fill(image);
+  std::fill_n(document_->dumpData.get(), 256, std::uint8_t{0xEE});
   Hints hintsAtError;
-  prompts.onPrompt = [&](const CScriptedPrompts::Prompt& prompt) {
-    if (prompt.text != kLastOperation) hintsAtError = view.hints;
+  prompts_.onPrompt = [&](const CScriptedPrompts::Prompt& prompt) {
+    if (prompt.text != kLastOperation) hintsAtError = view_.hints;
   };
-  prompts.QueueAnswer(MessageAnswer::No);
-  document->ReadRange(kPort, kTimeoutMs, 0x10, 16);
+  prompts_.QueueAnswer(MessageAnswer::No);
+  document_->ReadRange(kPort, kTimeoutMs, 0x10, 16);
   DeliverUntilFinished();
 
   Bytes expected(256, 0xEE);
   std::copy(image.begin() + 0x10, image.begin() + 0x14, expected.begin() + 0x10);
   std::fill(expected.begin() + 0x14, expected.begin() + 0x20, 0);
-  EXPECT_EQ(Dump(*document), expected);
-  EXPECT_EQ(prompts.MessageTexts(), (std::vector<QString>{kLastOperation, "Receive check sum error"}));
-  EXPECT_EQ(prompts.prompts.back().icon, MessageIcon::Error);
-  EXPECT_EQ(prompts.prompts.back().buttons, MessageButtons::Ok);
+  EXPECT_EQ(Dump(*document_), expected);
+  EXPECT_EQ(prompts_.MessageTexts(), (std::vector<QString>{kLastOperation, "Receive check sum error"}));
+  EXPECT_EQ(prompts_.prompts.back().icon, MessageIcon::Error);
+  EXPECT_EQ(prompts_.prompts.back().buttons, MessageButtons::Ok);
   ASSERT_FALSE(hintsAtError.empty());
   EXPECT_EQ(hintsAtError.back(), HintIdle);
-  EXPECT_FALSE(document->IsDeviceBusy());
+  EXPECT_FALSE(document_->IsDeviceBusy());
 }
 
 TEST_F(ProbexDocument, LastOperationAnswerBecomesTheTrailerFlag) {
   Start();
-  prompts.QueueAnswer(MessageAnswer::No);
-  document->ReadId(kPort, kTimeoutMs);
+  prompts_.QueueAnswer(MessageAnswer::No);
+  document_->ReadId(kPort, kTimeoutMs);
   DeliverUntilFinished();
-  prompts.QueueAnswer(MessageAnswer::Yes);
-  document->WriteRange(kPort, kTimeoutMs, 0, 1);
+  prompts_.QueueAnswer(MessageAnswer::Yes);
+  document_->WriteRange(kPort, kTimeoutMs, 0, 1);
   DeliverUntilFinished();
   const auto trailers = Trailers();
   ASSERT_EQ(trailers.size(), 2u);
   EXPECT_EQ(trailers[0].back(), 0x00);
   EXPECT_EQ(trailers[1].back(), 0x01);
-  EXPECT_EQ(prompts.MessageTexts(), (std::vector<QString>{kLastOperation, kLastOperation}));
+  EXPECT_EQ(prompts_.MessageTexts(), (std::vector<QString>{kLastOperation, kLastOperation}));
 }
 
 TEST_F(ProbexDocument, IdCaptionIsClearedBeforeTheQuestionExceptForARangeRead) {
   Start();
   std::string captionAtQuestion;
-  prompts.onPrompt = [&](const CScriptedPrompts::Prompt&) { captionAtQuestion = view.caption; };
+  prompts_.onPrompt = [&](const CScriptedPrompts::Prompt&) { captionAtQuestion = view_.caption; };
   auto run = [&](auto request) {
-    prompts.QueueAnswer(MessageAnswer::Yes);
+    prompts_.QueueAnswer(MessageAnswer::Yes);
     request();
     DeliverUntilFinished();
-    EXPECT_EQ(view.caption, kIdText);
+    EXPECT_EQ(view_.caption, kIdText);
     return captionAtQuestion;
   };
 
-  EXPECT_EQ(run([&] { document->ReadId(kPort, kTimeoutMs); }), "");
-  EXPECT_EQ(run([&] { document->ReadRange(kPort, kTimeoutMs, 0, 2); }), kIdText);
-  EXPECT_EQ(run([&] { document->WriteRange(kPort, kTimeoutMs, 0, 2); }), "");
+  EXPECT_EQ(run([&] { document_->ReadId(kPort, kTimeoutMs); }), "");
+  EXPECT_EQ(run([&] { document_->ReadRange(kPort, kTimeoutMs, 0, 2); }), kIdText);
+  EXPECT_EQ(run([&] { document_->WriteRange(kPort, kTimeoutMs, 0, 2); }), "");
 }
 
 TEST_F(ProbexDocument, WriteSendsTheRangeFromTheDumpAndLeavesItAlone) {
   Start();
   const Image image = Pattern();
-  std::ranges::copy(image, document->dumpData.get());
-  prompts.QueueAnswer(MessageAnswer::Yes);
-  document->WriteRange(kPort, kTimeoutMs, 0x20, 3);
+  std::ranges::copy(image, document_->dumpData.get());
+  prompts_.QueueAnswer(MessageAnswer::Yes);
+  document_->WriteRange(kPort, kTimeoutMs, 0x20, 3);
   DeliverUntilFinished();
   Image expected{};
   std::copy(image.begin() + 0x20, image.begin() + 0x23, expected.begin() + 0x20);
-  EXPECT_EQ(sim->Eeprom().Bytes(), expected);
-  EXPECT_EQ(Dump(*document), Bytes(image.begin(), image.end()));
-  EXPECT_EQ(view.hints, (Hints{HintShowId, HintBusy, HintShowId, HintRepaint, HintRepaint, HintRepaint, HintIdle}));
-  EXPECT_EQ(view.repainted, (std::vector<std::uint32_t>{0x20, 0x21, 0x22}));
+  EXPECT_EQ(sim_->Eeprom().Bytes(), expected);
+  EXPECT_EQ(Dump(*document_), Bytes(image.begin(), image.end()));
+  EXPECT_EQ(view_.hints, (Hints{HintShowId, HintBusy, HintShowId, HintRepaint, HintRepaint, HintRepaint, HintIdle}));
+  EXPECT_EQ(view_.repainted, (std::vector<std::uint32_t>{0x20, 0x21, 0x22}));
 }
 
 TEST_F(ProbexDocument, EachFailedResultShowsItsTextAndSuccessShowsNone) {
@@ -350,16 +350,16 @@ TEST_F(ProbexDocument, EachFailedResultShowsItsTextAndSuccessShowsNone) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TearDown();
-    prompts.prompts.clear();
-    view.hints.clear();
-    delivered = target.Messages().size();
+    prompts_.prompts.clear();
+    view_.hints.clear();
+    delivered_ = target_.Messages().size();
     Start(c.options);
-    prompts.QueueAnswer(MessageAnswer::Yes);
-    document->ReadId(c.port, kTimeoutMs);
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    document_->ReadId(c.port, kTimeoutMs);
     DeliverUntilFinished();
-    EXPECT_EQ(prompts.MessageTexts(), c.messages);
-    EXPECT_EQ(view.hints.back(), HintIdle);
-    EXPECT_FALSE(document->IsModified());
+    EXPECT_EQ(prompts_.MessageTexts(), c.messages);
+    EXPECT_EQ(view_.hints.back(), HintIdle);
+    EXPECT_FALSE(document_->IsModified());
   }
 }
 
@@ -388,81 +388,81 @@ TEST_F(ProbexDocument, NotificationsBecomeHintsAndResultBoxes) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.code << "(" << c.value << ")");
-    view.hints.clear();
-    prompts.prompts.clear();
-    document->OnDeviceNotify({static_cast<device::DeviceNotify>(c.code), static_cast<std::uint16_t>(c.value)});
-    EXPECT_EQ(view.hints, c.hints);
-    EXPECT_EQ(prompts.MessageTexts(), c.messages);
+    view_.hints.clear();
+    prompts_.prompts.clear();
+    document_->OnDeviceNotify({static_cast<device::DeviceNotify>(c.code), static_cast<std::uint16_t>(c.value)});
+    EXPECT_EQ(view_.hints, c.hints);
+    EXPECT_EQ(prompts_.MessageTexts(), c.messages);
   }
   // A byte done outside a range names no byte.
-  view.repainted.clear();
-  document->OnDeviceNotify({device::NotifyByteDone, 0});
-  EXPECT_EQ(view.repainted, std::vector<std::uint32_t>{CProbexDoc::kNoByte});
+  view_.repainted.clear();
+  document_->OnDeviceNotify({device::NotifyByteDone, 0});
+  EXPECT_EQ(view_.repainted, std::vector<std::uint32_t>{CProbexDoc::kNoByte});
 }
 
 TEST_F(ProbexDocument, NewAndOpenDuringAnOperationLeaveTheBufferAlone) {
   // The document counts as busy until it is handed NotifyFinished, however fast the device.
   Start();
   const Image image = Pattern();
-  sim->Eeprom().Fill(image);
-  const QString other = dir.filePath("other");
+  sim_->Eeprom().Fill(image);
+  const QString other = dir_.filePath("other");
   WriteFile(other, QByteArray(256, '\x5A'));
-  const std::uint8_t* buffer = document->dumpData.get();
+  const std::uint8_t* buffer = document_->dumpData.get();
 
-  prompts.QueueAnswer(MessageAnswer::Yes);
-  document->ReadRange(kPort, kTimeoutMs, 0, 0);
-  ASSERT_TRUE(document->IsDeviceBusy());
-  prompts.prompts.clear();
-  EXPECT_FALSE(document->OnFileNew());
-  EXPECT_FALSE(document->OnFileOpen());
-  EXPECT_FALSE(document->OpenDocumentFile(other));
-  document->ReadId(kPort, kTimeoutMs);  // a second request is refused as well
+  prompts_.QueueAnswer(MessageAnswer::Yes);
+  document_->ReadRange(kPort, kTimeoutMs, 0, 0);
+  ASSERT_TRUE(document_->IsDeviceBusy());
+  prompts_.prompts.clear();
+  EXPECT_FALSE(document_->OnFileNew());
+  EXPECT_FALSE(document_->OnFileOpen());
+  EXPECT_FALSE(document_->OpenDocumentFile(other));
+  document_->ReadId(kPort, kTimeoutMs);  // a second request is refused as well
   const QString busy = "A device operation is running.\nPlease wait until it ends.";
-  EXPECT_EQ(prompts.MessageTexts(), (std::vector<QString>{busy, busy, busy, busy}));
-  EXPECT_EQ(prompts.prompts.size(), 4u);  // no dialog, no save prompt, no last-operation question
-  EXPECT_EQ(document->dumpData.get(), buffer);
-  EXPECT_EQ(document->GetTitle(), "No file");
+  EXPECT_EQ(prompts_.MessageTexts(), (std::vector<QString>{busy, busy, busy, busy}));
+  EXPECT_EQ(prompts_.prompts.size(), 4u);  // no dialog, no save prompt, no last-operation question
+  EXPECT_EQ(document_->dumpData.get(), buffer);
+  EXPECT_EQ(document_->GetTitle(), "No file");
 
   DeliverUntilFinished();
-  EXPECT_FALSE(document->IsDeviceBusy());
-  EXPECT_EQ(Dump(*document), Bytes(image.begin(), image.end()));
+  EXPECT_FALSE(document_->IsDeviceBusy());
+  EXPECT_EQ(Dump(*document_), Bytes(image.begin(), image.end()));
   // Once the operation ended, New works again.
-  EXPECT_TRUE(document->OnFileNew());
-  EXPECT_EQ(Dump(*document), Bytes(256, 0));
+  EXPECT_TRUE(document_->OnFileNew());
+  EXPECT_EQ(Dump(*document_), Bytes(256, 0));
 }
 
 TEST_F(ProbexDocument, ClosingDuringAnOperationEndsTheWorkerFirst) {
   zaqsim::SimOptions slow;
   slow.byteTiming = true;  // a whole-EEPROM read then takes seconds
   Start(slow);
-  prompts.QueueAnswer(MessageAnswer::Yes);
-  document->ReadRange(kPort, kTimeoutMs, 0, 0);
-  ASSERT_TRUE(target.WaitForCount(delivered + 3, 30000));  // the range has begun
+  prompts_.QueueAnswer(MessageAnswer::Yes);
+  document_->ReadRange(kPort, kTimeoutMs, 0, 0);
+  ASSERT_TRUE(target_.WaitForCount(delivered_ + 3, 30000));  // the range has begun
   // The engine goes first and ends its worker inside the read, so the worker never writes
   // into the released buffer (a sanitizer build watches for that).
-  document.reset();
+  document_.reset();
   std::size_t readFrames = 0;
-  for (const auto& frame : sim->Log().Frames())
+  for (const auto& frame : sim_->Log().Frames())
     if (frame.kind == zaqsim::FrameKind::Request && frame.bytes[0] == 0x84) ++readFrames;
   EXPECT_LT(readFrames, 256u);
 }
 
 TEST_F(ProbexDocument, RangeOutsideTheDumpTouchesNothing) {
   Start();
-  std::fill_n(document->dumpData.get(), 256, std::uint8_t{0xEE});
-  prompts.QueueAnswer(MessageAnswer::Yes);
-  document->ReadRange(kPort, kTimeoutMs, 256, 16);
-  EXPECT_FALSE(document->IsDeviceBusy());  // the engine refused it: nothing will follow
-  EXPECT_EQ(Dump(*document), Bytes(256, 0xEE));
-  EXPECT_TRUE(target.Messages().empty());
+  std::fill_n(document_->dumpData.get(), 256, std::uint8_t{0xEE});
+  prompts_.QueueAnswer(MessageAnswer::Yes);
+  document_->ReadRange(kPort, kTimeoutMs, 256, 16);
+  EXPECT_FALSE(document_->IsDeviceBusy());  // the engine refused it: nothing will follow
+  EXPECT_EQ(Dump(*document_), Bytes(256, 0xEE));
+  EXPECT_TRUE(target_.Messages().empty());
 
   // A range running past the end is cleared up to the end of the dump only.
   Bytes atStart;
-  view.onUpdate = [&](std::uint32_t hint) {
-    if (hint == HintShowId && atStart.empty()) atStart = Dump(*document);
+  view_.onUpdate = [&](std::uint32_t hint) {
+    if (hint == HintShowId && atStart.empty()) atStart = Dump(*document_);
   };
-  prompts.QueueAnswer(MessageAnswer::Yes);
-  document->ReadRange(kPort, kTimeoutMs, 0xF8, 0x100);
+  prompts_.QueueAnswer(MessageAnswer::Yes);
+  document_->ReadRange(kPort, kTimeoutMs, 0xF8, 0x100);
   DeliverUntilFinished();
   Bytes expected(256, 0xEE);
   std::fill(expected.begin() + 0xF8, expected.end(), 0);
@@ -471,8 +471,8 @@ TEST_F(ProbexDocument, RangeOutsideTheDumpTouchesNothing) {
 
 TEST_F(ProbexDocument, PortIsFreeOnlyWhenItCanBeOpenedNow) {
   Start();
-  EXPECT_TRUE(document->IsPortFree(kPort));
-  EXPECT_FALSE(document->IsPortFree("COM9"));
+  EXPECT_TRUE(document_->IsPortFree(kPort));
+  EXPECT_FALSE(document_->IsPortFree("COM9"));
 }
 
 }  // namespace

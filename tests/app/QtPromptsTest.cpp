@@ -44,7 +44,7 @@ void WhenModalShows(std::function<void(QWidget*)> act) {
 class QtPrompts : public ::testing::Test {
 protected:
   void SetUp() override { EnsureQApplication(); }
-  CQtPrompts prompts;
+  CQtPrompts prompts_;
 };
 
 TEST_F(QtPrompts, MessageBoxCarriesTheApplicationTitleTextIconAndButtons) {
@@ -62,7 +62,7 @@ TEST_F(QtPrompts, MessageBoxCarriesTheApplicationTitleTextIconAndButtons) {
     defaultButton = box->defaultButton();
     box->button(QMessageBox::No)->click();
   });
-  const auto answer = prompts.ShowMessage("This is a last operation?", MessageButtons::YesNo, MessageIcon::Question);
+  const auto answer = prompts_.ShowMessage("This is a last operation?", MessageButtons::YesNo, MessageIcon::Question);
   EXPECT_EQ(answer, MessageAnswer::No);
   EXPECT_EQ(caption, "Probex");
   EXPECT_EQ(text, "This is a last operation?");
@@ -96,31 +96,31 @@ TEST_F(QtPrompts, EachButtonSetAndIconMapsToItsAnswer) {
       shownIcon = box->icon();
       box->button(c.click)->click();
     });
-    EXPECT_EQ(prompts.ShowMessage("text", c.buttons, c.icon), c.answer);
+    EXPECT_EQ(prompts_.ShowMessage("text", c.buttons, c.icon), c.answer);
     EXPECT_EQ(shownIcon, c.qtIcon);
   }
 }
 
 TEST_F(QtPrompts, EscapeGivesTheCancellingAnswer) {
   WhenModalShows([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
-  EXPECT_EQ(prompts.ShowMessage("Save changes to No file?", MessageButtons::YesNoCancel, MessageIcon::Exclamation),
+  EXPECT_EQ(prompts_.ShowMessage("Save changes to No file?", MessageButtons::YesNoCancel, MessageIcon::Exclamation),
             MessageAnswer::Cancel);
   WhenModalShows([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
-  EXPECT_EQ(prompts.ShowMessage("Sure?", MessageButtons::YesNo, MessageIcon::Question), MessageAnswer::No);
+  EXPECT_EQ(prompts_.ShowMessage("Sure?", MessageButtons::YesNo, MessageIcon::Question), MessageAnswer::No);
 }
 
 class QtFileDialogs : public QtPrompts {
 protected:
   void SetUp() override {
     QtPrompts::SetUp();
-    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(dir_.isValid());
     for (const char* name : {"dump", "image.bin"}) {
-      QFile file(dir.filePath(name));
+      QFile file(dir_.filePath(name));
       ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
   }
 
-  QTemporaryDir dir;
+  QTemporaryDir dir_;
 };
 
 TEST_F(QtFileDialogs, OpenDialogListsFilesWithoutExtensionUnderAllFiles) {
@@ -133,21 +133,21 @@ TEST_F(QtFileDialogs, OpenDialogListsFilesWithoutExtensionUnderAllFiles) {
     filters = dialog->nameFilters();
     auto* model = dialog->findChild<QFileSystemModel*>();
     ASSERT_NE(model, nullptr);
-    dialog->setDirectory(dir.path());
+    dialog->setDirectory(dir_.path());
     // The listing is filled in the background; wait until both files are there.
-    const QModelIndex root = model->index(dir.path());
+    const QModelIndex root = model->index(dir_.path());
     (void)QTest::qWaitFor([&] { return model->rowCount(root) == 2; });
     EXPECT_EQ(model->rowCount(root), 2);
-    EXPECT_TRUE(model->index(dir.filePath("dump")).isValid());
-    EXPECT_TRUE(model->index(dir.filePath("dump")).flags() & Qt::ItemIsEnabled);
+    EXPECT_TRUE(model->index(dir_.filePath("dump")).isValid());
+    EXPECT_TRUE(model->index(dir_.filePath("dump")).flags() & Qt::ItemIsEnabled);
     dialog->findChild<QLineEdit*>("fileNameEdit")->setText("dump");
     static_cast<QDialog*>(dialog)->accept();
   });
-  const auto path = prompts.AskOpenFileName("Open", "All Files (*.*)", QString());
+  const auto path = prompts_.AskOpenFileName("Open", "All Files (*.*)", QString());
   EXPECT_EQ(title, "Open");
   EXPECT_EQ(filters, QStringList{"All Files (*.*)"});
   ASSERT_TRUE(path.has_value());
-  EXPECT_EQ(*path, dir.filePath("dump"));
+  EXPECT_EQ(*path, dir_.filePath("dump"));
 }
 
 TEST_F(QtFileDialogs, SaveDialogProposesTheNameAndAddsNoExtension) {
@@ -159,19 +159,19 @@ TEST_F(QtFileDialogs, SaveDialogProposesTheNameAndAddsNoExtension) {
     auto* nameEdit = dialog->findChild<QLineEdit*>("fileNameEdit");
     ASSERT_NE(nameEdit, nullptr);
     proposed = nameEdit->text();
-    dialog->setDirectory(dir.path());
+    dialog->setDirectory(dir_.path());
     nameEdit->setText("new dump");
     static_cast<QDialog*>(dialog)->accept();
   });
-  const auto path = prompts.AskSaveFileName("Save As", "All Files (*.*)", "No file");
+  const auto path = prompts_.AskSaveFileName("Save As", "All Files (*.*)", "No file");
   EXPECT_EQ(proposed, "No file");
   ASSERT_TRUE(path.has_value());
-  EXPECT_EQ(*path, dir.filePath("new dump"));
+  EXPECT_EQ(*path, dir_.filePath("new dump"));
 }
 
 TEST_F(QtFileDialogs, CancelledDialogGivesNoPath) {
   WhenModalShows([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
-  EXPECT_FALSE(prompts.AskSaveFileName("Save As", "All Files (*.*)", dir.filePath("dump")).has_value());
+  EXPECT_FALSE(prompts_.AskSaveFileName("Save As", "All Files (*.*)", dir_.filePath("dump")).has_value());
 }
 
 }  // namespace

@@ -52,20 +52,20 @@ protected:
 
     void SetUp() override
     {
-        statusBar = new CStatusBar(&window);
-        SetControlId(statusBar, res::ID_VIEW_STATUS_BAR);
-        statusBar->SetLockKeyProbe({});
-        statusBar->SetIdleText("Ready");
-        ASSERT_TRUE(statusBar->SetIndicators(res::StatusIndicators()));
-        window.setStatusBar(statusBar);
-        window.resize(600, 200);
-        window.show();
+        statusBar_ = new CStatusBar(&window_);
+        SetControlId(statusBar_, res::ID_VIEW_STATUS_BAR);
+        statusBar_->SetLockKeyProbe({});
+        statusBar_->SetIdleText("Ready");
+        ASSERT_TRUE(statusBar_->SetIndicators(res::StatusIndicators()));
+        window_.setStatusBar(statusBar_);
+        window_.resize(600, 200);
+        window_.show();
     }
 
     PaneRect Expected(const QString& text, int percent = 100, int pane = 0) const
     {
-        const QFontMetrics metrics(statusBar->font());
-        return ProgressBarRect(statusBar->GetItemRect(pane), metrics.horizontalAdvance(text),
+        const QFontMetrics metrics(statusBar_->font());
+        return ProgressBarRect(statusBar_->GetItemRect(pane), metrics.horizontalAdvance(text),
                                metrics.horizontalAdvance(' '), !text.isEmpty(), percent);
     }
     static PaneRect Placed(const QWidget* bar)
@@ -74,17 +74,17 @@ protected:
         return {g.left(), g.top(), g.left() + g.width(), g.top() + g.height()};
     }
 
-    QMainWindow window;
-    CStatusBar* statusBar = nullptr;
+    QMainWindow window_;
+    CStatusBar* statusBar_ = nullptr;
 };
 
 }  // namespace
 
 TEST_F(StatusBarProgress, PlacesItselfAfterTheTextAndStepsAlong)
 {
-    CStatusBarProgress progress(&window, "Ready", "Progress", 100, 3, true, 0);
+    CStatusBarProgress progress(&window_, "Ready", "Progress", 100, 3, true, 0);
     ASSERT_NE(progress.Bar(), nullptr);
-    EXPECT_EQ(statusBar->GetPaneText(0), "Progress");
+    EXPECT_EQ(statusBar_->GetPaneText(0), "Progress");
     EXPECT_EQ(Placed(progress.Bar()), Expected("Progress"));
     EXPECT_EQ(progress.BarRect(), Expected("Progress"));
     EXPECT_EQ(progress.Bar()->maximum(), 3);
@@ -94,7 +94,7 @@ TEST_F(StatusBarProgress, PlacesItselfAfterTheTextAndStepsAlong)
     EXPECT_EQ(progress.Bar()->value(), 2);
 
     progress.SetText("66% complete");
-    EXPECT_EQ(statusBar->GetPaneText(0), "66% complete");
+    EXPECT_EQ(statusBar_->GetPaneText(0), "66% complete");
     EXPECT_EQ(Placed(progress.Bar()), Expected("66% complete"));
 
     // A hidden bar comes back when stepped.
@@ -107,22 +107,22 @@ TEST_F(StatusBarProgress, PlacesItselfAfterTheTextAndStepsAlong)
 
 TEST_F(StatusBarProgress, EmptyMessageAndPartialWidth)
 {
-    CStatusBarProgress progress(&window, "Ready", "", 50, 10, false, 0);
+    CStatusBarProgress progress(&window_, "Ready", "", 50, 10, false, 0);
     EXPECT_EQ(progress.BarRect(), Expected("", 50));
-    EXPECT_EQ(progress.BarRect().left, statusBar->GetItemRect(0).left);
+    EXPECT_EQ(progress.BarRect().left, statusBar_->GetItemRect(0).left);
     EXPECT_FALSE(progress.IsSmooth());
 }
 
 TEST_F(StatusBarProgress, MovesOnlyWhenThePaneChanges)
 {
-    CStatusBarProgress progress(&window, "Ready", "Progress", 100, 3, true, 0);
+    CStatusBarProgress progress(&window_, "Ready", "Progress", 100, 3, true, 0);
     MoveCounter counter;
     progress.Bar()->installEventFilter(&counter);
     EXPECT_TRUE(progress.Resize());
     progress.SetText("Progress");
     EXPECT_EQ(counter.moves, 0);
 
-    window.resize(800, 200);
+    window_.resize(800, 200);
     QApplication::processEvents();
     EXPECT_GT(counter.moves, 0);
     EXPECT_EQ(Placed(progress.Bar()), Expected("Progress"));
@@ -131,19 +131,19 @@ TEST_F(StatusBarProgress, MovesOnlyWhenThePaneChanges)
 TEST_F(StatusBarProgress, ClearPutsTheIdleOrSavedTextBack)
 {
     {
-        CStatusBarProgress progress(&window, "Ready", "Progress", 100, 3, true, 0);
-        EXPECT_EQ(statusBar->GetPaneText(0), "Progress");
+        CStatusBarProgress progress(&window_, "Ready", "Progress", 100, 3, true, 0);
+        EXPECT_EQ(statusBar_->GetPaneText(0), "Progress");
     }
-    EXPECT_EQ(statusBar->GetPaneText(0), "Ready");
-    EXPECT_TRUE(statusBar->findChildren<QProgressBar*>().isEmpty());
+    EXPECT_EQ(statusBar_->GetPaneText(0), "Ready");
+    EXPECT_TRUE(statusBar_->findChildren<QProgressBar*>().isEmpty());
 
-    statusBar->SetPaneText(1, "before");
+    statusBar_->SetPaneText(1, "before");
     {
-        CStatusBarProgress progress(&window, "Ready", "busy", 100, 3, true, 1);
-        EXPECT_EQ(statusBar->GetPaneText(1), "busy");
+        CStatusBarProgress progress(&window_, "Ready", "busy", 100, 3, true, 1);
+        EXPECT_EQ(statusBar_->GetPaneText(1), "busy");
         progress.Clear();
         EXPECT_TRUE(progress.Bar()->isHidden());
-        EXPECT_EQ(statusBar->GetPaneText(1), "before");
+        EXPECT_EQ(statusBar_->GetPaneText(1), "before");
     }
 }
 
@@ -165,20 +165,20 @@ TEST_F(StatusBarProgress, WithoutAStatusBarNothingHappens)
 TEST_F(StatusBarProgress, IndicatorsFollowTheLockKeys)
 {
     bool caps = true;
-    statusBar->SetLockKeyProbe([&](LockKey key) { return key == LockKey::Caps && caps; });
-    ASSERT_EQ(statusBar->GetCount(), 4);
-    EXPECT_EQ(statusBar->GetPaneText(1), "CAP");
-    EXPECT_EQ(statusBar->GetPaneText(2), "NUM");
-    EXPECT_EQ(statusBar->GetPaneText(3), "SCRL");
-    EXPECT_TRUE(statusBar->IsIndicatorOn(1));
-    EXPECT_FALSE(statusBar->IsIndicatorOn(2));
+    statusBar_->SetLockKeyProbe([&](LockKey key) { return key == LockKey::Caps && caps; });
+    ASSERT_EQ(statusBar_->GetCount(), 4);
+    EXPECT_EQ(statusBar_->GetPaneText(1), "CAP");
+    EXPECT_EQ(statusBar_->GetPaneText(2), "NUM");
+    EXPECT_EQ(statusBar_->GetPaneText(3), "SCRL");
+    EXPECT_TRUE(statusBar_->IsIndicatorOn(1));
+    EXPECT_FALSE(statusBar_->IsIndicatorOn(2));
     caps = false;
-    statusBar->UpdateIndicators();
-    EXPECT_FALSE(statusBar->IsIndicatorOn(1));
+    statusBar_->UpdateIndicators();
+    EXPECT_FALSE(statusBar_->IsIndicatorOn(1));
 
     // Panes do not overlap and the message pane comes first.
-    for (int i = 1; i < statusBar->GetCount(); ++i)
-        EXPECT_LT(statusBar->GetItemRect(i - 1).right, statusBar->GetItemRect(i).left);
+    for (int i = 1; i < statusBar_->GetCount(); ++i)
+        EXPECT_LT(statusBar_->GetItemRect(i - 1).right, statusBar_->GetItemRect(i).left);
 }
 
 TEST(LockKeyLeds, ReadsTheBrightnessOfTheMatchingLed)

@@ -81,11 +81,11 @@ class EngineTransact : public ::testing::Test {
 protected:
     void SetUpIdentification()
     {
-        engine.request[0] = 0x82;
-        engine.request[3] = 0x3C;
-        engine.request[4] = 0x00;
+        engine_.request[0] = 0x82;
+        engine_.request[3] = 0x3C;
+        engine_.request[4] = 0x00;
     }
-    ScriptedEngine engine;
+    ScriptedEngine engine_;
 };
 
 TEST_F(EngineTransact, ConstructorValues)
@@ -108,13 +108,13 @@ TEST_F(EngineTransact, ConstructorValues)
 TEST_F(EngineTransact, SendsTheFrameWithItsChecksumAndTakesAShortAnswer)
 {
     SetUpIdentification();
-    engine.Answer(WithChecksum({0xC2, 0x99, 0x99, 0x01, 0x02}));  // addresses are not checked
-    engine.incoming.clear();
-    EXPECT_EQ(engine.Transact(), device::ResultOk);
-    EXPECT_EQ(engine.sent, (Bytes{0x82, 0x21, 0xF3, 0x3C, 0x00, 0xD2}));
-    EXPECT_EQ(engine.answer[3], 0x01);
-    EXPECT_EQ(engine.answer[4], 0x02);
-    EXPECT_TRUE(engine.incoming.empty());
+    engine_.Answer(WithChecksum({0xC2, 0x99, 0x99, 0x01, 0x02}));  // addresses are not checked
+    engine_.incoming.clear();
+    EXPECT_EQ(engine_.Transact(), device::ResultOk);
+    EXPECT_EQ(engine_.sent, (Bytes{0x82, 0x21, 0xF3, 0x3C, 0x00, 0xD2}));
+    EXPECT_EQ(engine_.answer[3], 0x01);
+    EXPECT_EQ(engine_.answer[4], 0x02);
+    EXPECT_TRUE(engine_.incoming.empty());
 }
 
 TEST_F(EngineTransact, LongAnswerLengthComesFromByteThree)
@@ -123,11 +123,11 @@ TEST_F(EngineTransact, LongAnswerLengthComesFromByteThree)
     // 0x85: five data bytes, checksum at index 9; the byte after it stays unread.
     Bytes answer = WithChecksum({0x80, 0xF3, 0x21, 0x85, 1, 2, 3, 4, 5});
     answer.push_back(0x77);
-    engine.Answer(answer);
-    EXPECT_EQ(engine.Transact(), device::ResultOk);
-    EXPECT_EQ(engine.answer[8], 5);
-    ASSERT_EQ(engine.incoming.size(), 1u);
-    EXPECT_EQ(engine.incoming.front(), 0x77);
+    engine_.Answer(answer);
+    EXPECT_EQ(engine_.Transact(), device::ResultOk);
+    EXPECT_EQ(engine_.answer[8], 5);
+    ASSERT_EQ(engine_.incoming.size(), 1u);
+    EXPECT_EQ(engine_.incoming.front(), 0x77);
 }
 
 TEST_F(EngineTransact, LongAnswerWithoutDataHasItsChecksumAtFour)
@@ -135,9 +135,9 @@ TEST_F(EngineTransact, LongAnswerWithoutDataHasItsChecksumAtFour)
     SetUpIdentification();
     Bytes answer = WithChecksum({0x80, 0xF3, 0x21, 0x00});
     answer.push_back(0x77);
-    engine.Answer(answer);
-    EXPECT_EQ(engine.Transact(), device::ResultOk);
-    EXPECT_EQ(engine.incoming.size(), 1u);
+    engine_.Answer(answer);
+    EXPECT_EQ(engine_.Transact(), device::ResultOk);
+    EXPECT_EQ(engine_.incoming.size(), 1u);
 }
 
 TEST_F(EngineTransact, ShortFormUsesOnlyTheLowSixBitsOfTheFormatByte)
@@ -145,10 +145,10 @@ TEST_F(EngineTransact, ShortFormUsesOnlyTheLowSixBitsOfTheFormatByte)
     SetUpIdentification();
     Bytes answer = WithChecksum({0xC2, 0xF3, 0x21, 0xAA, 0xBB});  // checksum at 5
     answer.push_back(0x77);
-    engine.Answer(answer);
-    EXPECT_EQ(engine.Transact(), device::ResultOk);
-    EXPECT_EQ(engine.answer[5], answer[5]);
-    EXPECT_EQ(engine.incoming.size(), 1u);
+    engine_.Answer(answer);
+    EXPECT_EQ(engine_.Transact(), device::ResultOk);
+    EXPECT_EQ(engine_.answer[5], answer[5]);
+    EXPECT_EQ(engine_.incoming.size(), 1u);
 }
 
 TEST_F(EngineTransact, WrongChecksumIsReportedAfterTheWholeAnswer)
@@ -157,46 +157,46 @@ TEST_F(EngineTransact, WrongChecksumIsReportedAfterTheWholeAnswer)
     Bytes answer = WithChecksum({0x83, 0xF3, 0x21, 0x7C, 0x00, 0x01});
     answer.back() ^= 0xFF;
     answer.push_back(0x77);
-    engine.Answer(answer);
-    EXPECT_EQ(engine.Transact(), device::ResultChecksumError);
-    EXPECT_EQ(engine.incoming.size(), 1u);
+    engine_.Answer(answer);
+    EXPECT_EQ(engine_.Transact(), device::ResultChecksumError);
+    EXPECT_EQ(engine_.incoming.size(), 1u);
 }
 
 TEST_F(EngineTransact, MissingAnswerByteIsATimeout)
 {
     SetUpIdentification();
-    engine.Answer({0x83, 0xF3, 0x21});  // stops short of its data and checksum
-    EXPECT_EQ(engine.Transact(), device::ResultAnswerTimeout);
-    engine.sent.clear();
-    engine.Answer({});
-    EXPECT_EQ(engine.Transact(), device::ResultAnswerTimeout);
-    EXPECT_EQ(engine.sent.size(), 6u);  // the request still went out whole
+    engine_.Answer({0x83, 0xF3, 0x21});  // stops short of its data and checksum
+    EXPECT_EQ(engine_.Transact(), device::ResultAnswerTimeout);
+    engine_.sent.clear();
+    engine_.Answer({});
+    EXPECT_EQ(engine_.Transact(), device::ResultAnswerTimeout);
+    EXPECT_EQ(engine_.sent.size(), 6u);  // the request still went out whole
 }
 
 TEST_F(EngineTransact, MissingEchoEndsTheFrameWithNoAdapter)
 {
     SetUpIdentification();
-    engine.echoesLeft = 2;
-    engine.Answer(WithChecksum({0x81, 0xF3, 0x21, 0xC1}));
-    EXPECT_EQ(engine.Transact(), device::ResultNoAdapter);
+    engine_.echoesLeft = 2;
+    engine_.Answer(WithChecksum({0x81, 0xF3, 0x21, 0xC1}));
+    EXPECT_EQ(engine_.Transact(), device::ResultNoAdapter);
     // The third byte found no echo; nothing was sent after it.
-    EXPECT_EQ(engine.sent, (Bytes{0x82, 0x21, 0xF3}));
+    EXPECT_EQ(engine_.sent, (Bytes{0x82, 0x21, 0xF3}));
 }
 
 TEST_F(EngineTransact, EchoValueIsNotCompared)
 {
-    engine.echoValue = 0x55;
-    EXPECT_EQ(engine.SendByte(0x00), device::ResultOk);
-    engine.echoesLeft = 0;
-    EXPECT_EQ(engine.SendByte(0x00), device::ResultNoAdapter);
+    engine_.echoValue = 0x55;
+    EXPECT_EQ(engine_.SendByte(0x00), device::ResultOk);
+    engine_.echoesLeft = 0;
+    EXPECT_EQ(engine_.SendByte(0x00), device::ResultNoAdapter);
 }
 
 TEST_F(EngineTransact, ReceiveByteTakesWhateverArrivesNext)
 {
     std::uint8_t byte = 0;
-    EXPECT_EQ(engine.ReceiveByte(byte, 0), device::ResultAnswerTimeout);
-    engine.incoming.push_back(0x42);
-    EXPECT_EQ(engine.ReceiveByte(byte, 0), device::ResultOk);
+    EXPECT_EQ(engine_.ReceiveByte(byte, 0), device::ResultAnswerTimeout);
+    engine_.incoming.push_back(0x42);
+    EXPECT_EQ(engine_.ReceiveByte(byte, 0), device::ResultOk);
     EXPECT_EQ(byte, 0x42);
 }
 

@@ -53,9 +53,9 @@ EngineHarness::~EngineHarness()
 std::vector<Notice> EngineHarness::NextPass()
 {
     std::vector<Notice> pass;
-    while (target.WaitForCount(seen + 1, 30000)) {
+    while (target.WaitForCount(seen_ + 1, 30000)) {
         const auto messages = target.Messages();
-        const auto& message = messages[seen++];
+        const auto& message = messages[seen_++];
         EXPECT_EQ(message.message, device::g_deviceZaqMessage);
         EXPECT_EQ(message.lParam, 0);
         const Notice notice{device::zaq::NotificationCode(std::uint32_t(message.wParam)),

@@ -42,7 +42,7 @@ public:
     std::unique_ptr<device::CDeviceZAQ> engine;
 
 private:
-    std::size_t seen = 0;
+    std::size_t seen_ = 0;
 };
 
 }  // namespace enginetest

@@ -14,68 +14,68 @@ namespace {
 
 class SerialPortContract : public testing::Test {
 protected:
-    FakeSerialBackend backend;
-    device::CSerialPort port{backend};
+    FakeSerialBackend backend_;
+    device::CSerialPort port_{backend_};
 
     void OpenOverlapped()
     {
-        ASSERT_EQ(port.Open("COM7", 0, 0, true), 0u);
-        backend.calls.clear();
+        ASSERT_EQ(port_.Open("COM7", 0, 0, true), 0u);
+        backend_.calls.clear();
     }
     void OpenPlain()
     {
-        ASSERT_EQ(port.Open("COM7", 0, 0, false), 0u);
-        backend.calls.clear();
+        ASSERT_EQ(port_.Open("COM7", 0, 0, false), 0u);
+        backend_.calls.clear();
     }
 };
 
 TEST_F(SerialPortContract, OpenRunsItsStepsInOrderAndSkipsSetupCommWhenBothSizesAreZero)
 {
-    backend.timeouts.writeTotalTimeoutConstant = 77;
-    ASSERT_EQ(port.Open("COM7", 0, 0, true), 0u);
-    EXPECT_THAT(backend.calls, ElementsAre("CreateFile COM7 overlapped", "SetCommMask 0xc1", "GetCommTimeouts",
+    backend_.timeouts.writeTotalTimeoutConstant = 77;
+    ASSERT_EQ(port_.Open("COM7", 0, 0, true), 0u);
+    EXPECT_THAT(backend_.calls, ElementsAre("CreateFile COM7 overlapped", "SetCommMask 0xc1", "GetCommTimeouts",
                                            "SetCommTimeouts 0xffffffff 0 0", "GetDefaultCommConfig COM7 52 52",
                                            "SetCommConfig 50"));
-    EXPECT_EQ(backend.timeouts.writeTotalTimeoutConstant, 77u) << "write time-outs keep their values";
-    EXPECT_TRUE(port.IsOverlapped());
-    EXPECT_EQ(port.GetEventMask(), 0xC1u);
+    EXPECT_EQ(backend_.timeouts.writeTotalTimeoutConstant, 77u) << "write time-outs keep their values";
+    EXPECT_TRUE(port_.IsOverlapped());
+    EXPECT_EQ(port_.GetEventMask(), 0xC1u);
 }
 
 TEST_F(SerialPortContract, OpenSetsQueueSizesWhenEitherIsGiven)
 {
-    ASSERT_EQ(port.Open("COM2", 0, 512, false), 0u);
-    EXPECT_THAT(backend.CallNames(), ElementsAre("CreateFile", "SetupComm", "SetCommMask", "GetCommTimeouts",
+    ASSERT_EQ(port_.Open("COM2", 0, 512, false), 0u);
+    EXPECT_THAT(backend_.CallNames(), ElementsAre("CreateFile", "SetupComm", "SetCommMask", "GetCommTimeouts",
                                                  "SetCommTimeouts", "GetDefaultCommConfig", "SetCommConfig"));
-    EXPECT_EQ(backend.calls[1], "SetupComm 0 512");
-    EXPECT_FALSE(port.IsOverlapped());
+    EXPECT_EQ(backend_.calls[1], "SetupComm 0 512");
+    EXPECT_FALSE(port_.IsOverlapped());
 }
 
 TEST_F(SerialPortContract, OpenIgnoresTheDefaultConfigurationOutcome)
 {
-    backend.failures["GetDefaultCommConfig"] = 2;
-    EXPECT_EQ(port.Open("COM7", 0, 0, true), 0u);
-    EXPECT_EQ(backend.Count("SetCommConfig"), 0u);
-    EXPECT_TRUE(port.IsOpen());
+    backend_.failures["GetDefaultCommConfig"] = 2;
+    EXPECT_EQ(port_.Open("COM7", 0, 0, true), 0u);
+    EXPECT_EQ(backend_.Count("SetCommConfig"), 0u);
+    EXPECT_TRUE(port_.IsOpen());
 }
 
 TEST_F(SerialPortContract, FailedCreateLeavesThePortClosedWithTheSystemCode)
 {
-    backend.failures["CreateFile"] = kErrorAccessDenied;
-    EXPECT_EQ(port.Open("COM7", 0, 0, true), kErrorAccessDenied);
-    EXPECT_EQ(port.GetLastErrorCode(), kErrorAccessDenied);
-    EXPECT_THAT(backend.CallNames(), ElementsAre("CreateFile"));
-    EXPECT_FALSE(port.IsOpen());
-    EXPECT_FALSE(port.IsOverlapped());
+    backend_.failures["CreateFile"] = kErrorAccessDenied;
+    EXPECT_EQ(port_.Open("COM7", 0, 0, true), kErrorAccessDenied);
+    EXPECT_EQ(port_.GetLastErrorCode(), kErrorAccessDenied);
+    EXPECT_THAT(backend_.CallNames(), ElementsAre("CreateFile"));
+    EXPECT_FALSE(port_.IsOpen());
+    EXPECT_FALSE(port_.IsOverlapped());
 }
 
 TEST_F(SerialPortContract, SecondOpenReturns1247AndKeepsTheFirst)
 {
     OpenOverlapped();
-    EXPECT_EQ(port.Open("COM8", 0, 0, false), kErrorAlreadyInitialized);
-    EXPECT_EQ(port.GetLastErrorCode(), kErrorAlreadyInitialized);
-    EXPECT_TRUE(backend.calls.empty());
-    EXPECT_TRUE(port.IsOpen());
-    EXPECT_TRUE(port.IsOverlapped());
+    EXPECT_EQ(port_.Open("COM8", 0, 0, false), kErrorAlreadyInitialized);
+    EXPECT_EQ(port_.GetLastErrorCode(), kErrorAlreadyInitialized);
+    EXPECT_TRUE(backend_.calls.empty());
+    EXPECT_TRUE(port_.IsOpen());
+    EXPECT_TRUE(port_.IsOverlapped());
 }
 
 TEST_F(SerialPortContract, FailuresAfterCreateCloseThePortAgain)
@@ -99,150 +99,150 @@ TEST_F(SerialPortContract, FailuresAfterCreateCloseThePortAgain)
 
 TEST_F(SerialPortContract, ClosedPortAnswersEveryOperationWithItsFailureValue)
 {
-    EXPECT_EQ(port.Close(), 0u);
+    EXPECT_EQ(port_.Close(), 0u);
     uint8_t byte = 0;
     uint32_t count = 99;
-    EXPECT_EQ(port.Write(&byte, 1, &count, nullptr, device::CSerialPort::kInfinite), kErrorInvalidHandle);
+    EXPECT_EQ(port_.Write(&byte, 1, &count, nullptr, device::CSerialPort::kInfinite), kErrorInvalidHandle);
     EXPECT_EQ(count, 0u) << "the count is cleared even on a closed port";
     count = 99;
-    EXPECT_EQ(port.Read(&byte, 1, &count, nullptr, device::CSerialPort::kInfinite), kErrorInvalidHandle);
+    EXPECT_EQ(port_.Read(&byte, 1, &count, nullptr, device::CSerialPort::kInfinite), kErrorInvalidHandle);
     EXPECT_EQ(count, 0u);
-    EXPECT_EQ(port.WriteString("abc", nullptr, nullptr, device::CSerialPort::kInfinite), kErrorInvalidHandle);
-    EXPECT_EQ(port.WaitLineEvent(nullptr, device::CSerialPort::kInfinite), kErrorInvalidHandle);
-    EXPECT_EQ(port.SetLineFormat(9600, 8, 0, 0), kErrorInvalidHandle);
-    EXPECT_EQ(port.SetEventChar('x', true), kErrorInvalidHandle);
-    EXPECT_EQ(port.SetEventMask(1), kErrorInvalidHandle);
-    EXPECT_EQ(port.SetHandshake(0), kErrorInvalidHandle);
-    EXPECT_EQ(port.SetReadMode(0), kErrorInvalidHandle);
-    EXPECT_EQ(port.GetBaudRate(), 0xFFFFFFFFu);
-    EXPECT_EQ(port.GetByteSize(), -1);
-    EXPECT_EQ(port.GetParity(), -1);
-    EXPECT_EQ(port.GetStopBits(), -1);
-    EXPECT_EQ(port.GetHandshake(), -1);
-    EXPECT_EQ(port.GetEventMask(), 0u);
-    EXPECT_EQ(port.GetEventChar(), 0u);
-    EXPECT_EQ(port.GetLastErrorCode(), kErrorInvalidHandle);
-    EXPECT_TRUE(backend.calls.empty());
-    EXPECT_EQ(port.Close(), 0u);
-    EXPECT_EQ(port.GetLastErrorCode(), 0u);
+    EXPECT_EQ(port_.WriteString("abc", nullptr, nullptr, device::CSerialPort::kInfinite), kErrorInvalidHandle);
+    EXPECT_EQ(port_.WaitLineEvent(nullptr, device::CSerialPort::kInfinite), kErrorInvalidHandle);
+    EXPECT_EQ(port_.SetLineFormat(9600, 8, 0, 0), kErrorInvalidHandle);
+    EXPECT_EQ(port_.SetEventChar('x', true), kErrorInvalidHandle);
+    EXPECT_EQ(port_.SetEventMask(1), kErrorInvalidHandle);
+    EXPECT_EQ(port_.SetHandshake(0), kErrorInvalidHandle);
+    EXPECT_EQ(port_.SetReadMode(0), kErrorInvalidHandle);
+    EXPECT_EQ(port_.GetBaudRate(), 0xFFFFFFFFu);
+    EXPECT_EQ(port_.GetByteSize(), -1);
+    EXPECT_EQ(port_.GetParity(), -1);
+    EXPECT_EQ(port_.GetStopBits(), -1);
+    EXPECT_EQ(port_.GetHandshake(), -1);
+    EXPECT_EQ(port_.GetEventMask(), 0u);
+    EXPECT_EQ(port_.GetEventChar(), 0u);
+    EXPECT_EQ(port_.GetLastErrorCode(), kErrorInvalidHandle);
+    EXPECT_TRUE(backend_.calls.empty());
+    EXPECT_EQ(port_.Close(), 0u);
+    EXPECT_EQ(port_.GetLastErrorCode(), 0u);
 }
 
 TEST_F(SerialPortContract, CloseReleasesThePortOnceAndKeepsTheMask)
 {
     OpenOverlapped();
-    EXPECT_EQ(port.Close(), 0u);
-    EXPECT_EQ(port.Close(), 0u);
-    EXPECT_THAT(backend.calls, ElementsAre("CloseHandle"));
-    EXPECT_FALSE(port.IsOverlapped());
-    EXPECT_EQ(port.GetEventMask(), 0u) << "closed";
-    ASSERT_EQ(port.Open("COM7", 0, 0, false), 0u);
+    EXPECT_EQ(port_.Close(), 0u);
+    EXPECT_EQ(port_.Close(), 0u);
+    EXPECT_THAT(backend_.calls, ElementsAre("CloseHandle"));
+    EXPECT_FALSE(port_.IsOverlapped());
+    EXPECT_EQ(port_.GetEventMask(), 0u) << "closed";
+    ASSERT_EQ(port_.Open("COM7", 0, 0, false), 0u);
 }
 
 TEST_F(SerialPortContract, DestructorClosesAnOpenPort)
 {
     {
-        device::CSerialPort local(backend);
+        device::CSerialPort local(backend_);
         ASSERT_EQ(local.Open("COM3", 0, 0, true), 0u);
-        backend.calls.clear();
+        backend_.calls.clear();
     }
-    EXPECT_THAT(backend.calls, ElementsAre("CloseHandle"));
+    EXPECT_THAT(backend_.calls, ElementsAre("CloseHandle"));
 }
 
 TEST_F(SerialPortContract, OutOfRangeHandshakeAndReadModeChangeNothing)
 {
     OpenOverlapped();
-    EXPECT_EQ(port.SetHandshake(3), kEInvalidArg);
-    EXPECT_EQ(port.GetLastErrorCode(), kEInvalidArg);
-    EXPECT_EQ(port.SetReadMode(2), kEInvalidArg);
-    EXPECT_EQ(backend.Count("SetCommState"), 0u);
-    EXPECT_EQ(backend.Count("SetCommTimeouts"), 0u);
+    EXPECT_EQ(port_.SetHandshake(3), kEInvalidArg);
+    EXPECT_EQ(port_.GetLastErrorCode(), kEInvalidArg);
+    EXPECT_EQ(port_.SetReadMode(2), kEInvalidArg);
+    EXPECT_EQ(backend_.Count("SetCommState"), 0u);
+    EXPECT_EQ(backend_.Count("SetCommTimeouts"), 0u);
 }
 
 TEST_F(SerialPortContract, ReadModesSetTheIntervalAndClearTheReadTotals)
 {
     OpenOverlapped();
-    backend.timeouts.readTotalTimeoutConstant = 500;
-    backend.timeouts.readTotalTimeoutMultiplier = 5;
-    backend.timeouts.writeTotalTimeoutMultiplier = 9;
-    EXPECT_EQ(port.SetReadMode(1), 0u);
-    EXPECT_EQ(backend.calls.back(), "SetCommTimeouts 0x0 0 0");
-    EXPECT_EQ(backend.timeouts.writeTotalTimeoutMultiplier, 9u);
-    EXPECT_EQ(port.SetReadMode(0), 0u);
-    EXPECT_EQ(backend.calls.back(), "SetCommTimeouts 0xffffffff 0 0");
-    backend.failures["SetCommTimeouts"] = kErrorIoDevice;
-    EXPECT_EQ(port.SetReadMode(1), kErrorIoDevice);
+    backend_.timeouts.readTotalTimeoutConstant = 500;
+    backend_.timeouts.readTotalTimeoutMultiplier = 5;
+    backend_.timeouts.writeTotalTimeoutMultiplier = 9;
+    EXPECT_EQ(port_.SetReadMode(1), 0u);
+    EXPECT_EQ(backend_.calls.back(), "SetCommTimeouts 0x0 0 0");
+    EXPECT_EQ(backend_.timeouts.writeTotalTimeoutMultiplier, 9u);
+    EXPECT_EQ(port_.SetReadMode(0), 0u);
+    EXPECT_EQ(backend_.calls.back(), "SetCommTimeouts 0xffffffff 0 0");
+    backend_.failures["SetCommTimeouts"] = kErrorIoDevice;
+    EXPECT_EQ(port_.SetReadMode(1), kErrorIoDevice);
 }
 
 TEST_F(SerialPortContract, LineFormatChangesOnlyItsMembersAndTheParityCheck)
 {
     OpenOverlapped();
-    backend.state.xonLim = 77;
-    backend.state.outX = true;
-    backend.state.evtChar = 'z';
-    backend.state.dtrControl = kDtrControlHandshake;
-    ASSERT_EQ(port.SetLineFormat(400, 8, kSpaceParity, kOneStopBit), 0u);
-    EXPECT_EQ(backend.state.baudRate, 400u);
-    EXPECT_EQ(backend.state.byteSize, 8);
-    EXPECT_EQ(backend.state.parity, kSpaceParity);
-    EXPECT_TRUE(backend.state.parityCheck);
-    EXPECT_EQ(backend.state.xonLim, 77);
-    EXPECT_TRUE(backend.state.outX);
-    EXPECT_EQ(backend.state.evtChar, 'z');
-    EXPECT_EQ(backend.state.dtrControl, kDtrControlHandshake);
-    EXPECT_EQ(port.GetParity(), kSpaceParity);
+    backend_.state.xonLim = 77;
+    backend_.state.outX = true;
+    backend_.state.evtChar = 'z';
+    backend_.state.dtrControl = kDtrControlHandshake;
+    ASSERT_EQ(port_.SetLineFormat(400, 8, kSpaceParity, kOneStopBit), 0u);
+    EXPECT_EQ(backend_.state.baudRate, 400u);
+    EXPECT_EQ(backend_.state.byteSize, 8);
+    EXPECT_EQ(backend_.state.parity, kSpaceParity);
+    EXPECT_TRUE(backend_.state.parityCheck);
+    EXPECT_EQ(backend_.state.xonLim, 77);
+    EXPECT_TRUE(backend_.state.outX);
+    EXPECT_EQ(backend_.state.evtChar, 'z');
+    EXPECT_EQ(backend_.state.dtrControl, kDtrControlHandshake);
+    EXPECT_EQ(port_.GetParity(), kSpaceParity);
 
-    ASSERT_EQ(port.SetLineFormat(10472, 7, kNoParity, kTwoStopBits), 0u);
-    EXPECT_FALSE(backend.state.parityCheck);
-    EXPECT_EQ(port.GetBaudRate(), 10472u);
-    EXPECT_EQ(port.GetByteSize(), 7);
-    EXPECT_EQ(port.GetStopBits(), kTwoStopBits);
+    ASSERT_EQ(port_.SetLineFormat(10472, 7, kNoParity, kTwoStopBits), 0u);
+    EXPECT_FALSE(backend_.state.parityCheck);
+    EXPECT_EQ(port_.GetBaudRate(), 10472u);
+    EXPECT_EQ(port_.GetByteSize(), 7);
+    EXPECT_EQ(port_.GetStopBits(), kTwoStopBits);
 
     // The parity member alone does not count while the check is off.
-    backend.state.parity = kOddParity;
-    backend.state.parityCheck = false;
-    EXPECT_EQ(port.GetParity(), kNoParity);
+    backend_.state.parity = kOddParity;
+    backend_.state.parityCheck = false;
+    EXPECT_EQ(port_.GetParity(), kNoParity);
 }
 
 TEST_F(SerialPortContract, StateFailuresAreKeptAndReturned)
 {
     OpenOverlapped();
-    backend.failures["SetCommState"] = kErrorInvalidParameter;
-    EXPECT_EQ(port.SetLineFormat(0, 8, 0, 0), kErrorInvalidParameter);
-    EXPECT_EQ(port.GetLastErrorCode(), kErrorInvalidParameter);
-    backend.failures = {{"GetCommState", kErrorIoDevice}};
-    EXPECT_EQ(port.SetHandshake(1), kErrorIoDevice);
-    EXPECT_EQ(backend.Count("SetCommState"), 1u) << "only the first attempt got that far";
-    EXPECT_EQ(port.GetBaudRate(), 0xFFFFFFFFu);
-    EXPECT_EQ(port.GetHandshake(), -1);
-    EXPECT_EQ(port.GetEventChar(), 0u);
-    EXPECT_EQ(port.GetLastErrorCode(), kErrorIoDevice);
-    EXPECT_EQ(port.GetEventMask(), 0xC1u) << "the mask does not come from the record";
+    backend_.failures["SetCommState"] = kErrorInvalidParameter;
+    EXPECT_EQ(port_.SetLineFormat(0, 8, 0, 0), kErrorInvalidParameter);
+    EXPECT_EQ(port_.GetLastErrorCode(), kErrorInvalidParameter);
+    backend_.failures = {{"GetCommState", kErrorIoDevice}};
+    EXPECT_EQ(port_.SetHandshake(1), kErrorIoDevice);
+    EXPECT_EQ(backend_.Count("SetCommState"), 1u) << "only the first attempt got that far";
+    EXPECT_EQ(port_.GetBaudRate(), 0xFFFFFFFFu);
+    EXPECT_EQ(port_.GetHandshake(), -1);
+    EXPECT_EQ(port_.GetEventChar(), 0u);
+    EXPECT_EQ(port_.GetLastErrorCode(), kErrorIoDevice);
+    EXPECT_EQ(port_.GetEventMask(), 0xC1u) << "the mask does not come from the record";
 }
 
 TEST_F(SerialPortContract, HandshakeKindsSetTheirFlagsAndLeaveTheRest)
 {
     OpenOverlapped();
-    backend.state.dsrSensitivity = true;
-    backend.state.txContinueOnXoff = true;
-    backend.state.abortOnError = true;
-    backend.state.xonChar = 0x11;
+    backend_.state.dsrSensitivity = true;
+    backend_.state.txContinueOnXoff = true;
+    backend_.state.abortOnError = true;
+    backend_.state.xonChar = 0x11;
 
-    ASSERT_EQ(port.SetHandshake(1), 0u);
-    const Dcb& s = backend.state;
+    ASSERT_EQ(port_.SetHandshake(1), 0u);
+    const Dcb& s = backend_.state;
     EXPECT_TRUE(s.outxCtsFlow && s.outxDsrFlow && !s.outX && !s.inX);
     EXPECT_EQ(s.dtrControl, kDtrControlHandshake);
     EXPECT_EQ(s.rtsControl, kRtsControlHandshake);
-    EXPECT_EQ(port.GetHandshake(), 1);
+    EXPECT_EQ(port_.GetHandshake(), 1);
 
-    ASSERT_EQ(port.SetHandshake(2), 0u);
+    ASSERT_EQ(port_.SetHandshake(2), 0u);
     EXPECT_TRUE(!s.outxCtsFlow && !s.outxDsrFlow && s.outX && s.inX);
     EXPECT_EQ(s.dtrControl, kDtrControlDisable);
     EXPECT_EQ(s.rtsControl, kRtsControlDisable);
-    EXPECT_EQ(port.GetHandshake(), 2);
+    EXPECT_EQ(port_.GetHandshake(), 2);
 
-    ASSERT_EQ(port.SetHandshake(0), 0u);
+    ASSERT_EQ(port_.SetHandshake(0), 0u);
     EXPECT_TRUE(!s.outxCtsFlow && !s.outxDsrFlow && !s.outX && !s.inX);
-    EXPECT_EQ(port.GetHandshake(), 0);
+    EXPECT_EQ(port_.GetHandshake(), 0);
 
     EXPECT_TRUE(s.dsrSensitivity && s.txContinueOnXoff && s.abortOnError);
     EXPECT_EQ(s.xonChar, 0x11);
@@ -251,34 +251,34 @@ TEST_F(SerialPortContract, HandshakeKindsSetTheirFlagsAndLeaveTheRest)
 TEST_F(SerialPortContract, HandshakeIsReadFromTheControlModesAndXonXoffPair)
 {
     OpenOverlapped();
-    backend.state.dtrControl = kDtrControlHandshake;
-    backend.state.rtsControl = kRtsControlHandshake;
-    backend.state.outX = backend.state.inX = true;
-    EXPECT_EQ(port.GetHandshake(), 1) << "hardware wins; CTS/DSR flow flags are not looked at";
-    backend.state.rtsControl = kRtsControlEnable;
-    EXPECT_EQ(port.GetHandshake(), 2);
-    backend.state.inX = false;
-    EXPECT_EQ(port.GetHandshake(), 0);
+    backend_.state.dtrControl = kDtrControlHandshake;
+    backend_.state.rtsControl = kRtsControlHandshake;
+    backend_.state.outX = backend_.state.inX = true;
+    EXPECT_EQ(port_.GetHandshake(), 1) << "hardware wins; CTS/DSR flow flags are not looked at";
+    backend_.state.rtsControl = kRtsControlEnable;
+    EXPECT_EQ(port_.GetHandshake(), 2);
+    backend_.state.inX = false;
+    EXPECT_EQ(port_.GetHandshake(), 0);
 }
 
 TEST_F(SerialPortContract, EventCharWithMaskAdjustmentAddsRxFlagBeforeTheRecordIsWritten)
 {
     OpenOverlapped();
-    ASSERT_EQ(port.SetEventChar('\n', true), 0u);
-    EXPECT_THAT(backend.calls, ElementsAre("GetCommState", "SetCommMask 0xc3", "SetCommState"));
-    EXPECT_EQ(backend.state.evtChar, '\n');
-    EXPECT_EQ(port.GetEventChar(), '\n');
-    EXPECT_EQ(port.GetEventMask(), 0xC3u);
+    ASSERT_EQ(port_.SetEventChar('\n', true), 0u);
+    EXPECT_THAT(backend_.calls, ElementsAre("GetCommState", "SetCommMask 0xc3", "SetCommState"));
+    EXPECT_EQ(backend_.state.evtChar, '\n');
+    EXPECT_EQ(port_.GetEventChar(), '\n');
+    EXPECT_EQ(port_.GetEventMask(), 0xC3u);
 
-    backend.calls.clear();
-    ASSERT_EQ(port.SetEventChar('#', false), 0u);
-    EXPECT_THAT(backend.calls, ElementsAre("GetCommState", "SetCommState"));
+    backend_.calls.clear();
+    ASSERT_EQ(port_.SetEventChar('#', false), 0u);
+    EXPECT_THAT(backend_.calls, ElementsAre("GetCommState", "SetCommState"));
 
     // A failing mask step is still what the call returns.
-    backend.failures["SetCommMask"] = kErrorGenFailure;
-    EXPECT_EQ(port.SetEventChar('$', true), kErrorGenFailure);
-    EXPECT_EQ(backend.state.evtChar, '$');
-    EXPECT_EQ(port.GetEventMask(), 0xC3u) << "a refused mask is not taken";
+    backend_.failures["SetCommMask"] = kErrorGenFailure;
+    EXPECT_EQ(port_.SetEventChar('$', true), kErrorGenFailure);
+    EXPECT_EQ(backend_.state.evtChar, '$');
+    EXPECT_EQ(port_.GetEventMask(), 0xC3u) << "a refused mask is not taken";
 }
 
 TEST_F(SerialPortContract, PlainPortRefusesRecordsAndFiniteTimeoutsBeforeAnyIo)
@@ -289,110 +289,110 @@ TEST_F(SerialPortContract, PlainPortRefusesRecordsAndFiniteTimeoutsBeforeAnyIo)
     record.event = &event;
     uint8_t buffer[4] = {};
     uint32_t count = 5;
-    EXPECT_EQ(port.Read(buffer, 4, &count, nullptr, 100), kErrorInvalidFunction);
-    EXPECT_EQ(port.Read(buffer, 4, &count, &record, device::CSerialPort::kInfinite), kErrorInvalidFunction);
-    EXPECT_EQ(port.Write(buffer, 4, &count, nullptr, 0), kErrorInvalidFunction);
-    EXPECT_EQ(port.WaitLineEvent(&record, device::CSerialPort::kInfinite), kErrorInvalidFunction);
-    EXPECT_EQ(port.GetLastErrorCode(), kErrorInvalidFunction);
+    EXPECT_EQ(port_.Read(buffer, 4, &count, nullptr, 100), kErrorInvalidFunction);
+    EXPECT_EQ(port_.Read(buffer, 4, &count, &record, device::CSerialPort::kInfinite), kErrorInvalidFunction);
+    EXPECT_EQ(port_.Write(buffer, 4, &count, nullptr, 0), kErrorInvalidFunction);
+    EXPECT_EQ(port_.WaitLineEvent(&record, device::CSerialPort::kInfinite), kErrorInvalidFunction);
+    EXPECT_EQ(port_.GetLastErrorCode(), kErrorInvalidFunction);
     EXPECT_EQ(count, 0u);
-    EXPECT_TRUE(backend.calls.empty());
+    EXPECT_TRUE(backend_.calls.empty());
 
-    backend.transferCount = 4;
-    EXPECT_EQ(port.Read(buffer, 4, &count, nullptr, device::CSerialPort::kInfinite), 0u);
+    backend_.transferCount = 4;
+    EXPECT_EQ(port_.Read(buffer, 4, &count, nullptr, device::CSerialPort::kInfinite), 0u);
     EXPECT_EQ(count, 4u);
-    EXPECT_THAT(backend.calls, ElementsAre("ReadFile 4 none"));
-    backend.failures["WriteFile"] = kErrorIoDevice;
-    EXPECT_EQ(port.Write(buffer, 4, nullptr, nullptr, device::CSerialPort::kInfinite), kErrorIoDevice);
+    EXPECT_THAT(backend_.calls, ElementsAre("ReadFile 4 none"));
+    backend_.failures["WriteFile"] = kErrorIoDevice;
+    EXPECT_EQ(port_.Write(buffer, 4, nullptr, nullptr, device::CSerialPort::kInfinite), kErrorIoDevice);
 }
 
 TEST_F(SerialPortContract, ImmediateCompletionSignalsTheRecordsEvent)
 {
     OpenOverlapped();
-    backend.transferCount = 3;
+    backend_.transferCount = 3;
     uint8_t buffer[3] = {};
     uint32_t count = 0;
-    ASSERT_EQ(port.Write(buffer, 3, &count, nullptr, 10), 0u);
+    ASSERT_EQ(port_.Write(buffer, 3, &count, nullptr, 10), 0u);
     EXPECT_EQ(count, 3u);
-    EXPECT_NE(backend.lastRecord, nullptr) << "an overlapped port always passes a record";
+    EXPECT_NE(backend_.lastRecord, nullptr) << "an overlapped port always passes a record";
 
     Event callerEvent(true, false);
     Overlapped callerRecord;
     callerRecord.event = &callerEvent;
-    ASSERT_EQ(port.Read(buffer, 3, &count, &callerRecord, device::CSerialPort::kInfinite), 0u);
-    EXPECT_EQ(backend.lastRecord, &callerRecord);
+    ASSERT_EQ(port_.Read(buffer, 3, &count, &callerRecord, device::CSerialPort::kInfinite), 0u);
+    EXPECT_EQ(backend_.lastRecord, &callerRecord);
     EXPECT_TRUE(callerEvent.IsSet());
 }
 
 TEST_F(SerialPortContract, PendingOnTheCallersRecordReturnsAtOnce)
 {
     OpenOverlapped();
-    backend.completion = FakeSerialBackend::Completion::PendingForever;
+    backend_.completion = FakeSerialBackend::Completion::PendingForever;
     Event callerEvent(true, false);
     Overlapped callerRecord;
     callerRecord.event = &callerEvent;
     uint8_t buffer[8] = {};
-    EXPECT_EQ(port.Read(buffer, 8, nullptr, &callerRecord, 5), 0u);
-    EXPECT_EQ(port.WaitLineEvent(&callerRecord, 5), 0u);
-    EXPECT_EQ(backend.Count("CancelIo"), 0u);
-    EXPECT_EQ(backend.Count("GetOverlappedResult"), 0u);
+    EXPECT_EQ(port_.Read(buffer, 8, nullptr, &callerRecord, 5), 0u);
+    EXPECT_EQ(port_.WaitLineEvent(&callerRecord, 5), 0u);
+    EXPECT_EQ(backend_.Count("CancelIo"), 0u);
+    EXPECT_EQ(backend_.Count("GetOverlappedResult"), 0u);
 }
 
 TEST_F(SerialPortContract, ExpiredWaitOnTheLocalRecordCancelsAndReports1460)
 {
     OpenOverlapped();
-    backend.completion = FakeSerialBackend::Completion::PendingForever;
+    backend_.completion = FakeSerialBackend::Completion::PendingForever;
     uint8_t buffer[2] = {};
     uint32_t count = 0;
-    EXPECT_EQ(port.Read(buffer, 2, &count, nullptr, 20), kErrorTimeout);
+    EXPECT_EQ(port_.Read(buffer, 2, &count, nullptr, 20), kErrorTimeout);
     EXPECT_EQ(count, 0u);
-    EXPECT_EQ(port.GetLastErrorCode(), kErrorTimeout);
-    EXPECT_THAT(backend.calls, ElementsAre("ReadFile 2 record", "CancelIo"));
+    EXPECT_EQ(port_.GetLastErrorCode(), kErrorTimeout);
+    EXPECT_THAT(backend_.calls, ElementsAre("ReadFile 2 record", "CancelIo"));
 
-    backend.calls.clear();
-    EXPECT_EQ(port.Write(buffer, 2, &count, nullptr, 1), kErrorTimeout);
+    backend_.calls.clear();
+    EXPECT_EQ(port_.Write(buffer, 2, &count, nullptr, 1), kErrorTimeout);
     EXPECT_EQ(count, 0u);
-    EXPECT_EQ(port.WaitLineEvent(nullptr, 1), kErrorTimeout);
-    EXPECT_THAT(backend.calls, ElementsAre("WriteFile 2 record", "CancelIo", "WaitCommEvent record", "CancelIo"));
+    EXPECT_EQ(port_.WaitLineEvent(nullptr, 1), kErrorTimeout);
+    EXPECT_THAT(backend_.calls, ElementsAre("WriteFile 2 record", "CancelIo", "WaitCommEvent record", "CancelIo"));
 }
 
 TEST_F(SerialPortContract, CompletedLocalRecordGivesTheCountWithOrWithoutCountArgument)
 {
     OpenOverlapped();
-    backend.completion = FakeSerialBackend::Completion::PendingDone;
-    backend.transferCount = 6;
+    backend_.completion = FakeSerialBackend::Completion::PendingDone;
+    backend_.transferCount = 6;
     uint8_t buffer[6] = {};
     uint32_t count = 0;
-    EXPECT_EQ(port.Read(buffer, 6, &count, nullptr, device::CSerialPort::kInfinite), 0u);
+    EXPECT_EQ(port_.Read(buffer, 6, &count, nullptr, device::CSerialPort::kInfinite), 0u);
     EXPECT_EQ(count, 6u);
-    EXPECT_EQ(port.Read(buffer, 6, nullptr, nullptr, device::CSerialPort::kInfinite), 0u);
-    EXPECT_EQ(port.Write(buffer, 6, nullptr, nullptr, 1000), 0u);
-    EXPECT_EQ(backend.Count("GetOverlappedResult nowait"), 3u);
+    EXPECT_EQ(port_.Read(buffer, 6, nullptr, nullptr, device::CSerialPort::kInfinite), 0u);
+    EXPECT_EQ(port_.Write(buffer, 6, nullptr, nullptr, 1000), 0u);
+    EXPECT_EQ(backend_.Count("GetOverlappedResult nowait"), 3u);
 
-    backend.overlappedResultError = kErrorOperationAborted;
-    EXPECT_EQ(port.Write(buffer, 6, &count, nullptr, 1000), kErrorOperationAborted);
-    EXPECT_EQ(port.GetLastErrorCode(), kErrorOperationAborted);
+    backend_.overlappedResultError = kErrorOperationAborted;
+    EXPECT_EQ(port_.Write(buffer, 6, &count, nullptr, 1000), kErrorOperationAborted);
+    EXPECT_EQ(port_.GetLastErrorCode(), kErrorOperationAborted);
 }
 
 TEST_F(SerialPortContract, LineEventWaitReportsTheBitsWithoutCollectingACount)
 {
     OpenOverlapped();
-    backend.completion = FakeSerialBackend::Completion::PendingDone;
-    backend.eventsToFire = kEvRxChar | kEvBreak;
-    EXPECT_EQ(port.WaitLineEvent(nullptr, 1000), 0u);
-    EXPECT_EQ(port.GetFiredEvents(), kEvRxChar | kEvBreak);
-    EXPECT_EQ(backend.Count("GetOverlappedResult"), 0u);
+    backend_.completion = FakeSerialBackend::Completion::PendingDone;
+    backend_.eventsToFire = kEvRxChar | kEvBreak;
+    EXPECT_EQ(port_.WaitLineEvent(nullptr, 1000), 0u);
+    EXPECT_EQ(port_.GetFiredEvents(), kEvRxChar | kEvBreak);
+    EXPECT_EQ(backend_.Count("GetOverlappedResult"), 0u);
 
-    backend.failures["WaitCommEvent"] = kErrorInvalidParameter;
-    EXPECT_EQ(port.WaitLineEvent(nullptr, 1000), kErrorInvalidParameter);
+    backend_.failures["WaitCommEvent"] = kErrorInvalidParameter;
+    EXPECT_EQ(port_.WaitLineEvent(nullptr, 1000), kErrorInvalidParameter);
 }
 
 TEST_F(SerialPortContract, WriteStringSendsTheTextWithoutItsTerminator)
 {
     OpenOverlapped();
-    backend.transferCount = 3;
+    backend_.transferCount = 3;
     uint32_t count = 0;
-    EXPECT_EQ(port.WriteString("abc", &count, nullptr, device::CSerialPort::kInfinite), 0u);
-    EXPECT_THAT(backend.calls, ElementsAre("WriteFile 3 record"));
+    EXPECT_EQ(port_.WriteString("abc", &count, nullptr, device::CSerialPort::kInfinite), 0u);
+    EXPECT_THAT(backend_.calls, ElementsAre("WriteFile 3 record"));
     EXPECT_EQ(count, 3u);
 }
 
@@ -413,13 +413,13 @@ public:
 
 TEST_F(SerialPortContract, InternalCallsGoThroughDerivedOverrides)
 {
-    CountingPort derived(backend);
-    backend.failures["SetCommTimeouts"] = kErrorGenFailure;
+    CountingPort derived(backend_);
+    backend_.failures["SetCommTimeouts"] = kErrorGenFailure;
     EXPECT_EQ(derived.Open("COM1", 0, 0, true), kErrorGenFailure);
     EXPECT_EQ(derived.masks, 1);
     EXPECT_EQ(derived.readModes, 1);
     EXPECT_EQ(derived.closes, 1);
-    backend.failures.clear();
+    backend_.failures.clear();
     ASSERT_EQ(derived.Open("COM1", 0, 0, true), 0u);
     derived.SetEventChar('x', true);
     EXPECT_EQ(derived.masks, 3);

@@ -18,14 +18,14 @@ namespace {
 
 class SerialPortOnPty : public testing::Test {
 protected:
-    TempPortMap portMap;
-    PtyPair pty;
-    device::CSerialPort port;
+    TempPortMap portMap_;
+    PtyPair pty_;
+    device::CSerialPort port_;
 
     void SetUp() override
     {
-        portMap.Link("COM5", pty.SlavePath());
-        ASSERT_EQ(port.Open("COM5", 0, 0, true), 0u);
+        portMap_.Link("COM5", pty_.SlavePath());
+        ASSERT_EQ(port_.Open("COM5", 0, 0, true), 0u);
     }
 
     // Reads until `count` bytes have come or the far end has been quiet for long.
@@ -35,7 +35,7 @@ protected:
         for (int idle = 0; bytes.size() < count && idle < 5000; ++idle) {
             uint8_t byte = 0;
             uint32_t n = 0;
-            if (port.Read(&byte, 1, &n, nullptr, device::CSerialPort::kInfinite) == 0 && n == 1) {
+            if (port_.Read(&byte, 1, &n, nullptr, device::CSerialPort::kInfinite) == 0 && n == 1) {
                 bytes.push_back(byte);
                 idle = 0;
             } else {
@@ -48,96 +48,96 @@ protected:
 
 TEST_F(SerialPortOnPty, OpenLeavesARawLineWithTheDefaultFormatAndMask)
 {
-    const auto settings = pty.SlaveSettings();
+    const auto settings = pty_.SlaveSettings();
     EXPECT_TRUE(settings.raw);
     EXPECT_EQ(settings.outputSpeed, 9600u);
     EXPECT_FALSE(settings.rtsCts || settings.xonXoffInput || settings.xonXoffOutput);
-    EXPECT_EQ(port.GetEventMask(), 0xC1u);
-    EXPECT_EQ(port.SetEventMask(0), 0u);
-    EXPECT_EQ(port.GetEventMask(), 0u);
-    EXPECT_EQ(port.GetByteSize(), 8);
-    EXPECT_EQ(port.GetStopBits(), kOneStopBit);
+    EXPECT_EQ(port_.GetEventMask(), 0xC1u);
+    EXPECT_EQ(port_.SetEventMask(0), 0u);
+    EXPECT_EQ(port_.GetEventMask(), 0u);
+    EXPECT_EQ(port_.GetByteSize(), 8);
+    EXPECT_EQ(port_.GetStopBits(), kOneStopBit);
 }
 
 TEST_F(SerialPortOnPty, LineFormatsReachTheDriver)
 {
-    ASSERT_EQ(port.SetLineFormat(400, 8, kSpaceParity, kOneStopBit), 0u);
-    auto settings = pty.SlaveSettings();
+    ASSERT_EQ(port_.SetLineFormat(400, 8, kSpaceParity, kOneStopBit), 0u);
+    auto settings = pty_.SlaveSettings();
     EXPECT_TRUE(settings.arbitrarySpeed);
     EXPECT_EQ(settings.outputSpeed, 400u);
     EXPECT_EQ(settings.inputSpeed, 400u);
     EXPECT_TRUE(settings.markSpaceParity);
     EXPECT_FALSE(settings.parityOdd) << "space parity, not mark";
     EXPECT_FALSE(settings.twoStopBits);
-    EXPECT_EQ(port.GetParity(), kSpaceParity);
-    EXPECT_EQ(port.GetBaudRate(), 400u);
+    EXPECT_EQ(port_.GetParity(), kSpaceParity);
+    EXPECT_EQ(port_.GetBaudRate(), 400u);
 
-    ASSERT_EQ(port.SetLineFormat(10472, 8, kNoParity, kOneStopBit), 0u);
-    settings = pty.SlaveSettings();
+    ASSERT_EQ(port_.SetLineFormat(10472, 8, kNoParity, kOneStopBit), 0u);
+    settings = pty_.SlaveSettings();
     EXPECT_EQ(settings.outputSpeed, 10472u);
     EXPECT_EQ(settings.inputSpeed, 10472u);
     EXPECT_FALSE(settings.markSpaceParity);
     EXPECT_FALSE(settings.parityEnable);
-    EXPECT_EQ(port.GetParity(), kNoParity);
-    EXPECT_EQ(port.GetBaudRate(), 10472u);
+    EXPECT_EQ(port_.GetParity(), kNoParity);
+    EXPECT_EQ(port_.GetBaudRate(), 10472u);
 
-    ASSERT_EQ(port.SetLineFormat(19200, 8, kMarkParity, kTwoStopBits), 0u);
-    settings = pty.SlaveSettings();
+    ASSERT_EQ(port_.SetLineFormat(19200, 8, kMarkParity, kTwoStopBits), 0u);
+    settings = pty_.SlaveSettings();
     EXPECT_TRUE(settings.markSpaceParity && settings.parityOdd && settings.twoStopBits);
-    EXPECT_EQ(port.GetParity(), kMarkParity);
-    EXPECT_EQ(port.GetStopBits(), kTwoStopBits);
+    EXPECT_EQ(port_.GetParity(), kMarkParity);
+    EXPECT_EQ(port_.GetStopBits(), kTwoStopBits);
 }
 
 TEST_F(SerialPortOnPty, RefusedLineFormatIsReportedAndChangesNothing)
 {
-    ASSERT_EQ(port.SetLineFormat(10472, 8, kNoParity, kOneStopBit), 0u);
-    EXPECT_EQ(port.SetLineFormat(0, 8, kNoParity, kOneStopBit), kErrorInvalidParameter);
-    EXPECT_EQ(port.SetLineFormat(9600, 9, kNoParity, kOneStopBit), kErrorInvalidParameter);
-    EXPECT_EQ(port.SetLineFormat(9600, 8, 5, kOneStopBit), kErrorInvalidParameter);
-    EXPECT_EQ(port.SetLineFormat(9600, 8, kNoParity, kOne5StopBits), kErrorInvalidParameter);
-    EXPECT_EQ(pty.SlaveSettings().outputSpeed, 10472u);
+    ASSERT_EQ(port_.SetLineFormat(10472, 8, kNoParity, kOneStopBit), 0u);
+    EXPECT_EQ(port_.SetLineFormat(0, 8, kNoParity, kOneStopBit), kErrorInvalidParameter);
+    EXPECT_EQ(port_.SetLineFormat(9600, 9, kNoParity, kOneStopBit), kErrorInvalidParameter);
+    EXPECT_EQ(port_.SetLineFormat(9600, 8, 5, kOneStopBit), kErrorInvalidParameter);
+    EXPECT_EQ(port_.SetLineFormat(9600, 8, kNoParity, kOne5StopBits), kErrorInvalidParameter);
+    EXPECT_EQ(pty_.SlaveSettings().outputSpeed, 10472u);
 }
 
 TEST_F(SerialPortOnPty, HandshakeKindsRoundTrip)
 {
-    ASSERT_EQ(port.SetHandshake(1), 0u);
-    EXPECT_EQ(port.GetHandshake(), 1);
-    EXPECT_TRUE(pty.SlaveSettings().rtsCts);
-    ASSERT_EQ(port.SetHandshake(2), 0u);
-    EXPECT_EQ(port.GetHandshake(), 2);
-    auto settings = pty.SlaveSettings();
+    ASSERT_EQ(port_.SetHandshake(1), 0u);
+    EXPECT_EQ(port_.GetHandshake(), 1);
+    EXPECT_TRUE(pty_.SlaveSettings().rtsCts);
+    ASSERT_EQ(port_.SetHandshake(2), 0u);
+    EXPECT_EQ(port_.GetHandshake(), 2);
+    auto settings = pty_.SlaveSettings();
     EXPECT_TRUE(settings.xonXoffInput && settings.xonXoffOutput && !settings.rtsCts);
-    ASSERT_EQ(port.SetHandshake(0), 0u);
-    EXPECT_EQ(port.GetHandshake(), 0);
-    settings = pty.SlaveSettings();
+    ASSERT_EQ(port_.SetHandshake(0), 0u);
+    EXPECT_EQ(port_.GetHandshake(), 0);
+    settings = pty_.SlaveSettings();
     EXPECT_FALSE(settings.xonXoffInput || settings.xonXoffOutput || settings.rtsCts);
 }
 
 TEST_F(SerialPortOnPty, EventCharRoundTrips)
 {
-    ASSERT_EQ(port.SetEventChar(0x7E, true), 0u);
-    EXPECT_EQ(port.GetEventChar(), 0x7E);
-    EXPECT_EQ(port.GetEventMask(), 0xC3u);
+    ASSERT_EQ(port_.SetEventChar(0x7E, true), 0u);
+    EXPECT_EQ(port_.GetEventChar(), 0x7E);
+    EXPECT_EQ(port_.GetEventMask(), 0xC3u);
 }
 
 TEST_F(SerialPortOnPty, WriteStringPutsTheTextWithoutTerminatorOnTheWire)
 {
     uint32_t count = 0;
-    ASSERT_EQ(port.WriteString("abc", &count, nullptr, device::CSerialPort::kInfinite), 0u);
+    ASSERT_EQ(port_.WriteString("abc", &count, nullptr, device::CSerialPort::kInfinite), 0u);
     EXPECT_EQ(count, 3u);
-    EXPECT_EQ(pty.Receive(3), (std::vector<uint8_t>{'a', 'b', 'c'}));
-    EXPECT_TRUE(pty.Receive(1, 50).empty()) << "no terminating zero";
+    EXPECT_EQ(pty_.Receive(3), (std::vector<uint8_t>{'a', 'b', 'c'}));
+    EXPECT_TRUE(pty_.Receive(1, 50).empty()) << "no terminating zero";
 }
 
 TEST_F(SerialPortOnPty, BinaryBytesPassUnchangedBothWays)
 {
     const std::vector<uint8_t> bytes = {0x0D, 0x0A, 0x00, 0x03, 0x04, 0x11, 0x13, 0x7F, 0xFF, 0x1A};
     uint32_t count = 0;
-    ASSERT_EQ(port.Write(bytes.data(), uint32_t(bytes.size()), &count, nullptr, 1000), 0u);
+    ASSERT_EQ(port_.Write(bytes.data(), uint32_t(bytes.size()), &count, nullptr, 1000), 0u);
     EXPECT_EQ(count, bytes.size());
-    EXPECT_EQ(pty.Receive(bytes.size()), bytes);
+    EXPECT_EQ(pty_.Receive(bytes.size()), bytes);
 
-    pty.Send(bytes);
+    pty_.Send(bytes);
     EXPECT_EQ(ReadBytes(uint32_t(bytes.size())), bytes);
 }
 
@@ -145,21 +145,21 @@ TEST_F(SerialPortOnPty, NonBlockingReadReturnsAtOnceWithNothing)
 {
     uint8_t byte = 0x55;
     uint32_t count = 7;
-    EXPECT_EQ(port.Read(&byte, 1, &count, nullptr, device::CSerialPort::kInfinite), 0u);
+    EXPECT_EQ(port_.Read(&byte, 1, &count, nullptr, device::CSerialPort::kInfinite), 0u);
     EXPECT_EQ(count, 0u);
-    EXPECT_EQ(port.Read(&byte, 1, nullptr, nullptr, device::CSerialPort::kInfinite), 0u);
-    EXPECT_EQ(port.Read(&byte, 1, &count, nullptr, 0), 0u);
+    EXPECT_EQ(port_.Read(&byte, 1, nullptr, nullptr, device::CSerialPort::kInfinite), 0u);
+    EXPECT_EQ(port_.Read(&byte, 1, &count, nullptr, 0), 0u);
 }
 
 TEST_F(SerialPortOnPty, WriteAndReadWithoutCountArgument)
 {
     const uint8_t out[2] = {0x21, 0xF3};
-    ASSERT_EQ(port.Write(out, 2, nullptr, nullptr, device::CSerialPort::kInfinite), 0u);
-    EXPECT_EQ(pty.Receive(2), (std::vector<uint8_t>{0x21, 0xF3}));
-    pty.Send({0x42});
+    ASSERT_EQ(port_.Write(out, 2, nullptr, nullptr, device::CSerialPort::kInfinite), 0u);
+    EXPECT_EQ(pty_.Receive(2), (std::vector<uint8_t>{0x21, 0xF3}));
+    pty_.Send({0x42});
     uint8_t in = 0;
     for (int i = 0; i < 5000 && in == 0; ++i) {
-        ASSERT_EQ(port.Read(&in, 1, nullptr, nullptr, device::CSerialPort::kInfinite), 0u);
+        ASSERT_EQ(port_.Read(&in, 1, nullptr, nullptr, device::CSerialPort::kInfinite), 0u);
         if (in == 0)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
@@ -168,15 +168,15 @@ TEST_F(SerialPortOnPty, WriteAndReadWithoutCountArgument)
 
 TEST_F(SerialPortOnPty, BlockingReadModeWaitsForTheWholeCount)
 {
-    ASSERT_EQ(port.SetReadMode(1), 0u);
+    ASSERT_EQ(port_.SetReadMode(1), 0u);
     uint8_t buffer[3] = {};
     uint32_t count = 9;
-    EXPECT_EQ(port.Read(buffer, 3, &count, nullptr, 20), kErrorTimeout);
+    EXPECT_EQ(port_.Read(buffer, 3, &count, nullptr, 20), kErrorTimeout);
     EXPECT_EQ(count, 0u);
 
-    pty.Send({1});
-    std::thread farEnd([&] { pty.Send({2, 3}); });
-    EXPECT_EQ(port.Read(buffer, 3, &count, nullptr, device::CSerialPort::kInfinite), 0u);
+    pty_.Send({1});
+    std::thread farEnd([&] { pty_.Send({2, 3}); });
+    EXPECT_EQ(port_.Read(buffer, 3, &count, nullptr, device::CSerialPort::kInfinite), 0u);
     farEnd.join();
     EXPECT_EQ(count, 3u);
     EXPECT_EQ(buffer[0], 1);
@@ -185,14 +185,14 @@ TEST_F(SerialPortOnPty, BlockingReadModeWaitsForTheWholeCount)
 
 TEST_F(SerialPortOnPty, CallersRecordCompletesLater)
 {
-    ASSERT_EQ(port.SetReadMode(1), 0u);
+    ASSERT_EQ(port_.SetReadMode(1), 0u);
     Event done(true, false);
     Overlapped record;
     record.event = &done;
     uint8_t buffer[2] = {};
-    ASSERT_EQ(port.Read(buffer, 2, nullptr, &record, device::CSerialPort::kInfinite), 0u);
+    ASSERT_EQ(port_.Read(buffer, 2, nullptr, &record, device::CSerialPort::kInfinite), 0u);
     EXPECT_FALSE(done.IsSet());
-    pty.Send({0xAA, 0xBB});
+    pty_.Send({0xAA, 0xBB});
     EXPECT_EQ(done.Wait(10'000), WaitResult::Signalled);
     EXPECT_EQ(record.status.load(), 0u);
     EXPECT_EQ(record.transferred.load(), 2u);
@@ -201,21 +201,21 @@ TEST_F(SerialPortOnPty, CallersRecordCompletesLater)
 
 TEST_F(SerialPortOnPty, LineEventWaitSeesArrivingBytes)
 {
-    EXPECT_EQ(port.WaitLineEvent(nullptr, 20), kErrorTimeout);
-    pty.Send({'x'});
-    ASSERT_EQ(port.WaitLineEvent(nullptr, 10'000), 0u);
-    EXPECT_EQ(port.GetFiredEvents(), kEvRxChar);
+    EXPECT_EQ(port_.WaitLineEvent(nullptr, 20), kErrorTimeout);
+    pty_.Send({'x'});
+    ASSERT_EQ(port_.WaitLineEvent(nullptr, 10'000), 0u);
+    EXPECT_EQ(port_.GetFiredEvents(), kEvRxChar);
 }
 
 TEST_F(SerialPortOnPty, UnpluggedLineFailsWrites)
 {
-    pty.CloseSlaveKeeper();
-    pty.CloseMaster();
+    pty_.CloseSlaveKeeper();
+    pty_.CloseMaster();
     const uint8_t byte = 0;
-    EXPECT_EQ(port.Write(&byte, 1, nullptr, nullptr, device::CSerialPort::kInfinite), kErrorIoDevice);
+    EXPECT_EQ(port_.Write(&byte, 1, nullptr, nullptr, device::CSerialPort::kInfinite), kErrorIoDevice);
     uint32_t count = 5;
     uint8_t in = 0;
-    port.Read(&in, 1, &count, nullptr, device::CSerialPort::kInfinite);
+    port_.Read(&in, 1, &count, nullptr, device::CSerialPort::kInfinite);
     EXPECT_EQ(count, 0u);
 }
 
@@ -223,10 +223,10 @@ TEST_F(SerialPortOnPty, PortIsExclusiveAndProbedAsInUse)
 {
     device::CSerialPort second;
     EXPECT_EQ(second.Open("COM5", 0, 0, true), kErrorAccessDenied);
-    EXPECT_EQ(second.Open(pty.SlavePath(), 0, 0, false), kErrorAccessDenied);
+    EXPECT_EQ(second.Open(pty_.SlavePath(), 0, 0, false), kErrorAccessDenied);
     EXPECT_FALSE(second.IsOpen());
     EXPECT_EQ(device::CSerialPort::ProbePort("COM5"), 2);
-    port.Close();
+    port_.Close();
     EXPECT_EQ(device::CSerialPort::ProbePort("COM5"), 0);
     EXPECT_EQ(device::CSerialPort::ProbePort("COM5"), 0) << "the probe closed the port again";
     EXPECT_EQ(second.Open("COM5", 0, 0, true), 0u);
@@ -243,17 +243,17 @@ TEST_F(SerialPortOnPty, ProbeAndOpenOfMissingNames)
 
 TEST_F(SerialPortOnPty, PlainPortReadsAndWritesSynchronously)
 {
-    port.Close();
-    ASSERT_EQ(port.Open("COM5", 0, 0, false), 0u);
-    EXPECT_FALSE(port.IsOverlapped());
+    port_.Close();
+    ASSERT_EQ(port_.Open("COM5", 0, 0, false), 0u);
+    EXPECT_FALSE(port_.IsOverlapped());
     uint8_t byte = 0;
-    EXPECT_EQ(port.Read(&byte, 1, nullptr, nullptr, 100), kErrorInvalidFunction);
+    EXPECT_EQ(port_.Read(&byte, 1, nullptr, nullptr, 100), kErrorInvalidFunction);
     uint32_t count = 3;
-    EXPECT_EQ(port.Read(&byte, 1, &count, nullptr, device::CSerialPort::kInfinite), 0u);
+    EXPECT_EQ(port_.Read(&byte, 1, &count, nullptr, device::CSerialPort::kInfinite), 0u);
     EXPECT_EQ(count, 0u);
-    EXPECT_EQ(port.WriteString("ok", &count, nullptr, device::CSerialPort::kInfinite), 0u);
+    EXPECT_EQ(port_.WriteString("ok", &count, nullptr, device::CSerialPort::kInfinite), 0u);
     EXPECT_EQ(count, 2u);
-    EXPECT_EQ(pty.Receive(2), (std::vector<uint8_t>{'o', 'k'}));
+    EXPECT_EQ(pty_.Receive(2), (std::vector<uint8_t>{'o', 'k'}));
 }
 
 } // namespace

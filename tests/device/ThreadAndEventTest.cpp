@@ -17,16 +17,16 @@ namespace {
 
 class FunctionThread : public device::CThreadEx {
 public:
-    explicit FunctionThread(std::function<uint32_t(FunctionThread&)> body) : body(std::move(body)) {}
+    explicit FunctionThread(std::function<uint32_t(FunctionThread&)> body) : body_(std::move(body)) {}
     ~FunctionThread() override
     {
         if (GetThreadHandle() != kNoThread)
             Terminate(0);
     }
-    uint32_t Run() override { return body(*this); }
+    uint32_t Run() override { return body_(*this); }
 
 private:
-    std::function<uint32_t(FunctionThread&)> body;
+    std::function<uint32_t(FunctionThread&)> body_;
 };
 
 // Waits until the worker has ended by itself; exit codes are looked at without Terminate.

@@ -16,22 +16,22 @@ namespace {
 
 class PosixBackendOnPty : public testing::Test {
 protected:
-    PosixSerialBackend backend;
-    PtyPair pty;
-    CommHandle port = kNullHandle;
-    Event done{true, false};
-    Overlapped record;
+    PosixSerialBackend backend_;
+    PtyPair pty_;
+    CommHandle port_ = kNullHandle;
+    Event done_{true, false};
+    Overlapped record_;
 
     void SetUp() override
     {
-        record.event = &done;
-        port = backend.CreateFile(pty.SlavePath(), true);
-        ASSERT_NE(port, kNullHandle) << GetLastError();
+        record_.event = &done_;
+        port_ = backend_.CreateFile(pty_.SlavePath(), true);
+        ASSERT_NE(port_, kNullHandle) << GetLastError();
     }
     void TearDown() override
     {
-        if (port != kNullHandle)
-            backend.CloseHandle(port);
+        if (port_ != kNullHandle)
+            backend_.CloseHandle(port_);
     }
 
     void SetTimeouts(uint32_t interval, uint32_t multiplier, uint32_t constant)
@@ -40,56 +40,56 @@ protected:
         t.readIntervalTimeout = interval;
         t.readTotalTimeoutMultiplier = multiplier;
         t.readTotalTimeoutConstant = constant;
-        ASSERT_TRUE(backend.SetCommTimeouts(port, t));
+        ASSERT_TRUE(backend_.SetCommTimeouts(port_, t));
     }
 
     // Starts an overlapped read that must not complete at once.
     void StartPendingRead(uint8_t* buffer, uint32_t length)
     {
         uint32_t count = 0;
-        ASSERT_FALSE(backend.ReadFile(port, buffer, length, count, &record));
+        ASSERT_FALSE(backend_.ReadFile(port_, buffer, length, count, &record_));
         ASSERT_EQ(GetLastError(), kErrorIoPending);
     }
 
-    void WaitDone() { ASSERT_EQ(done.Wait(30'000), WaitResult::Signalled); }
+    void WaitDone() { ASSERT_EQ(done_.Wait(30'000), WaitResult::Signalled); }
 };
 
 TEST_F(PosixBackendOnPty, OpenRefusesMissingBusyAndNonSerialFiles)
 {
-    EXPECT_EQ(backend.CreateFile("/dev/probex-missing", false), kNullHandle);
+    EXPECT_EQ(backend_.CreateFile("/dev/probex-missing", false), kNullHandle);
     EXPECT_EQ(GetLastError(), kErrorFileNotFound);
-    EXPECT_EQ(backend.CreateFile(pty.SlavePath(), false), kNullHandle);
+    EXPECT_EQ(backend_.CreateFile(pty_.SlavePath(), false), kNullHandle);
     EXPECT_EQ(GetLastError(), kErrorAccessDenied);
-    EXPECT_EQ(backend.CreateFile("/dev/null", false), kNullHandle);
+    EXPECT_EQ(backend_.CreateFile("/dev/null", false), kNullHandle);
     EXPECT_EQ(GetLastError(), kErrorInvalidFunction);
 
-    ASSERT_TRUE(backend.CloseHandle(port));
-    EXPECT_FALSE(backend.CloseHandle(port));
+    ASSERT_TRUE(backend_.CloseHandle(port_));
+    EXPECT_FALSE(backend_.CloseHandle(port_));
     EXPECT_EQ(GetLastError(), kErrorInvalidHandle);
     Dcb dcb;
-    EXPECT_FALSE(backend.GetCommState(port, dcb));
+    EXPECT_FALSE(backend_.GetCommState(port_, dcb));
     EXPECT_EQ(GetLastError(), kErrorInvalidHandle);
-    port = backend.CreateFile(pty.SlavePath(), true);
-    EXPECT_NE(port, kNullHandle) << "closing released the lock";
+    port_ = backend_.CreateFile(pty_.SlavePath(), true);
+    EXPECT_NE(port_, kNullHandle) << "closing released the lock";
 }
 
 TEST_F(PosixBackendOnPty, OpeningAndClosingUnusedLeavesTheLineAsItWas)
 {
     // The slave started with echo and line editing, as a console does; it is raw while open.
-    EXPECT_TRUE(pty.SlaveSettings().raw);
-    ASSERT_TRUE(backend.CloseHandle(port));
-    EXPECT_FALSE(pty.SlaveSettings().raw) << "an unused port gets its settings back";
+    EXPECT_TRUE(pty_.SlaveSettings().raw);
+    ASSERT_TRUE(backend_.CloseHandle(port_));
+    EXPECT_FALSE(pty_.SlaveSettings().raw) << "an unused port gets its settings back";
 
     // A port that was used keeps what it was given, as a serial driver does.
-    port = backend.CreateFile(pty.SlavePath(), true);
-    ASSERT_NE(port, kNullHandle);
+    port_ = backend_.CreateFile(pty_.SlavePath(), true);
+    ASSERT_NE(port_, kNullHandle);
     const uint8_t byte = '\n';
     uint32_t count = 0;
-    ASSERT_TRUE(backend.WriteFile(port, &byte, 1, count, &record));
-    EXPECT_EQ(pty.Receive(1), (std::vector<uint8_t>{'\n'})) << "no CR added";
-    ASSERT_TRUE(backend.CloseHandle(port));
-    port = kNullHandle;
-    EXPECT_TRUE(pty.SlaveSettings().raw);
+    ASSERT_TRUE(backend_.WriteFile(port_, &byte, 1, count, &record_));
+    EXPECT_EQ(pty_.Receive(1), (std::vector<uint8_t>{'\n'})) << "no CR added";
+    ASSERT_TRUE(backend_.CloseHandle(port_));
+    port_ = kNullHandle;
+    EXPECT_TRUE(pty_.SlaveSettings().raw);
 }
 
 TEST_F(PosixBackendOnPty, StateRecordRoundTripsIncludingMembersTheDriverHasNoPlaceFor)
@@ -112,30 +112,30 @@ TEST_F(PosixBackendOnPty, StateRecordRoundTripsIncludingMembersTheDriverHasNoPla
     dcb.eofChar = 0x1A;
     dcb.evtChar = '~';
     dcb.inX = true;
-    ASSERT_TRUE(backend.SetCommState(port, dcb)) << GetLastError();
+    ASSERT_TRUE(backend_.SetCommState(port_, dcb)) << GetLastError();
     Dcb back;
-    ASSERT_TRUE(backend.GetCommState(port, back));
+    ASSERT_TRUE(backend_.GetCommState(port_, back));
     EXPECT_EQ(back, dcb);
 
     dcb.rtsControl = kRtsControlHandshake;
-    ASSERT_TRUE(backend.SetCommState(port, dcb));
-    ASSERT_TRUE(backend.GetCommState(port, back));
+    ASSERT_TRUE(backend_.SetCommState(port_, dcb));
+    ASSERT_TRUE(backend_.GetCommState(port_, back));
     EXPECT_EQ(back, dcb);
-    EXPECT_TRUE(pty.SlaveSettings().rtsCts);
+    EXPECT_TRUE(pty_.SlaveSettings().rtsCts);
 }
 
 TEST_F(PosixBackendOnPty, StateRecordReportsWhatTheDriverHolds)
 {
     Dcb dcb = PosixSerialBackend::DefaultState();
     dcb.byteSize = 7; // a pseudo-terminal always carries 8 data bits
-    ASSERT_TRUE(backend.SetCommState(port, dcb));
+    ASSERT_TRUE(backend_.SetCommState(port_, dcb));
     Dcb back;
-    ASSERT_TRUE(backend.GetCommState(port, back));
+    ASSERT_TRUE(backend_.GetCommState(port_, back));
     EXPECT_EQ(back.byteSize, 8);
 
     dcb.byteSize = 8;
     dcb.stopBits = kOne5StopBits;
-    EXPECT_FALSE(backend.SetCommState(port, dcb));
+    EXPECT_FALSE(backend_.SetCommState(port_, dcb));
     EXPECT_EQ(GetLastError(), kErrorInvalidParameter);
 }
 
@@ -143,46 +143,46 @@ TEST_F(PosixBackendOnPty, DefaultConfigurationIsNineSixHundredEightNOne)
 {
     CommConfig config;
     uint32_t size = 10;
-    EXPECT_FALSE(backend.GetDefaultCommConfig(pty.SlavePath(), config, size));
+    EXPECT_FALSE(backend_.GetDefaultCommConfig(pty_.SlavePath(), config, size));
     EXPECT_EQ(size, kCommConfigSize);
-    ASSERT_TRUE(backend.GetDefaultCommConfig(pty.SlavePath(), config, size));
+    ASSERT_TRUE(backend_.GetDefaultCommConfig(pty_.SlavePath(), config, size));
     EXPECT_EQ(config.dcb.baudRate, 9600u);
     EXPECT_EQ(config.dcb.byteSize, 8);
     EXPECT_EQ(config.dcb.parity, kNoParity);
     EXPECT_EQ(config.dcb.stopBits, kOneStopBit);
-    EXPECT_FALSE(backend.GetDefaultCommConfig("/dev/probex-missing", config, size));
+    EXPECT_FALSE(backend_.GetDefaultCommConfig("/dev/probex-missing", config, size));
     EXPECT_EQ(GetLastError(), kErrorFileNotFound);
 
     Dcb changed = config.dcb;
     changed.baudRate = 1200;
-    ASSERT_TRUE(backend.SetCommState(port, changed));
-    ASSERT_TRUE(backend.SetCommConfig(port, config, size));
-    EXPECT_EQ(pty.SlaveSettings().outputSpeed, 9600u);
+    ASSERT_TRUE(backend_.SetCommState(port_, changed));
+    ASSERT_TRUE(backend_.SetCommConfig(port_, config, size));
+    EXPECT_EQ(pty_.SlaveSettings().outputSpeed, 9600u);
 }
 
 TEST_F(PosixBackendOnPty, TotalTimeoutCompletesAReadWithWhatArrived)
 {
     SetTimeouts(0, 0, 30);
-    pty.Send({7, 8});
+    pty_.Send({7, 8});
     uint8_t buffer[4] = {};
     StartPendingRead(buffer, 4);
     WaitDone();
-    EXPECT_EQ(record.status.load(), 0u);
-    EXPECT_EQ(record.transferred.load(), 2u);
+    EXPECT_EQ(record_.status.load(), 0u);
+    EXPECT_EQ(record_.transferred.load(), 2u);
     EXPECT_EQ(buffer[1], 8);
     uint32_t count = 0;
-    ASSERT_TRUE(backend.GetOverlappedResult(port, record, count, false));
+    ASSERT_TRUE(backend_.GetOverlappedResult(port_, record_, count, false));
     EXPECT_EQ(count, 2u);
 }
 
 TEST_F(PosixBackendOnPty, IntervalTimeoutEndsAReadAfterTheLastByte)
 {
     SetTimeouts(15, 0, 0);
-    pty.Send({1, 2, 3});
+    pty_.Send({1, 2, 3});
     uint8_t buffer[10] = {};
     StartPendingRead(buffer, 10);
     WaitDone();
-    EXPECT_EQ(record.transferred.load(), 3u);
+    EXPECT_EQ(record_.transferred.load(), 3u);
 }
 
 TEST_F(PosixBackendOnPty, PendingReadCompletesWhenTheCountArrives)
@@ -191,10 +191,10 @@ TEST_F(PosixBackendOnPty, PendingReadCompletesWhenTheCountArrives)
     uint8_t buffer[3] = {};
     StartPendingRead(buffer, 3);
     uint32_t count = 0;
-    EXPECT_FALSE(backend.GetOverlappedResult(port, record, count, false));
+    EXPECT_FALSE(backend_.GetOverlappedResult(port_, record_, count, false));
     EXPECT_EQ(GetLastError(), kErrorIoIncomplete);
-    pty.Send({4, 5, 6});
-    ASSERT_TRUE(backend.GetOverlappedResult(port, record, count, true));
+    pty_.Send({4, 5, 6});
+    ASSERT_TRUE(backend_.GetOverlappedResult(port_, record_, count, true));
     EXPECT_EQ(count, 3u);
     EXPECT_EQ(buffer[2], 6);
 }
@@ -204,21 +204,21 @@ TEST_F(PosixBackendOnPty, CancelReachesOnlyTheIssuingThreadsOperations)
     SetTimeouts(0, 0, 0);
     uint8_t buffer[1] = {};
     StartPendingRead(buffer, 1);
-    std::thread other([&] { backend.CancelIo(port); });
+    std::thread other([&] { backend_.CancelIo(port_); });
     other.join();
-    EXPECT_EQ(record.status.load(), kErrorIoPending);
-    ASSERT_TRUE(backend.CancelIo(port));
-    EXPECT_TRUE(done.IsSet());
+    EXPECT_EQ(record_.status.load(), kErrorIoPending);
+    ASSERT_TRUE(backend_.CancelIo(port_));
+    EXPECT_TRUE(done_.IsSet());
     uint32_t count = 9;
-    EXPECT_FALSE(backend.GetOverlappedResult(port, record, count, false));
+    EXPECT_FALSE(backend_.GetOverlappedResult(port_, record_, count, false));
     EXPECT_EQ(GetLastError(), kErrorOperationAborted);
     EXPECT_EQ(count, 0u);
 
     // A byte sent after the cancel is still there for the next read.
-    pty.Send({0x33});
+    pty_.Send({0x33});
     SetTimeouts(0, 0, 0);
-    ASSERT_TRUE(backend.ReadFile(port, buffer, 1, count, nullptr) ||
-                (GetLastError() == kErrorIoPending && done.Wait(30'000) == WaitResult::Signalled));
+    ASSERT_TRUE(backend_.ReadFile(port_, buffer, 1, count, nullptr) ||
+                (GetLastError() == kErrorIoPending && done_.Wait(30'000) == WaitResult::Signalled));
 }
 
 TEST_F(PosixBackendOnPty, ClosingAbortsWhatIsPending)
@@ -226,10 +226,10 @@ TEST_F(PosixBackendOnPty, ClosingAbortsWhatIsPending)
     SetTimeouts(0, 0, 0);
     uint8_t buffer[1] = {};
     StartPendingRead(buffer, 1);
-    ASSERT_TRUE(backend.CloseHandle(port));
-    port = kNullHandle;
-    EXPECT_TRUE(done.IsSet());
-    EXPECT_EQ(record.status.load(), kErrorOperationAborted);
+    ASSERT_TRUE(backend_.CloseHandle(port_));
+    port_ = kNullHandle;
+    EXPECT_TRUE(done_.IsSet());
+    EXPECT_EQ(record_.status.load(), kErrorOperationAborted);
 }
 
 TEST_F(PosixBackendOnPty, HangUpFailsPendingReads)
@@ -237,22 +237,22 @@ TEST_F(PosixBackendOnPty, HangUpFailsPendingReads)
     SetTimeouts(0, 0, 0);
     uint8_t buffer[1] = {};
     StartPendingRead(buffer, 1);
-    pty.CloseSlaveKeeper();
-    pty.CloseMaster();
+    pty_.CloseSlaveKeeper();
+    pty_.CloseMaster();
     WaitDone();
-    EXPECT_EQ(record.status.load(), kErrorIoDevice);
+    EXPECT_EQ(record_.status.load(), kErrorIoDevice);
 }
 
 TEST_F(PosixBackendOnPty, BlockingReadOnAPlainPortWaitsForTheBytes)
 {
-    backend.CloseHandle(port);
-    port = backend.CreateFile(pty.SlavePath(), false);
-    ASSERT_NE(port, kNullHandle);
+    backend_.CloseHandle(port_);
+    port_ = backend_.CreateFile(pty_.SlavePath(), false);
+    ASSERT_NE(port_, kNullHandle);
     SetTimeouts(0, 0, 0);
-    std::thread farEnd([&] { pty.Send({9, 8}); });
+    std::thread farEnd([&] { pty_.Send({9, 8}); });
     uint8_t buffer[2] = {};
     uint32_t count = 0;
-    EXPECT_TRUE(backend.ReadFile(port, buffer, 2, count, &record)) << "the record is ignored here";
+    EXPECT_TRUE(backend_.ReadFile(port_, buffer, 2, count, &record_)) << "the record is ignored here";
     farEnd.join();
     EXPECT_EQ(count, 2u);
     EXPECT_EQ(buffer[0], 9);
@@ -260,79 +260,79 @@ TEST_F(PosixBackendOnPty, BlockingReadOnAPlainPortWaitsForTheBytes)
 
 TEST_F(PosixBackendOnPty, CharacterEventsFireForNewBytesOnly)
 {
-    ASSERT_TRUE(backend.SetCommMask(port, kEvRxChar));
+    ASSERT_TRUE(backend_.SetCommMask(port_, kEvRxChar));
     uint32_t events = 0;
-    ASSERT_FALSE(backend.WaitCommEvent(port, &events, &record));
+    ASSERT_FALSE(backend_.WaitCommEvent(port_, &events, &record_));
     ASSERT_EQ(GetLastError(), kErrorIoPending);
-    pty.Send({'a'});
+    pty_.Send({'a'});
     WaitDone();
     EXPECT_EQ(events, kEvRxChar);
 
     // Already reported: the next wait goes on until another byte comes.
     events = 0;
-    ASSERT_FALSE(backend.WaitCommEvent(port, &events, &record));
-    pty.Send({'b'});
+    ASSERT_FALSE(backend_.WaitCommEvent(port_, &events, &record_));
+    pty_.Send({'b'});
     WaitDone();
     EXPECT_EQ(events, kEvRxChar);
 
     uint8_t buffer[2] = {};
     uint32_t count = 0;
     SetTimeouts(kMaxDword, 0, 0);
-    ASSERT_TRUE(backend.ReadFile(port, buffer, 2, count, &record));
+    ASSERT_TRUE(backend_.ReadFile(port_, buffer, 2, count, &record_));
     EXPECT_EQ(count, 2u);
 }
 
 TEST_F(PosixBackendOnPty, EventCharacterFiresAndItsBytesStayReadable)
 {
     Dcb dcb;
-    ASSERT_TRUE(backend.GetCommState(port, dcb));
+    ASSERT_TRUE(backend_.GetCommState(port_, dcb));
     dcb.evtChar = '\n';
-    ASSERT_TRUE(backend.SetCommState(port, dcb));
-    ASSERT_TRUE(backend.SetCommMask(port, kEvRxFlag));
+    ASSERT_TRUE(backend_.SetCommState(port_, dcb));
+    ASSERT_TRUE(backend_.SetCommMask(port_, kEvRxFlag));
     uint32_t events = 0;
-    ASSERT_FALSE(backend.WaitCommEvent(port, &events, &record));
-    pty.Send({'o', 'k'});
-    pty.Send({'\n', 'z'});
+    ASSERT_FALSE(backend_.WaitCommEvent(port_, &events, &record_));
+    pty_.Send({'o', 'k'});
+    pty_.Send({'\n', 'z'});
     WaitDone();
     EXPECT_EQ(events, kEvRxFlag);
 
     SetTimeouts(0, 0, 0);
     uint8_t buffer[4] = {};
     uint32_t count = 0;
-    if (!backend.ReadFile(port, buffer, 4, count, &record)) {
+    if (!backend_.ReadFile(port_, buffer, 4, count, &record_)) {
         ASSERT_EQ(GetLastError(), kErrorIoPending);
-        ASSERT_TRUE(backend.GetOverlappedResult(port, record, count, true));
+        ASSERT_TRUE(backend_.GetOverlappedResult(port_, record_, count, true));
     }
     EXPECT_EQ(std::string(buffer, buffer + count), "ok\nz");
 }
 
 TEST_F(PosixBackendOnPty, NewMaskEndsAPendingWaitWithNoEvents)
 {
-    ASSERT_TRUE(backend.SetCommMask(port, kEvRxChar | kEvBreak));
+    ASSERT_TRUE(backend_.SetCommMask(port_, kEvRxChar | kEvBreak));
     uint32_t events = 0xFF;
-    ASSERT_FALSE(backend.WaitCommEvent(port, &events, &record));
-    ASSERT_TRUE(backend.SetCommMask(port, kEvRxChar));
-    EXPECT_TRUE(done.IsSet());
-    EXPECT_EQ(record.status.load(), 0u);
+    ASSERT_FALSE(backend_.WaitCommEvent(port_, &events, &record_));
+    ASSERT_TRUE(backend_.SetCommMask(port_, kEvRxChar));
+    EXPECT_TRUE(done_.IsSet());
+    EXPECT_EQ(record_.status.load(), 0u);
     EXPECT_EQ(events, 0u);
 
-    ASSERT_TRUE(backend.SetCommMask(port, 0));
-    EXPECT_FALSE(backend.WaitCommEvent(port, &events, &record));
+    ASSERT_TRUE(backend_.SetCommMask(port_, 0));
+    EXPECT_FALSE(backend_.WaitCommEvent(port_, &events, &record_));
     EXPECT_EQ(GetLastError(), kErrorInvalidParameter) << "nothing to wait for";
 }
 
 TEST_F(PosixBackendOnPty, TransmitEmptyFiresAfterAWrite)
 {
-    ASSERT_TRUE(backend.SetCommMask(port, kEvTxEmpty));
+    ASSERT_TRUE(backend_.SetCommMask(port_, kEvTxEmpty));
     const uint8_t bytes[3] = {1, 2, 3};
     uint32_t count = 0;
-    ASSERT_TRUE(backend.WriteFile(port, bytes, 3, count, &record));
+    ASSERT_TRUE(backend_.WriteFile(port_, bytes, 3, count, &record_));
     EXPECT_EQ(count, 3u);
     uint32_t events = 0;
-    if (!backend.WaitCommEvent(port, &events, &record))
+    if (!backend_.WaitCommEvent(port_, &events, &record_))
         WaitDone();
     EXPECT_EQ(events, kEvTxEmpty);
-    EXPECT_EQ(pty.Receive(3), (std::vector<uint8_t>{1, 2, 3}));
+    EXPECT_EQ(pty_.Receive(3), (std::vector<uint8_t>{1, 2, 3}));
 }
 
 } // namespace

@@ -11,15 +11,15 @@ namespace testsupport {
 
 PtyPair::PtyPair()
 {
-    master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
+    master_ = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0)
         throw std::runtime_error("no pseudo-terminal available");
     char name[128];
-    if (ptsname_r(master, name, sizeof name) != 0)
+    if (ptsname_r(master_, name, sizeof name) != 0)
         throw std::runtime_error("pseudo-terminal has no slave name");
-    slavePath = name;
-    slaveKeeper = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (slaveKeeper < 0)
+    slavePath_ = name;
+    slaveKeeper_ = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (slaveKeeper_ < 0)
         throw std::runtime_error("cannot open pseudo-terminal slave");
 }
 
@@ -32,7 +32,7 @@ PtyPair::~PtyPair()
 platform::line::LineSettings PtyPair::SlaveSettings() const
 {
     platform::line::LineSettings settings;
-    if (platform::line::ReadLineSettings(master, settings) != 0)
+    if (platform::line::ReadLineSettings(master_, settings) != 0)
         throw std::runtime_error("TCGETS2 on the master failed");
     return settings;
 }
@@ -41,7 +41,7 @@ void PtyPair::Send(const std::vector<uint8_t>& bytes)
 {
     size_t sent = 0;
     while (sent < bytes.size()) {
-        const ssize_t n = ::write(master, bytes.data() + sent, bytes.size() - sent);
+        const ssize_t n = ::write(master_, bytes.data() + sent, bytes.size() - sent);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -55,11 +55,11 @@ std::vector<uint8_t> PtyPair::Receive(size_t count, int timeoutMs)
 {
     std::vector<uint8_t> bytes;
     while (bytes.size() < count) {
-        pollfd fd{master, POLLIN, 0};
+        pollfd fd{master_, POLLIN, 0};
         if (::poll(&fd, 1, timeoutMs) <= 0 || !(fd.revents & POLLIN))
             break;
         uint8_t chunk[256];
-        const ssize_t n = ::read(master, chunk, std::min(sizeof chunk, count - bytes.size()));
+        const ssize_t n = ::read(master_, chunk, std::min(sizeof chunk, count - bytes.size()));
         if (n <= 0)
             break;
         bytes.insert(bytes.end(), chunk, chunk + n);
@@ -74,16 +74,16 @@ std::vector<uint8_t> PtyPair::ReceiveAvailable()
 
 void PtyPair::CloseSlaveKeeper()
 {
-    if (slaveKeeper >= 0)
-        ::close(slaveKeeper);
-    slaveKeeper = -1;
+    if (slaveKeeper_ >= 0)
+        ::close(slaveKeeper_);
+    slaveKeeper_ = -1;
 }
 
 void PtyPair::CloseMaster()
 {
-    if (master >= 0)
-        ::close(master);
-    master = -1;
+    if (master_ >= 0)
+        ::close(master_);
+    master_ = -1;
 }
 
 } // namespace testsupport

@@ -19,8 +19,8 @@ public:
     PtyPair(const PtyPair&) = delete;
     PtyPair& operator=(const PtyPair&) = delete;
 
-    int MasterFd() const { return master; }
-    const std::string& SlavePath() const { return slavePath; }
+    int MasterFd() const { return master_; }
+    const std::string& SlavePath() const { return slavePath_; }
 
     // The slave's line settings as the master sees them (TCGETS2).
     platform::line::LineSettings SlaveSettings() const;
@@ -37,9 +37,9 @@ public:
     void CloseMaster();
 
 private:
-    int master = -1;
-    int slaveKeeper = -1;
-    std::string slavePath;
+    int master_ = -1;
+    int slaveKeeper_ = -1;
+    std::string slavePath_;
 };
 
 } // namespace testsupport

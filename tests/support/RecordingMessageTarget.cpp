@@ -18,23 +18,23 @@ RecordingMessageTarget::~RecordingMessageTarget()
 void RecordingMessageTarget::Post(uint32_t message, uintptr_t wParam, intptr_t lParam)
 {
     {
-        std::lock_guard lock(mutex);
-        messages.push_back({message, wParam, lParam});
+        std::lock_guard lock(mutex_);
+        messages_.push_back({message, wParam, lParam});
     }
-    arrived.notify_all();
+    arrived_.notify_all();
 }
 
 std::vector<RecordingMessageTarget::Message> RecordingMessageTarget::Messages() const
 {
-    std::lock_guard lock(mutex);
-    return messages;
+    std::lock_guard lock(mutex_);
+    return messages_;
 }
 
 bool RecordingMessageTarget::WaitForCount(size_t count, int timeoutMs) const
 {
-    std::unique_lock lock(mutex);
-    return arrived.wait_for(lock, std::chrono::milliseconds(timeoutMs),
-                            [&] { return messages.size() >= count; });
+    std::unique_lock lock(mutex_);
+    return arrived_.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                            [&] { return messages_.size() >= count; });
 }
 
 } // namespace testsupport

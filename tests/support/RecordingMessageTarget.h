@@ -29,9 +29,9 @@ public:
     bool WaitForCount(size_t count, int timeoutMs = 10000) const;
 
 private:
-    mutable std::mutex mutex;
-    mutable std::condition_variable arrived;
-    std::vector<Message> messages;
+    mutable std::mutex mutex_;
+    mutable std::condition_variable arrived_;
+    std::vector<Message> messages_;
 };
 
 } // namespace testsupport

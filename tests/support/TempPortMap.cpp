@@ -13,23 +13,23 @@ TempPortMap::TempPortMap()
     std::string pattern = (fs::temp_directory_path() / "probex-config-XXXXXX").string();
     if (!mkdtemp(pattern.data()))
         throw std::runtime_error("cannot create a temporary folder");
-    configHome = pattern;
+    configHome_ = pattern;
     fs::create_directories(PortsFolder());
     if (const char* value = std::getenv("XDG_CONFIG_HOME")) {
-        hadPrevious = true;
-        previous = value;
+        hadPrevious_ = true;
+        previous_ = value;
     }
-    setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", configHome_.c_str(), 1);
 }
 
 TempPortMap::~TempPortMap()
 {
-    if (hadPrevious)
-        setenv("XDG_CONFIG_HOME", previous.c_str(), 1);
+    if (hadPrevious_)
+        setenv("XDG_CONFIG_HOME", previous_.c_str(), 1);
     else
         unsetenv("XDG_CONFIG_HOME");
     std::error_code ignored;
-    fs::remove_all(configHome, ignored);
+    fs::remove_all(configHome_, ignored);
 }
 
 void TempPortMap::Link(const std::string& comName, const std::string& devicePath)

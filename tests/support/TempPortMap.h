@@ -18,13 +18,13 @@ public:
     // Without the folder, COMn means /dev/ttyS(n-1).
     void RemovePortsFolder();
 
-    const std::string& ConfigHome() const { return configHome; }
-    std::string PortsFolder() const { return configHome + "/Velmora/ports"; }
+    const std::string& ConfigHome() const { return configHome_; }
+    std::string PortsFolder() const { return configHome_ + "/Velmora/ports"; }
 
 private:
-    std::string configHome;
-    bool hadPrevious = false;
-    std::string previous;
+    std::string configHome_;
+    bool hadPrevious_ = false;
+    std::string previous_;
 };
 
 } // namespace testsupport

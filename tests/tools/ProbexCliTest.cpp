@@ -46,30 +46,30 @@ class ProbexCli : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder = fs::path(portMap.ConfigHome()) / "files";
-        fs::create_directories(folder);
+        folder_ = fs::path(portMap_.ConfigHome()) / "files";
+        fs::create_directories(folder_);
         StartSimulator({});
     }
 
     void StartSimulator(zaqsim::SimOptions options)
     {
-        sim.reset();
+        sim_.reset();
         options.minGap1Ms = 0;  // gaps as the simulator's thread sees them vary under load
         options.minGap2Ms = 0;
         options.linkName = "COM4";
-        sim = std::make_unique<zaqsim::Simulator>(options);
+        sim_ = std::make_unique<zaqsim::Simulator>(options);
         std::string error;
-        ASSERT_TRUE(sim->Start(error)) << error;
+        ASSERT_TRUE(sim_->Start(error)) << error;
         for (int i = 0; i < 256; ++i)
-            device[i] = std::uint8_t(255 - i);
-        sim->Eeprom().Fill(device);
+            device_[i] = std::uint8_t(255 - i);
+        sim_->Eeprom().Fill(device_);
     }
 
     int Run(std::vector<std::string> args)
     {
-        out.str("");
-        err.str("");
-        probexcli::CliIo io{out, err, progress, [](device::CDeviceZAQ& engine) {
+        out_.str("");
+        err_.str("");
+        probexcli::CliIo io{out_, err_, progress_, [](device::CDeviceZAQ& engine) {
                                 engine.pulseMs = 1;
                                 engine.idleAfterPulse1Ms = 20;
                                 engine.idleAfterPulse2Ms = 10;
@@ -80,66 +80,66 @@ protected:
 
     std::size_t FilesInFolder() const
     {
-        return std::size_t(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+        return std::size_t(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
     }
 
-    testsupport::TempPortMap portMap;
-    fs::path folder;
-    std::unique_ptr<zaqsim::Simulator> sim;
-    Image device{};
-    std::ostringstream out;
-    std::ostringstream err;
-    bool progress = false;
+    testsupport::TempPortMap portMap_;
+    fs::path folder_;
+    std::unique_ptr<zaqsim::Simulator> sim_;
+    Image device_{};
+    std::ostringstream out_;
+    std::ostringstream err_;
+    bool progress_ = false;
 };
 
 TEST_F(ProbexCli, IdPrintsTheIdText)
 {
-    EXPECT_EQ(Run({"id", "--port", "COM4", "--last"}), 0) << err.str();
-    EXPECT_EQ(out.str(), "MB: 0A1 B2C 3D 4E 2211 4433\n");
-    const auto trailers = zaqsim::FramesOf(sim->Log().Frames(), zaqsim::FrameKind::Trailer);
+    EXPECT_EQ(Run({"id", "--port", "COM4", "--last"}), 0) << err_.str();
+    EXPECT_EQ(out_.str(), "MB: 0A1 B2C 3D 4E 2211 4433\n");
+    const auto trailers = zaqsim::FramesOf(sim_->Log().Frames(), zaqsim::FrameKind::Trailer);
     ASSERT_EQ(trailers.size(), 1u);
     EXPECT_EQ(trailers[0].bytes.back(), 0x01);
 }
 
 TEST_F(ProbexCli, ReadOfARangeKeepsTheRestOfAnExistingFile)
 {
-    const fs::path file = folder / "dump.bin";
+    const fs::path file = folder_ / "dump.bin";
     Image before;
     before.fill(0x11);
     WriteFile(file, ImageText(before));
-    progress = true;
-    EXPECT_EQ(Run({"read", "--port", "COM4", "--range", "1e-20", file.string()}), 0) << err.str();
+    progress_ = true;
+    EXPECT_EQ(Run({"read", "--port", "COM4", "--range", "1e-20", file.string()}), 0) << err_.str();
     const Image after = ReadImage(file);
     for (int i = 0; i < 256; ++i) {
         const bool inRange = i >= 0x1E && i <= 0x20;
-        EXPECT_EQ(after[i], inRange ? device[i] : 0x11) << i;
+        EXPECT_EQ(after[i], inRange ? device_[i] : 0x11) << i;
     }
-    EXPECT_NE(err.str().find("33% complete"), std::string::npos) << err.str();
-    EXPECT_NE(err.str().find("100% complete"), std::string::npos);
-    EXPECT_EQ(out.str(), "MB: 0A1 B2C 3D 4E 2211 4433\n");
+    EXPECT_NE(err_.str().find("33% complete"), std::string::npos) << err_.str();
+    EXPECT_NE(err_.str().find("100% complete"), std::string::npos);
+    EXPECT_EQ(out_.str(), "MB: 0A1 B2C 3D 4E 2211 4433\n");
     EXPECT_EQ(FilesInFolder(), 1u);
 }
 
 TEST_F(ProbexCli, ReplacedFileKeepsItsPermissions)
 {
-    const fs::path file = folder / "dump.bin";
+    const fs::path file = folder_ / "dump.bin";
     WriteFile(file, std::string(256, '\0'));
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(Run({"read", "--port", "COM4", "--range", "00-00", file.string()}), 0) << err.str();
+    EXPECT_EQ(Run({"read", "--port", "COM4", "--range", "00-00", file.string()}), 0) << err_.str();
     EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(ReadImage(file)[0], device[0]);
+    EXPECT_EQ(ReadImage(file)[0], device_[0]);
 }
 
 TEST_F(ProbexCli, ReadIntoAMissingFileStartsFromZeros)
 {
-    const fs::path file = folder / "new.bin";
-    EXPECT_EQ(Run({"read", "--port", "COM4", "--range", "FE-FF", file.string()}), 0) << err.str();
+    const fs::path file = folder_ / "new.bin";
+    EXPECT_EQ(Run({"read", "--port", "COM4", "--range", "FE-FF", file.string()}), 0) << err_.str();
     ASSERT_EQ(fs::file_size(file), 256u);
     const Image after = ReadImage(file);
     EXPECT_EQ(after[0xFD], 0);
-    EXPECT_EQ(after[0xFE], device[0xFE]);
-    EXPECT_EQ(after[0xFF], device[0xFF]);
-    EXPECT_TRUE(err.str().empty());  // no progress when not asked for
+    EXPECT_EQ(after[0xFE], device_[0xFE]);
+    EXPECT_EQ(after[0xFF], device_[0xFF]);
+    EXPECT_TRUE(err_.str().empty());  // no progress when not asked for
 }
 
 TEST_F(ProbexCli, FailedReadLeavesTheFileAsItWas)
@@ -147,65 +147,65 @@ TEST_F(ProbexCli, FailedReadLeavesTheFileAsItWas)
     zaqsim::SimOptions options;
     options.silentFromFrame = 5;  // two bytes read, the third never answered
     StartSimulator(options);
-    const fs::path file = folder / "dump.bin";
+    const fs::path file = folder_ / "dump.bin";
     WriteFile(file, std::string(256, 'x'));
     EXPECT_EQ(Run({"read", "--port", "COM4", "--timeout", "1", file.string()}), 2);
-    EXPECT_EQ(err.str(), "Device answer timeout\n");
+    EXPECT_EQ(err_.str(), "Device answer timeout\n");
     EXPECT_EQ(ImageText(ReadImage(file)), std::string(256, 'x'));
     EXPECT_EQ(FilesInFolder(), 1u);  // no temporary file left behind
 
-    const fs::path missing = folder / "never.bin";
+    const fs::path missing = folder_ / "never.bin";
     EXPECT_EQ(Run({"read", "--port", "COM4", "--timeout", "1", missing.string()}), 2);
     EXPECT_FALSE(fs::exists(missing));
 }
 
 TEST_F(ProbexCli, WriteSendsTheRangeFromTheFile)
 {
-    const fs::path file = folder / "image.bin";
+    const fs::path file = folder_ / "image.bin";
     Image image;
     for (int i = 0; i < 256; ++i)
         image[i] = std::uint8_t(i);
     WriteFile(file, ImageText(image));
-    EXPECT_EQ(Run({"write", "--port", sim->SlavePath(), "--range", "0-1", file.string()}), 0) << err.str();
-    const Image now = sim->Eeprom().Bytes();
+    EXPECT_EQ(Run({"write", "--port", sim_->SlavePath(), "--range", "0-1", file.string()}), 0) << err_.str();
+    const Image now = sim_->Eeprom().Bytes();
     EXPECT_EQ(now[0], 0);
     EXPECT_EQ(now[1], 1);
-    EXPECT_EQ(now[2], device[2]);
-    EXPECT_EQ(out.str(), "MB: 0A1 B2C 3D 4E 2211 4433\n");
+    EXPECT_EQ(now[2], device_[2]);
+    EXPECT_EQ(out_.str(), "MB: 0A1 B2C 3D 4E 2211 4433\n");
 }
 
 TEST_F(ProbexCli, WriteRefusesFilesThatAreNotExactly256Bytes)
 {
-    const fs::path file = folder / "short.bin";
+    const fs::path file = folder_ / "short.bin";
     WriteFile(file, std::string(255, '\0'));
     EXPECT_EQ(Run({"write", "--port", "COM4", file.string()}), probexcli::kExitFile);
-    EXPECT_EQ(err.str(), "Wrong file size!\n");
+    EXPECT_EQ(err_.str(), "Wrong file size!\n");
     WriteFile(file, std::string(257, '\0'));
     EXPECT_EQ(Run({"write", "--port", "COM4", file.string()}), probexcli::kExitFile);
-    EXPECT_EQ(Run({"write", "--port", "COM4", (folder / "missing.bin").string()}), probexcli::kExitFile);
+    EXPECT_EQ(Run({"write", "--port", "COM4", (folder_ / "missing.bin").string()}), probexcli::kExitFile);
     // A read does not overwrite a file that is not a dump either.
     EXPECT_EQ(Run({"read", "--port", "COM4", file.string()}), probexcli::kExitFile);
     EXPECT_EQ(fs::file_size(file), 257u);
-    EXPECT_EQ(sim->Log().ClientByteCount(), 0u);  // the device was never woken
+    EXPECT_EQ(sim_->Log().ClientByteCount(), 0u);  // the device was never woken
 }
 
 TEST_F(ProbexCli, DeviceFailuresExitWithTheirResultAndMessage)
 {
     EXPECT_EQ(Run({"id", "--port", "COM8"}), 1);
-    EXPECT_EQ(err.str(), "Unable to open COM-port\n");
+    EXPECT_EQ(err_.str(), "Unable to open COM-port\n");
 
     zaqsim::SimOptions noAdapter;
     noAdapter.noEcho = true;
     StartSimulator(noAdapter);
     EXPECT_EQ(Run({"id", "--port", "COM4"}), 3);
-    EXPECT_EQ(err.str(), "K-line adapter not present or power off or invalid COM port\n");
+    EXPECT_EQ(err_.str(), "K-line adapter not present or power off or invalid COM port\n");
 
     zaqsim::SimOptions badChecksum;
     badChecksum.badChecksumAnswer = 2;
     StartSimulator(badChecksum);
     EXPECT_EQ(Run({"id", "--port", "COM4"}), 4);
-    EXPECT_EQ(err.str(), "Receive check sum error\n");
-    EXPECT_TRUE(out.str().empty());
+    EXPECT_EQ(err_.str(), "Receive check sum error\n");
+    EXPECT_TRUE(out_.str().empty());
 }
 
 TEST_F(ProbexCli, UsageErrorsExit64WithoutTouchingTheDevice)
@@ -230,9 +230,9 @@ TEST_F(ProbexCli, UsageErrorsExit64WithoutTouchingTheDevice)
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Run(c.args), probexcli::kExitUsage) << c.message;
-        EXPECT_NE(err.str().find(c.message), std::string::npos) << err.str();
+        EXPECT_NE(err_.str().find(c.message), std::string::npos) << err_.str();
     }
-    EXPECT_EQ(sim->Log().ClientByteCount(), 0u);
+    EXPECT_EQ(sim_->Log().ClientByteCount(), 0u);
 }
 
 TEST_F(ProbexCli, HelpDescribesEveryCommandOptionAndStatus)
@@ -240,12 +240,12 @@ TEST_F(ProbexCli, HelpDescribesEveryCommandOptionAndStatus)
     EXPECT_EQ(Run({"--help"}), 0);
     for (const char* part : {"probex-cli id", "probex-cli read", "probex-cli write", "--port", "--timeout",
                              "--last", "--range", "Wrong", "64", "65", "Receive check sum error"})
-        EXPECT_NE(out.str().find(part), std::string::npos) << part;
+        EXPECT_NE(out_.str().find(part), std::string::npos) << part;
     // Each exit status stands beside the window application's text for it.
     for (const std::uint16_t result : {device::ResultPortError, device::ResultAnswerTimeout, device::ResultNoAdapter, device::ResultChecksumError}) {
         const std::string line = "  " + std::to_string(result) + "   " +
                                  res::LoadString(res::DeviceResultMessage(result)) + "\n";
-        EXPECT_NE(out.str().find(line), std::string::npos) << line;
+        EXPECT_NE(out_.str().find(line), std::string::npos) << line;
     }
 }
 
@@ -265,8 +265,8 @@ public:
         int out[2];
         if (pipe(out) != 0)
             return;
-        pid = fork();
-        if (pid == 0) {
+        pid_ = fork();
+        if (pid_ == 0) {
             dup2(out[1], STDOUT_FILENO);
             close(out[0]);
             close(out[1]);
@@ -278,18 +278,18 @@ public:
             _exit(127);
         }
         close(out[1]);
-        stdoutFile = fdopen(out[0], "r");
+        stdoutFile_ = fdopen(out[0], "r");
     }
     ~ZaqSimProcess()
     {
         Stop();
-        if (stdoutFile)
-            fclose(stdoutFile);
+        if (stdoutFile_)
+            fclose(stdoutFile_);
     }
     std::string Line()
     {
         char line[256] = {};
-        if (!stdoutFile || !fgets(line, sizeof line, stdoutFile))
+        if (!stdoutFile_ || !fgets(line, sizeof line, stdoutFile_))
             return {};
         std::string text(line);
         if (!text.empty() && text.back() == '\n')
@@ -299,17 +299,17 @@ public:
     int Stop()
     {
         int status = -1;
-        if (pid > 0) {
-            kill(pid, SIGTERM);
-            waitpid(pid, &status, 0);
-            pid = -1;
+        if (pid_ > 0) {
+            kill(pid_, SIGTERM);
+            waitpid(pid_, &status, 0);
+            pid_ = -1;
         }
         return status;
     }
 
 private:
-    pid_t pid = -1;
-    FILE* stdoutFile = nullptr;
+    pid_t pid_ = -1;
+    FILE* stdoutFile_ = nullptr;
 };
 
 TEST(ProbexCliProgram, TalksToTheSimulatorProgramAcrossReopenedPorts)

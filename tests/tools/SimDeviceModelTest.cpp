@@ -48,15 +48,15 @@ class SimDeviceModel : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        options.minGap1Ms = 590;
-        options.minGap2Ms = 230;
+        options_.minGap1Ms = 590;
+        options_.minGap2Ms = 230;
     }
 
     // Feeds a byte at the current simulated time and advances it a little.
     Bytes Feed(std::uint8_t byte, const LineSettings& line)
     {
-        Bytes answer = model.OnByte(byte, line, now);
-        now += 1ms;
+        Bytes answer = model_.OnByte(byte, line, now_);
+        now_ += 1ms;
         return answer;
     }
 
@@ -75,9 +75,9 @@ protected:
     void WakeUp()
     {
         Feed(0x00, PulseLine());
-        now += 615ms;
+        now_ += 615ms;
         Feed(0x00, PulseLine());
-        now += 255ms;
+        now_ += 255ms;
     }
 
     Bytes StartConnection()
@@ -88,17 +88,17 @@ protected:
 
     bool HasNote(const std::string& part) const
     {
-        for (const std::string& note : log.Notes())
+        for (const std::string& note : log_.Notes())
             if (note.find(part) != std::string::npos)
                 return true;
         return false;
     }
 
-    zaqsim::SimOptions options;
-    zaqsim::EepromImage eeprom;
-    zaqsim::WireLog log;
-    zaqsim::DeviceModel model{options, eeprom, log};
-    zaqsim::SimClock::time_point now{};
+    zaqsim::SimOptions options_;
+    zaqsim::EepromImage eeprom_;
+    zaqsim::WireLog log_;
+    zaqsim::DeviceModel model_{options_, eeprom_, log_};
+    zaqsim::SimClock::time_point now_{};
 };
 
 TEST_F(SimDeviceModel, AnswersTheConnectionStartAfterACorrectWakeUp)
@@ -108,7 +108,7 @@ TEST_F(SimDeviceModel, AnswersTheConnectionStartAfterACorrectWakeUp)
     EXPECT_TRUE(ChecksumOk(answer));
     EXPECT_EQ(answer[1], 0xF3);
     EXPECT_EQ(answer[2], 0x21);
-    const auto frames = log.Frames();
+    const auto frames = log_.Frames();
     ASSERT_EQ(frames.size(), 3u);
     EXPECT_EQ(frames[0].kind, FrameKind::Pulse);
     EXPECT_EQ(frames[1].kind, FrameKind::Pulse);
@@ -119,9 +119,9 @@ TEST_F(SimDeviceModel, StaysAsleepWhenTheWakeUpIsWrong)
 {
     // Second pulse too early.
     Feed(0x00, PulseLine());
-    now += 300ms;
+    now_ += 300ms;
     Feed(0x00, PulseLine());
-    now += 255ms;
+    now_ += 255ms;
     EXPECT_TRUE(Send({0x81, 0x21, 0xF3, 0x81}).empty());
     EXPECT_TRUE(HasNote("second pulse after"));
 
@@ -129,16 +129,16 @@ TEST_F(SimDeviceModel, StaysAsleepWhenTheWakeUpIsWrong)
     LineSettings mark = PulseLine();
     mark.oddParity = true;
     Feed(0x00, mark);
-    now += 615ms;
+    now_ += 615ms;
     Feed(0x00, mark);
-    now += 255ms;
+    now_ += 255ms;
     EXPECT_TRUE(Send({0x81, 0x21, 0xF3, 0x81}).empty());
 
     // First frame too soon after the second pulse.
     Feed(0x00, PulseLine());
-    now += 615ms;
+    now_ += 615ms;
     Feed(0x00, PulseLine());
-    now += 100ms;
+    now_ += 100ms;
     EXPECT_TRUE(Send({0x81, 0x21, 0xF3, 0x81}).empty());
     EXPECT_TRUE(HasNote("after the second pulse"));
 
@@ -165,14 +165,14 @@ TEST_F(SimDeviceModel, IgnoresRequestsBeforeTheConnectionStartAndBadChecksums)
 TEST_F(SimDeviceModel, IdentificationCarriesTheIdBytesAtFiveToSixteenInBothForms)
 {
     for (bool longForm : {false, true}) {
-        options.longAnswers = longForm;
+        options_.longAnswers = longForm;
         StartConnection();
         const Bytes answer = Send({0x82, 0x21, 0xF3, 0x3C, 0x00});
         ASSERT_EQ(answer.size(), 18u) << longForm;
         EXPECT_EQ(answer[0] == 0x80, longForm);
         EXPECT_TRUE(ChecksumOk(answer));
-        for (std::size_t i = 0; i < options.idBytes.size(); ++i)
-            EXPECT_EQ(answer[5 + i], options.idBytes[i]) << i;
+        for (std::size_t i = 0; i < options_.idBytes.size(); ++i)
+            EXPECT_EQ(answer[5 + i], options_.idBytes[i]) << i;
         Send({0x81, 0x21, 0xF3, 0x82});
         for (std::uint8_t b : {0x54, 0x45, 0x53, 0x54, 0x20, 0x45, 0x4E, 0x44, 0x00})
             Feed(b, FrameLine());
@@ -184,9 +184,9 @@ TEST_F(SimDeviceModel, ReadAnswersTheEepromByteAtIndexSeven)
     std::array<std::uint8_t, 256> image{};
     image[0x10] = 0x5A;
     image[0xFF] = 0xC3;
-    eeprom.Fill(image);
+    eeprom_.Fill(image);
     for (bool longForm : {false, true}) {
-        options.longAnswers = longForm;
+        options_.longAnswers = longForm;
         StartConnection();
         Bytes answer = Send({0x84, 0x21, 0xF3, 0x23, 0x00, 0x81, 0x10});
         ASSERT_GE(answer.size(), 9u);
@@ -214,16 +214,16 @@ TEST_F(SimDeviceModel, WriteCommitsOnlyAfterTheFourthStepInSequence)
     EXPECT_FALSE(step(0x63, 0xAB).empty());
     step(0x62, 0x10);
     step(0x61, 0x00);
-    EXPECT_EQ(eeprom.Get(0x10), 0x00);
+    EXPECT_EQ(eeprom_.Get(0x10), 0x00);
     step(0x60, 0x10);
-    EXPECT_EQ(eeprom.Get(0x10), 0xAB);
+    EXPECT_EQ(eeprom_.Get(0x10), 0xAB);
 
     // Steps out of order commit nothing.
     step(0x63, 0x77);
     step(0x61, 0x00);
     step(0x62, 0x20);
     step(0x60, 0x10);
-    EXPECT_EQ(eeprom.Get(0x20), 0x00);
+    EXPECT_EQ(eeprom_.Get(0x20), 0x00);
     EXPECT_TRUE(HasNote("out of sequence"));
 }
 
@@ -233,7 +233,7 @@ TEST_F(SimDeviceModel, TrailerAfterTheStopRecordsTheFlag)
     EXPECT_FALSE(Send({0x81, 0x21, 0xF3, 0x82}).empty());
     for (std::uint8_t b : {0x54, 0x45, 0x53, 0x54, 0x20, 0x45, 0x4E, 0x44, 0x01})
         EXPECT_TRUE(Feed(b, FrameLine()).empty());
-    const auto trailers = zaqsim::FramesOf(log.Frames(), FrameKind::Trailer);
+    const auto trailers = zaqsim::FramesOf(log_.Frames(), FrameKind::Trailer);
     ASSERT_EQ(trailers.size(), 1u);
     EXPECT_EQ(trailers[0].bytes.back(), 0x01);
     EXPECT_TRUE(HasNote("last operation flag 0x01"));
@@ -243,8 +243,8 @@ TEST_F(SimDeviceModel, TrailerAfterTheStopRecordsTheFlag)
 
 TEST_F(SimDeviceModel, InjectedFaultsSilenceAndCorruptTheNamedFrames)
 {
-    options.silentFromFrame = 3;
-    options.badChecksumAnswer = 2;
+    options_.silentFromFrame = 3;
+    options_.badChecksumAnswer = 2;
     const Bytes first = StartConnection();
     EXPECT_TRUE(ChecksumOk(first));
     const Bytes second = Send({0x82, 0x21, 0xF3, 0x3C, 0x00});

@@ -61,18 +61,18 @@ class SimEepromFile : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder = std::filesystem::temp_directory_path() /
+        folder_ = std::filesystem::temp_directory_path() /
                  ("zaqsim-eeprom-" + std::to_string(::getpid()) + "-" +
                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder);
+        std::filesystem::create_directories(folder_);
     }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-    std::filesystem::path folder;
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+    std::filesystem::path folder_;
 };
 
 TEST_F(SimEepromFile, MissingFileIsCreatedZeroedAndWritesPersist)
 {
-    const std::string path = (folder / "image.bin").string();
+    const std::string path = (folder_ / "image.bin").string();
     zaqsim::EepromImage image;
     std::string error;
     ASSERT_TRUE(image.Load(path, error)) << error;
@@ -87,7 +87,7 @@ TEST_F(SimEepromFile, MissingFileIsCreatedZeroedAndWritesPersist)
 
 TEST_F(SimEepromFile, FileOfAnotherSizeIsRefusedAndLeftAlone)
 {
-    const std::string path = (folder / "short.bin").string();
+    const std::string path = (folder_ / "short.bin").string();
     std::ofstream(path, std::ios::binary) << "abc";
     zaqsim::EepromImage image;
     std::string error;

@@ -16,16 +16,16 @@ MessageAnswer CancellingAnswer(MessageButtons buttons) {
 
 }  // namespace
 
-CScriptedPrompts::CScriptedPrompts() : previous(InstallPrompts(this)) {}
+CScriptedPrompts::CScriptedPrompts() : previous_(InstallPrompts(this)) {}
 
-CScriptedPrompts::~CScriptedPrompts() { InstallPrompts(previous); }
+CScriptedPrompts::~CScriptedPrompts() { InstallPrompts(previous_); }
 
 MessageAnswer CScriptedPrompts::ShowMessage(const QString& text, MessageButtons buttons, MessageIcon icon) {
   prompts.push_back({Kind::Message, text, buttons, icon, {}, {}});
   if (onPrompt) onPrompt(prompts.back());
-  if (answers.empty()) return CancellingAnswer(buttons);
-  const MessageAnswer answer = answers.front();
-  answers.pop_front();
+  if (answers_.empty()) return CancellingAnswer(buttons);
+  const MessageAnswer answer = answers_.front();
+  answers_.pop_front();
   return answer;
 }
 
@@ -44,9 +44,9 @@ std::optional<QString> CScriptedPrompts::AskFileName(Kind kind, const QString& t
   prompts.push_back({kind, title, MessageButtons::Ok, MessageIcon::None, filter, proposedName});
   if (onPrompt) onPrompt(prompts.back());
   std::optional<QString> path;
-  if (!fileNames.empty()) {
-    path = std::move(fileNames.front());
-    fileNames.pop_front();
+  if (!fileNames_.empty()) {
+    path = std::move(fileNames_.front());
+    fileNames_.pop_front();
   }
   return path;
 }

@@ -28,8 +28,8 @@ public:
   CScriptedPrompts();
   ~CScriptedPrompts() override;
 
-  void QueueAnswer(MessageAnswer answer) { answers.push_back(answer); }
-  void QueueFileName(std::optional<QString> path) { fileNames.push_back(std::move(path)); }
+  void QueueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
+  void QueueFileName(std::optional<QString> path) { fileNames_.push_back(std::move(path)); }
 
   MessageAnswer ShowMessage(const QString& text, MessageButtons buttons, MessageIcon icon) override;
   std::optional<QString> AskOpenFileName(const QString& title, const QString& filter,
@@ -48,9 +48,9 @@ private:
   std::optional<QString> AskFileName(Kind kind, const QString& title, const QString& filter,
                                      const QString& proposedName);
 
-  std::deque<MessageAnswer> answers;
-  std::deque<std::optional<QString>> fileNames;
-  CPrompts* previous = nullptr;
+  std::deque<MessageAnswer> answers_;
+  std::deque<std::optional<QString>> fileNames_;
+  CPrompts* previous_ = nullptr;
 };
 
 }  // namespace app

@@ -23,17 +23,17 @@ bool SetCaps(__user_cap_data_struct (&data)[2]) {
 ScopedFilePermissions::ScopedFilePermissions() {
   __user_cap_data_struct data[2] = {};
   if (!GetCaps(data)) return;
-  savedEffective[0] = data[0].effective;
-  savedEffective[1] = data[1].effective;
+  savedEffective_[0] = data[0].effective;
+  savedEffective_[1] = data[1].effective;
   data[0].effective &= ~kOverrideMask;
-  dropped = SetCaps(data);
+  dropped_ = SetCaps(data);
 }
 
 ScopedFilePermissions::~ScopedFilePermissions() {
-  if (!dropped) return;
+  if (!dropped_) return;
   __user_cap_data_struct data[2] = {};
   if (!GetCaps(data)) return;
-  data[0].effective = savedEffective[0];
-  data[1].effective = savedEffective[1];
+  data[0].effective = savedEffective_[0];
+  data[1].effective = savedEffective_[1];
   SetCaps(data);
 }

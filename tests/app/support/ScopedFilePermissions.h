@@ -10,6 +10,6 @@ public:
   ScopedFilePermissions& operator=(const ScopedFilePermissions&) = delete;
 
 private:
-  unsigned savedEffective[2] = {0, 0};
-  bool dropped = false;
+  unsigned savedEffective_[2] = {0, 0};
+  bool dropped_ = false;
 };

@@ -2,11 +2,11 @@
 BUILD      ?= build
 JOBS       ?= $(shell nproc)
 PACKAGES   := g++ make cmake libgtest-dev libgmock-dev qt6-base-dev fonts-dejavu-core \
-              xvfb x11-apps imagemagick
+              xvfb x11-apps imagemagick clang-format
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CTEST_ARGS ?= --output-on-failure -j$(JOBS)
 
-.PHONY: all deps build test test-asan test-tsan run bench clean
+.PHONY: all deps build test test-asan test-tsan run bench format format-check clean
 
 all: build
 
@@ -46,6 +46,15 @@ run: deps
 bench: deps
 	$(call configure_and_build,$(BUILD),)
 	./scripts/bench.sh $(BUILD)
+
+# The house style of .clang-format, over every C++ file git knows.
+CXX_SOURCES = git ls-files -z '*.cpp' '*.h'
+
+format: deps
+	$(CXX_SOURCES) | xargs -0 clang-format -i
+
+format-check: deps
+	$(CXX_SOURCES) | xargs -0 clang-format --dry-run --Werror
 
 clean:
 	rm -rf build build-asan build-tsan

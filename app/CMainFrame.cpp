@@ -9,10 +9,10 @@
 #include "app/CStatusBar.h"
 #include "app/CStatusBarProgress.h"
 #include "app/ControlId.h"
-#include "res/FrameResources.h"
-#include "res/StringTable.h"
 #include "app/WindowMessageEvent.h"
 #include "device/ZaqProtocol.h"
+#include "res/FrameResources.h"
+#include "res/StringTable.h"
 
 namespace app {
 
@@ -26,19 +26,25 @@ QString Text(res::ResourceId id)
 QString ToolbarIcon(res::ResourceId command)
 {
     switch (command) {
-    case res::ID_FILE_NEW: return QStringLiteral(":/icons/new.png");
-    case res::ID_FILE_OPEN: return QStringLiteral(":/icons/open.png");
-    case res::ID_FILE_SAVE: return QStringLiteral(":/icons/save.png");
-    case res::ID_APP_ABOUT: return QStringLiteral(":/icons/about.png");
-    default: return {};
+    case res::ID_FILE_NEW:
+        return QStringLiteral(":/icons/new.png");
+    case res::ID_FILE_OPEN:
+        return QStringLiteral(":/icons/open.png");
+    case res::ID_FILE_SAVE:
+        return QStringLiteral(":/icons/save.png");
+    case res::ID_APP_ABOUT:
+        return QStringLiteral(":/icons/about.png");
+    default:
+        return {};
     }
 }
 
 }  // namespace
 
 CMainFrame::CMainFrame(QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint)
 {
     setWindowIcon(QIcon(QStringLiteral(":/icons/probex.png")));
     setWindowTitle(QString::fromStdString(res::DocumentString(res::DocumentStringField::WindowTitle)));
@@ -142,7 +148,8 @@ void CMainFrame::BindAccelerators()
     std::map<QAction*, QList<QKeySequence>> keys;
     for (const res::Accelerator& accelerator : res::MainAccelerators())
         if (QAction* action = GetAction(static_cast<res::ResourceId>(accelerator.command)))
-            keys[action].append(QKeySequence(QString::fromStdString(accelerator.keys), QKeySequence::PortableText));
+            keys[action].append(
+                QKeySequence(QString::fromStdString(accelerator.keys), QKeySequence::PortableText));
     for (auto& [action, sequences] : keys) {
         action->setShortcuts(sequences);
         action->setShortcutContext(Qt::WindowShortcut);
@@ -194,8 +201,8 @@ void CMainFrame::OnDeviceNotify(const device::DeviceNotification& notification)
     case device::NotifyRangeBegin:
         progressTotal_ = notification.value;
         progressBar_.reset();  // a bar left over from an unfinished transfer
-        progressBar_ = std::make_unique<CStatusBarProgress>(this, Text(res::IDS_IDLE_MESSAGE),
-                                                           Text(res::IDS_PROGRESS), 100, progressTotal_, true, 0);
+        progressBar_ = std::make_unique<CStatusBarProgress>(
+            this, Text(res::IDS_IDLE_MESSAGE), Text(res::IDS_PROGRESS), 100, progressTotal_, true, 0);
         progressDone_ = 0;
         break;
     case device::NotifyByteDone:
@@ -203,7 +210,8 @@ void CMainFrame::OnDeviceNotify(const device::DeviceNotification& notification)
         if (progressBar_) {
             // A transfer of 0 bytes sends no steps; the guard only keeps a stray step harmless.
             const int percent = progressTotal_ ? progressDone_ * 100 / progressTotal_ : 100;
-            progressBar_->SetText(QString::asprintf(res::LoadString(res::IDS_PERCENT_COMPLETE).c_str(), percent));
+            progressBar_->SetText(
+                QString::asprintf(res::LoadString(res::IDS_PERCENT_COMPLETE).c_str(), percent));
             progressBar_->StepIt();
         }
         break;

@@ -8,8 +8,8 @@
 #include <map>
 #include <memory>
 
-#include "res/ResourceIds.h"
 #include "device/DeviceZaqTypes.h"
+#include "res/ResourceIds.h"
 
 class QToolBar;
 

@@ -6,14 +6,14 @@
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
 #include "app/CProbexDoc.h"
-#include "app/docview/CPrompts.h"
 #include "app/CQtMessageTarget.h"
-#include "dumpedit/widget/DumpEditClasses.h"
+#include "app/docview/CPrompts.h"
 #include "device/CDeviceZAQ.h"
+#include "dumpedit/widget/DumpEditClasses.h"
+#include "dumpedit/widget/WindowClassRegistry.h"
 #include "platform/MessageTarget.h"
 #include "platform/PortNames.h"
 #include "res/StringTable.h"
-#include "dumpedit/widget/WindowClassRegistry.h"
 
 namespace app {
 
@@ -23,7 +23,8 @@ const QString kOrganization = QStringLiteral("Velmora");
 
 QWidget* CreateRegisteredControl(const std::string& className, QWidget* parent, std::uint32_t style)
 {
-    return dumpedit::CWindowClassRegistry::Instance().Create(QString::fromStdString(className), parent, style);
+    return dumpedit::CWindowClassRegistry::Instance().Create(QString::fromStdString(className), parent,
+                                                             style);
 }
 
 }  // namespace
@@ -110,12 +111,23 @@ bool CProbexApp::QueryClose()
 bool CProbexApp::OnCommand(res::ResourceId command)
 {
     switch (command) {
-    case res::ID_APP_ABOUT: OnAppAbout(); return true;
-    case res::ID_FILE_NEW: document_->OnFileNew(); return true;
-    case res::ID_FILE_OPEN: document_->OnFileOpen(); return true;
-    case res::ID_FILE_SAVE: document_->OnFileSave(); return true;
-    case res::ID_FILE_SAVE_AS: document_->OnFileSaveAs(); return true;
-    default: return false;
+    case res::ID_APP_ABOUT:
+        OnAppAbout();
+        return true;
+    case res::ID_FILE_NEW:
+        document_->OnFileNew();
+        return true;
+    case res::ID_FILE_OPEN:
+        document_->OnFileOpen();
+        return true;
+    case res::ID_FILE_SAVE:
+        document_->OnFileSave();
+        return true;
+    case res::ID_FILE_SAVE_AS:
+        document_->OnFileSaveAs();
+        return true;
+    default:
+        return false;
     }
 }
 

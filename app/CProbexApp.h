@@ -18,8 +18,8 @@ class CQtMessageTarget;
 class CProbexApp {
 public:
     struct Options {
-        CustomControlFactory controls;       // default: the registered window classes
-        CProbexView::DeviceLister devices;   // default: the serial devices of this machine
+        CustomControlFactory controls;      // default: the registered window classes
+        CProbexView::DeviceLister devices;  // default: the serial devices of this machine
     };
 
     CProbexApp();

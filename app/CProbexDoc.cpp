@@ -1,11 +1,11 @@
 #include "app/CProbexDoc.h"
 
+#include "app/ViewHint.h"
 #include "app/docview/CArchive.h"
-#include "device/CExceptionEx.h"
 #include "app/docview/CPrompts.h"
+#include "device/CExceptionEx.h"
 #include "res/DeviceResultText.h"
 #include "res/ResourceIds.h"
-#include "app/ViewHint.h"
 
 #include <algorithm>
 #include <vector>
@@ -14,11 +14,16 @@ namespace app {
 
 namespace {
 
-bool AskLastOperation() {
-  return ShowMessage(res::IDS_LAST_OPERATION, MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
+bool AskLastOperation()
+{
+    return ShowMessage(res::IDS_LAST_OPERATION, MessageButtons::YesNo, MessageIcon::Question) ==
+           MessageAnswer::Yes;
 }
 
-void RefuseWhileBusy() { ShowMessage(res::IDS_DEVICE_BUSY, MessageButtons::Ok, MessageIcon::Exclamation); }
+void RefuseWhileBusy()
+{
+    ShowMessage(res::IDS_DEVICE_BUSY, MessageButtons::Ok, MessageIcon::Exclamation);
+}
 
 }  // namespace
 
@@ -26,121 +31,143 @@ CProbexDoc::CProbexDoc() = default;
 
 CProbexDoc::~CProbexDoc() = default;
 
-bool CProbexDoc::OnNewDocument() {
-  if (!CDocument::OnNewDocument()) return false;
-  dumpSize = device.eepromSize;
-  dumpData = std::make_unique<std::uint8_t[]>(dumpSize);  // zero-filled
-  device.idText.clear();
-  if (device.GetThreadHandle() == device::CThreadEx::kNoThread) {
-    try {
-      device.Start();
-    } catch (const device::CExceptionEx&) {
-      return false;  // no worker: the document is of no use
+bool CProbexDoc::OnNewDocument()
+{
+    if (!CDocument::OnNewDocument())
+        return false;
+    dumpSize = device.eepromSize;
+    dumpData = std::make_unique<std::uint8_t[]>(dumpSize);  // zero-filled
+    device.idText.clear();
+    if (device.GetThreadHandle() == device::CThreadEx::kNoThread) {
+        try {
+            device.Start();
+        } catch (const device::CExceptionEx&) {
+            return false;  // no worker: the document is of no use
+        }
     }
-  }
-  return true;
+    return true;
 }
 
-void CProbexDoc::Serialize(CArchive& archive) {
-  if (archive.IsStoring()) {
-    archive.Write(dumpData.get(), dumpSize);
-    return;
-  }
-  if (archive.GetFileLength() != device.eepromSize) {
-    ShowMessage(res::IDS_WRONG_FILE_SIZE, MessageButtons::Ok, MessageIcon::Error);
-    return;
-  }
-  // Read aside first: a read cut short must not leave the dump half replaced.
-  std::vector<std::uint8_t> loaded(dumpSize);
-  if (archive.Read(loaded.data(), loaded.size())) std::ranges::copy(loaded, dumpData.get());
+void CProbexDoc::Serialize(CArchive& archive)
+{
+    if (archive.IsStoring()) {
+        archive.Write(dumpData.get(), dumpSize);
+        return;
+    }
+    if (archive.GetFileLength() != device.eepromSize) {
+        ShowMessage(res::IDS_WRONG_FILE_SIZE, MessageButtons::Ok, MessageIcon::Error);
+        return;
+    }
+    // Read aside first: a read cut short must not leave the dump half replaced.
+    std::vector<std::uint8_t> loaded(dumpSize);
+    if (archive.Read(loaded.data(), loaded.size()))
+        std::ranges::copy(loaded, dumpData.get());
 }
 
-bool CProbexDoc::PrepareRequest(const std::string& portName, std::uint32_t timeoutMs) {
-  if (deviceBusy_) {
-    RefuseWhileBusy();
-    return false;
-  }
-  device.idText.clear();
-  device.portName = portName;
-  device.answerTimeoutMs = timeoutMs;
-  return true;
+bool CProbexDoc::PrepareRequest(const std::string& portName, std::uint32_t timeoutMs)
+{
+    if (deviceBusy_) {
+        RefuseWhileBusy();
+        return false;
+    }
+    device.idText.clear();
+    device.portName = portName;
+    device.answerTimeoutMs = timeoutMs;
+    return true;
 }
 
-void CProbexDoc::ReadId(const std::string& portName, std::uint32_t timeoutMs) {
-  if (!PrepareRequest(portName, timeoutMs)) return;
-  UpdateAllViews(HintShowId);
-  const bool lastOperation = AskLastOperation();
-  deviceBusy_ = device.StartReadId(lastOperation);
+void CProbexDoc::ReadId(const std::string& portName, std::uint32_t timeoutMs)
+{
+    if (!PrepareRequest(portName, timeoutMs))
+        return;
+    UpdateAllViews(HintShowId);
+    const bool lastOperation = AskLastOperation();
+    deviceBusy_ = device.StartReadId(lastOperation);
 }
 
 void CProbexDoc::ReadRange(const std::string& portName, std::uint32_t timeoutMs, std::uint32_t start,
-                           std::uint32_t count) {
-  if (!PrepareRequest(portName, timeoutMs)) return;
-  if (count == 0) {
-    start = 0;
-    count = device.eepromSize;
-  }
-  const bool lastOperation = AskLastOperation();
-  // Only bytes inside the dump are cleared, whatever range the caller asked for.
-  const std::uint64_t end = std::min<std::uint64_t>(std::uint64_t{start} + count, dumpSize);
-  if (start < end) std::fill(dumpData.get() + start, dumpData.get() + end, std::uint8_t{0});
-  UpdateAllViews(HintShowId);
-  deviceBusy_ = device.StartRead(dumpData.get(), start, count, lastOperation);
+                           std::uint32_t count)
+{
+    if (!PrepareRequest(portName, timeoutMs))
+        return;
+    if (count == 0) {
+        start = 0;
+        count = device.eepromSize;
+    }
+    const bool lastOperation = AskLastOperation();
+    // Only bytes inside the dump are cleared, whatever range the caller asked for.
+    const std::uint64_t end = std::min<std::uint64_t>(std::uint64_t{start} + count, dumpSize);
+    if (start < end)
+        std::fill(dumpData.get() + start, dumpData.get() + end, std::uint8_t{0});
+    UpdateAllViews(HintShowId);
+    deviceBusy_ = device.StartRead(dumpData.get(), start, count, lastOperation);
 }
 
 void CProbexDoc::WriteRange(const std::string& portName, std::uint32_t timeoutMs, std::uint32_t start,
-                            std::uint32_t count) {
-  if (!PrepareRequest(portName, timeoutMs)) return;
-  UpdateAllViews(HintShowId);
-  if (count == 0) {
-    start = 0;
-    count = device.eepromSize;
-  }
-  const bool lastOperation = AskLastOperation();
-  deviceBusy_ = device.StartWrite(dumpData.get(), start, count, lastOperation);
+                            std::uint32_t count)
+{
+    if (!PrepareRequest(portName, timeoutMs))
+        return;
+    UpdateAllViews(HintShowId);
+    if (count == 0) {
+        start = 0;
+        count = device.eepromSize;
+    }
+    const bool lastOperation = AskLastOperation();
+    deviceBusy_ = device.StartWrite(dumpData.get(), start, count, lastOperation);
 }
 
-bool CProbexDoc::IsPortFree(const std::string& portName) const { return device.IsPortFree(portName); }
+bool CProbexDoc::IsPortFree(const std::string& portName) const
+{
+    return device.IsPortFree(portName);
+}
 
-std::string CProbexDoc::GetIdText() const { return device.idText; }
+std::string CProbexDoc::GetIdText() const
+{
+    return device.idText;
+}
 
-void CProbexDoc::OnDeviceNotify(const device::DeviceNotification& notification) {
-  switch (notification.code) {
+void CProbexDoc::OnDeviceNotify(const device::DeviceNotification& notification)
+{
+    switch (notification.code) {
     case device::NotifyOpened:
-      UpdateAllViews(HintBusy);
-      break;
+        UpdateAllViews(HintBusy);
+        break;
     case device::NotifyFinished:
-      deviceBusy_ = false;
-      nextByte_ = lastByteDone_ = kNoByte;
-      UpdateAllViews(HintIdle);
-      if (const res::ResourceId message = res::DeviceResultMessage(notification.value))
-        ShowMessage(message, MessageButtons::Ok, MessageIcon::Error);
-      break;
+        deviceBusy_ = false;
+        nextByte_ = lastByteDone_ = kNoByte;
+        UpdateAllViews(HintIdle);
+        if (const res::ResourceId message = res::DeviceResultMessage(notification.value))
+            ShowMessage(message, MessageButtons::Ok, MessageIcon::Error);
+        break;
     case device::NotifyIdReady:
-      UpdateAllViews(HintShowId);
-      break;
+        UpdateAllViews(HintShowId);
+        break;
     case device::NotifyRangeBegin:
-      // The engine's start is the request's, as no request is taken while one runs.
-      nextByte_ = device.start;
-      lastByteDone_ = kNoByte;
-      break;
+        // The engine's start is the request's, as no request is taken while one runs.
+        nextByte_ = device.start;
+        lastByteDone_ = kNoByte;
+        break;
     case device::NotifyByteDone:
-      lastByteDone_ = nextByte_;
-      if (nextByte_ != kNoByte) ++nextByte_;
-      UpdateAllViews(HintRepaint);
-      break;
+        lastByteDone_ = nextByte_;
+        if (nextByte_ != kNoByte)
+            ++nextByte_;
+        UpdateAllViews(HintRepaint);
+        break;
     case device::NotifyRangeEnd:
-      nextByte_ = lastByteDone_ = kNoByte;
-      break;
+        nextByte_ = lastByteDone_ = kNoByte;
+        break;
     default:
-      break;
-  }
+        break;
+    }
 }
 
-bool CProbexDoc::CanReplaceContents() {
-  if (!deviceBusy_) return true;
-  RefuseWhileBusy();
-  return false;
+bool CProbexDoc::CanReplaceContents()
+{
+    if (!deviceBusy_)
+        return true;
+    RefuseWhileBusy();
+    return false;
 }
 
 }  // namespace app

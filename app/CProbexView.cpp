@@ -5,17 +5,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "dumpedit/widget/CDumpEdit.h"
 #include "app/CMainFrame.h"
 #include "app/CProbexDoc.h"
 #include "app/CProfileSettings.h"
-#include "app/docview/CPrompts.h"
 #include "app/ControlId.h"
-#include "res/FormIds.h"
 #include "app/PortList.h"
-#include "res/StringTable.h"
 #include "app/TimeoutField.h"
 #include "app/ViewHint.h"
+#include "app/docview/CPrompts.h"
+#include "dumpedit/widget/CDumpEdit.h"
+#include "res/FormIds.h"
+#include "res/StringTable.h"
 
 namespace app {
 
@@ -63,7 +63,8 @@ bool CProbexView::Create(QWidget* parent, CProbexDoc* document, const CustomCont
     readIdButton_ = FindControl<QPushButton>(this, res::IDC_READ_ID);
     readButton_ = FindControl<QPushButton>(this, res::IDC_READ);
     writeButton_ = FindControl<QPushButton>(this, res::IDC_WRITE);
-    if (!dumpEdit_ || !idGroup_ || !portCombo_ || !timeoutEdit_ || !readIdButton_ || !readButton_ || !writeButton_)
+    if (!dumpEdit_ || !idGroup_ || !portCombo_ || !timeoutEdit_ || !readIdButton_ || !readButton_ ||
+        !writeButton_)
         return false;
 
     dumpEdit_->SetControlId(res::IDC_DUMP_EDIT);
@@ -81,7 +82,7 @@ bool CProbexView::Create(QWidget* parent, CProbexDoc* document, const CustomCont
     // Built once: later documents keep the list.
     CProbexDoc* doc = GetDocument();
     portCombo_->addItems(BuildPortList([doc](const std::string& name) { return doc->IsPortFree(name); },
-                                      devices ? devices() : std::vector<std::string>{}));
+                                       devices ? devices() : std::vector<std::string>{}));
     LoadSettings();
     created_ = true;
     return true;
@@ -135,15 +136,16 @@ bool CProbexView::SaveSettings()
 
 bool CProbexView::AskRangeQuestion(std::uint32_t textId, std::uint32_t first, std::uint32_t last) const
 {
-    return Prompts().ShowMessage(FormatText(textId, first, last), MessageButtons::YesNo, MessageIcon::Question) ==
-           MessageAnswer::Yes;
+    return Prompts().ShowMessage(FormatText(textId, first, last), MessageButtons::YesNo,
+                                 MessageIcon::Question) == MessageAnswer::Yes;
 }
 
 void CProbexView::OnReadId()
 {
     if (!SaveSettings())
         return;
-    if (ShowMessage(res::IDS_CONFIRM_READ_ID, MessageButtons::YesNo, MessageIcon::Question) != MessageAnswer::Yes)
+    if (ShowMessage(res::IDS_CONFIRM_READ_ID, MessageButtons::YesNo, MessageIcon::Question) !=
+        MessageAnswer::Yes)
         return;
     GetDocument()->ReadId(selectedPort_.toStdString(), TimeoutMs());
 }

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/docview/CView.h"
 #include "app/DialogBuilder.h"
+#include "app/docview/CView.h"
 
 class QComboBox;
 class QGroupBox;
@@ -64,7 +64,7 @@ public:
 private:
     // What a read or write works on: the selection, or the whole dump (start 0, count 0).
     struct CommandRange {
-        std::uint32_t first = 0, last = 0;  // shown in the question
+        std::uint32_t first = 0, last = 0;   // shown in the question
         std::uint32_t start = 0, count = 0;  // passed to the document
         bool selected = false;
     };

@@ -16,15 +16,15 @@ QString Key(const QString& section, const QString& entry)
 
 CProfileSettings::CProfileSettings(QString organization, QString application)
     : organization_(std::move(organization)), application_(std::move(application))
-{
-}
+{}
 
 QString CProfileSettings::FilePath() const
 {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (base.isEmpty())
         base = QDir::homePath() + QStringLiteral("/.config");
-    return base + QLatin1Char('/') + organization_ + QLatin1Char('/') + application_ + QStringLiteral(".conf");
+    return base + QLatin1Char('/') + organization_ + QLatin1Char('/') + application_ +
+           QStringLiteral(".conf");
 }
 
 QString CProfileSettings::GetProfileString(const QString& section, const QString& entry,

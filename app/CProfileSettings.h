@@ -11,7 +11,8 @@ public:
     CProfileSettings(QString organization, QString application);
 
     QString GetProfileString(const QString& section, const QString& entry, const QString& defaultValue) const;
-    std::uint32_t GetProfileInt(const QString& section, const QString& entry, std::uint32_t defaultValue) const;
+    std::uint32_t GetProfileInt(const QString& section, const QString& entry,
+                                std::uint32_t defaultValue) const;
     // Failed writes are not reported.
     void WriteProfileString(const QString& section, const QString& entry, const QString& value);
     void WriteProfileInt(const QString& section, const QString& entry, std::uint32_t value);

@@ -18,10 +18,14 @@ constexpr int kPollMs = 250;
 std::optional<LockKey> LockKeyOfIndicator(res::ResourceId id)
 {
     switch (id) {
-    case res::ID_INDICATOR_CAPS: return LockKey::Caps;
-    case res::ID_INDICATOR_NUM: return LockKey::Num;
-    case res::ID_INDICATOR_SCRL: return LockKey::Scroll;
-    default: return std::nullopt;
+    case res::ID_INDICATOR_CAPS:
+        return LockKey::Caps;
+    case res::ID_INDICATOR_NUM:
+        return LockKey::Num;
+    case res::ID_INDICATOR_SCRL:
+        return LockKey::Scroll;
+    default:
+        return std::nullopt;
     }
 }
 }  // namespace
@@ -67,7 +71,7 @@ bool CStatusBar::SetPaneText(int index, const QString& text, bool updateNow)
         return false;
     panes_[index].text = text;
     if (updateNow)
-        repaint(); // the text is wanted on screen before a long step goes on
+        repaint();  // the text is wanted on screen before a long step goes on
     else
         update();
     return true;
@@ -140,7 +144,8 @@ void CStatusBar::paintEvent(QPaintEvent*)
         qDrawShadePanel(&painter, rect, palette(), true, 1);
         painter.setPen(palette().color(QPalette::WindowText));
         if (i == 0)
-            painter.drawText(rect.adjusted(kTextInset, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, panes_[i].text);
+            painter.drawText(rect.adjusted(kTextInset, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                             panes_[i].text);
         else if (panes_[i].on)
             painter.drawText(rect, Qt::AlignCenter, panes_[i].text);
     }

@@ -5,9 +5,9 @@
 #include <QString>
 #include <vector>
 
-#include "res/ResourceIds.h"
 #include "app/LockKeyState.h"
 #include "app/ProgressPlacement.h"
+#include "res/ResourceIds.h"
 
 namespace app {
 

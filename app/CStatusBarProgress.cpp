@@ -10,8 +10,7 @@ namespace app {
 
 CStatusBarProgress::CStatusBarProgress(QWidget* mainWindow, QString readyText)
     : mainWindow_(mainWindow), readyText_(std::move(readyText))
-{
-}
+{}
 
 CStatusBarProgress::CStatusBarProgress(QWidget* mainWindow, QString readyText, const QString& message,
                                        int percentSize, int maxValue, bool smooth, int paneIndex)
@@ -101,9 +100,9 @@ bool CStatusBarProgress::Resize()
     if (!bar_->isHidden())
         statusBar->SetPaneText(paneIndex_, message_, true);
     const QFontMetrics metrics(statusBar->font());
-    const PaneRect placed = ProgressBarRect(statusBar->GetItemRect(paneIndex_), metrics.horizontalAdvance(message_),
-                                            metrics.horizontalAdvance(QLatin1Char(' ')), !message_.isEmpty(),
-                                            percentSize_);
+    const PaneRect placed =
+        ProgressBarRect(statusBar->GetItemRect(paneIndex_), metrics.horizontalAdvance(message_),
+                        metrics.horizontalAdvance(QLatin1Char(' ')), !message_.isEmpty(), percentSize_);
     if (placed != barRect_) {
         bar_->setGeometry(placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top);
         barRect_ = placed;

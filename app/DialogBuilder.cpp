@@ -14,7 +14,8 @@ namespace app {
 
 namespace {
 
-QWidget* MakeControl(const res::DialogControl& control, QWidget* parent, const CustomControlFactory& customFactory)
+QWidget* MakeControl(const res::DialogControl& control, QWidget* parent,
+                     const CustomControlFactory& customFactory)
 {
     const QString text = QString::fromStdString(control.text);
     switch (control.kind) {
@@ -72,7 +73,8 @@ QSize DialogPixelSize(const res::DialogTemplate& dialog, const QFont& font)
     return {r.width, r.height};
 }
 
-bool CreateDialogControls(QWidget* parent, const res::DialogTemplate& dialog, const CustomControlFactory& customFactory)
+bool CreateDialogControls(QWidget* parent, const res::DialogTemplate& dialog,
+                          const CustomControlFactory& customFactory)
 {
     const DialogBaseUnits units = DialogFontBaseUnits(parent->font());
     QWidget* previous = nullptr;

@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "res/DialogTemplate.h"
 #include "app/DialogUnits.h"
+#include "res/DialogTemplate.h"
 
 class QWidget;
 

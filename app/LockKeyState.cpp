@@ -7,7 +7,9 @@ namespace app {
 
 bool ReadLockKeyLed(LockKey key, const std::string& ledsFolder)
 {
-    const char* suffix = key == LockKey::Caps ? "::capslock" : key == LockKey::Num ? "::numlock" : "::scrolllock";
+    const char* suffix = key == LockKey::Caps  ? "::capslock"
+                         : key == LockKey::Num ? "::numlock"
+                                               : "::scrolllock";
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(ledsFolder, error)) {
         const std::string name = entry.path().filename().string();

@@ -6,7 +6,11 @@
 
 namespace app {
 
-enum class LockKey { Caps, Num, Scroll };
+enum class LockKey {
+    Caps,
+    Num,
+    Scroll
+};
 
 using LockKeyProbe = std::function<bool(LockKey)>;
 

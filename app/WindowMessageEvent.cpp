@@ -4,8 +4,7 @@ namespace app {
 
 WindowMessageEvent::WindowMessageEvent(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam)
     : QEvent(EventType()), message(message), wParam(wParam), lParam(lParam)
-{
-}
+{}
 
 QEvent::Type WindowMessageEvent::EventType()
 {

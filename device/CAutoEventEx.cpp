@@ -2,10 +2,8 @@
 
 namespace device {
 
-CAutoEventEx::CAutoEventEx(bool initialState, const std::string& name)
-    : CEventEx(false, initialState, name)
-{
-}
+CAutoEventEx::CAutoEventEx(bool initialState, const std::string& name) : CEventEx(false, initialState, name)
+{}
 
 CAutoEventEx::~CAutoEventEx() = default;
 

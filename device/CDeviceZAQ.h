@@ -35,8 +35,8 @@ public:
     bool IsPortFree(const std::string& portName) const;
 
     CAutoEventEx requestEvent;
-    std::string portName = "COM1";   // set by the caller before each request
-    std::string idText;              // set by the worker before NotifyIdReady
+    std::string portName = "COM1";  // set by the caller before each request
+    std::string idText;             // set by the worker before NotifyIdReady
     std::uint16_t eepromSize = 256;
     std::uint8_t request[256] = {0, 0x21, 0xF3};
     std::uint8_t answer[256] = {};
@@ -60,8 +60,8 @@ protected:
     std::uint16_t Transact();
 
 private:
-    bool StartRange(DeviceOperation kind, std::uint8_t* buffer, std::uint32_t first,
-                    std::uint32_t length, bool last);
+    bool StartRange(DeviceOperation kind, std::uint8_t* buffer, std::uint32_t first, std::uint32_t length,
+                    bool last);
     std::uint16_t OpenConnection();
     std::uint16_t Identify();
     // Announces the range, runs transferByte for each address and announces each byte done.

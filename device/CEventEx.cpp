@@ -9,8 +9,7 @@ namespace device {
 
 CEventEx::CEventEx(bool manualReset, bool initialState, const std::string&)
     : eventHandle(new (std::nothrow) platform::Event(manualReset, initialState))
-{
-}
+{}
 
 CEventEx::~CEventEx() = default;
 

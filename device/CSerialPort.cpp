@@ -3,8 +3,8 @@
 #include "platform/ErrorCodes.h"
 
 #include <cstring>
-#include <optional>
 #include <new>
+#include <optional>
 
 namespace device {
 
@@ -26,14 +26,13 @@ Dcb EmptyRecord()
     return dcb;
 }
 
-} // namespace
+}  // namespace
 
 CSerialPort::CSerialPort() : CSerialPort(DefaultSerialBackend()) {}
 
 CSerialPort::CSerialPort(SerialBackend& backend)
     : lastError(0), portHandle(kNullHandle), firedEvents(0), eventMask(0), backend(&backend)
-{
-}
+{}
 
 CSerialPort::~CSerialPort()
 {
@@ -297,10 +296,11 @@ uint32_t CSerialPort::RunIo(const IoCall& issue, uint32_t& count, Overlapped* ca
 uint32_t CSerialPort::WaitLineEvent(Overlapped* overlapped, uint32_t timeoutMs)
 {
     uint32_t unused = 0;
-    return RunIo([this](uint32_t&, Overlapped* record) {
-                     return backend->WaitCommEvent(portHandle, &firedEvents, record);
-                 },
-                 unused, overlapped, timeoutMs, false);
+    return RunIo(
+        [this](uint32_t&, Overlapped* record) {
+            return backend->WaitCommEvent(portHandle, &firedEvents, record);
+        },
+        unused, overlapped, timeoutMs, false);
 }
 
 uint32_t CSerialPort::WriteString(const char* text, uint32_t* bytesWritten, Overlapped* overlapped,
@@ -315,9 +315,8 @@ uint32_t CSerialPort::Write(const void* data, uint32_t length, uint32_t* bytesWr
     uint32_t localCount = 0;
     uint32_t& count = bytesWritten ? *bytesWritten : localCount;
     count = 0;
-    return RunIo([&](uint32_t& n, Overlapped* record) {
-                     return backend->WriteFile(portHandle, data, length, n, record);
-                 },
+    return RunIo([&](uint32_t& n,
+                     Overlapped* record) { return backend->WriteFile(portHandle, data, length, n, record); },
                  count, overlapped, timeoutMs, true);
 }
 
@@ -327,9 +326,8 @@ uint32_t CSerialPort::Read(void* buffer, uint32_t length, uint32_t* bytesRead, O
     uint32_t localCount = 0;
     uint32_t& count = bytesRead ? *bytesRead : localCount;
     count = 0;
-    return RunIo([&](uint32_t& n, Overlapped* record) {
-                     return backend->ReadFile(portHandle, buffer, length, n, record);
-                 },
+    return RunIo([&](uint32_t& n,
+                     Overlapped* record) { return backend->ReadFile(portHandle, buffer, length, n, record); },
                  count, overlapped, timeoutMs, true);
 }
 
@@ -346,9 +344,12 @@ int CSerialPort::ProbePort(const std::string& portName, SerialBackend& backend)
         return 0;
     }
     switch (GetLastError()) {
-    case kErrorFileNotFound: return 1;
-    case kErrorAccessDenied: return 2;
-    default: return -1;
+    case kErrorFileNotFound:
+        return 1;
+    case kErrorAccessDenied:
+        return 2;
+    default:
+        return -1;
     }
 }
 

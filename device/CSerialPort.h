@@ -18,7 +18,7 @@ namespace device {
 class CSerialPort {
 public:
     static constexpr uint32_t kInfinite = platform::kInfinite;
-    static constexpr uint32_t kOpenEventMask = 0xC1; // EV_RXCHAR | EV_BREAK | EV_ERR
+    static constexpr uint32_t kOpenEventMask = 0xC1;  // EV_RXCHAR | EV_BREAK | EV_ERR
 
     CSerialPort();
     // A port on another backend (tests use a scripted one); `backend` must outlive the port.
@@ -49,8 +49,8 @@ public:
                                  uint32_t timeoutMs);
     virtual uint32_t Write(const void* data, uint32_t length, uint32_t* bytesWritten,
                            platform::Overlapped* overlapped, uint32_t timeoutMs);
-    virtual uint32_t Read(void* buffer, uint32_t length, uint32_t* bytesRead, platform::Overlapped* overlapped,
-                          uint32_t timeoutMs);
+    virtual uint32_t Read(void* buffer, uint32_t length, uint32_t* bytesRead,
+                          platform::Overlapped* overlapped, uint32_t timeoutMs);
 
     // True with lastError 0 when open; false with lastError 6 otherwise.
     bool IsOpen();
@@ -70,7 +70,7 @@ protected:
     platform::CommHandle portHandle;
     uint32_t firedEvents;
     uint32_t eventMask;
-    std::unique_ptr<platform::Event> ioEvent; // set exactly while open for overlapped I/O
+    std::unique_ptr<platform::Event> ioEvent;  // set exactly while open for overlapped I/O
 
 private:
     // Issues one read, write or event wait on `record` (null on a port without overlapped

@@ -21,7 +21,7 @@ enum DeviceResult : std::uint16_t {
 
 enum DeviceNotify : std::uint16_t {
     NotifyOpened = 0,
-    NotifyFinished = 1,    // value: DeviceResult
+    NotifyFinished = 1,  // value: DeviceResult
     NotifyIdReady = 2,
     NotifyRangeBegin = 3,  // value: count of the range (low 16 bits)
     NotifyByteDone = 4,

@@ -11,8 +11,8 @@ std::string FormatSystemMessage(uint32_t code)
     if (auto text = platform::ErrorText(code))
         return *text;
     char buffer[96];
-    std::snprintf(buffer, sizeof buffer,
-                  "The system cannot find message text for message number 0x%X.\r\n", code);
+    std::snprintf(buffer, sizeof buffer, "The system cannot find message text for message number 0x%X.\r\n",
+                  code);
     return buffer;
 }
 

@@ -28,8 +28,8 @@ std::string FormatIdText(const std::uint8_t* a)
 {
     // Bytes 13/14 and 15/16 travel in the opposite order to how the ID is written.
     char text[40];
-    std::snprintf(text, sizeof text, "MB: %02X%02X%02X %02X %02X %02X%02X %02X%02X",
-                  a[5], a[6], a[7], a[8], a[9], a[14], a[13], a[16], a[15]);
+    std::snprintf(text, sizeof text, "MB: %02X%02X%02X %02X %02X %02X%02X %02X%02X", a[5], a[6], a[7], a[8],
+                  a[9], a[14], a[13], a[16], a[15]);
     std::string id(text);
     id.insert(7, 1, ' ');
     return id;

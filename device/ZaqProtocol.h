@@ -26,7 +26,10 @@ std::uint8_t FrameChecksum(const std::uint8_t* bytes, std::size_t length);
 // Number of request bytes sent before the checksum.
 std::size_t RequestLength(std::uint8_t formatByte);
 
-inline bool IsLongAnswer(std::uint8_t formatByte) { return formatByte == kLongAnswerFormat; }
+inline bool IsLongAnswer(std::uint8_t formatByte)
+{
+    return formatByte == kLongAnswerFormat;
+}
 
 // Index of an answer's checksum byte: the number of bytes before it. lengthByte (byte 3) is
 // looked at only for the long form.
@@ -43,8 +46,14 @@ inline std::uint32_t PackNotification(std::uint16_t code, std::uint32_t value)
 {
     return (std::uint32_t(code) << 16) | (value & 0xFFFFu);
 }
-inline std::uint16_t NotificationCode(std::uint32_t wParam) { return std::uint16_t(wParam >> 16); }
-inline std::uint16_t NotificationValue(std::uint32_t wParam) { return std::uint16_t(wParam & 0xFFFFu); }
+inline std::uint16_t NotificationCode(std::uint32_t wParam)
+{
+    return std::uint16_t(wParam >> 16);
+}
+inline std::uint16_t NotificationValue(std::uint32_t wParam)
+{
+    return std::uint16_t(wParam & 0xFFFFu);
+}
 inline DeviceNotification DecodeNotification(std::uint32_t wParam)
 {
     return {DeviceNotify(NotificationCode(wParam)), NotificationValue(wParam)};

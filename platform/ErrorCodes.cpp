@@ -97,4 +97,4 @@ void SetLastError(uint32_t code)
     lastError = code;
 }
 
-} // namespace platform
+}  // namespace platform

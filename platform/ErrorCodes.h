@@ -36,4 +36,4 @@ std::optional<std::string> ErrorText(uint32_t code);
 uint32_t GetLastError();
 void SetLastError(uint32_t code);
 
-} // namespace platform
+}  // namespace platform

@@ -49,4 +49,4 @@ WaitResult Event::Wait(uint32_t timeoutMs, std::stop_token stop)
     return WaitResult::Signalled;
 }
 
-} // namespace platform
+}  // namespace platform

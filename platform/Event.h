@@ -10,7 +10,11 @@ namespace platform {
 
 inline constexpr uint32_t kInfinite = 0xFFFFFFFF;
 
-enum class WaitResult { Signalled, TimedOut, Stopped };
+enum class WaitResult {
+    Signalled,
+    TimedOut,
+    Stopped
+};
 
 class Event {
 public:
@@ -35,4 +39,4 @@ private:
     bool signalled_;
 };
 
-} // namespace platform
+}  // namespace platform

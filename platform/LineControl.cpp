@@ -3,8 +3,8 @@
 #include "platform/LineControl.h"
 
 #include <asm/termbits.h>
-#include <sys/ioctl.h>
 #include <linux/serial.h>
+#include <sys/ioctl.h>
 
 #include <cerrno>
 #include <cstring>
@@ -27,20 +27,28 @@ int SetTermios(int fd, const termios2& tio)
 tcflag_t SizeFlag(uint8_t byteSize)
 {
     switch (byteSize) {
-    case 5: return CS5;
-    case 6: return CS6;
-    case 7: return CS7;
-    default: return CS8;
+    case 5:
+        return CS5;
+    case 6:
+        return CS6;
+    case 7:
+        return CS7;
+    default:
+        return CS8;
     }
 }
 
 uint8_t ByteSizeOf(tcflag_t cflag)
 {
     switch (cflag & CSIZE) {
-    case CS5: return 5;
-    case CS6: return 6;
-    case CS7: return 7;
-    default: return 8;
+    case CS5:
+        return 5;
+    case CS6:
+        return 6;
+    case CS7:
+        return 7;
+    default:
+        return 8;
     }
 }
 
@@ -50,22 +58,26 @@ bool ValidLineFormat(const Dcb& dcb)
         return false;
     // One and a half stop bits exist only with five data bits, two only with more.
     switch (dcb.stopBits) {
-    case kOneStopBit: return true;
-    case kOne5StopBits: return dcb.byteSize == 5;
-    case kTwoStopBits: return dcb.byteSize > 5;
-    default: return false;
+    case kOneStopBit:
+        return true;
+    case kOne5StopBits:
+        return dcb.byteSize == 5;
+    case kTwoStopBits:
+        return dcb.byteSize > 5;
+    default:
+        return false;
     }
 }
 
-} // namespace
+}  // namespace
 
 int MakeRaw(int fd)
 {
     termios2 tio{};
     if (int err = GetTermios(fd, tio))
         return err;
-    tio.c_iflag &= ~(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON | IXOFF |
-                     IXANY | IMAXBEL | IUCLC | INPCK);
+    tio.c_iflag &= ~(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON | IXOFF | IXANY |
+                     IMAXBEL | IUCLC | INPCK);
     tio.c_oflag &= ~OPOST;
     tio.c_lflag &= ~(ECHO | ECHONL | ECHOE | ECHOK | ICANON | ISIG | IEXTEN);
     tio.c_cflag |= CREAD | CLOCAL;
@@ -140,11 +152,20 @@ int WriteState(int fd, const Dcb& dcb)
     tio.c_ispeed = dcb.baudRate;
     tio.c_ospeed = dcb.baudRate;
     switch (dcb.parity) {
-    case kOddParity: tio.c_cflag |= PARENB | PARODD; break;
-    case kEvenParity: tio.c_cflag |= PARENB; break;
-    case kMarkParity: tio.c_cflag |= PARENB | CMSPAR | PARODD; break;
-    case kSpaceParity: tio.c_cflag |= PARENB | CMSPAR; break;
-    default: break;
+    case kOddParity:
+        tio.c_cflag |= PARENB | PARODD;
+        break;
+    case kEvenParity:
+        tio.c_cflag |= PARENB;
+        break;
+    case kMarkParity:
+        tio.c_cflag |= PARENB | CMSPAR | PARODD;
+        break;
+    case kSpaceParity:
+        tio.c_cflag |= PARENB | CMSPAR;
+        break;
+    default:
+        break;
     }
     if (dcb.stopBits != kOneStopBit)
         tio.c_cflag |= CSTOPB;
@@ -209,8 +230,8 @@ bool ReadModemStatus(int fd, ModemStatus& status)
     serial_icounter_struct counters{};
     if (ioctl(fd, TIOCGICOUNT, &counters) == 0) {
         status.breaks = static_cast<uint32_t>(counters.brk);
-        status.errors = static_cast<uint32_t>(counters.frame + counters.overrun + counters.parity +
-                                              counters.buf_overrun);
+        status.errors =
+            static_cast<uint32_t>(counters.frame + counters.overrun + counters.parity + counters.buf_overrun);
     }
     return true;
 }
@@ -222,8 +243,7 @@ int ReadLineSettings(int fd, LineSettings& settings)
         return err;
     settings.inputSpeed = tio.c_ispeed;
     settings.outputSpeed = tio.c_ospeed;
-    settings.arbitrarySpeed = (tio.c_cflag & CBAUD) == BOTHER &&
-                              ((tio.c_cflag >> IBSHIFT) & CBAUD) == BOTHER;
+    settings.arbitrarySpeed = (tio.c_cflag & CBAUD) == BOTHER && ((tio.c_cflag >> IBSHIFT) & CBAUD) == BOTHER;
     settings.dataBits = ByteSizeOf(tio.c_cflag);
     settings.parityEnable = tio.c_cflag & PARENB;
     settings.parityOdd = tio.c_cflag & PARODD;
@@ -249,4 +269,4 @@ void ReleaseExclusive(int fd)
     (void)ioctl(fd, TIOCNXCL);
 }
 
-} // namespace platform::line
+}  // namespace platform::line

@@ -41,7 +41,7 @@ struct ModemStatus {
     bool rlsd = false;
     bool ring = false;
     uint32_t breaks = 0;
-    uint32_t errors = 0; // framing, overrun and parity errors so far
+    uint32_t errors = 0;  // framing, overrun and parity errors so far
 };
 // False when the line has no modem status (a pseudo-terminal).
 bool ReadModemStatus(int fd, ModemStatus& status);
@@ -51,20 +51,20 @@ bool ReadModemStatus(int fd, ModemStatus& status);
 struct LineSettings {
     uint32_t inputSpeed = 0;
     uint32_t outputSpeed = 0;
-    bool arbitrarySpeed = false; // BOTHER in both speed fields
+    bool arbitrarySpeed = false;  // BOTHER in both speed fields
     unsigned dataBits = 0;
     bool parityEnable = false;
     bool parityOdd = false;
-    bool markSpaceParity = false; // CMSPAR
+    bool markSpaceParity = false;  // CMSPAR
     bool twoStopBits = false;
     bool rtsCts = false;
     bool xonXoffOutput = false;
     bool xonXoffInput = false;
-    bool raw = false; // no echo, no canonical mode, no output processing
+    bool raw = false;  // no echo, no canonical mode, no output processing
 };
 int ReadLineSettings(int fd, LineSettings& settings);
 
-} // namespace platform::line
+}  // namespace platform::line
 
 namespace platform::line {
 
@@ -74,4 +74,4 @@ int LockExclusive(int fd);
 // Lifts TIOCEXCL before the descriptor is closed, so the next opener is not refused.
 void ReleaseExclusive(int fd);
 
-} // namespace platform::line
+}  // namespace platform::line

@@ -28,4 +28,4 @@ uint32_t RegisterMessage(std::string_view name)
     return next;
 }
 
-} // namespace platform
+}  // namespace platform

@@ -12,4 +12,4 @@ inline constexpr uint32_t kLastRegisteredMessage = 0xFFFF;
 // life of the process; 0 for an empty name or when the range is used up. Thread-safe.
 uint32_t RegisterMessage(std::string_view name);
 
-} // namespace platform
+}  // namespace platform

@@ -8,7 +8,7 @@ namespace {
 // Posting holds the lock so that removing a target waits for posts already under way.
 std::mutex targetMutex;
 MessageTarget* mainWindow = nullptr;
-}
+}  // namespace
 
 void SetMainWindowTarget(MessageTarget* target)
 {
@@ -31,4 +31,4 @@ bool PostToMainWindow(uint32_t message, uintptr_t wParam, intptr_t lParam)
     return true;
 }
 
-} // namespace platform
+}  // namespace platform

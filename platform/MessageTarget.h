@@ -20,4 +20,4 @@ MessageTarget* GetMainWindowTarget();
 // Posts to the installed main window; false, and nothing posted, when none is installed.
 bool PostToMainWindow(uint32_t message, uintptr_t wParam, intptr_t lParam);
 
-} // namespace platform
+}  // namespace platform

@@ -55,7 +55,7 @@ bool NaturalLess(const std::string& a, const std::string& b)
     return split(a) < split(b);
 }
 
-} // namespace
+}  // namespace
 
 std::string PortMapFolder()
 {
@@ -104,4 +104,4 @@ std::vector<std::string> ListSerialDevices(const std::string& sysClassTty)
     return paths;
 }
 
-} // namespace platform
+}  // namespace platform

@@ -19,4 +19,4 @@ std::variant<std::string, uint32_t> ResolvePortName(const std::string& portName)
 // COMn names already reach): USB, ACM and other driver-backed ttys, in natural order.
 std::vector<std::string> ListSerialDevices(const std::string& sysClassTty = "/sys/class/tty");
 
-} // namespace platform
+}  // namespace platform

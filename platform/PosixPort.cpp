@@ -27,7 +27,7 @@ void Signal(Overlapped* record, uint32_t status, uint32_t transferred)
         record->event->Set();
 }
 
-} // namespace
+}  // namespace
 
 PosixPort::PosixPort(int fd, bool overlapped, const Dcb& initialState, const line::SavedSettings& original)
     : fd_(fd), overlapped_(overlapped), shadow_(initialState), original_(original)
@@ -191,17 +191,19 @@ void PosixPort::MarkUsed()
 
 bool PosixPort::IsFirstOfKind(const Operation& op) const
 {
-    return std::none_of(pending_.begin(), pending_.end(), [&](const Operation& other) {
-        return other.kind == op.kind && &other != &op;
-    });
+    return std::none_of(pending_.begin(), pending_.end(),
+                        [&](const Operation& other) { return other.kind == op.kind && &other != &op; });
 }
 
 bool PosixPort::Progress(Operation& op, uint64_t nowMs, uint32_t& status)
 {
     switch (op.kind) {
-    case Kind::Read: return ProgressRead(op, nowMs, status);
-    case Kind::Write: return ProgressWrite(op, nowMs, status);
-    case Kind::WaitEvent: return ProgressWait(op, status);
+    case Kind::Read:
+        return ProgressRead(op, nowMs, status);
+    case Kind::Write:
+        return ProgressWrite(op, nowMs, status);
+    case Kind::WaitEvent:
+        return ProgressWait(op, status);
     }
     return false;
 }
@@ -276,12 +278,18 @@ bool PosixPort::ProgressWait(Operation& op, uint32_t& status)
     line::ModemStatus now;
     if (op.haveModemBaseline && line::ReadModemStatus(fd_, now)) {
         const auto& was = op.modemBaseline;
-        if (now.cts != was.cts) fired |= kEvCts;
-        if (now.dsr != was.dsr) fired |= kEvDsr;
-        if (now.rlsd != was.rlsd) fired |= kEvRlsd;
-        if (now.ring && !was.ring) fired |= kEvRing;
-        if (now.breaks != was.breaks) fired |= kEvBreak;
-        if (now.errors != was.errors) fired |= kEvErr;
+        if (now.cts != was.cts)
+            fired |= kEvCts;
+        if (now.dsr != was.dsr)
+            fired |= kEvDsr;
+        if (now.rlsd != was.rlsd)
+            fired |= kEvRlsd;
+        if (now.ring && !was.ring)
+            fired |= kEvRing;
+        if (now.breaks != was.breaks)
+            fired |= kEvBreak;
+        if (now.errors != was.errors)
+            fired |= kEvErr;
     }
     fired &= mask_;
     if (fired) {
@@ -423,10 +431,9 @@ void PosixPort::ProgressPending(uint64_t nowMs)
 {
     for (auto it = pending_.begin(); it != pending_.end();) {
         uint32_t status = 0;
-        const bool inTurn = it->kind == Kind::WaitEvent ||
-                            std::find_if(pending_.begin(), it, [&](const Operation& o) {
-                                return o.kind == it->kind;
-                            }) == it;
+        const bool inTurn =
+            it->kind == Kind::WaitEvent ||
+            std::find_if(pending_.begin(), it, [&](const Operation& o) { return o.kind == it->kind; }) == it;
         if (inTurn && Progress(*it, nowMs, status)) {
             Complete(*it, status);
             it = pending_.erase(it);
@@ -483,4 +490,4 @@ void PosixPort::ThreadLoop()
     }
 }
 
-} // namespace platform
+}  // namespace platform

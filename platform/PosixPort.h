@@ -47,7 +47,11 @@ public:
     void Shutdown();
 
 private:
-    enum class Kind { Read, Write, WaitEvent };
+    enum class Kind {
+        Read,
+        Write,
+        WaitEvent
+    };
     struct Operation {
         Kind kind;
         Overlapped* record;
@@ -104,4 +108,4 @@ private:
     std::thread worker_;
 };
 
-} // namespace platform
+}  // namespace platform

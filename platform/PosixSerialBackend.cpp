@@ -29,7 +29,7 @@ bool Outcome(uint32_t code)
 
 constexpr uint32_t kErrorInsufficientBuffer = 122;
 
-} // namespace
+}  // namespace
 
 PosixSerialBackend::PosixSerialBackend() = default;
 PosixSerialBackend::~PosixSerialBackend() = default;
@@ -76,7 +76,8 @@ CommHandle PosixSerialBackend::CreateFile(const std::string& portName, bool over
         SetLastError(*code);
         return kNullHandle;
     }
-    const int fd = ::open(std::get<std::string>(resolved).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    const int fd =
+        ::open(std::get<std::string>(resolved).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         SetLastError(ErrorFromErrno(errno));
         return kNullHandle;
@@ -209,7 +210,8 @@ bool PosixSerialBackend::WriteFile(CommHandle handle, const void* data, uint32_t
     return port && Outcome(port->Write(data, length, count, overlapped));
 }
 
-bool PosixSerialBackend::GetOverlappedResult(CommHandle handle, Overlapped& overlapped, uint32_t& count, bool wait)
+bool PosixSerialBackend::GetOverlappedResult(CommHandle handle, Overlapped& overlapped, uint32_t& count,
+                                             bool wait)
 {
     const auto port = Find(handle);
     return port && Outcome(port->Result(overlapped, count, wait));
@@ -224,4 +226,4 @@ bool PosixSerialBackend::CancelIo(CommHandle handle)
     return true;
 }
 
-} // namespace platform
+}  // namespace platform

@@ -45,4 +45,4 @@ private:
     CommHandle nextHandle_ = 1;
 };
 
-} // namespace platform
+}  // namespace platform

@@ -43,4 +43,4 @@ public:
 // The backend of the running system (the POSIX one), shared by the whole process.
 SerialBackend& DefaultSerialBackend();
 
-} // namespace platform
+}  // namespace platform

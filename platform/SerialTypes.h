@@ -105,4 +105,4 @@ struct Overlapped {
     std::atomic<uint32_t> transferred{0};
 };
 
-} // namespace platform
+}  // namespace platform

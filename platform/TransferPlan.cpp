@@ -11,7 +11,7 @@ uint64_t DeadlineAfter(uint64_t startMs, uint64_t totalMs)
     return totalMs == 0 ? TransferPlan::kNever : startMs + totalMs;
 }
 
-} // namespace
+}  // namespace
 
 TransferPlan TransferPlan::ForRead(const CommTimeouts& t, uint32_t length, uint64_t startMs)
 {
@@ -19,9 +19,10 @@ TransferPlan TransferPlan::ForRead(const CommTimeouts& t, uint32_t length, uint6
         if (t.readTotalTimeoutMultiplier == 0 && t.readTotalTimeoutConstant == 0)
             return TransferPlan(Mode::Immediate, kNever, 0);
         // With the multiplier also at its maximum only the constant counts.
-        const uint64_t total = t.readTotalTimeoutMultiplier == kMaxDword
-                                   ? t.readTotalTimeoutConstant
-                                   : uint64_t(t.readTotalTimeoutMultiplier) * length + t.readTotalTimeoutConstant;
+        const uint64_t total =
+            t.readTotalTimeoutMultiplier == kMaxDword
+                ? t.readTotalTimeoutConstant
+                : uint64_t(t.readTotalTimeoutMultiplier) * length + t.readTotalTimeoutConstant;
         return TransferPlan(Mode::AnyByte, DeadlineAfter(startMs, total), 0);
     }
     const uint64_t total = uint64_t(t.readTotalTimeoutMultiplier) * length + t.readTotalTimeoutConstant;
@@ -53,4 +54,4 @@ uint64_t TransferPlan::NextTimeLimit(uint32_t done, uint64_t lastByteMs) const
     return limit;
 }
 
-} // namespace platform
+}  // namespace platform

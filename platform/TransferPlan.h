@@ -9,9 +9,9 @@ namespace platform {
 class TransferPlan {
 public:
     enum class Mode {
-        Immediate, // return at once with what has arrived, possibly nothing
-        AnyByte,   // return as soon as something has arrived, or at the total time-out
-        Full,      // return when everything is done, or at the total or interval time-out
+        Immediate,  // return at once with what has arrived, possibly nothing
+        AnyByte,    // return as soon as something has arrived, or at the total time-out
+        Full,       // return when everything is done, or at the total or interval time-out
     };
 
     static TransferPlan ForRead(const CommTimeouts& timeouts, uint32_t length, uint64_t startMs);
@@ -27,11 +27,12 @@ public:
 
 private:
     TransferPlan(Mode mode, uint64_t deadline, uint32_t intervalMs)
-        : mode_(mode), deadline_(deadline), intervalMs_(intervalMs) {}
+        : mode_(mode), deadline_(deadline), intervalMs_(intervalMs)
+    {}
 
     Mode mode_;
-    uint64_t deadline_; // absolute ms, kNever for none
-    uint32_t intervalMs_; // 0 for none
+    uint64_t deadline_;    // absolute ms, kNever for none
+    uint32_t intervalMs_;  // 0 for none
 };
 
-} // namespace platform
+}  // namespace platform

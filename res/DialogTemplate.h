@@ -6,7 +6,16 @@
 
 namespace res {
 
-enum class ControlKind { Custom, GroupBox, PushButton, DefaultPushButton, ComboBox, Static, Edit, Icon };
+enum class ControlKind {
+    Custom,
+    GroupBox,
+    PushButton,
+    DefaultPushButton,
+    ComboBox,
+    Static,
+    Edit,
+    Icon
+};
 
 // Styles that matter on this platform; the Win32 bits they stand for are kept as the values.
 enum ControlStyle : std::uint32_t {

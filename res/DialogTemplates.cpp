@@ -15,18 +15,35 @@ const DialogControl* DialogTemplate::Find(int controlId) const
 const DialogTemplate& FormTemplate()
 {
     static const DialogTemplate form{
-        IDD_PROBEX_FORM, "", "MS Shell Dlg", 8, 383, 210,
+        IDD_PROBEX_FORM,
+        "",
+        "MS Shell Dlg",
+        8,
+        383,
+        210,
         {
-            {IDC_DUMP_EDIT, ControlKind::Custom, "CDumpEdit_SC", "Buffer control", {10, 15, 363, 167},
+            {IDC_DUMP_EDIT,
+             ControlKind::Custom,
+             "CDumpEdit_SC",
+             "Buffer control",
+             {10, 15, 363, 167},
              StyleBorder | StyleTabStop | StyleDumpMultiline},
             {IDC_ID_GROUP, ControlKind::GroupBox, "", "", {5, 5, 373, 200}, 0},
             {IDC_READ_ID, ControlKind::PushButton, "", "Чтение ID", {213, 185, 50, 14}, StyleTabStop},
             {IDC_READ, ControlKind::PushButton, "", "Чтение", {268, 185, 50, 14}, StyleTabStop},
             {IDC_WRITE, ControlKind::PushButton, "", "Запись", {323, 185, 50, 14}, StyleTabStop},
-            {IDC_PORT_COMBO, ControlKind::ComboBox, "", "", {10, 186, 48, 52},
+            {IDC_PORT_COMBO,
+             ControlKind::ComboBox,
+             "",
+             "",
+             {10, 186, 48, 52},
              StyleComboDropDownList | StyleComboSort | StyleVScroll | StyleTabStop},
             {kNoId, ControlKind::Static, "", "Таймаут, S", {68, 188, 61, 8}, StyleGroup},
-            {IDC_TIMEOUT_EDIT, ControlKind::Edit, "", "", {132, 186, 20, 12},
+            {IDC_TIMEOUT_EDIT,
+             ControlKind::Edit,
+             "",
+             "",
+             {132, 186, 20, 12},
              StyleBorder | StyleEditCenter | StyleEditAutoHScroll | StyleTabStop},
         }};
     return form;
@@ -35,7 +52,12 @@ const DialogTemplate& FormTemplate()
 const DialogTemplate& AboutTemplate()
 {
     static const DialogTemplate about{
-        IDD_ABOUTBOX, "Инфо", "MS Shell Dlg", 8, 235, 55,
+        IDD_ABOUTBOX,
+        "Инфо",
+        "MS Shell Dlg",
+        8,
+        235,
+        55,
         {
             {kNoId, ControlKind::Icon, "", "", {11, 10, 0, 0}, 0},
             {kNoId, ControlKind::Static, "", "Reader ZAQ for K-L adapter", {40, 12, 119, 8}, 0},

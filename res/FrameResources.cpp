@@ -7,7 +7,8 @@ namespace res {
 const std::vector<MenuItem>& MainMenu()
 {
     static const std::vector<MenuItem> menu{
-        {"&Фаил", 0,
+        {"&Фаил",
+         0,
          {{"&New\tCtrl+N", ID_FILE_NEW, {}},
           {"&Open...\tCtrl+O", ID_FILE_OPEN, {}},
           {"&Save\tCtrl+S", ID_FILE_SAVE, {}},
@@ -29,10 +30,10 @@ const ToolbarResource& MainToolbar()
 const std::vector<Accelerator>& MainAccelerators()
 {
     static const std::vector<Accelerator> table{
-        {"Ctrl+N", ID_FILE_NEW},        {"Ctrl+O", ID_FILE_OPEN},        {"Ctrl+S", ID_FILE_SAVE},
-        {"Ctrl+Z", ID_EDIT_UNDO},       {"Alt+Backspace", ID_EDIT_UNDO}, {"Ctrl+X", ID_EDIT_CUT},
-        {"Shift+Del", ID_EDIT_CUT},     {"Ctrl+C", ID_EDIT_COPY},        {"Ctrl+Ins", ID_EDIT_COPY},
-        {"Ctrl+V", ID_EDIT_PASTE},      {"Shift+Ins", ID_EDIT_PASTE},    {"F6", ID_NEXT_PANE},
+        {"Ctrl+N", ID_FILE_NEW},    {"Ctrl+O", ID_FILE_OPEN},        {"Ctrl+S", ID_FILE_SAVE},
+        {"Ctrl+Z", ID_EDIT_UNDO},   {"Alt+Backspace", ID_EDIT_UNDO}, {"Ctrl+X", ID_EDIT_CUT},
+        {"Shift+Del", ID_EDIT_CUT}, {"Ctrl+C", ID_EDIT_COPY},        {"Ctrl+Ins", ID_EDIT_COPY},
+        {"Ctrl+V", ID_EDIT_PASTE},  {"Shift+Ins", ID_EDIT_PASTE},    {"F6", ID_NEXT_PANE},
         {"Shift+F6", ID_PREV_PANE},
     };
     return table;

@@ -8,8 +8,8 @@ namespace res {
 namespace {
 
 struct Entry {
-  ResourceId id;
-  std::string_view text;
+    ResourceId id;
+    std::string_view text;
 };
 
 // Sorted by id, so a lookup is a binary search.
@@ -53,36 +53,50 @@ constexpr auto kStrings = std::to_array<Entry>({
 
 static_assert(std::ranges::is_sorted(kStrings, {}, &Entry::id), "string table must stay sorted by id");
 
-const Entry* Find(ResourceId id) {
-  const auto it = std::ranges::lower_bound(kStrings, id, {}, &Entry::id);
-  return it != kStrings.end() && it->id == id ? &*it : nullptr;
+const Entry* Find(ResourceId id)
+{
+    const auto it = std::ranges::lower_bound(kStrings, id, {}, &Entry::id);
+    return it != kStrings.end() && it->id == id ? &*it : nullptr;
 }
 
 // Field `index` of a text whose fields are separated by line breaks.
-std::string Field(std::string_view text, std::size_t index) {
-  for (; index > 0; --index) {
-    const auto lineBreak = text.find('\n');
-    if (lineBreak == std::string_view::npos) return {};
-    text.remove_prefix(lineBreak + 1);
-  }
-  return std::string(text.substr(0, text.find('\n')));
+std::string Field(std::string_view text, std::size_t index)
+{
+    for (; index > 0; --index) {
+        const auto lineBreak = text.find('\n');
+        if (lineBreak == std::string_view::npos)
+            return {};
+        text.remove_prefix(lineBreak + 1);
+    }
+    return std::string(text.substr(0, text.find('\n')));
 }
 
 }  // namespace
 
-std::string LoadString(ResourceId id) {
-  const Entry* entry = Find(id);
-  return entry ? std::string(entry->text) : std::string();
+std::string LoadString(ResourceId id)
+{
+    const Entry* entry = Find(id);
+    return entry ? std::string(entry->text) : std::string();
 }
 
-bool HasString(ResourceId id) { return Find(id) != nullptr; }
-
-std::string DocumentString(DocumentStringField field) {
-  return Field(LoadString(IDR_MAINFRAME), static_cast<std::size_t>(field));
+bool HasString(ResourceId id)
+{
+    return Find(id) != nullptr;
 }
 
-std::string PromptStatusText(ResourceId commandId) { return Field(LoadString(commandId), 0); }
+std::string DocumentString(DocumentStringField field)
+{
+    return Field(LoadString(IDR_MAINFRAME), static_cast<std::size_t>(field));
+}
 
-std::string PromptToolTip(ResourceId commandId) { return Field(LoadString(commandId), 1); }
+std::string PromptStatusText(ResourceId commandId)
+{
+    return Field(LoadString(commandId), 0);
+}
+
+std::string PromptToolTip(ResourceId commandId)
+{
+    return Field(LoadString(commandId), 1);
+}
 
 }  // namespace res

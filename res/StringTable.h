@@ -18,13 +18,13 @@ bool HasString(ResourceId id);
 
 // Fields of the document string (IDR_MAINFRAME), separated by line breaks.
 enum class DocumentStringField {
-  WindowTitle = 0,
-  DocumentName = 1,
-  FileNewName = 2,
-  FilterName = 3,
-  FilterExtension = 4,
-  FileTypeId = 5,
-  FileTypeName = 6,
+    WindowTitle = 0,
+    DocumentName = 1,
+    FileNewName = 2,
+    FilterName = 3,
+    FilterExtension = 4,
+    FileTypeId = 5,
+    FileTypeName = 6,
 };
 
 // One field of the document string; empty when the field is missing.

@@ -4,22 +4,29 @@
 
 namespace app {
 
-std::uint64_t CArchive::GetFileLength() const {
-  const qint64 size = file_.size();
-  return size > 0 ? static_cast<std::uint64_t>(size) : 0;
+std::uint64_t CArchive::GetFileLength() const
+{
+    const qint64 size = file_.size();
+    return size > 0 ? static_cast<std::uint64_t>(size) : 0;
 }
 
-void CArchive::Write(const std::uint8_t* data, std::size_t size) {
-  if (failed_) return;
-  const qint64 wanted = static_cast<qint64>(size);
-  if (file_.write(reinterpret_cast<const char*>(data), wanted) != wanted) failed_ = true;
+void CArchive::Write(const std::uint8_t* data, std::size_t size)
+{
+    if (failed_)
+        return;
+    const qint64 wanted = static_cast<qint64>(size);
+    if (file_.write(reinterpret_cast<const char*>(data), wanted) != wanted)
+        failed_ = true;
 }
 
-bool CArchive::Read(std::uint8_t* data, std::size_t size) {
-  if (failed_) return false;
-  const qint64 wanted = static_cast<qint64>(size);
-  if (file_.read(reinterpret_cast<char*>(data), wanted) != wanted) failed_ = true;
-  return !failed_;
+bool CArchive::Read(std::uint8_t* data, std::size_t size)
+{
+    if (failed_)
+        return false;
+    const qint64 wanted = static_cast<qint64>(size);
+    if (file_.read(reinterpret_cast<char*>(data), wanted) != wanted)
+        failed_ = true;
+    return !failed_;
 }
 
 }  // namespace app

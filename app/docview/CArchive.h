@@ -11,25 +11,28 @@ namespace app {
 // write marks the archive as failed; the caller then reports the load or save as failed.
 class CArchive {
 public:
-  enum class Mode { Store, Load };
+    enum class Mode {
+        Store,
+        Load
+    };
 
-  CArchive(QIODevice& file, Mode mode) : file_(file), mode_(mode) {}
+    CArchive(QIODevice& file, Mode mode) : file_(file), mode_(mode) {}
 
-  bool IsStoring() const { return mode_ == Mode::Store; }
-  bool IsLoading() const { return mode_ == Mode::Load; }
-  // The length of the file being loaded, in bytes.
-  std::uint64_t GetFileLength() const;
+    bool IsStoring() const { return mode_ == Mode::Store; }
+    bool IsLoading() const { return mode_ == Mode::Load; }
+    // The length of the file being loaded, in bytes.
+    std::uint64_t GetFileLength() const;
 
-  void Write(const std::uint8_t* data, std::size_t size);
-  // Reads exactly size bytes; returns false (and fails the archive) when fewer arrive.
-  bool Read(std::uint8_t* data, std::size_t size);
+    void Write(const std::uint8_t* data, std::size_t size);
+    // Reads exactly size bytes; returns false (and fails the archive) when fewer arrive.
+    bool Read(std::uint8_t* data, std::size_t size);
 
-  bool HasFailed() const { return failed_; }
+    bool HasFailed() const { return failed_; }
 
 private:
-  QIODevice& file_;
-  Mode mode_;
-  bool failed_ = false;
+    QIODevice& file_;
+    Mode mode_;
+    bool failed_ = false;
 };
 
 }  // namespace app

@@ -15,167 +15,212 @@ namespace app {
 
 namespace {
 
-QString DefaultTitle() {
-  return QString::fromStdString(res::DocumentString(res::DocumentStringField::DocumentName));
+QString DefaultTitle()
+{
+    return QString::fromStdString(res::DocumentString(res::DocumentStringField::DocumentName));
 }
 
-QString AllFilesFilter() { return LoadText(res::IDS_ALL_FILES_FILTER); }
+QString AllFilesFilter()
+{
+    return LoadText(res::IDS_ALL_FILES_FILTER);
+}
 
 // The same file under two spellings of its path counts as the same file.
-QString ComparablePath(const QString& path) {
-  const QFileInfo info(path);
-  const QString canonical = info.canonicalFilePath();
-  return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+QString ComparablePath(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
 }
 
-void ReportFailure(res::ResourceId textId) {
-  ShowMessage(textId, MessageButtons::Ok, MessageIcon::Exclamation);
+void ReportFailure(res::ResourceId textId)
+{
+    ShowMessage(textId, MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
 }  // namespace
 
 CDocument::CDocument() : title_(DefaultTitle()) {}
 
-CDocument::~CDocument() {
-  for (CView* view : views_) view->document_ = nullptr;
+CDocument::~CDocument()
+{
+    for (CView* view : views_)
+        view->document_ = nullptr;
 }
 
-void CDocument::SetTitle(const QString& newTitle) {
-  if (title_ == newTitle) return;
-  title_ = newTitle;
-  emit titleChanged(title_);
+void CDocument::SetTitle(const QString& newTitle)
+{
+    if (title_ == newTitle)
+        return;
+    title_ = newTitle;
+    emit titleChanged(title_);
 }
 
-void CDocument::SetPathName(const QString& path) {
-  const QFileInfo info(path);
-  pathName_ = info.absoluteFilePath();
-  SetTitle(info.fileName());
+void CDocument::SetPathName(const QString& path)
+{
+    const QFileInfo info(path);
+    pathName_ = info.absoluteFilePath();
+    SetTitle(info.fileName());
 }
 
-void CDocument::SetModifiedFlag(bool isModified) {
-  if (modified_ == isModified) return;
-  modified_ = isModified;
-  emit modifiedChanged(modified_);
+void CDocument::SetModifiedFlag(bool isModified)
+{
+    if (modified_ == isModified)
+        return;
+    modified_ = isModified;
+    emit modifiedChanged(modified_);
 }
 
-void CDocument::AddView(CView* view) {
-  if (view->document_ == this) return;
-  if (view->document_) view->document_->RemoveView(view);
-  views_.push_back(view);
-  view->document_ = this;
+void CDocument::AddView(CView* view)
+{
+    if (view->document_ == this)
+        return;
+    if (view->document_)
+        view->document_->RemoveView(view);
+    views_.push_back(view);
+    view->document_ = this;
 }
 
-void CDocument::RemoveView(CView* view) {
-  const auto it = std::ranges::find(views_, view);
-  if (it == views_.end()) return;
-  views_.erase(it);
-  view->document_ = nullptr;
+void CDocument::RemoveView(CView* view)
+{
+    const auto it = std::ranges::find(views_, view);
+    if (it == views_.end())
+        return;
+    views_.erase(it);
+    view->document_ = nullptr;
 }
 
-void CDocument::UpdateAllViews(std::uint32_t hint) {
-  // A view may leave the document while it updates.
-  const std::vector<CView*> current = views_;
-  for (CView* view : current) {
-    if (std::ranges::find(views_, view) != views_.end()) view->OnUpdate(hint);
-  }
-}
-
-void CDocument::InitialUpdateViews() {
-  const std::vector<CView*> current = views_;
-  for (CView* view : current) {
-    if (std::ranges::find(views_, view) != views_.end()) view->OnInitialUpdate();
-  }
-}
-
-bool CDocument::OnNewDocument() {
-  pathName_.clear();
-  SetTitle(DefaultTitle());
-  SetModifiedFlag(false);
-  return true;
-}
-
-bool CDocument::OnOpenDocument(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    ReportFailure(res::IDS_FAILED_TO_OPEN_DOC);
-    return false;
-  }
-  if (file.size() != 0) {
-    CArchive archive(file, CArchive::Mode::Load);
-    Serialize(archive);
-    if (archive.HasFailed()) {
-      ReportFailure(res::IDS_FAILED_TO_OPEN_DOC);
-      return false;
+void CDocument::UpdateAllViews(std::uint32_t hint)
+{
+    // A view may leave the document while it updates.
+    const std::vector<CView*> current = views_;
+    for (CView* view : current) {
+        if (std::ranges::find(views_, view) != views_.end())
+            view->OnUpdate(hint);
     }
-  }
-  SetModifiedFlag(false);
-  SetPathName(path);
-  return true;
 }
 
-bool CDocument::OnSaveDocument(const QString& path) {
-  // The new contents go to a temporary file beside the target, which replaces the target
-  // only once complete: a failed save leaves the previous file as it was.
-  QSaveFile file(path);
-  bool saved = file.open(QIODevice::WriteOnly);
-  if (saved) {
-    CArchive archive(file, CArchive::Mode::Store);
-    Serialize(archive);
-    saved = !archive.HasFailed() && file.commit();
-  }
-  if (!saved) {
-    file.cancelWriting();
-    ReportFailure(res::IDS_FAILED_TO_SAVE_DOC);
-    return false;
-  }
-  SetModifiedFlag(false);
-  return true;
+void CDocument::InitialUpdateViews()
+{
+    const std::vector<CView*> current = views_;
+    for (CView* view : current) {
+        if (std::ranges::find(views_, view) != views_.end())
+            view->OnInitialUpdate();
+    }
 }
 
-bool CDocument::SaveModified() {
-  if (!IsModified()) return true;
-  const QString name = pathName_.isEmpty() ? title_ : QFileInfo(pathName_).fileName();
-  const QString question = LoadText(res::IDS_SAVE_CHANGES).arg(name);
-  switch (Prompts().ShowMessage(question, MessageButtons::YesNoCancel, MessageIcon::Exclamation)) {
-    case MessageAnswer::Yes: return OnFileSave();
-    case MessageAnswer::No: return true;
-    default: return false;
-  }
+bool CDocument::OnNewDocument()
+{
+    pathName_.clear();
+    SetTitle(DefaultTitle());
+    SetModifiedFlag(false);
+    return true;
 }
 
-bool CDocument::OnFileNew() {
-  if (!CanReplaceContents() || !SaveModified()) return false;
-  if (!OnNewDocument()) return false;
-  InitialUpdateViews();
-  return true;
+bool CDocument::OnOpenDocument(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ReportFailure(res::IDS_FAILED_TO_OPEN_DOC);
+        return false;
+    }
+    if (file.size() != 0) {
+        CArchive archive(file, CArchive::Mode::Load);
+        Serialize(archive);
+        if (archive.HasFailed()) {
+            ReportFailure(res::IDS_FAILED_TO_OPEN_DOC);
+            return false;
+        }
+    }
+    SetModifiedFlag(false);
+    SetPathName(path);
+    return true;
 }
 
-bool CDocument::OnFileOpen() {
-  if (!CanReplaceContents()) return false;
-  const auto path = Prompts().AskOpenFileName(LoadText(res::IDS_OPEN_TITLE), AllFilesFilter(), QString());
-  return path && OpenDocumentFile(*path);
+bool CDocument::OnSaveDocument(const QString& path)
+{
+    // The new contents go to a temporary file beside the target, which replaces the target
+    // only once complete: a failed save leaves the previous file as it was.
+    QSaveFile file(path);
+    bool saved = file.open(QIODevice::WriteOnly);
+    if (saved) {
+        CArchive archive(file, CArchive::Mode::Store);
+        Serialize(archive);
+        saved = !archive.HasFailed() && file.commit();
+    }
+    if (!saved) {
+        file.cancelWriting();
+        ReportFailure(res::IDS_FAILED_TO_SAVE_DOC);
+        return false;
+    }
+    SetModifiedFlag(false);
+    return true;
 }
 
-bool CDocument::OpenDocumentFile(const QString& path) {
-  if (!pathName_.isEmpty() && ComparablePath(path) == ComparablePath(pathName_)) return true;
-  if (!CanReplaceContents() || !SaveModified()) return false;
-  if (!OnOpenDocument(path)) return false;
-  InitialUpdateViews();
-  return true;
+bool CDocument::SaveModified()
+{
+    if (!IsModified())
+        return true;
+    const QString name = pathName_.isEmpty() ? title_ : QFileInfo(pathName_).fileName();
+    const QString question = LoadText(res::IDS_SAVE_CHANGES).arg(name);
+    switch (Prompts().ShowMessage(question, MessageButtons::YesNoCancel, MessageIcon::Exclamation)) {
+    case MessageAnswer::Yes:
+        return OnFileSave();
+    case MessageAnswer::No:
+        return true;
+    default:
+        return false;
+    }
 }
 
-bool CDocument::OnFileSave() { return pathName_.isEmpty() ? OnFileSaveAs() : DoSave(pathName_); }
-
-bool CDocument::OnFileSaveAs() {
-  const QString proposed = pathName_.isEmpty() ? title_ : pathName_;
-  const auto path = Prompts().AskSaveFileName(LoadText(res::IDS_SAVE_AS_TITLE), AllFilesFilter(), proposed);
-  return path && DoSave(*path);
+bool CDocument::OnFileNew()
+{
+    if (!CanReplaceContents() || !SaveModified())
+        return false;
+    if (!OnNewDocument())
+        return false;
+    InitialUpdateViews();
+    return true;
 }
 
-bool CDocument::DoSave(const QString& path) {
-  if (!OnSaveDocument(path)) return false;
-  SetPathName(path);
-  return true;
+bool CDocument::OnFileOpen()
+{
+    if (!CanReplaceContents())
+        return false;
+    const auto path = Prompts().AskOpenFileName(LoadText(res::IDS_OPEN_TITLE), AllFilesFilter(), QString());
+    return path && OpenDocumentFile(*path);
+}
+
+bool CDocument::OpenDocumentFile(const QString& path)
+{
+    if (!pathName_.isEmpty() && ComparablePath(path) == ComparablePath(pathName_))
+        return true;
+    if (!CanReplaceContents() || !SaveModified())
+        return false;
+    if (!OnOpenDocument(path))
+        return false;
+    InitialUpdateViews();
+    return true;
+}
+
+bool CDocument::OnFileSave()
+{
+    return pathName_.isEmpty() ? OnFileSaveAs() : DoSave(pathName_);
+}
+
+bool CDocument::OnFileSaveAs()
+{
+    const QString proposed = pathName_.isEmpty() ? title_ : pathName_;
+    const auto path = Prompts().AskSaveFileName(LoadText(res::IDS_SAVE_AS_TITLE), AllFilesFilter(), proposed);
+    return path && DoSave(*path);
+}
+
+bool CDocument::DoSave(const QString& path)
+{
+    if (!OnSaveDocument(path))
+        return false;
+    SetPathName(path);
+    return true;
 }
 
 }  // namespace app

@@ -11,21 +11,27 @@ CPrompts* installedPrompts = nullptr;
 
 }  // namespace
 
-CPrompts& Prompts() {
-  static CQtPrompts qtPrompts;
-  return installedPrompts ? *installedPrompts : qtPrompts;
+CPrompts& Prompts()
+{
+    static CQtPrompts qtPrompts;
+    return installedPrompts ? *installedPrompts : qtPrompts;
 }
 
-CPrompts* InstallPrompts(CPrompts* prompts) {
-  CPrompts* previous = installedPrompts;
-  installedPrompts = prompts;
-  return previous;
+CPrompts* InstallPrompts(CPrompts* prompts)
+{
+    CPrompts* previous = installedPrompts;
+    installedPrompts = prompts;
+    return previous;
 }
 
-QString LoadText(res::ResourceId id) { return QString::fromStdString(res::LoadString(id)); }
+QString LoadText(res::ResourceId id)
+{
+    return QString::fromStdString(res::LoadString(id));
+}
 
-MessageAnswer ShowMessage(res::ResourceId textId, MessageButtons buttons, MessageIcon icon) {
-  return Prompts().ShowMessage(LoadText(textId), buttons, icon);
+MessageAnswer ShowMessage(res::ResourceId textId, MessageButtons buttons, MessageIcon icon)
+{
+    return Prompts().ShowMessage(LoadText(textId), buttons, icon);
 }
 
 }  // namespace app

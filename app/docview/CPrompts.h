@@ -8,23 +8,39 @@
 
 namespace app {
 
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class MessageIcon { None, Error, Exclamation, Question, Information };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
+enum class MessageButtons {
+    Ok,
+    OkCancel,
+    YesNo,
+    YesNoCancel
+};
+enum class MessageIcon {
+    None,
+    Error,
+    Exclamation,
+    Question,
+    Information
+};
+enum class MessageAnswer {
+    Ok,
+    Cancel,
+    Yes,
+    No
+};
 
 // Every modal interaction of the program goes through the installed CPrompts, so tests can
 // answer questions and file dialogs without a window ever blocking.
 class CPrompts {
 public:
-  virtual ~CPrompts() = default;
+    virtual ~CPrompts() = default;
 
-  // A modal message box captioned with the application title.
-  virtual MessageAnswer ShowMessage(const QString& text, MessageButtons buttons, MessageIcon icon) = 0;
-  // The open and save dialogs; nullopt when the user cancels. No extension is ever added.
-  virtual std::optional<QString> AskOpenFileName(const QString& title, const QString& filter,
-                                                 const QString& proposedName) = 0;
-  virtual std::optional<QString> AskSaveFileName(const QString& title, const QString& filter,
-                                                 const QString& proposedName) = 0;
+    // A modal message box captioned with the application title.
+    virtual MessageAnswer ShowMessage(const QString& text, MessageButtons buttons, MessageIcon icon) = 0;
+    // The open and save dialogs; nullopt when the user cancels. No extension is ever added.
+    virtual std::optional<QString> AskOpenFileName(const QString& title, const QString& filter,
+                                                   const QString& proposedName) = 0;
+    virtual std::optional<QString> AskSaveFileName(const QString& title, const QString& filter,
+                                                   const QString& proposedName) = 0;
 };
 
 // The installed implementation: the Qt dialogs unless something else was installed.

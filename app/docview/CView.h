@@ -9,21 +9,21 @@ class CDocument;
 // A view of one document. Widgets that show a document derive from it next to their Qt base.
 class CView {
 public:
-  CView() = default;
-  CView(const CView&) = delete;
-  CView& operator=(const CView&) = delete;
-  virtual ~CView();  // leaves its document
+    CView() = default;
+    CView(const CView&) = delete;
+    CView& operator=(const CView&) = delete;
+    virtual ~CView();  // leaves its document
 
-  CDocument* GetDocument() const { return document_; }
+    CDocument* GetDocument() const { return document_; }
 
-  // After every new or opened document. The default asks for a full reload.
-  virtual void OnInitialUpdate();
-  // hint: a ViewHint; other values are to be ignored.
-  virtual void OnUpdate(std::uint32_t hint) = 0;
+    // After every new or opened document. The default asks for a full reload.
+    virtual void OnInitialUpdate();
+    // hint: a ViewHint; other values are to be ignored.
+    virtual void OnUpdate(std::uint32_t hint) = 0;
 
 private:
-  friend class CDocument;
-  CDocument* document_ = nullptr;
+    friend class CDocument;
+    CDocument* document_ = nullptr;
 };
 
 }  // namespace app

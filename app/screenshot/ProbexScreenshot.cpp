@@ -10,10 +10,10 @@
 
 #include "app/CMainFrame.h"
 #include "app/CProbexApp.h"
-#include "app/docview/CPrompts.h"
 #include "app/CStatusBar.h"
 #include "app/CStatusBarProgress.h"
 #include "app/ControlId.h"
+#include "app/docview/CPrompts.h"
 #include "res/FormIds.h"
 
 using namespace app;
@@ -28,8 +28,14 @@ public:
         return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? MessageAnswer::Yes
                                                                                           : MessageAnswer::Ok;
     }
-    std::optional<QString> AskOpenFileName(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> AskSaveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QString> AskOpenFileName(const QString&, const QString&, const QString&) override
+    {
+        return {};
+    }
+    std::optional<QString> AskSaveFileName(const QString&, const QString&, const QString&) override
+    {
+        return {};
+    }
 };
 
 bool SaveScreen(const QString& path)

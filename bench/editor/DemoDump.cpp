@@ -2,13 +2,15 @@
 
 #include "dumpedit/widget/CDumpEdit.h"
 
-DemoDump::DemoDump() {
+DemoDump::DemoDump()
+{
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         bytes[i] = static_cast<uint8_t>(i * 7 + 0x20);
     }
 }
 
-void DemoDump::Attach(dumpedit::CDumpEdit& edit) {
+void DemoDump::Attach(dumpedit::CDumpEdit& edit)
+{
     edit.SetAddressDigits(2, false);
     edit.ShowAddressColumn(true, false);
     edit.ShowCharColumn(true, false);

@@ -6,10 +6,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "dumpedit/widget/CDumpEdit.h"
 #include "bench/editor/DemoDump.h"
+#include "dumpedit/widget/CDumpEdit.h"
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s OUT.png [focus]\n", argv[0]);
         return 2;
@@ -18,7 +19,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    dumpedit::CDumpEdit edit(nullptr, dumpedit::CDumpEdit::DES_MULTILINE | dumpedit::CDumpEdit::WS_BORDER | dumpedit::CDumpEdit::WS_TABSTOP);
+    dumpedit::CDumpEdit edit(nullptr, dumpedit::CDumpEdit::DES_MULTILINE | dumpedit::CDumpEdit::WS_BORDER |
+                                          dumpedit::CDumpEdit::WS_TABSTOP);
     DemoDump dump;
     dump.Attach(edit);
     edit.SetMarkedRange(0x44, 0x8A, false, true);

@@ -6,20 +6,22 @@
 #include <QImage>
 #include <QPainter>
 
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
-#include "dumpedit/widget/CDumpEdit.h"
 #include "bench/editor/DemoDump.h"
+#include "dumpedit/widget/CDumpEdit.h"
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
     const int repaints = argc > 1 ? std::atoi(argv[1]) : 2000;
-    dumpedit::CDumpEdit edit(nullptr, dumpedit::CDumpEdit::DES_MULTILINE | dumpedit::CDumpEdit::WS_BORDER | dumpedit::CDumpEdit::WS_TABSTOP);
+    dumpedit::CDumpEdit edit(nullptr, dumpedit::CDumpEdit::DES_MULTILINE | dumpedit::CDumpEdit::WS_BORDER |
+                                          dumpedit::CDumpEdit::WS_TABSTOP);
     DemoDump dump;
     dump.Attach(edit);
     edit.SetMarkedRange(0x00, 0xFF, false, true);
@@ -45,13 +47,15 @@ int main(int argc, char** argv) {
     }
     const double cpu = (cpuNow() - cpuStart) / repaints;
     const double wall = static_cast<double>(timer.nsecsElapsed()) / 1000.0 / repaints;
-    std::printf("editor full repaint (256 bytes, %dx%d viewport): %.1f us CPU, %.1f us wall per repaint over %d repaints\n",
+    std::printf("editor full repaint (256 bytes, %dx%d viewport): %.1f us CPU, %.1f us wall per repaint over "
+                "%d repaints\n",
                 edit.viewport()->width(), edit.viewport()->height(), cpu, wall, repaints);
 
     // One byte changed, its row repainted, as during a transfer.
     struct PaintCount : QObject {
         int count = 0;
-        bool eventFilter(QObject*, QEvent* event) override {
+        bool eventFilter(QObject*, QEvent* event) override
+        {
             count += event->type() == QEvent::Paint;
             return false;
         }
@@ -68,7 +72,8 @@ int main(int argc, char** argv) {
     const double rowCpu = (cpuNow() - rowStart) / repaints;
     const double rowWall = static_cast<double>(timer.nsecsElapsed()) / 1000.0 / repaints;
     edit.viewport()->removeEventFilter(&paints);
-    std::printf("editor single-row repaint (RedrawByte): %.1f us CPU, %.1f us wall per repaint over %d repaints (%d paints)\n",
+    std::printf("editor single-row repaint (RedrawByte): %.1f us CPU, %.1f us wall per repaint over %d "
+                "repaints (%d paints)\n",
                 rowCpu, rowWall, repaints, paints.count);
 
     // The control's own drawing alone, without the window system's repaint around it.

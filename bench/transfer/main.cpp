@@ -8,10 +8,10 @@
 #include <string>
 
 #include "device/CDeviceZAQ.h"
-#include "tools/probex-cli/NotificationQueue.h"
-#include "tools/zaq-sim/Simulator.h"
 #include "device/ZaqProtocol.h"
 #include "platform/MessageTarget.h"
+#include "tools/probex-cli/NotificationQueue.h"
+#include "tools/zaq-sim/Simulator.h"
 
 namespace {
 
@@ -38,8 +38,10 @@ double IdealSeconds(const device::CDeviceZAQ& engine, std::size_t frameBytes, st
                     std::size_t answers)
 {
     const double byteSeconds = 10.0 / device::zaq::kFrameBaud;
-    const double wakeUpMs = engine.idleAfterPulse1Ms + engine.pulseMs + engine.idleAfterPulse2Ms + engine.pulseMs;
-    return wakeUpMs / 1000 + (frameBytes + answerBytes) * byteSeconds + answers * engine.pauseAfterAnswerMs / 1000.0;
+    const double wakeUpMs =
+        engine.idleAfterPulse1Ms + engine.pulseMs + engine.idleAfterPulse2Ms + engine.pulseMs;
+    return wakeUpMs / 1000 + (frameBytes + answerBytes) * byteSeconds +
+           answers * engine.pauseAfterAnswerMs / 1000.0;
 }
 
 bool Measure(const char* what, bool write, zaqsim::Simulator& simulator, device::CDeviceZAQ& engine,

@@ -2,7 +2,8 @@
 
 namespace dumpedit {
 
-std::optional<Rect> CaretRect(uint32_t pos, bool high, const DumpLayout& layout, uint32_t topRow, int hScroll) {
+std::optional<Rect> CaretRect(uint32_t pos, bool high, const DumpLayout& layout, uint32_t topRow, int hScroll)
+{
     const uint64_t B = layout.bytesPerRow;
     const uint64_t viewFirst = uint64_t{topRow} * B;
     if (pos < viewFirst || pos >= (uint64_t{topRow} + layout.visibleRows) * B) {

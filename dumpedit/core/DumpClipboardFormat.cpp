@@ -4,7 +4,8 @@
 
 namespace dumpedit {
 
-std::vector<uint8_t> EncodeBinaryBlock(const uint8_t* bytes, uint32_t count) {
+std::vector<uint8_t> EncodeBinaryBlock(const uint8_t* bytes, uint32_t count)
+{
     std::vector<uint8_t> block(size_t{count} + 4);
     for (int i = 0; i < 4; ++i) {
         block[static_cast<size_t>(i)] = static_cast<uint8_t>(count >> (8 * i));
@@ -13,7 +14,8 @@ std::vector<uint8_t> EncodeBinaryBlock(const uint8_t* bytes, uint32_t count) {
     return block;
 }
 
-std::optional<BinaryBlockView> DecodeBinaryBlock(const std::vector<uint8_t>& block) {
+std::optional<BinaryBlockView> DecodeBinaryBlock(const std::vector<uint8_t>& block)
+{
     if (block.size() < 4) {
         return std::nullopt;
     }
@@ -25,7 +27,8 @@ std::optional<BinaryBlockView> DecodeBinaryBlock(const std::vector<uint8_t>& blo
     return BinaryBlockView{block.data() + 4, static_cast<uint32_t>(std::min<size_t>(count, present))};
 }
 
-std::string SelectionText(const uint8_t* buffer, uint32_t first, uint32_t last, uint32_t bytesPerRow) {
+std::string SelectionText(const uint8_t* buffer, uint32_t first, uint32_t last, uint32_t bytesPerRow)
+{
     static constexpr char kDigits[] = "0123456789ABCDEF";
     const uint32_t B = std::max<uint32_t>(bytesPerRow, 1);
     uint32_t column = (last - first > B) ? first % B : 0;

@@ -4,7 +4,8 @@
 
 namespace dumpedit {
 
-CaretTarget MoveTarget(uint32_t caretPos, int64_t delta, bool high, uint32_t size) {
+CaretTarget MoveTarget(uint32_t caretPos, int64_t delta, bool high, uint32_t size)
+{
     CaretTarget target{caretPos, high};
     if (delta > 0) {
         const uint64_t pos = uint64_t{caretPos} + static_cast<uint64_t>(delta);
@@ -25,7 +26,8 @@ CaretTarget MoveTarget(uint32_t caretPos, int64_t delta, bool high, uint32_t siz
     return target;
 }
 
-KeyMove MoveForKey(DumpKey key, bool caretHigh, uint32_t bytesPerRow, uint32_t visibleRows) {
+KeyMove MoveForKey(DumpKey key, bool caretHigh, uint32_t bytesPerRow, uint32_t visibleRows)
+{
     const int64_t B = bytesPerRow;
     const int64_t page = (int64_t{visibleRows} - 1) * B;
     switch (key) {
@@ -49,7 +51,8 @@ KeyMove MoveForKey(DumpKey key, bool caretHigh, uint32_t bytesPerRow, uint32_t v
     return {0, caretHigh};
 }
 
-std::optional<uint8_t> HexDigitValue(uint32_t ch) {
+std::optional<uint8_t> HexDigitValue(uint32_t ch)
+{
     if (ch > 0xFF) {
         return std::nullopt;
     }
@@ -65,17 +68,23 @@ std::optional<uint8_t> HexDigitValue(uint32_t ch) {
     return std::nullopt;
 }
 
-uint8_t OverwriteNibble(uint8_t byte, bool high, uint8_t value) {
-    return high ? static_cast<uint8_t>((byte & 0x0F) | (value << 4)) : static_cast<uint8_t>((byte & 0xF0) | value);
+uint8_t OverwriteNibble(uint8_t byte, bool high, uint8_t value)
+{
+    return high ? static_cast<uint8_t>((byte & 0x0F) | (value << 4))
+                : static_cast<uint8_t>((byte & 0xF0) | value);
 }
 
-Rect DragRect(Point p, int cx, int cy) {
+Rect DragRect(Point p, int cx, int cy)
+{
     return Rect{p.x - cx / 2, p.y - cy / 2, p.x + cx / 2 + cx % 2, p.y + cy / 2 + cy % 2};
 }
 
-std::optional<AutoScroll> AutoScrollFor(Point p, const Rect& text) {
+std::optional<AutoScroll> AutoScrollFor(Point p, const Rect& text)
+{
     // Each further 5 pixels beyond the edge scroll one tick faster, down to one row every 2 ticks.
-    const auto delay = [](int distance) { return static_cast<uint16_t>(7 - std::min((distance + 1) / 5, 6)); };
+    const auto delay = [](int distance) {
+        return static_cast<uint16_t>(7 - std::min((distance + 1) / 5, 6));
+    };
     if (p.y < text.top) {
         return AutoScroll{-1, delay(text.top - p.y)};
     }
@@ -85,7 +94,8 @@ std::optional<AutoScroll> AutoScrollFor(Point p, const Rect& text) {
     return std::nullopt;
 }
 
-uint32_t PasteCount(uint32_t pos, uint32_t count, uint32_t size) {
+uint32_t PasteCount(uint32_t pos, uint32_t count, uint32_t size)
+{
     if (pos >= size) {
         return 0;
     }

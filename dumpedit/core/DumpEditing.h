@@ -18,7 +18,16 @@ struct CaretTarget {
 // lands on the last byte's low digit, before the start on byte 0's high digit.
 CaretTarget MoveTarget(uint32_t caretPos, int64_t delta, bool high, uint32_t size);
 
-enum class DumpKey { PageUp, PageDown, Home, End, Left, Right, Up, Down };
+enum class DumpKey {
+    PageUp,
+    PageDown,
+    Home,
+    End,
+    Left,
+    Right,
+    Up,
+    Down
+};
 
 // The caret move a navigation key asks for: a byte delta and the digit to land on.
 struct KeyMove {

@@ -5,7 +5,8 @@
 namespace dumpedit {
 
 HitResult HitTest(Point client, const DumpLayout& layout, uint32_t topRow, int hScroll, uint32_t size,
-                  bool multiline) {
+                  bool multiline)
+{
     const int cw = layout.charWidth;
     const int lh = layout.lineHeight;
     // Half a cell ahead: the right half of a digit counts as the next cell.
@@ -17,7 +18,8 @@ HitResult HitTest(Point client, const DumpLayout& layout, uint32_t topRow, int h
     const int64_t cell = (x - layout.hexX) / cw;
     HitResult hit;
     hit.high = cell % 3 == 0;
-    const uint64_t index = static_cast<uint64_t>(cell / 3) + (static_cast<uint64_t>(y / lh) + topRow) * layout.bytesPerRow;
+    const uint64_t index =
+        static_cast<uint64_t>(cell / 3) + (static_cast<uint64_t>(y / lh) + topRow) * layout.bytesPerRow;
     if (index >= size) {
         hit.index = size - 1;
         hit.high = false;

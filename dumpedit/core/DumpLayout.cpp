@@ -8,7 +8,8 @@ namespace {
 
 // Bytes that fit into width w when each byte takes `cellsPerByte` character cells; a byte whose
 // last cell (the separator) does not fit still counts.
-uint32_t FitBytes(int w, int cw, int cellsPerByte) {
+uint32_t FitBytes(int w, int cw, int cellsPerByte)
+{
     if (w < 0) {
         return 1;
     }
@@ -20,7 +21,8 @@ uint32_t FitBytes(int w, int cw, int cellsPerByte) {
     return count;
 }
 
-uint32_t BytesPerRow(const DumpLayoutOptions& o, int availableWidth, int cw) {
+uint32_t BytesPerRow(const DumpLayoutOptions& o, int availableWidth, int cw)
+{
     uint32_t count = o.configuredBytesPerRow;
     if (o.autoFitRow && o.multiline) {
         count = o.showChars ? FitBytes(availableWidth - kColumnGap, cw, 4) : FitBytes(availableWidth, cw, 3);
@@ -34,7 +36,8 @@ uint32_t BytesPerRow(const DumpLayoutOptions& o, int availableWidth, int cw) {
 }  // namespace
 
 DumpLayout ComputeDumpLayout(const DumpLayoutOptions& o, int charWidth, int lineHeight, int clientWidth,
-                             int clientHeight) {
+                             int clientHeight)
+{
     DumpLayout l;
     // Metrics of zero would divide by zero below; a font always has at least one pixel.
     l.charWidth = std::max(charWidth, 1);
@@ -81,7 +84,8 @@ DumpLayout ComputeDumpLayout(const DumpLayoutOptions& o, int charWidth, int line
     return l;
 }
 
-Rect ByteRowRect(const DumpLayout& layout, uint32_t topRow, uint32_t size, uint32_t index) {
+Rect ByteRowRect(const DumpLayout& layout, uint32_t topRow, uint32_t size, uint32_t index)
+{
     if (index >= size) {
         return {};
     }
@@ -95,7 +99,8 @@ Rect ByteRowRect(const DumpLayout& layout, uint32_t topRow, uint32_t size, uint3
                 std::min(top + layout.lineHeight, text.bottom)};
 }
 
-bool RowMeetsPaintArea(const DumpLayout& layout, int rowTop, int areaTop, int areaBottom) {
+bool RowMeetsPaintArea(const DumpLayout& layout, int rowTop, int areaTop, int areaBottom)
+{
     const int64_t lh = layout.lineHeight;
     return int64_t{rowTop} + 2 * lh > areaTop && int64_t{rowTop} - lh < areaBottom;
 }

@@ -42,8 +42,8 @@ inline constexpr int kColumnGap = 5;
 // How far the mark outline reaches past the sides of the text.
 inline constexpr int kOutlineReach = 2;
 
-DumpLayout ComputeDumpLayout(const DumpLayoutOptions& options, int charWidth, int lineHeight,
-                             int clientWidth, int clientHeight);
+DumpLayout ComputeDumpLayout(const DumpLayoutOptions& options, int charWidth, int lineHeight, int clientWidth,
+                             int clientHeight);
 
 // The band of client area that shows the row holding byte `index`, across the text and the mark
 // outline beside it, cut at the text's bottom. Empty when the row is out of view or the byte

@@ -2,7 +2,8 @@
 
 namespace dumpedit {
 
-MarkOutline BuildMarkOutline(const MarkOutlineGeometry& g, uint32_t first, uint32_t last) {
+MarkOutline BuildMarkOutline(const MarkOutlineGeometry& g, uint32_t first, uint32_t last)
+{
     MarkOutline outline;
     // Signed arithmetic: rows above the view give negative offsets. C++ division truncates
     // toward zero and the remainder takes the dividend's sign, which the corner rules rely on.

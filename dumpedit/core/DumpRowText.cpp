@@ -14,9 +14,12 @@ constexpr char kHexDigits[] = "0123456789ABCDEF";
 // Walks the row byte by byte the way the painter marks a range's start and end columns.
 class SpanTracker {
 public:
-    SpanTracker(uint32_t first, uint32_t last) : first_(first), last_(last), active_(first != kNoByte && last != kNoByte) {}
+    SpanTracker(uint32_t first, uint32_t last)
+        : first_(first), last_(last), active_(first != kNoByte && last != kNoByte)
+    {}
 
-    void Visit(uint32_t pos, int i, bool rowStart) {
+    void Visit(uint32_t pos, int i, bool rowStart)
+    {
         if (!active_) {
             return;
         }
@@ -34,7 +37,8 @@ public:
         }
     }
 
-    std::optional<ColumnSpan> Result(int textLength) const {
+    std::optional<ColumnSpan> Result(int textLength) const
+    {
         if (begin_ == kUnset) {
             return std::nullopt;
         }
@@ -52,25 +56,30 @@ private:
 
 }  // namespace
 
-PaintRowRange RowsToPaint(const DumpLayout& layout, uint32_t topRow, uint32_t size) {
+PaintRowRange RowsToPaint(const DumpLayout& layout, uint32_t topRow, uint32_t size)
+{
     PaintRowRange range;
     const uint64_t first = uint64_t{topRow} * layout.bytesPerRow;
     if (size == 0 || first >= size) {
         return range;
     }
-    const uint64_t last = std::min<uint64_t>(first + uint64_t{layout.visibleRows} * layout.bytesPerRow, size - 1);
+    const uint64_t last =
+        std::min<uint64_t>(first + uint64_t{layout.visibleRows} * layout.bytesPerRow, size - 1);
     range.first = static_cast<uint32_t>(first);
     range.last = static_cast<uint32_t>(last);
     range.empty = false;
     return range;
 }
 
-uint32_t RowEnd(const PaintRowRange& range, uint32_t rowStart, uint32_t bytesPerRow) {
-    return static_cast<uint32_t>(std::min<uint64_t>(uint64_t{rowStart} + bytesPerRow, uint64_t{range.last} + 1));
+uint32_t RowEnd(const PaintRowRange& range, uint32_t rowStart, uint32_t bytesPerRow)
+{
+    return static_cast<uint32_t>(
+        std::min<uint64_t>(uint64_t{rowStart} + bytesPerRow, uint64_t{range.last} + 1));
 }
 
 HexRowText BuildHexRow(const uint8_t* buffer, uint32_t rowStart, uint32_t rowEnd, uint32_t selFirst,
-                       uint32_t selLast, uint32_t markFirst, uint32_t markLast) {
+                       uint32_t selLast, uint32_t markFirst, uint32_t markLast)
+{
     HexRowText row;
     const int count = static_cast<int>(rowEnd - rowStart);
     row.text.reserve(count > 0 ? 3 * count - 1 : 0);
@@ -93,7 +102,8 @@ HexRowText BuildHexRow(const uint8_t* buffer, uint32_t rowStart, uint32_t rowEnd
     return row;
 }
 
-std::u16string BuildCharRow(const uint8_t* buffer, uint32_t rowStart, uint32_t rowEnd) {
+std::u16string BuildCharRow(const uint8_t* buffer, uint32_t rowStart, uint32_t rowEnd)
+{
     std::u16string row;
     row.reserve(rowEnd - rowStart);
     for (uint32_t pos = rowStart; pos < rowEnd; ++pos) {
@@ -103,7 +113,8 @@ std::u16string BuildCharRow(const uint8_t* buffer, uint32_t rowStart, uint32_t r
     return row;
 }
 
-std::string FormatAddressLabel(uint32_t address, uint32_t digits) {
+std::string FormatAddressLabel(uint32_t address, uint32_t digits)
+{
     char label[32];
     std::snprintf(label, sizeof label, "%0*X", static_cast<int>(std::min<uint32_t>(digits, 255)), address);
     return label;

@@ -29,7 +29,7 @@ struct ColumnSpan {
 };
 
 struct HexRowText {
-    std::string text;                  // "00 01 ... 0F": two upper-case digits per byte, single spaces
+    std::string text;  // "00 01 ... 0F": two upper-case digits per byte, single spaces
     std::optional<ColumnSpan> selection;
     std::optional<ColumnSpan> mark;
 };

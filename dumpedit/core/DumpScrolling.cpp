@@ -5,24 +5,29 @@
 
 namespace dumpedit {
 
-uint32_t ClampTopRow(int64_t row, const DumpLayout& layout) {
+uint32_t ClampTopRow(int64_t row, const DumpLayout& layout)
+{
     return static_cast<uint32_t>(std::clamp<int64_t>(row, 0, layout.maxTopRow));
 }
 
-int ClampHorzPos(int64_t pos, const DumpLayout& layout) {
+int ClampHorzPos(int64_t pos, const DumpLayout& layout)
+{
     return static_cast<int>(std::clamp<int64_t>(pos, 0, layout.maxHScroll));
 }
 
-int64_t OffsetPosition(int64_t position, int64_t delta) {
+int64_t OffsetPosition(int64_t position, int64_t delta)
+{
     return std::max<int64_t>(position + delta, 0);
 }
 
-int WheelRows(int delta) {
+int WheelRows(int delta)
+{
     return -delta / 120;
 }
 
 ScrollTarget EnsureVisibleTarget(uint32_t first, uint32_t last, const DumpLayout& layout, uint32_t topRow,
-                                 int hScroll) {
+                                 int hScroll)
+{
     ScrollTarget target;
     // Unsigned 32-bit throughout, like the byte positions themselves.
     const uint32_t B = layout.bytesPerRow;

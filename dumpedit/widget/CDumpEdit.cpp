@@ -12,15 +12,17 @@
 
 #include "dumpedit/core/DumpCaretGeometry.h"
 #include "dumpedit/core/DumpCodePage.h"
+#include "dumpedit/core/DumpScrolling.h"
 #include "dumpedit/widget/DumpEditClasses.h"
 #include "dumpedit/widget/DumpFont.h"
-#include "dumpedit/core/DumpScrolling.h"
 
 namespace dumpedit {
 
 using namespace dumpedit;
 
-CDumpEdit::CDumpEdit(QWidget* parent, quint32 style) : QAbstractScrollArea(parent), style_(style), font_(DefaultDumpFont()) {
+CDumpEdit::CDumpEdit(QWidget* parent, quint32 style)
+    : QAbstractScrollArea(parent), style_(style), font_(DefaultDumpFont())
+{
     RegisterDumpEditClasses();
     const QPalette colours = palette();
     activeSelectionFill_ = colours.color(QPalette::Active, QPalette::Highlight);
@@ -55,13 +57,15 @@ CDumpEdit::CDumpEdit(QWidget* parent, quint32 style) : QAbstractScrollArea(paren
 
 CDumpEdit::~CDumpEdit() = default;
 
-void CDumpEdit::Redraw(bool redraw) {
+void CDumpEdit::Redraw(bool redraw)
+{
     if (redraw) {
         viewport()->update();
     }
 }
 
-void CDumpEdit::RedrawByte(quint32 index) {
+void CDumpEdit::RedrawByte(quint32 index)
+{
     // A value never moves the mark outline, so the row's band holds every pixel that can change.
     const Rect row = ByteRowRect(Layout(), topRow_, size_, index);
     if (row.Width() > 0 && row.Height() > 0) {
@@ -69,18 +73,21 @@ void CDumpEdit::RedrawByte(quint32 index) {
     }
 }
 
-quint32 CDumpEdit::ClampToBuffer(quint32 pos) const {
+quint32 CDumpEdit::ClampToBuffer(quint32 pos) const
+{
     return (pos != kNoByte && pos >= size_) ? size_ - 1 : pos;
 }
 
-void CDumpEdit::RelayoutForOptions(bool redraw) {
+void CDumpEdit::RelayoutForOptions(bool redraw)
+{
     layoutStale_ = true;
     // Placing the caret lays out again.
     PlaceCaret(caretPos_, caretHigh_);
     Redraw(redraw);
 }
 
-void CDumpEdit::SetBuffer(quint8* data, quint32 size, bool redraw) {
+void CDumpEdit::SetBuffer(quint8* data, quint32 size, bool redraw)
+{
     anchor_ = selFirst_ = selLast_ = kNoByte;
     markFirst_ = markLast_ = kNoByte;
     buffer_ = data;
@@ -90,7 +97,8 @@ void CDumpEdit::SetBuffer(quint8* data, quint32 size, bool redraw) {
     PlaceCaret(0, true);
 }
 
-void CDumpEdit::SetBytesPerRow(quint32 count, bool autoFit, bool redraw) {
+void CDumpEdit::SetBytesPerRow(quint32 count, bool autoFit, bool redraw)
+{
     if (count == configuredBytesPerRow_ && autoFit == autoFitRow_) {
         return;
     }
@@ -99,7 +107,8 @@ void CDumpEdit::SetBytesPerRow(quint32 count, bool autoFit, bool redraw) {
     RelayoutForOptions(redraw);
 }
 
-void CDumpEdit::ShowAddressColumn(bool show, bool redraw) {
+void CDumpEdit::ShowAddressColumn(bool show, bool redraw)
+{
     if (show == showAddress_) {
         return;
     }
@@ -107,7 +116,8 @@ void CDumpEdit::ShowAddressColumn(bool show, bool redraw) {
     RelayoutForOptions(redraw);
 }
 
-void CDumpEdit::ShowCharColumn(bool show, bool redraw) {
+void CDumpEdit::ShowCharColumn(bool show, bool redraw)
+{
     if (show == showChars_) {
         return;
     }
@@ -115,34 +125,41 @@ void CDumpEdit::ShowCharColumn(bool show, bool redraw) {
     RelayoutForOptions(redraw);
 }
 
-void CDumpEdit::SetAddressDigits(quint8 digits, bool redraw) {
+void CDumpEdit::SetAddressDigits(quint8 digits, bool redraw)
+{
     addressDigits_ = digits;
     RelayoutForOptions(redraw);
 }
 
 namespace {
-QColor FromColorRef(ColorRef c) {
-    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
+QColor FromColorRef(ColorRef c)
+{
+    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                  static_cast<int>((c >> 16) & 0xFF));
 }
 }  // namespace
 
-void CDumpEdit::SetMarkColors(ColorRef outline, ColorRef fill, ColorRef text, bool redraw) {
+void CDumpEdit::SetMarkColors(ColorRef outline, ColorRef fill, ColorRef text, bool redraw)
+{
     markOutline_ = FromColorRef(outline);
     markFill_ = FromColorRef(fill);
     markText_ = FromColorRef(text);
     Redraw(redraw);
 }
 
-void CDumpEdit::SetReadOnly(bool readOnly, bool redraw) {
+void CDumpEdit::SetReadOnly(bool readOnly, bool redraw)
+{
     readOnly_ = readOnly;
     Redraw(redraw);
 }
 
-bool CDumpEdit::HasSelection() const {
+bool CDumpEdit::HasSelection() const
+{
     return selFirst_ != kNoByte && selLast_ != kNoByte;
 }
 
-bool CDumpEdit::GetSelection(quint32& first, quint32& last) const {
+bool CDumpEdit::GetSelection(quint32& first, quint32& last) const
+{
     if (!HasSelection()) {
         first = last = kNoByte;
         return false;
@@ -152,7 +169,8 @@ bool CDumpEdit::GetSelection(quint32& first, quint32& last) const {
     return true;
 }
 
-void CDumpEdit::SetSelection(quint32 first, quint32 last, bool ensureVisible, bool redraw) {
+void CDumpEdit::SetSelection(quint32 first, quint32 last, bool ensureVisible, bool redraw)
+{
     if (first == selFirst_ && last == selLast_) {
         return;
     }
@@ -164,13 +182,15 @@ void CDumpEdit::SetSelection(quint32 first, quint32 last, bool ensureVisible, bo
     Redraw(redraw);
 }
 
-bool CDumpEdit::GetMarkedRange(quint32& first, quint32& last) const {
+bool CDumpEdit::GetMarkedRange(quint32& first, quint32& last) const
+{
     first = markFirst_;
     last = markLast_;
     return first != kNoByte && last != kNoByte;
 }
 
-void CDumpEdit::SetMarkedRange(quint32 first, quint32 last, bool ensureVisible, bool redraw) {
+void CDumpEdit::SetMarkedRange(quint32 first, quint32 last, bool ensureVisible, bool redraw)
+{
     if (first == markFirst_ && last == markLast_) {
         return;
     }
@@ -183,7 +203,8 @@ void CDumpEdit::SetMarkedRange(quint32 first, quint32 last, bool ensureVisible, 
     Redraw(redraw);
 }
 
-void CDumpEdit::SetDumpFont(const QFont& font, bool redraw) {
+void CDumpEdit::SetDumpFont(const QFont& font, bool redraw)
+{
     if (IsFixedPitchFont(font)) {
         font_ = GridAlignedFont(font);
     }
@@ -191,7 +212,8 @@ void CDumpEdit::SetDumpFont(const QFont& font, bool redraw) {
     Redraw(redraw);
 }
 
-void CDumpEdit::changeEvent(QEvent* event) {
+void CDumpEdit::changeEvent(QEvent* event)
+{
     // A font handed down by the parent is taken only when it is fixed pitch; painting always
     // uses font_, so a proportional parent font never reaches the text.
     if (event->type() == QEvent::FontChange) {
@@ -202,7 +224,8 @@ void CDumpEdit::changeEvent(QEvent* event) {
 
 namespace {
 // The characters the character column shows for bytes 0xA0..0xFF.
-const QString& UpperHalfGlyphs() {
+const QString& UpperHalfGlyphs()
+{
     static const QString glyphs = [] {
         QString text;
         for (int byte = 0xA0; byte <= 0xFF; ++byte) {
@@ -214,14 +237,16 @@ const QString& UpperHalfGlyphs() {
 }
 }  // namespace
 
-const DumpLayout& CDumpEdit::Layout() {
+const DumpLayout& CDumpEdit::Layout()
+{
     if (layoutStale_) {
         RecalcLayout();
     }
     return layout_;
 }
 
-void CDumpEdit::RecalcLayout() {
+void CDumpEdit::RecalcLayout()
+{
     layoutStale_ = false;
     const QFontMetrics metrics(font_);
     fontAscent_ = metrics.ascent();
@@ -242,7 +267,8 @@ void CDumpEdit::RecalcLayout() {
     PostUpdateScrollBars();
 }
 
-void CDumpEdit::PostUpdateScrollBars() {
+void CDumpEdit::PostUpdateScrollBars()
+{
     // Deferred: showing or hiding a bar resizes the viewport, which lays out again.
     if (scrollBarUpdatePending_) {
         return;
@@ -257,7 +283,8 @@ void CDumpEdit::PostUpdateScrollBars() {
         Qt::QueuedConnection);
 }
 
-void CDumpEdit::UpdateScrollBars() {
+void CDumpEdit::UpdateScrollBars()
+{
     if (!IsMultiline()) {
         return;
     }
@@ -286,18 +313,21 @@ void CDumpEdit::UpdateScrollBars() {
     updatingScrollBars_ = false;
 }
 
-void CDumpEdit::resizeEvent(QResizeEvent* event) {
+void CDumpEdit::resizeEvent(QResizeEvent* event)
+{
     QAbstractScrollArea::resizeEvent(event);
     RecalcLayout();
     PlaceCaret(caretPos_, caretHigh_);
     UpdateScrollBars();
 }
 
-void CDumpEdit::scrollContentsBy(int, int) {
+void CDumpEdit::scrollContentsBy(int, int)
+{
     // Scroll positions are kept by SetTopRow and SetHorzPos; the next paint draws from them.
 }
 
-void CDumpEdit::SetTopRow(quint32 row, bool redraw) {
+void CDumpEdit::SetTopRow(quint32 row, bool redraw)
+{
     if (!IsMultiline()) {
         return;
     }
@@ -312,7 +342,8 @@ void CDumpEdit::SetTopRow(quint32 row, bool redraw) {
     Redraw(changed && redraw);
 }
 
-void CDumpEdit::SetHorzPos(int pos, bool redraw) {
+void CDumpEdit::SetHorzPos(int pos, bool redraw)
+{
     Layout();
     pos = ClampHorzPos(pos, layout_);
     updatingScrollBars_ = true;
@@ -324,17 +355,20 @@ void CDumpEdit::SetHorzPos(int pos, bool redraw) {
     Redraw(changed && redraw);
 }
 
-void CDumpEdit::ScrollRows(int delta, bool redraw) {
+void CDumpEdit::ScrollRows(int delta, bool redraw)
+{
     const int64_t row = OffsetPosition(topRow_, delta);
     SetTopRow(static_cast<quint32>(std::min<int64_t>(row, std::numeric_limits<quint32>::max())), redraw);
 }
 
-void CDumpEdit::ScrollPixels(int delta, bool redraw) {
+void CDumpEdit::ScrollPixels(int delta, bool redraw)
+{
     const int64_t pos = OffsetPosition(hScroll_, delta);
     SetHorzPos(static_cast<int>(std::min<int64_t>(pos, std::numeric_limits<int>::max())), redraw);
 }
 
-void CDumpEdit::EnsureVisible(quint32 first, quint32 last, bool redraw) {
+void CDumpEdit::EnsureVisible(quint32 first, quint32 last, bool redraw)
+{
     const ScrollTarget target = EnsureVisibleTarget(first, last, Layout(), topRow_, hScroll_);
     if (target.topRow) {
         SetTopRow(*target.topRow, false);
@@ -345,19 +379,23 @@ void CDumpEdit::EnsureVisible(quint32 first, quint32 last, bool redraw) {
     Redraw(redraw);
 }
 
-HitResult CDumpEdit::HitTest(QPoint client) {
+HitResult CDumpEdit::HitTest(QPoint client)
+{
     if (size_ == 0) {
         return HitResult{};
     }
-    return dumpedit::HitTest(Point{client.x(), client.y()}, Layout(), topRow_, hScroll_, size_, IsMultiline());
+    return dumpedit::HitTest(Point{client.x(), client.y()}, Layout(), topRow_, hScroll_, size_,
+                             IsMultiline());
 }
 
-void CDumpEdit::wheelEvent(QWheelEvent* event) {
+void CDumpEdit::wheelEvent(QWheelEvent* event)
+{
     ScrollRows(WheelRows(event->angleDelta().y()), true);
     event->accept();
 }
 
-void CDumpEdit::PlaceCaret(quint32 pos, bool high) {
+void CDumpEdit::PlaceCaret(quint32 pos, bool high)
+{
     caretPos_ = pos;
     caretHigh_ = high;
     // Without bytes there is no cell for a caret; one left from an earlier buffer goes.
@@ -366,7 +404,8 @@ void CDumpEdit::PlaceCaret(quint32 pos, bool high) {
         return;
     }
     Layout();
-    const std::optional<Rect> cell = hasFocus() ? dumpedit::CaretRect(pos, high, layout_, topRow_, hScroll_) : std::nullopt;
+    const std::optional<Rect> cell =
+        hasFocus() ? dumpedit::CaretRect(pos, high, layout_, topRow_, hScroll_) : std::nullopt;
     if (!cell) {
         DestroyCaret();
         return;
@@ -390,7 +429,8 @@ void CDumpEdit::PlaceCaret(quint32 pos, bool high) {
     viewport()->update(caretRect_);
 }
 
-void CDumpEdit::DestroyCaret() {
+void CDumpEdit::DestroyCaret()
+{
     if (caretCreated_) {
         viewport()->update(caretRect_);
     }
@@ -398,14 +438,16 @@ void CDumpEdit::DestroyCaret() {
     caretBlink_.stop();
 }
 
-void CDumpEdit::ToggleCaretBlink() {
+void CDumpEdit::ToggleCaretBlink()
+{
     caretShown_ = !caretShown_;
     if (caretCreated_) {
         viewport()->update(caretRect_);
     }
 }
 
-void CDumpEdit::NotifyChange() {
+void CDumpEdit::NotifyChange()
+{
     emit Changed(controlId_);
 }
 

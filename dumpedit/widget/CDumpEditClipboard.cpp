@@ -4,24 +4,27 @@
 
 #include <cstring>
 
-#include "dumpedit/widget/CDumpEdit.h"
 #include "dumpedit/core/DumpClipboardFormat.h"
 #include "dumpedit/core/DumpEditing.h"
+#include "dumpedit/widget/CDumpEdit.h"
 #include "dumpedit/widget/QtDumpClipboard.h"
 
 namespace dumpedit {
 
 using namespace dumpedit;
 
-void CDumpEdit::SetClipboard(IDumpClipboard* clipboard) {
+void CDumpEdit::SetClipboard(IDumpClipboard* clipboard)
+{
     clipboard_ = clipboard;
 }
 
-IDumpClipboard& CDumpEdit::Clipboard() const {
+IDumpClipboard& CDumpEdit::Clipboard() const
+{
     return clipboard_ != nullptr ? *clipboard_ : CQtDumpClipboard::Instance();
 }
 
-void CDumpEdit::CopySelection() {
+void CDumpEdit::CopySelection()
+{
     // Copying works on a read-only control too.
     if (!HasSelection() || buffer_ == nullptr) {
         return;
@@ -31,7 +34,8 @@ void CDumpEdit::CopySelection() {
                       SelectionText(buffer_, selFirst_, selLast_, Layout().bytesPerRow));
 }
 
-void CDumpEdit::PasteClipboard() {
+void CDumpEdit::PasteClipboard()
+{
     if (readOnly_ || !HasBytes()) {
         return;
     }
@@ -57,22 +61,32 @@ void CDumpEdit::PasteClipboard() {
     NotifyChange();
 }
 
-void CDumpEdit::SelectAll() {
+void CDumpEdit::SelectAll()
+{
     if (size_ > 0) {
         SetSelection(0, size_ - 1, false, true);
     }
 }
 
-bool CDumpEdit::HandleCommand(int commandId) {
+bool CDumpEdit::HandleCommand(int commandId)
+{
     switch (commandId) {
-    case ID_EDIT_COPY: CopySelection(); return true;
-    case ID_EDIT_PASTE: PasteClipboard(); return true;
-    case ID_EDIT_SELECT_ALL: SelectAll(); return true;
-    default: return false;
+    case ID_EDIT_COPY:
+        CopySelection();
+        return true;
+    case ID_EDIT_PASTE:
+        PasteClipboard();
+        return true;
+    case ID_EDIT_SELECT_ALL:
+        SelectAll();
+        return true;
+    default:
+        return false;
     }
 }
 
-void CDumpEdit::contextMenuEvent(QContextMenuEvent* event) {
+void CDumpEdit::contextMenuEvent(QContextMenuEvent* event)
+{
     event->accept();
     QPoint client = event->pos();
     if (event->reason() == QContextMenuEvent::Keyboard) {
@@ -103,7 +117,8 @@ void CDumpEdit::contextMenuEvent(QContextMenuEvent* event) {
 
 void CDumpEdit::CustomizeContextMenu(QMenu*) {}
 
-QAction* CDumpEdit::ExecContextMenu(QMenu& menu, const QPoint& globalPos) {
+QAction* CDumpEdit::ExecContextMenu(QMenu& menu, const QPoint& globalPos)
+{
     return menu.exec(globalPos);
 }
 

@@ -6,8 +6,8 @@
 
 #include <algorithm>
 
-#include "dumpedit/widget/CDumpEdit.h"
 #include "dumpedit/core/DumpEditing.h"
+#include "dumpedit/widget/CDumpEdit.h"
 
 namespace dumpedit {
 
@@ -17,32 +17,46 @@ namespace {
 
 constexpr int kAutoScrollPeriodMs = 5;
 
-std::optional<DumpKey> NavigationKey(int key) {
+std::optional<DumpKey> NavigationKey(int key)
+{
     switch (key) {
-    case Qt::Key_PageUp: return DumpKey::PageUp;
-    case Qt::Key_PageDown: return DumpKey::PageDown;
-    case Qt::Key_Home: return DumpKey::Home;
-    case Qt::Key_End: return DumpKey::End;
-    case Qt::Key_Left: return DumpKey::Left;
-    case Qt::Key_Right: return DumpKey::Right;
-    case Qt::Key_Up: return DumpKey::Up;
-    case Qt::Key_Down: return DumpKey::Down;
-    default: return std::nullopt;
+    case Qt::Key_PageUp:
+        return DumpKey::PageUp;
+    case Qt::Key_PageDown:
+        return DumpKey::PageDown;
+    case Qt::Key_Home:
+        return DumpKey::Home;
+    case Qt::Key_End:
+        return DumpKey::End;
+    case Qt::Key_Left:
+        return DumpKey::Left;
+    case Qt::Key_Right:
+        return DumpKey::Right;
+    case Qt::Key_Up:
+        return DumpKey::Up;
+    case Qt::Key_Down:
+        return DumpKey::Down;
+    default:
+        return std::nullopt;
     }
 }
 
 // Ctrl+A, Ctrl+C and Ctrl+V belong to the control while it has the focus.
-bool IsOwnShortcut(const QKeyEvent& e) {
-    return (e.modifiers() & Qt::ControlModifier) && (e.key() == Qt::Key_A || e.key() == Qt::Key_C || e.key() == Qt::Key_V);
+bool IsOwnShortcut(const QKeyEvent& e)
+{
+    return (e.modifiers() & Qt::ControlModifier) &&
+           (e.key() == Qt::Key_A || e.key() == Qt::Key_C || e.key() == Qt::Key_V);
 }
 
-Point ToPoint(QPoint p) {
+Point ToPoint(QPoint p)
+{
     return Point{p.x(), p.y()};
 }
 
 }  // namespace
 
-bool CDumpEdit::event(QEvent* event) {
+bool CDumpEdit::event(QEvent* event)
+{
     if (event->type() == QEvent::ShortcutOverride && IsOwnShortcut(*static_cast<QKeyEvent*>(event))) {
         event->accept();
         return true;
@@ -50,7 +64,8 @@ bool CDumpEdit::event(QEvent* event) {
     return QAbstractScrollArea::event(event);
 }
 
-void CDumpEdit::keyPressEvent(QKeyEvent* event) {
+void CDumpEdit::keyPressEvent(QKeyEvent* event)
+{
     // Every key is the control's (Tab never gets here: it moves the focus).
     event->accept();
     const bool shift = (event->modifiers() & Qt::ShiftModifier) != 0;
@@ -59,9 +74,15 @@ void CDumpEdit::keyPressEvent(QKeyEvent* event) {
     }
     if (IsOwnShortcut(*event)) {
         switch (event->key()) {
-        case Qt::Key_A: SelectAll(); break;
-        case Qt::Key_C: CopySelection(); break;
-        default: PasteClipboard(); break;
+        case Qt::Key_A:
+            SelectAll();
+            break;
+        case Qt::Key_C:
+            CopySelection();
+            break;
+        default:
+            PasteClipboard();
+            break;
         }
         return;
     }
@@ -82,7 +103,8 @@ void CDumpEdit::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void CDumpEdit::MoveCaret(int64_t delta, bool high, bool shift) {
+void CDumpEdit::MoveCaret(int64_t delta, bool high, bool shift)
+{
     // A buffer of no bytes has no caret position to move to.
     if (!HasBytes()) {
         return;
@@ -99,7 +121,8 @@ void CDumpEdit::MoveCaret(int64_t delta, bool high, bool shift) {
     PlaceCaret(target.pos, target.high);
 }
 
-void CDumpEdit::EnterHexDigit(char32_t ch, bool shift) {
+void CDumpEdit::EnterHexDigit(char32_t ch, bool shift)
+{
     if (!HasBytes() || readOnly_) {
         return;
     }
@@ -118,7 +141,8 @@ void CDumpEdit::EnterHexDigit(char32_t ch, bool shift) {
     NotifyChange();
 }
 
-void CDumpEdit::focusInEvent(QFocusEvent* event) {
+void CDumpEdit::focusInEvent(QFocusEvent* event)
+{
     QAbstractScrollArea::focusInEvent(event);
     if (buffer_ != nullptr) {
         PlaceCaret(caretPos_, caretHigh_);
@@ -126,13 +150,15 @@ void CDumpEdit::focusInEvent(QFocusEvent* event) {
     }
 }
 
-void CDumpEdit::focusOutEvent(QFocusEvent* event) {
+void CDumpEdit::focusOutEvent(QFocusEvent* event)
+{
     DestroyCaret();
     QAbstractScrollArea::focusOutEvent(event);
     viewport()->update();
 }
 
-void CDumpEdit::mousePressEvent(QMouseEvent* event) {
+void CDumpEdit::mousePressEvent(QMouseEvent* event)
+{
     if (event->button() != Qt::LeftButton) {
         QAbstractScrollArea::mousePressEvent(event);
         return;
@@ -151,7 +177,8 @@ void CDumpEdit::mousePressEvent(QMouseEvent* event) {
     // The press grabs the mouse for the control until the release.
 }
 
-void CDumpEdit::mouseMoveEvent(QMouseEvent* event) {
+void CDumpEdit::mouseMoveEvent(QMouseEvent* event)
+{
     if (!HasBytes() || !(event->buttons() & Qt::LeftButton) || anchor_ == kNoByte) {
         return;
     }
@@ -174,7 +201,8 @@ void CDumpEdit::mouseMoveEvent(QMouseEvent* event) {
     SelectFromAnchorTo(hit.index);
 }
 
-void CDumpEdit::mouseReleaseEvent(QMouseEvent* event) {
+void CDumpEdit::mouseReleaseEvent(QMouseEvent* event)
+{
     if (event->button() != Qt::LeftButton) {
         QAbstractScrollArea::mouseReleaseEvent(event);
         return;
@@ -183,7 +211,8 @@ void CDumpEdit::mouseReleaseEvent(QMouseEvent* event) {
     viewport()->update();
 }
 
-void CDumpEdit::mouseDoubleClickEvent(QMouseEvent* event) {
+void CDumpEdit::mouseDoubleClickEvent(QMouseEvent* event)
+{
     if (event->button() != Qt::LeftButton) {
         QAbstractScrollArea::mouseDoubleClickEvent(event);
         return;
@@ -194,19 +223,22 @@ void CDumpEdit::mouseDoubleClickEvent(QMouseEvent* event) {
     }
     const HitResult hit = HitTest(event->position().toPoint());
     PlaceCaret(hit.index, hit.high);
-    const bool inMark = markFirst_ != kNoByte && markLast_ != kNoByte && markFirst_ <= hit.index && hit.index <= markLast_;
+    const bool inMark =
+        markFirst_ != kNoByte && markLast_ != kNoByte && markFirst_ <= hit.index && hit.index <= markLast_;
     selFirst_ = inMark ? markFirst_ : hit.index;
     selLast_ = inMark ? markLast_ : hit.index;
     viewport()->update();
 }
 
-void CDumpEdit::SelectFromAnchorTo(quint32 pos) {
+void CDumpEdit::SelectFromAnchorTo(quint32 pos)
+{
     selFirst_ = std::min(anchor_, pos);
     selLast_ = std::max(anchor_, pos);
     viewport()->update();
 }
 
-void CDumpEdit::StartAutoScroll(QPoint point, int direction, quint16 delay) {
+void CDumpEdit::StartAutoScroll(QPoint point, int direction, quint16 delay)
+{
     if (!HasBytes()) {
         return;
     }
@@ -222,7 +254,8 @@ void CDumpEdit::StartAutoScroll(QPoint point, int direction, quint16 delay) {
     autoScrollTimerId_ = startTimer(kAutoScrollPeriodMs, Qt::PreciseTimer);
 }
 
-void CDumpEdit::StopAutoScroll() {
+void CDumpEdit::StopAutoScroll()
+{
     if (timerActive_) {
         timerActive_ = false;
         killTimer(autoScrollTimerId_);
@@ -230,7 +263,8 @@ void CDumpEdit::StopAutoScroll() {
     }
 }
 
-void CDumpEdit::timerEvent(QTimerEvent* event) {
+void CDumpEdit::timerEvent(QTimerEvent* event)
+{
     if (event->timerId() != autoScrollTimerId_ || autoScrollTimerId_ == 0) {
         QAbstractScrollArea::timerEvent(event);
         return;

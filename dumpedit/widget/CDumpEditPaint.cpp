@@ -1,11 +1,11 @@
 // Painting of CDumpEdit: background, address, hex and character columns, selection and mark.
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPolygon>
 
-#include "dumpedit/widget/CDumpEdit.h"
 #include "dumpedit/core/DumpMarkOutline.h"
 #include "dumpedit/core/DumpRowText.h"
+#include "dumpedit/widget/CDumpEdit.h"
 
 namespace dumpedit {
 
@@ -13,28 +13,33 @@ using namespace dumpedit;
 
 namespace {
 
-QRect ToQRect(int left, int top, int right, int bottom) {
+QRect ToQRect(int left, int top, int right, int bottom)
+{
     return QRect(left, top, right - left, bottom - top);
 }
 
-QPolygon ToPolygon(const MarkOutline& outline) {
+QPolygon ToPolygon(const MarkOutline& outline)
+{
     QPolygon polygon(outline.count);
     for (int i = 0; i < outline.count; ++i) {
-        polygon.setPoint(i, outline.points[static_cast<size_t>(i)].x, outline.points[static_cast<size_t>(i)].y);
+        polygon.setPoint(i, outline.points[static_cast<size_t>(i)].x,
+                         outline.points[static_cast<size_t>(i)].y);
     }
     return polygon;
 }
 
 }  // namespace
 
-void CDumpEdit::paintEvent(QPaintEvent* event) {
+void CDumpEdit::paintEvent(QPaintEvent* event)
+{
     QPainter painter(viewport());
     // Rows outside the update would be clipped away whole; leaving them out keeps a one-row
     // update cheap.
     PaintTo(painter, event->rect());
 }
 
-void CDumpEdit::PaintTo(QPainter& p, const QRect& area) {
+void CDumpEdit::PaintTo(QPainter& p, const QRect& area)
+{
     Layout();
     paintArea_ = area.isEmpty() ? viewport()->rect() : area;
     p.fillRect(viewport()->rect(), controlBackground_);
@@ -55,7 +60,8 @@ void CDumpEdit::PaintTo(QPainter& p, const QRect& area) {
     PaintCaret(p);
 }
 
-void CDumpEdit::PaintAddressColumn(QPainter& p) {
+void CDumpEdit::PaintAddressColumn(QPainter& p)
+{
     const Rect& text = layout_.textRect;
     const int left = text.left + layout_.addressX - hScroll_;
     const int right = left + layout_.addressWidth - kColumnGap;
@@ -68,12 +74,15 @@ void CDumpEdit::PaintAddressColumn(QPainter& p) {
             rowPainter_.Draw(p, left, rowTop + fontAscent_, label);
         } else {
             // Longer than the column: clipped at its right edge.
-            p.drawText(ToQRect(left, rowTop, right, rowTop + lh), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, label);
+            p.drawText(ToQRect(left, rowTop, right, rowTop + lh),
+                       Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, label);
         }
     });
 }
 
-void CDumpEdit::ForEachPaintRow(const std::function<void(uint32_t start, uint32_t end, int rowTop)>& paintRow) const {
+void CDumpEdit::ForEachPaintRow(
+    const std::function<void(uint32_t start, uint32_t end, int rowTop)>& paintRow) const
+{
     const PaintRowRange rows = RowsToPaint(layout_, topRow_, size_);
     if (rows.empty) {
         return;
@@ -88,7 +97,8 @@ void CDumpEdit::ForEachPaintRow(const std::function<void(uint32_t start, uint32_
     }
 }
 
-void CDumpEdit::PaintHexColumn(QPainter& p) {
+void CDumpEdit::PaintHexColumn(QPainter& p)
+{
     const Rect& text = layout_.textRect;
     const int cw = layout_.charWidth;
     const int lh = layout_.lineHeight;
@@ -139,7 +149,9 @@ void CDumpEdit::PaintHexColumn(QPainter& p) {
     }
 }
 
-void CDumpEdit::PaintHexRowSelection(QPainter& p, const QString& line, int begin, int end, int left, int rowTop) {
+void CDumpEdit::PaintHexRowSelection(QPainter& p, const QString& line, int begin, int end, int left,
+                                     int rowTop)
+{
     const int cw = layout_.charWidth;
     const int lh = layout_.lineHeight;
     const bool active = hasFocus();
@@ -149,18 +161,21 @@ void CDumpEdit::PaintHexRowSelection(QPainter& p, const QString& line, int begin
     rowPainter_.Draw(p, left + begin * cw, rowTop + fontAscent_, QStringView(line).mid(begin, end - begin));
 }
 
-void CDumpEdit::PaintCharColumn(QPainter& p) {
+void CDumpEdit::PaintCharColumn(QPainter& p)
+{
     const Rect& text = layout_.textRect;
     const int left = text.left + layout_.charsX - hScroll_;
     p.fillRect(ToQRect(left, text.top, left + layout_.charsWidth, text.bottom), charsBackground_);
     p.setPen(charsText_);
     ForEachPaintRow([&](uint32_t start, uint32_t end, int rowTop) {
         const std::u16string row = BuildCharRow(buffer_, start, end);
-        rowPainter_.Draw(p, left, rowTop + fontAscent_, QStringView(row.data(), static_cast<qsizetype>(row.size())));
+        rowPainter_.Draw(p, left, rowTop + fontAscent_,
+                         QStringView(row.data(), static_cast<qsizetype>(row.size())));
     });
 }
 
-void CDumpEdit::PaintCaret(QPainter& p) {
+void CDumpEdit::PaintCaret(QPainter& p)
+{
     if (!caretCreated_ || !caretShown_) {
         return;
     }

@@ -8,7 +8,8 @@
 
 namespace dumpedit {
 
-bool IsFixedPitchFont(const QFont& font) {
+bool IsFixedPitchFont(const QFont& font)
+{
     if (QFontInfo(font).fixedPitch()) {
         return true;
     }
@@ -22,7 +23,8 @@ bool IsFixedPitchFont(const QFont& font) {
     return zero > 0;
 }
 
-QFont GridAlignedFont(const QFont& font) {
+QFont GridAlignedFont(const QFont& font)
+{
     QFont aligned(font);
     aligned.setHintingPreference(QFont::PreferFullHinting);
     aligned.setLetterSpacing(QFont::AbsoluteSpacing, 0);
@@ -34,7 +36,8 @@ QFont GridAlignedFont(const QFont& font) {
     return aligned;
 }
 
-QFont DefaultDumpFont() {
+QFont DefaultDumpFont()
+{
     return GridAlignedFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 }
 

@@ -6,14 +6,16 @@
 namespace dumpedit {
 
 namespace {
-quint32 GlyphOf(const QRawFont& font, char16_t c) {
+quint32 GlyphOf(const QRawFont& font, char16_t c)
+{
     const QList<quint32> glyphs = font.glyphIndexesForString(QString(QChar(c)));
     return glyphs.size() == 1 ? glyphs.front() : 0;
 }
 }  // namespace
 
 CGlyphRowPainter::CGlyphRowPainter(const QFont& font, int cellWidth, QStringView more)
-    : font_(font), raw_(QRawFont::fromFont(font)), cellWidth_(cellWidth) {
+    : font_(font), raw_(QRawFont::fromFont(font)), cellWidth_(cellWidth)
+{
     if (!raw_.isValid()) {
         return;
     }
@@ -25,7 +27,8 @@ CGlyphRowPainter::CGlyphRowPainter(const QFont& font, int cellWidth, QStringView
     }
 }
 
-void CGlyphRowPainter::Draw(QPainter& painter, int x, int baseline, QStringView text) const {
+void CGlyphRowPainter::Draw(QPainter& painter, int x, int baseline, QStringView text) const
+{
     if (text.isEmpty()) {
         return;
     }

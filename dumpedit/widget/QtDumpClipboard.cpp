@@ -8,31 +8,36 @@
 
 namespace dumpedit {
 
-const QString& CQtDumpClipboard::BinaryMimeType() {
-    static const QString type =
-        QStringLiteral("application/x-qt-windows-mime;value=\"%1\"").arg(QLatin1String(dumpedit::kBinaryDataFormat));
+const QString& CQtDumpClipboard::BinaryMimeType()
+{
+    static const QString type = QStringLiteral("application/x-qt-windows-mime;value=\"%1\"")
+                                    .arg(QLatin1String(dumpedit::kBinaryDataFormat));
     return type;
 }
 
-CQtDumpClipboard& CQtDumpClipboard::Instance() {
+CQtDumpClipboard& CQtDumpClipboard::Instance()
+{
     static CQtDumpClipboard clipboard;
     return clipboard;
 }
 
-void CQtDumpClipboard::Offer(const std::vector<uint8_t>& binaryBlock, const std::string& text) {
+void CQtDumpClipboard::Offer(const std::vector<uint8_t>& binaryBlock, const std::string& text)
+{
     auto* data = new QMimeData;
-    data->setData(BinaryMimeType(),
-                  QByteArray(reinterpret_cast<const char*>(binaryBlock.data()), static_cast<qsizetype>(binaryBlock.size())));
+    data->setData(BinaryMimeType(), QByteArray(reinterpret_cast<const char*>(binaryBlock.data()),
+                                               static_cast<qsizetype>(binaryBlock.size())));
     data->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-bool CQtDumpClipboard::HasBinaryData() const {
+bool CQtDumpClipboard::HasBinaryData() const
+{
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     return data != nullptr && data->hasFormat(BinaryMimeType());
 }
 
-std::optional<std::vector<uint8_t>> CQtDumpClipboard::BinaryData() const {
+std::optional<std::vector<uint8_t>> CQtDumpClipboard::BinaryData() const
+{
     if (!HasBinaryData()) {
         return std::nullopt;
     }

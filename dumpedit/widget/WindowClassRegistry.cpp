@@ -2,12 +2,14 @@
 
 namespace dumpedit {
 
-CWindowClassRegistry& CWindowClassRegistry::Instance() {
+CWindowClassRegistry& CWindowClassRegistry::Instance()
+{
     static CWindowClassRegistry registry;
     return registry;
 }
 
-bool CWindowClassRegistry::Register(const QString& className, Creator creator) {
+bool CWindowClassRegistry::Register(const QString& className, Creator creator)
+{
     if (creators_.contains(className)) {
         return false;
     }
@@ -15,11 +17,13 @@ bool CWindowClassRegistry::Register(const QString& className, Creator creator) {
     return true;
 }
 
-bool CWindowClassRegistry::IsRegistered(const QString& className) const {
+bool CWindowClassRegistry::IsRegistered(const QString& className) const
+{
     return creators_.contains(className);
 }
 
-QWidget* CWindowClassRegistry::Create(const QString& className, QWidget* parent, quint32 style) const {
+QWidget* CWindowClassRegistry::Create(const QString& className, QWidget* parent, quint32 style) const
+{
     const auto it = creators_.constFind(className);
     return it == creators_.constEnd() ? nullptr : (*it)(parent, style);
 }

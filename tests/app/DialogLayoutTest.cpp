@@ -19,9 +19,9 @@ using namespace app;
 
 TEST(DialogUnits, MulDivRoundsHalfAwayFromZero)
 {
-    EXPECT_EQ(MulDiv(10, 7, 4), 18);   // 17.5
-    EXPECT_EQ(MulDiv(9, 7, 4), 16);    // 15.75
-    EXPECT_EQ(MulDiv(11, 7, 4), 19);   // 19.25
+    EXPECT_EQ(MulDiv(10, 7, 4), 18);  // 17.5
+    EXPECT_EQ(MulDiv(9, 7, 4), 16);   // 15.75
+    EXPECT_EQ(MulDiv(11, 7, 4), 19);  // 19.25
     EXPECT_EQ(MulDiv(-10, 7, 4), -18);
     EXPECT_EQ(MulDiv(10, -7, 4), -18);
     EXPECT_EQ(MulDiv(10, 7, 0), -1);
@@ -100,8 +100,9 @@ TEST_F(DialogLayout, UnknownCustomClassFailsTheForm)
 {
     QWidget form;
     EXPECT_FALSE(CreateDialogControls(&form, res::FormTemplate(), {}));
-    EXPECT_FALSE(CreateDialogControls(&form, res::FormTemplate(),
-                                      [](const std::string&, QWidget*, std::uint32_t) -> QWidget* { return nullptr; }));
+    EXPECT_FALSE(CreateDialogControls(
+        &form, res::FormTemplate(),
+        [](const std::string&, QWidget*, std::uint32_t) -> QWidget* { return nullptr; }));
 }
 
 TEST_F(DialogLayout, AboutBoxShowsItsTextsAndClosesWithTheDefaultButton)

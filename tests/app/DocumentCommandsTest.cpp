@@ -27,262 +27,282 @@ using Kind = CScriptedPrompts::Kind;
 // A document of a few bytes that loads whatever length the file has.
 class CBytesDoc : public CDocument {
 public:
-  void Serialize(CArchive& archive) override {
-    if (archive.IsStoring()) {
-      archive.Write(bytes.data(), bytes.size());
-    } else {
-      ++loads;
-      std::vector<std::uint8_t> loaded(archive.GetFileLength());
-      if (archive.Read(loaded.data(), loaded.size())) bytes = loaded;
+    void Serialize(CArchive& archive) override
+    {
+        if (archive.IsStoring()) {
+            archive.Write(bytes.data(), bytes.size());
+        } else {
+            ++loads;
+            std::vector<std::uint8_t> loaded(archive.GetFileLength());
+            if (archive.Read(loaded.data(), loaded.size()))
+                bytes = loaded;
+        }
     }
-  }
 
-  std::vector<std::uint8_t> bytes{1, 2, 3, 4};
-  int loads = 0;
+    std::vector<std::uint8_t> bytes{1, 2, 3, 4};
+    int loads = 0;
 };
 
-QByteArray ReadAll(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-void WriteAll(const QString& path, const QByteArray& contents) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  ASSERT_EQ(file.write(contents), contents.size());
+void WriteAll(const QString& path, const QByteArray& contents)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(contents), contents.size());
 }
 
 class DocumentCommands : public ::testing::Test {
 protected:
-  void SetUp() override {
-    EnsureQApplication();
-    ASSERT_TRUE(dir_.isValid());
-    document_.AddView(&view_);
-    ASSERT_TRUE(document_.OnNewDocument());
-  }
+    void SetUp() override
+    {
+        EnsureQApplication();
+        ASSERT_TRUE(dir_.isValid());
+        document_.AddView(&view_);
+        ASSERT_TRUE(document_.OnNewDocument());
+    }
 
-  QString PathOf(const QString& name) const { return dir_.filePath(name); }
+    QString PathOf(const QString& name) const { return dir_.filePath(name); }
 
-  QTemporaryDir dir_;
-  CScriptedPrompts prompts_;
-  CBytesDoc document_;
-  CRecordingView view_;
+    QTemporaryDir dir_;
+    CScriptedPrompts prompts_;
+    CBytesDoc document_;
+    CRecordingView view_;
 };
 
-TEST_F(DocumentCommands, NewDocumentIsUnnamedAndUnmodified) {
-  EXPECT_EQ(document_.GetTitle(), "No file");
-  EXPECT_EQ(document_.GetPathName(), "");
-  EXPECT_FALSE(document_.IsModified());
-  EXPECT_TRUE(prompts_.prompts.empty());
+TEST_F(DocumentCommands, NewDocumentIsUnnamedAndUnmodified)
+{
+    EXPECT_EQ(document_.GetTitle(), "No file");
+    EXPECT_EQ(document_.GetPathName(), "");
+    EXPECT_FALSE(document_.IsModified());
+    EXPECT_TRUE(prompts_.prompts.empty());
 }
 
-TEST_F(DocumentCommands, SavePromptBeforeNewOffersYesNoCancel) {
-  document_.SetModifiedFlag();
-  prompts_.QueueAnswer(MessageAnswer::Cancel);
-  EXPECT_FALSE(document_.OnFileNew());
-  ASSERT_EQ(prompts_.prompts.size(), 1u);
-  EXPECT_EQ(prompts_.prompts[0].text, "Save changes to No file?");
-  EXPECT_EQ(prompts_.prompts[0].buttons, MessageButtons::YesNoCancel);
-  EXPECT_EQ(prompts_.prompts[0].icon, MessageIcon::Exclamation);
-  EXPECT_TRUE(document_.IsModified());
-  EXPECT_TRUE(view_.hints.empty());
+TEST_F(DocumentCommands, SavePromptBeforeNewOffersYesNoCancel)
+{
+    document_.SetModifiedFlag();
+    prompts_.QueueAnswer(MessageAnswer::Cancel);
+    EXPECT_FALSE(document_.OnFileNew());
+    ASSERT_EQ(prompts_.prompts.size(), 1u);
+    EXPECT_EQ(prompts_.prompts[0].text, "Save changes to No file?");
+    EXPECT_EQ(prompts_.prompts[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(prompts_.prompts[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(document_.IsModified());
+    EXPECT_TRUE(view_.hints.empty());
 
-  prompts_.QueueAnswer(MessageAnswer::No);
-  EXPECT_TRUE(document_.OnFileNew());
-  EXPECT_FALSE(document_.IsModified());
-  EXPECT_EQ(view_.hints, (std::vector<std::uint32_t>{CRecordingView::kInitialUpdate, 0}));
+    prompts_.QueueAnswer(MessageAnswer::No);
+    EXPECT_TRUE(document_.OnFileNew());
+    EXPECT_FALSE(document_.IsModified());
+    EXPECT_EQ(view_.hints, (std::vector<std::uint32_t>{CRecordingView::kInitialUpdate, 0}));
 }
 
-TEST_F(DocumentCommands, YesToTheSavePromptSavesFirstAndStopsWhenSavingIsCancelled) {
-  document_.SetModifiedFlag();
-  prompts_.QueueAnswer(MessageAnswer::Yes);
-  prompts_.QueueFileName(std::nullopt);  // the Save As dialog is cancelled
-  EXPECT_FALSE(document_.OnFileNew());
-  EXPECT_TRUE(document_.IsModified());
-  EXPECT_TRUE(view_.hints.empty());
+TEST_F(DocumentCommands, YesToTheSavePromptSavesFirstAndStopsWhenSavingIsCancelled)
+{
+    document_.SetModifiedFlag();
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    prompts_.QueueFileName(std::nullopt);  // the Save As dialog is cancelled
+    EXPECT_FALSE(document_.OnFileNew());
+    EXPECT_TRUE(document_.IsModified());
+    EXPECT_TRUE(view_.hints.empty());
 
-  prompts_.QueueAnswer(MessageAnswer::Yes);
-  prompts_.QueueFileName(PathOf("first"));
-  EXPECT_TRUE(document_.OnFileNew());
-  EXPECT_EQ(ReadAll(PathOf("first")), QByteArray("\x01\x02\x03\x04"));
-  // The new document has no name of its own.
-  EXPECT_EQ(document_.GetTitle(), "No file");
-  EXPECT_EQ(document_.GetPathName(), "");
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    prompts_.QueueFileName(PathOf("first"));
+    EXPECT_TRUE(document_.OnFileNew());
+    EXPECT_EQ(ReadAll(PathOf("first")), QByteArray("\x01\x02\x03\x04"));
+    // The new document has no name of its own.
+    EXPECT_EQ(document_.GetTitle(), "No file");
+    EXPECT_EQ(document_.GetPathName(), "");
 }
 
-TEST_F(DocumentCommands, SaveAsProposesTheTitleThenThePathAndAddsNoExtension) {
-  document_.SetModifiedFlag();
-  prompts_.QueueFileName(PathOf("dump"));
-  EXPECT_TRUE(document_.OnFileSave());
-  ASSERT_EQ(prompts_.prompts.size(), 1u);
-  EXPECT_EQ(prompts_.prompts[0].kind, Kind::SaveFile);
-  EXPECT_EQ(prompts_.prompts[0].text, "Save As");
-  EXPECT_EQ(prompts_.prompts[0].filter, "All Files (*.*)");
-  EXPECT_EQ(prompts_.prompts[0].proposedName, "No file");
-  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"dump"});
-  EXPECT_EQ(document_.GetTitle(), "dump");
-  EXPECT_EQ(document_.GetPathName(), QFileInfo(PathOf("dump")).absoluteFilePath());
-  EXPECT_FALSE(document_.IsModified());
+TEST_F(DocumentCommands, SaveAsProposesTheTitleThenThePathAndAddsNoExtension)
+{
+    document_.SetModifiedFlag();
+    prompts_.QueueFileName(PathOf("dump"));
+    EXPECT_TRUE(document_.OnFileSave());
+    ASSERT_EQ(prompts_.prompts.size(), 1u);
+    EXPECT_EQ(prompts_.prompts[0].kind, Kind::SaveFile);
+    EXPECT_EQ(prompts_.prompts[0].text, "Save As");
+    EXPECT_EQ(prompts_.prompts[0].filter, "All Files (*.*)");
+    EXPECT_EQ(prompts_.prompts[0].proposedName, "No file");
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"dump"});
+    EXPECT_EQ(document_.GetTitle(), "dump");
+    EXPECT_EQ(document_.GetPathName(), QFileInfo(PathOf("dump")).absoluteFilePath());
+    EXPECT_FALSE(document_.IsModified());
 
-  // With a path, Save writes without asking; Save As proposes the path.
-  document_.bytes = {9, 8};
-  document_.SetModifiedFlag();
-  EXPECT_TRUE(document_.OnFileSave());
-  EXPECT_EQ(prompts_.prompts.size(), 1u);
-  EXPECT_EQ(ReadAll(PathOf("dump")), QByteArray("\x09\x08"));
+    // With a path, Save writes without asking; Save As proposes the path.
+    document_.bytes = {9, 8};
+    document_.SetModifiedFlag();
+    EXPECT_TRUE(document_.OnFileSave());
+    EXPECT_EQ(prompts_.prompts.size(), 1u);
+    EXPECT_EQ(ReadAll(PathOf("dump")), QByteArray("\x09\x08"));
 
-  prompts_.QueueFileName(std::nullopt);
-  EXPECT_FALSE(document_.OnFileSaveAs());
-  EXPECT_EQ(prompts_.prompts.back().proposedName, document_.GetPathName());
+    prompts_.QueueFileName(std::nullopt);
+    EXPECT_FALSE(document_.OnFileSaveAs());
+    EXPECT_EQ(prompts_.prompts.back().proposedName, document_.GetPathName());
 }
 
-TEST_F(DocumentCommands, SavePromptNamesTheFileOnceTheDocumentHasOne) {
-  prompts_.QueueFileName(PathOf("image.bin"));
-  ASSERT_TRUE(document_.OnFileSaveAs());
-  document_.SetModifiedFlag();
-  prompts_.QueueAnswer(MessageAnswer::Cancel);
-  EXPECT_FALSE(document_.SaveModified());
-  EXPECT_EQ(prompts_.prompts.back().text, "Save changes to image.bin?");
-  // An unmodified document is closed without a question.
-  document_.SetModifiedFlag(false);
-  const auto asked = prompts_.prompts.size();
-  EXPECT_TRUE(document_.SaveModified());
-  EXPECT_EQ(prompts_.prompts.size(), asked);
+TEST_F(DocumentCommands, SavePromptNamesTheFileOnceTheDocumentHasOne)
+{
+    prompts_.QueueFileName(PathOf("image.bin"));
+    ASSERT_TRUE(document_.OnFileSaveAs());
+    document_.SetModifiedFlag();
+    prompts_.QueueAnswer(MessageAnswer::Cancel);
+    EXPECT_FALSE(document_.SaveModified());
+    EXPECT_EQ(prompts_.prompts.back().text, "Save changes to image.bin?");
+    // An unmodified document is closed without a question.
+    document_.SetModifiedFlag(false);
+    const auto asked = prompts_.prompts.size();
+    EXPECT_TRUE(document_.SaveModified());
+    EXPECT_EQ(prompts_.prompts.size(), asked);
 }
 
-TEST_F(DocumentCommands, OpenLoadsTakesTheNameAndRunsTheInitialUpdate) {
-  WriteAll(PathOf("other"), QByteArray("\x05\x06\x07", 3));
-  prompts_.QueueFileName(PathOf("other"));
-  document_.SetModifiedFlag();
-  prompts_.QueueAnswer(MessageAnswer::No);
-  EXPECT_TRUE(document_.OnFileOpen());
-  ASSERT_EQ(prompts_.prompts.size(), 2u);
-  // The dialog comes first, then the save prompt.
-  EXPECT_EQ(prompts_.prompts[0].kind, Kind::OpenFile);
-  EXPECT_EQ(prompts_.prompts[0].text, "Open");
-  EXPECT_EQ(prompts_.prompts[0].filter, "All Files (*.*)");
-  EXPECT_EQ(prompts_.prompts[1].text, "Save changes to No file?");
-  EXPECT_EQ(document_.bytes, (std::vector<std::uint8_t>{5, 6, 7}));
-  EXPECT_EQ(document_.GetTitle(), "other");
-  EXPECT_FALSE(document_.IsModified());
-  EXPECT_EQ(view_.hints, (std::vector<std::uint32_t>{CRecordingView::kInitialUpdate, 0}));
+TEST_F(DocumentCommands, OpenLoadsTakesTheNameAndRunsTheInitialUpdate)
+{
+    WriteAll(PathOf("other"), QByteArray("\x05\x06\x07", 3));
+    prompts_.QueueFileName(PathOf("other"));
+    document_.SetModifiedFlag();
+    prompts_.QueueAnswer(MessageAnswer::No);
+    EXPECT_TRUE(document_.OnFileOpen());
+    ASSERT_EQ(prompts_.prompts.size(), 2u);
+    // The dialog comes first, then the save prompt.
+    EXPECT_EQ(prompts_.prompts[0].kind, Kind::OpenFile);
+    EXPECT_EQ(prompts_.prompts[0].text, "Open");
+    EXPECT_EQ(prompts_.prompts[0].filter, "All Files (*.*)");
+    EXPECT_EQ(prompts_.prompts[1].text, "Save changes to No file?");
+    EXPECT_EQ(document_.bytes, (std::vector<std::uint8_t>{5, 6, 7}));
+    EXPECT_EQ(document_.GetTitle(), "other");
+    EXPECT_FALSE(document_.IsModified());
+    EXPECT_EQ(view_.hints, (std::vector<std::uint32_t>{CRecordingView::kInitialUpdate, 0}));
 }
 
-TEST_F(DocumentCommands, OpeningTheDocumentsOwnFileAgainDoesNothing) {
-  prompts_.QueueFileName(PathOf("dump"));
-  ASSERT_TRUE(document_.OnFileSaveAs());
-  WriteAll(PathOf("dump"), QByteArray("\x0A\x0B", 2));
-  document_.SetModifiedFlag();
-  const auto asked = prompts_.prompts.size();
+TEST_F(DocumentCommands, OpeningTheDocumentsOwnFileAgainDoesNothing)
+{
+    prompts_.QueueFileName(PathOf("dump"));
+    ASSERT_TRUE(document_.OnFileSaveAs());
+    WriteAll(PathOf("dump"), QByteArray("\x0A\x0B", 2));
+    document_.SetModifiedFlag();
+    const auto asked = prompts_.prompts.size();
 
-  EXPECT_TRUE(document_.OpenDocumentFile(dir_.path() + "/./dump"));
-  EXPECT_EQ(prompts_.prompts.size(), asked);
-  EXPECT_EQ(document_.loads, 0);
-  EXPECT_TRUE(document_.IsModified());
-  EXPECT_TRUE(view_.hints.empty());
+    EXPECT_TRUE(document_.OpenDocumentFile(dir_.path() + "/./dump"));
+    EXPECT_EQ(prompts_.prompts.size(), asked);
+    EXPECT_EQ(document_.loads, 0);
+    EXPECT_TRUE(document_.IsModified());
+    EXPECT_TRUE(view_.hints.empty());
 }
 
-TEST_F(DocumentCommands, EmptyFileIsNotLoadedButStillOpened) {
-  WriteAll(PathOf("empty"), QByteArray());
-  EXPECT_TRUE(document_.OpenDocumentFile(PathOf("empty")));
-  EXPECT_EQ(document_.loads, 0);
-  EXPECT_EQ(document_.bytes, (std::vector<std::uint8_t>{1, 2, 3, 4}));
-  EXPECT_TRUE(prompts_.prompts.empty());
-  EXPECT_EQ(document_.GetTitle(), "empty");
-  EXPECT_EQ(view_.hints, (std::vector<std::uint32_t>{CRecordingView::kInitialUpdate, 0}));
+TEST_F(DocumentCommands, EmptyFileIsNotLoadedButStillOpened)
+{
+    WriteAll(PathOf("empty"), QByteArray());
+    EXPECT_TRUE(document_.OpenDocumentFile(PathOf("empty")));
+    EXPECT_EQ(document_.loads, 0);
+    EXPECT_EQ(document_.bytes, (std::vector<std::uint8_t>{1, 2, 3, 4}));
+    EXPECT_TRUE(prompts_.prompts.empty());
+    EXPECT_EQ(document_.GetTitle(), "empty");
+    EXPECT_EQ(view_.hints, (std::vector<std::uint32_t>{CRecordingView::kInitialUpdate, 0}));
 }
 
-TEST_F(DocumentCommands, FileThatCannotBeOpenedIsReportedAndChangesNothing) {
-  prompts_.QueueFileName(PathOf("kept"));
-  ASSERT_TRUE(document_.OnFileSaveAs());
-  document_.SetModifiedFlag();
-  prompts_.QueueAnswer(MessageAnswer::No);
+TEST_F(DocumentCommands, FileThatCannotBeOpenedIsReportedAndChangesNothing)
+{
+    prompts_.QueueFileName(PathOf("kept"));
+    ASSERT_TRUE(document_.OnFileSaveAs());
+    document_.SetModifiedFlag();
+    prompts_.QueueAnswer(MessageAnswer::No);
 
-  EXPECT_FALSE(document_.OpenDocumentFile(PathOf("missing")));
-  ASSERT_EQ(prompts_.MessageTexts().size(), 2u);
-  EXPECT_EQ(prompts_.MessageTexts()[1], "Failed to open document.");
-  EXPECT_EQ(prompts_.prompts.back().icon, MessageIcon::Exclamation);
-  EXPECT_EQ(document_.GetTitle(), "kept");
-  EXPECT_TRUE(document_.IsModified());
-  EXPECT_TRUE(view_.hints.empty());
+    EXPECT_FALSE(document_.OpenDocumentFile(PathOf("missing")));
+    ASSERT_EQ(prompts_.MessageTexts().size(), 2u);
+    EXPECT_EQ(prompts_.MessageTexts()[1], "Failed to open document.");
+    EXPECT_EQ(prompts_.prompts.back().icon, MessageIcon::Exclamation);
+    EXPECT_EQ(document_.GetTitle(), "kept");
+    EXPECT_TRUE(document_.IsModified());
+    EXPECT_TRUE(view_.hints.empty());
 
-  // A folder cannot be read as a document either.
-  prompts_.QueueAnswer(MessageAnswer::No);
-  EXPECT_FALSE(document_.OpenDocumentFile(dir_.path()));
-  EXPECT_EQ(prompts_.MessageTexts().back(), "Failed to open document.");
-  EXPECT_EQ(document_.loads, 0);
+    // A folder cannot be read as a document either.
+    prompts_.QueueAnswer(MessageAnswer::No);
+    EXPECT_FALSE(document_.OpenDocumentFile(dir_.path()));
+    EXPECT_EQ(prompts_.MessageTexts().back(), "Failed to open document.");
+    EXPECT_EQ(document_.loads, 0);
 }
 
 class DocumentSaveFailures : public DocumentCommands {
 protected:
-  void SetUp() override {
-    DocumentCommands::SetUp();
-    WriteAll(PathOf("dump"), QByteArray("old contents"));
-    document_.SetModifiedFlag();
-  }
+    void SetUp() override
+    {
+        DocumentCommands::SetUp();
+        WriteAll(PathOf("dump"), QByteArray("old contents"));
+        document_.SetModifiedFlag();
+    }
 
-  void ExpectFailedSaveKeptEverything(const QString& target, const QByteArray& oldContents) {
-    EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{"Failed to save document."});
-    EXPECT_EQ(prompts_.prompts.back().icon, MessageIcon::Exclamation);
-    EXPECT_EQ(ReadAll(target), oldContents);
-    EXPECT_TRUE(document_.IsModified());
-    EXPECT_EQ(document_.GetTitle(), "No file");
-    EXPECT_EQ(document_.GetPathName(), "");
-  }
+    void ExpectFailedSaveKeptEverything(const QString& target, const QByteArray& oldContents)
+    {
+        EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{"Failed to save document."});
+        EXPECT_EQ(prompts_.prompts.back().icon, MessageIcon::Exclamation);
+        EXPECT_EQ(ReadAll(target), oldContents);
+        EXPECT_TRUE(document_.IsModified());
+        EXPECT_EQ(document_.GetTitle(), "No file");
+        EXPECT_EQ(document_.GetPathName(), "");
+    }
 };
 
-TEST_F(DocumentSaveFailures, ReadOnlyFolderKeepsTheOldFile) {
-  const QString folder = PathOf("locked");
-  ASSERT_TRUE(QDir().mkdir(folder));
-  WriteAll(folder + "/dump", "old contents");
-  ASSERT_TRUE(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-  {
-    ScopedFilePermissions binding;
-    prompts_.QueueFileName(folder + "/dump");
+TEST_F(DocumentSaveFailures, ReadOnlyFolderKeepsTheOldFile)
+{
+    const QString folder = PathOf("locked");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    WriteAll(folder + "/dump", "old contents");
+    ASSERT_TRUE(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    {
+        ScopedFilePermissions binding;
+        prompts_.QueueFileName(folder + "/dump");
+        EXPECT_FALSE(document_.OnFileSaveAs());
+    }
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ExpectFailedSaveKeptEverything(folder + "/dump", "old contents");
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"dump"});
+}
+
+TEST_F(DocumentSaveFailures, FolderInTheWayIsNotReplaced)
+{
+    const QString folder = PathOf("folder");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    WriteAll(folder + "/inside", "inside");
+    prompts_.QueueFileName(folder);
     EXPECT_FALSE(document_.OnFileSaveAs());
-  }
-  QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  ExpectFailedSaveKeptEverything(folder + "/dump", "old contents");
-  EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"dump"});
+    ExpectFailedSaveKeptEverything(folder + "/inside", "inside");
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"dump"});
 }
 
-TEST_F(DocumentSaveFailures, FolderInTheWayIsNotReplaced) {
-  const QString folder = PathOf("folder");
-  ASSERT_TRUE(QDir().mkdir(folder));
-  WriteAll(folder + "/inside", "inside");
-  prompts_.QueueFileName(folder);
-  EXPECT_FALSE(document_.OnFileSaveAs());
-  ExpectFailedSaveKeptEverything(folder + "/inside", "inside");
-  EXPECT_TRUE(QFileInfo(folder).isDir());
-  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"dump"});
+TEST_F(DocumentSaveFailures, WriteErrorPartWayKeepsTheOldFileWhole)
+{
+    // A file size limit below the document's size fails the write the way a full disk does.
+    document_.bytes.assign(64 * 1024, 0x5A);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previousLimit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previousLimit), 0);
+    rlimit small = previousLimit;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    prompts_.QueueFileName(PathOf("dump"));
+    const bool saved = document_.OnFileSaveAs();
+    setrlimit(RLIMIT_FSIZE, &previousLimit);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(saved);
+    ExpectFailedSaveKeptEverything(PathOf("dump"), "old contents");
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"dump"});
 }
 
-TEST_F(DocumentSaveFailures, WriteErrorPartWayKeepsTheOldFileWhole) {
-  // A file size limit below the document's size fails the write the way a full disk does.
-  document_.bytes.assign(64 * 1024, 0x5A);
-  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit previousLimit{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previousLimit), 0);
-  rlimit small = previousLimit;
-  small.rlim_cur = 1000;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  prompts_.QueueFileName(PathOf("dump"));
-  const bool saved = document_.OnFileSaveAs();
-  setrlimit(RLIMIT_FSIZE, &previousLimit);
-  std::signal(SIGXFSZ, previousHandler);
-
-  EXPECT_FALSE(saved);
-  ExpectFailedSaveKeptEverything(PathOf("dump"), "old contents");
-  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"dump"});
-}
-
-TEST_F(DocumentSaveFailures, FailedSaveAnsweringTheSavePromptAbandonsTheCommand) {
-  prompts_.QueueAnswer(MessageAnswer::Yes);
-  prompts_.QueueFileName(dir_.path());  // a folder: the save fails
-  EXPECT_FALSE(document_.OnFileNew());
-  EXPECT_TRUE(document_.IsModified());
-  EXPECT_TRUE(view_.hints.empty());
-  EXPECT_EQ(prompts_.MessageTexts().back(), "Failed to save document.");
+TEST_F(DocumentSaveFailures, FailedSaveAnsweringTheSavePromptAbandonsTheCommand)
+{
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    prompts_.QueueFileName(dir_.path());  // a folder: the save fails
+    EXPECT_FALSE(document_.OnFileNew());
+    EXPECT_TRUE(document_.IsModified());
+    EXPECT_TRUE(view_.hints.empty());
+    EXPECT_EQ(prompts_.MessageTexts().back(), "Failed to save document.");
 }
 
 }  // namespace

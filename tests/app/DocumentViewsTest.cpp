@@ -1,8 +1,8 @@
+#include "app/ViewHint.h"
 #include "app/docview/CArchive.h"
 #include "app/docview/CDocument.h"
 #include "tests/app/support/CRecordingView.h"
 #include "tests/app/support/QtTestApplication.h"
-#include "app/ViewHint.h"
 
 #include <gtest/gtest.h>
 
@@ -16,72 +16,76 @@ namespace {
 
 class CEmptyDoc : public CDocument {
 public:
-  void Serialize(CArchive&) override {}
+    void Serialize(CArchive&) override {}
 };
 
 using Hints = std::vector<std::uint32_t>;
 
-TEST(DocumentViews, UpdateReachesEveryViewInOrder) {
-  CEmptyDoc document;
-  CRecordingView first, second;
-  document.AddView(&first);
-  document.AddView(&second);
-  document.AddView(&first);  // already there: not added twice
-  ASSERT_EQ(document.GetViews().size(), 2u);
-  EXPECT_EQ(first.GetDocument(), &document);
+TEST(DocumentViews, UpdateReachesEveryViewInOrder)
+{
+    CEmptyDoc document;
+    CRecordingView first, second;
+    document.AddView(&first);
+    document.AddView(&second);
+    document.AddView(&first);  // already there: not added twice
+    ASSERT_EQ(document.GetViews().size(), 2u);
+    EXPECT_EQ(first.GetDocument(), &document);
 
-  document.UpdateAllViews(HintBusy);
-  document.UpdateAllViews(HintIdle);
-  EXPECT_EQ(first.hints, (Hints{HintBusy, HintIdle}));
-  EXPECT_EQ(second.hints, (Hints{HintBusy, HintIdle}));
+    document.UpdateAllViews(HintBusy);
+    document.UpdateAllViews(HintIdle);
+    EXPECT_EQ(first.hints, (Hints{HintBusy, HintIdle}));
+    EXPECT_EQ(second.hints, (Hints{HintBusy, HintIdle}));
 
-  document.InitialUpdateViews();
-  EXPECT_EQ(second.hints, (Hints{HintBusy, HintIdle, CRecordingView::kInitialUpdate, HintReload}));
+    document.InitialUpdateViews();
+    EXPECT_EQ(second.hints, (Hints{HintBusy, HintIdle, CRecordingView::kInitialUpdate, HintReload}));
 }
 
-TEST(DocumentViews, ViewsAndDocumentDetachWhicheverGoesFirst) {
-  auto document = std::make_unique<CEmptyDoc>();
-  auto leaving = std::make_unique<CRecordingView>();
-  CRecordingView staying;
-  document->AddView(leaving.get());
-  document->AddView(&staying);
+TEST(DocumentViews, ViewsAndDocumentDetachWhicheverGoesFirst)
+{
+    auto document = std::make_unique<CEmptyDoc>();
+    auto leaving = std::make_unique<CRecordingView>();
+    CRecordingView staying;
+    document->AddView(leaving.get());
+    document->AddView(&staying);
 
-  leaving.reset();
-  ASSERT_EQ(document->GetViews().size(), 1u);
-  document->UpdateAllViews(HintRepaint);
-  EXPECT_EQ(staying.hints, (Hints{HintRepaint}));
+    leaving.reset();
+    ASSERT_EQ(document->GetViews().size(), 1u);
+    document->UpdateAllViews(HintRepaint);
+    EXPECT_EQ(staying.hints, (Hints{HintRepaint}));
 
-  document.reset();
-  EXPECT_EQ(staying.GetDocument(), nullptr);
+    document.reset();
+    EXPECT_EQ(staying.GetDocument(), nullptr);
 }
 
-TEST(DocumentViews, ViewMayLeaveWhileBeingUpdated) {
-  CEmptyDoc document;
-  CRecordingView first, second;
-  document.AddView(&first);
-  document.AddView(&second);
-  first.onUpdate = [&](std::uint32_t) { document.RemoveView(&second); };
-  document.UpdateAllViews(HintShowId);
-  EXPECT_EQ(first.hints, (Hints{HintShowId}));
-  EXPECT_TRUE(second.hints.empty());
-  EXPECT_EQ(second.GetDocument(), nullptr);
+TEST(DocumentViews, ViewMayLeaveWhileBeingUpdated)
+{
+    CEmptyDoc document;
+    CRecordingView first, second;
+    document.AddView(&first);
+    document.AddView(&second);
+    first.onUpdate = [&](std::uint32_t) { document.RemoveView(&second); };
+    document.UpdateAllViews(HintShowId);
+    EXPECT_EQ(first.hints, (Hints{HintShowId}));
+    EXPECT_TRUE(second.hints.empty());
+    EXPECT_EQ(second.GetDocument(), nullptr);
 }
 
-TEST(DocumentViews, TitleAndModifiedChangesAreSignalledOnce) {
-  EnsureQApplication();
-  CEmptyDoc document;
-  QSignalSpy titles(&document, &CDocument::titleChanged);
-  QSignalSpy modified(&document, &CDocument::modifiedChanged);
-  document.SetModifiedFlag(true);
-  document.SetModifiedFlag(true);
-  document.SetPathName("/tmp/some/dump.bin");
-  document.SetPathName("/tmp/other/dump.bin");
-  EXPECT_EQ(document.GetTitle(), "dump.bin");
-  EXPECT_EQ(document.GetPathName(), "/tmp/other/dump.bin");
-  ASSERT_EQ(titles.count(), 1);
-  EXPECT_EQ(titles[0][0].toString(), "dump.bin");
-  ASSERT_EQ(modified.count(), 1);
-  EXPECT_TRUE(modified[0][0].toBool());
+TEST(DocumentViews, TitleAndModifiedChangesAreSignalledOnce)
+{
+    EnsureQApplication();
+    CEmptyDoc document;
+    QSignalSpy titles(&document, &CDocument::titleChanged);
+    QSignalSpy modified(&document, &CDocument::modifiedChanged);
+    document.SetModifiedFlag(true);
+    document.SetModifiedFlag(true);
+    document.SetPathName("/tmp/some/dump.bin");
+    document.SetPathName("/tmp/other/dump.bin");
+    EXPECT_EQ(document.GetTitle(), "dump.bin");
+    EXPECT_EQ(document.GetPathName(), "/tmp/other/dump.bin");
+    ASSERT_EQ(titles.count(), 1);
+    EXPECT_EQ(titles[0][0].toString(), "dump.bin");
+    ASSERT_EQ(modified.count(), 1);
+    EXPECT_TRUE(modified[0][0].toBool());
 }
 
 }  // namespace

@@ -10,10 +10,10 @@
 #include "app/CMainFrame.h"
 #include "app/CStatusBar.h"
 #include "app/CStatusBarProgress.h"
-#include "res/FormIds.h"
-#include "tests/app/support/QtTestApplication.h"
 #include "app/WindowMessageEvent.h"
 #include "device/ZaqProtocol.h"
+#include "res/FormIds.h"
+#include "tests/app/support/QtTestApplication.h"
 
 using namespace app;
 
@@ -85,7 +85,8 @@ TEST_F(MainFrame, ThreeByteReadShowsItsProgressThenReady)
         EXPECT_EQ(frame_.GetProgressBar()->Bar()->value(), i + 1);
         // The bar sits after the text it shows.
         EXPECT_GT(frame_.GetProgressBar()->Bar()->x(),
-                  frame_.GetStatusBar()->GetItemRect(0).left + frame_.GetStatusBar()->fontMetrics().horizontalAdvance(PaneText()));
+                  frame_.GetStatusBar()->GetItemRect(0).left +
+                      frame_.GetStatusBar()->fontMetrics().horizontalAdvance(PaneText()));
     }
     EXPECT_EQ(texts, (QStringList{"Progress", "33% complete", "66% complete", "100% complete"}));
     frame_.OnDeviceNotify(Notify(5));
@@ -96,8 +97,8 @@ TEST_F(MainFrame, ThreeByteReadShowsItsProgressThenReady)
     EXPECT_EQ(PaneText(), "Ready");
 
     // Every notification reached the document, after the bar had seen it.
-    EXPECT_EQ(forwarded_, (std::vector<std::uint32_t>{0x00000, 0x20000, 0x30003, 0x40000, 0x40001, 0x40002, 0x50000,
-                                                     0x10000}));
+    EXPECT_EQ(forwarded_, (std::vector<std::uint32_t>{0x00000, 0x20000, 0x30003, 0x40000, 0x40001, 0x40002,
+                                                      0x50000, 0x10000}));
     EXPECT_EQ(paneWhenForwarded_[2], "Progress");
     EXPECT_FALSE(barWhenForwarded_[6]);
 }
@@ -137,7 +138,8 @@ TEST_F(MainFrame, StrayStepsAndEmptyTransfersAreHarmless)
 TEST_F(MainFrame, PostedMessagesArriveInOrderOnTheUiThread)
 {
     QCoreApplication::postEvent(&frame_, new WindowMessageEvent(kDeviceMessage, WParam(3, 2), 0));
-    QCoreApplication::postEvent(&frame_, new WindowMessageEvent(kDeviceMessage + 1, WParam(0), 0));  // not ours
+    QCoreApplication::postEvent(&frame_,
+                                new WindowMessageEvent(kDeviceMessage + 1, WParam(0), 0));  // not ours
     QCoreApplication::postEvent(&frame_, new WindowMessageEvent(kDeviceMessage, WParam(4), 0));
     QCoreApplication::postEvent(&frame_, new WindowMessageEvent(kDeviceMessage, WParam(4), 0));
     EXPECT_TRUE(forwarded_.empty()) << "posting must not deliver at once";
@@ -185,7 +187,8 @@ TEST_F(MainFrame, MenusToolbarAndKeys)
     }
     EXPECT_EQ(titles, (QStringList{"&Фаил", "&Вид", "&Инфо"}));
     ASSERT_EQ(items.size(), 3u);
-    EXPECT_EQ(items[0], (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-", "E&xit"}));
+    EXPECT_EQ(items[0], (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
+                                     "E&xit"}));
     EXPECT_EQ(items[1], (QStringList{"&Панель", "&Статус"}));
     EXPECT_EQ(items[2], (QStringList{"&О читалке..."}));
 
@@ -206,7 +209,8 @@ TEST_F(MainFrame, MenusToolbarAndKeys)
     EXPECT_EQ(frame_.GetAction(res::ID_FILE_OPEN)->shortcut(), QKeySequence("Ctrl+O"));
     EXPECT_EQ(frame_.GetAction(res::ID_FILE_SAVE)->shortcut(), QKeySequence("Ctrl+S"));
     EXPECT_EQ(frame_.GetAction(res::ID_FILE_NEW)->toolTip(), "New");
-    EXPECT_EQ(frame_.GetAction(res::ID_APP_EXIT)->statusTip(), "Quit the application; prompts to save documents");
+    EXPECT_EQ(frame_.GetAction(res::ID_APP_EXIT)->statusTip(),
+              "Quit the application; prompts to save documents");
     // Nothing on the frame takes the editor's copy and paste keys.
     for (QAction* action : frame_.findChildren<QAction*>())
         for (const char* key : {"Ctrl+C", "Ctrl+V", "Ctrl+X", "Ctrl+Z"})
@@ -223,7 +227,8 @@ TEST_F(MainFrame, CommandsGoDownTheRouteAndPromptsToTheStatusBar)
     frame_.GetAction(res::ID_FILE_NEW)->trigger();
     frame_.GetAction(res::ID_APP_ABOUT)->trigger();
     frame_.GetAction(res::ID_VIEW_TOOLBAR)->trigger();  // not taken by the route: the frame serves it
-    EXPECT_EQ(routed, (std::vector<res::ResourceId>{res::ID_FILE_NEW, res::ID_APP_ABOUT, res::ID_VIEW_TOOLBAR}));
+    EXPECT_EQ(routed,
+              (std::vector<res::ResourceId>{res::ID_FILE_NEW, res::ID_APP_ABOUT, res::ID_VIEW_TOOLBAR}));
     EXPECT_FALSE(frame_.GetToolBar()->isVisible());
 
     QStatusTipEvent tip(frame_.GetAction(res::ID_FILE_OPEN)->statusTip());

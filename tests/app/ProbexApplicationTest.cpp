@@ -22,21 +22,21 @@
 #include <utility>
 
 #include "app/CAboutDlg.h"
-#include "dumpedit/widget/CDumpEdit.h"
 #include "app/CMainFrame.h"
 #include "app/CProbexApp.h"
 #include "app/CProbexDoc.h"
 #include "app/CProbexView.h"
-#include "tests/app/support/CScriptedPrompts.h"
 #include "app/CStatusBar.h"
 #include "app/ControlId.h"
-#include "res/FormIds.h"
-#include "tests/app/support/QtTestApplication.h"
-#include "tools/zaq-sim/Simulator.h"
 #include "device/ZaqProtocol.h"
+#include "dumpedit/widget/CDumpEdit.h"
 #include "platform/MessageTarget.h"
+#include "res/FormIds.h"
+#include "tests/app/support/CScriptedPrompts.h"
+#include "tests/app/support/QtTestApplication.h"
 #include "tests/support/PtyPair.h"
 #include "tests/support/TempPortMap.h"
+#include "tools/zaq-sim/Simulator.h"
 
 using namespace app;
 
@@ -66,7 +66,7 @@ void Fill(zaqsim::Simulator& sim, const Bytes& bytes)
 struct Snapshot {
     std::uint16_t code;
     bool editorEnabled;
-    bool buttonsEnabled;  // all three
+    bool buttonsEnabled;   // all three
     bool buttonsDisabled;  // all three
     bool comboEnabled;
     bool timeoutEnabled;
@@ -119,7 +119,10 @@ protected:
         store.setValue("COM port/Port", port);
         store.setValue("COM port/Timeout", timeout);
     }
-    QString SettingsPath() const { return QString::fromStdString(portMap_.ConfigHome()) + "/Velmora/Probex.conf"; }
+    QString SettingsPath() const
+    {
+        return QString::fromStdString(portMap_.ConfigHome()) + "/Velmora/Probex.conf";
+    }
     QVariant Stored(const QString& entry) const
     {
         return QSettings(SettingsPath(), QSettings::IniFormat).value("COM port/" + entry);
@@ -141,8 +144,9 @@ protected:
             app_->GetDocument()->OnDeviceNotify(notification);
             const std::uint16_t code = notification.code;
             snapshots_.push_back({code, Editor()->isEnabled(), AllButtons(true), AllButtons(false),
-                                 Combo()->isEnabled(), Timeout()->isEnabled(),
-                                 Frame()->GetStatusBar()->GetPaneText(0), Frame()->GetProgressBar() != nullptr});
+                                  Combo()->isEnabled(), Timeout()->isEnabled(),
+                                  Frame()->GetStatusBar()->GetPaneText(0),
+                                  Frame()->GetProgressBar() != nullptr});
             finished_ |= code == 1;
         });
     }
@@ -158,8 +162,8 @@ protected:
         ASSERT_TRUE(finished_) << "the operation did not finish";
         finished_ = false;
         for (const QString& text : failureExpected ? std::vector<QString>{} : prompts_.MessageTexts())
-            if (text.startsWith("Unable") || text.startsWith("Device") || text.startsWith("K-line") || text.startsWith("Receive"))
-            {
+            if (text.startsWith("Unable") || text.startsWith("Device") || text.startsWith("K-line") ||
+                text.startsWith("Receive")) {
                 ADD_FAILURE() << "the operation failed: " << text.toStdString();
                 for (const auto& sim : sims_) {
                     for (const std::string& note : sim->Log().Notes())
@@ -172,7 +176,10 @@ protected:
 
     CMainFrame* Frame() const { return app_->GetMainWnd(); }
     CProbexView* View() const { return app_->GetView(); }
-    dumpedit::CDumpEdit* Editor() const { return FindControl<dumpedit::CDumpEdit>(Frame(), res::IDC_DUMP_EDIT); }
+    dumpedit::CDumpEdit* Editor() const
+    {
+        return FindControl<dumpedit::CDumpEdit>(Frame(), res::IDC_DUMP_EDIT);
+    }
     QComboBox* Combo() const { return FindControl<QComboBox>(Frame(), res::IDC_PORT_COMBO); }
     QLineEdit* Timeout() const { return FindControl<QLineEdit>(Frame(), res::IDC_TIMEOUT_EDIT); }
     QPushButton* Button(res::ResourceId id) const { return FindControl<QPushButton>(Frame(), id); }
@@ -274,8 +281,8 @@ TEST_F(ProbexApplication, EmptyPortListKeepsTheStoredNameAndPassesItOn)
     WaitUntilFinished(true);
     EXPECT_EQ(Stored("Port").toString(), "COM5");
     EXPECT_EQ(app_->GetDocument()->device.portName, "COM5");
-    EXPECT_EQ(prompts_.MessageTexts(), (std::vector<QString>{"EEPROM ID will be read.\nAre you sure?", kLastOperation,
-                                                             "Unable to open COM-port"}));
+    EXPECT_EQ(prompts_.MessageTexts(), (std::vector<QString>{"EEPROM ID will be read.\nAre you sure?",
+                                                             kLastOperation, "Unable to open COM-port"}));
     EXPECT_EQ(Codes(), std::vector<std::uint16_t>{1}) << "the view never left idle";
 }
 
@@ -292,7 +299,8 @@ TEST_F(ProbexApplication, TimeoutFieldIsCheckedBeforeAnyQuestion)
     };
     const QString range = "Please enter an integer between 1 and 30.";
     const QString number = "Please enter a positive integer.";
-    for (const Case& c : {Case{"0", range, 0}, Case{"31", range, 31}, Case{"abc", number, 31}, Case{" -4", number, 31}}) {
+    for (const Case& c :
+         {Case{"0", range, 0}, Case{"31", range, 31}, Case{"abc", number, 31}, Case{" -4", number, 31}}) {
         prompts_.prompts.clear();
         Timeout()->setText(c.text);
         Button(res::IDC_READ)->click();
@@ -355,7 +363,8 @@ TEST_F(ProbexApplication, ReadOfASelectionMarksItAndDropsTheSelection)
     Editor()->SetSelection(0x10, 0x1F, false, true);
     prompts_.QueueAnswer(MessageAnswer::No);
     Button(res::IDC_READ)->click();
-    EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{"EEPROM range 10 - 1F will be read.\nAre you sure?"});
+    EXPECT_EQ(prompts_.MessageTexts(),
+              std::vector<QString>{"EEPROM range 10 - 1F will be read.\nAre you sure?"});
     quint32 first = 0, last = 0;
     ASSERT_TRUE(Editor()->GetMarkedRange(first, last));
     EXPECT_EQ(first, 0x10u);
@@ -383,7 +392,8 @@ TEST_F(ProbexApplication, WriteKeepsSelectionAndMarkAndWritesTheRange)
 
     prompts_.QueueAnswer(MessageAnswer::No);
     Button(res::IDC_WRITE)->click();
-    EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{"EEPROM range 20 - 23 will be overwrite.\nAre you sure?"});
+    EXPECT_EQ(prompts_.MessageTexts(),
+              std::vector<QString>{"EEPROM range 20 - 23 will be overwrite.\nAre you sure?"});
 
     prompts_.QueueAnswer(MessageAnswer::Yes);
     prompts_.QueueAnswer(MessageAnswer::Yes);
@@ -422,11 +432,13 @@ TEST_F(ProbexApplication, FormIsBusyFromFirstToLastNotificationAndShowsProgress)
     QStringList panes;
     for (std::size_t i = 2; i < snapshots_.size(); ++i)
         panes << snapshots_[i].pane;
-    EXPECT_EQ(panes, (QStringList{"Progress", "33% complete", "66% complete", "100% complete", "Ready", "Ready"}));
+    EXPECT_EQ(panes,
+              (QStringList{"Progress", "33% complete", "66% complete", "100% complete", "Ready", "Ready"}));
     EXPECT_TRUE(snapshots_[5].bar);
     EXPECT_FALSE(snapshots_[6].bar);
     EXPECT_FALSE(snapshots_[7].bar);
-    EXPECT_EQ(View()->findChild<QGroupBox*>()->title(), QString::fromLatin1(app_->GetDocument()->GetIdText()));
+    EXPECT_EQ(View()->findChild<QGroupBox*>()->title(),
+              QString::fromLatin1(app_->GetDocument()->GetIdText()));
     EXPECT_FALSE(app_->GetDocument()->GetIdText().empty());
 }
 
@@ -544,7 +556,8 @@ TEST_F(ProbexApplication, WindowThatCannotBeMadeIsReported)
     const auto wrongKind = [](const std::string&, QWidget* parent, std::uint32_t) -> QWidget* {
         return new QWidget(parent);
     };
-    for (const CustomControlFactory& factory : {CustomControlFactory(none), CustomControlFactory(wrongKind)}) {
+    for (const CustomControlFactory& factory :
+         {CustomControlFactory(none), CustomControlFactory(wrongKind)}) {
         prompts_.prompts.clear();
         app_ = std::make_unique<CProbexApp>(
             CProbexApp::Options{factory, [] { return std::vector<std::string>{}; }});

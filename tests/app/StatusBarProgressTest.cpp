@@ -8,9 +8,9 @@
 #include "app/CStatusBar.h"
 #include "app/CStatusBarProgress.h"
 #include "app/ControlId.h"
+#include "app/ProgressPlacement.h"
 #include "res/FormIds.h"
 #include "res/FrameResources.h"
-#include "app/ProgressPlacement.h"
 #include "tests/app/support/QtTestApplication.h"
 
 using namespace app;
@@ -183,7 +183,8 @@ TEST_F(StatusBarProgress, IndicatorsFollowTheLockKeys)
 
 TEST(LockKeyLeds, ReadsTheBrightnessOfTheMatchingLed)
 {
-    const auto folder = std::filesystem::temp_directory_path() / ("probex-leds-" + std::to_string(::getpid()));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("probex-leds-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder / "input3::capslock");
     std::filesystem::create_directories(folder / "input3::numlock");
     std::ofstream(folder / "input3::capslock" / "brightness") << "1\n";

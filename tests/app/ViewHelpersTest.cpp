@@ -8,8 +8,8 @@
 
 #include "app/CProfileSettings.h"
 #include "app/PortList.h"
-#include "tests/app/support/QtTestApplication.h"
 #include "app/TimeoutField.h"
+#include "tests/app/support/QtTestApplication.h"
 
 using namespace app;
 
@@ -36,7 +36,8 @@ TEST(TimeoutField, NoNumber)
 
 TEST(PortList, ComNamesSortAsTextThenDevicePaths)
 {
-    const std::set<std::string> free{"COM1", "COM2", "COM10", "COM16", "COM3", "/dev/ttyUSB0", "/dev/ttyACM1"};
+    const std::set<std::string> free{"COM1", "COM2",         "COM10",       "COM16",
+                                     "COM3", "/dev/ttyUSB0", "/dev/ttyACM1"};
     const QStringList list = BuildPortList([&](const std::string& name) { return free.count(name) > 0; },
                                            {"/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyACM1"});
     EXPECT_EQ(list, (QStringList{"COM1", "COM10", "COM16", "COM2", "COM3", "/dev/ttyUSB0", "/dev/ttyACM1"}));

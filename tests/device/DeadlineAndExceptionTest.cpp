@@ -63,10 +63,11 @@ TEST(ExceptionEx, FixedTextHasCodeZero)
 TEST(SystemMessage, KnownCodesHaveTheirTextsAndUnknownOnesNameTheNumber)
 {
     EXPECT_EQ(device::FormatSystemMessage(2), "The system cannot find the file specified.\r\n");
-    EXPECT_EQ(device::FormatSystemMessage(1460), "This operation returned because the timeout period expired.\r\n");
+    EXPECT_EQ(device::FormatSystemMessage(1460),
+              "This operation returned because the timeout period expired.\r\n");
     const std::string unknown = device::FormatSystemMessage(0x12345);
     EXPECT_NE(unknown.find("0x12345"), std::string::npos) << unknown;
     EXPECT_EQ(unknown.substr(unknown.size() - 2), "\r\n");
 }
 
-} // namespace
+}  // namespace

@@ -16,7 +16,10 @@ using Pass = std::vector<Notice>;
 const Bytes kStart{0x81, 0x21, 0xF3, 0x81, 0x16};
 const Bytes kIdentify{0x82, 0x21, 0xF3, 0x3C, 0x00, 0xD2};
 const Bytes kStop{0x81, 0x21, 0xF3, 0x82, 0x17};
-Bytes Trailer(std::uint8_t flag) { return {0x54, 0x45, 0x53, 0x54, 0x20, 0x45, 0x4E, 0x44, flag}; }
+Bytes Trailer(std::uint8_t flag)
+{
+    return {0x54, 0x45, 0x53, 0x54, 0x20, 0x45, 0x4E, 0x44, flag};
+}
 Bytes ReadFrame(std::uint8_t address)
 {
     return {0x84, 0x21, 0xF3, 0x23, 0x00, 0x81, address, std::uint8_t(0x3C + address)};
@@ -73,15 +76,14 @@ TEST(EngineEndToEnd, WriteOfOneByteSendsTheFourStepsAndCommitsIt)
     buffer[0x11] = 0xCD;  // outside the range: must not be written
     ASSERT_TRUE(h.engine->StartWrite(buffer.data(), 0x10, 1, true));
     EXPECT_EQ(h.NextPass(), (Pass{{0, 0}, {2, 0}, {3, 1}, {4, 0}, {5, 0}, {1, 0}}));
-    const std::vector<Bytes> expected{
-        kStart,
-        kIdentify,
-        {0x85, 0x21, 0xF3, 0x3D, 0x00, 0x00, 0x63, 0xAB, 0xE4},
-        {0x85, 0x21, 0xF3, 0x3D, 0x00, 0x00, 0x62, 0x10, 0x48},
-        {0x85, 0x21, 0xF3, 0x3D, 0x00, 0x00, 0x61, 0x00, 0x37},
-        {0x85, 0x21, 0xF3, 0x3D, 0x00, 0x00, 0x60, 0x10, 0x46},
-        kStop,
-        Trailer(0x01)};
+    const std::vector<Bytes> expected{kStart,
+                                      kIdentify,
+                                      {0x85, 0x21, 0xF3, 0x3D, 0x00, 0x00, 0x63, 0xAB, 0xE4},
+                                      {0x85, 0x21, 0xF3, 0x3D, 0x00, 0x00, 0x62, 0x10, 0x48},
+                                      {0x85, 0x21, 0xF3, 0x3D, 0x00, 0x00, 0x61, 0x00, 0x37},
+                                      {0x85, 0x21, 0xF3, 0x3D, 0x00, 0x00, 0x60, 0x10, 0x46},
+                                      kStop,
+                                      Trailer(0x01)};
     EXPECT_EQ(h.WireFrames(), expected);
     EXPECT_EQ(h.sim->Eeprom().Get(0x10), 0xAB);
     EXPECT_EQ(h.sim->Eeprom().Get(0x11), 0x00);
@@ -236,7 +238,7 @@ TEST(EngineEndToEnd, DestroyingTheEngineMidConnectionStopsItPromptly)
     std::array<std::uint8_t, 256> buffer{};
     ASSERT_TRUE(h.engine->StartWrite(buffer.data(), 0, 256, false));
     ASSERT_TRUE(h.target.WaitForCount(4));  // 0, 2, 3, and a first byte done
-    h.engine.reset();  // returns only once the worker has stopped; a hang fails the test
+    h.engine.reset();                       // returns only once the worker has stopped; a hang fails the test
     // The port was closed and released: another opener gets it.
     EXPECT_EQ(device::CSerialPort::ProbePort(h.sim->SlavePath()), 0);
     // Nothing was posted for the cut-short pass after the destruction.

@@ -20,7 +20,8 @@ public:
         pauseAfterAnswerMs = 0;
     }
 
-    uint32_t Write(const void* bytes, uint32_t length, uint32_t* written, platform::Overlapped*, uint32_t) override
+    uint32_t Write(const void* bytes, uint32_t length, uint32_t* written, platform::Overlapped*,
+                   uint32_t) override
     {
         const auto* p = static_cast<const std::uint8_t*>(bytes);
         for (uint32_t i = 0; i < length; ++i) {

@@ -19,8 +19,8 @@ constexpr double kLateToleranceMs = 60;
 constexpr int kAttempts = 3;
 
 struct WakeUpGaps {
-    double pulses = 0;       // first pulse to second
-    double firstFrame = 0;   // second pulse to the first frame byte
+    double pulses = 0;      // first pulse to second
+    double firstFrame = 0;  // second pulse to the first frame byte
     double Error() const { return std::abs(pulses - 615) + std::abs(firstFrame - 255); }
 };
 

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "device/CDeviceZAQ.h"
-#include "tools/zaq-sim/Simulator.h"
 #include "tests/support/RecordingMessageTarget.h"
 #include "tests/support/TempPortMap.h"
+#include "tools/zaq-sim/Simulator.h"
 
 namespace enginetest {
 

@@ -18,7 +18,7 @@ std::string Hex(uint32_t value)
     return text;
 }
 
-} // namespace
+}  // namespace
 
 size_t FakeSerialBackend::Count(const std::string& prefix) const
 {
@@ -70,7 +70,7 @@ bool FakeSerialBackend::GetDefaultCommConfig(const std::string& portName, CommCo
                     std::to_string(size));
     if (Failing("GetDefaultCommConfig"))
         return false;
-    size = 50; // the size returned is the one to pass on
+    size = 50;  // the size returned is the one to pass on
     return true;
 }
 
@@ -133,7 +133,7 @@ bool FakeSerialBackend::Transfer(uint32_t& count, Overlapped* overlapped, uint32
             *events = eventsToFire;
         return true;
     }
-    count = 0xBAD; // an overlapped call's count means nothing while pending
+    count = 0xBAD;  // an overlapped call's count means nothing while pending
     if (completion == Completion::PendingDone) {
         if (events)
             *events = eventsToFire;
@@ -159,7 +159,8 @@ bool FakeSerialBackend::ReadFile(CommHandle, void*, uint32_t length, uint32_t& c
     return !Failing("ReadFile") && Transfer(count, overlapped, nullptr);
 }
 
-bool FakeSerialBackend::WriteFile(CommHandle, const void*, uint32_t length, uint32_t& count, Overlapped* overlapped)
+bool FakeSerialBackend::WriteFile(CommHandle, const void*, uint32_t length, uint32_t& count,
+                                  Overlapped* overlapped)
 {
     calls.push_back("WriteFile " + std::to_string(length) + (overlapped ? " record" : " none"));
     return !Failing("WriteFile") && Transfer(count, overlapped, nullptr);

@@ -21,9 +21,9 @@ public:
     std::map<std::string, uint32_t> failures;
 
     Completion completion = Completion::AtOnce;
-    uint32_t transferCount = 0;         // what a read or write reports as moved
-    uint32_t eventsToFire = 0;          // what a completed event wait reports
-    uint32_t overlappedResultError = 0; // GetOverlappedResult fails with this when non-zero
+    uint32_t transferCount = 0;          // what a read or write reports as moved
+    uint32_t eventsToFire = 0;           // what a completed event wait reports
+    uint32_t overlappedResultError = 0;  // GetOverlappedResult fails with this when non-zero
 
     platform::Dcb state;
     platform::CommTimeouts timeouts;
@@ -37,14 +37,16 @@ public:
     platform::CommHandle CreateFile(const std::string& portName, bool overlapped) override;
     bool CloseHandle(platform::CommHandle port) override;
     bool SetupComm(platform::CommHandle port, uint32_t inQueueSize, uint32_t outQueueSize) override;
-    bool GetDefaultCommConfig(const std::string& portName, platform::CommConfig& config, uint32_t& size) override;
+    bool GetDefaultCommConfig(const std::string& portName, platform::CommConfig& config,
+                              uint32_t& size) override;
     bool SetCommConfig(platform::CommHandle port, const platform::CommConfig& config, uint32_t size) override;
     bool GetCommState(platform::CommHandle port, platform::Dcb& dcb) override;
     bool SetCommState(platform::CommHandle port, const platform::Dcb& dcb) override;
     bool GetCommTimeouts(platform::CommHandle port, platform::CommTimeouts& value) override;
     bool SetCommTimeouts(platform::CommHandle port, const platform::CommTimeouts& value) override;
     bool SetCommMask(platform::CommHandle port, uint32_t mask) override;
-    bool WaitCommEvent(platform::CommHandle port, uint32_t* events, platform::Overlapped* overlapped) override;
+    bool WaitCommEvent(platform::CommHandle port, uint32_t* events,
+                       platform::Overlapped* overlapped) override;
     bool ReadFile(platform::CommHandle port, void* buffer, uint32_t length, uint32_t& count,
                   platform::Overlapped* overlapped) override;
     bool WriteFile(platform::CommHandle port, const void* data, uint32_t length, uint32_t& count,

@@ -1,8 +1,8 @@
 // CSerialPort against a scripted backend: call sequences, return codes and record handling.
-#include "tests/device/FakeSerialBackend.h"
 #include "device/CSerialPort.h"
 #include "platform/ErrorCodes.h"
 #include "platform/Event.h"
+#include "tests/device/FakeSerialBackend.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -33,9 +33,9 @@ TEST_F(SerialPortContract, OpenRunsItsStepsInOrderAndSkipsSetupCommWhenBothSizes
 {
     backend_.timeouts.writeTotalTimeoutConstant = 77;
     ASSERT_EQ(port_.Open("COM7", 0, 0, true), 0u);
-    EXPECT_THAT(backend_.calls, ElementsAre("CreateFile COM7 overlapped", "SetCommMask 0xc1", "GetCommTimeouts",
-                                           "SetCommTimeouts 0xffffffff 0 0", "GetDefaultCommConfig COM7 52 52",
-                                           "SetCommConfig 50"));
+    EXPECT_THAT(backend_.calls, ElementsAre("CreateFile COM7 overlapped", "SetCommMask 0xc1",
+                                            "GetCommTimeouts", "SetCommTimeouts 0xffffffff 0 0",
+                                            "GetDefaultCommConfig COM7 52 52", "SetCommConfig 50"));
     EXPECT_EQ(backend_.timeouts.writeTotalTimeoutConstant, 77u) << "write time-outs keep their values";
     EXPECT_TRUE(port_.IsOverlapped());
     EXPECT_EQ(port_.GetEventMask(), 0xC1u);
@@ -44,8 +44,9 @@ TEST_F(SerialPortContract, OpenRunsItsStepsInOrderAndSkipsSetupCommWhenBothSizes
 TEST_F(SerialPortContract, OpenSetsQueueSizesWhenEitherIsGiven)
 {
     ASSERT_EQ(port_.Open("COM2", 0, 512, false), 0u);
-    EXPECT_THAT(backend_.CallNames(), ElementsAre("CreateFile", "SetupComm", "SetCommMask", "GetCommTimeouts",
-                                                 "SetCommTimeouts", "GetDefaultCommConfig", "SetCommConfig"));
+    EXPECT_THAT(backend_.CallNames(),
+                ElementsAre("CreateFile", "SetupComm", "SetCommMask", "GetCommTimeouts", "SetCommTimeouts",
+                            "GetDefaultCommConfig", "SetCommConfig"));
     EXPECT_EQ(backend_.calls[1], "SetupComm 0 512");
     EXPECT_FALSE(port_.IsOverlapped());
 }
@@ -107,7 +108,8 @@ TEST_F(SerialPortContract, ClosedPortAnswersEveryOperationWithItsFailureValue)
     count = 99;
     EXPECT_EQ(port_.Read(&byte, 1, &count, nullptr, device::CSerialPort::kInfinite), kErrorInvalidHandle);
     EXPECT_EQ(count, 0u);
-    EXPECT_EQ(port_.WriteString("abc", nullptr, nullptr, device::CSerialPort::kInfinite), kErrorInvalidHandle);
+    EXPECT_EQ(port_.WriteString("abc", nullptr, nullptr, device::CSerialPort::kInfinite),
+              kErrorInvalidHandle);
     EXPECT_EQ(port_.WaitLineEvent(nullptr, device::CSerialPort::kInfinite), kErrorInvalidHandle);
     EXPECT_EQ(port_.SetLineFormat(9600, 8, 0, 0), kErrorInvalidHandle);
     EXPECT_EQ(port_.SetEventChar('x', true), kErrorInvalidHandle);
@@ -352,7 +354,8 @@ TEST_F(SerialPortContract, ExpiredWaitOnTheLocalRecordCancelsAndReports1460)
     EXPECT_EQ(port_.Write(buffer, 2, &count, nullptr, 1), kErrorTimeout);
     EXPECT_EQ(count, 0u);
     EXPECT_EQ(port_.WaitLineEvent(nullptr, 1), kErrorTimeout);
-    EXPECT_THAT(backend_.calls, ElementsAre("WriteFile 2 record", "CancelIo", "WaitCommEvent record", "CancelIo"));
+    EXPECT_THAT(backend_.calls,
+                ElementsAre("WriteFile 2 record", "CancelIo", "WaitCommEvent record", "CancelIo"));
 }
 
 TEST_F(SerialPortContract, CompletedLocalRecordGivesTheCountWithOrWithoutCountArgument)
@@ -401,9 +404,21 @@ class CountingPort : public device::CSerialPort {
 public:
     using device::CSerialPort::CSerialPort;
     int masks = 0, readModes = 0, closes = 0, writes = 0;
-    uint32_t SetEventMask(uint32_t mask) override { ++masks; return device::CSerialPort::SetEventMask(mask); }
-    uint32_t SetReadMode(uint32_t mode) override { ++readModes; return device::CSerialPort::SetReadMode(mode); }
-    uint32_t Close() override { ++closes; return device::CSerialPort::Close(); }
+    uint32_t SetEventMask(uint32_t mask) override
+    {
+        ++masks;
+        return device::CSerialPort::SetEventMask(mask);
+    }
+    uint32_t SetReadMode(uint32_t mode) override
+    {
+        ++readModes;
+        return device::CSerialPort::SetReadMode(mode);
+    }
+    uint32_t Close() override
+    {
+        ++closes;
+        return device::CSerialPort::Close();
+    }
     uint32_t Write(const void* d, uint32_t n, uint32_t* c, Overlapped* o, uint32_t t) override
     {
         ++writes;
@@ -432,12 +447,14 @@ TEST(SerialPortProbe, MapsTheOpenOutcome)
     FakeSerialBackend backend;
     EXPECT_EQ(device::CSerialPort::ProbePort("COM4", backend), 0);
     EXPECT_THAT(backend.calls, ElementsAre("CreateFile COM4 plain", "CloseHandle"));
-    const std::pair<uint32_t, int> cases[] = {
-        {kErrorFileNotFound, 1}, {kErrorAccessDenied, 2}, {kErrorGenFailure, -1}, {kErrorInvalidFunction, -1}};
+    const std::pair<uint32_t, int> cases[] = {{kErrorFileNotFound, 1},
+                                              {kErrorAccessDenied, 2},
+                                              {kErrorGenFailure, -1},
+                                              {kErrorInvalidFunction, -1}};
     for (const auto& [code, expected] : cases) {
         backend.failures["CreateFile"] = code;
         EXPECT_EQ(device::CSerialPort::ProbePort("COM4", backend), expected) << code;
     }
 }
 
-} // namespace
+}  // namespace

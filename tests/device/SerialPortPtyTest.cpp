@@ -256,4 +256,4 @@ TEST_F(SerialPortOnPty, PlainPortReadsAndWritesSynchronously)
     EXPECT_EQ(pty_.Receive(2), (std::vector<uint8_t>{'o', 'k'}));
 }
 
-} // namespace
+}  // namespace

@@ -79,7 +79,8 @@ TEST(ThreadLifecycle, ExceptionLeavingRunEndsTheThreadWithExitCodeZero)
     throwing.Start();
     EXPECT_EQ(ExitCodeWhenEnded(throwing), 0u);
 
-    FunctionThread throwingOwn([](FunctionThread&) -> uint32_t { throw device::CExceptionEx("SetEvent()", 5u); });
+    FunctionThread throwingOwn(
+        [](FunctionThread&) -> uint32_t { throw device::CExceptionEx("SetEvent()", 5u); });
     throwingOwn.Start();
     EXPECT_EQ(ExitCodeWhenEnded(throwingOwn), 0u);
 
@@ -102,7 +103,7 @@ TEST(ThreadLifecycle, TerminateWakesAWaitingBodyAndSetsTheExitCode)
     ASSERT_TRUE(thread.GetExitCode(code));
     EXPECT_EQ(code, 42u);
     EXPECT_EQ(thread.GetThreadHandle(), handle) << "the handle stays";
-    thread.Terminate(5); // ending an ended thread changes nothing
+    thread.Terminate(5);  // ending an ended thread changes nothing
     thread.GetExitCode(code);
     EXPECT_EQ(code, 42u);
 }
@@ -215,4 +216,4 @@ TEST(Events, StopRequestEndsAWaitWithFalseInsteadOfThrowing)
     EXPECT_TRUE(event.WaitEvent(platform::kInfinite, std::stop_token()));
 }
 
-} // namespace
+}  // namespace

@@ -38,10 +38,10 @@ TEST(ZaqProtocol, AnswerChecksumIndexFollowsTheHeaderForm)
 {
     EXPECT_TRUE(device::zaq::IsLongAnswer(0x80));
     EXPECT_FALSE(device::zaq::IsLongAnswer(0xC0));
-    EXPECT_EQ(device::zaq::AnswerChecksumIndex(0x80, 0x85), 9u);   // long: 5 data bytes after 4 header bytes
-    EXPECT_EQ(device::zaq::AnswerChecksumIndex(0x80, 0x00), 4u);   // long with no data
-    EXPECT_EQ(device::zaq::AnswerChecksumIndex(0x80, 0xFF), 131u); // the largest answer still fits
-    EXPECT_EQ(device::zaq::AnswerChecksumIndex(0xC2, 0x99), 5u);   // short: the length byte is data
+    EXPECT_EQ(device::zaq::AnswerChecksumIndex(0x80, 0x85), 9u);    // long: 5 data bytes after 4 header bytes
+    EXPECT_EQ(device::zaq::AnswerChecksumIndex(0x80, 0x00), 4u);    // long with no data
+    EXPECT_EQ(device::zaq::AnswerChecksumIndex(0x80, 0xFF), 131u);  // the largest answer still fits
+    EXPECT_EQ(device::zaq::AnswerChecksumIndex(0xC2, 0x99), 5u);    // short: the length byte is data
     EXPECT_EQ(device::zaq::AnswerChecksumIndex(0x81, 0x00), 4u);
 }
 
@@ -50,8 +50,13 @@ TEST(ZaqProtocol, IdTextSwapsTheLastPairsAndSplitsTheFirstGroup)
     std::array<std::uint8_t, 17> answer{};
     const std::uint8_t id[] = {0x0A, 0x1B, 0x2C, 0x3D, 0x4E};
     std::copy(std::begin(id), std::end(id), answer.begin() + 5);
-    answer[13] = 0x11; answer[14] = 0x22; answer[15] = 0x33; answer[16] = 0x44;
-    answer[10] = 0xEE; answer[11] = 0xEE; answer[12] = 0xEE;  // not part of the ID
+    answer[13] = 0x11;
+    answer[14] = 0x22;
+    answer[15] = 0x33;
+    answer[16] = 0x44;
+    answer[10] = 0xEE;
+    answer[11] = 0xEE;
+    answer[12] = 0xEE;  // not part of the ID
     EXPECT_EQ(device::zaq::FormatIdText(answer.data()), "MB: 0A1 B2C 3D 4E 2211 4433");
 }
 
@@ -101,8 +106,9 @@ TEST(ZaqProtocol, NotificationPackingKeepsCodeHighAndLow16BitsOfValue)
 
 TEST(ZaqProtocol, DecodedNotificationIsWhatTheEnginePacked)
 {
-    for (const device::DeviceNotify code : {device::NotifyOpened, device::NotifyFinished, device::NotifyIdReady, device::NotifyRangeBegin, device::NotifyByteDone,
-                                    device::NotifyRangeEnd}) {
+    for (const device::DeviceNotify code :
+         {device::NotifyOpened, device::NotifyFinished, device::NotifyIdReady, device::NotifyRangeBegin,
+          device::NotifyByteDone, device::NotifyRangeEnd}) {
         for (const std::uint32_t value : {0u, 4u, 256u, 0xFFFFu, 0x12345u}) {
             SCOPED_TRACE(testing::Message() << code << "(" << value << ")");
             const device::DeviceNotification expected{code, std::uint16_t(value & 0xFFFFu)};
@@ -110,7 +116,8 @@ TEST(ZaqProtocol, DecodedNotificationIsWhatTheEnginePacked)
         }
     }
     // Codes the engine does not post come through as they are, for the receiver to ignore.
-    EXPECT_EQ(device::zaq::DecodeNotification(0xFFFF0007u), (device::DeviceNotification{device::DeviceNotify(0xFFFF), 7}));
+    EXPECT_EQ(device::zaq::DecodeNotification(0xFFFF0007u),
+              (device::DeviceNotification{device::DeviceNotify(0xFFFF), 7}));
 }
 
 }  // namespace

@@ -10,8 +10,8 @@
 #include <array>
 #include <numeric>
 
-#include "tests/dumpedit/DumpEditTestSupport.h"
 #include "dumpedit/widget/QtDumpClipboard.h"
+#include "tests/dumpedit/DumpEditTestSupport.h"
 
 using namespace dumpedit_test;
 
@@ -38,19 +38,24 @@ public:
     int customized = 0;
 
 protected:
-    void CustomizeContextMenu(QMenu* menu) override {
+    void CustomizeContextMenu(QMenu* menu) override
+    {
         ++customized;
         menu->addAction(QStringLiteral("Extra"));
     }
-    QAction* ExecContextMenu(QMenu& menu, const QPoint& globalPos) override {
+    QAction* ExecContextMenu(QMenu& menu, const QPoint& globalPos) override
+    {
         Shown s;
         s.globalPos = globalPos;
         QAction* chosen = nullptr;
         for (QAction* action : menu.actions()) {
             s.texts << action->text();
-            if (action->text() == QLatin1String("Copy")) s.copyEnabled = action->isEnabled();
-            if (action->text() == QLatin1String("Paste")) s.pasteEnabled = action->isEnabled();
-            if (action->text() == choose) chosen = action;
+            if (action->text() == QLatin1String("Copy"))
+                s.copyEnabled = action->isEnabled();
+            if (action->text() == QLatin1String("Paste"))
+                s.pasteEnabled = action->isEnabled();
+            if (action->text() == choose)
+                chosen = action;
         }
         s.hadSelection = HasSelection();
         s.caretPos = CaretPos();
@@ -65,7 +70,8 @@ struct DumpEditClipboard : ::testing::Test {
     std::unique_ptr<MenuProbe> edit;
     FakeClipboard clipboard;
 
-    void SetUp() override {
+    void SetUp() override
+    {
         App();
         std::iota(bytes.begin(), bytes.end(), quint8{0});
         edit = std::make_unique<MenuProbe>(nullptr, dumpedit::CDumpEdit::DES_MULTILINE);
@@ -75,17 +81,21 @@ struct DumpEditClipboard : ::testing::Test {
         ShowFocused(*edit);
     }
 
-    std::pair<quint32, quint32> Selection() const {
+    std::pair<quint32, quint32> Selection() const
+    {
         quint32 first = 0, last = 0;
         edit->GetSelection(first, last);
         return {first, last};
     }
-    void RightClick(QPoint client) {
+    void RightClick(QPoint client)
+    {
         QContextMenuEvent event(QContextMenuEvent::Mouse, client, edit->viewport()->mapToGlobal(client));
         QApplication::sendEvent(edit->viewport(), &event);
     }
-    void MenuKey() {
-        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(0, 0), edit->viewport()->mapToGlobal(QPoint(0, 0)));
+    void MenuKey()
+    {
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(0, 0),
+                                edit->viewport()->mapToGlobal(QPoint(0, 0)));
         QApplication::sendEvent(edit->viewport(), &event);
     }
     void OfferBlock(std::vector<uint8_t> block) { clipboard.binary = std::move(block); }
@@ -93,7 +103,8 @@ struct DumpEditClipboard : ::testing::Test {
 
 }  // namespace
 
-TEST_F(DumpEditClipboard, CopyOffersTheBlockAndTheText) {
+TEST_F(DumpEditClipboard, CopyOffersTheBlockAndTheText)
+{
     bytes[0x12] = 0x01;
     bytes[0x13] = 0x02;
     bytes[0x14] = 0x03;
@@ -111,7 +122,8 @@ TEST_F(DumpEditClipboard, CopyOffersTheBlockAndTheText) {
     EXPECT_EQ(clipboard.text, "      01 02 03 15 16 17 18 19 1A 1B 1C 1D 1E 1F\n20 21 22 23 24 25\n");
 }
 
-TEST_F(DumpEditClipboard, CopyWithoutSelectionLeavesTheClipboard) {
+TEST_F(DumpEditClipboard, CopyWithoutSelectionLeavesTheClipboard)
+{
     OfferBlock({1, 0, 0, 0, 9});
     edit->CopySelection();
     EXPECT_TRUE(edit->HandleCommand(dumpedit::CDumpEdit::ID_EDIT_COPY));
@@ -119,7 +131,8 @@ TEST_F(DumpEditClipboard, CopyWithoutSelectionLeavesTheClipboard) {
     EXPECT_EQ(*clipboard.binary, (std::vector<uint8_t>{1, 0, 0, 0, 9}));
 }
 
-TEST_F(DumpEditClipboard, PasteIsCutAtTheEndOfTheBuffer) {
+TEST_F(DumpEditClipboard, PasteIsCutAtTheEndOfTheBuffer)
+{
     edit->Layout();
     QTest::keyClick(edit.get(), Qt::Key_End);
     QTest::keyClick(edit.get(), Qt::Key_Left);
@@ -137,7 +150,8 @@ TEST_F(DumpEditClipboard, PasteIsCutAtTheEndOfTheBuffer) {
     EXPECT_EQ(changes.count(), 1);
 }
 
-TEST_F(DumpEditClipboard, PasteWritesFromTheSelectionStartWhateverItsLength) {
+TEST_F(DumpEditClipboard, PasteWritesFromTheSelectionStartWhateverItsLength)
+{
     edit->SetSelection(0x40, 0x49, false, true);
     OfferBlock({2, 0, 0, 0, 0xEE, 0xFF});
     edit->HandleCommand(dumpedit::CDumpEdit::ID_EDIT_PASTE);
@@ -148,7 +162,8 @@ TEST_F(DumpEditClipboard, PasteWritesFromTheSelectionStartWhateverItsLength) {
     EXPECT_EQ(edit->CaretPos(), 0x41u);
 }
 
-TEST_F(DumpEditClipboard, MalformedOrEmptyBlocksWriteNothingBeyondTheirBytes) {
+TEST_F(DumpEditClipboard, MalformedOrEmptyBlocksWriteNothingBeyondTheirBytes)
+{
     QSignalSpy changes(edit.get(), &dumpedit::CDumpEdit::Changed);
     const auto before = bytes;
     edit->SetSelection(0x10, 0x12, false, true);
@@ -174,7 +189,8 @@ TEST_F(DumpEditClipboard, MalformedOrEmptyBlocksWriteNothingBeyondTheirBytes) {
     EXPECT_EQ(changes.count(), 1);
 }
 
-TEST_F(DumpEditClipboard, PasteNeedsBinaryDataAndAWritableControl) {
+TEST_F(DumpEditClipboard, PasteNeedsBinaryDataAndAWritableControl)
+{
     const auto before = bytes;
     edit->PasteClipboard();
     OfferBlock({1, 0, 0, 0, 0x99});
@@ -186,7 +202,8 @@ TEST_F(DumpEditClipboard, PasteNeedsBinaryDataAndAWritableControl) {
     EXPECT_EQ(bytes[0], 0x99);
 }
 
-TEST_F(DumpEditClipboard, SelectAllKeepsTheCaret) {
+TEST_F(DumpEditClipboard, SelectAllKeepsTheCaret)
+{
     QTest::keyClick(edit.get(), Qt::Key_Right);
     EXPECT_TRUE(edit->HandleCommand(dumpedit::CDumpEdit::ID_EDIT_SELECT_ALL));
     EXPECT_EQ(Selection(), std::make_pair(0u, 255u));
@@ -195,7 +212,8 @@ TEST_F(DumpEditClipboard, SelectAllKeepsTheCaret) {
     EXPECT_FALSE(edit->HandleCommand(0xE123));
 }
 
-TEST_F(DumpEditClipboard, RightClickOutsideTheSelectionClearsItFirst) {
+TEST_F(DumpEditClipboard, RightClickOutsideTheSelectionClearsItFirst)
+{
     edit->SetSelection(2, 4, false, true);
     RightClick(HighDigitCentre(*edit, 0x30));
     ASSERT_TRUE(edit->shown.has_value());
@@ -204,12 +222,14 @@ TEST_F(DumpEditClipboard, RightClickOutsideTheSelectionClearsItFirst) {
     EXPECT_TRUE(edit->shown->caretHigh);
     EXPECT_FALSE(edit->shown->copyEnabled);
     EXPECT_FALSE(edit->shown->pasteEnabled);
-    EXPECT_EQ(edit->shown->texts, (QStringList{QStringLiteral("Copy"), QStringLiteral("Paste"), QStringLiteral("Extra")}));
+    EXPECT_EQ(edit->shown->texts,
+              (QStringList{QStringLiteral("Copy"), QStringLiteral("Paste"), QStringLiteral("Extra")}));
     EXPECT_EQ(edit->customized, 1);
     EXPECT_EQ(edit->shown->globalPos, edit->viewport()->mapToGlobal(HighDigitCentre(*edit, 0x30)));
 }
 
-TEST_F(DumpEditClipboard, RightClickInsideTheSelectionKeepsItAndCopies) {
+TEST_F(DumpEditClipboard, RightClickInsideTheSelectionKeepsItAndCopies)
+{
     edit->SetSelection(0x20, 0x22, false, true);
     OfferBlock({1, 0, 0, 0, 0x55});
     edit->choose = QStringLiteral("Copy");
@@ -222,7 +242,8 @@ TEST_F(DumpEditClipboard, RightClickInsideTheSelectionKeepsItAndCopies) {
     EXPECT_EQ(clipboard.text, "20 21 22\n");
 }
 
-TEST_F(DumpEditClipboard, MenuKeyShowsTheMenuAtTheTopLeftCorner) {
+TEST_F(DumpEditClipboard, MenuKeyShowsTheMenuAtTheTopLeftCorner)
+{
     edit->SetSelection(0x05, 0x08, false, true);
     QTest::keyClick(edit.get(), Qt::Key_Right);
     edit->SetSelection(0x05, 0x08, false, true);
@@ -239,7 +260,8 @@ TEST_F(DumpEditClipboard, MenuKeyShowsTheMenuAtTheTopLeftCorner) {
     EXPECT_FALSE(edit->CaretHigh());
 }
 
-TEST_F(DumpEditClipboard, WithoutBytesTheMenuOffersNothing) {
+TEST_F(DumpEditClipboard, WithoutBytesTheMenuOffersNothing)
+{
     OfferBlock({1, 0, 0, 0, 0x55});
     edit->SetBuffer(nullptr, 0, true);
     RightClick(QPoint(40, 20));
@@ -248,7 +270,8 @@ TEST_F(DumpEditClipboard, WithoutBytesTheMenuOffersNothing) {
     EXPECT_FALSE(edit->shown->pasteEnabled);
 }
 
-TEST_F(DumpEditClipboard, ApplicationClipboardCarriesBothForms) {
+TEST_F(DumpEditClipboard, ApplicationClipboardCarriesBothForms)
+{
     dumpedit::CQtDumpClipboard& system = dumpedit::CQtDumpClipboard::Instance();
     system.Offer({2, 0, 0, 0, 0xAB, 0xCD}, "AB CD\n");
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();

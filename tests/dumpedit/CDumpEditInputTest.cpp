@@ -22,7 +22,8 @@ struct DumpEditInput : ::testing::Test {
     std::array<quint8, 256> bytes{};
     std::unique_ptr<dumpedit::CDumpEdit> edit;
 
-    void SetUp() override {
+    void SetUp() override
+    {
         App();
         std::iota(bytes.begin(), bytes.end(), quint8{0});
         edit = MakeEdit(bytes.data(), 256, {600, 320});
@@ -30,29 +31,34 @@ struct DumpEditInput : ::testing::Test {
         ShowFocused(*edit);
     }
 
-    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, int times = 1) {
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, int times = 1)
+    {
         for (int i = 0; i < times; ++i) {
             QTest::keyClick(edit.get(), static_cast<Qt::Key>(key), modifiers);
         }
     }
-    void Type(const char* text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    void Type(const char* text, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
         for (const char* c = text; *c != '\0'; ++c) {
             QTest::keyClick(edit.get(), *c, modifiers);
         }
     }
     // Puts the caret on a byte's high digit with the keyboard.
-    void CaretTo(quint32 pos) {
+    void CaretTo(quint32 pos)
+    {
         Key(Qt::Key_Home);
         Key(Qt::Key_Right, Qt::NoModifier, static_cast<int>(2 * pos));
         ASSERT_EQ(edit->CaretPos(), pos);
         ASSERT_TRUE(edit->CaretHigh());
     }
-    std::pair<quint32, quint32> Selection() const {
+    std::pair<quint32, quint32> Selection() const
+    {
         quint32 first = 0, last = 0;
         edit->GetSelection(first, last);
         return {first, last};
     }
-    void TimerTick() {
+    void TimerTick()
+    {
         QTimerEvent tick(edit->AutoScrollTimerId());
         QApplication::sendEvent(edit.get(), &tick);
     }
@@ -60,7 +66,8 @@ struct DumpEditInput : ::testing::Test {
 
 }  // namespace
 
-TEST_F(DumpEditInput, TwoDigitsOverwriteAByteAndMoveOn) {
+TEST_F(DumpEditInput, TwoDigitsOverwriteAByteAndMoveOn)
+{
     CaretTo(5);
     QSignalSpy changes(edit.get(), &dumpedit::CDumpEdit::Changed);
     Type("3");
@@ -79,12 +86,14 @@ TEST_F(DumpEditInput, TwoDigitsOverwriteAByteAndMoveOn) {
     EXPECT_EQ(bytes[6], 0xAF);
 }
 
-TEST_F(DumpEditInput, NonDigitsAndEditingKeysChangeNothing) {
+TEST_F(DumpEditInput, NonDigitsAndEditingKeysChangeNothing)
+{
     CaretTo(9);
     QSignalSpy changes(edit.get(), &dumpedit::CDumpEdit::Changed);
     const auto before = bytes;
     Type("gxz /:@");
-    for (const int key : {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Insert, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+    for (const int key :
+         {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Insert, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
         Key(key);
     }
     EXPECT_EQ(bytes, before);
@@ -93,7 +102,8 @@ TEST_F(DumpEditInput, NonDigitsAndEditingKeysChangeNothing) {
     EXPECT_TRUE(edit->CaretHigh());
 }
 
-TEST_F(DumpEditInput, ReadOnlyControlIgnoresDigits) {
+TEST_F(DumpEditInput, ReadOnlyControlIgnoresDigits)
+{
     edit->SetReadOnly(true, true);
     QSignalSpy changes(edit.get(), &dumpedit::CDumpEdit::Changed);
     Type("ff");
@@ -102,7 +112,8 @@ TEST_F(DumpEditInput, ReadOnlyControlIgnoresDigits) {
     EXPECT_EQ(edit->CaretPos(), 0u);
 }
 
-TEST_F(DumpEditInput, ArrowsStopAtTheBufferEnds) {
+TEST_F(DumpEditInput, ArrowsStopAtTheBufferEnds)
+{
     Key(Qt::Key_End);
     EXPECT_EQ(edit->CaretPos(), 255u);
     EXPECT_FALSE(edit->CaretHigh());
@@ -123,7 +134,8 @@ TEST_F(DumpEditInput, ArrowsStopAtTheBufferEnds) {
     EXPECT_TRUE(edit->CaretHigh());
 }
 
-TEST_F(DumpEditInput, RowAndPageKeys) {
+TEST_F(DumpEditInput, RowAndPageKeys)
+{
     edit->resize(600, 5 * edit->Layout().lineHeight + 14);
     Settle();
     ASSERT_EQ(edit->Layout().visibleRows, 6u);
@@ -148,7 +160,8 @@ TEST_F(DumpEditInput, RowAndPageKeys) {
     EXPECT_FALSE(edit->CaretHigh());
 }
 
-TEST_F(DumpEditInput, CaretMovesScrollItIntoView) {
+TEST_F(DumpEditInput, CaretMovesScrollItIntoView)
+{
     edit->resize(600, 5 * edit->Layout().lineHeight + 10);
     Settle();
     Key(Qt::Key_End);
@@ -159,7 +172,8 @@ TEST_F(DumpEditInput, CaretMovesScrollItIntoView) {
     EXPECT_FALSE(edit->CaretRect().isEmpty());
 }
 
-TEST_F(DumpEditInput, ShiftArrowsSelectFromTheAnchor) {
+TEST_F(DumpEditInput, ShiftArrowsSelectFromTheAnchor)
+{
     CaretTo(2);
     const std::array<std::pair<quint32, bool>, 4> steps = {{{2, false}, {3, true}, {3, false}, {4, true}}};
     for (const auto& [pos, high] : steps) {
@@ -178,7 +192,8 @@ TEST_F(DumpEditInput, ShiftArrowsSelectFromTheAnchor) {
     EXPECT_EQ(Selection(), std::make_pair(0u, 1u));
 }
 
-TEST_F(DumpEditInput, ShiftTypedDigitsExtendTheSelection) {
+TEST_F(DumpEditInput, ShiftTypedDigitsExtendTheSelection)
+{
     CaretTo(2);
     QTest::keyClick(edit.get(), Qt::Key_C, Qt::ShiftModifier);
     QTest::keyClick(edit.get(), Qt::Key_D, Qt::ShiftModifier);
@@ -190,10 +205,12 @@ TEST_F(DumpEditInput, ShiftTypedDigitsExtendTheSelection) {
     EXPECT_FALSE(edit->HasSelection());
 }
 
-TEST_F(DumpEditInput, CtrlShortcutsBeatWindowShortcuts) {
+TEST_F(DumpEditInput, CtrlShortcutsBeatWindowShortcuts)
+{
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
-    dumpedit::CDumpEdit* inner = new dumpedit::CDumpEdit(&window, dumpedit::CDumpEdit::DES_MULTILINE | dumpedit::CDumpEdit::WS_TABSTOP);
+    dumpedit::CDumpEdit* inner = new dumpedit::CDumpEdit(&window, dumpedit::CDumpEdit::DES_MULTILINE |
+                                                                      dumpedit::CDumpEdit::WS_TABSTOP);
     layout->addWidget(inner);
     inner->SetBuffer(bytes.data(), 256, true);
     QAction selectAllElsewhere(&window);
@@ -214,10 +231,12 @@ TEST_F(DumpEditInput, CtrlShortcutsBeatWindowShortcuts) {
     EXPECT_EQ(inner->CaretPos(), 0u);
 }
 
-TEST_F(DumpEditInput, TabMovesTheFocusAndTheCaretStays) {
+TEST_F(DumpEditInput, TabMovesTheFocusAndTheCaretStays)
+{
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
-    dumpedit::CDumpEdit* inner = new dumpedit::CDumpEdit(&window, dumpedit::CDumpEdit::DES_MULTILINE | dumpedit::CDumpEdit::WS_TABSTOP);
+    dumpedit::CDumpEdit* inner = new dumpedit::CDumpEdit(&window, dumpedit::CDumpEdit::DES_MULTILINE |
+                                                                      dumpedit::CDumpEdit::WS_TABSTOP);
     auto* next = new QLineEdit(&window);
     layout->addWidget(inner);
     layout->addWidget(next);
@@ -235,10 +254,12 @@ TEST_F(DumpEditInput, TabMovesTheFocusAndTheCaretStays) {
     EXPECT_TRUE(inner->hasFocus());
 }
 
-TEST_F(DumpEditInput, CaretExistsOnlyWithTheFocusAndInView) {
+TEST_F(DumpEditInput, CaretExistsOnlyWithTheFocusAndInView)
+{
     CaretTo(5);
     const auto& l = edit->Layout();
-    const QRect expected(l.textRect.left + l.hexX + 15 * l.charWidth, l.textRect.top + 1, l.charWidth, l.lineHeight - 1);
+    const QRect expected(l.textRect.left + l.hexX + 15 * l.charWidth, l.textRect.top + 1, l.charWidth,
+                         l.lineHeight - 1);
     EXPECT_EQ(edit->CaretRect(), expected);
     QLineEdit elsewhere;
     ShowFocused(elsewhere);
@@ -253,7 +274,8 @@ TEST_F(DumpEditInput, CaretExistsOnlyWithTheFocusAndInView) {
     EXPECT_EQ(edit->CaretRect(), expected);
 }
 
-TEST_F(DumpEditInput, EmptyBufferIgnoresKeysTypingAndMouse) {
+TEST_F(DumpEditInput, EmptyBufferIgnoresKeysTypingAndMouse)
+{
     std::array<quint8, 4> guard{0xAA, 0xAA, 0xAA, 0xAA};
     edit->SetBuffer(guard.data(), 0, true);
     QSignalSpy changes(edit.get(), &dumpedit::CDumpEdit::Changed);
@@ -271,7 +293,8 @@ TEST_F(DumpEditInput, EmptyBufferIgnoresKeysTypingAndMouse) {
     EXPECT_TRUE(edit->CaretRect().isEmpty());
 }
 
-TEST_F(DumpEditInput, ClickWithinTheDragDistanceSelectsNothing) {
+TEST_F(DumpEditInput, ClickWithinTheDragDistanceSelectsNothing)
+{
     edit->SetSelection(10, 20, false, true);
     const QPoint press = HighDigitCentre(*edit, 0x23);
     const int half = QApplication::startDragDistance() / 2;
@@ -284,7 +307,8 @@ TEST_F(DumpEditInput, ClickWithinTheDragDistanceSelectsNothing) {
     EXPECT_EQ(edit->AutoScrollTimerId(), 0);
 }
 
-TEST_F(DumpEditInput, DraggingSelectsFromThePressedByte) {
+TEST_F(DumpEditInput, DraggingSelectsFromThePressedByte)
+{
     MouseAt(*edit, QEvent::MouseButtonPress, HighDigitCentre(*edit, 0x23), Qt::LeftButton, Qt::LeftButton);
     MouseAt(*edit, QEvent::MouseMove, HighDigitCentre(*edit, 0x47), Qt::NoButton, Qt::LeftButton);
     EXPECT_EQ(Selection(), std::make_pair(0x23u, 0x47u));
@@ -297,7 +321,8 @@ TEST_F(DumpEditInput, DraggingSelectsFromThePressedByte) {
     EXPECT_EQ(Selection(), std::make_pair(0x11u, 0x23u));
 }
 
-TEST_F(DumpEditInput, DoubleClickSelectsTheMarkOrOneByte) {
+TEST_F(DumpEditInput, DoubleClickSelectsTheMarkOrOneByte)
+{
     edit->SetMarkedRange(0x20, 0x3F, false, true);
     MouseAt(*edit, QEvent::MouseButtonDblClick, HighDigitCentre(*edit, 0x2A), Qt::LeftButton, Qt::LeftButton);
     EXPECT_EQ(Selection(), std::make_pair(0x20u, 0x3Fu));
@@ -306,7 +331,8 @@ TEST_F(DumpEditInput, DoubleClickSelectsTheMarkOrOneByte) {
     EXPECT_EQ(Selection(), std::make_pair(0x45u, 0x45u));
 }
 
-TEST_F(DumpEditInput, DraggingBelowTheTextScrollsOneRowEveryTwoTicks) {
+TEST_F(DumpEditInput, DraggingBelowTheTextScrollsOneRowEveryTwoTicks)
+{
     edit->resize(600, 5 * edit->Layout().lineHeight + 10);
     Settle();
     const auto& l = edit->Layout();
@@ -329,7 +355,8 @@ TEST_F(DumpEditInput, DraggingBelowTheTextScrollsOneRowEveryTwoTicks) {
     EXPECT_EQ(edit->AutoScrollTimerId(), 0);
 }
 
-TEST_F(DumpEditInput, AutoScrollUpwardsAndNotBesideTheText) {
+TEST_F(DumpEditInput, AutoScrollUpwardsAndNotBesideTheText)
+{
     edit->resize(600, 5 * edit->Layout().lineHeight + 10);
     Settle();
     edit->SetTopRow(6, true);

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPalette>
 #include <QScreen>
 
@@ -21,13 +21,16 @@ const QRgb kWhite = qRgb(0xFF, 0xFF, 0xFF);
 
 struct DumpEditPaint : ::testing::Test {
     std::array<quint8, 512> bytes{};
-    void SetUp() override {
+    void SetUp() override
+    {
         App();
         std::iota(bytes.begin(), bytes.end(), quint8{0});
     }
 
     // Set up the way the main form sets up its editor.
-    std::unique_ptr<dumpedit::CDumpEdit> MakeFormEdit(quint32 size, quint32 style = dumpedit::CDumpEdit::DES_MULTILINE) {
+    std::unique_ptr<dumpedit::CDumpEdit> MakeFormEdit(quint32 size,
+                                                      quint32 style = dumpedit::CDumpEdit::DES_MULTILINE)
+    {
         auto edit = MakeEdit(bytes.data(), size, {600, 320}, style);
         edit->SetAddressDigits(2, false);
         edit->ShowAddressColumn(true, false);
@@ -40,7 +43,8 @@ struct DumpEditPaint : ::testing::Test {
 
 struct Geometry {
     int cw, lh, top, hexLeft, charsLeft, addressLeft;
-    explicit Geometry(dumpedit::CDumpEdit& edit) {
+    explicit Geometry(dumpedit::CDumpEdit& edit)
+    {
         const auto& l = edit.Layout();
         cw = l.charWidth;
         lh = l.lineHeight;
@@ -51,11 +55,15 @@ struct Geometry {
     }
     int RowTop(int row) const { return top + row * lh; }
     // Middle of the separator cell after byte `col`.
-    QPoint Separator(int col, int row) const { return {hexLeft + (3 * col + 2) * cw + cw / 2, RowTop(row) + lh / 2}; }
+    QPoint Separator(int col, int row) const
+    {
+        return {hexLeft + (3 * col + 2) * cw + cw / 2, RowTop(row) + lh / 2};
+    }
     QRect DigitCells(int col, int row) const { return {hexLeft + 3 * col * cw, RowTop(row), 2 * cw, lh}; }
 };
 
-bool AnyPixel(const QImage& image, const QRect& area, bool (*test)(QRgb)) {
+bool AnyPixel(const QImage& image, const QRect& area, bool (*test)(QRgb))
+{
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
             if (test(image.pixel(x, y))) {
@@ -66,11 +74,19 @@ bool AnyPixel(const QImage& image, const QRect& area, bool (*test)(QRgb)) {
     return false;
 }
 
-bool IsRed(QRgb c) { return qRed(c) > 160 && qGreen(c) < 90 && qBlue(c) < 90; }
-bool IsDark(QRgb c) { return qRed(c) < 90 && qGreen(c) < 90 && qBlue(c) < 90; }
+bool IsRed(QRgb c)
+{
+    return qRed(c) > 160 && qGreen(c) < 90 && qBlue(c) < 90;
+}
+bool IsDark(QRgb c)
+{
+    return qRed(c) < 90 && qGreen(c) < 90 && qBlue(c) < 90;
+}
 
 // `text` drawn the way a column draws it, on `background`, clipped to `size`.
-QImage Reference(const dumpedit::CDumpEdit& edit, QSize size, const QString& text, QColor pen, QColor background) {
+QImage Reference(const dumpedit::CDumpEdit& edit, QSize size, const QString& text, QColor pen,
+                 QColor background)
+{
     QImage image(size, QImage::Format_RGB32);
     image.fill(background);
     QPainter painter(&image);
@@ -82,7 +98,8 @@ QImage Reference(const dumpedit::CDumpEdit& edit, QSize size, const QString& tex
 
 }  // namespace
 
-TEST_F(DumpEditPaint, MarginsAndGapsShowTheControlBackground) {
+TEST_F(DumpEditPaint, MarginsAndGapsShowTheControlBackground)
+{
     auto edit = MakeFormEdit(256);
     const QImage image = Render(*edit);
     const Geometry g(*edit);
@@ -99,7 +116,8 @@ TEST_F(DumpEditPaint, MarginsAndGapsShowTheControlBackground) {
     EXPECT_EQ(image.pixel(g.addressLeft, g.RowTop(2)), kWhite);
 }
 
-TEST_F(DumpEditPaint, NoBufferPaintsOnlyTheBackground) {
+TEST_F(DumpEditPaint, NoBufferPaintsOnlyTheBackground)
+{
     dumpedit::CDumpEdit edit(nullptr, dumpedit::CDumpEdit::DES_MULTILINE);
     edit.ShowAddressColumn(true, false);
     edit.resize(300, 200);
@@ -107,7 +125,8 @@ TEST_F(DumpEditPaint, NoBufferPaintsOnlyTheBackground) {
     EXPECT_FALSE(AnyPixel(image, image.rect(), [](QRgb c) { return c != qRgb(0xD2, 0xD2, 0xD2); }));
 }
 
-TEST_F(DumpEditPaint, SelectionBoxColoursFollowFocusAndStyle) {
+TEST_F(DumpEditPaint, SelectionBoxColoursFollowFocusAndStyle)
+{
     const QPalette palette = QApplication::palette();
     const QRgb highlight = palette.color(QPalette::Active, QPalette::Highlight).rgb();
     const QRgb buttonFace = palette.color(QPalette::Active, QPalette::Button).rgb();
@@ -155,7 +174,8 @@ TEST_F(DumpEditPaint, SelectionBoxColoursFollowFocusAndStyle) {
     EXPECT_EQ(image.pixel(s.Separator(3, 0)), highlight);
 }
 
-TEST_F(DumpEditPaint, MarkedDigitsInTheMarkTextColour) {
+TEST_F(DumpEditPaint, MarkedDigitsInTheMarkTextColour)
+{
     auto edit = MakeFormEdit(256);
     edit->SetMarkedRange(0x44, 0x46, false, true);
     const Geometry g(*edit);
@@ -173,7 +193,8 @@ TEST_F(DumpEditPaint, MarkedDigitsInTheMarkTextColour) {
     EXPECT_EQ(image.pixel(g.hexLeft + 12 * g.cw - 2, g.RowTop(4) + g.lh / 2), kWhite);
 }
 
-TEST_F(DumpEditPaint, MarkOutlineAndFillInTheirColours) {
+TEST_F(DumpEditPaint, MarkOutlineAndFillInTheirColours)
+{
     auto edit = MakeFormEdit(256);
     edit->SetMarkColors(0xFFFF00, 0xD25A00, 0x00C800, false);
     edit->SetMarkedRange(0x44, 0x46, false, true);
@@ -190,10 +211,12 @@ TEST_F(DumpEditPaint, MarkOutlineAndFillInTheirColours) {
     EXPECT_EQ(image.pixel(g.Separator(4, 4)), fill);
     EXPECT_EQ(image.pixel(left - 1, middle), kWhite);
     EXPECT_EQ(image.pixel(right + 1, middle), kWhite);
-    EXPECT_TRUE(AnyPixel(image, g.DigitCells(5, 4), [](QRgb c) { return qGreen(c) > 150 && qRed(c) < 90 && qBlue(c) < 90; }));
+    EXPECT_TRUE(AnyPixel(image, g.DigitCells(5, 4),
+                         [](QRgb c) { return qGreen(c) > 150 && qRed(c) < 90 && qBlue(c) < 90; }));
 }
 
-TEST_F(DumpEditPaint, CharacterColumnShowsLettersAndDotsForControlCodes) {
+TEST_F(DumpEditPaint, CharacterColumnShowsLettersAndDotsForControlCodes)
+{
     bytes[0] = 0x41;
     bytes[1] = 0x7F;
     bytes[2] = 0x2E;
@@ -206,7 +229,8 @@ TEST_F(DumpEditPaint, CharacterColumnShowsLettersAndDotsForControlCodes) {
     EXPECT_EQ(cell(0), Reference(*edit, {g.cw, g.lh}, QStringLiteral("A"), QColor(0, 0, 0x80), Qt::white));
 }
 
-TEST_F(DumpEditPaint, LongAddressLabelsAreClippedAtTheColumnEdge) {
+TEST_F(DumpEditPaint, LongAddressLabelsAreClippedAtTheColumnEdge)
+{
     auto edit = MakeFormEdit(512);
     edit->resize(600, 4 * edit->Layout().lineHeight + 10);
     Settle();
@@ -234,7 +258,8 @@ public:
     std::vector<QRegion> regions;
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject*, QEvent* event) override
+    {
         if (event->type() == QEvent::Paint) {
             regions.push_back(static_cast<QPaintEvent*>(event)->region());
         }
@@ -243,13 +268,19 @@ protected:
 };
 
 // The client area as the window system holds it now, not as a new paint would draw it.
-QImage OnScreen(dumpedit::CDumpEdit& edit) {
+QImage OnScreen(dumpedit::CDumpEdit& edit)
+{
     const QRect client(edit.viewport()->mapTo(edit.window(), QPoint(0, 0)), edit.viewport()->size());
-    return edit.screen()->grabWindow(edit.window()->winId()).toImage().copy(client).convertToFormat(QImage::Format_RGB32);
+    return edit.screen()
+        ->grabWindow(edit.window()->winId())
+        .toImage()
+        .copy(client)
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 // Pixels that differ between two images of one size; -1 when the sizes differ.
-int DifferingPixels(const QImage& a, const QImage& b) {
+int DifferingPixels(const QImage& a, const QImage& b)
+{
     if (a.size() != b.size()) {
         return -1;
     }
@@ -264,7 +295,8 @@ int DifferingPixels(const QImage& a, const QImage& b) {
 
 }  // namespace
 
-TEST_F(DumpEditPaint, ChangedByteRepaintsOnlyItsRowAndLooksAsAFullRepaint) {
+TEST_F(DumpEditPaint, ChangedByteRepaintsOnlyItsRowAndLooksAsAFullRepaint)
+{
     auto edit = MakeFormEdit(256);
     edit->resize(600, 4 * edit->Layout().lineHeight + 10);
     edit->SetMarkedRange(0x0C, 0x23, false, true);  // the outline runs through the changed row
@@ -275,7 +307,8 @@ TEST_F(DumpEditPaint, ChangedByteRepaintsOnlyItsRowAndLooksAsAFullRepaint) {
     PaintRegions paints(edit->viewport());
 
     bytes[0x13] = 0x41;
-    EXPECT_GT(DifferingPixels(OnScreen(*edit), Render(*edit)), 0) << "the screen shows the old byte until it is repainted";
+    EXPECT_GT(DifferingPixels(OnScreen(*edit), Render(*edit)), 0)
+        << "the screen shows the old byte until it is repainted";
     edit->RedrawByte(0x13);
     Settle();
     ASSERT_EQ(paints.regions.size(), 1u);

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "dumpedit/widget/DumpEditClasses.h"
-#include "tests/dumpedit/DumpEditTestSupport.h"
 #include "dumpedit/widget/WindowClassRegistry.h"
+#include "tests/dumpedit/DumpEditTestSupport.h"
 
 using namespace dumpedit_test;
 
@@ -22,21 +22,24 @@ struct DumpEditModel : ::testing::Test {
     void SetUp() override { App(); }
 };
 
-void Wheel(dumpedit::CDumpEdit& edit, int delta) {
-    QWheelEvent event(QPointF(10, 10), edit.viewport()->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, delta),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+void Wheel(dumpedit::CDumpEdit& edit, int delta)
+{
+    QWheelEvent event(QPointF(10, 10), edit.viewport()->mapToGlobal(QPointF(10, 10)), QPoint(),
+                      QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(edit.viewport(), &event);
 }
 
 // Gives the control `rows` whole rows under the multi-line margins (and a wide client).
-void ResizeToRows(dumpedit::CDumpEdit& edit, int rows) {
+void ResizeToRows(dumpedit::CDumpEdit& edit, int rows)
+{
     edit.resize(600, rows * edit.Layout().lineHeight + 10);
     Settle();
 }
 
 }  // namespace
 
-TEST_F(DumpEditModel, DefaultsBeforeAnyBuffer) {
+TEST_F(DumpEditModel, DefaultsBeforeAnyBuffer)
+{
     dumpedit::CDumpEdit edit(nullptr, dumpedit::CDumpEdit::DES_MULTILINE);
     quint32 first = 0, last = 0;
     EXPECT_FALSE(edit.GetSelection(first, last));
@@ -56,7 +59,8 @@ TEST_F(DumpEditModel, DefaultsBeforeAnyBuffer) {
     EXPECT_EQ(edit.Layout().addressWidth, 8 * edit.Layout().charWidth + 5);
 }
 
-TEST_F(DumpEditModel, SelectionEndsAreClampedToTheLastByte) {
+TEST_F(DumpEditModel, SelectionEndsAreClampedToTheLastByte)
+{
     auto edit = MakeEdit(bytes.data(), 256, {600, 300});
     edit->SetSelection(5, 1000, false, true);
     quint32 first = 0, last = 0;
@@ -75,7 +79,8 @@ TEST_F(DumpEditModel, SelectionEndsAreClampedToTheLastByte) {
     EXPECT_EQ(last, 255u);
 }
 
-TEST_F(DumpEditModel, SetBufferClearsSelectionAndMarkAndResetsTheCaret) {
+TEST_F(DumpEditModel, SetBufferClearsSelectionAndMarkAndResetsTheCaret)
+{
     auto edit = MakeEdit(bytes.data(), 256, {600, 300});
     edit->SetSelection(3, 9, false, false);
     edit->SetMarkedRange(4, 5, false, false);
@@ -88,7 +93,8 @@ TEST_F(DumpEditModel, SetBufferClearsSelectionAndMarkAndResetsTheCaret) {
     EXPECT_EQ(edit->Size(), 128u);
 }
 
-TEST_F(DumpEditModel, UnchangedOptionsNeitherRepaintNorRelayout) {
+TEST_F(DumpEditModel, UnchangedOptionsNeitherRepaintNorRelayout)
+{
     auto edit = MakeEdit(bytes.data(), 256, {600, 300});
     edit->show();
     Settle();
@@ -106,7 +112,8 @@ TEST_F(DumpEditModel, UnchangedOptionsNeitherRepaintNorRelayout) {
     EXPECT_EQ(edit->Layout().bytesPerRow, 8u);
 }
 
-TEST_F(DumpEditModel, TopRowIsClampedWhenTheLayoutChanges) {
+TEST_F(DumpEditModel, TopRowIsClampedWhenTheLayoutChanges)
+{
     auto edit = MakeEdit(bytes.data(), 512, {600, 100});
     ResizeToRows(*edit, 5);
     edit->SetTopRow(20, true);
@@ -118,7 +125,8 @@ TEST_F(DumpEditModel, TopRowIsClampedWhenTheLayoutChanges) {
     EXPECT_EQ(edit->TopRow(), 11u);
 }
 
-TEST_F(DumpEditModel, ScrollBarsCarryRangePageAndPosition) {
+TEST_F(DumpEditModel, ScrollBarsCarryRangePageAndPosition)
+{
     auto edit = MakeEdit(bytes.data(), 256, {600, 100});
     edit->SetAddressDigits(2, false);
     edit->ShowAddressColumn(true, false);
@@ -161,7 +169,8 @@ TEST_F(DumpEditModel, ScrollBarsCarryRangePageAndPosition) {
     EXPECT_EQ(edit->HorzPos(), 0);
 }
 
-TEST_F(DumpEditModel, WheelScrollsWholeNotches) {
+TEST_F(DumpEditModel, WheelScrollsWholeNotches)
+{
     auto edit = MakeEdit(bytes.data(), 256, {600, 100});
     ResizeToRows(*edit, 5);
     edit->SetTopRow(5, true);
@@ -175,7 +184,8 @@ TEST_F(DumpEditModel, WheelScrollsWholeNotches) {
     EXPECT_EQ(edit->TopRow(), 0u);
 }
 
-TEST_F(DumpEditModel, SingleLineControlNeverScrollsVertically) {
+TEST_F(DumpEditModel, SingleLineControlNeverScrollsVertically)
+{
     auto edit = MakeEdit(bytes.data(), 8, {400, 30}, 0);
     edit->show();
     Settle();
@@ -189,7 +199,8 @@ TEST_F(DumpEditModel, SingleLineControlNeverScrollsVertically) {
     EXPECT_FALSE(edit->horizontalScrollBar()->isVisible());
 }
 
-TEST_F(DumpEditModel, EnsureVisibleThroughSelectionAndMark) {
+TEST_F(DumpEditModel, EnsureVisibleThroughSelectionAndMark)
+{
     auto edit = MakeEdit(bytes.data(), 256, {600, 100});
     ResizeToRows(*edit, 5);
     edit->SetSelection(0x50, 0x50, true, true);
@@ -206,7 +217,8 @@ TEST_F(DumpEditModel, EnsureVisibleThroughSelectionAndMark) {
     EXPECT_EQ(edit->TopRow(), 2u);
 }
 
-TEST_F(DumpEditModel, OnlyFixedPitchFontsAreTaken) {
+TEST_F(DumpEditModel, OnlyFixedPitchFontsAreTaken)
+{
     auto edit = MakeEdit(bytes.data(), 256, {600, 300});
     const QFont initial = edit->DumpFont();
     const int initialWidth = edit->Layout().charWidth;
@@ -222,7 +234,8 @@ TEST_F(DumpEditModel, OnlyFixedPitchFontsAreTaken) {
     EXPECT_GT(edit->Layout().charWidth, initialWidth);
 }
 
-TEST_F(DumpEditModel, ParentProportionalFontDoesNotReachTheControl) {
+TEST_F(DumpEditModel, ParentProportionalFontDoesNotReachTheControl)
+{
     QWidget form;
     dumpedit::CDumpEdit* edit = new dumpedit::CDumpEdit(&form, dumpedit::CDumpEdit::DES_MULTILINE);
     edit->SetBuffer(bytes.data(), 256, true);
@@ -240,7 +253,8 @@ TEST_F(DumpEditModel, ParentProportionalFontDoesNotReachTheControl) {
     EXPECT_GT(edit->Layout().charWidth, width);
 }
 
-TEST_F(DumpEditModel, GlyphsStayOnTheCharacterGrid) {
+TEST_F(DumpEditModel, GlyphsStayOnTheCharacterGrid)
+{
     // Fonts with fractional advances are adjusted so a row drawn in one call lines up with
     // the cells the layout, hit test and caret use.
     for (int points : {9, 10, 11, 13}) {
@@ -248,13 +262,15 @@ TEST_F(DumpEditModel, GlyphsStayOnTheCharacterGrid) {
         dumpedit::CDumpEdit edit(nullptr, dumpedit::CDumpEdit::DES_MULTILINE);
         edit.SetDumpFont(font, false);
         const QFontMetricsF metrics(edit.DumpFont());
-        EXPECT_DOUBLE_EQ(metrics.horizontalAdvance(QStringLiteral("00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F")),
-                         47.0 * edit.Layout().charWidth)
+        EXPECT_DOUBLE_EQ(
+            metrics.horizontalAdvance(QStringLiteral("00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F")),
+            47.0 * edit.Layout().charWidth)
             << points;
     }
 }
 
-TEST_F(DumpEditModel, RowsBeyondTheLimitAreClampedNotOverrun) {
+TEST_F(DumpEditModel, RowsBeyondTheLimitAreClampedNotOverrun)
+{
     std::vector<quint8> big(1000, 0x41);
     auto edit = MakeEdit(big.data(), 1000, {800, 40}, 0);
     EXPECT_EQ(edit->Layout().bytesPerRow, 341u);
@@ -264,19 +280,26 @@ TEST_F(DumpEditModel, RowsBeyondTheLimitAreClampedNotOverrun) {
     EXPECT_EQ(edit->Layout().bytesPerRow, 341u);
 }
 
-TEST_F(DumpEditModel, WindowClassesCreateTheControlByName) {
+TEST_F(DumpEditModel, WindowClassesCreateTheControlByName)
+{
     dumpedit::RegisterDumpEditClasses();
     QWidget form;
-    QWidget* created = dumpedit::CWindowClassRegistry::Instance().Create(QStringLiteral("CDumpEdit_SC"), &form, 0x50810004);
+    QWidget* created =
+        dumpedit::CWindowClassRegistry::Instance().Create(QStringLiteral("CDumpEdit_SC"), &form, 0x50810004);
     auto* edit = qobject_cast<dumpedit::CDumpEdit*>(created);
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(edit->parent(), &form);
     EXPECT_EQ(edit->Style(), 0x50810004u);
     EXPECT_EQ(edit->focusPolicy(), Qt::StrongFocus);
     EXPECT_NE(edit->frameShape(), QFrame::NoFrame);
-    EXPECT_NE(qobject_cast<dumpedit::CDumpEdit*>(dumpedit::CWindowClassRegistry::Instance().Create(QStringLiteral("CDumpEdit"), &form, 0)), nullptr);
-    EXPECT_EQ(dumpedit::CWindowClassRegistry::Instance().Create(QStringLiteral("NoSuchClass"), &form, 0), nullptr);
+    EXPECT_NE(qobject_cast<dumpedit::CDumpEdit*>(
+                  dumpedit::CWindowClassRegistry::Instance().Create(QStringLiteral("CDumpEdit"), &form, 0)),
+              nullptr);
+    EXPECT_EQ(dumpedit::CWindowClassRegistry::Instance().Create(QStringLiteral("NoSuchClass"), &form, 0),
+              nullptr);
     // A second registration under a taken name keeps the first.
-    EXPECT_FALSE(dumpedit::CWindowClassRegistry::Instance().Register(QStringLiteral("CDumpEdit_SC"), [](QWidget*, quint32) { return nullptr; }));
-    EXPECT_NE(dumpedit::CWindowClassRegistry::Instance().Create(QStringLiteral("CDumpEdit_SC"), &form, 0), nullptr);
+    EXPECT_FALSE(dumpedit::CWindowClassRegistry::Instance().Register(
+        QStringLiteral("CDumpEdit_SC"), [](QWidget*, quint32) { return nullptr; }));
+    EXPECT_NE(dumpedit::CWindowClassRegistry::Instance().Create(QStringLiteral("CDumpEdit_SC"), &form, 0),
+              nullptr);
 }

@@ -3,7 +3,8 @@
 
 #include <QApplication>
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     ::testing::InitGoogleTest(&argc, argv);
     // Test discovery runs the program without the test environment; no test needs a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

@@ -6,11 +6,13 @@
 
 namespace dumpedit_test {
 
-QApplication& App() {
+QApplication& App()
+{
     return *qobject_cast<QApplication*>(QCoreApplication::instance());
 }
 
-void ShowFocused(QWidget& widget) {
+void ShowFocused(QWidget& widget)
+{
     widget.show();
     widget.activateWindow();
     QApplication::setActiveWindow(&widget);
@@ -18,13 +20,15 @@ void ShowFocused(QWidget& widget) {
     Settle();
 }
 
-void Settle() {
+void Settle()
+{
     for (int i = 0; i < 3; ++i) {
         QApplication::processEvents();
     }
 }
 
-QImage Render(dumpedit::CDumpEdit& edit) {
+QImage Render(dumpedit::CDumpEdit& edit)
+{
     QImage image(edit.viewport()->size(), QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
@@ -32,18 +36,21 @@ QImage Render(dumpedit::CDumpEdit& edit) {
     return image;
 }
 
-PaintCounter::PaintCounter(QWidget* target) {
+PaintCounter::PaintCounter(QWidget* target)
+{
     target->installEventFilter(this);
 }
 
-bool PaintCounter::eventFilter(QObject*, QEvent* event) {
+bool PaintCounter::eventFilter(QObject*, QEvent* event)
+{
     if (event->type() == QEvent::Paint) {
         ++count;
     }
     return false;
 }
 
-std::unique_ptr<dumpedit::CDumpEdit> MakeEdit(quint8* bytes, quint32 size, QSize client, quint32 style) {
+std::unique_ptr<dumpedit::CDumpEdit> MakeEdit(quint8* bytes, quint32 size, QSize client, quint32 style)
+{
     App();
     auto edit = std::make_unique<dumpedit::CDumpEdit>(nullptr, style);
     edit->resize(client);
@@ -54,13 +61,16 @@ std::unique_ptr<dumpedit::CDumpEdit> MakeEdit(quint8* bytes, quint32 size, QSize
     return edit;
 }
 
-void MouseAt(dumpedit::CDumpEdit& edit, QEvent::Type type, QPoint client, Qt::MouseButton button, Qt::MouseButtons buttons) {
+void MouseAt(dumpedit::CDumpEdit& edit, QEvent::Type type, QPoint client, Qt::MouseButton button,
+             Qt::MouseButtons buttons)
+{
     QMouseEvent event(type, QPointF(client), edit.viewport()->mapToGlobal(QPointF(client)), button, buttons,
                       Qt::NoModifier);
     QApplication::sendEvent(edit.viewport(), &event);
 }
 
-QPoint HighDigitCentre(dumpedit::CDumpEdit& edit, quint32 pos) {
+QPoint HighDigitCentre(dumpedit::CDumpEdit& edit, quint32 pos)
+{
     const auto& l = edit.Layout();
     const int row = static_cast<int>(pos / l.bytesPerRow) - static_cast<int>(edit.TopRow());
     const int col = static_cast<int>(pos % l.bytesPerRow);
@@ -68,7 +78,8 @@ QPoint HighDigitCentre(dumpedit::CDumpEdit& edit, quint32 pos) {
             l.textRect.top + row * l.lineHeight + l.lineHeight / 2};
 }
 
-void FakeClipboard::Offer(const std::vector<uint8_t>& binaryBlock, const std::string& offeredText) {
+void FakeClipboard::Offer(const std::vector<uint8_t>& binaryBlock, const std::string& offeredText)
+{
     binary = binaryBlock;
     text = offeredText;
     ++offers;

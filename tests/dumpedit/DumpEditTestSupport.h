@@ -36,10 +36,12 @@ protected:
 };
 
 // A shown control of the given client size (no frame) over `bytes`.
-std::unique_ptr<dumpedit::CDumpEdit> MakeEdit(quint8* bytes, quint32 size, QSize client, quint32 style = dumpedit::CDumpEdit::DES_MULTILINE);
+std::unique_ptr<dumpedit::CDumpEdit> MakeEdit(quint8* bytes, quint32 size, QSize client,
+                                              quint32 style = dumpedit::CDumpEdit::DES_MULTILINE);
 
 // Sends mouse events straight to the control's client area.
-void MouseAt(dumpedit::CDumpEdit& edit, QEvent::Type type, QPoint client, Qt::MouseButton button, Qt::MouseButtons buttons);
+void MouseAt(dumpedit::CDumpEdit& edit, QEvent::Type type, QPoint client, Qt::MouseButton button,
+             Qt::MouseButtons buttons);
 
 // The client point at the middle of a byte's high digit (its row must be in view).
 QPoint HighDigitCentre(dumpedit::CDumpEdit& edit, quint32 pos);

@@ -8,7 +8,8 @@
 
 using namespace dumpedit;
 
-TEST(DumpEditing, CaretMovesStopAtTheBufferEnds) {
+TEST(DumpEditing, CaretMovesStopAtTheBufferEnds)
+{
     EXPECT_EQ(MoveTarget(5, 3, true, 256), (CaretTarget{8, true}));
     EXPECT_EQ(MoveTarget(250, 16, true, 256), (CaretTarget{255, false}));
     EXPECT_EQ(MoveTarget(255, 1, true, 256), (CaretTarget{255, false}));
@@ -19,7 +20,8 @@ TEST(DumpEditing, CaretMovesStopAtTheBufferEnds) {
     EXPECT_EQ(MoveTarget(0xFFFFFFF0u, 0x7FFFFFFF, true, 0xFFFFFFFFu), (CaretTarget{0xFFFFFFFEu, false}));
 }
 
-TEST(DumpEditing, KeysMoveByDigitRowOrPage) {
+TEST(DumpEditing, KeysMoveByDigitRowOrPage)
+{
     EXPECT_EQ(MoveForKey(DumpKey::Left, true, 16, 6), (KeyMove{-1, false}));
     EXPECT_EQ(MoveForKey(DumpKey::Left, false, 16, 6), (KeyMove{0, true}));
     EXPECT_EQ(MoveForKey(DumpKey::Right, true, 16, 6), (KeyMove{0, false}));
@@ -32,26 +34,30 @@ TEST(DumpEditing, KeysMoveByDigitRowOrPage) {
     EXPECT_EQ(MoveForKey(DumpKey::End, true, 16, 6), (KeyMove{0x07FFFFFF, false}));
 }
 
-TEST(DumpEditing, OnlyHexDigitsAreTyped) {
+TEST(DumpEditing, OnlyHexDigitsAreTyped)
+{
     EXPECT_EQ(HexDigitValue('0'), 0);
     EXPECT_EQ(HexDigitValue('9'), 9);
     EXPECT_EQ(HexDigitValue('a'), 10);
     EXPECT_EQ(HexDigitValue('F'), 15);
     EXPECT_EQ(HexDigitValue('c'), 12);
-    for (const uint32_t ch : {uint32_t{'g'}, uint32_t{'G'}, uint32_t{' '}, uint32_t{'\r'}, uint32_t{0x7F}, uint32_t{'/'},
-                              uint32_t{':'}, uint32_t{'@'}, uint32_t{0x100 + 'a'}, uint32_t{0x0430}, uint32_t{0xFF10}}) {
+    for (const uint32_t ch :
+         {uint32_t{'g'}, uint32_t{'G'}, uint32_t{' '}, uint32_t{'\r'}, uint32_t{0x7F}, uint32_t{'/'},
+          uint32_t{':'}, uint32_t{'@'}, uint32_t{0x100 + 'a'}, uint32_t{0x0430}, uint32_t{0xFF10}}) {
         EXPECT_FALSE(HexDigitValue(ch).has_value()) << ch;
     }
 }
 
-TEST(DumpEditing, DigitsOverwriteOneNibble) {
+TEST(DumpEditing, DigitsOverwriteOneNibble)
+{
     EXPECT_EQ(OverwriteNibble(0x05, true, 0x3), 0x35);
     EXPECT_EQ(OverwriteNibble(0x35, false, 0xC), 0x3C);
     EXPECT_EQ(OverwriteNibble(0xFF, true, 0x0), 0x0F);
     EXPECT_EQ(OverwriteNibble(0xFF, false, 0x0), 0xF0);
 }
 
-TEST(DumpEditing, DragRectangleCentresOnThePress) {
+TEST(DumpEditing, DragRectangleCentresOnThePress)
+{
     EXPECT_EQ(DragRect({100, 50}, 10, 10), (Rect{95, 45, 105, 55}));
     EXPECT_EQ(DragRect({100, 50}, 5, 3), (Rect{98, 49, 103, 52}));
     const Rect r = DragRect({100, 50}, 10, 10);
@@ -61,7 +67,8 @@ TEST(DumpEditing, DragRectangleCentresOnThePress) {
     EXPECT_FALSE((Rect{-1, -1, -1, -1}).Contains({-1, -1}));
 }
 
-TEST(DumpEditing, AutoScrollSpeedsUpWithTheDistance) {
+TEST(DumpEditing, AutoScrollSpeedsUpWithTheDistance)
+{
     const Rect text{5, 5, 395, 95};
     struct Case {
         int distance;
@@ -83,7 +90,8 @@ TEST(DumpEditing, AutoScrollSpeedsUpWithTheDistance) {
     EXPECT_FALSE(AutoScrollFor({0, 50}, text).has_value());
 }
 
-TEST(DumpEditing, PasteIsCutAtTheEndOfTheBuffer) {
+TEST(DumpEditing, PasteIsCutAtTheEndOfTheBuffer)
+{
     EXPECT_EQ(PasteCount(254, 5, 256), 2u);
     EXPECT_EQ(PasteCount(10, 5, 256), 5u);
     EXPECT_EQ(PasteCount(251, 5, 256), 5u);
@@ -93,7 +101,8 @@ TEST(DumpEditing, PasteIsCutAtTheEndOfTheBuffer) {
     EXPECT_EQ(PasteCount(256, 1, 256), 0u);
 }
 
-TEST(DumpClipboardFormat, BinaryBlockIsCountThenBytes) {
+TEST(DumpClipboardFormat, BinaryBlockIsCountThenBytes)
+{
     const uint8_t bytes[] = {0x01, 0x02, 0x03};
     EXPECT_EQ(EncodeBinaryBlock(bytes, 3), (std::vector<uint8_t>{0x03, 0x00, 0x00, 0x00, 0x01, 0x02, 0x03}));
     EXPECT_EQ(EncodeBinaryBlock(bytes, 0), (std::vector<uint8_t>{0, 0, 0, 0}));
@@ -109,7 +118,8 @@ TEST(DumpClipboardFormat, BinaryBlockIsCountThenBytes) {
     EXPECT_EQ(block.back(), 0xEE);
 }
 
-TEST(DumpClipboardFormat, DecodingStaysWithinTheBlock) {
+TEST(DumpClipboardFormat, DecodingStaysWithinTheBlock)
+{
     const std::vector<uint8_t> block{0x03, 0x00, 0x00, 0x00, 0x0A, 0x0B, 0x0C};
     auto view = DecodeBinaryBlock(block);
     ASSERT_TRUE(view.has_value());
@@ -129,7 +139,8 @@ TEST(DumpClipboardFormat, DecodingStaysWithinTheBlock) {
     EXPECT_EQ(view->count, 0u);
 }
 
-TEST(DumpClipboardFormat, TextLinesFollowTheRows) {
+TEST(DumpClipboardFormat, TextLinesFollowTheRows)
+{
     std::array<uint8_t, 256> bytes{};
     std::iota(bytes.begin(), bytes.end(), uint8_t{0});
     bytes[0x12] = 0x01;
@@ -138,13 +149,11 @@ TEST(DumpClipboardFormat, TextLinesFollowTheRows) {
     // Short selection: from column 0.
     EXPECT_EQ(SelectionText(bytes.data(), 0x12, 0x14, 16), "01 02 03\n");
     // 20 bytes: the first line keeps column 2.
-    EXPECT_EQ(SelectionText(bytes.data(), 0x12, 0x25, 16),
-              "      01 02 03 15 16 17 18 19 1A 1B 1C 1D 1E 1F\n"
-              "20 21 22 23 24 25\n");
+    EXPECT_EQ(SelectionText(bytes.data(), 0x12, 0x25, 16), "      01 02 03 15 16 17 18 19 1A 1B 1C 1D 1E 1F\n"
+                                                           "20 21 22 23 24 25\n");
     // 17 bytes (a row plus one): column 0, a full first line.
-    EXPECT_EQ(SelectionText(bytes.data(), 0x12, 0x22, 16),
-              "01 02 03 15 16 17 18 19 1A 1B 1C 1D 1E 1F 20 21\n"
-              "22\n");
+    EXPECT_EQ(SelectionText(bytes.data(), 0x12, 0x22, 16), "01 02 03 15 16 17 18 19 1A 1B 1C 1D 1E 1F 20 21\n"
+                                                           "22\n");
     // Whole rows.
     EXPECT_EQ(SelectionText(bytes.data(), 0xE0, 0xFF, 16),
               "E0 E1 E2 E3 E4 E5 E6 E7 E8 E9 EA EB EC ED EE EF\n"

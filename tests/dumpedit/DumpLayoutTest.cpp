@@ -11,7 +11,8 @@ using namespace dumpedit;
 
 namespace {
 
-DumpLayoutOptions Multiline(uint32_t size, uint32_t bytesPerRow = 16) {
+DumpLayoutOptions Multiline(uint32_t size, uint32_t bytesPerRow = 16)
+{
     DumpLayoutOptions o;
     o.size = size;
     o.configuredBytesPerRow = bytesPerRow;
@@ -20,13 +21,15 @@ DumpLayoutOptions Multiline(uint32_t size, uint32_t bytesPerRow = 16) {
 }
 
 // A multi-line layout with `rows` whole rows of 16 pixels and a wide text area.
-DumpLayout RowsHigh(uint32_t size, uint32_t rows, int width = 800) {
+DumpLayout RowsHigh(uint32_t size, uint32_t rows, int width = 800)
+{
     return ComputeDumpLayout(Multiline(size), 8, 16, width, static_cast<int>(rows) * 16 + 2 * kTextMargin);
 }
 
 }  // namespace
 
-TEST(DumpLayout, RowsFollowTheTextHeightInsideTheMargins) {
+TEST(DumpLayout, RowsFollowTheTextHeightInsideTheMargins)
+{
     const DumpLayout partial = ComputeDumpLayout(Multiline(256), 8, 16, 400, 100);
     EXPECT_EQ(partial.textRect, (Rect{5, 5, 395, 95}));
     EXPECT_EQ(partial.fullRows, 5u);
@@ -44,7 +47,8 @@ TEST(DumpLayout, RowsFollowTheTextHeightInsideTheMargins) {
     EXPECT_EQ(exact.lastRowHeight, 16);
 }
 
-TEST(DumpLayout, TinyClientKeepsAnEmptyTextRectangle) {
+TEST(DumpLayout, TinyClientKeepsAnEmptyTextRectangle)
+{
     const DumpLayout l = ComputeDumpLayout(Multiline(256), 8, 16, 6, 4);
     EXPECT_EQ(l.textRect, (Rect{5, 5, 5, 5}));
     EXPECT_EQ(l.fullRows, 0u);
@@ -52,7 +56,8 @@ TEST(DumpLayout, TinyClientKeepsAnEmptyTextRectangle) {
     EXPECT_EQ(l.maxTopRow, 16u);
 }
 
-TEST(DumpLayout, ColumnsWithAddressAndCharacters) {
+TEST(DumpLayout, ColumnsWithAddressAndCharacters)
+{
     DumpLayoutOptions o = Multiline(256);
     o.addressDigits = 2;
     o.showAddress = true;
@@ -77,7 +82,8 @@ TEST(DumpLayout, ColumnsWithAddressAndCharacters) {
     EXPECT_EQ(bare.contentWidth, 8 * 47);
 }
 
-TEST(DumpLayout, AutoFitCountsBytesThatFitTheWidth) {
+TEST(DumpLayout, AutoFitCountsBytesThatFitTheWidth)
+{
     DumpLayoutOptions o = Multiline(256, 16);
     o.autoFitRow = true;
     o.showChars = true;
@@ -102,7 +108,8 @@ TEST(DumpLayout, AutoFitCountsBytesThatFitTheWidth) {
     EXPECT_EQ(ComputeDumpLayout(o, 8, 16, 110, 100).bytesPerRow, 8u);
 }
 
-TEST(DumpLayout, SingleLineControlHoldsTheWholeBufferInOneRow) {
+TEST(DumpLayout, SingleLineControlHoldsTheWholeBufferInOneRow)
+{
     DumpLayoutOptions o;
     o.size = 8;
     o.configuredBytesPerRow = 16;
@@ -112,7 +119,8 @@ TEST(DumpLayout, SingleLineControlHoldsTheWholeBufferInOneRow) {
     EXPECT_EQ(l.maxTopRow, 0u);
 }
 
-TEST(DumpLayout, RowsWiderThanTheRowLimitAreClamped) {
+TEST(DumpLayout, RowsWiderThanTheRowLimitAreClamped)
+{
     DumpLayoutOptions o;
     o.size = 1000;
     EXPECT_EQ(ComputeDumpLayout(o, 8, 16, 300, 20).bytesPerRow, kMaxBytesPerRow);
@@ -122,18 +130,21 @@ TEST(DumpLayout, RowsWiderThanTheRowLimitAreClamped) {
     EXPECT_EQ(ComputeDumpLayout(o, 8, 16, 300, 20).bytesPerRow, 1u);
 }
 
-TEST(DumpLayout, ChangedByteRepaintsTheBandOfItsRowWhileInView) {
+TEST(DumpLayout, ChangedByteRepaintsTheBandOfItsRowWhileInView)
+{
     // Rows 16 pixels high in a text area of 5 rows and 10 pixels: six rows show, the last in part.
     const DumpLayout l = ComputeDumpLayout(Multiline(256), 8, 16, 400, 100);
-    const auto band = [](int top, int bottom) { return Rect{5 - kOutlineReach, top, 395 + kOutlineReach, bottom}; };
+    const auto band = [](int top, int bottom) {
+        return Rect{5 - kOutlineReach, top, 395 + kOutlineReach, bottom};
+    };
     EXPECT_EQ(ByteRowRect(l, 0, 256, 0x00), band(5, 21));
     EXPECT_EQ(ByteRowRect(l, 0, 256, 0x0F), band(5, 21));
     EXPECT_EQ(ByteRowRect(l, 0, 256, 0x10), band(21, 37));
     EXPECT_EQ(ByteRowRect(l, 0, 256, 0x5A), band(85, 95));  // cut at the text's bottom
-    EXPECT_EQ(ByteRowRect(l, 0, 256, 0x60), Rect{});  // below the view
-    EXPECT_EQ(ByteRowRect(l, 3, 256, 0x3F), band(5, 21));  // scrolled: row 3 is on top
-    EXPECT_EQ(ByteRowRect(l, 3, 256, 0x2F), Rect{});  // above the view
-    EXPECT_EQ(ByteRowRect(l, 0, 0x40, 0x40), Rect{});  // beyond the buffer
+    EXPECT_EQ(ByteRowRect(l, 0, 256, 0x60), Rect{});        // below the view
+    EXPECT_EQ(ByteRowRect(l, 3, 256, 0x3F), band(5, 21));   // scrolled: row 3 is on top
+    EXPECT_EQ(ByteRowRect(l, 3, 256, 0x2F), Rect{});        // above the view
+    EXPECT_EQ(ByteRowRect(l, 0, 0x40, 0x40), Rect{});       // beyond the buffer
 
     DumpLayoutOptions single;
     single.size = 40;
@@ -157,7 +168,8 @@ TEST(DumpLayout, ChangedByteRepaintsTheBandOfItsRowWhileInView) {
     EXPECT_EQ(needed(0, 100), (std::vector<int>{0, 1, 2, 3, 4, 5}));
 }
 
-TEST(DumpScrolling, TopRowIsClampedToTheLastFullPage) {
+TEST(DumpScrolling, TopRowIsClampedToTheLastFullPage)
+{
     const DumpLayout l = RowsHigh(256, 5);
     EXPECT_EQ(l.maxTopRow, 11u);
     EXPECT_EQ(ClampTopRow(20, l), 11u);
@@ -168,13 +180,15 @@ TEST(DumpScrolling, TopRowIsClampedToTheLastFullPage) {
     EXPECT_EQ(RowsHigh(64, 5).maxTopRow, 0u);
 }
 
-TEST(DumpScrolling, RelativeMovesStopAtZero) {
+TEST(DumpScrolling, RelativeMovesStopAtZero)
+{
     EXPECT_EQ(OffsetPosition(3, -5), 0);
     EXPECT_EQ(OffsetPosition(3, -3), 0);
     EXPECT_EQ(OffsetPosition(3, 4), 7);
 }
 
-TEST(DumpScrolling, WheelScrollsWholeNotchesOnly) {
+TEST(DumpScrolling, WheelScrollsWholeNotchesOnly)
+{
     EXPECT_EQ(WheelRows(240), -2);
     EXPECT_EQ(WheelRows(60), 0);
     EXPECT_EQ(WheelRows(-119), 0);
@@ -182,7 +196,8 @@ TEST(DumpScrolling, WheelScrollsWholeNotchesOnly) {
     EXPECT_EQ(WheelRows(-300), 2);
 }
 
-TEST(DumpScrolling, EnsureVisibleScrollsRowsIntoView) {
+TEST(DumpScrolling, EnsureVisibleScrollsRowsIntoView)
+{
     const DumpLayout l = RowsHigh(256, 5);
     // First byte below the whole rows: one row down.
     ScrollTarget t = EnsureVisibleTarget(0x50, 0x50, l, 0, 0);
@@ -210,7 +225,8 @@ TEST(DumpScrolling, EnsureVisibleScrollsRowsIntoView) {
     EXPECT_EQ(t.topRow, 11u);
 }
 
-TEST(DumpScrolling, EnsureVisibleScrollsHorizontallyToTheRangeEdges) {
+TEST(DumpScrolling, EnsureVisibleScrollsHorizontallyToTheRangeEdges)
+{
     // Text 100 pixels wide (client 110), hex column 8 * 47 = 376 pixels: room for about 4 bytes.
     const DumpLayout l = ComputeDumpLayout(Multiline(256), 8, 16, 110, 200);
     ASSERT_EQ(l.maxHScroll, 376 - 100);
@@ -229,7 +245,8 @@ TEST(DumpScrolling, EnsureVisibleScrollsHorizontallyToTheRangeEdges) {
     EXPECT_FALSE(t.hScroll.has_value());
 }
 
-TEST(DumpHitTest, PointsMapToDigitsOfTheHexColumn) {
+TEST(DumpHitTest, PointsMapToDigitsOfTheHexColumn)
+{
     DumpLayoutOptions o = Multiline(250);
     o.showAddress = true;
     o.addressDigits = 2;
@@ -255,14 +272,16 @@ TEST(DumpHitTest, PointsMapToDigitsOfTheHexColumn) {
     EXPECT_EQ(HitTest({hexLeft + 1, row2}, l, 0, 24, 250, true), (HitResult{33, true}));
 }
 
-TEST(DumpHitTest, SingleLineControlHasNoMargin) {
+TEST(DumpHitTest, SingleLineControlHasNoMargin)
+{
     DumpLayoutOptions o;
     o.size = 8;
     const DumpLayout l = ComputeDumpLayout(o, 8, 16, 300, 16);
     EXPECT_EQ(HitTest({3 * 8 * 2 + 1, 4}, l, 0, 0, 8, false), (HitResult{2, true}));
 }
 
-TEST(DumpCaretGeometry, CaretCoversOneDigitCellBelowTheRowTop) {
+TEST(DumpCaretGeometry, CaretCoversOneDigitCellBelowTheRowTop)
+{
     const DumpLayout l = ComputeDumpLayout(Multiline(256), 8, 16, 400, 100);  // 6 rows, last 10 high
     EXPECT_EQ(CaretRect(5, true, l, 0, 0), (Rect{5 + 15 * 8, 6, 5 + 16 * 8, 6 + 15}));
     EXPECT_EQ(CaretRect(5, false, l, 0, 0), (Rect{5 + 16 * 8, 6, 5 + 17 * 8, 6 + 15}));
@@ -273,7 +292,8 @@ TEST(DumpCaretGeometry, CaretCoversOneDigitCellBelowTheRowTop) {
     EXPECT_FALSE(CaretRect(0x0F, true, l, 1, 0).has_value());
 }
 
-TEST(DumpCaretGeometry, CaretIsCutAtTheTextSides) {
+TEST(DumpCaretGeometry, CaretIsCutAtTheTextSides)
+{
     const DumpLayout l = ComputeDumpLayout(Multiline(256), 8, 16, 110, 100);  // text x 5..105
     // Scrolled 4 pixels: byte 0's cell starts at 1, 2 pixels left of the slack edge at 3.
     EXPECT_EQ(CaretRect(0, true, l, 0, 4), (Rect{3, 6, 9, 21}));

@@ -2,15 +2,16 @@
 
 #include <QPainter>
 
-#include "tests/dumpedit/DumpEditTestSupport.h"
 #include "dumpedit/widget/DumpFont.h"
 #include "dumpedit/widget/GlyphRowPainter.h"
+#include "tests/dumpedit/DumpEditTestSupport.h"
 
 using namespace dumpedit_test;
 
 namespace {
 
-QImage Canvas() {
+QImage Canvas()
+{
     QImage image(220, 30, QImage::Format_RGB32);
     image.fill(Qt::white);
     return image;
@@ -18,12 +19,14 @@ QImage Canvas() {
 
 }  // namespace
 
-TEST(GlyphRowPainter, DrawsWhatTextDrawingDrawsOnTheCellGrid) {
+TEST(GlyphRowPainter, DrawsWhatTextDrawingDrawsOnTheCellGrid)
+{
     App();
     const QFont font = dumpedit::GridAlignedFont(QFont(QStringLiteral("DejaVu Sans Mono"), 11));
     const int cw = QFontMetrics(font).horizontalAdvance(QLatin1Char('0'));
     const dumpedit::CGlyphRowPainter painter(font, cw, u"Жё");
-    for (const QString& text : {QStringLiteral("0A 1B FF"), QStringLiteral("x.~Жё"), QStringLiteral("\u4E00 A")}) {
+    for (const QString& text :
+         {QStringLiteral("0A 1B FF"), QStringLiteral("x.~Жё"), QStringLiteral("\u4E00 A")}) {
         QImage viaGlyphs = Canvas();
         QImage viaText = Canvas();
         {
@@ -41,7 +44,8 @@ TEST(GlyphRowPainter, DrawsWhatTextDrawingDrawsOnTheCellGrid) {
     }
 }
 
-TEST(GlyphRowPainter, EveryCharacterStartsOnItsCell) {
+TEST(GlyphRowPainter, EveryCharacterStartsOnItsCell)
+{
     App();
     const QFont font = dumpedit::GridAlignedFont(QFont(QStringLiteral("DejaVu Sans Mono"), 10));
     // A cell wider than the font's advance: each "|" must still start on its own cell.

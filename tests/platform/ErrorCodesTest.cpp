@@ -13,11 +13,21 @@ namespace {
 TEST(ErrorCodes, ErrnoValuesMapToTheirCodes)
 {
     const std::pair<int, uint32_t> cases[] = {
-        {0, kErrorSuccess},          {ENOENT, kErrorFileNotFound},    {ENODEV, kErrorFileNotFound},
-        {ENXIO, kErrorFileNotFound}, {EACCES, kErrorAccessDenied},    {EPERM, kErrorAccessDenied},
-        {EBUSY, kErrorAccessDenied}, {EWOULDBLOCK, kErrorAccessDenied}, {EBADF, kErrorInvalidHandle},
-        {EINVAL, kErrorInvalidParameter}, {EIO, kErrorIoDevice},     {ETIMEDOUT, kErrorTimeout},
-        {ENOTTY, kErrorInvalidFunction}, {EPIPE, kErrorGenFailure},  {ENOSPC, kErrorGenFailure},
+        {0, kErrorSuccess},
+        {ENOENT, kErrorFileNotFound},
+        {ENODEV, kErrorFileNotFound},
+        {ENXIO, kErrorFileNotFound},
+        {EACCES, kErrorAccessDenied},
+        {EPERM, kErrorAccessDenied},
+        {EBUSY, kErrorAccessDenied},
+        {EWOULDBLOCK, kErrorAccessDenied},
+        {EBADF, kErrorInvalidHandle},
+        {EINVAL, kErrorInvalidParameter},
+        {EIO, kErrorIoDevice},
+        {ETIMEDOUT, kErrorTimeout},
+        {ENOTTY, kErrorInvalidFunction},
+        {EPIPE, kErrorGenFailure},
+        {ENOSPC, kErrorGenFailure},
     };
     for (const auto& [err, code] : cases)
         EXPECT_EQ(ErrorFromErrno(err), code) << "errno " << err;
@@ -51,4 +61,4 @@ TEST(ErrorCodes, LastErrorIsPerThread)
     EXPECT_EQ(GetLastError(), kErrorTimeout);
 }
 
-} // namespace
+}  // namespace

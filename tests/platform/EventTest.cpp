@@ -39,4 +39,4 @@ TEST(Event, StopRequestWakesAnInfiniteWait)
     EXPECT_EQ(event.Wait(kInfinite, stop.get_token()), WaitResult::Signalled) << "a signal still counts";
 }
 
-} // namespace
+}  // namespace

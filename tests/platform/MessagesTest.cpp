@@ -73,4 +73,4 @@ TEST(MainWindowTarget, PostsArriveInOrderFromAnyThread)
     EXPECT_FALSE(PostToMainWindow(0xC123, 0, 0));
 }
 
-} // namespace
+}  // namespace

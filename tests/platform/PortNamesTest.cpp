@@ -1,6 +1,6 @@
 // Port-name resolution through the port map and the list of serial devices present.
-#include "platform/ErrorCodes.h"
 #include "platform/PortNames.h"
+#include "platform/ErrorCodes.h"
 #include "tests/support/TempPortMap.h"
 
 #include <gtest/gtest.h>
@@ -18,8 +18,9 @@ namespace {
 std::string Resolved(const std::string& name)
 {
     const auto result = ResolvePortName(name);
-    return std::holds_alternative<std::string>(result) ? std::get<std::string>(result)
-                                                       : "error " + std::to_string(std::get<uint32_t>(result));
+    return std::holds_alternative<std::string>(result)
+               ? std::get<std::string>(result)
+               : "error " + std::to_string(std::get<uint32_t>(result));
 }
 
 TEST(PortNames, PathsAreUsedAsGiven)
@@ -77,7 +78,7 @@ TEST(PortNames, MapFolderFollowsXdgConfigHomeElseHome)
 
 TEST(SerialDeviceList, ListsDriverBackedTtysOtherThanTtySInNaturalOrder)
 {
-    TempPortMap scratch; // only for its temporary folder
+    TempPortMap scratch;  // only for its temporary folder
     const fs::path root = fs::path(scratch.ConfigHome()) / "class-tty";
     const auto addTty = [&](const std::string& name, bool withDriver) {
         fs::create_directories(root / name / "device");
@@ -98,4 +99,4 @@ TEST(SerialDeviceList, ListsDriverBackedTtysOtherThanTtySInNaturalOrder)
     EXPECT_TRUE(ListSerialDevices((root / "missing").string()).empty());
 }
 
-} // namespace
+}  // namespace

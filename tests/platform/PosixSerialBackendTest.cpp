@@ -1,8 +1,8 @@
 // The POSIX serial backend on real pseudo-terminals: opening, the line state record, pending
 // operations with their time-outs, cancellation and hang-up.
+#include "platform/PosixSerialBackend.h"
 #include "platform/ErrorCodes.h"
 #include "platform/Event.h"
-#include "platform/PosixSerialBackend.h"
 #include "tests/support/PtyPair.h"
 
 #include <gtest/gtest.h>
@@ -127,7 +127,7 @@ TEST_F(PosixBackendOnPty, StateRecordRoundTripsIncludingMembersTheDriverHasNoPla
 TEST_F(PosixBackendOnPty, StateRecordReportsWhatTheDriverHolds)
 {
     Dcb dcb = PosixSerialBackend::DefaultState();
-    dcb.byteSize = 7; // a pseudo-terminal always carries 8 data bits
+    dcb.byteSize = 7;  // a pseudo-terminal always carries 8 data bits
     ASSERT_TRUE(backend_.SetCommState(port_, dcb));
     Dcb back;
     ASSERT_TRUE(backend_.GetCommState(port_, back));
@@ -335,4 +335,4 @@ TEST_F(PosixBackendOnPty, TransmitEmptyFiresAfterAWrite)
     EXPECT_EQ(pty_.Receive(3), (std::vector<uint8_t>{1, 2, 3}));
 }
 
-} // namespace
+}  // namespace

@@ -38,7 +38,7 @@ TEST(TransferPlan, ReadWithoutTimeoutsWaitsForTheWholeCount)
 
 TEST(TransferPlan, TotalTimeoutCountsMultiplierPerByteAndConstant)
 {
-    const auto plan = TransferPlan::ForRead(Read(0, 10, 50), 4, kStart); // 90 ms
+    const auto plan = TransferPlan::ForRead(Read(0, 10, 50), 4, kStart);  // 90 ms
     EXPECT_FALSE(plan.IsComplete(1, 4, kStart + 89, kStart));
     EXPECT_TRUE(plan.IsComplete(1, 4, kStart + 90, kStart));
     EXPECT_EQ(plan.NextTimeLimit(0, kStart), kStart + 90);
@@ -69,10 +69,10 @@ TEST(TransferPlan, WritesUseTheWriteTotals)
     EXPECT_FALSE(TransferPlan::ForWrite(t, 4, kStart).IsComplete(3, 4, kStart + 1'000'000, kStart));
     t.writeTotalTimeoutMultiplier = 2;
     t.writeTotalTimeoutConstant = 10;
-    const auto plan = TransferPlan::ForWrite(t, 5, kStart); // 20 ms
+    const auto plan = TransferPlan::ForWrite(t, 5, kStart);  // 20 ms
     EXPECT_FALSE(plan.IsComplete(3, 5, kStart + 19, kStart));
     EXPECT_TRUE(plan.IsComplete(3, 5, kStart + 20, kStart));
     EXPECT_TRUE(plan.IsComplete(0, 0, kStart, kStart)) << "nothing to write";
 }
 
-} // namespace
+}  // namespace

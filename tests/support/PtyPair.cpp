@@ -86,4 +86,4 @@ void PtyPair::CloseMaster()
     master_ = -1;
 }
 
-} // namespace testsupport
+}  // namespace testsupport

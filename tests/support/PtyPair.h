@@ -42,4 +42,4 @@ private:
     std::string slavePath_;
 };
 
-} // namespace testsupport
+}  // namespace testsupport

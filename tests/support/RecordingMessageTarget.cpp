@@ -34,7 +34,7 @@ bool RecordingMessageTarget::WaitForCount(size_t count, int timeoutMs) const
 {
     std::unique_lock lock(mutex_);
     return arrived_.wait_for(lock, std::chrono::milliseconds(timeoutMs),
-                            [&] { return messages_.size() >= count; });
+                             [&] { return messages_.size() >= count; });
 }
 
-} // namespace testsupport
+}  // namespace testsupport

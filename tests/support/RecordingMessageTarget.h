@@ -34,4 +34,4 @@ private:
     std::vector<Message> messages_;
 };
 
-} // namespace testsupport
+}  // namespace testsupport

@@ -51,4 +51,4 @@ void TempPortMap::RemovePortsFolder()
     fs::remove_all(PortsFolder());
 }
 
-} // namespace testsupport
+}  // namespace testsupport

@@ -27,4 +27,4 @@ private:
     std::string previous_;
 };
 
-} // namespace testsupport
+}  // namespace testsupport

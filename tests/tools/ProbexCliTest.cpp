@@ -3,21 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "device/CDeviceZAQ.h"
-#include "tools/probex-cli/CliRunner.h"
 #include "res/DeviceResultText.h"
 #include "res/StringTable.h"
-#include "tools/zaq-sim/Simulator.h"
 #include "tests/support/RecordingMessageTarget.h"
 #include "tests/support/TempPortMap.h"
+#include "tools/probex-cli/CliRunner.h"
+#include "tools/zaq-sim/Simulator.h"
 
 namespace {
 
@@ -126,7 +126,8 @@ TEST_F(ProbexCli, ReplacedFileKeepsItsPermissions)
     WriteFile(file, std::string(256, '\0'));
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(Run({"read", "--port", "COM4", "--range", "00-00", file.string()}), 0) << err_.str();
-    EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fs::status(file).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(ReadImage(file)[0], device_[0]);
 }
 
@@ -242,9 +243,10 @@ TEST_F(ProbexCli, HelpDescribesEveryCommandOptionAndStatus)
                              "--last", "--range", "Wrong", "64", "65", "Receive check sum error"})
         EXPECT_NE(out_.str().find(part), std::string::npos) << part;
     // Each exit status stands beside the window application's text for it.
-    for (const std::uint16_t result : {device::ResultPortError, device::ResultAnswerTimeout, device::ResultNoAdapter, device::ResultChecksumError}) {
-        const std::string line = "  " + std::to_string(result) + "   " +
-                                 res::LoadString(res::DeviceResultMessage(result)) + "\n";
+    for (const std::uint16_t result : {device::ResultPortError, device::ResultAnswerTimeout,
+                                       device::ResultNoAdapter, device::ResultChecksumError}) {
+        const std::string line =
+            "  " + std::to_string(result) + "   " + res::LoadString(res::DeviceResultMessage(result)) + "\n";
         EXPECT_NE(out_.str().find(line), std::string::npos) << line;
     }
 }

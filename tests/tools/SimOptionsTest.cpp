@@ -17,10 +17,28 @@ TEST(SimOptions, ParsesEveryOptionAndTheEepromFile)
 {
     zaqsim::SimOptions o;
     std::string error;
-    ASSERT_TRUE(Parse({"--link", "com7", "--long", "--byte-timing", "--response-delay", "20",
-                       "--min-gap1", "50", "--min-gap2", "20", "--id", "00112233445566778899AABB",
-                       "--no-echo", "--silent-from", "4", "--bad-checksum", "2", "--unplug-after",
-                       "30", "--log", "wire.txt", "image.bin"},
+    ASSERT_TRUE(Parse({"--link",
+                       "com7",
+                       "--long",
+                       "--byte-timing",
+                       "--response-delay",
+                       "20",
+                       "--min-gap1",
+                       "50",
+                       "--min-gap2",
+                       "20",
+                       "--id",
+                       "00112233445566778899AABB",
+                       "--no-echo",
+                       "--silent-from",
+                       "4",
+                       "--bad-checksum",
+                       "2",
+                       "--unplug-after",
+                       "30",
+                       "--log",
+                       "wire.txt",
+                       "image.bin"},
                       o, error))
         << error;
     EXPECT_EQ(o.linkName, "com7");
@@ -39,13 +57,13 @@ TEST(SimOptions, ParsesEveryOptionAndTheEepromFile)
 TEST(SimOptions, RefusesBadArguments)
 {
     const std::vector<std::vector<std::string>> bad = {
-        {},                                   // no EEPROM file
-        {"a.bin", "b.bin"},                   // two files
-        {"--link", "ttyS0", "a.bin"},         // not a COM name
+        {},                            // no EEPROM file
+        {"a.bin", "b.bin"},            // two files
+        {"--link", "ttyS0", "a.bin"},  // not a COM name
         {"--link", "COM0", "a.bin"},
         {"--silent-from", "x", "a.bin"},
-        {"--response-delay"},                 // value missing
-        {"--id", "0011", "a.bin"},            // too short
+        {"--response-delay"},       // value missing
+        {"--id", "0011", "a.bin"},  // too short
         {"--id", "GG112233445566778899AABB", "a.bin"},
         {"--frobnicate", "a.bin"},
     };
@@ -62,8 +80,8 @@ protected:
     void SetUp() override
     {
         folder_ = std::filesystem::temp_directory_path() /
-                 ("zaqsim-eeprom-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                  ("zaqsim-eeprom-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(folder_);
     }
     void TearDown() override { std::filesystem::remove_all(folder_); }

@@ -1,8 +1,8 @@
 #include "tools/probex-cli/CliOptions.h"
 
+#include "device/DeviceZaqTypes.h"
 #include "res/DeviceResultText.h"
 #include "res/StringTable.h"
-#include "device/DeviceZaqTypes.h"
 
 #include <charconv>
 #include <cstdio>
@@ -11,8 +11,8 @@ namespace probexcli {
 
 namespace {
 
-constexpr std::uint16_t kDeviceFailures[] = {device::ResultPortError, device::ResultAnswerTimeout, device::ResultNoAdapter,
-                                              device::ResultChecksumError};
+constexpr std::uint16_t kDeviceFailures[] = {device::ResultPortError, device::ResultAnswerTimeout,
+                                             device::ResultNoAdapter, device::ResultChecksumError};
 
 }  // namespace
 
@@ -41,7 +41,8 @@ std::string CliHelp()
         "  --range FIRST-LAST   EEPROM addresses in hex, 00 to FF, inclusive (default 00-FF)\n"
         "  --help               show this text\n"
         "\n";
-    text += "Progress (\"" + PercentComplete(37) + "\") goes to stderr while stderr is a terminal.\n"
+    text += "Progress (\"" + PercentComplete(37) +
+            "\") goes to stderr while stderr is a terminal.\n"
             "\n"
             "Exit status:\n"
             "  0   success\n";

@@ -7,7 +7,12 @@
 
 namespace probexcli {
 
-enum class Command { Help, ReadId, Read, Write };
+enum class Command {
+    Help,
+    ReadId,
+    Read,
+    Write
+};
 
 struct CliOptions {
     Command command = Command::Help;

@@ -1,13 +1,13 @@
 #include "tools/probex-cli/CliRunner.h"
 
 #include "device/CDeviceZAQ.h"
-#include "tools/probex-cli/CliOptions.h"
-#include "tools/probex-cli/DumpFile.h"
+#include "device/ZaqProtocol.h"
 #include "platform/MessageTarget.h"
-#include "tools/probex-cli/NotificationQueue.h"
 #include "res/DeviceResultText.h"
 #include "res/StringTable.h"
-#include "device/ZaqProtocol.h"
+#include "tools/probex-cli/CliOptions.h"
+#include "tools/probex-cli/DumpFile.h"
+#include "tools/probex-cli/NotificationQueue.h"
 
 namespace probexcli {
 
@@ -102,7 +102,8 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
             return kExitFile;
         }
         if (load == DumpLoad::Unreadable || (load == DumpLoad::Missing && !missingAllowed)) {
-            io.err << "probex-cli: " << (error.empty() ? options.file + ": no such file" : error) << std::endl;
+            io.err << "probex-cli: " << (error.empty() ? options.file + ": no such file" : error)
+                   << std::endl;
             return kExitFile;
         }
     }

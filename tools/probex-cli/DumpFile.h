@@ -9,7 +9,12 @@ namespace probexcli {
 
 using Dump = std::array<std::uint8_t, 256>;
 
-enum class DumpLoad { Loaded, Missing, WrongSize, Unreadable };
+enum class DumpLoad {
+    Loaded,
+    Missing,
+    WrongSize,
+    Unreadable
+};
 
 DumpLoad LoadDump(const std::string& path, Dump& dump, std::string& error);
 

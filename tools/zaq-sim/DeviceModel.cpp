@@ -37,8 +37,7 @@ std::string Hex(std::uint8_t byte)
 
 DeviceModel::DeviceModel(const SimOptions& options, EepromImage& eeprom, WireLog& log)
     : options_(options), eeprom_(eeprom), log_(log)
-{
-}
+{}
 
 void DeviceModel::StartPulse(const LineSettings& line, SimClock::time_point time)
 {
@@ -91,8 +90,8 @@ std::vector<std::uint8_t> DeviceModel::OnByte(std::uint8_t byte, const LineSetti
             return {};
         }
         if (gap < long(options_.minGap2Ms)) {
-            Reject("wake-up broken: first frame " + std::to_string(gap) + " ms after the second pulse",
-                   byte, line, time);
+            Reject("wake-up broken: first frame " + std::to_string(gap) + " ms after the second pulse", byte,
+                   line, time);
             return {};
         }
         log_.Note("awake");

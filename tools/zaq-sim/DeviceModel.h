@@ -23,10 +23,17 @@ public:
     std::vector<std::uint8_t> OnByte(std::uint8_t byte, const LineSettings& line, SimClock::time_point time);
 
 private:
-    enum class State { Asleep, AfterPulse1, AfterPulse2, Awake, Trailer };
+    enum class State {
+        Asleep,
+        AfterPulse1,
+        AfterPulse2,
+        Awake,
+        Trailer
+    };
 
     void StartPulse(const LineSettings& line, SimClock::time_point time);
-    void Reject(const std::string& why, std::uint8_t byte, const LineSettings& line, SimClock::time_point time);
+    void Reject(const std::string& why, std::uint8_t byte, const LineSettings& line,
+                SimClock::time_point time);
     std::vector<std::uint8_t> Collect(std::uint8_t byte, const LineSettings& line, SimClock::time_point time);
     std::vector<std::uint8_t> Serve(const std::vector<std::uint8_t>& frame);
     std::vector<std::uint8_t> WriteStep(std::uint8_t step, std::uint8_t value);

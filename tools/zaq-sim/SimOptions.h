@@ -9,11 +9,11 @@
 namespace zaqsim {
 
 struct SimOptions {
-    std::string eepromPath;          // empty: the image lives in memory only
-    std::string linkName;            // COMn to register in the per-user port map; empty: none
-    std::string logPath;             // wire log file; empty: none
-    bool longAnswers = false;        // answers in the 0x80 header form
-    bool byteTiming = false;         // hold every byte for its time on the wire
+    std::string eepromPath;    // empty: the image lives in memory only
+    std::string linkName;      // COMn to register in the per-user port map; empty: none
+    std::string logPath;       // wire log file; empty: none
+    bool longAnswers = false;  // answers in the 0x80 header form
+    bool byteTiming = false;   // hold every byte for its time on the wire
     std::uint32_t responseDelayMs = 0;
     // Least gaps the device accepts: first pulse to second, second pulse to first frame. They
     // are measured when this process gets to read the bytes, which on a loaded machine can be

@@ -12,10 +12,7 @@ namespace {
 constexpr int kPollMs = 20;
 }
 
-Simulator::Simulator(SimOptions options)
-    : options_(std::move(options)), device_(options_, eeprom_, log_)
-{
-}
+Simulator::Simulator(SimOptions options) : options_(std::move(options)), device_(options_, eeprom_, log_) {}
 
 Simulator::~Simulator()
 {

@@ -14,7 +14,11 @@ namespace zaqsim {
 
 using SimClock = std::chrono::steady_clock;
 
-enum class FrameKind { Pulse, Request, Trailer };
+enum class FrameKind {
+    Pulse,
+    Request,
+    Trailer
+};
 
 // A unit the device recognised: a wake-up pulse, a complete request (checksum included) or the
 // trailer. Its time is when its first byte arrived.

@@ -2,10 +2,12 @@
 
 #include <QApplication>
 
-void EnsureQApplication() {
-  if (QApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "probex-tests";
-  static char* argv[] = {name, nullptr};
-  new QApplication(argc, argv);  // lives until the process ends
+void EnsureQApplication()
+{
+    if (QApplication::instance())
+        return;
+    static int argc = 1;
+    static char name[] = "probex-tests";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);  // lives until the process ends
 }

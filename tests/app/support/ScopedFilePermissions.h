@@ -4,12 +4,12 @@
 // capability to override them from its effective set for the object's lifetime.
 class ScopedFilePermissions {
 public:
-  ScopedFilePermissions();
-  ~ScopedFilePermissions();
-  ScopedFilePermissions(const ScopedFilePermissions&) = delete;
-  ScopedFilePermissions& operator=(const ScopedFilePermissions&) = delete;
+    ScopedFilePermissions();
+    ~ScopedFilePermissions();
+    ScopedFilePermissions(const ScopedFilePermissions&) = delete;
+    ScopedFilePermissions& operator=(const ScopedFilePermissions&) = delete;
 
 private:
-  unsigned savedEffective_[2] = {0, 0};
-  bool dropped_ = false;
+    unsigned savedEffective_[2] = {0, 0};
+    bool dropped_ = false;
 };

@@ -56,6 +56,7 @@ void CProbexDoc::Serialize(CArchive& archive)
     }
     if (archive.GetFileLength() != device.eepromSize) {
         ShowMessage(res::IDS_WRONG_FILE_SIZE, MessageButtons::Ok, MessageIcon::Error);
+        archive.Refuse();  // name, path, flag and views stay: saving must not hit that file
         return;
     }
     // Read aside first: a read cut short must not leave the dump half replaced.
@@ -97,10 +98,18 @@ void CProbexDoc::ReadRange(const std::string& portName, std::uint32_t timeoutMs,
     const bool lastOperation = AskLastOperation();
     // Only bytes inside the dump are cleared, whatever range the caller asked for.
     const std::uint64_t end = std::min<std::uint64_t>(std::uint64_t{start} + count, dumpSize);
-    if (start < end)
+    pendingRead_ = {};
+    if (start < end) {
+        pendingRead_.start = start;
+        pendingRead_.before.assign(dumpData.get() + start, dumpData.get() + end);
         std::fill(dumpData.get() + start, dumpData.get() + end, std::uint8_t{0});
+    }
     UpdateAllViews(HintShowId);
     deviceBusy_ = device.StartRead(dumpData.get(), start, count, lastOperation);
+    if (!deviceBusy_) {
+        RestoreUnreadBytes();
+        pendingRead_ = {};
+    }
 }
 
 void CProbexDoc::WriteRange(const std::string& portName, std::uint32_t timeoutMs, std::uint32_t start,
@@ -136,6 +145,11 @@ void CProbexDoc::OnDeviceNotify(const device::DeviceNotification& notification)
     case device::NotifyFinished:
         deviceBusy_ = false;
         nextByte_ = lastByteDone_ = kNoByte;
+        if (notification.value != device::ResultOk && !pendingRead_.before.empty()) {
+            RestoreUnreadBytes();
+            UpdateAllViews(HintReadCutShort);
+        }
+        pendingRead_ = {};
         UpdateAllViews(HintIdle);
         if (const res::ResourceId message = res::DeviceResultMessage(notification.value))
             ShowMessage(message, MessageButtons::Ok, MessageIcon::Error);
@@ -149,6 +163,7 @@ void CProbexDoc::OnDeviceNotify(const device::DeviceNotification& notification)
         lastByteDone_ = kNoByte;
         break;
     case device::NotifyByteDone:
+        ++pendingRead_.done;
         lastByteDone_ = nextByte_;
         if (nextByte_ != kNoByte)
             ++nextByte_;
@@ -160,6 +175,15 @@ void CProbexDoc::OnDeviceNotify(const device::DeviceNotification& notification)
     default:
         break;
     }
+}
+
+void CProbexDoc::RestoreUnreadBytes()
+{
+    // Zeros the device never sent would pass for EEPROM contents.
+    const std::size_t kept = std::min<std::size_t>(pendingRead_.done, pendingRead_.before.size());
+    std::copy(pendingRead_.before.begin() + kept, pendingRead_.before.end(),
+              dumpData.get() + pendingRead_.start + kept);
+    cutRead_ = {pendingRead_.start, static_cast<std::uint32_t>(kept)};
 }
 
 bool CProbexDoc::CanReplaceContents()

@@ -242,6 +242,18 @@ void CProbexView::OnUpdate(std::uint32_t hint)
         else
             dumpEdit_->viewport()->update();
         break;
+    case HintReadCutShort: {
+        // The mark shows what the device sent, nothing more.
+        const CProbexDoc* document = GetDocument();
+        if (document->CutReadCount() == 0)
+            dumpEdit_->SetMarkedRange(dumpedit::CDumpEdit::kNoByte, dumpedit::CDumpEdit::kNoByte, false,
+                                      false);
+        else
+            dumpEdit_->SetMarkedRange(document->CutReadStart(),
+                                      document->CutReadStart() + document->CutReadCount() - 1, false, false);
+        dumpEdit_->viewport()->update();
+        break;
+    }
     case HintIdle:
         SetCommandsEnabled(true);
         break;

@@ -128,7 +128,8 @@ bool CDocument::OnOpenDocument(const QString& path)
         CArchive archive(file, CArchive::Mode::Load);
         Serialize(archive);
         if (archive.HasFailed()) {
-            ReportFailure(res::IDS_FAILED_TO_OPEN_DOC);
+            if (!archive.WasRefused())
+                ReportFailure(res::IDS_FAILED_TO_OPEN_DOC);
             return false;
         }
     }

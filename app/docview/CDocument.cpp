@@ -5,6 +5,7 @@
 #include "app/docview/CView.h"
 #include "res/StringTable.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -60,6 +61,7 @@ void CDocument::SetPathName(const QString& path)
 {
     const QFileInfo info(path);
     pathName_ = info.absoluteFilePath();
+    lastFolder_ = info.absolutePath();
     SetTitle(info.fileName());
 }
 
@@ -188,7 +190,7 @@ bool CDocument::OnFileOpen()
 {
     if (!CanReplaceContents())
         return false;
-    const auto path = Prompts().AskOpenFileName(LoadText(res::IDS_OPEN_TITLE), AllFilesFilter(), QString());
+    const auto path = Prompts().AskOpenFileName(LoadText(res::IDS_OPEN_TITLE), AllFilesFilter(), lastFolder_);
     return path && OpenDocumentFile(*path);
 }
 
@@ -211,7 +213,9 @@ bool CDocument::OnFileSave()
 
 bool CDocument::OnFileSaveAs()
 {
-    const QString proposed = pathName_.isEmpty() ? title_ : pathName_;
+    const QString proposed = !pathName_.isEmpty()    ? pathName_
+                             : lastFolder_.isEmpty() ? title_
+                                                     : QDir(lastFolder_).filePath(title_);
     const auto path = Prompts().AskSaveFileName(LoadText(res::IDS_SAVE_AS_TITLE), AllFilesFilter(), proposed);
     return path && DoSave(*path);
 }

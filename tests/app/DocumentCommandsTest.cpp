@@ -305,4 +305,28 @@ TEST_F(DocumentSaveFailures, FailedSaveAnsweringTheSavePromptAbandonsTheCommand)
     EXPECT_EQ(prompts_.MessageTexts().back(), "Failed to save document.");
 }
 
+TEST_F(DocumentCommands, FileDialogsStartInTheFolderLastUsed)
+{
+    // Nothing used yet: the open dialog gets no folder, Save As the bare title.
+    prompts_.QueueFileName(std::nullopt);
+    EXPECT_FALSE(document_.OnFileOpen());
+    EXPECT_EQ(prompts_.prompts.back().proposedName, "");
+
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("dumps"));
+    const QString saved = dir_.filePath("dumps/first");
+    prompts_.QueueFileName(saved);
+    ASSERT_TRUE(document_.OnFileSaveAs());
+
+    prompts_.QueueFileName(std::nullopt);
+    EXPECT_FALSE(document_.OnFileOpen());
+    EXPECT_EQ(prompts_.prompts.back().proposedName, QFileInfo(saved).absolutePath());
+
+    // A new document has no path, yet Save As still starts where the last file went.
+    ASSERT_TRUE(document_.OnFileNew());
+    prompts_.QueueFileName(std::nullopt);
+    EXPECT_FALSE(document_.OnFileSaveAs());
+    EXPECT_EQ(prompts_.prompts.back().proposedName,
+              QDir(QFileInfo(saved).absolutePath()).filePath("No file"));
+}
+
 }  // namespace

@@ -252,6 +252,34 @@ TEST_F(ProbexApplication, PortListSortsAsTextAndPrefersAFreeComOneName)
     EXPECT_EQ(View()->SelectedPort(), "COM1");
 }
 
+TEST_F(ProbexApplication, PortListIsBuiltAnewEachTimeItDropsDownAndKeepsTheChosenPort)
+{
+    testsupport::PtyPair com2, com3;
+    portMap_.Link("COM2", com2.SlavePath());
+    portMap_.Link("COM3", com3.SlavePath());
+    Start();
+    Combo()->setCurrentIndex(Combo()->findText("COM3"));
+    ASSERT_EQ(ComboItems(), (QStringList{"COM2", "COM3"}));
+
+    // An adapter plugged in after start appears; a port another program took goes away.
+    testsupport::PtyPair usb;
+    devices_ = {usb.SlavePath()};
+    {
+        HeldPort taken(com2.SlavePath());
+        Combo()->showPopup();
+        Combo()->hidePopup();
+        EXPECT_EQ(ComboItems(), (QStringList{"COM3", QString::fromStdString(usb.SlavePath())}));
+        EXPECT_EQ(Combo()->currentText(), "COM3");
+    }
+
+    // The chosen port stays on the list while it cannot be opened.
+    HeldPort chosenTaken(com3.SlavePath());
+    Combo()->showPopup();
+    Combo()->hidePopup();
+    EXPECT_EQ(Combo()->currentText(), "COM3");
+    EXPECT_TRUE(ComboItems().contains("COM2"));
+}
+
 TEST_F(ProbexApplication, StoredPortWithoutItemSelectsTheFirstAndACommandStoresIt)
 {
     testsupport::PtyPair com2, com3;

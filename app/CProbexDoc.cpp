@@ -1,5 +1,6 @@
 #include "app/CProbexDoc.h"
 
+#include "app/OperationSummary.h"
 #include "app/ViewHint.h"
 #include "app/docview/CArchive.h"
 #include "app/docview/CPrompts.h"
@@ -8,6 +9,7 @@
 #include "res/ResourceIds.h"
 
 #include <algorithm>
+#include <chrono>
 #include <vector>
 
 namespace app {
@@ -83,6 +85,7 @@ void CProbexDoc::ReadId(const std::string& portName, std::uint32_t timeoutMs)
         return;
     UpdateAllViews(HintShowId);
     const bool lastOperation = AskLastOperation();
+    BeginRecord(device::OpReadId, 0, 0);
     deviceBusy_ = device.StartReadId(lastOperation);
 }
 
@@ -105,6 +108,7 @@ void CProbexDoc::ReadRange(const std::string& portName, std::uint32_t timeoutMs,
         std::fill(dumpData.get() + start, dumpData.get() + end, std::uint8_t{0});
     }
     UpdateAllViews(HintShowId);
+    BeginRecord(device::OpRead, start, count);
     deviceBusy_ = device.StartRead(dumpData.get(), start, count, lastOperation);
     if (!deviceBusy_) {
         RestoreUnreadBytes();
@@ -123,6 +127,7 @@ void CProbexDoc::WriteRange(const std::string& portName, std::uint32_t timeoutMs
         count = device.eepromSize;
     }
     const bool lastOperation = AskLastOperation();
+    BeginRecord(device::OpWrite, start, count);
     deviceBusy_ = device.StartWrite(dumpData.get(), start, count, lastOperation);
 }
 
@@ -145,14 +150,20 @@ void CProbexDoc::OnDeviceNotify(const device::DeviceNotification& notification)
     case device::NotifyFinished:
         deviceBusy_ = false;
         nextByte_ = lastByteDone_ = kNoByte;
+        record_.result = notification.value;
+        record_.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began_).count();
         if (notification.value != device::ResultOk && !pendingRead_.before.empty()) {
             RestoreUnreadBytes();
             UpdateAllViews(HintReadCutShort);
         }
         pendingRead_ = {};
         UpdateAllViews(HintIdle);
-        if (const res::ResourceId message = res::DeviceResultMessage(notification.value))
-            ShowMessage(message, MessageButtons::Ok, MessageIcon::Error);
+        if (const res::ResourceId message = res::DeviceResultMessage(notification.value)) {
+            QString text = LoadText(message);
+            if (const std::string split = RangeSplit(record_); !split.empty())
+                text += '\n' + QString::fromStdString(split);
+            Prompts().ShowMessage(text, MessageButtons::Ok, MessageIcon::Error);
+        }
         break;
     case device::NotifyIdReady:
         UpdateAllViews(HintShowId);
@@ -163,7 +174,7 @@ void CProbexDoc::OnDeviceNotify(const device::DeviceNotification& notification)
         lastByteDone_ = kNoByte;
         break;
     case device::NotifyByteDone:
-        ++pendingRead_.done;
+        ++record_.done;
         lastByteDone_ = nextByte_;
         if (nextByte_ != kNoByte)
             ++nextByte_;
@@ -177,10 +188,23 @@ void CProbexDoc::OnDeviceNotify(const device::DeviceNotification& notification)
     }
 }
 
+void CProbexDoc::BeginRecord(device::DeviceOperation operation, std::uint32_t start, std::uint32_t count)
+{
+    // The engine clips the range to the EEPROM the same way.
+    const std::uint32_t end = std::min<std::uint64_t>(std::uint64_t{start} + count, dumpSize);
+    record_ = {operation, start, start < end ? end - start : 0};
+    began_ = std::chrono::steady_clock::now();
+}
+
+std::string CProbexDoc::LastSummary() const
+{
+    return StatusSummary(record_);
+}
+
 void CProbexDoc::RestoreUnreadBytes()
 {
     // Zeros the device never sent would pass for EEPROM contents.
-    const std::size_t kept = std::min<std::size_t>(pendingRead_.done, pendingRead_.before.size());
+    const std::size_t kept = std::min<std::size_t>(record_.done, pendingRead_.before.size());
     std::copy(pendingRead_.before.begin() + kept, pendingRead_.before.end(),
               dumpData.get() + pendingRead_.start + kept);
     cutRead_ = {pendingRead_.start, static_cast<std::uint32_t>(kept)};

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "app/OperationSummary.h"
 #include "app/docview/CDocument.h"
 #include "device/CDeviceZAQ.h"
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -47,6 +49,9 @@ public:
     std::uint32_t CutReadStart() const { return cutRead_.start; }
     std::uint32_t CutReadCount() const { return cutRead_.count; }
 
+    // What the last finished operation did and how long it took, for the status bar.
+    std::string LastSummary() const;
+
     // From an accepted request until its NotifyFinished the engine's worker uses dumpData.
     bool IsDeviceBusy() const { return deviceBusy_; }
 
@@ -61,12 +66,12 @@ protected:
 private:
     bool PrepareRequest(const std::string& portName, std::uint32_t timeoutMs);
     void RestoreUnreadBytes();
+    void BeginRecord(device::DeviceOperation operation, std::uint32_t start, std::uint32_t count);
 
     // The running read's range as it was before the read cleared it.
     struct PendingRead {
         std::uint32_t start = 0;
         std::vector<std::uint8_t> before;
-        std::size_t done = 0;
     };
     struct CutRead {
         std::uint32_t start = 0;
@@ -77,6 +82,8 @@ private:
     std::uint32_t nextByte_ = kNoByte;
     std::uint32_t lastByteDone_ = kNoByte;
     PendingRead pendingRead_;
+    OperationRecord record_;
+    std::chrono::steady_clock::time_point began_;
     CutRead cutRead_;
 };
 

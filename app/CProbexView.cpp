@@ -8,6 +8,7 @@
 #include "app/CMainFrame.h"
 #include "app/CProbexDoc.h"
 #include "app/CProfileSettings.h"
+#include "app/CStatusBar.h"
 #include "app/ControlId.h"
 #include "app/PopupComboBox.h"
 #include "app/PortList.h"
@@ -279,6 +280,8 @@ void CProbexView::OnUpdate(std::uint32_t hint)
     }
     case HintIdle:
         SetCommandsEnabled(true);
+        if (auto* frame = qobject_cast<CMainFrame*>(window()))
+            frame->GetStatusBar()->SetPaneText(0, QString::fromStdString(GetDocument()->LastSummary()));
         break;
     default:
         break;

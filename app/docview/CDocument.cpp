@@ -34,9 +34,14 @@ QString ComparablePath(const QString& path)
     return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
 }
 
-void ReportFailure(res::ResourceId textId)
+// The described text, then which file and why, in the system's words.
+void ReportFailure(res::ResourceId textId, res::ResourceId reasonId, const QString& path, QString reason)
 {
-    ShowMessage(textId, MessageButtons::Ok, MessageIcon::Exclamation);
+    if (reason.endsWith('.'))
+        reason.chop(1);
+    const QString text =
+        LoadText(textId) + '\n' + LoadText(reasonId).arg(QDir::toNativeSeparators(path), reason);
+    Prompts().ShowMessage(text, MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
 }  // namespace
@@ -123,7 +128,7 @@ bool CDocument::OnOpenDocument(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        ReportFailure(res::IDS_FAILED_TO_OPEN_DOC);
+        ReportFailure(res::IDS_FAILED_TO_OPEN_DOC, res::IDS_FILE_OPEN_REASON, path, file.errorString());
         return false;
     }
     if (file.size() != 0) {
@@ -131,7 +136,8 @@ bool CDocument::OnOpenDocument(const QString& path)
         Serialize(archive);
         if (archive.HasFailed()) {
             if (!archive.WasRefused())
-                ReportFailure(res::IDS_FAILED_TO_OPEN_DOC);
+                ReportFailure(res::IDS_FAILED_TO_OPEN_DOC, res::IDS_FILE_OPEN_REASON, path,
+                              file.errorString());
             return false;
         }
     }
@@ -152,8 +158,9 @@ bool CDocument::OnSaveDocument(const QString& path)
         saved = !archive.HasFailed() && file.commit();
     }
     if (!saved) {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        ReportFailure(res::IDS_FAILED_TO_SAVE_DOC);
+        ReportFailure(res::IDS_FAILED_TO_SAVE_DOC, res::IDS_FILE_SAVE_REASON, path, reason);
         return false;
     }
     SetModifiedFlag(false);

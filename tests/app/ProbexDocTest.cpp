@@ -16,6 +16,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -236,7 +237,9 @@ TEST_F(ProbexDocument, FailedSaveKeepsTheOldFileAndTheModifiedFlag)
     document_->dumpData[0] = 0x01;
     document_->SetModifiedFlag();
     EXPECT_FALSE(document_->OnFileSave());
-    EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{"Failed to save document."});
+    ASSERT_EQ(prompts_.MessageTexts().size(), 1u);
+    EXPECT_TRUE(
+        prompts_.MessageTexts()[0].startsWith("Failed to save document.\nFailed to save " + path + ": "));
     EXPECT_TRUE(QFileInfo(path).isDir());
     EXPECT_TRUE(document_->IsModified());
 }
@@ -269,6 +272,9 @@ TEST_F(ProbexDocument, ReadRangeZeroesExactlyTheRangeThenFillsItFromTheDevice)
     std::iota(addresses.begin(), addresses.end(), 0x10u);
     EXPECT_EQ(view_.repainted, addresses);
     EXPECT_EQ(document_->LastByteDone(), CProbexDoc::kNoByte);
+    EXPECT_TRUE(QString::fromStdString(document_->LastSummary())
+                    .contains(QRegularExpression("^Read 16 bytes in \\d+\\.\\d s$")))
+        << document_->LastSummary();
     EXPECT_FALSE(document_->IsModified());
     EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{kLastOperation});
     EXPECT_EQ(prompts_.prompts[0].buttons, MessageButtons::YesNo);
@@ -312,7 +318,11 @@ TEST_F(ProbexDocument, ReadFailingPartWayKeepsWhatWasReadAndReportsAfterIdle)
     ASSERT_EQ(std::ranges::count(view_.hints, HintReadCutShort), 1);
     EXPECT_LT(std::ranges::find(view_.hints, HintReadCutShort) - view_.hints.begin(),
               std::ranges::find(view_.hints, HintIdle) - view_.hints.begin());
-    EXPECT_EQ(prompts_.MessageTexts(), (std::vector<QString>{kLastOperation, "Receive check sum error"}));
+    EXPECT_EQ(
+        prompts_.MessageTexts(),
+        (std::vector<QString>{
+            kLastOperation, "Receive check sum error\nBytes 10 - 13 were read, 14 - 1F keep their values."}));
+    EXPECT_EQ(document_->LastSummary().rfind("Failed after ", 0), 0u) << document_->LastSummary();
     EXPECT_EQ(prompts_.prompts.back().icon, MessageIcon::Error);
     EXPECT_EQ(prompts_.prompts.back().buttons, MessageButtons::Ok);
     ASSERT_FALSE(hintsAtError.empty());

@@ -3,7 +3,7 @@
 #include "tests/app/support/CRecordingView.h"
 #include "tests/app/support/CScriptedPrompts.h"
 #include "tests/app/support/QtTestApplication.h"
-#include "tests/app/support/ScopedFilePermissions.h"
+#include "tests/support/ScopedFilePermissions.h"
 
 #include <gtest/gtest.h>
 

@@ -61,7 +61,7 @@ fi
 
 # --- Man pages: no warnings from man(1), the usual sections, and probex-cli's exit codes as in
 # its --help.
-render() { MANWIDTH=100 man -E UTF-8 -l "$1" 2>/dev/null | col -b; }
+render() { MANWIDTH=100 man -E UTF-8 -l "$1" 2>/dev/null | col -bx; }
 for program in probex probex-cli zaq-sim; do
   page=$root/share/man/man1/$program.1.gz
   [ -f "$page" ] || continue
@@ -77,7 +77,7 @@ for program in probex probex-cli zaq-sim; do
 done
 # The exit codes: the numbers that start the lines after the "Exit status" heading at the
 # indentation of the first, up to a line indented less.
-exit_codes() { awk 'tolower($0) ~ /^ *exit status:? *$/ { on = 1; indent = -1; next }
+exit_codes() { awk 'tolower($0) ~ /^ *exit (status|codes):? *$/ { on = 1; indent = -1; next }
                     on && NF { match($0, /^ */)
                                if (indent < 0) indent = RLENGTH
                                if (RLENGTH < indent) { on = 0; next }

@@ -48,6 +48,14 @@ bool CProbexDoc::OnNewDocument()
     return true;
 }
 
+bool CProbexDoc::OnSaveDocument(const QString& path)
+{
+    if (!CDocument::OnSaveDocument(path))
+        return false;
+    UpdateAllViews(HintSaved);
+    return true;
+}
+
 void CProbexDoc::Serialize(CArchive& archive)
 {
     if (archive.IsStoring()) {
@@ -101,6 +109,12 @@ void CProbexDoc::ReadRange(const std::string& portName, std::uint32_t timeoutMs,
         std::fill(dumpData.get() + start, dumpData.get() + end, std::uint8_t{0});
     UpdateAllViews(HintShowId);
     deviceBusy_ = device.StartRead(dumpData.get(), start, count, lastOperation);
+    if (start < end) {
+        readSpan_ = {start, static_cast<std::uint32_t>(end - 1)};
+        reading_ = deviceBusy_;
+        if (!deviceBusy_)
+            UpdateAllViews(HintReadDone);  // the bytes were cleared all the same
+    }
 }
 
 void CProbexDoc::WriteRange(const std::string& portName, std::uint32_t timeoutMs, std::uint32_t start,
@@ -136,6 +150,11 @@ void CProbexDoc::OnDeviceNotify(const device::DeviceNotification& notification)
     case device::NotifyFinished:
         deviceBusy_ = false;
         nextByte_ = lastByteDone_ = kNoByte;
+        // Even a read cut short replaced bytes under the editor's undo history.
+        if (reading_) {
+            reading_ = false;
+            UpdateAllViews(HintReadDone);
+        }
         UpdateAllViews(HintIdle);
         if (const res::ResourceId message = res::DeviceResultMessage(notification.value))
             ShowMessage(message, MessageButtons::Ok, MessageIcon::Error);

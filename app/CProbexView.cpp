@@ -8,6 +8,7 @@
 #include "app/CMainFrame.h"
 #include "app/CProbexDoc.h"
 #include "app/CProfileSettings.h"
+#include "app/CStatusBar.h"
 #include "app/ControlId.h"
 #include "app/PortList.h"
 #include "app/TimeoutField.h"
@@ -24,6 +25,7 @@ namespace {
 const QString kSection = QStringLiteral("COM port");
 const QString kPortEntry = QStringLiteral("Port");
 const QString kTimeoutEntry = QStringLiteral("Timeout");
+constexpr int kEditorMessageMs = 5000;
 
 // The string-table text filled in printf style; the formats are the program's own.
 QString FormatText(res::ResourceId id, unsigned first, unsigned last)
@@ -75,6 +77,14 @@ bool CProbexView::Create(QWidget* parent, CProbexDoc* document, const CustomCont
     dumpEdit_->SetMarkColors(0xFFFFFF, 0xFFFFFF, 0x0000FF, true);
 
     connect(dumpEdit_, &dumpedit::CDumpEdit::Changed, this, [this] { OnDumpChanged(); });
+    connect(dumpEdit_, &dumpedit::CDumpEdit::CaretStatusChanged, this, [this](const QString& text) {
+        if (auto* frame = qobject_cast<CMainFrame*>(window()); frame && frame->GetStatusBar())
+            frame->GetStatusBar()->SetCaretText(text);
+    });
+    connect(dumpEdit_, &dumpedit::CDumpEdit::StatusMessage, this, [this](const QString& text) {
+        if (auto* frame = qobject_cast<CMainFrame*>(window()); frame && frame->GetStatusBar())
+            frame->GetStatusBar()->showMessage(text, kEditorMessageMs);
+    });
     connect(readIdButton_, &QPushButton::clicked, this, [this] { OnReadId(); });
     connect(readButton_, &QPushButton::clicked, this, [this] { OnRead(); });
     connect(writeButton_, &QPushButton::clicked, this, [this] { OnWrite(); });
@@ -191,7 +201,8 @@ void CProbexView::OnWrite()
 
 void CProbexView::OnDumpChanged()
 {
-    GetDocument()->SetModifiedFlag(true);
+    // Undo back to the bytes as loaded or saved makes the dump unmodified again.
+    GetDocument()->SetModifiedFlag(!dumpEdit_->IsAtSavedState());
 }
 
 void CProbexView::OnDestroy()
@@ -245,6 +256,14 @@ void CProbexView::OnUpdate(std::uint32_t hint)
     case HintIdle:
         SetCommandsEnabled(true);
         break;
+    case HintSaved:
+        dumpEdit_->MarkSaved();
+        break;
+    case HintReadDone: {
+        const CProbexDoc::ByteSpan span = GetDocument()->ReadSpan();
+        dumpEdit_->AcceptRead(span.first, span.last, !GetDocument()->IsModified());
+        break;
+    }
     default:
         break;
     }

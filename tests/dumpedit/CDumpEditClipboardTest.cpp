@@ -223,7 +223,8 @@ TEST_F(DumpEditClipboard, RightClickOutsideTheSelectionClearsItFirst)
     EXPECT_FALSE(edit->shown->copyEnabled);
     EXPECT_FALSE(edit->shown->pasteEnabled);
     EXPECT_EQ(edit->shown->texts,
-              (QStringList{QStringLiteral("Copy"), QStringLiteral("Paste"), QStringLiteral("Extra")}));
+              (QStringList{QStringLiteral("Copy"), QStringLiteral("Paste"), QString(), QStringLiteral("Undo"),
+                           QStringLiteral("Redo"), QStringLiteral("Extra")}));
     EXPECT_EQ(edit->customized, 1);
     EXPECT_EQ(edit->shown->globalPos, edit->viewport()->mapToGlobal(HighDigitCentre(*edit, 0x30)));
 }

@@ -46,7 +46,7 @@ struct DumpEditFeatures : ::testing::Test {
     {
         App();
         std::iota(bytes.begin(), bytes.end(), quint8{0});
-        edit = MakeEdit(bytes.data(), 256, {600, 200});
+        edit = MakeEdit(bytes.data(), 256, {600, 120});  // a few rows: far bytes need scrolling
         edit->SetAddressDigits(2, false);
         edit->SetClipboard(&clipboard);
         edit->SetPrompts(&prompts);

@@ -154,6 +154,13 @@ void CDumpEdit::SetMarkColors(ColorRef outline, ColorRef fill, ColorRef text, bo
     Redraw(redraw);
 }
 
+void CDumpEdit::SetStateColors(ColorRef changedText, ColorRef differsText, bool redraw)
+{
+    changedText_ = FromColorRef(changedText);
+    differsText_ = FromColorRef(differsText);
+    Redraw(redraw);
+}
+
 void CDumpEdit::SetReadOnly(bool readOnly, bool redraw)
 {
     readOnly_ = readOnly;

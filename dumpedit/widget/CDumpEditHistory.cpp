@@ -3,14 +3,6 @@
 
 namespace dumpedit {
 
-namespace {
-QColor FromBgr(ColorRef c)
-{
-    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                  static_cast<int>((c >> 16) & 0xFF));
-}
-}  // namespace
-
 bool CDumpEdit::CanUndo() const
 {
     return HasBytes() && !readOnly_ && history_.CanUndo();
@@ -76,13 +68,6 @@ ByteState CDumpEdit::ByteStateAt(quint32 pos) const
 void CDumpEdit::SetDifferences(std::vector<bool> differences, bool redraw)
 {
     byteStates_.SetDifferences(std::move(differences));
-    Redraw(redraw);
-}
-
-void CDumpEdit::SetStateColors(ColorRef changedText, ColorRef differsText, bool redraw)
-{
-    changedText_ = FromBgr(changedText);
-    differsText_ = FromBgr(differsText);
     Redraw(redraw);
 }
 

@@ -3,6 +3,7 @@
 #include "dumpedit/core/DumpRowText.h"
 #include "dumpedit/core/DumpSearch.h"
 #include "dumpedit/widget/CDumpEdit.h"
+#include "dumpedit/widget/QtDumpPrompts.h"
 
 namespace dumpedit {
 

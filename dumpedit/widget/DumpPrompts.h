@@ -17,12 +17,4 @@ public:
                                            const QString& initial) = 0;
 };
 
-// The modal input dialog.
-class CQtDumpPrompts : public IDumpPrompts {
-public:
-    static CQtDumpPrompts& Instance();
-    std::optional<QString> AskText(QWidget* parent, const QString& title, const QString& label,
-                                   const QString& initial) override;
-};
-
 }  // namespace dumpedit

@@ -1,4 +1,4 @@
-#include "dumpedit/widget/DumpPrompts.h"
+#include "dumpedit/widget/QtDumpPrompts.h"
 
 #include <QInputDialog>
 

@@ -11,7 +11,6 @@ void DumpByteStates::Reset(const uint8_t* buffer, uint32_t size)
     } else {
         reference_.assign(buffer, buffer + size);
     }
-    differences_.clear();
 }
 
 void DumpByteStates::Accept(const uint8_t* buffer, uint32_t first, uint32_t last)

@@ -16,7 +16,8 @@ enum class ByteState : uint8_t {
 // byte's state from one call.
 class DumpByteStates {
 public:
-    // Takes the buffer's current contents as the reference and forgets the differences.
+    // Takes the buffer's current contents as the reference. The differences stay: a save does
+    // not change how the bytes compare with elsewhere.
     void Reset(const uint8_t* buffer, uint32_t size);
     // Takes bytes [first, last] of the buffer as reference (a partial read); ends beyond the
     // reference are cut.

@@ -99,6 +99,7 @@ void CDumpEdit::SetBuffer(quint8* data, quint32 size, bool redraw)
     // New contents: nothing to undo, and nothing changed yet.
     history_.Clear(true);
     byteStates_.Reset(data, size);
+    byteStates_.ClearDifferences();
     layoutStale_ = true;
     Redraw(redraw);
     PlaceCaret(0, true);

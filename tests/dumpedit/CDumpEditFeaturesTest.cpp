@@ -176,6 +176,10 @@ TEST_F(DumpEditFeatures, ChangedBytesFollowTheReference)
     EXPECT_EQ(edit->ByteStateAt(3), dumpedit::ByteState::Changed) << "differs from the saved bytes";
     edit->SetDifferences({false, true}, true);
     EXPECT_EQ(edit->ByteStateAt(1), dumpedit::ByteState::Differs);
+    edit->MarkSaved();
+    EXPECT_EQ(edit->ByteStateAt(1), dumpedit::ByteState::Differs) << "a save keeps the differences";
+    edit->SetBuffer(bytes.data(), 256, true);
+    EXPECT_EQ(edit->ByteStateAt(1), dumpedit::ByteState::Unchanged) << "new contents, nothing compared";
 }
 
 TEST_F(DumpEditFeatures, PasteTakesHexTextWhenThereIsNoBlock)

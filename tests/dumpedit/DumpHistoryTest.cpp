@@ -189,7 +189,10 @@ TEST(DumpByteStates, UnchangedChangedAndDiffering)
     EXPECT_EQ(states.StateOf(1, bytes[1]), ByteState::Changed);
     EXPECT_EQ(states.StateOf(5, bytes[5]), ByteState::Unchanged);
 
+    // A new reference (a save) keeps the differences; only clearing them drops them.
     states.Reset(bytes.data(), 8);
     EXPECT_EQ(states.StateOf(1, bytes[1]), ByteState::Unchanged);
-    EXPECT_EQ(states.StateOf(2, bytes[2]), ByteState::Unchanged);  // differences forgotten
+    EXPECT_EQ(states.StateOf(2, bytes[2]), ByteState::Differs);
+    states.ClearDifferences();
+    EXPECT_EQ(states.StateOf(2, bytes[2]), ByteState::Unchanged);
 }

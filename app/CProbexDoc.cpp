@@ -50,6 +50,14 @@ bool CProbexDoc::OnNewDocument()
     return true;
 }
 
+bool CProbexDoc::OnSaveDocument(const QString& path)
+{
+    if (!CDocument::OnSaveDocument(path))
+        return false;
+    UpdateAllViews(HintSaved);
+    return true;
+}
+
 void CProbexDoc::Serialize(CArchive& archive)
 {
     if (archive.IsStoring()) {
@@ -110,9 +118,15 @@ void CProbexDoc::ReadRange(const std::string& portName, std::uint32_t timeoutMs,
     UpdateAllViews(HintShowId);
     BeginRecord(device::OpRead, start, count);
     deviceBusy_ = device.StartRead(dumpData.get(), start, count, lastOperation);
+    if (start < end) {
+        readSpan_ = {start, static_cast<std::uint32_t>(end - 1)};
+        reading_ = deviceBusy_;
+    }
     if (!deviceBusy_) {
         RestoreUnreadBytes();
         pendingRead_ = {};
+        if (start < end)
+            UpdateAllViews(HintReadDone);
     }
 }
 
@@ -157,6 +171,11 @@ void CProbexDoc::OnDeviceNotify(const device::DeviceNotification& notification)
             UpdateAllViews(HintReadCutShort);
         }
         pendingRead_ = {};
+        // Even a read cut short replaced bytes under the editor's undo history.
+        if (reading_) {
+            reading_ = false;
+            UpdateAllViews(HintReadDone);
+        }
         UpdateAllViews(HintIdle);
         if (const res::ResourceId message = res::DeviceResultMessage(notification.value)) {
             QString text = LoadText(message);

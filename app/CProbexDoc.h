@@ -22,6 +22,7 @@ public:
     ~CProbexDoc() override;
 
     bool OnNewDocument() override;
+    bool OnSaveDocument(const QString& path) override;
     // The file is the raw image; a file of any other non-empty length is refused.
     void Serialize(CArchive& archive) override;
 
@@ -55,6 +56,12 @@ public:
     // From an accepted request until its NotifyFinished the engine's worker uses dumpData.
     bool IsDeviceBusy() const { return deviceBusy_; }
 
+    // The bytes [first, last] of the latest read request, told to the views by HintReadDone.
+    struct ByteSpan {
+        std::uint32_t first = 0, last = 0;
+    };
+    ByteSpan ReadSpan() const { return readSpan_; }
+
     // Members in this order, so the engine (and its worker) goes before the buffer it borrows.
     std::unique_ptr<std::uint8_t[]> dumpData;
     std::uint32_t dumpSize = 0;
@@ -79,6 +86,8 @@ private:
     };
 
     bool deviceBusy_ = false;
+    bool reading_ = false;
+    ByteSpan readSpan_;
     std::uint32_t nextByte_ = kNoByte;
     std::uint32_t lastByteDone_ = kNoByte;
     PendingRead pendingRead_;

@@ -28,6 +28,7 @@ namespace {
 const QString kSection = QStringLiteral("COM port");
 const QString kPortEntry = QStringLiteral("Port");
 const QString kTimeoutEntry = QStringLiteral("Timeout");
+constexpr int kEditorMessageMs = 5000;
 
 // The string-table text filled in printf style; the formats are the program's own.
 QString FormatText(res::ResourceId id, unsigned first, unsigned last)
@@ -79,6 +80,14 @@ bool CProbexView::Create(QWidget* parent, CProbexDoc* document, const CustomCont
     dumpEdit_->SetMarkColors(0xFFFFFF, 0xFFFFFF, 0x0000FF, true);
 
     connect(dumpEdit_, &dumpedit::CDumpEdit::Changed, this, [this] { OnDumpChanged(); });
+    connect(dumpEdit_, &dumpedit::CDumpEdit::CaretStatusChanged, this, [this](const QString& text) {
+        if (auto* frame = qobject_cast<CMainFrame*>(window()); frame && frame->GetStatusBar())
+            frame->GetStatusBar()->SetCaretText(text);
+    });
+    connect(dumpEdit_, &dumpedit::CDumpEdit::StatusMessage, this, [this](const QString& text) {
+        if (auto* frame = qobject_cast<CMainFrame*>(window()); frame && frame->GetStatusBar())
+            frame->GetStatusBar()->showMessage(text, kEditorMessageMs);
+    });
     connect(readIdButton_, &QPushButton::clicked, this, [this] { OnReadId(); });
     connect(readButton_, &QPushButton::clicked, this, [this] { OnRead(); });
     connect(writeButton_, &QPushButton::clicked, this, [this] { OnWrite(); });
@@ -215,7 +224,8 @@ void CProbexView::OnWrite()
 
 void CProbexView::OnDumpChanged()
 {
-    GetDocument()->SetModifiedFlag(true);
+    // Undo back to the bytes as loaded or saved makes the dump unmodified again.
+    GetDocument()->SetModifiedFlag(!dumpEdit_->IsAtSavedState());
 }
 
 void CProbexView::OnDestroy()
@@ -283,6 +293,14 @@ void CProbexView::OnUpdate(std::uint32_t hint)
         if (auto* frame = qobject_cast<CMainFrame*>(window()))
             frame->GetStatusBar()->SetPaneText(0, QString::fromStdString(GetDocument()->LastSummary()));
         break;
+    case HintSaved:
+        dumpEdit_->MarkSaved();
+        break;
+    case HintReadDone: {
+        const CProbexDoc::ByteSpan span = GetDocument()->ReadSpan();
+        dumpEdit_->AcceptRead(span.first, span.last, !GetDocument()->IsModified());
+        break;
+    }
     default:
         break;
     }

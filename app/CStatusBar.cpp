@@ -91,7 +91,28 @@ PaneRect CStatusBar::GetItemRect(int index) const
             return {left, top, right, bottom};
         right = left - kGap;
     }
+    if (!caretText_.isEmpty())
+        right = GetCaretRect().left - kGap;
     return {kMargin, top, std::max(kMargin, right), bottom};
+}
+
+PaneRect CStatusBar::GetCaretRect() const
+{
+    if (caretText_.isEmpty())
+        return {};
+    const int right = GetCount() > 1 ? GetItemRect(1).left - kGap : width() - kMargin;
+    // Wide enough for the longest text of a 256-byte dump, so the pane keeps still.
+    const int wanted = fontMetrics().horizontalAdvance(QStringLiteral("Addr FF  Value FF  255  11111111"));
+    const int paneWidth = std::max(wanted, fontMetrics().horizontalAdvance(caretText_)) + 2 * kTextInset;
+    return {std::max(kMargin, right - paneWidth), kMargin, right, height() - kMargin};
+}
+
+void CStatusBar::SetCaretText(const QString& text)
+{
+    if (text == caretText_)
+        return;
+    caretText_ = text;
+    update();
 }
 
 bool CStatusBar::IsIndicatorOn(int index) const
@@ -148,6 +169,13 @@ void CStatusBar::paintEvent(QPaintEvent*)
                              panes_[i].text);
         else if (panes_[i].on)
             painter.drawText(rect, Qt::AlignCenter, panes_[i].text);
+    }
+    if (!caretText_.isEmpty()) {
+        const PaneRect r = GetCaretRect();
+        const QRect rect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+        qDrawShadePanel(&painter, rect, palette(), true, 1);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(rect.adjusted(kTextInset, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, caretText_);
     }
 }
 

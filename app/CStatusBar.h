@@ -26,6 +26,11 @@ public:
 
     // The message pane shows this whenever no prompt is shown.
     void SetIdleText(const QString& text);
+    // The editor's caret position, in a pane of its own before the indicators; no pane while
+    // the text is empty.
+    void SetCaretText(const QString& text);
+    const QString& GetCaretText() const { return caretText_; }
+    PaneRect GetCaretRect() const;
     void SetLockKeyProbe(LockKeyProbe probe);
     void UpdateIndicators();
 
@@ -45,6 +50,7 @@ private:
     };
     std::vector<Pane> panes_;
     QString idleText_;
+    QString caretText_;
     LockKeyProbe lockKeyProbe_;
 };
 

@@ -8,7 +8,8 @@
 namespace dumpedit {
 
 // The system clipboard as the dump editor uses it: the raw-bytes block and a text form offered
-// together, and the raw-bytes block read back. Tests substitute their own.
+// together, the raw-bytes block read back, and the text read for a paste of hex text. Tests
+// substitute their own.
 class IDumpClipboard {
 public:
     virtual ~IDumpClipboard() = default;
@@ -18,6 +19,8 @@ public:
     virtual bool HasBinaryData() const = 0;
     // The raw-bytes block, or empty when the clipboard holds none.
     virtual std::optional<std::vector<uint8_t>> BinaryData() const = 0;
+    // The plain text as Latin-1 (other characters as '?'), or empty when there is none.
+    virtual std::optional<std::string> Text() const = 0;
 };
 
 }  // namespace dumpedit

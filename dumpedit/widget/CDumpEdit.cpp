@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "dumpedit/core/DumpCaretGeometry.h"
+#include "dumpedit/core/DumpCaretStatus.h"
 #include "dumpedit/core/DumpCodePage.h"
 #include "dumpedit/core/DumpScrolling.h"
 #include "dumpedit/widget/DumpEditClasses.h"
@@ -71,6 +72,9 @@ void CDumpEdit::RedrawByte(quint32 index)
     if (row.Width() > 0 && row.Height() > 0) {
         viewport()->update(row.left, row.top, row.Width(), row.Height());
     }
+    if (index == caretPos_) {
+        UpdateCaretStatus();
+    }
 }
 
 quint32 CDumpEdit::ClampToBuffer(quint32 pos) const
@@ -92,6 +96,10 @@ void CDumpEdit::SetBuffer(quint8* data, quint32 size, bool redraw)
     markFirst_ = markLast_ = kNoByte;
     buffer_ = data;
     size_ = size;
+    // New contents: nothing to undo, and nothing changed yet.
+    history_.Clear(true);
+    byteStates_.Reset(data, size);
+    byteStates_.ClearDifferences();
     layoutStale_ = true;
     Redraw(redraw);
     PlaceCaret(0, true);
@@ -144,6 +152,13 @@ void CDumpEdit::SetMarkColors(ColorRef outline, ColorRef fill, ColorRef text, bo
     markOutline_ = FromColorRef(outline);
     markFill_ = FromColorRef(fill);
     markText_ = FromColorRef(text);
+    Redraw(redraw);
+}
+
+void CDumpEdit::SetStateColors(ColorRef changedText, ColorRef differsText, bool redraw)
+{
+    changedText_ = FromColorRef(changedText);
+    differsText_ = FromColorRef(differsText);
     Redraw(redraw);
 }
 
@@ -398,6 +413,7 @@ void CDumpEdit::PlaceCaret(quint32 pos, bool high)
 {
     caretPos_ = pos;
     caretHigh_ = high;
+    UpdateCaretStatus();
     // Without bytes there is no cell for a caret; one left from an earlier buffer goes.
     if (!HasBytes()) {
         DestroyCaret();
@@ -448,7 +464,20 @@ void CDumpEdit::ToggleCaretBlink()
 
 void CDumpEdit::NotifyChange()
 {
+    UpdateCaretStatus();
     emit Changed(controlId_);
+}
+
+void CDumpEdit::UpdateCaretStatus()
+{
+    const QString text =
+        HasBytes() && caretPos_ < size_
+            ? QString::fromLatin1(dumpedit::CaretStatusText(caretPos_, buffer_[caretPos_], addressDigits_))
+            : QString();
+    if (text != caretStatus_) {
+        caretStatus_ = text;
+        emit CaretStatusChanged(caretStatus_);
+    }
 }
 
 }  // namespace dumpedit

@@ -9,9 +9,12 @@
 #include <cstdint>
 #include <functional>
 
+#include "dumpedit/core/DumpByteStates.h"
 #include "dumpedit/core/DumpClipboard.h"
+#include "dumpedit/core/DumpHistory.h"
 #include "dumpedit/core/DumpHitTest.h"
 #include "dumpedit/core/DumpLayout.h"
+#include "dumpedit/widget/DumpPrompts.h"
 #include "dumpedit/widget/GlyphRowPainter.h"
 
 class QMenu;
@@ -37,6 +40,8 @@ public:
     static constexpr int ID_EDIT_COPY = 0xE122;
     static constexpr int ID_EDIT_PASTE = 0xE125;
     static constexpr int ID_EDIT_SELECT_ALL = 0xE12A;
+    static constexpr int ID_EDIT_UNDO = 0xE12B;
+    static constexpr int ID_EDIT_REDO = 0xE12C;
 
     explicit CDumpEdit(QWidget* parent = nullptr, quint32 style = 0);
     ~CDumpEdit() override;
@@ -80,10 +85,43 @@ public:
     void CopySelection();
     void PasteClipboard();
     void SelectAll();
-    // Runs ID_EDIT_COPY, ID_EDIT_PASTE or ID_EDIT_SELECT_ALL; false for any other command.
+    // Runs ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_SELECT_ALL, ID_EDIT_UNDO or ID_EDIT_REDO; false
+    // for any other command.
     bool HandleCommand(int commandId);
     // The clipboard the commands use; nullptr means the application clipboard. Not owned.
     void SetClipboard(dumpedit::IDumpClipboard* clipboard);
+
+    // Undo and redo of typed digits and pastes; also Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z. Attaching
+    // a buffer starts an empty history.
+    void Undo();
+    void Redo();
+    bool CanUndo() const;
+    bool CanRedo() const;
+    // The owner saved the bytes: they become the reference for changed bytes and the state that
+    // IsAtSavedState recognises.
+    void MarkSaved();
+    // Bytes [first, last] were read from elsewhere (a device): the history goes, since its steps
+    // no longer fit the bytes, and those bytes become the reference. `atSaved`: the owner counts
+    // the buffer as saved.
+    void AcceptRead(quint32 first, quint32 last, bool atSaved);
+    // Whether undo and redo led back to the bytes as attached or last saved.
+    bool IsAtSavedState() const { return history_.IsAtSaved(); }
+
+    // Changed bytes (against the reference) and differences reported by a compare are drawn in
+    // their own text colours; a difference wins over a change.
+    dumpedit::ByteState ByteStateAt(quint32 pos) const;
+    void SetDifferences(std::vector<bool> differences, bool redraw);
+    void SetStateColors(ColorRef changedText, ColorRef differsText, bool redraw);
+
+    // Ctrl+G: asks for a hex address and moves the caret there.
+    void GoToAddress();
+    // Ctrl+F: asks for hex bytes or text and selects the next match; F3 finds the following one.
+    void Find();
+    void FindNext();
+    // The questions of GoToAddress and Find; nullptr means the input dialog. Not owned.
+    void SetPrompts(dumpedit::IDumpPrompts* prompts);
+    // "Addr 1F  Value 3C  60  00111100" for the caret's byte; empty without bytes.
+    const QString& CaretStatusText() const { return caretStatus_; }
 
     quint32 TopRow() const { return topRow_; }
     int HorzPos() const { return hScroll_; }
@@ -104,6 +142,10 @@ public:
 signals:
     // The user changed bytes of the buffer; emitted synchronously.
     void Changed(int controlId);
+    // The caret's byte or its value changed; the text is CaretStatusText().
+    void CaretStatusChanged(const QString& text);
+    // A short message for a status line, such as a search that found nothing.
+    void StatusMessage(const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -134,6 +176,12 @@ private:
     void PlaceCaret(quint32 pos, bool high);
     void DestroyCaret();
     void NotifyChange();
+    void UpdateCaretStatus();
+    void ApplyHistoryStep(std::optional<dumpedit::EditSpan> span);
+    void PasteBytes(const quint8* data, quint32 count);
+    std::optional<std::vector<uint8_t>> ClipboardHexText() const;
+    bool SearchFrom(quint32 from);
+    dumpedit::IDumpPrompts& Prompts() const;
     void Redraw(bool redraw);
     void RelayoutForOptions(bool redraw);
     bool IsMultiline() const { return (style_ & DES_MULTILINE) != 0; }
@@ -195,6 +243,13 @@ private:
     bool timerActive_ = false;
     int autoScrollTimerId_ = 0;
     dumpedit::IDumpClipboard* clipboard_ = nullptr;
+    dumpedit::IDumpPrompts* prompts_ = nullptr;
+
+    dumpedit::DumpHistory history_;
+    dumpedit::DumpByteStates byteStates_;
+    QString caretStatus_;
+    QString findQuery_;
+    std::vector<uint8_t> findPattern_;
 
     bool scrollBarUpdatePending_ = false;
     bool updatingScrollBars_ = false;
@@ -211,6 +266,8 @@ private:
     QColor markText_{0x00, 0xC8, 0x00};
     QColor markOutline_{0x00, 0xFF, 0xFF};
     QColor hexText_{0x00, 0x00, 0x00};
+    QColor changedText_{0xC0, 0x00, 0xC0};
+    QColor differsText_{0xE0, 0x60, 0x00};
     QColor hexBackground_{0xFF, 0xFF, 0xFF};
     QColor controlBackground_{0xD2, 0xD2, 0xD2};
     QColor inactiveSelectionText_;

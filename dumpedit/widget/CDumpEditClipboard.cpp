@@ -6,6 +6,7 @@
 
 #include "dumpedit/core/DumpClipboardFormat.h"
 #include "dumpedit/core/DumpEditing.h"
+#include "dumpedit/core/DumpHexText.h"
 #include "dumpedit/widget/CDumpEdit.h"
 #include "dumpedit/widget/QtDumpClipboard.h"
 
@@ -39,21 +40,38 @@ void CDumpEdit::PasteClipboard()
     if (readOnly_ || !HasBytes()) {
         return;
     }
-    const std::optional<std::vector<uint8_t>> block = Clipboard().BinaryData();
-    if (!block) {
+    if (const std::optional<std::vector<uint8_t>> block = Clipboard().BinaryData()) {
+        if (const std::optional<BinaryBlockView> data = DecodeBinaryBlock(*block)) {
+            PasteBytes(data->bytes, data->count);
+        }
         return;
     }
-    const std::optional<BinaryBlockView> data = DecodeBinaryBlock(*block);
-    if (!data) {
-        return;
+    // Hex text copied from elsewhere: only when it is nothing but digit pairs and blanks.
+    if (const std::optional<std::vector<uint8_t>> bytes = ClipboardHexText()) {
+        PasteBytes(bytes->data(), static_cast<quint32>(bytes->size()));
     }
+}
+
+std::optional<std::vector<uint8_t>> CDumpEdit::ClipboardHexText() const
+{
+    const std::optional<std::string> text = Clipboard().Text();
+    if (!text) {
+        return std::nullopt;
+    }
+    return ParseHexBytes(*text);
+}
+
+void CDumpEdit::PasteBytes(const quint8* data, quint32 count)
+{
     const quint32 pos = HasSelection() ? selFirst_ : caretPos_;
-    const quint32 count = PasteCount(pos, data->count, size_);
+    count = PasteCount(pos, count, size_);
     // Nothing to write (an empty block): selection, caret and bytes stay as they are.
     if (count == 0) {
         return;
     }
-    std::memcpy(buffer_ + pos, data->bytes, count);
+    const std::vector<uint8_t> before(buffer_ + pos, buffer_ + pos + count);
+    std::memcpy(buffer_ + pos, data, count);
+    history_.RecordOverwrite(pos, before, std::vector<uint8_t>(buffer_ + pos, buffer_ + pos + count));
     const quint32 last = pos + count - 1;
     SetSelection(pos, last, true, false);
     PlaceCaret(last, false);
@@ -79,6 +97,12 @@ bool CDumpEdit::HandleCommand(int commandId)
         return true;
     case ID_EDIT_SELECT_ALL:
         SelectAll();
+        return true;
+    case ID_EDIT_UNDO:
+        Undo();
+        return true;
+    case ID_EDIT_REDO:
+        Redo();
         return true;
     default:
         return false;
@@ -108,7 +132,14 @@ void CDumpEdit::contextMenuEvent(QContextMenuEvent* event)
     copy->setEnabled(HasSelection());
     QAction* paste = menu.addAction(QStringLiteral("Paste"));
     paste->setData(ID_EDIT_PASTE);
-    paste->setEnabled(HasBytes() && !readOnly_ && Clipboard().HasBinaryData());
+    paste->setEnabled(HasBytes() && !readOnly_ && (Clipboard().HasBinaryData() || ClipboardHexText()));
+    menu.addSeparator();
+    QAction* undo = menu.addAction(QStringLiteral("Undo"));
+    undo->setData(ID_EDIT_UNDO);
+    undo->setEnabled(CanUndo());
+    QAction* redo = menu.addAction(QStringLiteral("Redo"));
+    redo->setData(ID_EDIT_REDO);
+    redo->setEnabled(CanRedo());
     CustomizeContextMenu(&menu);
     if (QAction* chosen = ExecContextMenu(menu, viewport()->mapToGlobal(client))) {
         HandleCommand(chosen->data().toInt());

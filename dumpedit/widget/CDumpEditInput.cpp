@@ -48,6 +48,16 @@ bool IsOwnShortcut(const QKeyEvent& e)
            (e.key() == Qt::Key_A || e.key() == Qt::Key_C || e.key() == Qt::Key_V);
 }
 
+// So do undo, redo, go to, find and find next.
+bool IsEditorShortcut(const QKeyEvent& e)
+{
+    if (e.key() == Qt::Key_F3 && !(e.modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        return true;
+    }
+    return (e.modifiers() & Qt::ControlModifier) && !(e.modifiers() & Qt::AltModifier) &&
+           (e.key() == Qt::Key_Z || e.key() == Qt::Key_Y || e.key() == Qt::Key_G || e.key() == Qt::Key_F);
+}
+
 Point ToPoint(QPoint p)
 {
     return Point{p.x(), p.y()};
@@ -57,7 +67,8 @@ Point ToPoint(QPoint p)
 
 bool CDumpEdit::event(QEvent* event)
 {
-    if (event->type() == QEvent::ShortcutOverride && IsOwnShortcut(*static_cast<QKeyEvent*>(event))) {
+    if (event->type() == QEvent::ShortcutOverride && (IsOwnShortcut(*static_cast<QKeyEvent*>(event)) ||
+                                                      IsEditorShortcut(*static_cast<QKeyEvent*>(event)))) {
         event->accept();
         return true;
     }
@@ -86,7 +97,32 @@ void CDumpEdit::keyPressEvent(QKeyEvent* event)
         }
         return;
     }
+    if (IsEditorShortcut(*event)) {
+        switch (event->key()) {
+        case Qt::Key_Z:
+            if (event->modifiers() & Qt::ShiftModifier) {
+                Redo();
+            } else {
+                Undo();
+            }
+            break;
+        case Qt::Key_Y:
+            Redo();
+            break;
+        case Qt::Key_G:
+            GoToAddress();
+            break;
+        case Qt::Key_F:
+            Find();
+            break;
+        default:
+            FindNext();
+            break;
+        }
+        return;
+    }
     if (const std::optional<DumpKey> key = NavigationKey(event->key())) {
+        history_.CloseGroup();
         if (HasBytes()) {
             const KeyMove move = MoveForKey(*key, caretHigh_, Layout().bytesPerRow, layout_.visibleRows);
             MoveCaret(move.delta, move.high, shift);
@@ -131,7 +167,9 @@ void CDumpEdit::EnterHexDigit(char32_t ch, bool shift)
         return;
     }
     quint8& byte = buffer_[caretPos_];
+    const quint8 before = byte;
     byte = OverwriteNibble(byte, caretHigh_, *value);
+    history_.RecordTyping(caretPos_, before, byte);
     if (caretHigh_) {
         MoveCaret(0, false, shift);
     } else {
@@ -167,6 +205,7 @@ void CDumpEdit::mousePressEvent(QMouseEvent* event)
     if (!HasBytes()) {
         return;
     }
+    history_.CloseGroup();
     const QPoint point = event->position().toPoint();
     const HitResult hit = HitTest(point);
     PlaceCaret(hit.index, hit.high);
@@ -221,6 +260,7 @@ void CDumpEdit::mouseDoubleClickEvent(QMouseEvent* event)
     if (!HasBytes()) {
         return;
     }
+    history_.CloseGroup();
     const HitResult hit = HitTest(event->position().toPoint());
     PlaceCaret(hit.index, hit.high);
     const bool inMark =

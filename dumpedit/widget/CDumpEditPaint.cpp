@@ -3,6 +3,10 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include <algorithm>
+#include <array>
+
+#include "dumpedit/core/DumpGeometry.h"
 #include "dumpedit/core/DumpMarkOutline.h"
 #include "dumpedit/core/DumpRowText.h"
 #include "dumpedit/widget/CDumpEdit.h"
@@ -120,11 +124,39 @@ void CDumpEdit::PaintHexColumn(QPainter& p)
     }
 
     const bool showSelection = hasFocus() || IsMultiline();
+    // Text colour of each character cell of a row with changed or different bytes.
+    enum : quint8 {
+        kNormalPen,
+        kMarkPen,
+        kChangedPen,
+        kDiffersPen
+    };
+    const QColor pens[] = {hexText_, markText_, changedText_, differsText_};
+    std::array<quint8, 3 * kMaxBytesPerRow> classes{};
     ForEachPaintRow([&](uint32_t start, uint32_t end, int rowTop) {
         const HexRowText row = BuildHexRow(buffer_, start, end, selFirst_, selLast_, markFirst_, markLast_);
         const QString line = QString::fromLatin1(row.text);
         const int baseline = rowTop + fontAscent_;
-        if (row.mark) {
+        // One state question per byte; rows without changed or different bytes draw as before.
+        bool anyState = false;
+        for (uint32_t pos = start; pos < end; ++pos) {
+            const ByteState state = byteStates_.StateOf(pos, buffer_[pos]);
+            if (state != ByteState::Unchanged) {
+                if (!anyState) {
+                    anyState = true;
+                    std::fill_n(classes.begin(), line.size(), kNormalPen);
+                    if (row.mark) {
+                        std::fill(classes.begin() + row.mark->begin, classes.begin() + row.mark->end,
+                                  kMarkPen);
+                    }
+                }
+                const size_t cell = 3 * size_t{pos - start};
+                classes[cell] = classes[cell + 1] = state == ByteState::Changed ? kChangedPen : kDiffersPen;
+            }
+        }
+        if (anyState) {
+            rowPainter_.DrawClassed(p, left, baseline, line, classes.data(), pens, 4);
+        } else if (row.mark) {
             // Drawn in pieces so the marked digits are not painted over black ones.
             const int m = row.mark->begin;
             const int me = row.mark->end;

@@ -56,4 +56,51 @@ void CGlyphRowPainter::Draw(QPainter& painter, int x, int baseline, QStringView 
     painter.drawGlyphRun(QPointF(x, baseline), run);
 }
 
+void CGlyphRowPainter::DrawClassed(QPainter& painter, int x, int baseline, QStringView text,
+                                   const quint8* classes, const QColor* pens, int penCount) const
+{
+    bool complete = raw_.isValid();
+    for (qsizetype i = 0; complete && i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        complete = c == u' ' || (c < 0x100 ? latin1_[c] : more_.value(c, 0)) != 0;
+    }
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    glyphs.reserve(text.size());
+    positions.reserve(text.size());
+    for (int pen = 0; pen < penCount; ++pen) {
+        glyphs.clear();
+        positions.clear();
+        qsizetype segment = -1;
+        painter.setPen(pens[pen]);
+        for (qsizetype i = 0; i <= text.size(); ++i) {
+            const bool in = i < text.size() && classes[i] == pen && text[i] != u' ';
+            if (!complete) {
+                // Without glyphs for every character: the ordinary way, one stretch at a time.
+                if (in && segment < 0) {
+                    segment = i;
+                } else if (!in && segment >= 0) {
+                    painter.setFont(font_);
+                    painter.drawText(QPoint(x + static_cast<int>(segment) * cellWidth_, baseline),
+                                     text.mid(segment, i - segment).toString());
+                    segment = -1;
+                }
+                continue;
+            }
+            if (in) {
+                const char16_t c = text[i].unicode();
+                glyphs.append(c < 0x100 ? latin1_[c] : more_.value(c, 0));
+                positions.append(QPointF(static_cast<qreal>(i) * cellWidth_, 0));
+            }
+        }
+        if (complete && !glyphs.isEmpty()) {
+            QGlyphRun run;
+            run.setRawFont(raw_);
+            run.setGlyphIndexes(glyphs);
+            run.setPositions(positions);
+            painter.drawGlyphRun(QPointF(x, baseline), run);
+        }
+    }
+}
+
 }  // namespace dumpedit

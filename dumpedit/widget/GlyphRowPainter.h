@@ -21,6 +21,10 @@ public:
     CGlyphRowPainter(const QFont& font, int cellWidth, QStringView more = {});
 
     void Draw(QPainter& painter, int x, int baseline, QStringView text) const;
+    // Draws each character in the pen its class picks: classes[i] indexes `pens` for text[i].
+    // One run per class; blanks are skipped.
+    void DrawClassed(QPainter& painter, int x, int baseline, QStringView text, const quint8* classes,
+                     const QColor* pens, int penCount) const;
 
 private:
     QFont font_;

@@ -45,4 +45,13 @@ std::optional<std::vector<uint8_t>> CQtDumpClipboard::BinaryData() const
     return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }
 
+std::optional<std::string> CQtDumpClipboard::Text() const
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (data == nullptr || !data->hasText()) {
+        return std::nullopt;
+    }
+    return data->text().toLatin1().toStdString();
+}
+
 }  // namespace dumpedit

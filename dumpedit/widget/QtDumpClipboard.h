@@ -16,6 +16,7 @@ public:
     void Offer(const std::vector<uint8_t>& binaryBlock, const std::string& text) override;
     bool HasBinaryData() const override;
     std::optional<std::vector<uint8_t>> BinaryData() const override;
+    std::optional<std::string> Text() const override;
 };
 
 }  // namespace dumpedit

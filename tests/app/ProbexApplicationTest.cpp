@@ -601,3 +601,87 @@ TEST_F(ProbexApplication, WindowThatCannotBeMadeIsReported)
         EXPECT_FALSE(QFile::exists(SettingsPath())) << "a form never made stores no settings";
     }
 }
+
+TEST_F(ProbexApplication, UndoBackToTheSavedDumpLeavesItUnmodified)
+{
+    Start();
+    QApplication::setActiveWindow(Frame());
+    Editor()->setFocus();
+    QTest::keyClick(Editor(), Qt::Key_1);
+    QTest::keyClick(Editor(), Qt::Key_2);
+    ASSERT_TRUE(app_->GetDocument()->IsModified());
+    QTest::keyClick(Editor(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(app_->GetDocument()->dumpData[0], 0x00);
+    EXPECT_FALSE(app_->GetDocument()->IsModified()) << "back to the new dump";
+    QTest::keyClick(Editor(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_TRUE(app_->GetDocument()->IsModified());
+
+    const QString path = QString::fromStdString(portMap_.ConfigHome()) + "/saved.bin";
+    prompts_.QueueFileName(path);
+    ASSERT_TRUE(app_->GetDocument()->OnFileSave());
+    EXPECT_FALSE(app_->GetDocument()->IsModified());
+    EXPECT_EQ(Editor()->ByteStateAt(0), dumpedit::ByteState::Unchanged) << "saved bytes are the reference";
+    QTest::keyClick(Editor(), Qt::Key_Home);
+    QTest::keyClick(Editor(), Qt::Key_3);
+    EXPECT_TRUE(app_->GetDocument()->IsModified());
+    EXPECT_EQ(Editor()->ByteStateAt(0), dumpedit::ByteState::Changed);
+    QTest::keyClick(Editor(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(app_->GetDocument()->IsModified()) << "back to the saved dump";
+    QTest::keyClick(Editor(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(app_->GetDocument()->IsModified()) << "before the save";
+    EXPECT_EQ(app_->GetDocument()->dumpData[0], 0x00);
+
+    // New starts without a history.
+    prompts_.QueueAnswer(MessageAnswer::No);
+    ASSERT_TRUE(app_->GetDocument()->OnFileNew());
+    EXPECT_FALSE(Editor()->CanUndo());
+}
+
+TEST_F(ProbexApplication, ADeviceReadClearsTheHistoryAndTheChangedBytes)
+{
+    zaqsim::Simulator& sim = AddSimulator("COM1");
+    Fill(sim, Pattern());
+    Start();
+    QApplication::setActiveWindow(Frame());
+    Editor()->setFocus();
+    QTest::keyClick(Editor(), Qt::Key_1);
+    QTest::keyClick(Editor(), Qt::Key_2);
+    ASSERT_EQ(Editor()->ByteStateAt(0), dumpedit::ByteState::Changed);
+
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    prompts_.QueueAnswer(MessageAnswer::No);
+    Button(res::IDC_READ)->click();
+    WaitUntilFinished();
+    ASSERT_EQ(Dump(), Pattern());
+    EXPECT_FALSE(Editor()->CanUndo());
+    EXPECT_EQ(Editor()->ByteStateAt(0), dumpedit::ByteState::Unchanged);
+    Editor()->setFocus();
+    QTest::keyClick(Editor(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Dump(), Pattern()) << "undo must not write old bytes over the ones read";
+}
+
+TEST_F(ProbexApplication, StatusBarShowsTheCaretAndFindsThatFailed)
+{
+    Start();
+    CStatusBar* bar = Frame()->GetStatusBar();
+    EXPECT_EQ(bar->GetCaretText(), "Addr 00  Value 00  0  00000000");
+    EXPECT_LT(bar->GetItemRect(0).right, bar->GetCaretRect().left);
+    EXPECT_LT(bar->GetCaretRect().right, bar->GetItemRect(1).left);
+    QApplication::setActiveWindow(Frame());
+    Editor()->setFocus();
+    QTest::keyClick(Editor(), Qt::Key_Down);
+    QTest::keyClick(Editor(), Qt::Key_Right);
+    QTest::keyClick(Editor(), Qt::Key_Right);
+    EXPECT_EQ(bar->GetCaretText(), "Addr 11  Value 00  0  00000000");
+
+    struct NoMatch : dumpedit::IDumpPrompts {
+        std::optional<QString> AskText(QWidget*, const QString&, const QString&, const QString&) override
+        {
+            return QStringLiteral("\"xyz\"");
+        }
+    } prompts;
+    Editor()->SetPrompts(&prompts);
+    QTest::keyClick(Editor(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(bar->GetPaneText(0), "Not found");
+    Editor()->SetPrompts(nullptr);
+}

@@ -28,6 +28,8 @@ public:
         QPoint globalPos;
         bool copyEnabled = false;
         bool pasteEnabled = false;
+        bool undoEnabled = false;
+        bool redoEnabled = false;
         QStringList texts;
         bool hadSelection = false;
         quint32 caretPos = 0;
@@ -54,6 +56,10 @@ protected:
                 s.copyEnabled = action->isEnabled();
             if (action->text() == QLatin1String("Paste"))
                 s.pasteEnabled = action->isEnabled();
+            if (action->text() == QLatin1String("Undo"))
+                s.undoEnabled = action->isEnabled();
+            if (action->text() == QLatin1String("Redo"))
+                s.redoEnabled = action->isEnabled();
             if (action->text() == choose)
                 chosen = action;
         }
@@ -223,7 +229,8 @@ TEST_F(DumpEditClipboard, RightClickOutsideTheSelectionClearsItFirst)
     EXPECT_FALSE(edit->shown->copyEnabled);
     EXPECT_FALSE(edit->shown->pasteEnabled);
     EXPECT_EQ(edit->shown->texts,
-              (QStringList{QStringLiteral("Copy"), QStringLiteral("Paste"), QStringLiteral("Extra")}));
+              (QStringList{QStringLiteral("Copy"), QStringLiteral("Paste"), QString(), QStringLiteral("Undo"),
+                           QStringLiteral("Redo"), QStringLiteral("Extra")}));
     EXPECT_EQ(edit->customized, 1);
     EXPECT_EQ(edit->shown->globalPos, edit->viewport()->mapToGlobal(HighDigitCentre(*edit, 0x30)));
 }
@@ -282,10 +289,11 @@ TEST_F(DumpEditClipboard, ApplicationClipboardCarriesBothForms)
     EXPECT_TRUE(system.HasBinaryData());
     EXPECT_EQ(system.BinaryData(), (std::vector<uint8_t>{2, 0, 0, 0, 0xAB, 0xCD}));
 
-    // Text alone is never pasted.
+    // Text alone is no block; it is read as text (for a paste of hex text).
     QGuiApplication::clipboard()->setText(QStringLiteral("01 02 03\n"));
     EXPECT_FALSE(system.HasBinaryData());
     EXPECT_FALSE(system.BinaryData().has_value());
+    EXPECT_EQ(system.Text(), std::optional<std::string>("01 02 03\n"));
 
     // The control's default clipboard is this one.
     edit->SetClipboard(nullptr);
@@ -296,4 +304,34 @@ TEST_F(DumpEditClipboard, ApplicationClipboardCarriesBothForms)
     EXPECT_EQ(bytes[0x30], 0x10);
     EXPECT_EQ(bytes[0x31], 0x11);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("10 11\n"));
+}
+
+TEST_F(DumpEditClipboard, MenuOffersUndoRedoAndPasteOfHexText)
+{
+    clipboard.plain = "not hex";
+    RightClick(HighDigitCentre(*edit, 0x10));
+    ASSERT_TRUE(edit->shown.has_value());
+    EXPECT_FALSE(edit->shown->pasteEnabled);
+    EXPECT_FALSE(edit->shown->undoEnabled);
+    EXPECT_FALSE(edit->shown->redoEnabled);
+
+    clipboard.plain = "AA BB";
+    edit->choose = QStringLiteral("Paste");
+    RightClick(HighDigitCentre(*edit, 0x10));
+    EXPECT_TRUE(edit->shown->pasteEnabled);
+    ASSERT_EQ(bytes[0x10], 0xAA);
+    ASSERT_EQ(bytes[0x11], 0xBB);
+
+    edit->choose = QStringLiteral("Undo");
+    RightClick(HighDigitCentre(*edit, 0x10));
+    EXPECT_TRUE(edit->shown->undoEnabled);
+    EXPECT_EQ(bytes[0x10], 0x10);
+    EXPECT_EQ(bytes[0x11], 0x11);
+    EXPECT_FALSE(edit->CanUndo());
+
+    edit->choose = QStringLiteral("Redo");
+    RightClick(HighDigitCentre(*edit, 0x10));
+    EXPECT_TRUE(edit->shown->redoEnabled);
+    EXPECT_EQ(bytes[0x10], 0xAA);
+    EXPECT_FALSE(edit->CanRedo());
 }

@@ -52,10 +52,13 @@ public:
     void Offer(const std::vector<uint8_t>& binaryBlock, const std::string& text) override;
     bool HasBinaryData() const override { return binary.has_value(); }
     std::optional<std::vector<uint8_t>> BinaryData() const override { return binary; }
+    std::optional<std::string> Text() const override { return plain; }
 
     std::optional<std::vector<uint8_t>> binary;
     std::string text;
     int offers = 0;
+    // What Text() hands out: text put there by another program (Offer leaves it alone).
+    std::optional<std::string> plain;
 };
 
 }  // namespace dumpedit_test

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace dumpedit {
+
+// Where the caret is, for a status line: "Addr 1F  Value 3C  60  00111100" (address with at
+// least `addressDigits` digits, then the byte in hex, decimal and binary).
+std::string CaretStatusText(uint32_t pos, uint8_t value, uint32_t addressDigits);
+
+}  // namespace dumpedit

@@ -137,8 +137,10 @@ void CProbexDoc::OnDeviceNotify(const device::DeviceNotification& notification)
         deviceBusy_ = false;
         nextByte_ = lastByteDone_ = kNoByte;
         UpdateAllViews(HintIdle);
-        if (const res::ResourceId message = res::DeviceResultMessage(notification.value))
-            ShowMessage(message, MessageButtons::Ok, MessageIcon::Error);
+        // The reason of a refusal is the engine's until its next request.
+        if (const std::string text = res::DeviceResultText(notification.value, device.refusalCode);
+            !text.empty())
+            Prompts().ShowMessage(QString::fromStdString(text), MessageButtons::Ok, MessageIcon::Error);
         break;
     case device::NotifyIdReady:
         UpdateAllViews(HintShowId);

@@ -97,7 +97,10 @@ std::uint16_t CDeviceZAQ::SendByte(std::uint8_t value)
 {
     Write(&value, 1, nullptr, nullptr, kInfinite);
     std::uint8_t echo;
-    return ReceiveByte(echo, zaq::kEchoTimeoutMs) == ResultOk ? ResultOk : ResultNoAdapter;
+    if (ReceiveByte(echo, zaq::kEchoTimeoutMs) != ResultOk)
+        return ResultNoAdapter;
+    // A changed echo means the device may have taken another byte than the one we meant.
+    return echo == value ? ResultOk : ResultLineError;
 }
 
 std::uint16_t CDeviceZAQ::Transact()
@@ -122,6 +125,12 @@ std::uint16_t CDeviceZAQ::Transact()
             return result;
     if (zaq::FrameChecksum(answer, checksumAt) != answer[checksumAt])
         return ResultChecksumError;
+    const std::size_t first = zaq::AnswerDataIndex(answer[0]);
+    if (checksumAt > first && answer[first] == zaq::kNegativeAnswer) {
+        const std::size_t reason = first + zaq::kRefusalReasonData;
+        refusalCode = reason < checksumAt ? answer[reason] : 0;
+        return ResultRefused;
+    }
     std::this_thread::sleep_for(std::chrono::milliseconds(pauseAfterAnswerMs));
     return ResultOk;
 }
@@ -136,6 +145,18 @@ bool CDeviceZAQ::WaitQuiet(CDeadline& deadline)
     return true;
 }
 
+void CDeviceZAQ::DiscardInput()
+{
+    // Bounded, so a line that never stops talking cannot hold the connection here.
+    constexpr int kMaxChunks = 64;
+    for (int i = 0; i < kMaxChunks; ++i) {
+        std::uint8_t chunk[64];
+        std::uint32_t got = 0;
+        if (Read(chunk, sizeof chunk, &got, nullptr, kInfinite) != 0 || got == 0)
+            return;
+    }
+}
+
 std::uint16_t CDeviceZAQ::OpenConnection()
 {
     SetHandshake(0);
@@ -143,6 +164,8 @@ std::uint16_t CDeviceZAQ::OpenConnection()
     // A zero pulse length would divide by zero; the shortest pulse stands in for it.
     const std::uint32_t pulseBaud = kPulseBaudNumerator / (pulseMs ? pulseMs : 1);
     SetLineFormat(pulseBaud, kByteSize, platform::kSpaceParity, platform::kOneStopBit);
+    // A late answer of an earlier connection would be taken as the first pulse's echo.
+    DiscardInput();
 
     // Each quiet time counts from just before its pulse is written, echo wait included.
     CDeadline deadline(idleAfterPulse1Ms + pulseMs);
@@ -197,7 +220,7 @@ std::uint16_t CDeviceZAQ::ReadRange()
         request[6] = std::uint8_t(address);
         const std::uint16_t result = Transact();
         if (result == ResultOk)
-            data[address] = answer[7];
+            data[address] = answer[zaq::AnswerDataIndex(answer[0]) + zaq::kReadValueData];
         return result;
     });
 }
@@ -242,6 +265,7 @@ std::uint32_t CDeviceZAQ::Run()
         requestEvent.WaitEvent(kInfinite, GetStopToken());
         if (StopRequested())
             return 0;
+        refusalCode = 0;
         if (Open(portName, 0, 0, true) != 0) {
             Notify(NotifyFinished, ResultPortError);
             continue;

@@ -50,6 +50,9 @@ public:
     std::uint32_t pauseAfterAnswerMs = 1;
     std::uint32_t answerTimeoutMs = 10000;  // per answer byte; set by the caller before each request
     std::uint8_t lastOperation = 0;
+    // The reason code of the negative answer that ended the last pass with ResultRefused; set
+    // before that NotifyFinished, 0 otherwise.
+    std::uint8_t refusalCode = 0;
 
 protected:
     std::uint32_t Run() override;
@@ -62,6 +65,8 @@ protected:
 private:
     bool StartRange(DeviceOperation kind, std::uint8_t* buffer, std::uint32_t first, std::uint32_t length,
                     bool last);
+    // Drops what an earlier connection left in the receive queue.
+    void DiscardInput();
     std::uint16_t OpenConnection();
     std::uint16_t Identify();
     // Announces the range, runs transferByte for each address and announces each byte done.

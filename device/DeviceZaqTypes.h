@@ -17,6 +17,8 @@ enum DeviceResult : std::uint16_t {
     ResultAnswerTimeout = 2,  // an answer byte did not arrive in time
     ResultNoAdapter = 3,      // the echo of a sent byte did not arrive
     ResultChecksumError = 4,  // an answer's checksum was wrong
+    ResultRefused = 5,        // the device answered with a negative answer (reason in refusalCode)
+    ResultLineError = 6,      // an echo differed from the byte sent
 };
 
 enum DeviceNotify : std::uint16_t {

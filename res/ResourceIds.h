@@ -49,6 +49,8 @@ inline constexpr ResourceId IDS_CONFIRM_WRITE_RANGE = 61211;
 inline constexpr ResourceId IDS_LAST_OPERATION = 61212;
 inline constexpr ResourceId IDS_WRONG_FILE_SIZE = 61213;
 inline constexpr ResourceId IDS_CONFIRM_READ_ID = 61214;
+inline constexpr ResourceId IDS_DEVICE_REFUSED = 61216;  // printf format: the reason code
+inline constexpr ResourceId IDS_LINE_ERROR = 61217;
 
 // Document framework texts.
 inline constexpr ResourceId IDS_SAVE_CHANGES = 61699;

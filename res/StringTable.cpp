@@ -39,6 +39,8 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_LAST_OPERATION, "This is a last operation?"},
     {IDS_WRONG_FILE_SIZE, "Wrong file size!"},
     {IDS_CONFIRM_READ_ID, "EEPROM ID will be read.\nAre you sure?"},
+    {IDS_DEVICE_REFUSED, "Device refused the request (code %02X)"},
+    {IDS_LINE_ERROR, "K-line error: a sent byte came back changed"},
     {IDS_SAVE_CHANGES, "Save changes to %1?"},
     {IDS_FAILED_TO_OPEN_DOC, "Failed to open document."},
     {IDS_FAILED_TO_SAVE_DOC, "Failed to save document."},

@@ -12,7 +12,18 @@ namespace probexcli {
 namespace {
 
 constexpr std::uint16_t kDeviceFailures[] = {device::ResultPortError, device::ResultAnswerTimeout,
-                                             device::ResultNoAdapter, device::ResultChecksumError};
+                                             device::ResultNoAdapter, device::ResultChecksumError,
+                                             device::ResultRefused,   device::ResultLineError};
+
+// A message as the help lists it: a refusal's reason code stands as "XX".
+std::string HelpText(std::uint16_t result)
+{
+    std::string text = res::LoadString(res::DeviceResultMessage(result));
+    const std::size_t code = text.find("%02X");
+    if (code != std::string::npos)
+        text.replace(code, 4, "XX");
+    return text;
+}
 
 }  // namespace
 
@@ -47,7 +58,7 @@ std::string CliHelp()
             "Exit status:\n"
             "  0   success\n";
     for (const std::uint16_t result : kDeviceFailures)
-        text += "  " + std::to_string(result) + "   " + LoadString(res::DeviceResultMessage(result)) + "\n";
+        text += "  " + std::to_string(result) + "   " + HelpText(result) + "\n";
     text += "  64  wrong usage\n"
             "  65  FILE cannot be read or written, or is not 256 bytes long (\"" +
             LoadString(res::IDS_WRONG_FILE_SIZE) + "\")\n";

@@ -13,11 +13,16 @@ namespace probexcli {
 
 namespace {
 
-std::string ResultText(std::uint16_t result)
+std::string ResultText(std::uint16_t result, std::uint8_t refusalCode)
 {
-    const res::ResourceId message = res::DeviceResultMessage(result);
-    return message ? res::LoadString(message) : "Device error";
+    const std::string text = res::DeviceResultText(result, refusalCode);
+    return text.empty() ? "Device error" : text;
 }
+
+struct DeviceOutcome {
+    std::uint16_t result = device::ResultOk;
+    std::uint8_t refusalCode = 0;
+};
 
 // Installs the queue as the main window for as long as it lives.
 class InstalledTarget {
@@ -27,7 +32,7 @@ public:
 };
 
 // Runs the request on the engine and follows its notifications to the end of the pass.
-std::uint16_t RunDevice(const CliOptions& options, Dump& dump, CliIo& io)
+DeviceOutcome RunDevice(const CliOptions& options, Dump& dump, CliIo& io)
 {
     NotificationQueue queue(device::g_deviceZaqMessage);
     InstalledTarget installed(queue);
@@ -71,7 +76,7 @@ std::uint16_t RunDevice(const CliOptions& options, Dump& dump, CliIo& io)
         case device::NotifyFinished:
             if (progressShown)
                 io.err << std::endl;
-            return value;
+            return {value, engine.refusalCode};
         default:
             break;
         }
@@ -108,10 +113,10 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
         }
     }
 
-    const std::uint16_t result = RunDevice(options, dump, io);
-    if (result != device::ResultOk) {
-        io.err << ResultText(result) << std::endl;
-        return result;
+    const DeviceOutcome outcome = RunDevice(options, dump, io);
+    if (outcome.result != device::ResultOk) {
+        io.err << ResultText(outcome.result, outcome.refusalCode) << std::endl;
+        return outcome.result;
     }
     if (options.command == Command::Read && !SaveDumpAtomically(options.file, dump, error)) {
         io.err << "probex-cli: " << error << std::endl;

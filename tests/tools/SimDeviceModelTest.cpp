@@ -235,6 +235,23 @@ TEST_F(SimDeviceModel, WriteCommitsOnlyAfterTheFourthStepInSequence)
     EXPECT_TRUE(HasNote("out of sequence"));
 }
 
+TEST_F(SimDeviceModel, IgnoredWritesAreAnsweredAsUsualButKeepTheEeprom)
+{
+    options_.ignoreWrites = true;
+    eeprom_.Put(0x10, 0x5A);
+    StartConnection();
+    const Bytes header{0x85, 0x21, 0xF3, 0x3D, 0x00, 0x00};
+    const Bytes steps[4] = {{0x63, 0xAB}, {0x62, 0x10}, {0x61, 0x00}, {0x60, 0x10}};
+    for (const Bytes& step : steps) {
+        Bytes frame = header;
+        frame.insert(frame.end(), step.begin(), step.end());
+        // The positive answer a committing device gives: 7D 00, the step and its value.
+        EXPECT_EQ(Send(frame), WithChecksum({0x84, 0xF3, 0x21, 0x7D, 0x00, step[0], step[1]}));
+    }
+    EXPECT_EQ(eeprom_.Get(0x10), 0x5A);
+    EXPECT_TRUE(HasNote("ignored"));
+}
+
 TEST_F(SimDeviceModel, TrailerAfterTheStopRecordsTheFlag)
 {
     StartConnection();

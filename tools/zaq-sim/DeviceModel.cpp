@@ -217,8 +217,12 @@ std::vector<std::uint8_t> DeviceModel::WriteStep(std::uint8_t step, std::uint8_t
             nextWriteStep_ = 0;
         } else if (++nextWriteStep_ == 4) {
             nextWriteStep_ = 0;
-            eeprom_.Put(pendingAddress_, pendingValue_);
-            log_.Note("EEPROM[" + Hex(pendingAddress_) + "] = " + Hex(pendingValue_));
+            if (options_.ignoreWrites) {
+                log_.Note("EEPROM[" + Hex(pendingAddress_) + "] kept, " + Hex(pendingValue_) + " ignored");
+            } else {
+                eeprom_.Put(pendingAddress_, pendingValue_);
+                log_.Note("EEPROM[" + Hex(pendingAddress_) + "] = " + Hex(pendingValue_));
+            }
         }
     } else {
         log_.Note("write step " + Hex(step) + " out of sequence");

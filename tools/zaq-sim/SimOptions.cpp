@@ -27,7 +27,8 @@ const char* const kSimUsage =
     "  --refuse N             answer N is a negative answer (7F, the service, reason 22)\n"
     "  --corrupt-echo N       received byte N is changed on the line (device and echo see 0x01 flipped)\n"
     "  --stale HEX            these bytes wait in the client's receive queue before it connects,\n"
-    "                         as a late answer to an earlier connection would\n";
+    "                         as a late answer to an earlier connection would\n"
+    "  --ignore-writes        answer every write step positively but keep the EEPROM as it is\n";
 
 namespace {
 
@@ -142,6 +143,8 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
             ok = number(options.refuseAnswer);
         } else if (arg == "--corrupt-echo") {
             ok = number(options.corruptEcho);
+        } else if (arg == "--ignore-writes") {
+            options.ignoreWrites = true;
         } else if (arg == "--stale") {
             std::string text;
             ok = value(text);

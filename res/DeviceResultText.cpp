@@ -22,6 +22,8 @@ ResourceId DeviceResultMessage(std::uint16_t result)
         return IDS_DEVICE_REFUSED;
     case device::ResultLineError:
         return IDS_LINE_ERROR;
+    case device::ResultStopped:
+        return IDS_STOPPED;
     default:
         return 0;
     }

@@ -266,12 +266,14 @@ std::uint16_t CDeviceZAQ::WriteByte(std::uint32_t address)
     // What readBack held for this address no longer tells what the device holds.
     byteState[address] &= std::uint8_t(~(ByteRead | ByteDiffers));
     for (const auto& step : steps) {
+        if (&step == &steps[3])
+            byteState[address] |= ByteWriteCut;
         request[6] = step[0];
         request[7] = step[1];
         if (std::uint16_t result = Transact())
             return result;
     }
-    byteState[address] |= ByteWritten;
+    byteState[address] = std::uint8_t((byteState[address] & ~ByteWriteCut) | ByteWritten);
     ++writtenCount;
     return ResultOk;
 }
@@ -370,10 +372,10 @@ std::uint32_t CDeviceZAQ::Run()
         }
         Notify(NotifyOpened, 0);
         // A stop asked before the connection began leaves the device asleep.
-        std::uint16_t result = StopAsked() ? ResultStopped : OpenConnection();
+        std::uint16_t result = StopAsked() ? std::uint16_t(ResultStopped) : OpenConnection();
         const bool connected = result == ResultOk;
         if (result == ResultOk)
-            result = StopAsked() ? ResultStopped : Identify();
+            result = StopAsked() ? std::uint16_t(ResultStopped) : Identify();
         if (result == ResultOk)
             result = TransferForOperation();
         // A stopped connection is closed as a finished one is, so the device is left clean.

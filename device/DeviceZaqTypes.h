@@ -61,6 +61,9 @@ enum ByteStateFlag : std::uint8_t {
     ByteWritten = 0x02,  // all four write steps were answered
     ByteRead = 0x04,     // readBack holds the device's byte, read after the last write to it
     ByteDiffers = 0x08,  // ... and it differs from data
+    // The fourth write step went out but ByteWritten did not follow: the device may have taken
+    // the byte or not.
+    ByteWriteCut = 0x10,
 };
 
 // One notification as its receiver handles it: the code and the low 16 bits of the value.

@@ -54,10 +54,27 @@ std::string WriteAccountText(const std::uint8_t* byteState, std::uint32_t start,
 {
     std::vector<std::uint32_t> written;
     std::vector<std::uint32_t> notWritten;
+    std::vector<std::uint32_t> uncertain;
     for (std::uint32_t address = start; address < start + count; ++address) {
-        if (!(byteState[address] & device::BytePlanned))
+        const std::uint8_t state = byteState[address];
+        if (!(state & device::BytePlanned))
             continue;
-        (byteState[address] & device::ByteWritten ? written : notWritten).push_back(address);
+        if (state & device::ByteWritten)
+            written.push_back(address);
+        else
+            (state & device::ByteWriteCut ? uncertain : notWritten).push_back(address);
+    }
+    if (!uncertain.empty()) {
+        // Its fourth step went out unanswered: calling it either written or not could be wrong.
+        std::string text;
+        if (!written.empty() && !notWritten.empty())
+            text =
+                Format(IDS_WRITTEN_RUNS, AddressRuns(written).c_str(), AddressRuns(notWritten).c_str()) + " ";
+        else if (!written.empty())
+            text = Format(IDS_WRITTEN_LIST, AddressRuns(written).c_str()) + " ";
+        else if (!notWritten.empty())
+            text = Format(IDS_NOT_WRITTEN_LIST, AddressRuns(notWritten).c_str()) + " ";
+        return text + Format(IDS_WRITE_UNCERTAIN, AddressRuns(uncertain).c_str());
     }
     if (written.empty())
         return LoadString(IDS_WRITTEN_NONE);

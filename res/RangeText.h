@@ -14,7 +14,8 @@ std::string AddressRuns(const std::vector<std::uint32_t>& addresses);
 
 // For a write that did not finish, from the engine's byteState (device::ByteStateFlag) over the
 // range: "Bytes 00 - 55 were written, 56 - FF were not.", "No byte was written.", or, when every
-// planned byte was written, that the read-back did not finish.
+// planned byte was written, that the read-back did not finish. A byte whose write was cut after
+// its last step went out is named apart, as possibly written.
 std::string WriteAccountText(const std::uint8_t* byteState, std::uint32_t start, std::uint32_t count);
 
 // The addresses whose byteState has ByteDiffers, in order.

@@ -72,6 +72,9 @@ inline constexpr ResourceId IDS_BYTES_DIFFER = 61243;
 inline constexpr ResourceId IDS_ONE_BYTE_DIFFERS = 61244;
 inline constexpr ResourceId IDS_NO_BYTE_DIFFERS = 61245;
 inline constexpr ResourceId IDS_WRITTEN_CHANGED = 61246;
+inline constexpr ResourceId IDS_WRITTEN_LIST = 61247;
+inline constexpr ResourceId IDS_NOT_WRITTEN_LIST = 61248;
+inline constexpr ResourceId IDS_WRITE_UNCERTAIN = 61249;
 
 // Document framework texts.
 inline constexpr ResourceId IDS_SAVE_CHANGES = 61699;

@@ -37,6 +37,19 @@ TEST(RangeText, WriteAccountNamesWrittenAndUnwrittenPlannedAddresses)
     changed[0x40] = changed[0x7F] = BytePlanned | ByteWritten;
     EXPECT_EQ(res::WriteAccountText(changed, 0, 256),
               "Bytes 10 - 11, 40, 7F were written; reading them back did not finish.");
+
+    // A write cut after its last step went out is neither written nor not.
+    std::uint8_t cut[256] = {};
+    for (int a = 0x40; a < 0x48; ++a)
+        cut[a] = std::uint8_t(BytePlanned | (a < 0x42 ? ByteWritten : 0));
+    cut[0x42] |= device::ByteWriteCut;
+    EXPECT_EQ(res::WriteAccountText(cut, 0x40, 8),
+              "Bytes 40 - 41 were written, 43 - 47 were not. Byte 42 may or may not have been written.");
+    EXPECT_EQ(res::WriteAccountText(cut, 0x42, 1), "Byte 42 may or may not have been written.");
+    EXPECT_EQ(res::WriteAccountText(cut, 0x42, 6),
+              "Bytes 43 - 47 were not written. Byte 42 may or may not have been written.");
+    EXPECT_EQ(res::WriteAccountText(cut, 0x40, 3),
+              "Bytes 40 - 41 were written. Byte 42 may or may not have been written.");
 }
 
 TEST(RangeText, DifferencesAreCountedAndListedInOrder)

@@ -219,6 +219,16 @@ TEST_F(ProbexCliSafeWrite, FailedWriteSaysWhichAddressesWereWritten)
     EXPECT_EQ(Run({"write", "--port", "COM4", "--range", "40-47", file_.string()}), 4);
     EXPECT_EQ(err_.str(), "Receive check sum error\nBytes 40 - 41 were written, 42 - 47 were not.\n");
 
+    // The answer to the fourth step of 41 comes back wrong, after the device took the byte: the
+    // account must not claim it was not written.
+    failing.badChecksumAnswer = 2 + 4 * 2;
+    StartSimulator(failing);
+    EXPECT_EQ(Run({"write", "--port", "COM4", "--range", "40-47", file_.string()}), 4);
+    EXPECT_EQ(err_.str(),
+              "Receive check sum error\nBytes 40 were written, 42 - 47 were not. Byte 41 may or may "
+              "not have been written.\n");
+    EXPECT_EQ(sim_->Eeprom().Get(0x41), 0x00);  // it was
+
     // The identification fails: nothing was written.
     zaqsim::SimOptions silent;
     silent.silentFromFrame = 2;

@@ -177,11 +177,11 @@ void CProbexDoc::OnDeviceNotify(const device::DeviceNotification& notification)
             UpdateAllViews(HintReadDone);
         }
         UpdateAllViews(HintIdle);
-        if (const res::ResourceId message = res::DeviceResultMessage(notification.value)) {
-            QString text = LoadText(message);
+        // The reason of a refusal is the engine's until its next request.
+        if (std::string text = res::DeviceResultText(notification.value, device.refusalCode); !text.empty()) {
             if (const std::string split = RangeSplit(record_); !split.empty())
-                text += '\n' + QString::fromStdString(split);
-            Prompts().ShowMessage(text, MessageButtons::Ok, MessageIcon::Error);
+                text += '\n' + split;
+            Prompts().ShowMessage(QString::fromStdString(text), MessageButtons::Ok, MessageIcon::Error);
         }
         break;
     case device::NotifyIdReady:

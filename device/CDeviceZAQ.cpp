@@ -37,6 +37,7 @@ bool CDeviceZAQ::StartReadId(bool last)
 {
     lastOperation = last;
     operation = OpReadId;
+    stopAsked_.store(false);
     requestEvent.SetEvent();
     return true;
 }
@@ -51,6 +52,11 @@ bool CDeviceZAQ::StartWrite(std::uint8_t* buffer, std::uint32_t first, std::uint
     return StartRange(OpWrite, buffer, first, length, last);
 }
 
+bool CDeviceZAQ::StartCompare(std::uint8_t* buffer, std::uint32_t first, std::uint32_t length, bool last)
+{
+    return StartRange(OpCompare, buffer, first, length, last);
+}
+
 bool CDeviceZAQ::StartRange(DeviceOperation kind, std::uint8_t* buffer, std::uint32_t first,
                             std::uint32_t length, bool last)
 {
@@ -61,6 +67,7 @@ bool CDeviceZAQ::StartRange(DeviceOperation kind, std::uint8_t* buffer, std::uin
     data = buffer;
     lastOperation = last;
     operation = kind;
+    stopAsked_.store(false);
     requestEvent.SetEvent();
     return true;
 }
@@ -97,7 +104,10 @@ std::uint16_t CDeviceZAQ::SendByte(std::uint8_t value)
 {
     Write(&value, 1, nullptr, nullptr, kInfinite);
     std::uint8_t echo;
-    return ReceiveByte(echo, zaq::kEchoTimeoutMs) == ResultOk ? ResultOk : ResultNoAdapter;
+    if (ReceiveByte(echo, zaq::kEchoTimeoutMs) != ResultOk)
+        return ResultNoAdapter;
+    // A changed echo means the device may have taken another byte than the one we meant.
+    return echo == value ? ResultOk : ResultLineError;
 }
 
 std::uint16_t CDeviceZAQ::Transact()
@@ -122,6 +132,12 @@ std::uint16_t CDeviceZAQ::Transact()
             return result;
     if (zaq::FrameChecksum(answer, checksumAt) != answer[checksumAt])
         return ResultChecksumError;
+    const std::size_t first = zaq::AnswerDataIndex(answer[0]);
+    if (checksumAt > first && answer[first] == zaq::kNegativeAnswer) {
+        const std::size_t reason = first + zaq::kRefusalReasonData;
+        refusalCode = reason < checksumAt ? answer[reason] : 0;
+        return ResultRefused;
+    }
     std::this_thread::sleep_for(std::chrono::milliseconds(pauseAfterAnswerMs));
     return ResultOk;
 }
@@ -136,6 +152,18 @@ bool CDeviceZAQ::WaitQuiet(CDeadline& deadline)
     return true;
 }
 
+void CDeviceZAQ::DiscardInput()
+{
+    // Bounded, so a line that never stops talking cannot hold the connection here.
+    constexpr int kMaxChunks = 64;
+    for (int i = 0; i < kMaxChunks; ++i) {
+        std::uint8_t chunk[64];
+        std::uint32_t got = 0;
+        if (Read(chunk, sizeof chunk, &got, nullptr, kInfinite) != 0 || got == 0)
+            return;
+    }
+}
+
 std::uint16_t CDeviceZAQ::OpenConnection()
 {
     SetHandshake(0);
@@ -143,6 +171,8 @@ std::uint16_t CDeviceZAQ::OpenConnection()
     // A zero pulse length would divide by zero; the shortest pulse stands in for it.
     const std::uint32_t pulseBaud = kPulseBaudNumerator / (pulseMs ? pulseMs : 1);
     SetLineFormat(pulseBaud, kByteSize, platform::kSpaceParity, platform::kOneStopBit);
+    // A late answer of an earlier connection would be taken as the first pulse's echo.
+    DiscardInput();
 
     // Each quiet time counts from just before its pulse is written, echo wait included.
     CDeadline deadline(idleAfterPulse1Ms + pulseMs);
@@ -179,6 +209,9 @@ std::uint16_t CDeviceZAQ::TransferRange(const std::function<std::uint16_t(std::u
     Notify(NotifyRangeBegin, count);
     // start, count and data are read afresh for every byte.
     for (std::uint32_t address = start; address < start + count; ++address) {
+        // Only here, between bytes: a byte's write is never left with some of its steps sent.
+        if (StopAsked())
+            return ResultStopped;
         if (std::uint16_t result = transferByte(address))
             return result;
         Notify(NotifyByteDone, 0);
@@ -187,39 +220,127 @@ std::uint16_t CDeviceZAQ::TransferRange(const std::function<std::uint16_t(std::u
     return ResultOk;
 }
 
-std::uint16_t CDeviceZAQ::ReadRange()
+std::uint16_t CDeviceZAQ::RunPass(DevicePass pass, std::uint8_t need,
+                                  const std::function<std::uint16_t(std::uint32_t)>& transferByte)
+{
+    std::uint32_t addresses[zaq::kRequestBound];
+    std::uint32_t total = 0;
+    for (std::uint32_t address = start; address < start + count; ++address)
+        if ((byteState[address] & need) == need)
+            addresses[total++] = address;
+    Notify(NotifyPassBegin, pass);
+    Notify(NotifyRangeBegin, total);
+    for (std::uint32_t i = 0; i < total; ++i) {
+        if (StopAsked())
+            return ResultStopped;
+        if (std::uint16_t result = transferByte(addresses[i]))
+            return result;
+        Notify(NotifyByteDone, addresses[i]);
+    }
+    Notify(NotifyRangeEnd, 0);
+    return ResultOk;
+}
+
+std::uint16_t CDeviceZAQ::ReadByte(std::uint32_t address, std::uint8_t& value)
 {
     request[0] = 0x84;
     request[3] = 0x23;
     request[4] = 0x00;
     request[5] = 0x81;
-    return TransferRange([this](std::uint32_t address) {
-        request[6] = std::uint8_t(address);
-        const std::uint16_t result = Transact();
-        if (result == ResultOk)
-            data[address] = answer[7];
-        return result;
-    });
+    request[6] = std::uint8_t(address);
+    const std::uint16_t result = Transact();
+    if (result == ResultOk)
+        value = answer[zaq::AnswerDataIndex(answer[0]) + zaq::kReadValueData];
+    return result;
 }
 
-std::uint16_t CDeviceZAQ::WriteRange()
+std::uint16_t CDeviceZAQ::WriteByte(std::uint32_t address)
 {
     request[0] = 0x85;
     request[3] = 0x3D;
     request[4] = 0x00;
     request[5] = 0x00;
-    return TransferRange([this](std::uint32_t address) {
-        // The device commits the byte only after the fourth step.
-        const std::uint8_t steps[4][2] = {
-            {0x63, data[address]}, {0x62, std::uint8_t(address)}, {0x61, 0x00}, {0x60, 0x10}};
-        for (const auto& step : steps) {
-            request[6] = step[0];
-            request[7] = step[1];
-            if (std::uint16_t result = Transact())
-                return result;
-        }
-        return std::uint16_t(ResultOk);
-    });
+    // The device commits the byte only after the fourth step.
+    const std::uint8_t steps[4][2] = {
+        {0x63, data[address]}, {0x62, std::uint8_t(address)}, {0x61, 0x00}, {0x60, 0x10}};
+    // What readBack held for this address no longer tells what the device holds.
+    byteState[address] &= std::uint8_t(~(ByteRead | ByteDiffers));
+    for (const auto& step : steps) {
+        if (&step == &steps[3])
+            byteState[address] |= ByteWriteCut;
+        request[6] = step[0];
+        request[7] = step[1];
+        if (std::uint16_t result = Transact())
+            return result;
+    }
+    byteState[address] = std::uint8_t((byteState[address] & ~ByteWriteCut) | ByteWritten);
+    ++writtenCount;
+    return ResultOk;
+}
+
+std::uint16_t CDeviceZAQ::ReadBackByte(std::uint32_t address)
+{
+    std::uint8_t value = 0;
+    if (std::uint16_t result = ReadByte(address, value))
+        return result;
+    readBack[address] = value;
+    byteState[address] |= ByteRead;
+    if (value != data[address])
+        byteState[address] |= ByteDiffers;
+    else
+        byteState[address] &= std::uint8_t(~ByteDiffers);
+    return ResultOk;
+}
+
+std::uint16_t CDeviceZAQ::ReadRange()
+{
+    return TransferRange([this](std::uint32_t address) { return ReadByte(address, data[address]); });
+}
+
+std::uint16_t CDeviceZAQ::WriteRange()
+{
+    for (std::uint32_t address = start; address < start + count; ++address)
+        byteState[address] = BytePlanned;
+    return TransferRange([this](std::uint32_t address) { return WriteByte(address); });
+}
+
+std::uint16_t CDeviceZAQ::CompareRange()
+{
+    return RunPass(PassCompare, 0, [this](std::uint32_t address) { return ReadBackByte(address); });
+}
+
+std::uint16_t CDeviceZAQ::WriteRangeChecked()
+{
+    if (writeChangedOnly) {
+        if (std::uint16_t result = CompareRange())
+            return result;
+        for (std::uint32_t address = start; address < start + count; ++address)
+            if (byteState[address] & ByteDiffers)
+                byteState[address] |= BytePlanned;
+    } else {
+        for (std::uint32_t address = start; address < start + count; ++address)
+            byteState[address] = BytePlanned;
+    }
+    const auto write = [this](std::uint32_t address) { return WriteByte(address); };
+    if (std::uint16_t result = RunPass(PassWrite, BytePlanned, write))
+        return result;
+    if (!verifyAfterWrite)
+        return ResultOk;
+    return RunPass(PassVerify, ByteWritten, [this](std::uint32_t address) { return ReadBackByte(address); });
+}
+
+std::uint16_t CDeviceZAQ::TransferForOperation()
+{
+    switch (operation) {
+    case OpRead:
+        return ReadRange();
+    case OpWrite:
+        return verifyAfterWrite || writeChangedOnly ? WriteRangeChecked() : WriteRange();
+    case OpCompare:
+        return CompareRange();
+    default:
+        return ResultOk;
+    }
 }
 
 std::uint16_t CDeviceZAQ::CloseConnection()
@@ -242,20 +363,25 @@ std::uint32_t CDeviceZAQ::Run()
         requestEvent.WaitEvent(kInfinite, GetStopToken());
         if (StopRequested())
             return 0;
+        refusalCode = 0;
+        std::fill(std::begin(byteState), std::end(byteState), std::uint8_t{0});
+        writtenCount = 0;
         if (Open(portName, 0, 0, true) != 0) {
             Notify(NotifyFinished, ResultPortError);
             continue;
         }
         Notify(NotifyOpened, 0);
-        std::uint16_t result = OpenConnection();
+        // A stop asked before the connection began leaves the device asleep.
+        std::uint16_t result = StopAsked() ? std::uint16_t(ResultStopped) : OpenConnection();
+        const bool connected = result == ResultOk;
         if (result == ResultOk)
-            result = Identify();
-        if (result == ResultOk && operation == OpRead)
-            result = ReadRange();
-        if (result == ResultOk && operation == OpWrite)
-            result = WriteRange();
+            result = StopAsked() ? std::uint16_t(ResultStopped) : Identify();
         if (result == ResultOk)
-            result = CloseConnection();
+            result = TransferForOperation();
+        // A stopped connection is closed as a finished one is, so the device is left clean.
+        if (connected && (result == ResultOk || result == ResultStopped))
+            if (std::uint16_t closing = CloseConnection())
+                result = closing;
         Close();
         // A connection cut short by the engine's destruction reports nothing: its receiver is
         // going away with it.

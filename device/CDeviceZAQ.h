@@ -2,6 +2,7 @@
 // The ZAQ device engine: runs each request (read ID, read or write an EEPROM range) as one
 // K-line connection on its worker thread and reports every step as a posted notification.
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -30,6 +31,15 @@ public:
     // NotifyFinished. false, and nothing posted, when start is 256 or more.
     bool StartRead(std::uint8_t* data, std::uint32_t start, std::uint32_t count, bool lastOperation);
     bool StartWrite(std::uint8_t* data, std::uint32_t start, std::uint32_t count, bool lastOperation);
+    // Reads the range into readBack and compares it with data, which stays as it is.
+    bool StartCompare(std::uint8_t* data, std::uint32_t start, std::uint32_t count, bool lastOperation);
+
+    // Asks the running connection to stop; callable from any thread and from a signal handler.
+    // The frame under way, and all four steps of a byte's write, are finished first; then the
+    // connection is closed with its stop frame and trailer and the pass ends with
+    // ResultStopped. Each new request clears it, so it only ever stops a request made before it;
+    // one not yet under way ends before the device is woken.
+    void RequestStop() { stopAsked_.store(true); }
 
     // True when portName could be opened now; does not touch the engine's own port.
     bool IsPortFree(const std::string& portName) const;
@@ -50,6 +60,21 @@ public:
     std::uint32_t pauseAfterAnswerMs = 1;
     std::uint32_t answerTimeoutMs = 10000;  // per answer byte; set by the caller before each request
     std::uint8_t lastOperation = 0;
+    // The reason code of the negative answer that ended the last pass with ResultRefused; set
+    // before that NotifyFinished, 0 otherwise.
+    std::uint8_t refusalCode = 0;
+
+    // Write options, set by the caller before StartWrite like answerTimeoutMs. Verify reads the
+    // bytes written back in the same connection, before its stop frame; changed-only first reads
+    // the range and writes only the addresses whose byte differs from data.
+    bool verifyAfterWrite = false;
+    bool writeChangedOnly = false;
+    // What the last range request did, per address (ByteStateFlag); a difference found by a
+    // compare or a verify leaves the result 0, the caller reads it here. readBack holds the
+    // device's bytes where byteState has ByteRead. Cleared when a connection begins.
+    std::uint8_t byteState[256] = {};
+    std::uint8_t readBack[256] = {};
+    std::uint32_t writtenCount = 0;  // addresses with ByteWritten
 
 protected:
     std::uint32_t Run() override;
@@ -62,6 +87,8 @@ protected:
 private:
     bool StartRange(DeviceOperation kind, std::uint8_t* buffer, std::uint32_t first, std::uint32_t length,
                     bool last);
+    // Drops what an earlier connection left in the receive queue.
+    void DiscardInput();
     std::uint16_t OpenConnection();
     std::uint16_t Identify();
     // Announces the range, runs transferByte for each address and announces each byte done.
@@ -69,9 +96,25 @@ private:
     std::uint16_t ReadRange();
     std::uint16_t WriteRange();
     std::uint16_t CloseConnection();
+    std::uint16_t ReadByte(std::uint32_t address, std::uint8_t& value);
+    std::uint16_t WriteByte(std::uint32_t address);
+    // The compare, the verified and the changed-only write: one announced pass each.
+    std::uint16_t CompareRange();
+    std::uint16_t WriteRangeChecked();
+    // Runs transferByte on the addresses of the range whose byteState has all of `need` (every
+    // address when need is 0), chosen before the first one is done.
+    std::uint16_t RunPass(DevicePass pass, std::uint8_t need,
+                          const std::function<std::uint16_t(std::uint32_t)>& transferByte);
+    // Reads the address into readBack and notes whether it differs from data.
+    std::uint16_t ReadBackByte(std::uint32_t address);
+    std::uint16_t TransferForOperation();
+    bool StopAsked() const { return stopAsked_.load(); }
     // Busy-waits until the deadline passes; false when a stop was asked for meanwhile.
     bool WaitQuiet(CDeadline& deadline);
     void Notify(std::uint16_t code, std::uint32_t value);
+
+    static_assert(std::atomic<bool>::is_always_lock_free, "RequestStop must be safe in a signal handler");
+    std::atomic<bool> stopAsked_{false};
 };
 
 }  // namespace device

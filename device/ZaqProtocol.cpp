@@ -24,12 +24,13 @@ std::size_t AnswerChecksumIndex(std::uint8_t formatByte, std::uint8_t lengthByte
     return std::size_t(formatByte & 0x3F) + 3;
 }
 
-std::string FormatIdText(const std::uint8_t* a)
+std::string FormatIdText(const std::uint8_t* answer)
 {
-    // Bytes 13/14 and 15/16 travel in the opposite order to how the ID is written.
+    const std::uint8_t* bytes = answer + AnswerDataIndex(answer[0]) + kIdData;
+    // The last two pairs travel in the opposite order to how the ID is written.
     char text[40];
-    std::snprintf(text, sizeof text, "MB: %02X%02X%02X %02X %02X %02X%02X %02X%02X", a[5], a[6], a[7], a[8],
-                  a[9], a[14], a[13], a[16], a[15]);
+    std::snprintf(text, sizeof text, "MB: %02X%02X%02X %02X %02X %02X%02X %02X%02X", bytes[0], bytes[1],
+                  bytes[2], bytes[3], bytes[4], bytes[9], bytes[8], bytes[11], bytes[10]);
     std::string id(text);
     id.insert(7, 1, ' ');
     return id;

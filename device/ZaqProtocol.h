@@ -18,6 +18,12 @@ inline constexpr std::uint32_t kRequestBound = 256;
 // A long-form answer starts with exactly this format byte and carries its length in byte 3.
 inline constexpr std::uint8_t kLongAnswerFormat = 0x80;
 inline constexpr std::size_t kLongAnswerHeader = 4;
+// A negative answer: this first data byte, the refused service, then the reason code.
+inline constexpr std::uint8_t kNegativeAnswer = 0x7F;
+inline constexpr std::size_t kRefusalReasonData = 2;
+// Data positions (counted from the first data byte) of what the program takes from answers.
+inline constexpr std::size_t kReadValueData = 4;
+inline constexpr std::size_t kIdData = 2;
 inline constexpr std::size_t kIdTextLength = 27;
 
 // Eight-bit additive checksum of the bytes before it.
@@ -35,7 +41,14 @@ inline bool IsLongAnswer(std::uint8_t formatByte)
 // looked at only for the long form.
 std::size_t AnswerChecksumIndex(std::uint8_t formatByte, std::uint8_t lengthByte);
 
-// The ID text built from an identification answer (bytes 5..16 are read).
+// Index of an answer's first data byte: the short form's data follow the addresses, the long
+// form's the length byte.
+inline std::size_t AnswerDataIndex(std::uint8_t formatByte)
+{
+    return IsLongAnswer(formatByte) ? kLongAnswerHeader : 3;
+}
+
+// The ID text built from an identification answer (data bytes 2..13 are read).
 std::string FormatIdText(const std::uint8_t* answer);
 
 // Clips a request's range to the bound; false when start is outside it.

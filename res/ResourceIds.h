@@ -49,6 +49,9 @@ inline constexpr ResourceId IDS_CONFIRM_WRITE_RANGE = 61211;
 inline constexpr ResourceId IDS_LAST_OPERATION = 61212;
 inline constexpr ResourceId IDS_WRONG_FILE_SIZE = 61213;
 inline constexpr ResourceId IDS_CONFIRM_READ_ID = 61214;
+inline constexpr ResourceId IDS_DEVICE_REFUSED = 61216;  // printf format: the reason code
+inline constexpr ResourceId IDS_LINE_ERROR = 61217;
+inline constexpr ResourceId IDS_STOPPED = 61218;
 
 // What an operation did, for the status bar and the error box (printf formats).
 inline constexpr ResourceId IDS_DONE_READ_ID = 61230;
@@ -59,6 +62,19 @@ inline constexpr ResourceId IDS_WRITTEN_NONE = 61234;
 inline constexpr ResourceId IDS_WRITTEN_PART = 61235;
 inline constexpr ResourceId IDS_READ_NONE = 61236;
 inline constexpr ResourceId IDS_READ_PART = 61237;
+
+// Safe writing: which addresses a write did, and what a verify or compare found (printf formats;
+// %s is a list of addresses).
+inline constexpr ResourceId IDS_WRITTEN_RUNS = 61240;
+inline constexpr ResourceId IDS_WRITTEN_ALL = 61241;
+inline constexpr ResourceId IDS_VERIFY_DIFFERENCE = 61242;
+inline constexpr ResourceId IDS_BYTES_DIFFER = 61243;
+inline constexpr ResourceId IDS_ONE_BYTE_DIFFERS = 61244;
+inline constexpr ResourceId IDS_NO_BYTE_DIFFERS = 61245;
+inline constexpr ResourceId IDS_WRITTEN_CHANGED = 61246;
+inline constexpr ResourceId IDS_WRITTEN_LIST = 61247;
+inline constexpr ResourceId IDS_NOT_WRITTEN_LIST = 61248;
+inline constexpr ResourceId IDS_WRITE_UNCERTAIN = 61249;
 
 // Document framework texts.
 inline constexpr ResourceId IDS_SAVE_CHANGES = 61699;

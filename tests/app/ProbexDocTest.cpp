@@ -413,9 +413,11 @@ TEST_F(ProbexDocument, EachFailedResultShowsItsTextAndSuccessShowsNone)
         const char* port;
         std::vector<QString> messages;
     };
-    zaqsim::SimOptions noAdapter, silent;
+    zaqsim::SimOptions noAdapter, silent, refusing, changedEcho;
     noAdapter.noEcho = true;
     silent.silentFromFrame = 2;
+    refusing.refuseAnswer = 2;    // the identification
+    changedEcho.corruptEcho = 3;  // the connection start's first byte
     const std::vector<Case> cases = {
         {"success", {}, kPort, {kLastOperation}},
         {"unmapped port", {}, "COM9", {kLastOperation, "Unable to open COM-port"}},
@@ -424,6 +426,8 @@ TEST_F(ProbexDocument, EachFailedResultShowsItsTextAndSuccessShowsNone)
          kPort,
          {kLastOperation, "K-line adapter not present or power off or invalid COM port"}},
         {"silent device", silent, kPort, {kLastOperation, "Device answer timeout"}},
+        {"refusing device", refusing, kPort, {kLastOperation, "Device refused the request (code 22)"}},
+        {"changed echo", changedEcho, kPort, {kLastOperation, "K-line error: a sent byte came back changed"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -456,7 +460,9 @@ TEST_F(ProbexDocument, NotificationsBecomeHintsAndResultBoxes)
         {1, 2, {HintIdle}, {"Device answer timeout"}},
         {1, 3, {HintIdle}, {"K-line adapter not present or power off or invalid COM port"}},
         {1, 4, {HintIdle}, {"Receive check sum error"}},
-        {1, 5, {HintIdle}, {}},
+        {1, 5, {HintIdle}, {"Device refused the request (code 00)"}},  // no refusal was kept
+        {1, 6, {HintIdle}, {"K-line error: a sent byte came back changed"}},
+        {1, 8, {HintIdle}, {}},
         {1, 0xFFFF, {HintIdle}, {}},
         {2, 0, {HintShowId}, {}},
         {3, 256 & 0xFFFF, {}, {}},

@@ -184,12 +184,50 @@ TEST_F(EngineTransact, MissingEchoEndsTheFrameWithNoAdapter)
     EXPECT_EQ(engine_.sent, (Bytes{0x82, 0x21, 0xF3}));
 }
 
-TEST_F(EngineTransact, EchoValueIsNotCompared)
+TEST_F(EngineTransact, ChangedEchoIsALineErrorAndEndsTheFrameAtOnce)
 {
     engine_.echoValue = 0x55;
-    EXPECT_EQ(engine_.SendByte(0x00), device::ResultOk);
+    EXPECT_EQ(engine_.SendByte(0x00), device::ResultLineError);
+    EXPECT_EQ(engine_.SendByte(0x55), device::ResultOk);  // the same value is a good echo
     engine_.echoesLeft = 0;
     EXPECT_EQ(engine_.SendByte(0x00), device::ResultNoAdapter);
+
+    SetUpIdentification();
+    engine_.echoesLeft = -1;
+    engine_.sent.clear();
+    engine_.incoming.clear();
+    EXPECT_EQ(engine_.Transact(), device::ResultLineError);
+    EXPECT_EQ(engine_.sent, (Bytes{0x82}));
+}
+
+// A negative answer ends the frame whatever its form; its reason code is kept for the message.
+TEST_F(EngineTransact, NegativeAnswerIsARefusalCarryingTheReasonInBothForms)
+{
+    SetUpIdentification();
+    engine_.Answer(WithChecksum({0x83, 0xF3, 0x21, 0x7F, 0x3C, 0x31}));
+    EXPECT_EQ(engine_.Transact(), device::ResultRefused);
+    EXPECT_EQ(engine_.refusalCode, 0x31);
+
+    engine_.sent.clear();
+    engine_.Answer(WithChecksum({0x80, 0xF3, 0x21, 0x03, 0x7F, 0x3C, 0x12}));
+    EXPECT_EQ(engine_.Transact(), device::ResultRefused);
+    EXPECT_EQ(engine_.refusalCode, 0x12);
+
+    // Without a reason byte the code is 0; a refusal with a bad checksum is a checksum error.
+    engine_.sent.clear();
+    engine_.Answer(WithChecksum({0x81, 0xF3, 0x21, 0x7F}));
+    EXPECT_EQ(engine_.Transact(), device::ResultRefused);
+    EXPECT_EQ(engine_.refusalCode, 0);
+    engine_.sent.clear();
+    Bytes bad = WithChecksum({0x83, 0xF3, 0x21, 0x7F, 0x3C, 0x31});
+    bad.back() ^= 0x01;
+    engine_.Answer(bad);
+    EXPECT_EQ(engine_.Transact(), device::ResultChecksumError);
+
+    // 0x7F anywhere but the first data byte is data.
+    engine_.sent.clear();
+    engine_.Answer(WithChecksum({0x80, 0xF3, 0x7F, 0x02, 0x7C, 0x7F}));
+    EXPECT_EQ(engine_.Transact(), device::ResultOk);
 }
 
 TEST_F(EngineTransact, ReceiveByteTakesWhateverArrivesNext)

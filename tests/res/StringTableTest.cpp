@@ -39,6 +39,8 @@ TEST(StringTable, HoldsEveryMessageWithItsExactText)
         {61212, "This is a last operation?"},
         {61213, "Wrong file size!"},
         {61214, "EEPROM ID will be read.\nAre you sure?"},
+        {61216, "Device refused the request (code %02X)"},
+        {61217, "K-line error: a sent byte came back changed"},
         {61699, "Save changes to %1?"},
         {res::IDS_FAILED_TO_OPEN_DOC, "Failed to open document."},
         {res::IDS_FAILED_TO_SAVE_DOC, "Failed to save document."},
@@ -94,7 +96,17 @@ TEST(StringTable, EachDeviceFailureHasItsOwnMessageAndSuccessNone)
     EXPECT_EQ(res::DeviceResultMessage(device::ResultAnswerTimeout), res::IDS_ANSWER_TIMEOUT);
     EXPECT_EQ(res::DeviceResultMessage(device::ResultNoAdapter), res::IDS_NO_ADAPTER);
     EXPECT_EQ(res::DeviceResultMessage(device::ResultChecksumError), res::IDS_CHECKSUM_ERROR);
+    EXPECT_EQ(res::DeviceResultMessage(device::ResultRefused), res::IDS_DEVICE_REFUSED);
+    EXPECT_EQ(res::DeviceResultMessage(device::ResultLineError), res::IDS_LINE_ERROR);
     EXPECT_EQ(res::DeviceResultMessage(0xFFFF), 0u);
+}
+
+TEST(StringTable, DeviceResultTextNamesTheRefusalReasonAndNothingElseTakesIt)
+{
+    EXPECT_EQ(res::DeviceResultText(device::ResultRefused, 0x31), "Device refused the request (code 31)");
+    EXPECT_EQ(res::DeviceResultText(device::ResultRefused, 0x0A), "Device refused the request (code 0A)");
+    EXPECT_EQ(res::DeviceResultText(device::ResultAnswerTimeout, 0x31), "Device answer timeout");
+    EXPECT_EQ(res::DeviceResultText(device::ResultOk, 0x31), "");
 }
 
 }  // namespace

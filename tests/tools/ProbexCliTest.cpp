@@ -315,6 +315,20 @@ TEST_F(ProbexCli, DeviceFailuresExitWithTheirResultAndMessage)
     EXPECT_EQ(Run({"id", "--port", "COM4"}), 4);
     EXPECT_EQ(err_.str(), "Receive check sum error\n");
     EXPECT_TRUE(out_.str().empty());
+
+    zaqsim::SimOptions refusing;
+    refusing.refuseAnswer = 3;  // the first read
+    StartSimulator(refusing);
+    const fs::path file = folder_ / "refused.bin";
+    EXPECT_EQ(Run({"read", "--port", "COM4", "--range", "10-11", file.string()}), 5);
+    EXPECT_EQ(err_.str(), "Device refused the request (code 22)\n");
+    EXPECT_FALSE(fs::exists(file));
+
+    zaqsim::SimOptions changedEcho;
+    changedEcho.corruptEcho = 1;  // the first wake-up pulse
+    StartSimulator(changedEcho);
+    EXPECT_EQ(Run({"id", "--port", "COM4"}), 6);
+    EXPECT_EQ(err_.str(), "K-line error: a sent byte came back changed\n");
 }
 
 TEST_F(ProbexCli, UsageErrorsExit64WithoutTouchingTheDevice)
@@ -351,12 +365,14 @@ TEST_F(ProbexCli, HelpDescribesEveryCommandOptionAndStatus)
                              "--last", "--range", "Wrong", "64", "65", "Receive check sum error"})
         EXPECT_NE(out_.str().find(part), std::string::npos) << part;
     // Each exit status stands beside the window application's text for it.
-    for (const std::uint16_t result : {device::ResultPortError, device::ResultAnswerTimeout,
-                                       device::ResultNoAdapter, device::ResultChecksumError}) {
+    for (const std::uint16_t result :
+         {device::ResultPortError, device::ResultAnswerTimeout, device::ResultNoAdapter,
+          device::ResultChecksumError, device::ResultLineError}) {
         const std::string line =
             "  " + std::to_string(result) + "   " + res::LoadString(res::DeviceResultMessage(result)) + "\n";
         EXPECT_NE(out_.str().find(line), std::string::npos) << line;
     }
+    EXPECT_NE(out_.str().find("  5   Device refused the request (code XX)\n"), std::string::npos);
 }
 
 TEST(ProbexCliProgram, ExitStatusReachesTheShell)

@@ -162,24 +162,31 @@ TEST_F(SimDeviceModel, IgnoresRequestsBeforeTheConnectionStartAndBadChecksums)
     EXPECT_TRUE(HasNote("request checksum wrong"));
 }
 
-TEST_F(SimDeviceModel, IdentificationCarriesTheIdBytesAtFiveToSixteenInBothForms)
+// Both header forms carry the same data bytes; the long form's start one byte later, after its
+// length byte.
+TEST_F(SimDeviceModel, IdentificationCarriesTheIdBytesAtDataTwoToThirteenInBothForms)
 {
     for (bool longForm : {false, true}) {
         options_.longAnswers = longForm;
         StartConnection();
         const Bytes answer = Send({0x82, 0x21, 0xF3, 0x3C, 0x00});
-        ASSERT_EQ(answer.size(), 18u) << longForm;
+        const std::size_t shift = longForm ? 1 : 0;
+        ASSERT_EQ(answer.size(), 18u + shift) << longForm;
         EXPECT_EQ(answer[0] == 0x80, longForm);
+        if (longForm)
+            EXPECT_EQ(answer[3], 14u);  // the length byte counts the data bytes
+        else
+            EXPECT_EQ(answer[0], 0x80 | 14);
         EXPECT_TRUE(ChecksumOk(answer));
         for (std::size_t i = 0; i < options_.idBytes.size(); ++i)
-            EXPECT_EQ(answer[5 + i], options_.idBytes[i]) << i;
+            EXPECT_EQ(answer[5 + shift + i], options_.idBytes[i]) << i;
         Send({0x81, 0x21, 0xF3, 0x82});
         for (std::uint8_t b : {0x54, 0x45, 0x53, 0x54, 0x20, 0x45, 0x4E, 0x44, 0x00})
             Feed(b, FrameLine());
     }
 }
 
-TEST_F(SimDeviceModel, ReadAnswersTheEepromByteAtIndexSeven)
+TEST_F(SimDeviceModel, ReadAnswersTheEepromByteAtDataFourInBothForms)
 {
     std::array<std::uint8_t, 256> image{};
     image[0x10] = 0x5A;
@@ -188,13 +195,14 @@ TEST_F(SimDeviceModel, ReadAnswersTheEepromByteAtIndexSeven)
     for (bool longForm : {false, true}) {
         options_.longAnswers = longForm;
         StartConnection();
+        const std::size_t at = longForm ? 8 : 7;
         Bytes answer = Send({0x84, 0x21, 0xF3, 0x23, 0x00, 0x81, 0x10});
-        ASSERT_GE(answer.size(), 9u);
-        EXPECT_EQ(answer[7], 0x5A);
+        ASSERT_GE(answer.size(), at + 2);
+        EXPECT_EQ(answer[at], 0x5A);
         EXPECT_TRUE(ChecksumOk(answer));
         answer = Send({0x84, 0x21, 0xF3, 0x23, 0x00, 0x81, 0xFF});
-        ASSERT_GE(answer.size(), 9u);
-        EXPECT_EQ(answer[7], 0xC3);
+        ASSERT_GE(answer.size(), at + 2);
+        EXPECT_EQ(answer[at], 0xC3);
         Send({0x81, 0x21, 0xF3, 0x82});
         for (std::uint8_t b : {0x54, 0x45, 0x53, 0x54, 0x20, 0x45, 0x4E, 0x44, 0x00})
             Feed(b, FrameLine());
@@ -227,6 +235,23 @@ TEST_F(SimDeviceModel, WriteCommitsOnlyAfterTheFourthStepInSequence)
     EXPECT_TRUE(HasNote("out of sequence"));
 }
 
+TEST_F(SimDeviceModel, IgnoredWritesAreAnsweredAsUsualButKeepTheEeprom)
+{
+    options_.ignoreWrites = true;
+    eeprom_.Put(0x10, 0x5A);
+    StartConnection();
+    const Bytes header{0x85, 0x21, 0xF3, 0x3D, 0x00, 0x00};
+    const Bytes steps[4] = {{0x63, 0xAB}, {0x62, 0x10}, {0x61, 0x00}, {0x60, 0x10}};
+    for (const Bytes& step : steps) {
+        Bytes frame = header;
+        frame.insert(frame.end(), step.begin(), step.end());
+        // The positive answer a committing device gives: 7D 00, the step and its value.
+        EXPECT_EQ(Send(frame), WithChecksum({0x84, 0xF3, 0x21, 0x7D, 0x00, step[0], step[1]}));
+    }
+    EXPECT_EQ(eeprom_.Get(0x10), 0x5A);
+    EXPECT_TRUE(HasNote("ignored"));
+}
+
 TEST_F(SimDeviceModel, TrailerAfterTheStopRecordsTheFlag)
 {
     StartConnection();
@@ -251,6 +276,33 @@ TEST_F(SimDeviceModel, InjectedFaultsSilenceAndCorruptTheNamedFrames)
     ASSERT_FALSE(second.empty());
     EXPECT_FALSE(ChecksumOk(second));
     EXPECT_TRUE(Send({0x82, 0x21, 0xF3, 0x3C, 0x00}).empty());
+}
+
+TEST_F(SimDeviceModel, RefusedAnswerIsANegativeAnswerAndARefusedWriteStepCommitsNothing)
+{
+    for (bool longForm : {false, true}) {
+        options_.longAnswers = longForm;
+        options_.refuseAnswer = longForm ? 11 : 5;  // the fourth write step of each pass
+        StartConnection();
+        const Bytes header{0x85, 0x21, 0xF3, 0x3D, 0x00, 0x00};
+        Bytes refused;
+        for (const auto& [r, v] : {std::pair{0x63, 0xAB}, {0x62, 0x30}, {0x61, 0x00}, {0x60, 0x10}}) {
+            Bytes frame = header;
+            frame.push_back(std::uint8_t(r));
+            frame.push_back(std::uint8_t(v));
+            refused = Send(frame);
+        }
+        const std::size_t data = longForm ? 4 : 3;
+        ASSERT_EQ(refused.size(), data + 4) << longForm;
+        EXPECT_EQ(refused[data], 0x7F);
+        EXPECT_EQ(refused[data + 1], 0x3D);
+        EXPECT_EQ(refused[data + 2], zaqsim::kRefusalReason);
+        EXPECT_TRUE(ChecksumOk(refused));
+        EXPECT_EQ(eeprom_.Get(0x30), 0x00) << longForm;
+        Send({0x81, 0x21, 0xF3, 0x82});
+        for (std::uint8_t b : {0x54, 0x45, 0x53, 0x54, 0x20, 0x45, 0x4E, 0x44, 0x00})
+            Feed(b, FrameLine());
+    }
 }
 
 }  // namespace

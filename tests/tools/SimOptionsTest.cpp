@@ -54,6 +54,26 @@ TEST(SimOptions, ParsesEveryOptionAndTheEepromFile)
     EXPECT_EQ(o.eepromPath, "image.bin");
 }
 
+TEST(SimOptions, ParsesTheLinkFaults)
+{
+    zaqsim::SimOptions o;
+    std::string error;
+    ASSERT_TRUE(
+        Parse({"--refuse", "3", "--corrupt-echo", "7", "--stale", "c17f0a", "--ignore-writes", "image.bin"},
+              o, error))
+        << error;
+    EXPECT_TRUE(o.ignoreWrites);
+    EXPECT_FALSE(zaqsim::SimOptions{}.ignoreWrites);
+    EXPECT_NE(std::string(zaqsim::kSimUsage).find("--ignore-writes"), std::string::npos);
+    EXPECT_EQ(o.refuseAnswer, 3u);
+    EXPECT_EQ(o.corruptEcho, 7u);
+    EXPECT_EQ(o.staleBytes, (std::vector<std::uint8_t>{0xC1, 0x7F, 0x0A}));
+    for (const char* stale : {"", "1", "0g", "123"}) {
+        zaqsim::SimOptions other;
+        EXPECT_FALSE(Parse({"--stale", stale, "image.bin"}, other, error)) << stale;
+    }
+}
+
 TEST(SimOptions, RefusesBadArguments)
 {
     const std::vector<std::vector<std::string>> bad = {

@@ -12,7 +12,19 @@ namespace probexcli {
 namespace {
 
 constexpr std::uint16_t kDeviceFailures[] = {device::ResultPortError, device::ResultAnswerTimeout,
-                                             device::ResultNoAdapter, device::ResultChecksumError};
+                                             device::ResultNoAdapter, device::ResultChecksumError,
+                                             device::ResultRefused,   device::ResultLineError,
+                                             device::ResultStopped};
+
+// A message as the help lists it: a refusal's reason code stands as "XX".
+std::string HelpText(std::uint16_t result)
+{
+    std::string text = res::LoadString(res::DeviceResultMessage(result));
+    const std::size_t code = text.find("%02X");
+    if (code != std::string::npos)
+        text.replace(code, 4, "XX");
+    return text;
+}
 
 }  // namespace
 
@@ -23,7 +35,9 @@ std::string CliHelp()
         "Usage:\n"
         "  probex-cli id    --port NAME [--timeout SECONDS] [--last]\n"
         "  probex-cli read  --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST] FILE\n"
-        "  probex-cli write --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST] FILE\n"
+        "  probex-cli write --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST]\n"
+        "                   [--no-verify] [--changed-only] FILE\n"
+        "  probex-cli compare --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST] FILE\n"
         "\n"
         "Reads the ID of a ZAQ device behind a K-line adapter, or reads or writes its 256-byte\n"
         "EEPROM. Every command prints the device's ID text on stdout.\n"
@@ -34,14 +48,22 @@ std::string CliHelp()
         "          whole range has been read: a failed read leaves it as it was. FILE must be a\n"
         "          regular file that can be read and written, or missing, in a folder that takes\n"
         "          new files; when FILE is a symbolic link, the link stays and its file is replaced.\n"
-        "  write   write the range from FILE, a readable regular file of exactly 256 bytes.\n"
-        "          Both commands check FILE before the device is touched.\n"
+        "  write   write the range from FILE, a readable regular file of exactly 256 bytes, then\n"
+        "          read the written bytes back in the same connection; each byte that differs is\n"
+        "          listed on stderr (\"0x10: wrote AB, read 00\"). A write that fails or is stopped\n"
+        "          says on stderr which addresses were written and which not.\n"
+        "  compare read the range from the device and compare it with FILE, which must hold\n"
+        "          exactly 256 bytes and is left as it is; prints how many bytes differ and where.\n"
+        "          Every command checks FILE before the device is touched.\n"
         "\n"
         "  --port NAME          COMn (through the per-user port map, as in the window\n"
         "                       application) or a device path such as /dev/ttyUSB0\n"
         "  --timeout SECONDS    time allowed for each answer byte, 1 to 30 (default 10)\n"
         "  --last               mark the request as the last operation for the device\n"
         "  --range FIRST-LAST   EEPROM addresses in hex, 00 to FF, inclusive (default 00-FF)\n"
+        "  --no-verify          write: do not read the written bytes back\n"
+        "  --changed-only       write: read the range first and write only the bytes that differ\n"
+        "                       from FILE; says how many were written\n"
         "  --help               show this text\n"
         "\n";
     text += "Progress (\"" + PercentComplete(37) +
@@ -50,10 +72,13 @@ std::string CliHelp()
             "Exit status:\n"
             "  0   success\n";
     for (const std::uint16_t result : kDeviceFailures)
-        text += "  " + std::to_string(result) + "   " + LoadString(res::DeviceResultMessage(result)) + "\n";
-    text += "  64  wrong usage\n"
+        text += "  " + std::to_string(result) + "   " + HelpText(result) + "\n";
+    text += "  8   the written bytes read back, or the compared range, differ from FILE\n"
+            "  64  wrong usage\n"
             "  65  FILE cannot be read or written, or is not 256 bytes long (\"" +
-            LoadString(res::IDS_WRONG_FILE_SIZE) + "\")\n";
+            LoadString(res::IDS_WRONG_FILE_SIZE) +
+            "\")\n"
+            "  130 stopped by SIGINT or SIGTERM\n";
     return text;
 }
 
@@ -105,6 +130,7 @@ bool ParseTimeout(const std::string& text, std::uint32_t& seconds, std::string& 
 bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, std::string& error)
 {
     std::vector<std::string> positional;
+    std::string writeOnly;  // the last option that only a write takes
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
@@ -128,6 +154,12 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
             }
         } else if (arg == "--last") {
             options.lastOperation = true;
+        } else if (arg == "--no-verify") {
+            options.verify = false;
+            writeOnly = arg;
+        } else if (arg == "--changed-only") {
+            options.changedOnly = true;
+            writeOnly = arg;
         } else if (arg.size() > 1 && arg[0] == '-') {
             error = "unknown option " + arg;
             return false;
@@ -148,6 +180,8 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
         options.command = Command::Read;
     } else if (command == "write") {
         options.command = Command::Write;
+    } else if (command == "compare") {
+        options.command = Command::Compare;
     } else {
         error = "unknown command " + command;
         return false;
@@ -158,6 +192,10 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
     }
     if (files)
         options.file = positional[1];
+    if (!writeOnly.empty() && options.command != Command::Write) {
+        error = writeOnly + " goes with write only";
+        return false;
+    }
     if (options.port.empty()) {
         error = "--port is required";
         return false;

@@ -11,7 +11,8 @@ enum class Command {
     Help,
     ReadId,
     Read,
-    Write
+    Write,
+    Compare
 };
 
 struct CliOptions {
@@ -22,6 +23,8 @@ struct CliOptions {
     std::uint32_t first = 0x00;  // inclusive EEPROM range
     std::uint32_t last = 0xFF;
     std::string file;
+    bool verify = true;  // write: read the written bytes back before the connection ends
+    bool changedOnly = false;
 };
 
 // Parses the arguments (without argv[0]); false with a message for the user on failure.

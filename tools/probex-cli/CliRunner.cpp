@@ -4,20 +4,36 @@
 #include "device/ZaqProtocol.h"
 #include "platform/MessageTarget.h"
 #include "res/DeviceResultText.h"
+#include "res/RangeText.h"
 #include "res/StringTable.h"
 #include "tools/probex-cli/CliOptions.h"
 #include "tools/probex-cli/DumpFile.h"
 #include "tools/probex-cli/NotificationQueue.h"
+#include "tools/probex-cli/StopSignals.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <iterator>
 
 namespace probexcli {
 
 namespace {
 
-std::string ResultText(std::uint16_t result)
+std::string ResultText(std::uint16_t result, std::uint8_t refusalCode)
 {
-    const res::ResourceId message = res::DeviceResultMessage(result);
-    return message ? res::LoadString(message) : "Device error";
+    const std::string text = res::DeviceResultText(result, refusalCode);
+    return text.empty() ? "Device error" : text;
 }
+
+struct DeviceOutcome {
+    std::uint16_t result = device::ResultOk;
+    std::uint8_t refusalCode = 0;
+    // The engine's account of the range, copied before the engine goes.
+    std::array<std::uint8_t, 256> byteState{};
+    std::array<std::uint8_t, 256> readBack{};
+    std::uint32_t writtenCount = 0;
+};
 
 // Installs the queue as the main window for as long as it lives.
 class InstalledTarget {
@@ -27,7 +43,7 @@ public:
 };
 
 // Runs the request on the engine and follows its notifications to the end of the pass.
-std::uint16_t RunDevice(const CliOptions& options, Dump& dump, CliIo& io)
+DeviceOutcome RunDevice(const CliOptions& options, Dump& dump, CliIo& io)
 {
     NotificationQueue queue(device::g_deviceZaqMessage);
     InstalledTarget installed(queue);
@@ -35,17 +51,22 @@ std::uint16_t RunDevice(const CliOptions& options, Dump& dump, CliIo& io)
     engine.portName = options.port;
     engine.answerTimeoutMs = options.timeoutSeconds * 1000;
     engine.idText.clear();
+    engine.verifyAfterWrite = options.verify;
+    engine.writeChangedOnly = options.changedOnly;
     if (io.prepareEngine)
         io.prepareEngine(engine);
-    engine.Start();
+    StartWorkerWithoutStopSignals(engine);
 
     const std::uint32_t count = options.last - options.first + 1;
     if (options.command == Command::ReadId)
         engine.StartReadId(options.lastOperation);
     else if (options.command == Command::Read)
         engine.StartRead(dump.data(), options.first, count, options.lastOperation);
+    else if (options.command == Command::Compare)
+        engine.StartCompare(dump.data(), options.first, count, options.lastOperation);
     else
         engine.StartWrite(dump.data(), options.first, count, options.lastOperation);
+    const EngineStopOnSignal stopOnSignal(engine);
 
     std::uint32_t total = 0;
     std::uint32_t done = 0;
@@ -70,10 +91,15 @@ std::uint16_t RunDevice(const CliOptions& options, Dump& dump, CliIo& io)
                 progressShown = true;
             }
             break;
-        case device::NotifyFinished:
+        case device::NotifyFinished: {
             if (progressShown)
                 io.err << std::endl;
-            return value;
+            DeviceOutcome outcome{value, engine.refusalCode};
+            std::copy(std::begin(engine.byteState), std::end(engine.byteState), outcome.byteState.begin());
+            std::copy(std::begin(engine.readBack), std::end(engine.readBack), outcome.readBack.begin());
+            outcome.writtenCount = engine.writtenCount;
+            return outcome;
+        }
         default:
             break;
         }
@@ -111,16 +137,37 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
         }
     }
 
-    const std::uint16_t result = RunDevice(options, dump, io);
-    if (result != device::ResultOk) {
-        io.err << ResultText(result) << std::endl;
-        return result;
+    const DeviceOutcome outcome = RunDevice(options, dump, io);
+    const std::uint32_t count = options.last - options.first + 1;
+    const bool write = options.command == Command::Write;
+    if (outcome.result != device::ResultOk || StopSignalReceived()) {
+        if (outcome.result != device::ResultOk)
+            io.err << ResultText(outcome.result, outcome.refusalCode) << std::endl;
+        if (write && outcome.result != device::ResultOk)
+            io.err << res::WriteAccountText(outcome.byteState.data(), options.first, count) << std::endl;
+        // A signal wins over the result it caused, and over a success that came just before it:
+        // the user asked for the program to end, and FILE stays as it was.
+        return StopSignalReceived() ? kExitSignal : outcome.result;
     }
     if (options.command == Command::Read && !file.Replace(dump, error)) {
         io.err << "probex-cli: " << error << std::endl;
         return kExitFile;
     }
-    return 0;
+    if (write && options.changedOnly) {
+        char line[160];
+        std::snprintf(line, sizeof line, res::LoadString(res::IDS_WRITTEN_CHANGED).c_str(),
+                      unsigned(outcome.writtenCount), unsigned(count));
+        io.out << line << std::endl;
+    }
+    const std::vector<std::uint32_t> differing =
+        res::DifferingAddresses(outcome.byteState.data(), options.first, count);
+    if (options.command == Command::Compare)
+        io.out << res::DifferenceCountText(differing, count) << std::endl;
+    if (write)
+        for (const std::uint32_t address : differing)
+            io.err << res::VerifyDifferenceText(address, dump[address], outcome.readBack[address])
+                   << std::endl;
+    return differing.empty() ? 0 : kExitDifferences;
 }
 
 }  // namespace probexcli

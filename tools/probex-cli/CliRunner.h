@@ -12,6 +12,7 @@ class CDeviceZAQ;
 
 namespace probexcli {
 
+inline constexpr int kExitDifferences = 8;
 inline constexpr int kExitUsage = 64;
 inline constexpr int kExitFile = 65;
 

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "tools/probex-cli/CliRunner.h"
+#include "tools/probex-cli/StopSignals.h"
 
 namespace {
 
@@ -37,6 +38,7 @@ int main(int argc, char** argv)
     }
     if (stdoutWasClosed)
         std::cout.setstate(std::ios::badbit);  // what goes there is lost: the program says so
+    probexcli::InstallStopSignals();
     probexcli::CliIo io{std::cout, std::cerr, isatty(STDERR_FILENO) == 1, {}};
     return probexcli::RunCli(std::vector<std::string>(argv + 1, argv + argc), io);
 }

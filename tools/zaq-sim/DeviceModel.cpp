@@ -148,7 +148,14 @@ std::vector<std::uint8_t> DeviceModel::Collect(std::uint8_t byte, const LineSett
         log_.Note("silent from frame " + std::to_string(options_.silentFromFrame));
         return {};
     }
-    std::vector<std::uint8_t> answer = Serve(frame);
+    std::vector<std::uint8_t> answer;
+    if (options_.refuseAnswer != 0 && answersSent_ + 1 == options_.refuseAnswer) {
+        log_.Note("answer " + std::to_string(options_.refuseAnswer) + " refuses service " + Hex(frame[3]));
+        nextWriteStep_ = 0;  // a refused step leaves the EEPROM as it was
+        answer = Refusal(frame[3], kRefusalReason);
+    } else {
+        answer = Serve(frame);
+    }
     if (answer.empty())
         return answer;
     ++answersSent_;
@@ -191,7 +198,7 @@ std::vector<std::uint8_t> DeviceModel::Serve(const std::vector<std::uint8_t>& fr
         return Answer(0xC2, {});
     default:
         log_.Note("service " + Hex(service) + " not supported");
-        return Answer(0x7F, {service, 0x11});
+        return Refusal(service, 0x11);
     }
 }
 
@@ -210,8 +217,12 @@ std::vector<std::uint8_t> DeviceModel::WriteStep(std::uint8_t step, std::uint8_t
             nextWriteStep_ = 0;
         } else if (++nextWriteStep_ == 4) {
             nextWriteStep_ = 0;
-            eeprom_.Put(pendingAddress_, pendingValue_);
-            log_.Note("EEPROM[" + Hex(pendingAddress_) + "] = " + Hex(pendingValue_));
+            if (options_.ignoreWrites) {
+                log_.Note("EEPROM[" + Hex(pendingAddress_) + "] kept, " + Hex(pendingValue_) + " ignored");
+            } else {
+                eeprom_.Put(pendingAddress_, pendingValue_);
+                log_.Note("EEPROM[" + Hex(pendingAddress_) + "] = " + Hex(pendingValue_));
+            }
         }
     } else {
         log_.Note("write step " + Hex(step) + " out of sequence");
@@ -222,15 +233,26 @@ std::vector<std::uint8_t> DeviceModel::WriteStep(std::uint8_t step, std::uint8_t
 
 std::vector<std::uint8_t> DeviceModel::Answer(std::uint8_t service, const std::vector<std::uint8_t>& tail)
 {
-    // The tail starts at index 5 in both header forms: the short form pads index 4.
+    // The tail follows a 0x00 after the service byte, so in the short form it starts at index 5.
+    std::vector<std::uint8_t> data{service, 0x00};
+    data.insert(data.end(), tail.begin(), tail.end());
+    return AnswerFrame(data);
+}
+
+std::vector<std::uint8_t> DeviceModel::Refusal(std::uint8_t service, std::uint8_t reason)
+{
+    return AnswerFrame({0x7F, service, reason});
+}
+
+std::vector<std::uint8_t> DeviceModel::AnswerFrame(const std::vector<std::uint8_t>& data)
+{
+    // Both header forms carry the same data bytes; the long one has a length byte before them.
     std::vector<std::uint8_t> answer;
-    answer.reserve(6 + tail.size());
     if (options_.longAnswers)
-        answer = {0x80, kTesterAddress, kDeviceAddress, std::uint8_t(1 + tail.size()), service};
+        answer = {0x80, kTesterAddress, kDeviceAddress, std::uint8_t(data.size())};
     else
-        answer = {std::uint8_t(0x80 | (2 + tail.size())), kTesterAddress, kDeviceAddress, service, 0x00};
-    for (std::uint8_t byte : tail)
-        answer.push_back(byte);
+        answer = {std::uint8_t(0x80 | data.size()), kTesterAddress, kDeviceAddress};
+    answer.insert(answer.end(), data.begin(), data.end());
     answer.push_back(Sum(answer, answer.size()));
     return answer;
 }

@@ -38,6 +38,8 @@ private:
     std::vector<std::uint8_t> Serve(const std::vector<std::uint8_t>& frame);
     std::vector<std::uint8_t> WriteStep(std::uint8_t step, std::uint8_t value);
     std::vector<std::uint8_t> Answer(std::uint8_t service, const std::vector<std::uint8_t>& tail);
+    std::vector<std::uint8_t> Refusal(std::uint8_t service, std::uint8_t reason);
+    std::vector<std::uint8_t> AnswerFrame(const std::vector<std::uint8_t>& data);
 
     const SimOptions& options_;
     EepromImage& eeprom_;

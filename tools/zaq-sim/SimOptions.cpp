@@ -23,7 +23,12 @@ const char* const kSimUsage =
     "  --no-echo              adapter absent: nothing is echoed or answered\n"
     "  --silent-from N        the device answers no request from frame N on\n"
     "  --bad-checksum N       answer N carries a wrong checksum\n"
-    "  --unplug-after N       the terminal disappears after N received bytes, and zaq-sim ends\n";
+    "  --unplug-after N       the terminal disappears after N received bytes, and zaq-sim ends\n"
+    "  --refuse N             answer N is a negative answer (7F, the service, reason 22)\n"
+    "  --corrupt-echo N       received byte N is changed on the line (device and echo see 0x01 flipped)\n"
+    "  --stale HEX            these bytes wait in the client's receive queue before it connects,\n"
+    "                         as a late answer to an earlier connection would\n"
+    "  --ignore-writes        answer every write step positively but keep the EEPROM as it is\n";
 
 namespace {
 
@@ -45,6 +50,21 @@ bool ParseIdBytes(const std::string& text, std::array<std::uint8_t, 12>& bytes)
         if (ec != std::errc() || ptr != first + 2)
             return false;
         bytes[i] = std::uint8_t(value);
+    }
+    return true;
+}
+
+bool ParseHexBytes(const std::string& text, std::vector<std::uint8_t>& bytes)
+{
+    if (text.empty() || text.size() % 2 != 0)
+        return false;
+    bytes.clear();
+    for (std::size_t i = 0; i < text.size(); i += 2) {
+        unsigned value = 0;
+        auto [ptr, ec] = std::from_chars(text.data() + i, text.data() + i + 2, value, 16);
+        if (ec != std::errc() || ptr != text.data() + i + 2)
+            return false;
+        bytes.push_back(std::uint8_t(value));
     }
     return true;
 }
@@ -119,6 +139,19 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
             ok = number(options.badChecksumAnswer);
         } else if (arg == "--unplug-after") {
             ok = number(options.unplugAfterBytes);
+        } else if (arg == "--refuse") {
+            ok = number(options.refuseAnswer);
+        } else if (arg == "--corrupt-echo") {
+            ok = number(options.corruptEcho);
+        } else if (arg == "--ignore-writes") {
+            options.ignoreWrites = true;
+        } else if (arg == "--stale") {
+            std::string text;
+            ok = value(text);
+            if (ok && !ParseHexBytes(text, options.staleBytes)) {
+                error = "--stale takes bytes in hex, two digits each";
+                ok = false;
+            }
         } else if (arg.size() > 1 && arg[0] == '-') {
             error = "unknown option " + arg;
             ok = false;

@@ -23,11 +23,18 @@ struct SimOptions {
     std::array<std::uint8_t, 12> idBytes{0x0A, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F,
                                          0x60, 0x71, 0x11, 0x22, 0x33, 0x44};
     // Faults; 0 disables. Frames and answers are counted from 1 over the simulator's life.
-    bool noEcho = false;                  // adapter absent: nothing comes back at all
-    std::uint32_t silentFromFrame = 0;    // the device answers no request from this one on
-    std::uint32_t badChecksumAnswer = 0;  // this answer carries a wrong checksum
-    std::uint32_t unplugAfterBytes = 0;   // the master closes after this many received bytes
+    bool noEcho = false;                   // adapter absent: nothing comes back at all
+    std::uint32_t silentFromFrame = 0;     // the device answers no request from this one on
+    std::uint32_t badChecksumAnswer = 0;   // this answer carries a wrong checksum
+    std::uint32_t unplugAfterBytes = 0;    // the master closes after this many received bytes
+    std::uint32_t refuseAnswer = 0;        // this answer is a negative one (reason kRefusalReason)
+    std::uint32_t corruptEcho = 0;         // this received byte (counted from 1) comes back changed
+    std::vector<std::uint8_t> staleBytes;  // waiting in the client's receive queue from the start
+    bool ignoreWrites = false;             // write steps answered as usual, the EEPROM kept as it is
 };
+
+// The reason code of the negative answer that --refuse sends.
+inline constexpr std::uint8_t kRefusalReason = 0x22;
 
 // Parses the program's arguments (without argv[0]); on failure returns false with a message.
 bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error);

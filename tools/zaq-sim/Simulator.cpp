@@ -47,6 +47,16 @@ bool Simulator::OpenTerminal(std::string& error)
     }
     bytesReceived_ = 0;
     unplugged_ = false;
+    if (!options_.staleBytes.empty()) {
+        // The slave is held open, so the bytes wait in its queue for whoever opens it next.
+        if (write(terminal_.MasterFd(), options_.staleBytes.data(), options_.staleBytes.size()) !=
+            ssize_t(options_.staleBytes.size())) {
+            error = "cannot queue the stale bytes";
+            terminal_.Close();
+            return false;
+        }
+        log_.Note("stale bytes queued: " + std::to_string(options_.staleBytes.size()));
+    }
     std::lock_guard lock(mutex_);
     slavePath_ = terminal_.SlavePath();
     return true;
@@ -131,8 +141,12 @@ void Simulator::HandleByte(std::uint8_t byte)
     const SimClock::time_point arrival = SimClock::now();
     LineSettings line;
     ReadLineSettings(terminal_.MasterFd(), line);
-    log_.ClientByte(byte, line);
     ++bytesReceived_;
+    if (options_.corruptEcho != 0 && bytesReceived_ == options_.corruptEcho) {
+        byte ^= 0x01;
+        log_.Note("byte " + std::to_string(bytesReceived_) + " changed on the line");
+    }
+    log_.ClientByte(byte, line);
     if (!options_.noEcho) {
         // The device takes the byte before its echo leaves, so that whoever sees the echo
         // finds the byte's effects (a completed frame, a committed write) already recorded.

@@ -1,0 +1,320 @@
+// Stop, verify after write, compare and changed-only writes: the engine against the simulated
+// device over a real pseudo-terminal.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <chrono>
+#include <thread>
+
+#include "res/RangeText.h"
+#include "tests/device/EngineHarness.h"
+
+namespace {
+
+using enginetest::Bytes;
+using enginetest::EngineHarness;
+using enginetest::Notice;
+using Pass = std::vector<Notice>;
+using Image = std::array<std::uint8_t, 256>;
+
+const Bytes kStart{0x81, 0x21, 0xF3, 0x81, 0x16};
+const Bytes kIdentify{0x82, 0x21, 0xF3, 0x3C, 0x00, 0xD2};
+const Bytes kStop{0x81, 0x21, 0xF3, 0x82, 0x17};
+
+Bytes Trailer(std::uint8_t flag)
+{
+    return {0x54, 0x45, 0x53, 0x54, 0x20, 0x45, 0x4E, 0x44, flag};
+}
+
+Bytes Frame(Bytes bytes)
+{
+    std::uint8_t sum = 0;
+    for (std::uint8_t b : bytes)
+        sum = std::uint8_t(sum + b);
+    bytes.push_back(sum);
+    return bytes;
+}
+
+Bytes ReadFrame(std::uint8_t address)
+{
+    return Frame({0x84, 0x21, 0xF3, 0x23, 0x00, 0x81, address});
+}
+
+std::vector<Bytes> WriteFrames(std::uint8_t address, std::uint8_t value)
+{
+    std::vector<Bytes> frames;
+    const std::uint8_t steps[4][2] = {{0x63, value}, {0x62, address}, {0x61, 0x00}, {0x60, 0x10}};
+    for (const auto& step : steps)
+        frames.push_back(Frame({0x85, 0x21, 0xF3, 0x3D, 0x00, 0x00, step[0], step[1]}));
+    return frames;
+}
+
+// No byte is zero, so a written byte always shows on a zeroed device.
+Image Pattern()
+{
+    Image image;
+    for (int i = 0; i < 256; ++i)
+        image[i] = std::uint8_t((i * 7) ^ 0x5A) | 0x01;
+    return image;
+}
+
+bool IsWriteFrame(const Bytes& frame)
+{
+    return frame.size() == 9 && frame[0] == 0x85;
+}
+
+zaqsim::SimOptions SlowSim()
+{
+    auto options = enginetest::ShortenedSimOptions();
+    options.byteTiming = true;  // a whole-EEPROM write takes many seconds: time to stop it
+    return options;
+}
+
+TEST(EngineStop, MidWriteFinishesTheByteClosesTheConnectionAndKeepsTheSplit)
+{
+    EngineHarness h(SlowSim());
+    const Image image = Pattern();
+    Image buffer = image;
+    ASSERT_TRUE(h.engine->StartWrite(buffer.data(), 0, 256, true));
+    ASSERT_TRUE(h.target.WaitForCount(3 + 5));  // opened, ID, range begin, five bytes done
+    h.engine->RequestStop();
+    const Pass pass = h.NextPass();
+    EXPECT_EQ(pass.back(), (Notice{device::NotifyFinished, device::ResultStopped}));
+    std::uint32_t done = 0;
+    for (const Notice& notice : pass) {
+        EXPECT_NE(notice.code, device::NotifyRangeEnd);
+        done += notice.code == device::NotifyByteDone;
+    }
+    ASSERT_GE(done, 5u);
+    ASSERT_LT(done, 256u);
+
+    // Every byte begun got all four steps, then came the stop frame and the trailer.
+    std::vector<Bytes> expected{kStart, kIdentify};
+    for (std::uint32_t a = 0; a < done; ++a)
+        for (const Bytes& frame : WriteFrames(std::uint8_t(a), image[a]))
+            expected.push_back(frame);
+    expected.push_back(kStop);
+    expected.push_back(Trailer(0x01));
+    EXPECT_EQ(h.WireFrames(), expected);
+
+    // The engine's account matches the device: exactly the bytes reported done were written.
+    EXPECT_EQ(h.engine->writtenCount, done);
+    const Image device = h.sim->Eeprom().Bytes();
+    for (std::uint32_t a = 0; a < 256; ++a) {
+        const bool written = a < done;
+        EXPECT_EQ(device[a], written ? image[a] : 0) << a;
+        EXPECT_EQ(h.engine->byteState[a],
+                  written ? device::BytePlanned | device::ByteWritten : device::BytePlanned)
+            << a;
+    }
+    char split[96];
+    std::snprintf(split, sizeof split, "Bytes 00 - %02X were written, %02X - FF were not.", done - 1, done);
+    EXPECT_EQ(res::WriteAccountText(h.engine->byteState, 0, 256), split);
+
+    // The stop was for that request only.
+    ASSERT_TRUE(h.engine->StartReadId(false));
+    EXPECT_EQ(h.NextPass().back(), (Notice{device::NotifyFinished, device::ResultOk}));
+}
+
+TEST(EngineStop, StopBeforeTheTransferWritesNothingAndStillLeavesTheDeviceClean)
+{
+    auto options = enginetest::ShortenedSimOptions();
+    options.responseDelayMs = 300;  // the connection's start and the ID take long enough
+    EngineHarness h(options);
+    Image buffer = Pattern();
+    // Asked at once: the worker may not have woken the device yet, or may be waking it.
+    ASSERT_TRUE(h.engine->StartWrite(buffer.data(), 0, 16, false));
+    h.engine->RequestStop();
+    const Pass pass = h.NextPass();
+    EXPECT_EQ(pass.back(), (Notice{device::NotifyFinished, device::ResultStopped}));
+    const auto frames = h.WireFrames();
+    for (const Bytes& frame : frames)
+        EXPECT_FALSE(IsWriteFrame(frame));
+    if (!frames.empty()) {
+        ASSERT_GE(frames.size(), 3u);
+        EXPECT_EQ(frames[frames.size() - 2], kStop);
+        EXPECT_EQ(frames.back(), Trailer(0x00));
+    } else {
+        EXPECT_EQ(h.sim->Log().ClientByteCount(), 0u);  // not even a wake-up pulse
+    }
+    EXPECT_EQ(h.engine->writtenCount, 0u);
+    EXPECT_EQ(res::WriteAccountText(h.engine->byteState, 0, 16), "No byte was written.");
+}
+
+TEST(EngineStop, StoppedReadKeepsTheBytesItReadAndAFailingStopFrameWins)
+{
+    auto options = SlowSim();
+    const Image image = Pattern();
+    {
+        EngineHarness h(options);
+        h.sim->Eeprom().Fill(image);
+        Image buffer{};
+        ASSERT_TRUE(h.engine->StartRead(buffer.data(), 0, 256, false));
+        ASSERT_TRUE(h.target.WaitForCount(3 + 2));
+        h.engine->RequestStop();
+        const Pass pass = h.NextPass();
+        EXPECT_EQ(pass.back(), (Notice{device::NotifyFinished, device::ResultStopped}));
+        std::uint32_t done = 0;
+        for (const Notice& notice : pass)
+            done += notice.code == device::NotifyByteDone;
+        for (std::uint32_t a = 0; a < 256; ++a)
+            EXPECT_EQ(buffer[a], a < done ? image[a] : 0) << a;
+        EXPECT_EQ(h.WireFrames().back(), Trailer(0x00));
+    }
+    // The device answers the start, the ID and the first read, each late, and then nothing: a
+    // stop asked while the first read waits for its answer is taken after it, and the stop frame
+    // that follows goes unanswered. That failure is the result, and no trailer follows.
+    options.byteTiming = false;
+    options.silentFromFrame = 4;
+    options.responseDelayMs = 600;
+    EngineHarness h(options);
+    Image buffer{};
+    ASSERT_TRUE(h.engine->StartRead(buffer.data(), 0, 256, false));
+    // Asked once the device holds the first read frame, while its answer is still delayed.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (h.WireFrames().size() < 3 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    h.engine->RequestStop();
+    EXPECT_EQ(h.NextPass().back(), (Notice{device::NotifyFinished, device::ResultAnswerTimeout}));
+    const auto frames = h.WireFrames();
+    ASSERT_EQ(frames.size(), 4u);
+    EXPECT_EQ(frames[2], ReadFrame(0x00));
+    EXPECT_EQ(frames[3], kStop);
+}
+
+TEST(EngineVerify, VerifiedWriteReadsTheBytesBackInTheSameConnectionAndKeepsWhatItFound)
+{
+    auto options = enginetest::ShortenedSimOptions();
+    options.ignoreWrites = true;
+    EngineHarness h(options);
+    const Image device = Pattern();
+    h.sim->Eeprom().Fill(device);
+    Image buffer = device;
+    buffer[0x10] = 0xAB;
+    buffer[0x12] = 0xCD;  // 0x11 is written with the value the device holds already
+    h.engine->verifyAfterWrite = true;
+    ASSERT_TRUE(h.engine->StartWrite(buffer.data(), 0x10, 3, true));
+    EXPECT_EQ(h.NextPass(), (Pass{{0, 0},
+                                  {2, 0},
+                                  {6, device::PassWrite},
+                                  {3, 3},
+                                  {4, 0x10},
+                                  {4, 0x11},
+                                  {4, 0x12},
+                                  {5, 0},
+                                  {6, device::PassVerify},
+                                  {3, 3},
+                                  {4, 0x10},
+                                  {4, 0x11},
+                                  {4, 0x12},
+                                  {5, 0},
+                                  {1, device::ResultOk}}));
+    std::vector<Bytes> expected{kStart, kIdentify};
+    for (std::uint8_t a = 0x10; a <= 0x12; ++a)
+        for (const Bytes& frame : WriteFrames(a, buffer[a]))
+            expected.push_back(frame);
+    for (std::uint8_t a = 0x10; a <= 0x12; ++a)
+        expected.push_back(ReadFrame(a));
+    expected.push_back(kStop);
+    expected.push_back(Trailer(0x01));
+    EXPECT_EQ(h.WireFrames(), expected);
+
+    // A difference is not a failure of the connection: the caller reads it from the engine.
+    EXPECT_EQ(res::DifferingAddresses(h.engine->byteState, 0, 256), (std::vector<std::uint32_t>{0x10, 0x12}));
+    const std::uint8_t verified = device::BytePlanned | device::ByteWritten | device::ByteRead;
+    EXPECT_EQ(h.engine->byteState[0x10], verified | device::ByteDiffers);
+    EXPECT_EQ(h.engine->byteState[0x11], verified);
+    EXPECT_EQ(h.engine->byteState[0x13], 0);
+    EXPECT_EQ(h.engine->readBack[0x10], device[0x10]);
+    EXPECT_EQ(h.engine->readBack[0x12], device[0x12]);
+    EXPECT_EQ(h.engine->writtenCount, 3u);
+    EXPECT_EQ(buffer[0x10], 0xAB);  // the dump is what was meant, not what was found
+
+    // The next request starts with a clean account.
+    ASSERT_TRUE(h.engine->StartReadId(false));
+    h.NextPass();
+    EXPECT_EQ(h.engine->byteState[0x10], 0);
+    EXPECT_EQ(h.engine->writtenCount, 0u);
+}
+
+TEST(EngineCompare, CompareReadsIntoTheEngineAndLeavesTheDumpAlone)
+{
+    EngineHarness h;
+    const Image device = Pattern();
+    h.sim->Eeprom().Fill(device);
+    Image buffer = device;
+    buffer[0x21] ^= 0x80;
+    buffer[0x23] = 0x00;
+    const Image before = buffer;
+    ASSERT_TRUE(h.engine->StartCompare(buffer.data(), 0x20, 4, false));
+    EXPECT_EQ(h.NextPass(), (Pass{{0, 0},
+                                  {2, 0},
+                                  {6, device::PassCompare},
+                                  {3, 4},
+                                  {4, 0x20},
+                                  {4, 0x21},
+                                  {4, 0x22},
+                                  {4, 0x23},
+                                  {5, 0},
+                                  {1, device::ResultOk}}));
+    EXPECT_EQ(buffer, before);
+    EXPECT_EQ(h.sim->Eeprom().Bytes(), device);
+    EXPECT_EQ(h.WireFrames(), (std::vector<Bytes>{kStart, kIdentify, ReadFrame(0x20), ReadFrame(0x21),
+                                                  ReadFrame(0x22), ReadFrame(0x23), kStop, Trailer(0x00)}));
+    EXPECT_EQ(res::DifferingAddresses(h.engine->byteState, 0, 256), (std::vector<std::uint32_t>{0x21, 0x23}));
+    for (std::uint32_t a = 0x20; a < 0x24; ++a)
+        EXPECT_EQ(h.engine->readBack[a], device[a]) << a;
+    EXPECT_EQ(h.engine->writtenCount, 0u);
+}
+
+TEST(EngineChangedOnly, WritesOnlyTheDifferingBytesThenVerifiesThem)
+{
+    EngineHarness h;
+    const Image device = Pattern();
+    h.sim->Eeprom().Fill(device);
+    Image buffer = device;
+    buffer[0x31] = 0x00;
+    h.engine->writeChangedOnly = true;
+    h.engine->verifyAfterWrite = true;
+    ASSERT_TRUE(h.engine->StartWrite(buffer.data(), 0x30, 3, false));
+    EXPECT_EQ(h.NextPass(), (Pass{{0, 0},
+                                  {2, 0},
+                                  {6, device::PassCompare},
+                                  {3, 3},
+                                  {4, 0x30},
+                                  {4, 0x31},
+                                  {4, 0x32},
+                                  {5, 0},
+                                  {6, device::PassWrite},
+                                  {3, 1},
+                                  {4, 0x31},
+                                  {5, 0},
+                                  {6, device::PassVerify},
+                                  {3, 1},
+                                  {4, 0x31},
+                                  {5, 0},
+                                  {1, device::ResultOk}}));
+    std::vector<Bytes> expected{kStart, kIdentify, ReadFrame(0x30), ReadFrame(0x31), ReadFrame(0x32)};
+    for (const Bytes& frame : WriteFrames(0x31, 0x00))
+        expected.push_back(frame);
+    expected.push_back(ReadFrame(0x31));
+    expected.push_back(kStop);
+    expected.push_back(Trailer(0x00));
+    EXPECT_EQ(h.WireFrames(), expected);
+    EXPECT_EQ(h.engine->writtenCount, 1u);
+    EXPECT_EQ(h.sim->Eeprom().Bytes(), buffer);
+    EXPECT_TRUE(res::DifferingAddresses(h.engine->byteState, 0, 256).empty());
+    EXPECT_EQ(h.engine->byteState[0x30], device::ByteRead);  // found equal, left alone
+
+    // Without verify the written byte is not read back, and no stale difference is left.
+    h.sim->Log().Clear();
+    buffer[0x32] = 0x00;
+    h.engine->verifyAfterWrite = false;
+    ASSERT_TRUE(h.engine->StartWrite(buffer.data(), 0x30, 3, false));
+    EXPECT_EQ(h.NextPass().back(), (Notice{device::NotifyFinished, device::ResultOk}));
+    EXPECT_EQ(h.WireFrames().size(), 2u + 3u + 4u + 2u);
+    EXPECT_EQ(h.engine->byteState[0x32], device::BytePlanned | device::ByteWritten);
+    EXPECT_EQ(h.sim->Eeprom().Get(0x32), 0x00);
+}
+
+}  // namespace

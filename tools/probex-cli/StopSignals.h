@@ -1,0 +1,34 @@
+#pragma once
+// SIGINT and SIGTERM stop probex-cli cleanly: the running connection is asked to stop (it still
+// closes with its stop frame and trailer) and the program then exits 130.
+
+#include <csignal>
+
+namespace device {
+class CDeviceZAQ;
+}
+
+namespace probexcli {
+
+inline constexpr int kExitSignal = 130;
+
+// Installs the handlers; a second signal of either kind ends the program at once.
+void InstallStopSignals();
+
+// Whether a stop signal has arrived since the program began.
+bool StopSignalReceived();
+
+// Starts the engine's worker with the stop signals blocked, so that the handler never runs there.
+void StartWorkerWithoutStopSignals(device::CDeviceZAQ& engine);
+
+// While it lives, a stop signal asks this engine to stop. Made after the request (which clears
+// any earlier stop), so a signal that came before it stops the request at once.
+class EngineStopOnSignal {
+public:
+    explicit EngineStopOnSignal(device::CDeviceZAQ& engine);
+    ~EngineStopOnSignal();
+    EngineStopOnSignal(const EngineStopOnSignal&) = delete;
+    EngineStopOnSignal& operator=(const EngineStopOnSignal&) = delete;
+};
+
+}  // namespace probexcli

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "device/ZaqProtocol.h"
+#include "platform/ErrorCodes.h"
 #include "platform/MessageRegistry.h"
 #include "platform/MessageTarget.h"
 #include "platform/SerialTypes.h"
@@ -89,13 +90,19 @@ std::uint16_t CDeviceZAQ::ReceiveByte(std::uint8_t& destination, std::uint32_t t
         // A stop request ends the wait as a missing byte would, so the connection unwinds.
         if (!deadline.Pending() || StopRequested())
             return ResultAnswerTimeout;
-        std::this_thread::yield();
+        // Sleeps in poll() until a byte, the deadline or a stop. A line that hung up, or one
+        // that cannot be waited on, brings nothing more: the wait ends now.
+        const std::uint32_t waited = WaitForInput(deadline.Until(), stopSignal_.Fd());
+        if (waited != 0 && waited != platform::kErrorTimeout)
+            return ResultAnswerTimeout;
     }
 }
 
 std::uint16_t CDeviceZAQ::SendByte(std::uint8_t value)
 {
-    Write(&value, 1, nullptr, nullptr, kInfinite);
+    // Bounded like the echo: a stopped or full output must not hold the connection for ever.
+    if (Write(&value, 1, nullptr, nullptr, zaq::kEchoTimeoutMs) != 0)
+        return ResultNoAdapter;
     std::uint8_t echo;
     if (ReceiveByte(echo, zaq::kEchoTimeoutMs) != ResultOk)
         return ResultNoAdapter;
@@ -137,12 +144,7 @@ std::uint16_t CDeviceZAQ::Transact()
 
 bool CDeviceZAQ::WaitQuiet(CDeadline& deadline)
 {
-    while (deadline.Pending()) {
-        if (StopRequested())
-            return false;
-        std::this_thread::yield();
-    }
-    return true;
+    return stopSignal_.SleepUntil(deadline.Until()) && !StopRequested();
 }
 
 void CDeviceZAQ::DiscardInput()
@@ -261,6 +263,8 @@ std::uint16_t CDeviceZAQ::CloseConnection()
 
 std::uint32_t CDeviceZAQ::Run()
 {
+    // Wakes the waits in poll() when the engine is being destroyed.
+    const std::stop_callback wakeWaits(GetStopToken(), [this] { stopSignal_.Raise(); });
     for (;;) {
         requestEvent.WaitEvent(kInfinite, GetStopToken());
         if (StopRequested())

@@ -11,6 +11,7 @@
 #include "device/CSerialPort.h"
 #include "device/CThreadEx.h"
 #include "device/DeviceZaqTypes.h"
+#include "platform/StopSignal.h"
 
 namespace device {
 
@@ -74,9 +75,11 @@ private:
     std::uint16_t ReadRange();
     std::uint16_t WriteRange();
     std::uint16_t CloseConnection();
-    // Busy-waits until the deadline passes; false when a stop was asked for meanwhile.
+    // Sleeps until the deadline passes; false when a stop was asked for meanwhile.
     bool WaitQuiet(CDeadline& deadline);
     void Notify(std::uint16_t code, std::uint32_t value);
+
+    platform::StopSignal stopSignal_;  // raised with the thread's stop request
 };
 
 }  // namespace device

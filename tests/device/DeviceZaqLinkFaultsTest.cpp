@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
 
 #include "tests/device/EngineHarness.h"
 
@@ -97,6 +100,41 @@ TEST(EngineLinkFaults, ChangedEchoEndsTheConnectionWithALineErrorAtThatByte)
     EXPECT_EQ(h.NextPass(), (Pass{{0, 0}, {1, device::ResultLineError}}));
     // Nothing was sent after the byte that came back changed.
     EXPECT_EQ(h.sim->Log().ClientByteCount(), 5u);
+}
+
+// With the port's output stopped a write never completes; the byte's sending is bounded by the
+// echo time-out and ends the connection as a missing echo does.
+TEST(EngineLinkFaults, StoppedOutputEndsTheFirstPulseWithNoAdapter)
+{
+    EngineHarness h;
+    // Opened before the engine takes the port exclusively; the stop holds for every opener.
+    const int holder = ::open(h.sim->SlavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(::tcflow(holder, TCOOFF), 0);
+    ASSERT_TRUE(h.engine->StartReadId(false));
+    EXPECT_EQ(h.NextPass(), (Pass{{0, 0}, {1, device::ResultNoAdapter}}));
+    EXPECT_EQ(h.sim->Log().ClientByteCount(), 0u);
+
+    // Output on again: the same engine connects.
+    ASSERT_EQ(::tcflow(holder, TCOON), 0);
+    ASSERT_TRUE(h.engine->StartReadId(false));
+    EXPECT_EQ(h.NextPass().back(), (Notice{1, 0}));
+    ::close(holder);
+}
+
+// The answer time-out is a minute here: only the hang-up can end the pass within NextPass's wait.
+TEST(EngineLinkFaults, HangUpInTheMiddleOfAnAnswerEndsTheWaitAtOnce)
+{
+    auto options = Options();
+    options.unplugInAnswer = 2;  // the identification's answer breaks off
+    // A hang-up discards what the line still holds: the delay lets the last echo be taken
+    // first, so the engine is surely waiting for the answer when the line goes.
+    options.responseDelayMs = 300;
+    EngineHarness h(options);
+    h.engine->answerTimeoutMs = 60000;
+    ASSERT_TRUE(h.engine->StartReadId(false));
+    EXPECT_EQ(h.NextPass(), (Pass{{0, 0}, {1, device::ResultAnswerTimeout}}));
+    EXPECT_TRUE(h.sim->Unplugged());
 }
 
 }  // namespace

@@ -39,8 +39,9 @@ PosixPort::PosixPort(int fd, bool overlapped, const Dcb& initialState, const lin
 PosixPort::~PosixPort()
 {
     Shutdown();
-    if (!used_)
-        line::RestoreSettings(fd_, original_);
+    // Whoever uses the line next finds it as it was before we opened it. After a hang-up this
+    // fails, and there is nothing left to restore.
+    line::RestoreSettings(fd_, original_);
     line::ReleaseExclusive(fd_);
     ::close(fd_);
     if (wakeFd_ >= 0)

@@ -18,8 +18,8 @@ namespace platform {
 
 class PosixPort {
 public:
-    // Takes over `fd` (non-blocking, raw, locked), closes it in the destructor. A port closed
-    // without having been used, as a probe does, gets `original` settings back.
+    // Takes over `fd` (non-blocking, raw, locked), closes it in the destructor after putting
+    // the `original` settings back.
     PosixPort(int fd, bool overlapped, const Dcb& initialState, const line::SavedSettings& original);
     ~PosixPort();
     PosixPort(const PosixPort&) = delete;

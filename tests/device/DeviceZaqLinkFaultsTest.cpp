@@ -6,6 +6,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include "platform/LineControl.h"
 #include "tests/device/EngineHarness.h"
 
 namespace {
@@ -135,6 +136,23 @@ TEST(EngineLinkFaults, HangUpInTheMiddleOfAnAnswerEndsTheWaitAtOnce)
     ASSERT_TRUE(h.engine->StartReadId(false));
     EXPECT_EQ(h.NextPass(), (Pass{{0, 0}, {1, device::ResultAnswerTimeout}}));
     EXPECT_TRUE(h.sim->Unplugged());
+}
+
+TEST(EngineLinkFaults, ConnectionLeavesTheLineSettingsAsItFoundThem)
+{
+    EngineHarness h;
+    const int fd = ::open(h.sim->SlavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    platform::line::LineSettings before, after;
+    ASSERT_EQ(platform::line::ReadLineSettings(fd, before), 0);
+    ASSERT_TRUE(h.engine->StartReadId(false));
+    EXPECT_EQ(h.NextPass().back(), (Notice{1, 0}));
+    ASSERT_EQ(platform::line::ReadLineSettings(fd, after), 0);
+    ::close(fd);
+    EXPECT_NE(before.outputSpeed, 10472u);
+    EXPECT_EQ(after.outputSpeed, before.outputSpeed);
+    EXPECT_EQ(after.markSpaceParity, before.markSpaceParity);
+    EXPECT_EQ(after.raw, before.raw);
 }
 
 }  // namespace

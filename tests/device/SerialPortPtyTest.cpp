@@ -322,4 +322,31 @@ TEST(StopSignal, SleepsUntilTheTimeUnlessRaised)
     EXPECT_FALSE(stop.SleepUntil(Clock::now() + std::chrono::seconds(20)));
 }
 
+// A connection leaves the line as it found it: the next user of a terminal gets its own
+// settings back, not a raw 10472-baud line with space parity.
+TEST(SerialPortRestore, ClosingPutsTheLineSettingsBack)
+{
+    PtyPair pty;
+    const auto before = pty.SlaveSettings();
+    device::CSerialPort port;
+    ASSERT_EQ(port.Open(pty.SlavePath(), 0, 0, true), 0u);
+    ASSERT_EQ(port.SetLineFormat(400, 8, kSpaceParity, kTwoStopBits), 0u);
+    ASSERT_EQ(port.SetHandshake(2), 0u);
+    port.WriteString("x", nullptr, nullptr, device::CSerialPort::kInfinite);
+    const auto during = pty.SlaveSettings();
+    ASSERT_EQ(during.outputSpeed, 400u);
+    ASSERT_TRUE(during.raw);
+    port.Close();
+    const auto after = pty.SlaveSettings();
+    EXPECT_EQ(after.outputSpeed, before.outputSpeed);
+    EXPECT_EQ(after.inputSpeed, before.inputSpeed);
+    EXPECT_EQ(after.raw, before.raw);
+    EXPECT_EQ(after.markSpaceParity, before.markSpaceParity);
+    EXPECT_EQ(after.twoStopBits, before.twoStopBits);
+    EXPECT_EQ(after.xonXoffInput, before.xonXoffInput);
+    EXPECT_EQ(after.xonXoffOutput, before.xonXoffOutput);
+    EXPECT_NE(before.outputSpeed, 400u);
+    EXPECT_FALSE(before.raw) << "a fresh terminal is in canonical mode";
+}
+
 }  // namespace

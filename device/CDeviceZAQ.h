@@ -10,6 +10,7 @@
 #include "device/CDeadline.h"
 #include "device/CSerialPort.h"
 #include "device/CThreadEx.h"
+#include "device/DeviceTrace.h"
 #include "device/DeviceZaqTypes.h"
 #include "platform/StopSignal.h"
 
@@ -54,6 +55,9 @@ public:
     // The reason code of the negative answer that ended the last pass with ResultRefused; set
     // before that NotifyFinished, 0 otherwise.
     std::uint8_t refusalCode = 0;
+    // Receives the trace of every connection when set (before a request, like portName); must
+    // outlive the requests. Unset, tracing costs a pointer test per event.
+    TraceSink* traceSink = nullptr;
 
 protected:
     std::uint32_t Run() override;
@@ -79,7 +83,16 @@ private:
     bool WaitQuiet(CDeadline& deadline);
     void Notify(std::uint16_t code, std::uint32_t value);
 
-    platform::StopSignal stopSignal_;  // raised with the thread's stop request
+    // One trace line, printf-style, prefixed with the milliseconds since the connection began.
+    void Trace(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    void TraceLineFormat(std::uint32_t baud, const char* parity);
+    // The first `count` bytes of `answer`.
+    void TraceAnswer(const char* label, std::size_t count);
+    void TraceEnd(std::uint16_t result);
+
+    platform::StopSignal stopSignal_;
+    std::uint64_t traceStartMs_ = 0;
+    TracePlace tracePlace_;  // raised with the thread's stop request
 };
 
 }  // namespace device

@@ -50,6 +50,8 @@ std::string CliHelp()
         "  --timeout SECONDS    time allowed for each answer byte, 1 to 30 (default 10)\n"
         "  --last               mark the request as the last operation for the device\n"
         "  --range FIRST-LAST   EEPROM addresses in hex, 00 to FF, inclusive (default 00-FF)\n"
+        "  --trace FILE         write a trace of the connection (every byte sent with its echo,\n"
+        "                       every answer, how it ended) to FILE; - for stderr\n"
         "  --help               show this text\n"
         "\n";
     text += "Progress (\"" + PercentComplete(37) +
@@ -119,7 +121,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
             options.command = Command::Help;
             return true;
         }
-        const bool takesValue = arg == "--port" || arg == "--timeout" || arg == "--range";
+        const bool takesValue = arg == "--port" || arg == "--timeout" || arg == "--range" || arg == "--trace";
         if (takesValue && i + 1 >= args.size()) {
             error = arg + " needs a value";
             return false;
@@ -134,6 +136,8 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
                 error = "--range takes FIRST-LAST in hex, 00 to FF, with FIRST not above LAST";
                 return false;
             }
+        } else if (arg == "--trace") {
+            options.tracePath = args[++i];
         } else if (arg == "--last") {
             options.lastOperation = true;
         } else if (arg.size() > 1 && arg[0] == '-') {

@@ -22,6 +22,7 @@ struct CliOptions {
     std::uint32_t first = 0x00;  // inclusive EEPROM range
     std::uint32_t last = 0xFF;
     std::string file;
+    std::string tracePath;  // --trace: a file, "-" for stderr; empty for none
 };
 
 // Parses the arguments (without argv[0]); false with a message for the user on failure.

@@ -8,6 +8,9 @@
 #include "tools/probex-cli/CliOptions.h"
 #include "tools/probex-cli/DumpFile.h"
 #include "tools/probex-cli/NotificationQueue.h"
+#include "tools/probex-cli/TraceQueue.h"
+
+#include <fstream>
 
 namespace probexcli {
 
@@ -32,14 +35,17 @@ public:
 };
 
 // Runs the request on the engine and follows its notifications to the end of the pass.
-DeviceOutcome RunDevice(const CliOptions& options, Dump& dump, CliIo& io)
+DeviceOutcome RunDevice(const CliOptions& options, Dump& dump, CliIo& io, std::ostream* traceOut)
 {
+    TraceQueue trace;
     NotificationQueue queue(device::g_deviceZaqMessage);
     InstalledTarget installed(queue);
     device::CDeviceZAQ engine;
     engine.portName = options.port;
     engine.answerTimeoutMs = options.timeoutSeconds * 1000;
     engine.idText.clear();
+    if (traceOut)
+        engine.traceSink = &trace;
     if (io.prepareEngine)
         io.prepareEngine(engine);
     engine.Start();
@@ -57,6 +63,8 @@ DeviceOutcome RunDevice(const CliOptions& options, Dump& dump, CliIo& io)
     bool progressShown = false;
     for (;;) {
         const std::uint32_t wParam = queue.Take();
+        if (traceOut)
+            trace.DrainTo(*traceOut);
         const std::uint16_t value = device::zaq::NotificationValue(wParam);
         switch (device::zaq::NotificationCode(wParam)) {
         case device::NotifyIdReady:
@@ -113,7 +121,20 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
         }
     }
 
-    const DeviceOutcome outcome = RunDevice(options, dump, io);
+    std::ofstream traceFile;
+    std::ostream* traceOut = nullptr;
+    if (options.tracePath == "-") {
+        traceOut = &io.err;
+    } else if (!options.tracePath.empty()) {
+        traceFile.open(options.tracePath, std::ios::out | std::ios::trunc);
+        if (!traceFile) {
+            io.err << "probex-cli: " << options.tracePath << ": cannot write the trace" << std::endl;
+            return kExitFile;
+        }
+        traceOut = &traceFile;
+    }
+
+    const DeviceOutcome outcome = RunDevice(options, dump, io, traceOut);
     if (outcome.result != device::ResultOk) {
         io.err << ResultText(outcome.result, outcome.refusalCode) << std::endl;
         return outcome.result;

@@ -1,6 +1,7 @@
 #include "device/CDeviceZAQ.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdarg>
 #include <cstdio>
@@ -302,7 +303,10 @@ std::uint16_t CDeviceZAQ::ReadRange()
         tracePlace_.address = address;
         const std::uint16_t result = Transact();
         if (result == ResultOk)
-            data[address] = answer[zaq::AnswerDataIndex(answer[0]) + zaq::kReadValueData];
+            // The window paints this buffer meanwhile; it reads bytes as atomics too.
+            std::atomic_ref<std::uint8_t>(data[address])
+                .store(answer[zaq::AnswerDataIndex(answer[0]) + zaq::kReadValueData],
+                       std::memory_order_relaxed);
         return result;
     });
 }

@@ -230,6 +230,7 @@ bool CMainFrame::event(QEvent* event)
 {
     if (event->type() == WindowMessageEvent::EventType()) {
         const auto* message = static_cast<WindowMessageEvent*>(event);
+        message->Receive();
         if (message->message == deviceMessage_)
             OnDeviceNotify(device::zaq::DecodeNotification(static_cast<std::uint32_t>(message->wParam)));
         return true;

@@ -8,7 +8,9 @@ namespace app {
 
 void CQtMessageTarget::Post(uint32_t message, uintptr_t wParam, intptr_t lParam)
 {
-    QCoreApplication::postEvent(receiver_, new WindowMessageEvent(message, wParam, lParam));
+    auto* event = new WindowMessageEvent(message, wParam, lParam);
+    event->Publish();
+    QCoreApplication::postEvent(receiver_, event);
 }
 
 }  // namespace app

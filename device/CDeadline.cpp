@@ -14,6 +14,13 @@ void CDeadline::Set(uint32_t ms)
     deadline = platform::TickCount64() + ms;
 }
 
+std::chrono::steady_clock::time_point CDeadline::Until() const
+{
+    // The millisecond clock counts whole milliseconds of steady_clock: it passes the deadline
+    // at the start of the next one.
+    return std::chrono::steady_clock::time_point(std::chrono::milliseconds(deadline + 1));
+}
+
 bool CDeadline::Pending() const
 {
     return platform::TickCount64() <= deadline;

@@ -1,4 +1,5 @@
 #pragma once
+#include <chrono>
 #include <cstdint>
 
 namespace device {
@@ -11,6 +12,8 @@ public:
     void Set(uint32_t ms);
     // True until the clock has passed the deadline; still true in the very tick it falls on.
     bool Pending() const;
+    // The moment Pending turns false, for a wait that blocks until then.
+    std::chrono::steady_clock::time_point Until() const;
 
 private:
     uint64_t deadline;

@@ -1,12 +1,17 @@
 #include "device/CDeviceZAQ.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <cstdarg>
+#include <cstdio>
 #include <functional>
 #include <iterator>
 #include <thread>
 
 #include "device/ZaqProtocol.h"
+#include "platform/Clock.h"
+#include "platform/ErrorCodes.h"
 #include "platform/MessageRegistry.h"
 #include "platform/MessageTarget.h"
 #include "platform/SerialTypes.h"
@@ -96,40 +101,72 @@ std::uint16_t CDeviceZAQ::ReceiveByte(std::uint8_t& destination, std::uint32_t t
         // A stop request ends the wait as a missing byte would, so the connection unwinds.
         if (!deadline.Pending() || StopRequested())
             return ResultAnswerTimeout;
-        std::this_thread::yield();
+        // Sleeps in poll() until a byte, the deadline or a stop. A line that hung up, or one
+        // that cannot be waited on, brings nothing more: the wait ends now.
+        const std::uint32_t waited = WaitForInput(deadline.Until(), stopSignal_.Fd());
+        if (waited != 0 && waited != platform::kErrorTimeout) {
+            if (waited == platform::kErrorIoDevice)
+                Trace("line hung up");
+            return ResultAnswerTimeout;
+        }
     }
 }
 
 std::uint16_t CDeviceZAQ::SendByte(std::uint8_t value)
 {
-    Write(&value, 1, nullptr, nullptr, kInfinite);
-    std::uint8_t echo;
-    if (ReceiveByte(echo, zaq::kEchoTimeoutMs) != ResultOk)
+    // Bounded like the echo: a stopped or full output must not hold the connection for ever.
+    if (const std::uint32_t error = Write(&value, 1, nullptr, nullptr, zaq::kEchoTimeoutMs)) {
+        Trace("sent %02X: not sent (error %u)", value, unsigned(error));
         return ResultNoAdapter;
+    }
+    std::uint8_t echo;
+    if (ReceiveByte(echo, zaq::kEchoTimeoutMs) != ResultOk) {
+        Trace("sent %02X, no echo", value);
+        return ResultNoAdapter;
+    }
     // A changed echo means the device may have taken another byte than the one we meant.
-    return echo == value ? ResultOk : ResultLineError;
+    if (echo != value) {
+        Trace("sent %02X, echo %02X: changed", value, echo);
+        return ResultLineError;
+    }
+    Trace("sent %02X, echo %02X", value, echo);
+    return ResultOk;
 }
 
 std::uint16_t CDeviceZAQ::Transact()
 {
     const std::size_t length = zaq::RequestLength(request[0]);
-    for (std::size_t i = 0; i < length; ++i)
+    tracePlace_.inAnswer = false;
+    for (std::size_t i = 0; i < length; ++i) {
+        tracePlace_.sentByte = int(i) + 1;
         if (std::uint16_t result = SendByte(request[i]))
             return result;
+    }
+    tracePlace_.sentByte = int(length) + 1;
     if (std::uint16_t result = SendByte(zaq::FrameChecksum(request, length)))
         return result;
 
+    tracePlace_.inAnswer = true;
+    tracePlace_.answerByte = 1;
     if (std::uint16_t result = ReceiveByte(answer[0], answerTimeoutMs))
         return result;
     // The long form's length sits in byte 3, so the header is taken before the length is known.
     const std::size_t header = zaq::IsLongAnswer(answer[0]) ? zaq::kLongAnswerHeader : 1;
+    const auto receive = [this](std::size_t i) {
+        tracePlace_.answerByte = int(i) + 1;
+        const std::uint16_t result = ReceiveByte(answer[i], answerTimeoutMs);
+        if (result != ResultOk)
+            TraceAnswer("answer cut short:", i);
+        return result;
+    };
     for (std::size_t i = 1; i < header; ++i)
-        if (std::uint16_t result = ReceiveByte(answer[i], answerTimeoutMs))
+        if (std::uint16_t result = receive(i))
             return result;
     const std::size_t checksumAt = zaq::AnswerChecksumIndex(answer[0], header > 3 ? answer[3] : 0);
     for (std::size_t i = header; i <= checksumAt; ++i)
-        if (std::uint16_t result = ReceiveByte(answer[i], answerTimeoutMs))
+        if (std::uint16_t result = receive(i))
             return result;
+    TraceAnswer("answer", checksumAt + 1);
     if (zaq::FrameChecksum(answer, checksumAt) != answer[checksumAt])
         return ResultChecksumError;
     const std::size_t first = zaq::AnswerDataIndex(answer[0]);
@@ -144,24 +181,62 @@ std::uint16_t CDeviceZAQ::Transact()
 
 bool CDeviceZAQ::WaitQuiet(CDeadline& deadline)
 {
-    while (deadline.Pending()) {
-        if (StopRequested())
-            return false;
-        std::this_thread::yield();
-    }
-    return true;
+    return stopSignal_.SleepUntil(deadline.Until()) && !StopRequested();
 }
 
 void CDeviceZAQ::DiscardInput()
 {
     // Bounded, so a line that never stops talking cannot hold the connection here.
     constexpr int kMaxChunks = 64;
+    unsigned dropped = 0;
     for (int i = 0; i < kMaxChunks; ++i) {
         std::uint8_t chunk[64];
         std::uint32_t got = 0;
         if (Read(chunk, sizeof chunk, &got, nullptr, kInfinite) != 0 || got == 0)
-            return;
+            break;
+        dropped += got;
     }
+    if (dropped != 0)
+        Trace("dropped %u stale bytes", dropped);
+}
+
+void CDeviceZAQ::TraceEnd(std::uint16_t result)
+{
+    if (traceSink)
+        Trace("result %u: %s", unsigned(result), DescribeEnd(result, refusalCode, tracePlace_).c_str());
+}
+
+void CDeviceZAQ::TraceLineFormat(std::uint32_t baud, const char* parity)
+{
+    Trace("line %u baud, 8 data bits, %s parity, 1 stop bit", unsigned(baud), parity);
+}
+
+void CDeviceZAQ::TraceAnswer(const char* label, std::size_t count)
+{
+    if (!traceSink)
+        return;
+    std::string text = label;
+    char hex[4];
+    for (std::size_t i = 0; i < count; ++i) {
+        std::snprintf(hex, sizeof hex, " %02X", answer[i]);
+        text += hex;
+    }
+    Trace("%s", text.c_str());
+}
+
+void CDeviceZAQ::Trace(const char* format, ...)
+{
+    if (!traceSink)
+        return;
+    char text[512];
+    const int prefix =
+        std::snprintf(text, sizeof text, "%6llu ms  ",
+                      static_cast<unsigned long long>(platform::TickCount64() - traceStartMs_));
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text + prefix, sizeof text - std::size_t(prefix), format, args);
+    va_end(args);
+    traceSink->TraceLine(text);
 }
 
 std::uint16_t CDeviceZAQ::OpenConnection()
@@ -171,24 +246,29 @@ std::uint16_t CDeviceZAQ::OpenConnection()
     // A zero pulse length would divide by zero; the shortest pulse stands in for it.
     const std::uint32_t pulseBaud = kPulseBaudNumerator / (pulseMs ? pulseMs : 1);
     SetLineFormat(pulseBaud, kByteSize, platform::kSpaceParity, platform::kOneStopBit);
+    TraceLineFormat(pulseBaud, "space");
     // A late answer of an earlier connection would be taken as the first pulse's echo.
     DiscardInput();
 
     // Each quiet time counts from just before its pulse is written, echo wait included.
     CDeadline deadline(idleAfterPulse1Ms + pulseMs);
+    tracePlace_.step = TraceStep::Pulse1;
     if (std::uint16_t result = SendByte(0x00))
         return result;
     if (!WaitQuiet(deadline))
         return ResultAnswerTimeout;
     deadline.Set(idleAfterPulse2Ms + pulseMs);
+    tracePlace_.step = TraceStep::Pulse2;
     if (std::uint16_t result = SendByte(0x00))
         return result;
     SetLineFormat(zaq::kFrameBaud, kByteSize, platform::kNoParity, platform::kOneStopBit);
+    TraceLineFormat(zaq::kFrameBaud, "no");
     if (!WaitQuiet(deadline))
         return ResultAnswerTimeout;
 
     request[0] = 0x81;
     request[3] = 0x81;
+    tracePlace_.step = TraceStep::Start;
     return Transact();
 }
 
@@ -197,6 +277,7 @@ std::uint16_t CDeviceZAQ::Identify()
     request[0] = 0x82;
     request[3] = 0x3C;
     request[4] = 0x00;
+    tracePlace_.step = TraceStep::Identify;
     if (std::uint16_t result = Transact())
         return result;
     idText = zaq::FormatIdText(answer);
@@ -248,6 +329,8 @@ std::uint16_t CDeviceZAQ::ReadByte(std::uint32_t address, std::uint8_t& value)
     request[4] = 0x00;
     request[5] = 0x81;
     request[6] = std::uint8_t(address);
+    tracePlace_.step = TraceStep::Read;
+    tracePlace_.address = address;
     const std::uint16_t result = Transact();
     if (result == ResultOk)
         value = answer[zaq::AnswerDataIndex(answer[0]) + zaq::kReadValueData];
@@ -265,11 +348,15 @@ std::uint16_t CDeviceZAQ::WriteByte(std::uint32_t address)
         {0x63, data[address]}, {0x62, std::uint8_t(address)}, {0x61, 0x00}, {0x60, 0x10}};
     // What readBack held for this address no longer tells what the device holds.
     byteState[address] &= std::uint8_t(~(ByteRead | ByteDiffers));
+    tracePlace_.step = TraceStep::Write;
+    tracePlace_.address = address;
+    tracePlace_.writeStep = 0;
     for (const auto& step : steps) {
         if (&step == &steps[3])
             byteState[address] |= ByteWriteCut;
         request[6] = step[0];
         request[7] = step[1];
+        ++tracePlace_.writeStep;
         if (std::uint16_t result = Transact())
             return result;
     }
@@ -294,7 +381,14 @@ std::uint16_t CDeviceZAQ::ReadBackByte(std::uint32_t address)
 
 std::uint16_t CDeviceZAQ::ReadRange()
 {
-    return TransferRange([this](std::uint32_t address) { return ReadByte(address, data[address]); });
+    return TransferRange([this](std::uint32_t address) {
+        std::uint8_t value = 0;
+        const std::uint16_t result = ReadByte(address, value);
+        if (result == ResultOk)
+            // The window paints this buffer meanwhile; it reads bytes as atomics too.
+            std::atomic_ref<std::uint8_t>(data[address]).store(value, std::memory_order_relaxed);
+        return result;
+    });
 }
 
 std::uint16_t CDeviceZAQ::WriteRange()
@@ -347,18 +441,25 @@ std::uint16_t CDeviceZAQ::CloseConnection()
 {
     request[0] = 0x81;
     request[3] = 0x82;
+    tracePlace_.step = TraceStep::Stop;
     if (std::uint16_t result = Transact())
         return result;
     std::copy(std::begin(kTrailer), std::end(kTrailer), answer);
     answer[8] = lastOperation ? 0x01 : 0x00;
-    for (int i = 0; i < 9; ++i)
+    tracePlace_.step = TraceStep::Trailer;
+    tracePlace_.inAnswer = false;
+    for (int i = 0; i < 9; ++i) {
+        tracePlace_.sentByte = i + 1;
         if (std::uint16_t result = SendByte(answer[i]))
             return result;
+    }
     return ResultOk;
 }
 
 std::uint32_t CDeviceZAQ::Run()
 {
+    // Wakes the waits in poll() when the engine is being destroyed.
+    const std::stop_callback wakeWaits(GetStopToken(), [this] { stopSignal_.Raise(); });
     for (;;) {
         requestEvent.WaitEvent(kInfinite, GetStopToken());
         if (StopRequested())
@@ -366,10 +467,15 @@ std::uint32_t CDeviceZAQ::Run()
         refusalCode = 0;
         std::fill(std::begin(byteState), std::end(byteState), std::uint8_t{0});
         writtenCount = 0;
-        if (Open(portName, 0, 0, true) != 0) {
+        traceStartMs_ = platform::TickCount64();
+        tracePlace_ = TracePlace();
+        if (const std::uint32_t error = Open(portName, 0, 0, true)) {
+            Trace("cannot open %s (error %u)", portName.c_str(), unsigned(error));
+            TraceEnd(ResultPortError);
             Notify(NotifyFinished, ResultPortError);
             continue;
         }
+        Trace("opened %s", portName.c_str());
         Notify(NotifyOpened, 0);
         // A stop asked before the connection began leaves the device asleep.
         std::uint16_t result = StopAsked() ? std::uint16_t(ResultStopped) : OpenConnection();
@@ -387,6 +493,7 @@ std::uint32_t CDeviceZAQ::Run()
         // going away with it.
         if (StopRequested())
             return 0;
+        TraceEnd(result);
         Notify(NotifyFinished, result);
     }
 }

@@ -11,7 +11,9 @@
 #include "device/CDeadline.h"
 #include "device/CSerialPort.h"
 #include "device/CThreadEx.h"
+#include "device/DeviceTrace.h"
 #include "device/DeviceZaqTypes.h"
+#include "platform/StopSignal.h"
 
 namespace device {
 
@@ -63,6 +65,9 @@ public:
     // The reason code of the negative answer that ended the last pass with ResultRefused; set
     // before that NotifyFinished, 0 otherwise.
     std::uint8_t refusalCode = 0;
+    // Receives the trace of every connection when set (before a request, like portName); must
+    // outlive the requests. Unset, tracing costs a pointer test per event.
+    TraceSink* traceSink = nullptr;
 
     // Write options, set by the caller before StartWrite like answerTimeoutMs. Verify reads the
     // bytes written back in the same connection, before its stop frame; changed-only first reads
@@ -96,6 +101,20 @@ private:
     std::uint16_t ReadRange();
     std::uint16_t WriteRange();
     std::uint16_t CloseConnection();
+    // Sleeps until the deadline passes; false when a stop was asked for meanwhile.
+    bool WaitQuiet(CDeadline& deadline);
+    void Notify(std::uint16_t code, std::uint32_t value);
+
+    // One trace line, printf-style, prefixed with the milliseconds since the connection began.
+    void Trace(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    void TraceLineFormat(std::uint32_t baud, const char* parity);
+    // The first `count` bytes of `answer`.
+    void TraceAnswer(const char* label, std::size_t count);
+    void TraceEnd(std::uint16_t result);
+
+    platform::StopSignal stopSignal_;
+    std::uint64_t traceStartMs_ = 0;
+    TracePlace tracePlace_;  // raised with the thread's stop request
     std::uint16_t ReadByte(std::uint32_t address, std::uint8_t& value);
     std::uint16_t WriteByte(std::uint32_t address);
     // The compare, the verified and the changed-only write: one announced pass each.
@@ -109,9 +128,6 @@ private:
     std::uint16_t ReadBackByte(std::uint32_t address);
     std::uint16_t TransferForOperation();
     bool StopAsked() const { return stopAsked_.load(); }
-    // Busy-waits until the deadline passes; false when a stop was asked for meanwhile.
-    bool WaitQuiet(CDeadline& deadline);
-    void Notify(std::uint16_t code, std::uint32_t value);
 
     static_assert(std::atomic<bool>::is_always_lock_free, "RequestStop must be safe in a signal handler");
     std::atomic<bool> stopAsked_{false};

@@ -331,6 +331,13 @@ uint32_t CSerialPort::Read(void* buffer, uint32_t length, uint32_t* bytesRead, O
                  count, overlapped, timeoutMs, true);
 }
 
+uint32_t CSerialPort::WaitForInput(std::chrono::steady_clock::time_point until, int stopFd)
+{
+    if (!IsOpen())
+        return lastError;
+    return lastError = backend->WaitForInput(portHandle, until, stopFd);
+}
+
 int CSerialPort::ProbePort(const std::string& portName)
 {
     return ProbePort(portName, DefaultSerialBackend());

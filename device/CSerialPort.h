@@ -3,6 +3,7 @@
 #include "platform/SerialBackend.h"
 #include "platform/SerialTypes.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -51,6 +52,10 @@ public:
                            platform::Overlapped* overlapped, uint32_t timeoutMs);
     virtual uint32_t Read(void* buffer, uint32_t length, uint32_t* bytesRead,
                           platform::Overlapped* overlapped, uint32_t timeoutMs);
+
+    // Blocks until received bytes wait, the line hangs up (1117), `stopFd` becomes readable
+    // (995) or `until` passes (1460): 0 when bytes wait. The code is kept in lastError.
+    virtual uint32_t WaitForInput(std::chrono::steady_clock::time_point until, int stopFd);
 
     // True with lastError 0 when open; false with lastError 6 otherwise.
     bool IsOpen();

@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/ErrorCodes.h"
 #include "platform/Event.h"
+#include "platform/StopSignal.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -38,8 +39,9 @@ PosixPort::PosixPort(int fd, bool overlapped, const Dcb& initialState, const lin
 PosixPort::~PosixPort()
 {
     Shutdown();
-    if (!used_)
-        line::RestoreSettings(fd_, original_);
+    // Whoever uses the line next finds it as it was before we opened it. After a hang-up this
+    // fails, and there is nothing left to restore.
+    line::RestoreSettings(fd_, original_);
     line::ReleaseExclusive(fd_);
     ::close(fd_);
     if (wakeFd_ >= 0)
@@ -132,6 +134,35 @@ uint32_t PosixPort::WaitEvent(uint32_t* events, Overlapped* record)
     op.events = events;
     uint32_t unused = 0;
     return Issue(op, unused);
+}
+
+uint32_t PosixPort::WaitForInput(std::chrono::steady_clock::time_point until, int stopFd)
+{
+    {
+        std::lock_guard lock(mutex_);
+        if (closing_)
+            return kErrorInvalidHandle;
+        if (!inputQueue_.empty())
+            return 0;
+        if (hungUp_)
+            return kErrorIoDevice;
+    }
+    switch (PollUntil(fd_, stopFd, until)) {
+    case PollOutcome::Ready:
+        return 0;
+    case PollOutcome::Stopped:
+        return kErrorOperationAborted;
+    case PollOutcome::TimedOut:
+        return kErrorTimeout;
+    case PollOutcome::HungUp: {
+        std::lock_guard lock(mutex_);
+        hungUp_ = true;
+        return kErrorIoDevice;
+    }
+    case PollOutcome::Failed:
+        break;
+    }
+    return ErrorFromErrno(errno);
 }
 
 uint32_t PosixPort::Issue(Operation op, uint32_t& count)

@@ -6,6 +6,7 @@
 #include "platform/SerialTypes.h"
 #include "platform/TransferPlan.h"
 
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -17,8 +18,8 @@ namespace platform {
 
 class PosixPort {
 public:
-    // Takes over `fd` (non-blocking, raw, locked), closes it in the destructor. A port closed
-    // without having been used, as a probe does, gets `original` settings back.
+    // Takes over `fd` (non-blocking, raw, locked), closes it in the destructor after putting
+    // the `original` settings back.
     PosixPort(int fd, bool overlapped, const Dcb& initialState, const line::SavedSettings& original);
     ~PosixPort();
     PosixPort(const PosixPort&) = delete;
@@ -37,6 +38,9 @@ public:
     uint32_t Read(void* buffer, uint32_t length, uint32_t& count, Overlapped* record);
     uint32_t Write(const void* data, uint32_t length, uint32_t& count, Overlapped* record);
     uint32_t WaitEvent(uint32_t* events, Overlapped* record);
+    // Blocks in poll() on the line itself: 0 when bytes wait, kErrorIoDevice on a hang-up,
+    // kErrorOperationAborted when `stopFd` is readable, kErrorTimeout at `until`.
+    uint32_t WaitForInput(std::chrono::steady_clock::time_point until, int stopFd);
 
     // The outcome of an operation on `record`: 0 with `count`, kErrorIoIncomplete while it is
     // pending (with `wait`, waits for its event first), or the code it failed with.

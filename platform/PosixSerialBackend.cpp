@@ -217,6 +217,13 @@ bool PosixSerialBackend::GetOverlappedResult(CommHandle handle, Overlapped& over
     return port && Outcome(port->Result(overlapped, count, wait));
 }
 
+uint32_t PosixSerialBackend::WaitForInput(CommHandle handle, std::chrono::steady_clock::time_point until,
+                                          int stopFd)
+{
+    const auto port = Find(handle);
+    return port ? port->WaitForInput(until, stopFd) : kErrorInvalidHandle;
+}
+
 bool PosixSerialBackend::CancelIo(CommHandle handle)
 {
     const auto port = Find(handle);

@@ -32,6 +32,7 @@ public:
                    Overlapped* overlapped) override;
     bool GetOverlappedResult(CommHandle port, Overlapped& overlapped, uint32_t& count, bool wait) override;
     bool CancelIo(CommHandle port) override;
+    uint32_t WaitForInput(CommHandle port, std::chrono::steady_clock::time_point until, int stopFd) override;
 
     // The record a port gets from the system's default configuration: 9600 baud, 8 data bits,
     // no parity, one stop bit, no flow control, DTR and RTS on.

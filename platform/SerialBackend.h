@@ -3,6 +3,7 @@
 // false has set the thread's last error (GetLastError in ErrorCodes.h).
 #include "platform/SerialTypes.h"
 
+#include <chrono>
 #include <string>
 
 namespace platform {
@@ -38,6 +39,12 @@ public:
     // Cancels the operations the calling thread issued on the port; when this returns, the
     // backend no longer touches their records or buffers.
     virtual bool CancelIo(CommHandle port) = 0;
+    // Blocks until received bytes wait to be read, the line hangs up (kErrorIoDevice), `stopFd`
+    // becomes readable (kErrorOperationAborted; -1 for none) or `until` passes (kErrorTimeout).
+    // Returns 0 when bytes wait. Unlike the calls above it returns its code rather than setting
+    // the last error.
+    virtual uint32_t WaitForInput(CommHandle port, std::chrono::steady_clock::time_point until,
+                                  int stopFd) = 0;
 };
 
 // The backend of the running system (the POSIX one), shared by the whole process.

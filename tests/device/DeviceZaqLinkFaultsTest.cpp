@@ -2,7 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <fcntl.h>
+#include <mutex>
+#include <string>
+#include <termios.h>
+#include <unistd.h>
 
+#include "platform/LineControl.h"
 #include "tests/device/EngineHarness.h"
 
 namespace {
@@ -97,6 +103,159 @@ TEST(EngineLinkFaults, ChangedEchoEndsTheConnectionWithALineErrorAtThatByte)
     EXPECT_EQ(h.NextPass(), (Pass{{0, 0}, {1, device::ResultLineError}}));
     // Nothing was sent after the byte that came back changed.
     EXPECT_EQ(h.sim->Log().ClientByteCount(), 5u);
+}
+
+// With the port's output stopped a write never completes; the byte's sending is bounded by the
+// echo time-out and ends the connection as a missing echo does.
+TEST(EngineLinkFaults, StoppedOutputEndsTheFirstPulseWithNoAdapter)
+{
+    EngineHarness h;
+    // Opened before the engine takes the port exclusively; the stop holds for every opener.
+    const int holder = ::open(h.sim->SlavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(::tcflow(holder, TCOOFF), 0);
+    ASSERT_TRUE(h.engine->StartReadId(false));
+    EXPECT_EQ(h.NextPass(), (Pass{{0, 0}, {1, device::ResultNoAdapter}}));
+    EXPECT_EQ(h.sim->Log().ClientByteCount(), 0u);
+
+    // Output on again: the same engine connects.
+    ASSERT_EQ(::tcflow(holder, TCOON), 0);
+    ASSERT_TRUE(h.engine->StartReadId(false));
+    EXPECT_EQ(h.NextPass().back(), (Notice{1, 0}));
+    ::close(holder);
+}
+
+// The answer time-out is a minute here: only the hang-up can end the pass within NextPass's wait.
+TEST(EngineLinkFaults, HangUpInTheMiddleOfAnAnswerEndsTheWaitAtOnce)
+{
+    auto options = Options();
+    options.unplugInAnswer = 2;  // the identification's answer breaks off
+    // A hang-up discards what the line still holds: the delay lets the last echo be taken
+    // first, so the engine is surely waiting for the answer when the line goes.
+    options.responseDelayMs = 300;
+    EngineHarness h(options);
+    h.engine->answerTimeoutMs = 60000;
+    ASSERT_TRUE(h.engine->StartReadId(false));
+    EXPECT_EQ(h.NextPass(), (Pass{{0, 0}, {1, device::ResultAnswerTimeout}}));
+    EXPECT_TRUE(h.sim->Unplugged());
+}
+
+TEST(EngineLinkFaults, ConnectionLeavesTheLineSettingsAsItFoundThem)
+{
+    EngineHarness h;
+    const int fd = ::open(h.sim->SlavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    platform::line::LineSettings before, after;
+    ASSERT_EQ(platform::line::ReadLineSettings(fd, before), 0);
+    ASSERT_TRUE(h.engine->StartReadId(false));
+    EXPECT_EQ(h.NextPass().back(), (Notice{1, 0}));
+    ASSERT_EQ(platform::line::ReadLineSettings(fd, after), 0);
+    ::close(fd);
+    EXPECT_NE(before.outputSpeed, 10472u);
+    EXPECT_EQ(after.outputSpeed, before.outputSpeed);
+    EXPECT_EQ(after.markSpaceParity, before.markSpaceParity);
+    EXPECT_EQ(after.raw, before.raw);
+}
+
+class RecordingTrace : public device::TraceSink {
+public:
+    void TraceLine(const std::string& line) override
+    {
+        std::lock_guard lock(mutex_);
+        lines_.push_back(line);
+    }
+    std::vector<std::string> Lines()
+    {
+        std::lock_guard lock(mutex_);
+        return lines_;
+    }
+    // The line's text after its "NNN ms  " time.
+    static std::string Text(const std::string& line) { return line.substr(line.find("ms  ") + 4); }
+
+private:
+    std::mutex mutex_;
+    std::vector<std::string> lines_;
+};
+
+bool HasLine(const std::vector<std::string>& lines, const std::string& text)
+{
+    for (const std::string& line : lines)
+        if (RecordingTrace::Text(line) == text)
+            return true;
+    return false;
+}
+
+TEST(EngineTrace, TellsLineFormatsBytesWithEchoesAnswersAndTheEnd)
+{
+    EngineHarness h;
+    RecordingTrace trace;
+    h.engine->traceSink = &trace;
+    h.sim->Eeprom().Put(0x10, 0x5A);
+    std::array<std::uint8_t, 256> buffer{};
+    ASSERT_TRUE(h.engine->StartRead(buffer.data(), 0x10, 1, false));
+    ASSERT_EQ(h.NextPass().back(), (Notice{1, 0}));
+    const auto lines = trace.Lines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(RecordingTrace::Text(lines.front()), "opened " + h.sim->SlavePath());
+    EXPECT_EQ(RecordingTrace::Text(lines[1]), "line 10000 baud, 8 data bits, space parity, 1 stop bit");
+    EXPECT_EQ(RecordingTrace::Text(lines[2]), "sent 00, echo 00");
+    EXPECT_TRUE(HasLine(lines, "line 10472 baud, 8 data bits, no parity, 1 stop bit"));
+    EXPECT_TRUE(HasLine(lines, "sent 4C, echo 4C"));  // the read frame's checksum
+    EXPECT_TRUE(HasLine(lines, "answer 85 F3 21 63 00 81 10 5A E7"));
+    EXPECT_EQ(RecordingTrace::Text(lines.back()), "result 0: ok");
+    // 2 pulses, 5 + 6 + 8 + 5 frame bytes and 9 trailer bytes, one line each; four answers.
+    std::size_t sent = 0, answers = 0;
+    long last = 0;
+    for (const std::string& line : lines) {
+        sent += line.find("sent ") != std::string::npos;
+        answers += RecordingTrace::Text(line).rfind("answer ", 0) == 0;
+        const long ms = std::stol(line);
+        EXPECT_GE(ms, last) << line;
+        last = ms;
+    }
+    EXPECT_EQ(sent, 2u + 5 + 6 + 8 + 5 + 9);
+    EXPECT_EQ(answers, 4u);
+}
+
+TEST(EngineTrace, EndsWithTheStepAFailureHappenedIn)
+{
+    {
+        auto options = Options();
+        options.silentFromFrame = 3;  // the first read
+        EngineHarness h(options);
+        h.engine->answerTimeoutMs = 50;
+        RecordingTrace trace;
+        h.engine->traceSink = &trace;
+        std::array<std::uint8_t, 256> buffer{};
+        ASSERT_TRUE(h.engine->StartRead(buffer.data(), 0x10, 2, false));
+        ASSERT_EQ(h.NextPass().back(), (Notice{1, 2}));
+        EXPECT_EQ(RecordingTrace::Text(trace.Lines().back()),
+                  "result 2: answer time-out in the read of 0x10, byte 1 of the answer");
+    }
+    {
+        auto options = Options();
+        options.noEcho = true;
+        EngineHarness h(options);
+        RecordingTrace trace;
+        h.engine->traceSink = &trace;
+        ASSERT_TRUE(h.engine->StartReadId(false));
+        ASSERT_EQ(h.NextPass().back(), (Notice{1, 3}));
+        const auto lines = trace.Lines();
+        EXPECT_TRUE(HasLine(lines, "sent 00, no echo"));
+        EXPECT_EQ(RecordingTrace::Text(lines.back()), "result 3: no echo for wake-up pulse 1");
+    }
+    {
+        auto options = Options();
+        options.refuseAnswer = 6;  // start, identification, then step 4 of the write of 0x40
+        EngineHarness h(options);
+        RecordingTrace trace;
+        h.engine->traceSink = &trace;
+        std::array<std::uint8_t, 256> buffer{};
+        ASSERT_TRUE(h.engine->StartWrite(buffer.data(), 0x40, 1, false));
+        ASSERT_EQ(h.NextPass().back(), (Notice{1, 5}));
+        EXPECT_EQ(RecordingTrace::Text(trace.Lines().back()),
+                  "result 5: refused (code 22) in the write of 0x40, step 4");
+    }
 }
 
 }  // namespace

@@ -182,3 +182,9 @@ bool FakeSerialBackend::CancelIo(CommHandle)
     calls.push_back("CancelIo");
     return true;
 }
+
+uint32_t FakeSerialBackend::WaitForInput(CommHandle, std::chrono::steady_clock::time_point, int)
+{
+    calls.push_back("WaitForInput");
+    return kErrorTimeout;
+}

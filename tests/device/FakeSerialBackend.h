@@ -54,6 +54,9 @@ public:
     bool GetOverlappedResult(platform::CommHandle port, platform::Overlapped& overlapped, uint32_t& count,
                              bool wait) override;
     bool CancelIo(platform::CommHandle port) override;
+    // Nothing ever arrives on the scripted line: every wait times out at once.
+    uint32_t WaitForInput(platform::CommHandle port, std::chrono::steady_clock::time_point until,
+                          int stopFd) override;
 
 private:
     bool Failing(const std::string& name);

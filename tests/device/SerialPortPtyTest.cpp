@@ -3,6 +3,7 @@
 #include "device/CSerialPort.h"
 #include "platform/ErrorCodes.h"
 #include "platform/Event.h"
+#include "platform/StopSignal.h"
 #include "tests/support/PtyPair.h"
 #include "tests/support/TempPortMap.h"
 
@@ -254,6 +255,98 @@ TEST_F(SerialPortOnPty, PlainPortReadsAndWritesSynchronously)
     EXPECT_EQ(port_.WriteString("ok", &count, nullptr, device::CSerialPort::kInfinite), 0u);
     EXPECT_EQ(count, 2u);
     EXPECT_EQ(pty_.Receive(2), (std::vector<uint8_t>{'o', 'k'}));
+}
+
+// The engine's waits: they sleep in poll() and end on a byte, a hang-up, a stop or the deadline.
+TEST_F(SerialPortOnPty, WaitForInputEndsOnABytePassedDeadlineStopAndHangUp)
+{
+    using Clock = std::chrono::steady_clock;
+    platform::StopSignal stop;
+    const auto soon = [] { return Clock::now() + std::chrono::milliseconds(30); };
+
+    const auto before = Clock::now();
+    EXPECT_EQ(port_.WaitForInput(soon(), stop.Fd()), kErrorTimeout);
+    EXPECT_GE(Clock::now() - before, std::chrono::milliseconds(30)) << "returned before its deadline";
+
+    std::thread sender([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        pty_.Send({0x42});
+    });
+    EXPECT_EQ(port_.WaitForInput(Clock::now() + std::chrono::seconds(20), stop.Fd()), 0u);
+    sender.join();
+    EXPECT_EQ(ReadBytes(1), (std::vector<uint8_t>{0x42}));
+
+    std::thread stopper([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        stop.Raise();
+    });
+    EXPECT_EQ(port_.WaitForInput(Clock::now() + std::chrono::seconds(20), stop.Fd()), kErrorOperationAborted);
+    stopper.join();
+    EXPECT_TRUE(stop.IsRaised());
+    EXPECT_FALSE(stop.SleepUntil(Clock::now() + std::chrono::seconds(20)));
+
+    // A hang-up ends the wait at once and every later one: nothing more will come.
+    platform::StopSignal quiet;
+    pty_.CloseSlaveKeeper();
+    std::thread unplug([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        pty_.CloseMaster();
+    });
+    uint32_t waited = 0;
+    for (int i = 0;
+         i < 3 && (waited = port_.WaitForInput(Clock::now() + std::chrono::seconds(20), quiet.Fd())) == 0;
+         ++i) {
+        // The end of the line reads as "readable, nothing there".
+        uint8_t byte = 0;
+        port_.Read(&byte, 1, nullptr, nullptr, device::CSerialPort::kInfinite);
+    }
+    unplug.join();
+    EXPECT_EQ(waited, kErrorIoDevice);
+    EXPECT_EQ(port_.WaitForInput(Clock::now() + std::chrono::seconds(20), quiet.Fd()), kErrorIoDevice);
+
+    port_.Close();
+    EXPECT_EQ(port_.WaitForInput(soon(), quiet.Fd()), kErrorInvalidHandle);
+}
+
+TEST(StopSignal, SleepsUntilTheTimeUnlessRaised)
+{
+    using Clock = std::chrono::steady_clock;
+    platform::StopSignal stop;
+    EXPECT_FALSE(stop.IsRaised());
+    const auto until = Clock::now() + std::chrono::milliseconds(20);
+    EXPECT_TRUE(stop.SleepUntil(until));
+    EXPECT_GE(Clock::now(), until);
+    stop.Raise();
+    stop.Raise();
+    EXPECT_TRUE(stop.IsRaised());
+    EXPECT_FALSE(stop.SleepUntil(Clock::now() + std::chrono::seconds(20)));
+}
+
+// A connection leaves the line as it found it: the next user of a terminal gets its own
+// settings back, not a raw 10472-baud line with space parity.
+TEST(SerialPortRestore, ClosingPutsTheLineSettingsBack)
+{
+    PtyPair pty;
+    const auto before = pty.SlaveSettings();
+    device::CSerialPort port;
+    ASSERT_EQ(port.Open(pty.SlavePath(), 0, 0, true), 0u);
+    ASSERT_EQ(port.SetLineFormat(400, 8, kSpaceParity, kTwoStopBits), 0u);
+    ASSERT_EQ(port.SetHandshake(2), 0u);
+    port.WriteString("x", nullptr, nullptr, device::CSerialPort::kInfinite);
+    const auto during = pty.SlaveSettings();
+    ASSERT_EQ(during.outputSpeed, 400u);
+    ASSERT_TRUE(during.raw);
+    port.Close();
+    const auto after = pty.SlaveSettings();
+    EXPECT_EQ(after.outputSpeed, before.outputSpeed);
+    EXPECT_EQ(after.inputSpeed, before.inputSpeed);
+    EXPECT_EQ(after.raw, before.raw);
+    EXPECT_EQ(after.markSpaceParity, before.markSpaceParity);
+    EXPECT_EQ(after.twoStopBits, before.twoStopBits);
+    EXPECT_EQ(after.xonXoffInput, before.xonXoffInput);
+    EXPECT_EQ(after.xonXoffOutput, before.xonXoffOutput);
+    EXPECT_NE(before.outputSpeed, 400u);
+    EXPECT_FALSE(before.raw) << "a fresh terminal is in canonical mode";
 }
 
 }  // namespace

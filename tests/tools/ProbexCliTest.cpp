@@ -331,6 +331,27 @@ TEST_F(ProbexCli, DeviceFailuresExitWithTheirResultAndMessage)
     EXPECT_EQ(err_.str(), "K-line error: a sent byte came back changed\n");
 }
 
+TEST_F(ProbexCli, TraceGoesToItsFileOrToStderr)
+{
+    const fs::path trace = folder_ / "trace.txt";
+    EXPECT_EQ(Run({"id", "--port", "COM4", "--trace", trace.string()}), 0);
+    std::ifstream in(trace);
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_NE(text.str().find("sent 00, echo 00\n"), std::string::npos) << text.str();
+    EXPECT_NE(text.str().find("result 0: ok\n"), std::string::npos) << text.str();
+    EXPECT_TRUE(err_.str().empty());
+
+    zaqsim::SimOptions noAdapter;
+    noAdapter.noEcho = true;
+    StartSimulator(noAdapter);
+    EXPECT_EQ(Run({"id", "--port", "COM4", "--trace", "-"}), 3);
+    EXPECT_NE(err_.str().find("result 3: no echo for wake-up pulse 1\n"), std::string::npos) << err_.str();
+
+    EXPECT_EQ(Run({"id", "--port", "COM4", "--trace", (folder_ / "missing" / "t.txt").string()}), 65);
+    EXPECT_EQ(sim_->Log().ClientByteCount(), 1u) << "the device is not touched for an unwritable trace";
+}
+
 TEST_F(ProbexCli, UsageErrorsExit64WithoutTouchingTheDevice)
 {
     struct Case {
@@ -362,7 +383,7 @@ TEST_F(ProbexCli, HelpDescribesEveryCommandOptionAndStatus)
 {
     EXPECT_EQ(Run({"--help"}), 0);
     for (const char* part : {"probex-cli id", "probex-cli read", "probex-cli write", "--port", "--timeout",
-                             "--last", "--range", "Wrong", "64", "65", "Receive check sum error"})
+                             "--last", "--range", "--trace", "Wrong", "64", "65", "Receive check sum error"})
         EXPECT_NE(out_.str().find(part), std::string::npos) << part;
     // Each exit status stands beside the window application's text for it.
     for (const std::uint16_t result :

@@ -64,6 +64,8 @@ std::string CliHelp()
         "  --no-verify          write: do not read the written bytes back\n"
         "  --changed-only       write: read the range first and write only the bytes that differ\n"
         "                       from FILE; says how many were written\n"
+        "  --trace FILE         write a trace of the connection (every byte sent with its echo,\n"
+        "                       every answer, how it ended) to FILE; - for stderr\n"
         "  --help               show this text\n"
         "\n";
     text += "Progress (\"" + PercentComplete(37) +
@@ -137,7 +139,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
             options.command = Command::Help;
             return true;
         }
-        const bool takesValue = arg == "--port" || arg == "--timeout" || arg == "--range";
+        const bool takesValue = arg == "--port" || arg == "--timeout" || arg == "--range" || arg == "--trace";
         if (takesValue && i + 1 >= args.size()) {
             error = arg + " needs a value";
             return false;
@@ -152,6 +154,8 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
                 error = "--range takes FIRST-LAST in hex, 00 to FF, with FIRST not above LAST";
                 return false;
             }
+        } else if (arg == "--trace") {
+            options.tracePath = args[++i];
         } else if (arg == "--last") {
             options.lastOperation = true;
         } else if (arg == "--no-verify") {

@@ -25,6 +25,7 @@ struct CliOptions {
     std::string file;
     bool verify = true;  // write: read the written bytes back before the connection ends
     bool changedOnly = false;
+    std::string tracePath;  // --trace: a file, "-" for stderr; empty for none
 };
 
 // Parses the arguments (without argv[0]); false with a message for the user on failure.

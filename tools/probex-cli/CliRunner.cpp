@@ -10,10 +10,12 @@
 #include "tools/probex-cli/DumpFile.h"
 #include "tools/probex-cli/NotificationQueue.h"
 #include "tools/probex-cli/StopSignals.h"
+#include "tools/probex-cli/TraceQueue.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <fstream>
 #include <iterator>
 
 namespace probexcli {
@@ -43,8 +45,9 @@ public:
 };
 
 // Runs the request on the engine and follows its notifications to the end of the pass.
-DeviceOutcome RunDevice(const CliOptions& options, Dump& dump, CliIo& io)
+DeviceOutcome RunDevice(const CliOptions& options, Dump& dump, CliIo& io, std::ostream* traceOut)
 {
+    TraceQueue trace;
     NotificationQueue queue(device::g_deviceZaqMessage);
     InstalledTarget installed(queue);
     device::CDeviceZAQ engine;
@@ -53,6 +56,8 @@ DeviceOutcome RunDevice(const CliOptions& options, Dump& dump, CliIo& io)
     engine.idText.clear();
     engine.verifyAfterWrite = options.verify;
     engine.writeChangedOnly = options.changedOnly;
+    if (traceOut)
+        engine.traceSink = &trace;
     if (io.prepareEngine)
         io.prepareEngine(engine);
     StartWorkerWithoutStopSignals(engine);
@@ -73,6 +78,8 @@ DeviceOutcome RunDevice(const CliOptions& options, Dump& dump, CliIo& io)
     bool progressShown = false;
     for (;;) {
         const std::uint32_t wParam = queue.Take();
+        if (traceOut)
+            trace.DrainTo(*traceOut);
         const std::uint16_t value = device::zaq::NotificationValue(wParam);
         switch (device::zaq::NotificationCode(wParam)) {
         case device::NotifyIdReady:
@@ -137,7 +144,20 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
         }
     }
 
-    const DeviceOutcome outcome = RunDevice(options, dump, io);
+    std::ofstream traceFile;
+    std::ostream* traceOut = nullptr;
+    if (options.tracePath == "-") {
+        traceOut = &io.err;
+    } else if (!options.tracePath.empty()) {
+        traceFile.open(options.tracePath, std::ios::out | std::ios::trunc);
+        if (!traceFile) {
+            io.err << "probex-cli: " << options.tracePath << ": cannot write the trace" << std::endl;
+            return kExitFile;
+        }
+        traceOut = &traceFile;
+    }
+
+    const DeviceOutcome outcome = RunDevice(options, dump, io, traceOut);
     const std::uint32_t count = options.last - options.first + 1;
     const bool write = options.command == Command::Write;
     if (outcome.result != device::ResultOk || StopSignalReceived()) {

@@ -24,6 +24,7 @@ const char* const kSimUsage =
     "  --silent-from N        the device answers no request from frame N on\n"
     "  --bad-checksum N       answer N carries a wrong checksum\n"
     "  --unplug-after N       the terminal disappears after N received bytes, and zaq-sim ends\n"
+    "  --unplug-in-answer N   answer N breaks off after two bytes: the terminal disappears\n"
     "  --refuse N             answer N is a negative answer (7F, the service, reason 22)\n"
     "  --corrupt-echo N       received byte N is changed on the line (device and echo see 0x01 flipped)\n"
     "  --stale HEX            these bytes wait in the client's receive queue before it connects,\n"
@@ -139,6 +140,8 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
             ok = number(options.badChecksumAnswer);
         } else if (arg == "--unplug-after") {
             ok = number(options.unplugAfterBytes);
+        } else if (arg == "--unplug-in-answer") {
+            ok = number(options.unplugInAnswer);
         } else if (arg == "--refuse") {
             ok = number(options.refuseAnswer);
         } else if (arg == "--corrupt-echo") {

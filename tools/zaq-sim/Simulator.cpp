@@ -1,5 +1,6 @@
 #include "tools/zaq-sim/Simulator.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <poll.h>
 #include <unistd.h>
@@ -150,13 +151,20 @@ void Simulator::HandleByte(std::uint8_t byte)
     if (!options_.noEcho) {
         // The device takes the byte before its echo leaves, so that whoever sees the echo
         // finds the byte's effects (a completed frame, a committed write) already recorded.
-        const std::vector<std::uint8_t> answer = device_.OnByte(byte, line, arrival);
+        std::vector<std::uint8_t> answer = device_.OnByte(byte, line, arrival);
         // The echo comes back once the byte has crossed the wire.
         Transmit(byte, line.CharacterMicros(), true);
         if (!answer.empty() && options_.responseDelayMs > 0)
             std::this_thread::sleep_for(std::chrono::milliseconds(options_.responseDelayMs));
+        const bool cut = !answer.empty() && ++answersSent_ == options_.unplugInAnswer;
+        if (cut)
+            answer.resize(std::min<std::size_t>(answer.size(), 2));
         for (std::uint8_t out : answer)
             Transmit(out, line.CharacterMicros(), false);
+        if (cut) {
+            Unplug();
+            return;
+        }
     }
     if (options_.unplugAfterBytes != 0 && bytesReceived_ == options_.unplugAfterBytes)
         Unplug();

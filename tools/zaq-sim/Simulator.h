@@ -59,6 +59,7 @@ private:
     std::atomic<bool> stop_{false};
     std::atomic<bool> unplugged_{false};
     std::uint64_t bytesReceived_ = 0;
+    std::uint32_t answersSent_ = 0;
     SimClock::time_point lineFreeAt_{};
 };
 

@@ -191,8 +191,9 @@ void Simulator::Transmit(std::uint8_t byte, double characterMicros, bool echo)
 void Simulator::Unplug()
 {
     log_.Note("unplugged after " + std::to_string(bytesReceived_) + " bytes");
-    terminal_.Close();
+    // Told before the terminal goes: a client sees the hang-up at once and may ask right away.
     unplugged_ = true;
+    terminal_.Close();
 }
 
 }  // namespace zaqsim

@@ -1,12 +1,15 @@
-# Wraps CMake. `make run` starts Probex, `make test` runs every test; both install what they need.
+# Wraps CMake. `make run` starts Probex, `make test` runs every test, `make package` builds the
+# .deb; all of them install what they need.
 BUILD      ?= build
 JOBS       ?= $(shell nproc)
 PACKAGES   := g++ make cmake libgtest-dev libgmock-dev qt6-base-dev fonts-dejavu-core \
-              xvfb x11-apps imagemagick clang-format
+              xvfb x11-apps imagemagick clang-format \
+              help2man librsvg2-bin gzip desktop-file-utils appstream man-db bsdextrautils \
+              dpkg-dev file lintian
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CTEST_ARGS ?= --output-on-failure -j$(JOBS)
 
-.PHONY: all deps build test test-asan test-tsan run bench format format-check clean
+.PHONY: all deps build test test-asan test-tsan run bench package format format-check clean
 
 all: build
 
@@ -46,6 +49,13 @@ run: deps
 bench: deps
 	$(call configure_and_build,$(BUILD),)
 	./scripts/bench.sh $(BUILD)
+
+# The Debian package, in $(BUILD); lintian lists what it finds and fails the target on an error.
+package: deps
+	$(call configure_and_build,$(BUILD),)
+	rm -f $(BUILD)/probex_*.deb
+	cd $(BUILD) && cpack -G DEB
+	lintian --fail-on error $(BUILD)/probex_*.deb
 
 # The house style of .clang-format, over every C++ file git knows.
 CXX_SOURCES = git ls-files -z '*.cpp' '*.h'

@@ -1,5 +1,6 @@
 #include "app/CProbexDoc.h"
 
+#include "app/OperationSummary.h"
 #include "app/ViewHint.h"
 #include "app/docview/CArchive.h"
 #include "app/docview/CPrompts.h"
@@ -8,6 +9,7 @@
 #include "res/ResourceIds.h"
 
 #include <algorithm>
+#include <chrono>
 #include <vector>
 
 namespace app {
@@ -56,6 +58,7 @@ void CProbexDoc::Serialize(CArchive& archive)
     }
     if (archive.GetFileLength() != device.eepromSize) {
         ShowMessage(res::IDS_WRONG_FILE_SIZE, MessageButtons::Ok, MessageIcon::Error);
+        archive.Refuse();  // name, path, flag and views stay: saving must not hit that file
         return;
     }
     // Read aside first: a read cut short must not leave the dump half replaced.
@@ -82,6 +85,7 @@ void CProbexDoc::ReadId(const std::string& portName, std::uint32_t timeoutMs)
         return;
     UpdateAllViews(HintShowId);
     const bool lastOperation = AskLastOperation();
+    BeginRecord(device::OpReadId, 0, 0);
     deviceBusy_ = device.StartReadId(lastOperation);
 }
 
@@ -97,10 +101,19 @@ void CProbexDoc::ReadRange(const std::string& portName, std::uint32_t timeoutMs,
     const bool lastOperation = AskLastOperation();
     // Only bytes inside the dump are cleared, whatever range the caller asked for.
     const std::uint64_t end = std::min<std::uint64_t>(std::uint64_t{start} + count, dumpSize);
-    if (start < end)
+    pendingRead_ = {};
+    if (start < end) {
+        pendingRead_.start = start;
+        pendingRead_.before.assign(dumpData.get() + start, dumpData.get() + end);
         std::fill(dumpData.get() + start, dumpData.get() + end, std::uint8_t{0});
+    }
     UpdateAllViews(HintShowId);
+    BeginRecord(device::OpRead, start, count);
     deviceBusy_ = device.StartRead(dumpData.get(), start, count, lastOperation);
+    if (!deviceBusy_) {
+        RestoreUnreadBytes();
+        pendingRead_ = {};
+    }
 }
 
 void CProbexDoc::WriteRange(const std::string& portName, std::uint32_t timeoutMs, std::uint32_t start,
@@ -114,6 +127,7 @@ void CProbexDoc::WriteRange(const std::string& portName, std::uint32_t timeoutMs
         count = device.eepromSize;
     }
     const bool lastOperation = AskLastOperation();
+    BeginRecord(device::OpWrite, start, count);
     deviceBusy_ = device.StartWrite(dumpData.get(), start, count, lastOperation);
 }
 
@@ -136,11 +150,20 @@ void CProbexDoc::OnDeviceNotify(const device::DeviceNotification& notification)
     case device::NotifyFinished:
         deviceBusy_ = false;
         nextByte_ = lastByteDone_ = kNoByte;
+        record_.result = notification.value;
+        record_.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began_).count();
+        if (notification.value != device::ResultOk && !pendingRead_.before.empty()) {
+            RestoreUnreadBytes();
+            UpdateAllViews(HintReadCutShort);
+        }
+        pendingRead_ = {};
         UpdateAllViews(HintIdle);
         // The reason of a refusal is the engine's until its next request.
-        if (const std::string text = res::DeviceResultText(notification.value, device.refusalCode);
-            !text.empty())
-            Prompts().ShowMessage(QString::fromStdString(text), MessageButtons::Ok, MessageIcon::Error);
+        if (std::string text = res::DeviceResultText(notification.value, device.refusalCode); !text.empty()) {
+            if (const std::string split = RangeSplit(record_); !split.empty())
+                text += '
+' + split; Prompts().ShowMessage(QString::fromStdString(text), MessageButtons::Ok, MessageIcon::Error);
+        }
         break;
     case device::NotifyIdReady:
         UpdateAllViews(HintShowId);
@@ -151,6 +174,7 @@ void CProbexDoc::OnDeviceNotify(const device::DeviceNotification& notification)
         lastByteDone_ = kNoByte;
         break;
     case device::NotifyByteDone:
+        ++record_.done;
         lastByteDone_ = nextByte_;
         if (nextByte_ != kNoByte)
             ++nextByte_;
@@ -162,6 +186,28 @@ void CProbexDoc::OnDeviceNotify(const device::DeviceNotification& notification)
     default:
         break;
     }
+}
+
+void CProbexDoc::BeginRecord(device::DeviceOperation operation, std::uint32_t start, std::uint32_t count)
+{
+    // The engine clips the range to the EEPROM the same way.
+    const std::uint32_t end = std::min<std::uint64_t>(std::uint64_t{start} + count, dumpSize);
+    record_ = {operation, start, start < end ? end - start : 0};
+    began_ = std::chrono::steady_clock::now();
+}
+
+std::string CProbexDoc::LastSummary() const
+{
+    return StatusSummary(record_);
+}
+
+void CProbexDoc::RestoreUnreadBytes()
+{
+    // Zeros the device never sent would pass for EEPROM contents.
+    const std::size_t kept = std::min<std::size_t>(record_.done, pendingRead_.before.size());
+    std::copy(pendingRead_.before.begin() + kept, pendingRead_.before.end(),
+              dumpData.get() + pendingRead_.start + kept);
+    cutRead_ = {pendingRead_.start, static_cast<std::uint32_t>(kept)};
 }
 
 bool CProbexDoc::CanReplaceContents()

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "app/OperationSummary.h"
 #include "app/docview/CDocument.h"
 #include "device/CDeviceZAQ.h"
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace app {
 
@@ -41,6 +44,14 @@ public:
     // engine does a range upwards from its start, one NotifyByteDone per byte.
     std::uint32_t LastByteDone() const { return lastByteDone_; }
 
+    // After a read that ended without success: the first address and the count of the bytes it
+    // did read (0 when none); the rest of its range has its old values back.
+    std::uint32_t CutReadStart() const { return cutRead_.start; }
+    std::uint32_t CutReadCount() const { return cutRead_.count; }
+
+    // What the last finished operation did and how long it took, for the status bar.
+    std::string LastSummary() const;
+
     // From an accepted request until its NotifyFinished the engine's worker uses dumpData.
     bool IsDeviceBusy() const { return deviceBusy_; }
 
@@ -54,10 +65,26 @@ protected:
 
 private:
     bool PrepareRequest(const std::string& portName, std::uint32_t timeoutMs);
+    void RestoreUnreadBytes();
+    void BeginRecord(device::DeviceOperation operation, std::uint32_t start, std::uint32_t count);
+
+    // The running read's range as it was before the read cleared it.
+    struct PendingRead {
+        std::uint32_t start = 0;
+        std::vector<std::uint8_t> before;
+    };
+    struct CutRead {
+        std::uint32_t start = 0;
+        std::uint32_t count = 0;
+    };
 
     bool deviceBusy_ = false;
     std::uint32_t nextByte_ = kNoByte;
     std::uint32_t lastByteDone_ = kNoByte;
+    PendingRead pendingRead_;
+    OperationRecord record_;
+    std::chrono::steady_clock::time_point began_;
+    CutRead cutRead_;
 };
 
 }  // namespace app

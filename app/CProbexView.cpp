@@ -8,7 +8,9 @@
 #include "app/CMainFrame.h"
 #include "app/CProbexDoc.h"
 #include "app/CProfileSettings.h"
+#include "app/CStatusBar.h"
 #include "app/ControlId.h"
+#include "app/PopupComboBox.h"
 #include "app/PortList.h"
 #include "app/TimeoutField.h"
 #include "app/ViewHint.h"
@@ -16,6 +18,8 @@
 #include "dumpedit/widget/CDumpEdit.h"
 #include "res/FormIds.h"
 #include "res/StringTable.h"
+
+#include <algorithm>
 
 namespace app {
 
@@ -79,13 +83,33 @@ bool CProbexView::Create(QWidget* parent, CProbexDoc* document, const CustomCont
     connect(readButton_, &QPushButton::clicked, this, [this] { OnRead(); });
     connect(writeButton_, &QPushButton::clicked, this, [this] { OnWrite(); });
 
-    // Built once: later documents keep the list.
-    CProbexDoc* doc = GetDocument();
-    portCombo_->addItems(BuildPortList([doc](const std::string& name) { return doc->IsPortFree(name); },
-                                       devices ? devices() : std::vector<std::string>{}));
+    devices_ = devices;
+    FillPortList();
+    // Adapters come and go: the list is built anew each time it drops down.
+    if (auto* popup = qobject_cast<PopupComboBox*>(portCombo_))
+        connect(popup, &PopupComboBox::aboutToShowPopup, this, [this] { RefreshPortList(); });
     LoadSettings();
     created_ = true;
     return true;
+}
+
+void CProbexView::FillPortList()
+{
+    CProbexDoc* doc = GetDocument();
+    portCombo_->addItems(BuildPortList([doc](const std::string& name) { return doc->IsPortFree(name); },
+                                       devices_ ? devices_() : std::vector<std::string>{}));
+}
+
+void CProbexView::RefreshPortList()
+{
+    // The chosen port stays chosen even when it cannot be opened right now (our own transfer
+    // may hold it): a silent switch to another port could send a write to the wrong device.
+    const QString chosen = portCombo_->currentText();
+    portCombo_->clear();
+    FillPortList();
+    if (!chosen.isEmpty() && portCombo_->findText(chosen) < 0)
+        portCombo_->insertItem(0, chosen);
+    portCombo_->setCurrentIndex(std::max(0, portCombo_->findText(chosen)));
 }
 
 void CProbexView::LoadSettings()
@@ -242,8 +266,22 @@ void CProbexView::OnUpdate(std::uint32_t hint)
         else
             dumpEdit_->viewport()->update();
         break;
+    case HintReadCutShort: {
+        // The mark shows what the device sent, nothing more.
+        const CProbexDoc* document = GetDocument();
+        if (document->CutReadCount() == 0)
+            dumpEdit_->SetMarkedRange(dumpedit::CDumpEdit::kNoByte, dumpedit::CDumpEdit::kNoByte, false,
+                                      false);
+        else
+            dumpEdit_->SetMarkedRange(document->CutReadStart(),
+                                      document->CutReadStart() + document->CutReadCount() - 1, false, false);
+        dumpEdit_->viewport()->update();
+        break;
+    }
     case HintIdle:
         SetCommandsEnabled(true);
+        if (auto* frame = qobject_cast<CMainFrame*>(window()))
+            frame->GetStatusBar()->SetPaneText(0, QString::fromStdString(GetDocument()->LastSummary()));
         break;
     default:
         break;

@@ -47,6 +47,8 @@ public:
     // toControls false: from the controls, with the check of the time-out.
     bool DoDataExchange(bool saveAndValidate);
     void LoadSettings();
+    void FillPortList();
+    void RefreshPortList();
     bool SaveSettings();
 
     void OnReadId();
@@ -75,6 +77,7 @@ private:
     std::uint32_t TimeoutMs() const { return timeoutSeconds_ * 1000; }
 
     CProfileSettings& settings_;
+    DeviceLister devices_;
     dumpedit::CDumpEdit* dumpEdit_ = nullptr;
     QGroupBox* idGroup_ = nullptr;
     QComboBox* portCombo_ = nullptr;

@@ -1,5 +1,7 @@
 #include "app/DialogBuilder.h"
 
+#include "app/PopupComboBox.h"
+
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -36,7 +38,7 @@ QWidget* MakeControl(const res::DialogControl& control, QWidget* parent,
         return button;
     }
     case res::ControlKind::ComboBox: {
-        auto* combo = new QComboBox(parent);
+        auto* combo = new PopupComboBox(parent);
         combo->setEditable(false);
         return combo;
     }

@@ -11,6 +11,8 @@ enum ViewHint : std::uint32_t {
     HintShowId = 2,   // show the current ID text
     HintRepaint = 3,  // the data changed in place
     HintIdle = 4,     // the device operation ended
+    // A read failed: only the bytes it did read are new; the rest of its range has its old values.
+    HintReadCutShort = 5,
 };
 
 }  // namespace app

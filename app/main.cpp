@@ -8,6 +8,8 @@ int main(int argc, char** argv)
     QApplication qt(argc, argv);  // the command line is not examined
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
     QApplication::setApplicationName(app::CProbexApp::Title());
+    // Lets a Wayland desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.velmora.Probex"));
     app::CProbexApp probex;
     if (!probex.InitInstance())
         return 1;

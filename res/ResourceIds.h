@@ -52,6 +52,16 @@ inline constexpr ResourceId IDS_CONFIRM_READ_ID = 61214;
 inline constexpr ResourceId IDS_DEVICE_REFUSED = 61216;  // printf format: the reason code
 inline constexpr ResourceId IDS_LINE_ERROR = 61217;
 
+// What an operation did, for the status bar and the error box (printf formats).
+inline constexpr ResourceId IDS_DONE_READ_ID = 61230;
+inline constexpr ResourceId IDS_DONE_READ = 61231;
+inline constexpr ResourceId IDS_DONE_WRITE = 61232;
+inline constexpr ResourceId IDS_FAILED_AFTER = 61233;
+inline constexpr ResourceId IDS_WRITTEN_NONE = 61234;
+inline constexpr ResourceId IDS_WRITTEN_PART = 61235;
+inline constexpr ResourceId IDS_READ_NONE = 61236;
+inline constexpr ResourceId IDS_READ_PART = 61237;
+
 // Document framework texts.
 inline constexpr ResourceId IDS_SAVE_CHANGES = 61699;
 inline constexpr ResourceId IDS_FAILED_TO_OPEN_DOC = 61700;
@@ -63,5 +73,7 @@ inline constexpr ResourceId IDS_DEVICE_BUSY = 61705;
 inline constexpr ResourceId IDS_OPEN_TITLE = 61706;
 inline constexpr ResourceId IDS_SAVE_AS_TITLE = 61707;
 inline constexpr ResourceId IDS_ALL_FILES_FILTER = 61708;
+inline constexpr ResourceId IDS_FILE_OPEN_REASON = 61709;  // %1 the path, %2 the reason
+inline constexpr ResourceId IDS_FILE_SAVE_REASON = 61710;
 
 }  // namespace res

@@ -41,6 +41,14 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_CONFIRM_READ_ID, "EEPROM ID will be read.\nAre you sure?"},
     {IDS_DEVICE_REFUSED, "Device refused the request (code %02X)"},
     {IDS_LINE_ERROR, "K-line error: a sent byte came back changed"},
+    {IDS_DONE_READ_ID, "ID read in %.1f s"},
+    {IDS_DONE_READ, "Read %u byte%s in %.1f s"},
+    {IDS_DONE_WRITE, "Wrote %u byte%s in %.1f s"},
+    {IDS_FAILED_AFTER, "Failed after %.1f s"},
+    {IDS_WRITTEN_NONE, "No byte was written."},
+    {IDS_WRITTEN_PART, "Bytes %02X - %02X were written, %02X - %02X were not."},
+    {IDS_READ_NONE, "No byte was read; the dump keeps its values."},
+    {IDS_READ_PART, "Bytes %02X - %02X were read, %02X - %02X keep their values."},
     {IDS_SAVE_CHANGES, "Save changes to %1?"},
     {IDS_FAILED_TO_OPEN_DOC, "Failed to open document."},
     {IDS_FAILED_TO_SAVE_DOC, "Failed to save document."},
@@ -51,6 +59,8 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_OPEN_TITLE, "Open"},
     {IDS_SAVE_AS_TITLE, "Save As"},
     {IDS_ALL_FILES_FILTER, "All Files (*.*)"},
+    {IDS_FILE_OPEN_REASON, "Failed to open %1: %2."},
+    {IDS_FILE_SAVE_REASON, "Failed to save %1: %2."},
 });
 
 static_assert(std::ranges::is_sorted(kStrings, {}, &Entry::id), "string table must stay sorted by id");

@@ -28,11 +28,16 @@ public:
     bool Read(std::uint8_t* data, std::size_t size);
 
     bool HasFailed() const { return failed_; }
+    // The document turned the file down and has told the user why: the load fails without a
+    // second message, and the document stays as it was.
+    void Refuse() { failed_ = refused_ = true; }
+    bool WasRefused() const { return refused_; }
 
 private:
     QIODevice& file_;
     Mode mode_;
     bool failed_ = false;
+    bool refused_ = false;
 };
 
 }  // namespace app

@@ -5,6 +5,7 @@
 #include "app/docview/CView.h"
 #include "res/StringTable.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -33,9 +34,14 @@ QString ComparablePath(const QString& path)
     return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
 }
 
-void ReportFailure(res::ResourceId textId)
+// The described text, then which file and why, in the system's words.
+void ReportFailure(res::ResourceId textId, res::ResourceId reasonId, const QString& path, QString reason)
 {
-    ShowMessage(textId, MessageButtons::Ok, MessageIcon::Exclamation);
+    if (reason.endsWith('.'))
+        reason.chop(1);
+    const QString text =
+        LoadText(textId) + '\n' + LoadText(reasonId).arg(QDir::toNativeSeparators(path), reason);
+    Prompts().ShowMessage(text, MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
 }  // namespace
@@ -60,6 +66,7 @@ void CDocument::SetPathName(const QString& path)
 {
     const QFileInfo info(path);
     pathName_ = info.absoluteFilePath();
+    lastFolder_ = info.absolutePath();
     SetTitle(info.fileName());
 }
 
@@ -121,14 +128,16 @@ bool CDocument::OnOpenDocument(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        ReportFailure(res::IDS_FAILED_TO_OPEN_DOC);
+        ReportFailure(res::IDS_FAILED_TO_OPEN_DOC, res::IDS_FILE_OPEN_REASON, path, file.errorString());
         return false;
     }
     if (file.size() != 0) {
         CArchive archive(file, CArchive::Mode::Load);
         Serialize(archive);
         if (archive.HasFailed()) {
-            ReportFailure(res::IDS_FAILED_TO_OPEN_DOC);
+            if (!archive.WasRefused())
+                ReportFailure(res::IDS_FAILED_TO_OPEN_DOC, res::IDS_FILE_OPEN_REASON, path,
+                              file.errorString());
             return false;
         }
     }
@@ -149,8 +158,9 @@ bool CDocument::OnSaveDocument(const QString& path)
         saved = !archive.HasFailed() && file.commit();
     }
     if (!saved) {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        ReportFailure(res::IDS_FAILED_TO_SAVE_DOC);
+        ReportFailure(res::IDS_FAILED_TO_SAVE_DOC, res::IDS_FILE_SAVE_REASON, path, reason);
         return false;
     }
     SetModifiedFlag(false);
@@ -187,7 +197,7 @@ bool CDocument::OnFileOpen()
 {
     if (!CanReplaceContents())
         return false;
-    const auto path = Prompts().AskOpenFileName(LoadText(res::IDS_OPEN_TITLE), AllFilesFilter(), QString());
+    const auto path = Prompts().AskOpenFileName(LoadText(res::IDS_OPEN_TITLE), AllFilesFilter(), lastFolder_);
     return path && OpenDocumentFile(*path);
 }
 
@@ -210,7 +220,9 @@ bool CDocument::OnFileSave()
 
 bool CDocument::OnFileSaveAs()
 {
-    const QString proposed = pathName_.isEmpty() ? title_ : pathName_;
+    const QString proposed = !pathName_.isEmpty()    ? pathName_
+                             : lastFolder_.isEmpty() ? title_
+                                                     : QDir(lastFolder_).filePath(title_);
     const auto path = Prompts().AskSaveFileName(LoadText(res::IDS_SAVE_AS_TITLE), AllFilesFilter(), proposed);
     return path && DoSave(*path);
 }

@@ -74,6 +74,8 @@ private:
 
     QString title_;
     QString pathName_;
+    // Where the open and save dialogs start: the folder of the last file opened or saved.
+    QString lastFolder_;
     bool modified_ = false;
     std::vector<CView*> views_;
 };

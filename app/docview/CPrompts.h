@@ -36,7 +36,8 @@ public:
 
     // A modal message box captioned with the application title.
     virtual MessageAnswer ShowMessage(const QString& text, MessageButtons buttons, MessageIcon icon) = 0;
-    // The open and save dialogs; nullopt when the user cancels. No extension is ever added.
+    // The open and save dialogs; nullopt when the user cancels. No extension is ever added. A
+    // proposed name that is a folder opens the dialog there.
     virtual std::optional<QString> AskOpenFileName(const QString& title, const QString& filter,
                                                    const QString& proposedName) = 0;
     virtual std::optional<QString> AskSaveFileName(const QString& title, const QString& filter,

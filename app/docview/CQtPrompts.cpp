@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QMessageBox>
 
@@ -97,7 +98,9 @@ std::optional<QString> RunFileDialog(QFileDialog::AcceptMode mode, const QString
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilter(filter);
     ShowAllFilesForStarDotStar(dialog, filter);
-    if (!proposedName.isEmpty())
+    if (QFileInfo(proposedName).isDir())
+        dialog.setDirectory(proposedName);
+    else if (!proposedName.isEmpty())
         dialog.selectFile(proposedName);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

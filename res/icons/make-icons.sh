@@ -13,7 +13,8 @@ convert -size 16x15 xc:none -stroke '#002060' -fill '#3060c0' -draw "rectangle 1
 convert -size 16x15 xc:none -stroke '#002060' -fill '#3070d0' -draw "circle 7.5,7 7.5,0.5" \
   -stroke none -fill white -draw "rectangle 7,6 8,11" -draw "rectangle 7,3 8,4" about.png
 
-# Application icon: an EEPROM chip with hex digits on it.
+# Application icon: an EEPROM chip with hex digits on it. packaging/io.github.velmora.Probex.svg
+# draws the same chip for the desktop; change the two together.
 draw_chip() {
   local size=$1 out=$2
   convert -size 64x64 xc:none \

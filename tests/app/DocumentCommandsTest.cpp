@@ -3,7 +3,7 @@
 #include "tests/app/support/CRecordingView.h"
 #include "tests/app/support/CScriptedPrompts.h"
 #include "tests/app/support/QtTestApplication.h"
-#include "tests/app/support/ScopedFilePermissions.h"
+#include "tests/support/ScopedFilePermissions.h"
 
 #include <gtest/gtest.h>
 
@@ -214,7 +214,8 @@ TEST_F(DocumentCommands, FileThatCannotBeOpenedIsReportedAndChangesNothing)
 
     EXPECT_FALSE(document_.OpenDocumentFile(PathOf("missing")));
     ASSERT_EQ(prompts_.MessageTexts().size(), 2u);
-    EXPECT_EQ(prompts_.MessageTexts()[1], "Failed to open document.");
+    EXPECT_EQ(prompts_.MessageTexts()[1], "Failed to open document.\nFailed to open " + PathOf("missing") +
+                                              ": No such file or directory.");
     EXPECT_EQ(prompts_.prompts.back().icon, MessageIcon::Exclamation);
     EXPECT_EQ(document_.GetTitle(), "kept");
     EXPECT_TRUE(document_.IsModified());
@@ -223,7 +224,9 @@ TEST_F(DocumentCommands, FileThatCannotBeOpenedIsReportedAndChangesNothing)
     // A folder cannot be read as a document either.
     prompts_.QueueAnswer(MessageAnswer::No);
     EXPECT_FALSE(document_.OpenDocumentFile(dir_.path()));
-    EXPECT_EQ(prompts_.MessageTexts().back(), "Failed to open document.");
+    EXPECT_TRUE(prompts_.MessageTexts().back().startsWith("Failed to open document.\nFailed to open " +
+                                                          dir_.path() + ": "))
+        << prompts_.MessageTexts().back().toStdString();
     EXPECT_EQ(document_.loads, 0);
 }
 
@@ -238,7 +241,10 @@ protected:
 
     void ExpectFailedSaveKeptEverything(const QString& target, const QByteArray& oldContents)
     {
-        EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{"Failed to save document."});
+        ASSERT_EQ(prompts_.MessageTexts().size(), 1u);
+        EXPECT_TRUE(
+            prompts_.MessageTexts()[0].startsWith("Failed to save document.\nFailed to save " + dir_.path()))
+            << prompts_.MessageTexts()[0].toStdString();
         EXPECT_EQ(prompts_.prompts.back().icon, MessageIcon::Exclamation);
         EXPECT_EQ(ReadAll(target), oldContents);
         EXPECT_TRUE(document_.IsModified());
@@ -302,7 +308,32 @@ TEST_F(DocumentSaveFailures, FailedSaveAnsweringTheSavePromptAbandonsTheCommand)
     EXPECT_FALSE(document_.OnFileNew());
     EXPECT_TRUE(document_.IsModified());
     EXPECT_TRUE(view_.hints.empty());
-    EXPECT_EQ(prompts_.MessageTexts().back(), "Failed to save document.");
+    EXPECT_TRUE(prompts_.MessageTexts().back().startsWith("Failed to save document.\nFailed to save " +
+                                                          dir_.path() + ": "));
+}
+
+TEST_F(DocumentCommands, FileDialogsStartInTheFolderLastUsed)
+{
+    // Nothing used yet: the open dialog gets no folder, Save As the bare title.
+    prompts_.QueueFileName(std::nullopt);
+    EXPECT_FALSE(document_.OnFileOpen());
+    EXPECT_EQ(prompts_.prompts.back().proposedName, "");
+
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("dumps"));
+    const QString saved = dir_.filePath("dumps/first");
+    prompts_.QueueFileName(saved);
+    ASSERT_TRUE(document_.OnFileSaveAs());
+
+    prompts_.QueueFileName(std::nullopt);
+    EXPECT_FALSE(document_.OnFileOpen());
+    EXPECT_EQ(prompts_.prompts.back().proposedName, QFileInfo(saved).absolutePath());
+
+    // A new document has no path, yet Save As still starts where the last file went.
+    ASSERT_TRUE(document_.OnFileNew());
+    prompts_.QueueFileName(std::nullopt);
+    EXPECT_FALSE(document_.OnFileSaveAs());
+    EXPECT_EQ(prompts_.prompts.back().proposedName,
+              QDir(QFileInfo(saved).absolutePath()).filePath("No file"));
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -188,28 +189,37 @@ TEST_F(ProbexDocument, SavedDumpIsTheRawImageAndOpensBackUnchanged)
     EXPECT_TRUE(prompts_.MessageTexts().empty());
 }
 
-TEST_F(ProbexDocument, FileOfAnotherSizeIsRefusedAndTheBufferKept)
+TEST_F(ProbexDocument, FileOfAnotherSizeIsRefusedAndTheDocumentKept)
 {
     Start();
-    std::fill_n(document_->dumpData.get(), 256, std::uint8_t{0x3C});
+    const QString good = dir_.filePath("good");
+    WriteFile(good, QByteArray(256, '\x3C'));
+    ASSERT_TRUE(document_->OpenDocumentFile(good));
+    document_->SetModifiedFlag();
     for (int size : {255, 257, 1, 512}) {
         SCOPED_TRACE(size);
         const QString path = dir_.filePath(QString("size%1").arg(size));
         WriteFile(path, QByteArray(size, '\x11'));
         prompts_.prompts.clear();
         view_.hints.clear();
-        ASSERT_TRUE(document_->OpenDocumentFile(path));
-        EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{"Wrong file size!"});
+        prompts_.QueueAnswer(MessageAnswer::No);  // not saving the changes first
+        EXPECT_FALSE(document_->OpenDocumentFile(path));
+        EXPECT_EQ(prompts_.MessageTexts(),
+                  (std::vector<QString>{"Save changes to good?", "Wrong file size!"}));
         EXPECT_EQ(prompts_.prompts.back().buttons, MessageButtons::Ok);
         EXPECT_EQ(prompts_.prompts.back().icon, MessageIcon::Error);
         EXPECT_EQ(Dump(*document_), Bytes(256, 0x3C));
-        // The open still completes: name taken, flag cleared, views reloaded.
-        EXPECT_EQ(document_->GetTitle(), QFileInfo(path).fileName());
-        EXPECT_EQ(view_.hints, (Hints{CRecordingView::kInitialUpdate, HintReload}));
+        // The document stays as it was, so Save cannot overwrite the refused file.
+        EXPECT_EQ(document_->GetTitle(), "good");
+        EXPECT_EQ(document_->GetPathName(), QFileInfo(good).absoluteFilePath());
+        EXPECT_TRUE(document_->IsModified());
+        EXPECT_TRUE(view_.hints.empty());
+        EXPECT_EQ(QFileInfo(path).size(), size);
     }
 
     const QString empty = dir_.filePath("empty");
     WriteFile(empty, QByteArray());
+    document_->SetModifiedFlag(false);
     prompts_.prompts.clear();
     ASSERT_TRUE(document_->OpenDocumentFile(empty));
     EXPECT_TRUE(prompts_.prompts.empty());
@@ -227,7 +237,9 @@ TEST_F(ProbexDocument, FailedSaveKeepsTheOldFileAndTheModifiedFlag)
     document_->dumpData[0] = 0x01;
     document_->SetModifiedFlag();
     EXPECT_FALSE(document_->OnFileSave());
-    EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{"Failed to save document."});
+    ASSERT_EQ(prompts_.MessageTexts().size(), 1u);
+    EXPECT_TRUE(
+        prompts_.MessageTexts()[0].startsWith("Failed to save document.\nFailed to save " + path + ": "));
     EXPECT_TRUE(QFileInfo(path).isDir());
     EXPECT_TRUE(document_->IsModified());
 }
@@ -260,6 +272,9 @@ TEST_F(ProbexDocument, ReadRangeZeroesExactlyTheRangeThenFillsItFromTheDevice)
     std::iota(addresses.begin(), addresses.end(), 0x10u);
     EXPECT_EQ(view_.repainted, addresses);
     EXPECT_EQ(document_->LastByteDone(), CProbexDoc::kNoByte);
+    EXPECT_TRUE(QString::fromStdString(document_->LastSummary())
+                    .contains(QRegularExpression("^Read 16 bytes in \\d+\\.\\d s$")))
+        << document_->LastSummary();
     EXPECT_FALSE(document_->IsModified());
     EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{kLastOperation});
     EXPECT_EQ(prompts_.prompts[0].buttons, MessageButtons::YesNo);
@@ -294,16 +309,49 @@ TEST_F(ProbexDocument, ReadFailingPartWayKeepsWhatWasReadAndReportsAfterIdle)
     document_->ReadRange(kPort, kTimeoutMs, 0x10, 16);
     DeliverUntilFinished();
 
+    // The four bytes read stay; the bytes never read get their old values back, not zeros.
     Bytes expected(256, 0xEE);
     std::copy(image.begin() + 0x10, image.begin() + 0x14, expected.begin() + 0x10);
-    std::fill(expected.begin() + 0x14, expected.begin() + 0x20, 0);
     EXPECT_EQ(Dump(*document_), expected);
-    EXPECT_EQ(prompts_.MessageTexts(), (std::vector<QString>{kLastOperation, "Receive check sum error"}));
+    EXPECT_EQ(document_->CutReadStart(), 0x10u);
+    EXPECT_EQ(document_->CutReadCount(), 4u);
+    ASSERT_EQ(std::ranges::count(view_.hints, HintReadCutShort), 1);
+    EXPECT_LT(std::ranges::find(view_.hints, HintReadCutShort) - view_.hints.begin(),
+              std::ranges::find(view_.hints, HintIdle) - view_.hints.begin());
+    EXPECT_EQ(
+        prompts_.MessageTexts(),
+        (std::vector<QString>{
+            kLastOperation, "Receive check sum error\nBytes 10 - 13 were read, 14 - 1F keep their values."}));
+    EXPECT_EQ(document_->LastSummary().rfind("Failed after ", 0), 0u) << document_->LastSummary();
     EXPECT_EQ(prompts_.prompts.back().icon, MessageIcon::Error);
     EXPECT_EQ(prompts_.prompts.back().buttons, MessageButtons::Ok);
     ASSERT_FALSE(hintsAtError.empty());
     EXPECT_EQ(hintsAtError.back(), HintIdle);
     EXPECT_FALSE(document_->IsDeviceBusy());
+}
+
+TEST_F(ProbexDocument, ReadFailingBeforeItsFirstByteLeavesTheDumpAsItWas)
+{
+    zaqsim::SimOptions options;
+    options.silentFromFrame = 3;  // connection start and identification answered, the first read not
+    Start(options);
+    std::iota(document_->dumpData.get(), document_->dumpData.get() + 256, std::uint8_t{0});
+    const Bytes before = Dump(*document_);
+    prompts_.QueueAnswer(MessageAnswer::No);
+    document_->ReadRange(kPort, kTimeoutMs, 0, 0);
+    DeliverUntilFinished();
+    EXPECT_EQ(Dump(*document_), before);
+    EXPECT_EQ(document_->CutReadCount(), 0u);
+    EXPECT_EQ(std::ranges::count(view_.hints, HintReadCutShort), 1);
+
+    // A read that succeeds afterwards is not mistaken for a cut one.
+    TearDown();
+    view_.hints.clear();
+    Start();
+    prompts_.QueueAnswer(MessageAnswer::No);
+    document_->ReadRange(kPort, kTimeoutMs, 0, 4);
+    DeliverUntilFinished();
+    EXPECT_EQ(std::ranges::count(view_.hints, HintReadCutShort), 0);
 }
 
 TEST_F(ProbexDocument, LastOperationAnswerBecomesTheTrailerFlag)

@@ -3,11 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cerrno>
+#include <climits>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,6 +21,7 @@
 #include "res/DeviceResultText.h"
 #include "res/StringTable.h"
 #include "tests/support/RecordingMessageTarget.h"
+#include "tests/support/ScopedFilePermissions.h"
 #include "tests/support/TempPortMap.h"
 #include "tools/probex-cli/CliRunner.h"
 #include "tools/zaq-sim/Simulator.h"
@@ -22,6 +29,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 using Image = std::array<std::uint8_t, 256>;
 
 Image ReadImage(const fs::path& path)
@@ -40,6 +48,17 @@ void WriteFile(const fs::path& path, const std::string& bytes)
 std::string ImageText(const Image& image)
 {
     return std::string(image.begin(), image.end());
+}
+
+std::string ReadText(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::size_t FilesIn(const fs::path& folder)
+{
+    return std::size_t(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
 
 class ProbexCli : public ::testing::Test {
@@ -78,10 +97,7 @@ protected:
         return probexcli::RunCli(args, io);
     }
 
-    std::size_t FilesInFolder() const
-    {
-        return std::size_t(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
-    }
+    std::size_t FilesInFolder() const { return FilesIn(folder_); }
 
     testsupport::TempPortMap portMap_;
     fs::path folder_;
@@ -190,6 +206,98 @@ TEST_F(ProbexCli, WriteRefusesFilesThatAreNotExactly256Bytes)
     EXPECT_EQ(sim_->Log().ClientByteCount(), 0u);  // the device was never woken
 }
 
+// FILE is checked before the device is touched: a FIFO, a folder that takes no new file, a file
+// that cannot be written (read) or read (write) are refused at once, each with a message naming
+// the path as given and the reason.
+TEST_F(ProbexCli, FileThatCannotServeIsRefusedBeforeTheDevice)
+{
+    const fs::path fifo = folder_ / "fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const char* command : {"read", "write"}) {
+        auto run = std::async(std::launch::async, [&] {
+            return Run({command, "--port", "COM4", fifo.string()});
+        });
+        const bool atOnce = run.wait_for(2s) == std::future_status::ready;
+        if (!atOnce)
+            close(open(fifo.c_str(), O_WRONLY | O_NONBLOCK));  // frees a reader stuck in open()
+        EXPECT_TRUE(atOnce) << command;
+        EXPECT_EQ(run.get(), probexcli::kExitFile) << command;
+        EXPECT_EQ(err_.str(), "probex-cli: " + fifo.string() + ": not a regular file\n");
+    }
+
+    const fs::path locked = folder_ / "locked";
+    fs::create_directories(locked);
+    WriteFile(locked / "dump.bin", std::string(256, 'x'));
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+    const fs::path readOnly = folder_ / "read-only.bin";
+    WriteFile(readOnly, std::string(256, 'r'));
+    fs::permissions(readOnly, fs::perms::owner_read);
+    const fs::path writeOnly = folder_ / "write-only.bin";
+    WriteFile(writeOnly, std::string(256, 'w'));
+    fs::permissions(writeOnly, fs::perms::owner_write);
+    const std::string denied = std::strerror(EACCES);
+    const std::string noNewFile = ": no new file can be made in " + locked.string() + ": " + denied + "\n";
+    struct Case {
+        std::string command;
+        fs::path file;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {"read", locked / "dump.bin",
+         "probex-cli: cannot write " + (locked / "dump.bin").string() + noNewFile},
+        {"read", locked / "new.bin", "probex-cli: cannot write " + (locked / "new.bin").string() + noNewFile},
+        {"read", readOnly, "probex-cli: cannot write " + readOnly.string() + ": " + denied + "\n"},
+        {"write", writeOnly, "probex-cli: cannot read " + writeOnly.string() + ": " + denied + "\n"},
+    };
+    {
+        ScopedFilePermissions binding;  // root, as in CI, is bound by permissions too
+        for (const Case& c : cases) {
+            EXPECT_EQ(Run({c.command, "--port", "COM4", c.file.string()}), probexcli::kExitFile) << c.file;
+            EXPECT_EQ(err_.str(), c.message);
+        }
+    }
+    fs::permissions(locked, fs::perms::owner_all);
+    EXPECT_EQ(FilesIn(locked), 1u);
+    EXPECT_EQ(ReadText(locked / "dump.bin"), std::string(256, 'x'));
+    EXPECT_EQ(ReadText(readOnly), std::string(256, 'r'));
+    EXPECT_EQ(sim_->Log().ClientByteCount(), 0u);  // the device was never woken
+}
+
+// A symbolic link is followed: the file it leads to gets the data and the link stays (a dangling
+// link gets its file made). Names up to the system's limit work; no temporary file is left.
+TEST_F(ProbexCli, LinksAndLongNamesReachTheirFile)
+{
+    const std::string longest(NAME_MAX, 'n');
+    const fs::path targets = folder_ / "targets";
+    fs::create_directories(targets);
+    WriteFile(targets / longest, std::string(256, 'x'));
+    fs::permissions(targets / longest,
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const fs::path link = folder_ / "link.bin";
+    fs::create_symlink(fs::path("targets") / longest, link);
+    EXPECT_EQ(Run({"read", "--port", "COM4", "--range", "00-01", link.string()}), 0) << err_.str();
+    EXPECT_EQ(fs::read_symlink(link), fs::path("targets") / longest);
+    const Image after = ReadImage(targets / longest);
+    EXPECT_EQ(after[0], device_[0]);
+    EXPECT_EQ(after[1], device_[1]);
+    EXPECT_EQ(after[2], 'x');
+    EXPECT_EQ(fs::status(targets / longest).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+    const fs::path dangling = folder_ / "dangling.bin";
+    fs::create_symlink(targets / "new.bin", dangling);
+    EXPECT_EQ(Run({"read", "--port", "COM4", "--range", "FF-FF", dangling.string()}), 0) << err_.str();
+    EXPECT_TRUE(fs::is_symlink(dangling));
+    EXPECT_EQ(ReadImage(targets / "new.bin")[0xFF], device_[0xFF]);
+    EXPECT_EQ(FilesIn(targets), 2u);
+
+    const fs::path named = folder_ / std::string(NAME_MAX, 'a');
+    EXPECT_EQ(Run({"read", "--port", "COM4", "--range", "00-00", named.string()}), 0) << err_.str();
+    EXPECT_EQ(Run({"write", "--port", "COM4", "--range", "10-10", named.string()}), 0) << err_.str();
+    EXPECT_EQ(sim_->Eeprom().Bytes()[0x10], 0);  // written from the file made by the read
+    EXPECT_EQ(FilesInFolder(), 4u);              // targets, two links, the long name
+}
+
 TEST_F(ProbexCli, DeviceFailuresExitWithTheirResultAndMessage)
 {
     EXPECT_EQ(Run({"id", "--port", "COM8"}), 1);
@@ -293,6 +401,23 @@ TEST(ProbexCliProgram, ExitStatusReachesTheShell)
     const std::string program = PROBEX_CLI_PATH;
     EXPECT_EQ(WEXITSTATUS(std::system((program + " --help >/dev/null").c_str())), 0);
     EXPECT_EQ(WEXITSTATUS(std::system((program + " id 2>/dev/null").c_str())), 64);
+}
+
+// The program through a shell: descriptors closed at start stay taken, so the port never becomes
+// standard output. The wire carries the protocol bytes only, the exit status is the device's,
+// and stderr tells that the ID text was not shown.
+TEST_F(ProbexCli, ClosedStandardDescriptorsKeepTheIdOffTheLine)
+{
+    ASSERT_EQ(Run({"id", "--port", "COM4"}), 0);
+    const std::vector<std::uint8_t> protocol = sim_->Log().ClientBytes();
+    const fs::path errors = folder_ / "stderr.txt";
+    for (const std::string& redirections : {">&- 2>" + errors.string(), std::string("<&- >&- 2>&-")}) {
+        sim_->Log().Clear();
+        const std::string command = std::string(PROBEX_CLI_PATH) + " id --port COM4 " + redirections;
+        EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), 0) << redirections;
+        EXPECT_EQ(sim_->Log().ClientBytes(), protocol) << redirections;
+    }
+    EXPECT_EQ(ReadText(errors), "probex-cli: the ID text could not be written to standard output\n");
 }
 
 // Both programs as processes: zaq-sim registers itself, serves two clients one after the other

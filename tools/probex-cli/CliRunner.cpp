@@ -69,6 +69,8 @@ DeviceOutcome RunDevice(const CliOptions& options, Dump& dump, CliIo& io, std::o
         switch (device::zaq::NotificationCode(wParam)) {
         case device::NotifyIdReady:
             io.out << engine.idText << std::endl;
+            if (!io.out)  // standard output closed or failing: the ID is not lost unsaid
+                io.err << "probex-cli: the ID text could not be written to standard output" << std::endl;
             break;
         case device::NotifyRangeBegin:
             total = value;
@@ -106,17 +108,18 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
         return 0;
     }
 
+    // FILE is checked, and loaded, before the device is touched.
     Dump dump{};
+    DumpFile file(options.file);
     if (options.command != Command::ReadId) {
-        const DumpLoad load = LoadDump(options.file, dump, error);
-        const bool missingAllowed = options.command == Command::Read;
+        const bool read = options.command == Command::Read;
+        const DumpLoad load = file.Open(read, dump, error);
         if (load == DumpLoad::WrongSize) {
             io.err << res::LoadString(res::IDS_WRONG_FILE_SIZE) << std::endl;
             return kExitFile;
         }
-        if (load == DumpLoad::Unreadable || (load == DumpLoad::Missing && !missingAllowed)) {
-            io.err << "probex-cli: " << (error.empty() ? options.file + ": no such file" : error)
-                   << std::endl;
+        if (load == DumpLoad::Unusable || (load == DumpLoad::Missing && !read)) {
+            io.err << "probex-cli: " << error << std::endl;
             return kExitFile;
         }
     }
@@ -139,7 +142,7 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
         io.err << ResultText(outcome.result, outcome.refusalCode) << std::endl;
         return outcome.result;
     }
-    if (options.command == Command::Read && !SaveDumpAtomically(options.file, dump, error)) {
+    if (options.command == Command::Read && !file.Replace(dump, error)) {
         io.err << "probex-cli: " << error << std::endl;
         return kExitFile;
     }

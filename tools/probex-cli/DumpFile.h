@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <sys/types.h>
 
 namespace probexcli {
 
@@ -13,13 +14,46 @@ enum class DumpLoad {
     Loaded,
     Missing,
     WrongSize,
-    Unreadable
+    Unusable
 };
 
-DumpLoad LoadDump(const std::string& path, Dump& dump, std::string& error);
+// The FILE of a read or a write. Open() checks it, before the device is touched, and loads it;
+// after a read, Replace() puts the new dump in its place. A symbolic link is followed: the file
+// it leads to is the one read and replaced, and the link stays. Every message names the path as
+// the user gave it.
+class DumpFile {
+public:
+    explicit DumpFile(std::string path);
+    ~DumpFile();  // removes a temporary file that did not take the file's place
+    DumpFile(const DumpFile&) = delete;
+    DumpFile& operator=(const DumpFile&) = delete;
 
-// Replaces path with the dump: written to a temporary file beside it, flushed to the disk and
-// renamed over it, so that readers see either the old file or the whole new one.
-bool SaveDumpAtomically(const std::string& path, const Dump& dump, std::string& error);
+    // For a write (replace false) the file must be a readable regular file. For a read (replace
+    // true) it must be a regular file open to reading and writing, or missing, and its folder
+    // must take a new file: the temporary file is created here already. Never blocks: a FIFO
+    // or a device is refused without being opened.
+    DumpLoad Open(bool replace, Dump& dump, std::string& error);
+
+    // Replaces the file with the dump: written to the temporary file beside it, flushed to the
+    // disk and renamed over it, so that readers see either the old file or the whole new one.
+    // The new file keeps the permissions of the one it replaces; a new dump gets those of any
+    // new document.
+    bool Replace(const Dump& dump, std::string& error);
+
+private:
+    bool FollowLinks(std::string& error);
+    DumpLoad LoadTarget(bool replace, Dump& dump, std::string& error);
+    bool CreateTemporary(std::string& error);
+    bool CreateNamedTemporary();
+    bool NameTemporary();
+    bool FillTemporary(const Dump& dump, mode_t mode);
+    void DropTemporary();
+
+    std::string path_;    // as the user gave it
+    std::string target_;  // the file itself: symbolic links followed
+    std::string folder_;  // the target's folder
+    int tempFd_ = -1;
+    std::string tempName_;  // empty while the temporary file has no name (O_TMPFILE)
+};
 
 }  // namespace probexcli

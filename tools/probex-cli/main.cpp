@@ -1,12 +1,42 @@
 // probex-cli: the device engine from a terminal.
 
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
 #include <iostream>
 #include <unistd.h>
 
 #include "tools/probex-cli/CliRunner.h"
 
+namespace {
+
+// A descriptor 0, 1 or 2 closed at start would go to the next file the program opens: the serial
+// port could become standard output and take the ID text onto the K-line. Each closed one is
+// opened on /dev/null instead. Returns false when that fails.
+bool KeepStandardDescriptorsOpen(bool& stdoutWasClosed)
+{
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        stdoutWasClosed = stdoutWasClosed || fd == STDOUT_FILENO;
+        // open() takes the lowest free descriptor, and those below fd are open by now.
+        if (open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY) != fd)
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
+    bool stdoutWasClosed = false;
+    if (!KeepStandardDescriptorsOpen(stdoutWasClosed)) {
+        std::perror("probex-cli: /dev/null");
+        return probexcli::kExitFile;
+    }
+    if (stdoutWasClosed)
+        std::cout.setstate(std::ios::badbit);  // what goes there is lost: the program says so
     probexcli::CliIo io{std::cout, std::cerr, isatty(STDERR_FILENO) == 1, {}};
     return probexcli::RunCli(std::vector<std::string>(argv + 1, argv + argc), io);
 }

@@ -1,4 +1,4 @@
-#include "tests/app/support/ScopedFilePermissions.h"
+#include "tests/support/ScopedFilePermissions.h"
 
 #include <linux/capability.h>
 #include <sys/syscall.h>

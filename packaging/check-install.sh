@@ -1,0 +1,92 @@
+#!/bin/bash
+# check-install.sh BUILD APP-ID
+# Installs BUILD into a temporary DESTDIR and checks the tree as a package would ship it:
+# exactly the expected files, a desktop entry and AppStream metadata that validate and point
+# at installed files, and man pages that render without warnings and say what the programs'
+# --help says. Reports every fault, not just the first.
+set -uo pipefail
+build=$1 id=$2
+dest=$(mktemp -d)
+trap 'rm -rf "$dest"' EXIT
+faults=0
+fault() { echo "FAULT: $*"; faults=$((faults + 1)); }
+
+DESTDIR=$dest cmake --install "$build" --prefix /usr >/dev/null || { echo "cmake --install failed"; exit 1; }
+root=$dest/usr
+
+# --- Files: exactly these, the programs executable.
+expected=(
+  bin/probex bin/probex-cli bin/zaq-sim
+  "share/applications/$id.desktop"
+  "share/metainfo/$id.metainfo.xml"
+  "share/icons/hicolor/scalable/apps/$id.svg"
+  share/man/man1/probex.1.gz share/man/man1/probex-cli.1.gz share/man/man1/zaq-sim.1.gz
+  share/doc/probex/README.Debian share/doc/probex/copyright share/doc/probex/changelog.gz
+)
+for size in 16 24 32 48 64 128 256; do
+  expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
+done
+actual=$(cd "$root" && find . -type f -o -type l | sed 's|^\./||' | sort)
+missing=$(comm -23 <(printf '%s\n' "${expected[@]}" | sort) <(echo "$actual"))
+extra=$(comm -13 <(printf '%s\n' "${expected[@]}" | sort) <(echo "$actual"))
+[ -z "$missing" ] || fault "not installed:" $missing
+[ -z "$extra" ] || fault "installed but not expected:" $extra
+for program in probex probex-cli zaq-sim; do
+  [ -x "$root/bin/$program" ] || fault "bin/$program is not executable"
+done
+for size in 16 24 32 48 64 128 256; do
+  png=$root/share/icons/hicolor/${size}x${size}/apps/$id.png
+  [ -f "$png" ] || continue
+  [ "$(identify -format '%wx%h' "$png" 2>/dev/null)" = "${size}x${size}" ] || fault "$png is not ${size}x${size}"
+done
+
+# --- Desktop entry and AppStream metadata.
+desktop=$root/share/applications/$id.desktop
+metainfo=$root/share/metainfo/$id.metainfo.xml
+if [ -f "$desktop" ]; then
+  out=$(desktop-file-validate "$desktop" 2>&1) || fault "desktop-file-validate: $out"
+  exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+  [ -x "$root/bin/$exec_name" ] || fault "Exec=$exec_name is not an installed program"
+  [ "$(sed -n 's/^Icon=//p' "$desktop")" = "$id" ] || fault "Icon= is not $id"
+fi
+if [ -f "$metainfo" ]; then
+  out=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fault "appstreamcli validate: $out"
+  grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+    fault "metainfo does not launch $id.desktop"
+  grep -q '<screenshot type="default">' "$metainfo" || fault "metainfo has no default screenshot"
+  version=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo" | head -n 1)
+  project_version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+  [ "$version" = "$project_version" ] || fault "newest metainfo release $version, project $project_version"
+fi
+
+# --- Man pages: no warnings from man(1), the usual sections, and probex-cli's exit codes as in
+# its --help.
+render() { MANWIDTH=100 man -E UTF-8 -l "$1" 2>/dev/null | col -bx; }
+for program in probex probex-cli zaq-sim; do
+  page=$root/share/man/man1/$program.1.gz
+  [ -f "$page" ] || continue
+  warnings=$(LC_ALL=C.UTF-8 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
+  [ -z "$warnings" ] || fault "man $program: $warnings"
+  text=$(render "$page")
+  for section in NAME SYNOPSIS DESCRIPTION FILES "SEE ALSO"; do
+    grep -qx "$section" <<<"$text" || fault "man $program has no $section section"
+  done
+  [ "$program" = probex ] || grep -qx EXAMPLES <<<"$text" || fault "man $program has no EXAMPLES"
+  grep -Eq "^ *$program( |$)" <<<"$(sed -n '/^SYNOPSIS$/,/^[A-Z]/p' <<<"$text")" ||
+    fault "man $program: the synopsis does not show the program"
+done
+# The exit codes: the numbers that start the lines after the "Exit status" heading at the
+# indentation of the first, up to a line indented less.
+exit_codes() { awk 'tolower($0) ~ /^ *exit (status|codes):? *$/ { on = 1; indent = -1; next }
+                    on && NF { match($0, /^ */)
+                               if (indent < 0) indent = RLENGTH
+                               if (RLENGTH < indent) { on = 0; next }
+                               if (RLENGTH == indent && $1 ~ /^[0-9]+$/) print $1 }'; }
+help_codes=$("$root/bin/probex-cli" --help | exit_codes | tr '\n' ' ')
+man_codes=$(render "$root/share/man/man1/probex-cli.1.gz" | exit_codes | tr '\n' ' ')
+[ -n "$help_codes" ] || fault "probex-cli --help lists no exit codes"
+[ "$help_codes" = "$man_codes" ] ||
+  fault "exit codes: probex-cli --help lists '$help_codes', its man page '$man_codes'"
+
+[ "$faults" = 0 ] && echo "install tree OK: ${#expected[@]} files, exit codes $help_codes"
+exit $((faults != 0))

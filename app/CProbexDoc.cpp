@@ -161,8 +161,8 @@ void CProbexDoc::OnDeviceNotify(const device::DeviceNotification& notification)
         // The reason of a refusal is the engine's until its next request.
         if (std::string text = res::DeviceResultText(notification.value, device.refusalCode); !text.empty()) {
             if (const std::string split = RangeSplit(record_); !split.empty())
-                text += '
-' + split; Prompts().ShowMessage(QString::fromStdString(text), MessageButtons::Ok, MessageIcon::Error);
+                text += '\n' + split;
+            Prompts().ShowMessage(QString::fromStdString(text), MessageButtons::Ok, MessageIcon::Error);
         }
         break;
     case device::NotifyIdReady:

@@ -4,9 +4,11 @@
 #include <QScreen>
 
 #include "app/CAboutDlg.h"
+#include "app/CConnectionLogDlg.h"
 #include "app/CMainFrame.h"
 #include "app/CProbexDoc.h"
 #include "app/CQtMessageTarget.h"
+#include "app/ConnectionLog.h"
 #include "app/docview/CPrompts.h"
 #include "device/CDeviceZAQ.h"
 #include "dumpedit/widget/DumpEditClasses.h"
@@ -57,6 +59,7 @@ void CProbexApp::DestroyMainWindow()
     messageTarget_.reset();
     frame_.reset();  // the view stores the settings unless the close already did
     view_ = nullptr;
+    connectionLogDlg_ = nullptr;
 }
 
 bool CProbexApp::InitInstance()
@@ -79,6 +82,8 @@ bool CProbexApp::InitInstance()
 bool CProbexApp::CreateMainWindow()
 {
     document_ = std::make_unique<CProbexDoc>();
+    connectionLog_ = std::make_unique<ConnectionLog>(options_.connectionLogFile);
+    document_->device.traceSink = connectionLog_.get();
     frame_ = std::make_unique<CMainFrame>();
     if (!frame_->Create())
         return false;
@@ -114,6 +119,9 @@ bool CProbexApp::OnCommand(res::ResourceId command)
     case res::ID_APP_ABOUT:
         OnAppAbout();
         return true;
+    case res::ID_VIEW_CONNECTION_LOG:
+        OnViewConnectionLog();
+        return true;
     case res::ID_FILE_NEW:
         document_->OnFileNew();
         return true;
@@ -129,6 +137,14 @@ bool CProbexApp::OnCommand(res::ResourceId command)
     default:
         return false;
     }
+}
+
+void CProbexApp::OnViewConnectionLog()
+{
+    if (!connectionLogDlg_)
+        connectionLogDlg_ = new CConnectionLogDlg(*connectionLog_, frame_.get());
+    connectionLogDlg_->show();
+    connectionLogDlg_->raise();
 }
 
 void CProbexApp::OnAppAbout()

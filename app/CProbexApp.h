@@ -3,6 +3,7 @@
 // commands of the application's own, and the order in which all of it is made and taken down.
 #include <QString>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 
 #include "app/CProbexView.h"
@@ -14,12 +15,15 @@ namespace app {
 class CMainFrame;
 class CProbexDoc;
 class CQtMessageTarget;
+class ConnectionLog;
+class CConnectionLogDlg;
 
 class CProbexApp {
 public:
     struct Options {
-        CustomControlFactory controls;      // default: the registered window classes
-        CProbexView::DeviceLister devices;  // default: the serial devices of this machine
+        CustomControlFactory controls;            // default: the registered window classes
+        CProbexView::DeviceLister devices;        // default: the serial devices of this machine
+        std::filesystem::path connectionLogFile;  // empty: the trace stays in memory
     };
 
     CProbexApp();
@@ -33,6 +37,8 @@ public:
     bool InitInstance();
     bool OnCommand(res::ResourceId command);
     void OnAppAbout();
+    void OnViewConnectionLog();
+    ConnectionLog& GetConnectionLog() { return *connectionLog_; }
 
     static QString Title();
 
@@ -50,9 +56,12 @@ private:
     CProfileSettings settings_;
     // Taken down in reverse: no more posts to the frame, then the frame with its view, then
     // the document, whose engine stops its worker before the dump is released.
+    // Before the document: the engine's worker writes to it until the document is gone.
+    std::unique_ptr<ConnectionLog> connectionLog_;
     std::unique_ptr<CProbexDoc> document_;
     std::unique_ptr<CMainFrame> frame_;
     std::unique_ptr<CQtMessageTarget> messageTarget_;
+    CConnectionLogDlg* connectionLogDlg_ = nullptr;  // a child of the frame
     CProbexView* view_ = nullptr;
 };
 

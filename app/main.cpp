@@ -2,6 +2,9 @@
 #include <QApplication>
 
 #include "app/CProbexApp.h"
+#include "app/ConnectionLog.h"
+
+#include <utility>
 
 int main(int argc, char** argv)
 {
@@ -10,7 +13,9 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(app::CProbexApp::Title());
     // Lets a Wayland desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.velmora.Probex"));
-    app::CProbexApp probex;
+    app::CProbexApp::Options options;
+    options.connectionLogFile = app::ConnectionLog::DefaultFile();
+    app::CProbexApp probex(std::move(options));
     if (!probex.InitInstance())
         return 1;
     return QApplication::exec();

@@ -31,6 +31,7 @@ inline constexpr ResourceId ID_NEXT_PANE = 57680;
 inline constexpr ResourceId ID_PREV_PANE = 57681;
 inline constexpr ResourceId ID_VIEW_TOOLBAR = 59392;
 inline constexpr ResourceId ID_VIEW_STATUS_BAR = 59393;
+inline constexpr ResourceId ID_VIEW_CONNECTION_LOG = 32771;
 
 // Status-bar indicators.
 inline constexpr ResourceId ID_INDICATOR_CAPS = 59137;
@@ -89,5 +90,8 @@ inline constexpr ResourceId IDS_SAVE_AS_TITLE = 61707;
 inline constexpr ResourceId IDS_ALL_FILES_FILTER = 61708;
 inline constexpr ResourceId IDS_FILE_OPEN_REASON = 61709;  // %1 the path, %2 the reason
 inline constexpr ResourceId IDS_FILE_SAVE_REASON = 61710;
+inline constexpr ResourceId IDS_CONNECTION_LOG_TITLE = 61711;
+inline constexpr ResourceId IDS_COPY_BUTTON = 61712;
+inline constexpr ResourceId IDS_SAVE_BUTTON = 61713;
 
 }  // namespace res

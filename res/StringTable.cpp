@@ -15,6 +15,7 @@ struct Entry {
 // Sorted by id, so a lookup is a binary search.
 constexpr auto kStrings = std::to_array<Entry>({
     {IDR_MAINFRAME, "Probex\nNo file\nProbex\n\n\nProbex.Document\nProbex.Document"},
+    {ID_VIEW_CONNECTION_LOG, "Show the trace of the last connections\nConnection log"},
     {IDS_APP_TITLE, "Probex"},
     {IDS_IDLE_MESSAGE, "Ready"},
     {ID_FILE_NEW, "Create a new dump\nNew"},
@@ -72,6 +73,9 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_ALL_FILES_FILTER, "All Files (*.*)"},
     {IDS_FILE_OPEN_REASON, "Failed to open %1: %2."},
     {IDS_FILE_SAVE_REASON, "Failed to save %1: %2."},
+    {IDS_CONNECTION_LOG_TITLE, "Connection log"},
+    {IDS_COPY_BUTTON, "Copy"},
+    {IDS_SAVE_BUTTON, "Save..."},
 });
 
 static_assert(std::ranges::is_sorted(kStrings, {}, &Entry::id), "string table must stay sorted by id");

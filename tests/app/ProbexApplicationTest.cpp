@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPaintEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
@@ -23,6 +24,7 @@
 #include <utility>
 
 #include "app/CAboutDlg.h"
+#include "app/CConnectionLogDlg.h"
 #include "app/CMainFrame.h"
 #include "app/CProbexApp.h"
 #include "app/CProbexDoc.h"
@@ -355,6 +357,37 @@ TEST_F(ProbexApplication, TimeoutFieldIsCheckedBeforeAnyQuestion)
     Button(res::IDC_READ_ID)->click();
     EXPECT_EQ(app_->GetDocument()->device.answerTimeoutMs, 30000u);
     WaitUntilFinished();
+}
+
+TEST_F(ProbexApplication, ConnectionLogShowsTheTraceOfEachConnection)
+{
+    AddSimulator("COM1");
+    Start();
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    prompts_.QueueAnswer(MessageAnswer::No);
+    Button(res::IDC_READ_ID)->click();
+    WaitUntilFinished();
+
+    ASSERT_TRUE(Frame()->ExecuteCommand(res::ID_VIEW_CONNECTION_LOG));
+    auto* dialog = Frame()->findChild<CConnectionLogDlg*>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    const QString text = dialog->TextView()->toPlainText();
+    EXPECT_TRUE(
+        text.contains(QRegularExpression("^ +\\d+ ms  opened COM1$", QRegularExpression::MultilineOption)))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression(" ms  result 0: ok$"))) << text.toStdString();
+
+    // A second connection reaches the open window by itself.
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    prompts_.QueueAnswer(MessageAnswer::No);
+    Button(res::IDC_READ_ID)->click();
+    WaitUntilFinished();
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (dialog->TextView()->toPlainText().count("opened COM1") < 2 &&
+           std::chrono::steady_clock::now() < giveUp)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_EQ(dialog->TextView()->toPlainText().count("opened COM1"), 2);
 }
 
 TEST_F(ProbexApplication, ReadWithoutSelectionMarksAndReadsEverything)

@@ -16,6 +16,7 @@
 
 #include "device/CDeviceZAQ.h"
 #include "tests/support/TempPortMap.h"
+#include "tests/tools/CliSimulatorFixture.h"
 #include "tools/probex-cli/CliRunner.h"
 #include "tools/probex-cli/StopSignals.h"
 #include "tools/zaq-sim/Simulator.h"
@@ -23,26 +24,14 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Image = std::array<std::uint8_t, 256>;
+using clitest::Image;
+using clitest::ReadImage;
+using clitest::ReadText;
 using Bytes = std::vector<std::uint8_t>;
-
-Image ReadImage(const fs::path& path)
-{
-    Image image{};
-    std::ifstream in(path, std::ios::binary);
-    in.read(reinterpret_cast<char*>(image.data()), image.size());
-    return image;
-}
 
 void WriteImage(const fs::path& path, const Image& image)
 {
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(image.data()), image.size());
-}
-
-std::string ReadText(const fs::path& path)
-{
-    std::ifstream in(path);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 bool IsWriteFrame(const Bytes& frame)
@@ -57,42 +46,18 @@ bool IsReadFrame(const Bytes& frame)
 
 const Bytes kStop{0x81, 0x21, 0xF3, 0x82, 0x17};
 
-class ProbexCliSafeWrite : public ::testing::Test {
+class ProbexCliSafeWrite : public clitest::CliSimulatorFixture {
 protected:
     void SetUp() override
     {
-        folder_ = fs::path(portMap_.ConfigHome()) / "files";
-        fs::create_directories(folder_);
+        CliSimulatorFixture::SetUp();
         file_ = folder_ / "dump.bin";
-        StartSimulator({});
     }
 
-    void StartSimulator(zaqsim::SimOptions options)
+    int Run(const std::vector<std::string>& args)
     {
-        sim_.reset();
-        options.minGap1Ms = 0;
-        options.minGap2Ms = 0;
-        options.linkName = "COM4";
-        sim_ = std::make_unique<zaqsim::Simulator>(options);
-        std::string error;
-        ASSERT_TRUE(sim_->Start(error)) << error;
-        for (int i = 0; i < 256; ++i)
-            device_[i] = std::uint8_t(255 - i);
-        sim_->Eeprom().Fill(device_);
-    }
-
-    int Run(std::vector<std::string> args)
-    {
-        out_.str("");
-        err_.str("");
         sim_->Log().Clear();
-        probexcli::CliIo io{out_, err_, false, [](device::CDeviceZAQ& engine) {
-                                engine.pulseMs = 1;
-                                engine.idleAfterPulse1Ms = 20;
-                                engine.idleAfterPulse2Ms = 10;
-                                engine.pauseAfterAnswerMs = 0;
-                            }};
-        return probexcli::RunCli(args, io);
+        return CliSimulatorFixture::Run(args);
     }
 
     std::vector<Bytes> Requests(bool (*kind)(const Bytes&)) const
@@ -113,13 +78,7 @@ protected:
         return {frames.end() - std::ptrdiff_t(std::min(n, frames.size())), frames.end()};
     }
 
-    testsupport::TempPortMap portMap_;
-    fs::path folder_;
     fs::path file_;
-    std::unique_ptr<zaqsim::Simulator> sim_;
-    Image device_{};
-    std::ostringstream out_;
-    std::ostringstream err_;
 };
 
 TEST_F(ProbexCliSafeWrite, VerifyCatchesADeviceThatIgnoresWritesAndNamesEachDifference)

@@ -23,6 +23,7 @@
 #include "tests/support/RecordingMessageTarget.h"
 #include "tests/support/ScopedFilePermissions.h"
 #include "tests/support/TempPortMap.h"
+#include "tests/tools/CliSimulatorFixture.h"
 #include "tools/probex-cli/CliRunner.h"
 #include "tools/zaq-sim/Simulator.h"
 
@@ -30,15 +31,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-using Image = std::array<std::uint8_t, 256>;
-
-Image ReadImage(const fs::path& path)
-{
-    Image image{};
-    std::ifstream in(path, std::ios::binary);
-    in.read(reinterpret_cast<char*>(image.data()), image.size());
-    return image;
-}
+using clitest::Image;
+using clitest::ReadImage;
+using clitest::ReadText;
 
 void WriteFile(const fs::path& path, const std::string& bytes)
 {
@@ -50,62 +45,14 @@ std::string ImageText(const Image& image)
     return std::string(image.begin(), image.end());
 }
 
-std::string ReadText(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 std::size_t FilesIn(const fs::path& folder)
 {
     return std::size_t(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
 }
 
-class ProbexCli : public ::testing::Test {
+class ProbexCli : public clitest::CliSimulatorFixture {
 protected:
-    void SetUp() override
-    {
-        folder_ = fs::path(portMap_.ConfigHome()) / "files";
-        fs::create_directories(folder_);
-        StartSimulator({});
-    }
-
-    void StartSimulator(zaqsim::SimOptions options)
-    {
-        sim_.reset();
-        options.minGap1Ms = 0;  // gaps as the simulator's thread sees them vary under load
-        options.minGap2Ms = 0;
-        options.linkName = "COM4";
-        sim_ = std::make_unique<zaqsim::Simulator>(options);
-        std::string error;
-        ASSERT_TRUE(sim_->Start(error)) << error;
-        for (int i = 0; i < 256; ++i)
-            device_[i] = std::uint8_t(255 - i);
-        sim_->Eeprom().Fill(device_);
-    }
-
-    int Run(std::vector<std::string> args)
-    {
-        out_.str("");
-        err_.str("");
-        probexcli::CliIo io{out_, err_, progress_, [](device::CDeviceZAQ& engine) {
-                                engine.pulseMs = 1;
-                                engine.idleAfterPulse1Ms = 20;
-                                engine.idleAfterPulse2Ms = 10;
-                                engine.pauseAfterAnswerMs = 0;
-                            }};
-        return probexcli::RunCli(args, io);
-    }
-
     std::size_t FilesInFolder() const { return FilesIn(folder_); }
-
-    testsupport::TempPortMap portMap_;
-    fs::path folder_;
-    std::unique_ptr<zaqsim::Simulator> sim_;
-    Image device_{};
-    std::ostringstream out_;
-    std::ostringstream err_;
-    bool progress_ = false;
 };
 
 TEST_F(ProbexCli, IdPrintsTheIdText)

@@ -15,7 +15,13 @@ const std::vector<MenuItem>& MainMenu()
           {"Save &As...", ID_FILE_SAVE_AS, {}},
           {"", 0, {}},
           {"E&xit", ID_APP_EXIT, {}}}},
-        {"&Вид", 0, {{"&Панель", ID_VIEW_TOOLBAR, {}}, {"&Статус", ID_VIEW_STATUS_BAR, {}}}},
+        {"&Вид",
+         0,
+         {{"&Панель", ID_VIEW_TOOLBAR, {}},
+          {"&Статус", ID_VIEW_STATUS_BAR, {}},
+          {"", 0, {}},
+          {"&Проверять запись", ID_VIEW_VERIFY_WRITE, {}},
+          {"Писать только &изменённые", ID_VIEW_WRITE_CHANGED, {}}}},
         {"&Инфо", 0, {{"&О читалке...", ID_APP_ABOUT, {}}}},
     };
     return menu;

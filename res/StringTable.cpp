@@ -15,6 +15,8 @@ struct Entry {
 // Sorted by id, so a lookup is a binary search.
 constexpr auto kStrings = std::to_array<Entry>({
     {IDR_MAINFRAME, "Probex\nNo file\nProbex\n\n\nProbex.Document\nProbex.Document"},
+    {ID_VIEW_VERIFY_WRITE, "Read every written byte back and compare it with the dump\nVerify after write"},
+    {ID_VIEW_WRITE_CHANGED, "Write only the bytes that differ from the device's\nWrite only changed bytes"},
     {IDS_APP_TITLE, "Probex"},
     {IDS_IDLE_MESSAGE, "Ready"},
     {ID_FILE_NEW, "Create a new dump\nNew"},
@@ -42,6 +44,7 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_DEVICE_REFUSED, "Device refused the request (code %02X)"},
     {IDS_LINE_ERROR, "K-line error: a sent byte came back changed"},
     {IDS_STOPPED, "Stopped; the device connection was closed cleanly"},
+    {IDS_CONFIRM_COMPARE_RANGE, "EEPROM range %02X - %02X will be compared with the dump.\nAre you sure?"},
     {IDS_DONE_READ_ID, "ID read in %.1f s"},
     {IDS_DONE_READ, "Read %u byte%s in %.1f s"},
     {IDS_DONE_WRITE, "Wrote %u byte%s in %.1f s"},
@@ -50,6 +53,7 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_WRITTEN_PART, "Bytes %02X - %02X were written, %02X - %02X were not."},
     {IDS_READ_NONE, "No byte was read; the dump keeps its values."},
     {IDS_READ_PART, "Bytes %02X - %02X were read, %02X - %02X keep their values."},
+    {IDS_STOPPED_AFTER, "Stopped after %.1f s"},
     {IDS_WRITTEN_RUNS, "Bytes %s were written, %s were not."},
     {IDS_WRITTEN_ALL, "Bytes %s were written; reading them back did not finish."},
     {IDS_VERIFY_DIFFERENCE, "0x%02X: wrote %02X, read %02X"},
@@ -60,6 +64,13 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_WRITTEN_LIST, "Bytes %s were written."},
     {IDS_NOT_WRITTEN_LIST, "Bytes %s were not written."},
     {IDS_WRITE_UNCERTAIN, "Byte %s may or may not have been written."},
+    {IDS_DONE_VERIFIED, "Written and verified: %s (%.1f s)"},
+    {IDS_DONE_CHANGED, "Wrote %u changed byte%s of %u (%.1f s)"},
+    {IDS_DONE_CHANGED_VERIFIED, "Wrote and verified %u changed byte%s of %u (%.1f s)"},
+    {IDS_VERIFY_FAILED, "Verify after write found %u byte%s different from the dump:"},
+    {IDS_MORE_DIFFERENCES, "... and %u more."},
+    {IDS_TIMED, "%s - %.1f s"},
+    {IDS_VERIFY_FAILED_STATUS, "Written, but verify found %u byte%s differing: %s (%.1f s)"},
     {IDS_SAVE_CHANGES, "Save changes to %1?"},
     {IDS_FAILED_TO_OPEN_DOC, "Failed to open document."},
     {IDS_FAILED_TO_SAVE_DOC, "Failed to save document."},
@@ -72,6 +83,7 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_ALL_FILES_FILTER, "All Files (*.*)"},
     {IDS_FILE_OPEN_REASON, "Failed to open %1: %2."},
     {IDS_FILE_SAVE_REASON, "Failed to save %1: %2."},
+    {IDS_CLOSE_WHILE_BUSY, "A device operation is running. Stop it and close?"},
 });
 
 static_assert(std::ranges::is_sorted(kStrings, {}, &Entry::id), "string table must stay sorted by id");

@@ -233,17 +233,22 @@ void CProbexDoc::OnFinished(std::uint16_t result)
         reading_ = false;
         UpdateAllViews(HintReadDone);
     }
-    // Whatever a compare or verify found, as far as it got, is what the device holds now.
-    const bool checked = record_.operation == device::OpCompare ||
-                         (record_.operation == device::OpWrite && (record_.verify || record_.changedOnly));
-    if (checked) {
+    // Whatever a compare or verify found, as far as it got, is what the device holds now. A write
+    // without verify leaves what the device holds unknown, and bytes read agree with it; with no
+    // marks shown those two tell the views nothing.
+    const bool marked = std::ranges::find(differences_, true) != differences_.end();
+    const bool checked =
+        record_.operation == device::OpCompare || (record_.operation == device::OpWrite && record_.verify);
+    if (checked || (record_.operation == device::OpWrite && marked)) {
         differences_.assign(dumpSize, false);
-        for (const std::uint32_t address : app::Differences(record_))
-            if (address < dumpSize)
-                differences_[address] = true;
-        // A changed-only write without verify found its differences before writing them.
-        if (record_.operation == device::OpWrite && !record_.verify)
-            differences_.assign(dumpSize, false);
+        if (checked)
+            for (const std::uint32_t address : app::Differences(record_))
+                if (address < dumpSize)
+                    differences_[address] = true;
+        UpdateAllViews(HintDifferences);
+    } else if (record_.operation == device::OpRead && marked) {
+        const std::uint32_t end = std::min<std::uint32_t>(record_.start + record_.done, dumpSize);
+        std::fill(differences_.begin() + std::min(record_.start, end), differences_.begin() + end, false);
         UpdateAllViews(HintDifferences);
     }
     UpdateAllViews(HintIdle);

@@ -60,7 +60,8 @@ std::string WriteSummary(const OperationRecord& record)
     if (record.verify) {
         if (const std::vector<std::uint32_t> differing = Differences(record); !differing.empty())
             return Format(res::IDS_VERIFY_FAILED_STATUS, unsigned(differing.size()),
-                          differing.size() == 1 ? "" : "s", ShortList(differing).c_str(), record.seconds);
+                          differing.size() == 1 ? "" : "s", differing.size() == 1 ? "s" : "",
+                          ShortList(differing).c_str(), record.seconds);
     }
     if (record.changedOnly)
         return Format(record.verify ? res::IDS_DONE_CHANGED_VERIFIED : res::IDS_DONE_CHANGED, count,

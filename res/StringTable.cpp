@@ -70,7 +70,7 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_VERIFY_FAILED, "Verify after write found %u byte%s different from the dump:"},
     {IDS_MORE_DIFFERENCES, "... and %u more."},
     {IDS_TIMED, "%s - %.1f s"},
-    {IDS_VERIFY_FAILED_STATUS, "Written, but verify found %u byte%s differing: %s (%.1f s)"},
+    {IDS_VERIFY_FAILED_STATUS, "Verify: %u byte%s differ%s: %s (%.1f s)"},
     {IDS_SAVE_CHANGES, "Save changes to %1?"},
     {IDS_FAILED_TO_OPEN_DOC, "Failed to open document."},
     {IDS_FAILED_TO_SAVE_DOC, "Failed to save document."},

@@ -60,7 +60,7 @@ TEST(OperationSummary, WriteOptionsCompareAndStopHaveTheirOwnLines)
 
     OperationRecord differs = Write(0x10, 4, 4, device::ResultOk, true);
     differs.byteState[0x11] |= device::ByteRead | device::ByteDiffers;
-    EXPECT_EQ(StatusSummary(differs), "Written, but verify found 1 byte differing: 11 (2.0 s)");
+    EXPECT_EQ(StatusSummary(differs), "Verify: 1 byte differs: 11 (2.0 s)");
     std::uint8_t wrote[256] = {};
     const std::uint8_t read[256] = {};
     wrote[0x11] = 0xAB;

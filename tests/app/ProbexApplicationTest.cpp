@@ -857,8 +857,7 @@ TEST_F(ProbexApplication, VerifyCatchesADeviceThatIgnoresWritesAndColoursTheDiff
     EXPECT_EQ(prompts_.prompts.back().icon, MessageIcon::Error);
     for (std::uint32_t a = 0; a < 256; ++a)
         EXPECT_EQ(Editor()->ByteStateAt(a) == dumpedit::ByteState::Differs, a == 0x10 || a == 0x13) << a;
-    EXPECT_TRUE(Frame()->GetStatusBar()->GetPaneText(0).startsWith("Written, but verify found 2 bytes "
-                                                                   "differing: 10, 13"));
+    EXPECT_TRUE(Frame()->GetStatusBar()->GetPaneText(0).startsWith("Verify: 2 bytes differ: 10, 13 ("));
     EXPECT_EQ(Account(sim).writtenAddresses, (std::vector<std::uint32_t>{0x10, 0x11, 0x12, 0x13}));
 
     // Bytes the device holds already verify clean: the colours go, the status line says so, no box.
@@ -949,12 +948,22 @@ TEST_F(ProbexApplication, CompareLeavesTheDumpAndMarksExactlyTheDifferingBytes)
     EXPECT_EQ(prompts_.MessageTexts().size(), 3u) << "differences are no error";
     EXPECT_TRUE(Account(sim).writtenAddresses.empty());
 
-    // A selection compares only itself; equal bytes clear the marks.
+    // Bytes read from the device agree with it; the others keep their marks.
+    Editor()->SetSelection(0x10, 0x11, false, true);
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    prompts_.QueueAnswer(MessageAnswer::No);
+    Button(res::IDC_READ)->click();
+    WaitUntilFinished();
+    EXPECT_NE(Editor()->ByteStateAt(0x10), dumpedit::ByteState::Differs);
+    EXPECT_NE(Editor()->ByteStateAt(0x11), dumpedit::ByteState::Differs);
+    EXPECT_EQ(Editor()->ByteStateAt(0x7F), dumpedit::ByteState::Differs);
+
+    // A selection compares only itself and reports what it found alone.
     Editor()->SetSelection(0x20, 0x2F, false, true);
     prompts_.QueueAnswer(MessageAnswer::Yes);
     prompts_.QueueAnswer(MessageAnswer::No);
     Button(res::IDC_COMPARE)->click();
     WaitUntilFinished();
-    EXPECT_NE(Editor()->ByteStateAt(0x10), dumpedit::ByteState::Differs);
+    EXPECT_NE(Editor()->ByteStateAt(0x7F), dumpedit::ByteState::Differs);
     EXPECT_TRUE(Frame()->GetStatusBar()->GetPaneText(0).startsWith("No byte differs (16 compared) - "));
 }

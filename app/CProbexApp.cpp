@@ -1,5 +1,6 @@
 #include "app/CProbexApp.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -22,6 +23,9 @@ namespace app {
 namespace {
 
 const QString kOrganization = QStringLiteral("Velmora");
+const QString kWriteSection = QStringLiteral("Write");
+const QString kVerifyEntry = QStringLiteral("Verify");
+const QString kChangedOnlyEntry = QStringLiteral("ChangedOnly");
 
 QWidget* CreateRegisteredControl(const std::string& className, QWidget* parent, std::uint32_t style)
 {
@@ -98,6 +102,7 @@ bool CProbexApp::CreateMainWindow()
             view_->GetDocument()->OnDeviceNotify(notification);
     });
     frame_->SetCloseQuery([this] { return QueryClose(); });
+    LoadWriteOptions();
     QObject::connect(document_.get(), &CDocument::titleChanged, frame_.get(), &CMainFrame::UpdateFrameTitle);
     frame_->UpdateFrameTitle(document_->GetTitle());
     messageTarget_ = std::make_unique<CQtMessageTarget>(frame_.get());
@@ -105,8 +110,45 @@ bool CProbexApp::CreateMainWindow()
     return true;
 }
 
+void CProbexApp::LoadWriteOptions()
+{
+    document_->verifyAfterWrite = settings_.GetProfileInt(kWriteSection, kVerifyEntry, 1) != 0;
+    document_->writeChangedOnly = settings_.GetProfileInt(kWriteSection, kChangedOnlyEntry, 0) != 0;
+    for (const auto& [command, on] : {std::pair{res::ID_VIEW_VERIFY_WRITE, document_->verifyAfterWrite},
+                                      std::pair{res::ID_VIEW_WRITE_CHANGED, document_->writeChangedOnly}}) {
+        if (QAction* action = frame_->GetAction(command)) {
+            action->setCheckable(true);
+            action->setChecked(on);
+        }
+    }
+}
+
+void CProbexApp::ToggleWriteOption(res::ResourceId command)
+{
+    const bool verify = command == res::ID_VIEW_VERIFY_WRITE;
+    bool& option = verify ? document_->verifyAfterWrite : document_->writeChangedOnly;
+    option = !option;
+    settings_.WriteProfileInt(kWriteSection, verify ? kVerifyEntry : kChangedOnlyEntry, option ? 1 : 0);
+    if (QAction* action = frame_->GetAction(command))
+        action->setChecked(option);
+}
+
 bool CProbexApp::QueryClose()
 {
+    if (closing_)
+        return false;  // the first close goes on once the operation has ended
+    if (document_->IsDeviceBusy()) {
+        if (ShowMessage(res::IDS_CLOSE_WHILE_BUSY, MessageButtons::YesNo, MessageIcon::Question) !=
+            MessageAnswer::Yes)
+            return false;
+        // Ending the worker mid-transfer would leave the EEPROM half written and the device in
+        // its connection: the engine stops between bytes and closes the connection first.
+        closing_ = true;
+        document_->StopDevice();
+        while (document_->IsDeviceBusy())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        closing_ = false;
+    }
     if (!document_->SaveModified())
         return false;
     view_->OnDestroy();
@@ -133,6 +175,10 @@ bool CProbexApp::OnCommand(res::ResourceId command)
         return true;
     case res::ID_FILE_SAVE_AS:
         document_->OnFileSaveAs();
+        return true;
+    case res::ID_VIEW_VERIFY_WRITE:
+    case res::ID_VIEW_WRITE_CHANGED:
+        ToggleWriteOption(command);
         return true;
     default:
         return false;

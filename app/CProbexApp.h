@@ -51,6 +51,11 @@ private:
     bool CreateMainWindow();
     void DestroyMainWindow();
     bool QueryClose();
+    void LoadWriteOptions();
+    void ToggleWriteOption(res::ResourceId command);
+
+    // Set while a close waits for a stopped operation to end; a second close then waits too.
+    bool closing_ = false;
 
     Options options_;
     CProfileSettings settings_;

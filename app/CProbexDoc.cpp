@@ -142,7 +142,30 @@ void CProbexDoc::WriteRange(const std::string& portName, std::uint32_t timeoutMs
     }
     const bool lastOperation = AskLastOperation();
     BeginRecord(device::OpWrite, start, count);
+    device.verifyAfterWrite = record_.verify = verifyAfterWrite;
+    device.writeChangedOnly = record_.changedOnly = writeChangedOnly;
     deviceBusy_ = device.StartWrite(dumpData.get(), start, count, lastOperation);
+}
+
+void CProbexDoc::CompareRange(const std::string& portName, std::uint32_t timeoutMs, std::uint32_t start,
+                              std::uint32_t count)
+{
+    if (!PrepareRequest(portName, timeoutMs))
+        return;
+    UpdateAllViews(HintShowId);
+    if (count == 0) {
+        start = 0;
+        count = device.eepromSize;
+    }
+    const bool lastOperation = AskLastOperation();
+    BeginRecord(device::OpCompare, start, count);
+    deviceBusy_ = device.StartCompare(dumpData.get(), start, count, lastOperation);
+}
+
+void CProbexDoc::StopDevice()
+{
+    if (deviceBusy_)
+        device.RequestStop();
 }
 
 bool CProbexDoc::IsPortFree(const std::string& portName) const
@@ -162,30 +185,13 @@ void CProbexDoc::OnDeviceNotify(const device::DeviceNotification& notification)
         UpdateAllViews(HintBusy);
         break;
     case device::NotifyFinished:
-        deviceBusy_ = false;
-        nextByte_ = lastByteDone_ = kNoByte;
-        record_.result = notification.value;
-        record_.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began_).count();
-        if (notification.value != device::ResultOk && !pendingRead_.before.empty()) {
-            RestoreUnreadBytes();
-            UpdateAllViews(HintReadCutShort);
-        }
-        pendingRead_ = {};
-        // Even a read cut short replaced bytes under the editor's undo history.
-        if (reading_) {
-            reading_ = false;
-            UpdateAllViews(HintReadDone);
-        }
-        UpdateAllViews(HintIdle);
-        // The reason of a refusal is the engine's until its next request.
-        if (std::string text = res::DeviceResultText(notification.value, device.refusalCode); !text.empty()) {
-            if (const std::string split = RangeSplit(record_); !split.empty())
-                text += '\n' + split;
-            Prompts().ShowMessage(QString::fromStdString(text), MessageButtons::Ok, MessageIcon::Error);
-        }
+        OnFinished(notification.value);
         break;
     case device::NotifyIdReady:
         UpdateAllViews(HintShowId);
+        break;
+    case device::NotifyPassBegin:
+        inPass_ = true;
         break;
     case device::NotifyRangeBegin:
         // The engine's start is the request's, as no request is taken while one runs.
@@ -194,17 +200,73 @@ void CProbexDoc::OnDeviceNotify(const device::DeviceNotification& notification)
         break;
     case device::NotifyByteDone:
         ++record_.done;
-        lastByteDone_ = nextByte_;
+        // Outside a range no byte is named; inside a pass the notification names it.
+        lastByteDone_ = nextByte_ != kNoByte && inPass_ ? notification.value : nextByte_;
         if (nextByte_ != kNoByte)
             ++nextByte_;
         UpdateAllViews(HintRepaint);
         break;
     case device::NotifyRangeEnd:
         nextByte_ = lastByteDone_ = kNoByte;
+        inPass_ = false;
         break;
     default:
         break;
     }
+}
+
+void CProbexDoc::OnFinished(std::uint16_t result)
+{
+    deviceBusy_ = false;
+    inPass_ = false;
+    nextByte_ = lastByteDone_ = kNoByte;
+    record_.result = result;
+    record_.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began_).count();
+    std::copy(std::begin(device.byteState), std::end(device.byteState), record_.byteState.begin());
+    if (result != device::ResultOk && !pendingRead_.before.empty()) {
+        RestoreUnreadBytes();
+        UpdateAllViews(HintReadCutShort);
+    }
+    pendingRead_ = {};
+    // Even a read cut short replaced bytes under the editor's undo history.
+    if (reading_) {
+        reading_ = false;
+        UpdateAllViews(HintReadDone);
+    }
+    // Whatever a compare or verify found, as far as it got, is what the device holds now. A write
+    // without verify leaves what the device holds unknown, and bytes read agree with it; with no
+    // marks shown those two tell the views nothing.
+    const bool marked = std::ranges::find(differences_, true) != differences_.end();
+    const bool checked =
+        record_.operation == device::OpCompare || (record_.operation == device::OpWrite && record_.verify);
+    if (checked || (record_.operation == device::OpWrite && marked)) {
+        differences_.assign(dumpSize, false);
+        if (checked)
+            for (const std::uint32_t address : app::Differences(record_))
+                if (address < dumpSize)
+                    differences_[address] = true;
+        UpdateAllViews(HintDifferences);
+    } else if (record_.operation == device::OpRead && marked) {
+        const std::uint32_t end = std::min<std::uint32_t>(record_.start + record_.done, dumpSize);
+        std::fill(differences_.begin() + std::min(record_.start, end), differences_.begin() + end, false);
+        UpdateAllViews(HintDifferences);
+    }
+    UpdateAllViews(HintIdle);
+    // The reason of a refusal is the engine's until its next request.
+    if (std::string text = res::DeviceResultText(result, device.refusalCode); !text.empty()) {
+        if (const std::string split = RangeSplit(record_); !split.empty())
+            text += '\n' + split;
+        Prompts().ShowMessage(QString::fromStdString(text), MessageButtons::Ok, MessageIcon::Error);
+    } else if (record_.operation == device::OpWrite && record_.verify) {
+        ReportDifferences();
+    }
+}
+
+void CProbexDoc::ReportDifferences()
+{
+    const std::string report = VerifyReport(record_, dumpData.get(), device.readBack);
+    if (!report.empty())
+        Prompts().ShowMessage(QString::fromStdString(report), MessageButtons::Ok, MessageIcon::Error);
 }
 
 void CProbexDoc::BeginRecord(device::DeviceOperation operation, std::uint32_t start, std::uint32_t count)
@@ -212,6 +274,7 @@ void CProbexDoc::BeginRecord(device::DeviceOperation operation, std::uint32_t st
     // The engine clips the range to the EEPROM the same way.
     const std::uint32_t end = std::min<std::uint64_t>(std::uint64_t{start} + count, dumpSize);
     record_ = {operation, start, start < end ? end - start : 0};
+    inPass_ = false;
     began_ = std::chrono::steady_clock::now();
 }
 

@@ -33,6 +33,15 @@ public:
                    std::uint32_t count);
     void WriteRange(const std::string& portName, std::uint32_t timeoutMs, std::uint32_t start,
                     std::uint32_t count);
+    // Reads the range into the engine's own buffer and compares it with the dump, which stays.
+    void CompareRange(const std::string& portName, std::uint32_t timeoutMs, std::uint32_t start,
+                      std::uint32_t count);
+    // Asks the running operation to stop between two bytes; it still ends with NotifyFinished.
+    void StopDevice();
+
+    // Write options, taken by each write request.
+    bool verifyAfterWrite = true;
+    bool writeChangedOnly = false;
 
     bool IsPortFree(const std::string& portName) const;
     std::string GetIdText() const;
@@ -62,6 +71,9 @@ public:
     };
     ByteSpan ReadSpan() const { return readSpan_; }
 
+    // Per dump byte: found different by the last compare or verify; told by HintDifferences.
+    const std::vector<bool>& Differences() const { return differences_; }
+
     // Members in this order, so the engine (and its worker) goes before the buffer it borrows.
     std::unique_ptr<std::uint8_t[]> dumpData;
     std::uint32_t dumpSize = 0;
@@ -74,6 +86,8 @@ private:
     bool PrepareRequest(const std::string& portName, std::uint32_t timeoutMs);
     void RestoreUnreadBytes();
     void BeginRecord(device::DeviceOperation operation, std::uint32_t start, std::uint32_t count);
+    void OnFinished(std::uint16_t result);
+    void ReportDifferences();
 
     // The running read's range as it was before the read cleared it.
     struct PendingRead {
@@ -87,6 +101,9 @@ private:
 
     bool deviceBusy_ = false;
     bool reading_ = false;
+    // Inside a pass of a compare, verified or changed-only write: NotifyByteDone names its byte.
+    bool inPass_ = false;
+    std::vector<bool> differences_;
     ByteSpan readSpan_;
     std::uint32_t nextByte_ = kNoByte;
     std::uint32_t lastByteDone_ = kNoByte;

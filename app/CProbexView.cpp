@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "app/CMainFrame.h"
 #include "app/CProbexDoc.h"
@@ -68,9 +69,17 @@ bool CProbexView::Create(QWidget* parent, CProbexDoc* document, const CustomCont
     readIdButton_ = FindControl<QPushButton>(this, res::IDC_READ_ID);
     readButton_ = FindControl<QPushButton>(this, res::IDC_READ);
     writeButton_ = FindControl<QPushButton>(this, res::IDC_WRITE);
+    compareButton_ = FindControl<QPushButton>(this, res::IDC_COMPARE);
+    stopButton_ = FindControl<QPushButton>(this, res::IDC_STOP);
     if (!dumpEdit_ || !idGroup_ || !portCombo_ || !timeoutEdit_ || !readIdButton_ || !readButton_ ||
-        !writeButton_)
+        !writeButton_ || !compareButton_ || !stopButton_)
         return false;
+    stopButton_->setEnabled(false);
+    // Esc is taken only while an operation runs; otherwise it stays with whoever has the focus.
+    stopKey_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    stopKey_->setContext(Qt::WindowShortcut);
+    stopKey_->setEnabled(false);
+    connect(stopKey_, &QShortcut::activated, this, [this] { OnStop(); });
 
     dumpEdit_->SetControlId(res::IDC_DUMP_EDIT);
     dumpEdit_->SetAddressDigits(2, false);
@@ -91,6 +100,8 @@ bool CProbexView::Create(QWidget* parent, CProbexDoc* document, const CustomCont
     connect(readIdButton_, &QPushButton::clicked, this, [this] { OnReadId(); });
     connect(readButton_, &QPushButton::clicked, this, [this] { OnRead(); });
     connect(writeButton_, &QPushButton::clicked, this, [this] { OnWrite(); });
+    connect(compareButton_, &QPushButton::clicked, this, [this] { OnCompare(); });
+    connect(stopButton_, &QPushButton::clicked, this, [this] { OnStop(); });
 
     devices_ = devices;
     FillPortList();
@@ -222,6 +233,21 @@ void CProbexView::OnWrite()
     GetDocument()->WriteRange(selectedPort_.toStdString(), TimeoutMs(), range.start, range.count);
 }
 
+void CProbexView::OnCompare()
+{
+    if (!SaveSettings())
+        return;
+    const CommandRange range = SelectedRange();
+    if (!AskRangeQuestion(res::IDS_CONFIRM_COMPARE_RANGE, range.first, range.last))
+        return;
+    GetDocument()->CompareRange(selectedPort_.toStdString(), TimeoutMs(), range.start, range.count);
+}
+
+void CProbexView::OnStop()
+{
+    GetDocument()->StopDevice();
+}
+
 void CProbexView::OnDumpChanged()
 {
     // Undo back to the bytes as loaded or saved makes the dump unmodified again.
@@ -247,8 +273,10 @@ void CProbexView::OnInitialUpdate()
 void CProbexView::SetCommandsEnabled(bool enabled)
 {
     dumpEdit_->setEnabled(enabled);
-    for (QPushButton* button : {readIdButton_, readButton_, writeButton_})
+    for (QPushButton* button : {readIdButton_, readButton_, writeButton_, compareButton_})
         button->setEnabled(enabled);
+    stopButton_->setEnabled(!enabled);
+    stopKey_->setEnabled(!enabled);
 }
 
 void CProbexView::ShowIdText()
@@ -295,6 +323,9 @@ void CProbexView::OnUpdate(std::uint32_t hint)
         break;
     case HintSaved:
         dumpEdit_->MarkSaved();
+        break;
+    case HintDifferences:
+        dumpEdit_->SetDifferences(GetDocument()->Differences(), true);
         break;
     case HintReadDone: {
         const CProbexDoc::ByteSpan span = GetDocument()->ReadSpan();

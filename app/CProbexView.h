@@ -14,6 +14,7 @@ class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
+class QShortcut;
 
 namespace dumpedit {
 class CDumpEdit;
@@ -54,6 +55,9 @@ public:
     void OnReadId();
     void OnRead();
     void OnWrite();
+    void OnCompare();
+    // Stop button and Esc: the running operation stops between two bytes.
+    void OnStop();
     void OnDumpChanged();
     // Stores the settings once, before the window goes away.
     void OnDestroy();
@@ -85,6 +89,9 @@ private:
     QPushButton* readIdButton_ = nullptr;
     QPushButton* readButton_ = nullptr;
     QPushButton* writeButton_ = nullptr;
+    QPushButton* compareButton_ = nullptr;
+    QPushButton* stopButton_ = nullptr;
+    QShortcut* stopKey_ = nullptr;
     std::uint32_t timeoutSeconds_ = 30;
     QString selectedPort_;
     QSize formSize_;

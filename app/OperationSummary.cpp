@@ -1,5 +1,6 @@
 #include "app/OperationSummary.h"
 
+#include "res/RangeText.h"
 #include "res/StringTable.h"
 
 #include <algorithm>
@@ -13,7 +14,7 @@ template <typename... Args>
 std::string Format(res::ResourceId id, Args... args)
 {
     const std::string format = res::LoadString(id);
-    char text[256];
+    char text[512];
     std::snprintf(text, sizeof text, format.c_str(), args...);
     return text;
 }
@@ -23,17 +24,68 @@ const char* Plural(std::uint32_t count)
     return count == 1 ? "" : "s";
 }
 
+// A status line has room for a few addresses only.
+constexpr std::size_t kStatusAddresses = 8;
+
+std::string ShortList(const std::vector<std::uint32_t>& addresses)
+{
+    const std::vector<std::uint32_t> shown(addresses.begin(),
+                                           addresses.begin() + std::min(addresses.size(), kStatusAddresses));
+    std::string text;
+    char hex[8];
+    for (const std::uint32_t address : shown) {
+        std::snprintf(hex, sizeof hex, "%02X", unsigned(address));
+        text += (text.empty() ? "" : ", ") + std::string(hex);
+    }
+    return shown.size() < addresses.size() ? text + ", ..." : text;
+}
+
+std::string CompareSummary(const OperationRecord& record)
+{
+    const std::vector<std::uint32_t> differing = Differences(record);
+    const std::string line =
+        differing.size() > kStatusAddresses
+            ? Format(res::IDS_BYTES_DIFFER, unsigned(differing.size()), ShortList(differing).c_str())
+            : res::DifferenceCountText(differing, record.count);
+    return Format(res::IDS_TIMED, line.c_str(), record.seconds);
+}
+
+std::string WriteSummary(const OperationRecord& record)
+{
+    std::vector<std::uint32_t> written;
+    for (std::uint32_t address = record.start; address < record.start + record.count; ++address)
+        if (record.byteState[address] & device::ByteWritten)
+            written.push_back(address);
+    const auto count = static_cast<std::uint32_t>(written.size());
+    if (record.verify) {
+        if (const std::vector<std::uint32_t> differing = Differences(record); !differing.empty())
+            return Format(res::IDS_VERIFY_FAILED_STATUS, unsigned(differing.size()),
+                          differing.size() == 1 ? "" : "s", differing.size() == 1 ? "s" : "",
+                          ShortList(differing).c_str(), record.seconds);
+    }
+    if (record.changedOnly)
+        return Format(record.verify ? res::IDS_DONE_CHANGED_VERIFIED : res::IDS_DONE_CHANGED, count,
+                      Plural(count), record.count, record.seconds);
+    if (record.verify && count > 0)
+        return Format(res::IDS_DONE_VERIFIED, res::AddressRuns(written).c_str(), record.seconds);
+    return Format(res::IDS_DONE_WRITE, record.count, Plural(record.count), record.seconds);
+}
+
 }  // namespace
 
 std::string StatusSummary(const OperationRecord& record)
 {
+    if (record.result == device::ResultStopped)
+        return Format(res::IDS_STOPPED_AFTER, record.seconds);
     if (record.result != device::ResultOk)
         return Format(res::IDS_FAILED_AFTER, record.seconds);
     switch (record.operation) {
     case device::OpRead:
         return Format(res::IDS_DONE_READ, record.done, Plural(record.done), record.seconds);
     case device::OpWrite:
-        return Format(res::IDS_DONE_WRITE, record.done, Plural(record.done), record.seconds);
+        return WriteSummary(record);
+    case device::OpCompare:
+        return CompareSummary(record);
     default:
         return Format(res::IDS_DONE_READ_ID, record.seconds);
     }
@@ -41,19 +93,44 @@ std::string StatusSummary(const OperationRecord& record)
 
 std::string RangeSplit(const OperationRecord& record)
 {
-    if (record.result == device::ResultOk || record.operation == device::OpReadId || record.count == 0)
+    if (record.result == device::ResultOk || record.count == 0)
         return {};
-    const bool write = record.operation == device::OpWrite;
+    if (record.operation == device::OpWrite) {
+        // The engine's own account: a byte whose last step went out unanswered is named apart.
+        return res::WriteAccountText(record.byteState.data(), record.start, record.count);
+    }
+    if (record.operation != device::OpRead)
+        return {};
     const std::uint32_t done = std::min(record.done, record.count);
     if (done == 0)
-        return res::LoadString(write ? res::IDS_WRITTEN_NONE : res::IDS_READ_NONE);
+        return res::LoadString(res::IDS_READ_NONE);
     const std::uint32_t last = record.start + record.count - 1;
     const std::uint32_t lastDone = record.start + done - 1;
     // Every byte done, yet the connection failed after them (at its close).
     if (lastDone == last)
         return {};
-    return Format(write ? res::IDS_WRITTEN_PART : res::IDS_READ_PART, record.start, lastDone, lastDone + 1,
-                  last);
+    return Format(res::IDS_READ_PART, record.start, lastDone, lastDone + 1, last);
+}
+
+std::vector<std::uint32_t> Differences(const OperationRecord& record)
+{
+    return res::DifferingAddresses(record.byteState.data(), record.start, record.count);
+}
+
+std::string VerifyReport(const OperationRecord& record, const std::uint8_t* wrote, const std::uint8_t* read,
+                         std::size_t maxLines)
+{
+    const std::vector<std::uint32_t> differing = Differences(record);
+    if (differing.empty())
+        return {};
+    std::string text =
+        Format(res::IDS_VERIFY_FAILED, unsigned(differing.size()), differing.size() == 1 ? "" : "s");
+    const std::size_t shown = std::min(differing.size(), maxLines);
+    for (std::size_t i = 0; i < shown; ++i)
+        text += '\n' + res::VerifyDifferenceText(differing[i], wrote[differing[i]], read[differing[i]]);
+    if (shown < differing.size())
+        text += '\n' + Format(res::IDS_MORE_DIFFERENCES, unsigned(differing.size() - shown));
+    return text;
 }
 
 }  // namespace app

@@ -15,6 +15,8 @@ enum ViewHint : std::uint32_t {
     HintReadDone = 6,  // a device read ended: ReadSpan() holds the bytes it covered
     // A read failed: only the bytes it did read are new; the rest of its range has its old values.
     HintReadCutShort = 7,
+    // A compare or verify ended: Differences() holds what it found.
+    HintDifferences = 8,
 };
 
 }  // namespace app

@@ -20,7 +20,7 @@ const DialogTemplate& FormTemplate()
         "MS Shell Dlg",
         8,
         383,
-        210,
+        229,
         {
             {IDC_DUMP_EDIT,
              ControlKind::Custom,
@@ -45,6 +45,9 @@ const DialogTemplate& FormTemplate()
              "",
              {132, 186, 20, 12},
              StyleBorder | StyleEditCenter | StyleEditAutoHScroll | StyleTabStop},
+            // A second row under the group, so the described controls keep their places.
+            {IDC_COMPARE, ControlKind::PushButton, "", "Сравнение", {268, 210, 50, 14}, StyleTabStop},
+            {IDC_STOP, ControlKind::PushButton, "", "Стоп", {323, 210, 50, 14}, StyleTabStop},
         }};
     return form;
 }

@@ -15,6 +15,8 @@ inline constexpr ResourceId IDC_READ_ID = 1010;
 inline constexpr ResourceId IDC_ID_GROUP = 1011;
 inline constexpr ResourceId IDC_PORT_COMBO = 1012;
 inline constexpr ResourceId IDC_TIMEOUT_EDIT = 1013;
+inline constexpr ResourceId IDC_COMPARE = 1014;
+inline constexpr ResourceId IDC_STOP = 1015;
 
 inline constexpr ResourceId ID_SEPARATOR = 0;
 

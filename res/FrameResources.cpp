@@ -20,6 +20,9 @@ const std::vector<MenuItem>& MainMenu()
          {{"&Панель", ID_VIEW_TOOLBAR, {}},
           {"&Статус", ID_VIEW_STATUS_BAR, {}},
           {"", 0, {}},
+          {"&Проверять запись", ID_VIEW_VERIFY_WRITE, {}},
+          {"Писать только &изменённые", ID_VIEW_WRITE_CHANGED, {}},
+          {"", 0, {}},
           {"&Журнал соединений", ID_VIEW_CONNECTION_LOG, {}}}},
         {"&Инфо", 0, {{"&О читалке...", ID_APP_ABOUT, {}}}},
     };

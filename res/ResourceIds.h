@@ -31,7 +31,10 @@ inline constexpr ResourceId ID_NEXT_PANE = 57680;
 inline constexpr ResourceId ID_PREV_PANE = 57681;
 inline constexpr ResourceId ID_VIEW_TOOLBAR = 59392;
 inline constexpr ResourceId ID_VIEW_STATUS_BAR = 59393;
-inline constexpr ResourceId ID_VIEW_CONNECTION_LOG = 32771;
+// Write options of the View menu.
+inline constexpr ResourceId ID_VIEW_VERIFY_WRITE = 32771;
+inline constexpr ResourceId ID_VIEW_WRITE_CHANGED = 32772;
+inline constexpr ResourceId ID_VIEW_CONNECTION_LOG = 32773;
 
 // Status-bar indicators.
 inline constexpr ResourceId ID_INDICATOR_CAPS = 59137;
@@ -53,6 +56,7 @@ inline constexpr ResourceId IDS_CONFIRM_READ_ID = 61214;
 inline constexpr ResourceId IDS_DEVICE_REFUSED = 61216;  // printf format: the reason code
 inline constexpr ResourceId IDS_LINE_ERROR = 61217;
 inline constexpr ResourceId IDS_STOPPED = 61218;
+inline constexpr ResourceId IDS_CONFIRM_COMPARE_RANGE = 61219;
 
 // What an operation did, for the status bar and the error box (printf formats).
 inline constexpr ResourceId IDS_DONE_READ_ID = 61230;
@@ -63,6 +67,7 @@ inline constexpr ResourceId IDS_WRITTEN_NONE = 61234;
 inline constexpr ResourceId IDS_WRITTEN_PART = 61235;
 inline constexpr ResourceId IDS_READ_NONE = 61236;
 inline constexpr ResourceId IDS_READ_PART = 61237;
+inline constexpr ResourceId IDS_STOPPED_AFTER = 61238;
 
 // Safe writing: which addresses a write did, and what a verify or compare found (printf formats;
 // %s is a list of addresses).
@@ -76,6 +81,13 @@ inline constexpr ResourceId IDS_WRITTEN_CHANGED = 61246;
 inline constexpr ResourceId IDS_WRITTEN_LIST = 61247;
 inline constexpr ResourceId IDS_NOT_WRITTEN_LIST = 61248;
 inline constexpr ResourceId IDS_WRITE_UNCERTAIN = 61249;
+inline constexpr ResourceId IDS_DONE_VERIFIED = 61250;
+inline constexpr ResourceId IDS_DONE_CHANGED = 61251;
+inline constexpr ResourceId IDS_DONE_CHANGED_VERIFIED = 61252;
+inline constexpr ResourceId IDS_VERIFY_FAILED = 61253;
+inline constexpr ResourceId IDS_MORE_DIFFERENCES = 61254;
+inline constexpr ResourceId IDS_TIMED = 61255;
+inline constexpr ResourceId IDS_VERIFY_FAILED_STATUS = 61256;
 
 // Document framework texts.
 inline constexpr ResourceId IDS_SAVE_CHANGES = 61699;
@@ -90,8 +102,9 @@ inline constexpr ResourceId IDS_SAVE_AS_TITLE = 61707;
 inline constexpr ResourceId IDS_ALL_FILES_FILTER = 61708;
 inline constexpr ResourceId IDS_FILE_OPEN_REASON = 61709;  // %1 the path, %2 the reason
 inline constexpr ResourceId IDS_FILE_SAVE_REASON = 61710;
-inline constexpr ResourceId IDS_CONNECTION_LOG_TITLE = 61711;
-inline constexpr ResourceId IDS_COPY_BUTTON = 61712;
-inline constexpr ResourceId IDS_SAVE_BUTTON = 61713;
+inline constexpr ResourceId IDS_CLOSE_WHILE_BUSY = 61711;
+inline constexpr ResourceId IDS_CONNECTION_LOG_TITLE = 61714;
+inline constexpr ResourceId IDS_COPY_BUTTON = 61715;
+inline constexpr ResourceId IDS_SAVE_BUTTON = 61716;
 
 }  // namespace res

@@ -1,6 +1,7 @@
 #!/bin/bash
 # Starts Probex under Xvfb against zaq-sim, runs a read through the window and saves
-# screenshots: OUT (after the read) and OUT with -progress (while the bar runs).
+# screenshots: OUT (after the read) and OUT with -progress (while the bar runs); then a write that
+# the simulated device ignores, so the verify finds differences: OUT with -verify.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
@@ -20,7 +21,7 @@ cleanup() {
 trap cleanup EXIT
 
 "$root/scripts/make-demo-image.sh" "$work/eeprom.bin"
-"$build/tools/zaq-sim" --link COM1 "$work/eeprom.bin" >"$work/sim.out" &
+"$build/tools/zaq-sim" --ignore-writes --link COM1 "$work/eeprom.bin" >"$work/sim.out" &
 sim_pid=$!
 for _ in $(seq 50); do [ -s "$work/sim.out" ] && break; sleep 0.1; done
 
@@ -29,5 +30,6 @@ Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
 
-DISPLAY=$display QT_QPA_PLATFORM=xcb "$build/app/probex-screenshot" "${out%.png}-progress.png" "$out"
-echo "Saved $out and ${out%.png}-progress.png"
+DISPLAY=$display QT_QPA_PLATFORM=xcb "$build/app/probex-screenshot" "${out%.png}-progress.png" "$out" \
+  "${out%.png}-verify.png"
+echo "Saved $out, ${out%.png}-progress.png and ${out%.png}-verify.png"

@@ -1,6 +1,8 @@
 // probex-screenshot: starts Probex, reads the whole EEPROM through the window (clicking
 // "Чтение" and answering Yes to every question) and saves two pictures of the screen: one while
-// the progress bar runs, one after the read. Meant for a virtual display (scripts/screenshot.sh).
+// the progress bar runs, one after the read. Given a third picture, it then changes a few bytes
+// and writes a range to a device that ignores writes, and saves the window after the verify
+// marked the differences. Meant for a virtual display (scripts/screenshot.sh).
 #include <QApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -10,10 +12,12 @@
 
 #include "app/CMainFrame.h"
 #include "app/CProbexApp.h"
+#include "app/CProbexDoc.h"
 #include "app/CStatusBar.h"
 #include "app/CStatusBarProgress.h"
 #include "app/ControlId.h"
 #include "app/docview/CPrompts.h"
+#include "dumpedit/widget/CDumpEdit.h"
 #include "res/FormIds.h"
 
 using namespace app;
@@ -52,8 +56,8 @@ int main(int argc, char** argv)
 {
     QApplication qt(argc, argv);
     const QStringList args = QApplication::arguments();
-    if (args.size() != 3) {
-        std::fprintf(stderr, "usage: probex-screenshot PROGRESS.png DONE.png\n");
+    if (args.size() != 3 && args.size() != 4) {
+        std::fprintf(stderr, "usage: probex-screenshot PROGRESS.png DONE.png [VERIFY.png]\n");
         return 64;
     }
     YesPrompts prompts;
@@ -63,9 +67,35 @@ int main(int argc, char** argv)
         return 1;
     CMainFrame* frame = app.GetMainWnd();
     auto* read = FindControl<QPushButton>(frame, res::IDC_READ);
+    auto* write = FindControl<QPushButton>(frame, res::IDC_WRITE);
+    auto* editor = FindControl<dumpedit::CDumpEdit>(frame, res::IDC_DUMP_EDIT);
     int result = 2;
     bool busySeen = false;
     bool progressSaved = false;
+
+    // The write scene: three bytes changed in 10 - 1F, which the device will not take.
+    QTimer writePoll;
+    bool writeBusySeen = false;
+    const auto startWrite = [&] {
+        CProbexDoc* document = app.GetDocument();
+        for (const int address : {0x12, 0x13, 0x1A})
+            document->dumpData[address] ^= 0xA5;
+        editor->SetSelection(0x10, 0x1F, false, true);
+        QTest::mouseClick(write, Qt::LeftButton);
+        writePoll.start(5);
+    };
+    QObject::connect(&writePoll, &QTimer::timeout, [&] {
+        const bool busy = !write->isEnabled();
+        writeBusySeen |= busy;
+        if (writeBusySeen && !busy) {
+            writePoll.stop();
+            editor->SetSelection(dumpedit::CDumpEdit::kNoByte, dumpedit::CDumpEdit::kNoByte, false, true);
+            QTimer::singleShot(300, [&] {
+                result = SaveScreen(args[3]) ? result : 1;
+                QApplication::quit();
+            });
+        }
+    });
 
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -80,7 +110,10 @@ int main(int argc, char** argv)
             poll.stop();
             QTimer::singleShot(300, [&] {
                 result = SaveScreen(args[2]) && progressSaved ? 0 : 1;
-                QApplication::quit();
+                if (args.size() == 4 && result == 0)
+                    startWrite();
+                else
+                    QApplication::quit();
             });
         }
     });
@@ -88,8 +121,9 @@ int main(int argc, char** argv)
         QTest::mouseClick(read, Qt::LeftButton);
         poll.start(5);
     });
-    QTimer::singleShot(60000, [&] {
-        std::fprintf(stderr, "probex-screenshot: the read did not finish\n");
+    QTimer::singleShot(90000, [&] {
+        std::fprintf(stderr, "probex-screenshot: the device operations did not finish\n");
+        result = 1;
         QApplication::quit();
     });
     QApplication::exec();

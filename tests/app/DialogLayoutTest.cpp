@@ -81,7 +81,20 @@ TEST_F(DialogLayout, FormControlsKeepTemplateOrderIdsAndTexts)
     for (QWidget* w = dump->nextInFocusChain(); w != dump && chain.size() < 10; w = w->nextInFocusChain())
         if (w->focusPolicy() & Qt::TabFocus)
             chain.push_back(w);
-    EXPECT_EQ(chain, (std::vector<QWidget*>{dump, readId, read, write, combo, edit}));
+    auto* compare = FindControl<QPushButton>(&form, res::IDC_COMPARE);
+    auto* stop = FindControl<QPushButton>(&form, res::IDC_STOP);
+    ASSERT_TRUE(compare && stop);
+    EXPECT_EQ(compare->text(), QString::fromUtf8("Сравнение"));
+    EXPECT_EQ(stop->text(), QString::fromUtf8("Стоп"));
+    EXPECT_EQ(chain, (std::vector<QWidget*>{dump, readId, read, write, combo, edit, compare, stop}));
+    // The new buttons sit in a row of their own under Read and Write, clear of every other control.
+    EXPECT_EQ(compare->x(), read->x());
+    EXPECT_EQ(stop->x(), write->x());
+    EXPECT_GT(compare->y(), group->geometry().bottom());
+    for (QWidget* child : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        for (QPushButton* added : {compare, stop})
+            if (child != added)
+                EXPECT_FALSE(child->geometry().intersects(added->geometry())) << ControlIdOf(child);
 
     const QList<QLabel*> labels = form.findChildren<QLabel*>();
     ASSERT_EQ(labels.size(), 1);

@@ -189,7 +189,8 @@ TEST_F(MainFrame, MenusToolbarAndKeys)
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(items[0], (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
                                      "E&xit"}));
-    EXPECT_EQ(items[1], (QStringList{"&Панель", "&Статус", "-", "&Журнал соединений"}));
+    EXPECT_EQ(items[1], (QStringList{"&Панель", "&Статус", "-", "&Проверять запись",
+                                     "Писать только &изменённые", "-", "&Журнал соединений"}));
     EXPECT_EQ(items[2], (QStringList{"&О читалке..."}));
 
     std::vector<QAction*> buttons;

@@ -16,19 +16,74 @@ TEST(OperationSummary, StatusLineSaysWhatWasDoneAndHowLong)
               "Failed after 3.0 s");
 }
 
+// A write the engine left with the given addresses written; the rest of the range planned only.
+OperationRecord Write(std::uint32_t start, std::uint32_t count, std::uint32_t written, std::uint16_t result,
+                      bool verify = false, bool changedOnly = false)
+{
+    OperationRecord record{device::OpWrite, start, count, written, result, 2.0, verify, changedOnly};
+    for (std::uint32_t a = start; a < start + count; ++a)
+        record.byteState[a] = device::BytePlanned | (a < start + written ? device::ByteWritten : 0);
+    return record;
+}
+
 TEST(OperationSummary, FailedRangeSaysWhichAddressesWereDoneAndWhichNot)
 {
-    EXPECT_EQ(RangeSplit({device::OpWrite, 0, 256, 0x56, device::ResultAnswerTimeout}),
+    EXPECT_EQ(RangeSplit(Write(0, 256, 0x56, device::ResultAnswerTimeout)),
               "Bytes 00 - 55 were written, 56 - FF were not.");
+    EXPECT_EQ(RangeSplit(Write(0, 256, 0x56, device::ResultStopped)),
+              "Bytes 00 - 55 were written, 56 - FF were not.");
+    // The engine's account, not a count from the start: a byte whose last step went unanswered
+    // is neither written nor unwritten.
+    OperationRecord cut = Write(0, 256, 0x56, device::ResultAnswerTimeout);
+    cut.byteState[0x56] |= device::ByteWriteCut;
+    cut.done = 0x57;
+    EXPECT_EQ(RangeSplit(cut),
+              "Bytes 00 - 55 were written, 57 - FF were not. Byte 56 may or may not have been written.");
     EXPECT_EQ(RangeSplit({device::OpRead, 0x10, 16, 4, device::ResultChecksumError}),
               "Bytes 10 - 13 were read, 14 - 1F keep their values.");
-    EXPECT_EQ(RangeSplit({device::OpWrite, 0x20, 8, 0, device::ResultNoAdapter}), "No byte was written.");
+    EXPECT_EQ(RangeSplit(Write(0x20, 8, 0, device::ResultNoAdapter)), "No byte was written.");
     EXPECT_EQ(RangeSplit({device::OpRead, 0x20, 8, 0, device::ResultPortError}),
               "No byte was read; the dump keeps its values.");
     // Nothing to split: success, an identification, a range that was done before the failure.
     EXPECT_EQ(RangeSplit({device::OpWrite, 0, 256, 256, device::ResultOk}), "");
     EXPECT_EQ(RangeSplit({device::OpReadId, 0, 0, 0, device::ResultAnswerTimeout}), "");
-    EXPECT_EQ(RangeSplit({device::OpWrite, 0xF0, 16, 16, device::ResultAnswerTimeout}), "");
+    EXPECT_EQ(RangeSplit(Write(0xF0, 16, 16, device::ResultAnswerTimeout)),
+              "Bytes F0 - FF were written; reading them back did not finish.");
+    EXPECT_EQ(RangeSplit({device::OpCompare, 0, 256, 3, device::ResultAnswerTimeout}), "");
+}
+
+TEST(OperationSummary, WriteOptionsCompareAndStopHaveTheirOwnLines)
+{
+    EXPECT_EQ(StatusSummary(Write(0, 256, 256, device::ResultOk, true)),
+              "Written and verified: 00 - FF (2.0 s)");
+    EXPECT_EQ(StatusSummary(Write(0, 256, 0x56, device::ResultStopped, true)), "Stopped after 2.0 s");
+
+    OperationRecord differs = Write(0x10, 4, 4, device::ResultOk, true);
+    differs.byteState[0x11] |= device::ByteRead | device::ByteDiffers;
+    EXPECT_EQ(StatusSummary(differs), "Verify: 1 byte differs: 11 (2.0 s)");
+    std::uint8_t wrote[256] = {};
+    const std::uint8_t read[256] = {};
+    wrote[0x11] = 0xAB;
+    EXPECT_EQ(VerifyReport(differs, wrote, read),
+              "Verify after write found 1 byte different from the dump:\n0x11: wrote AB, read 00");
+    EXPECT_EQ(VerifyReport(Write(0, 4, 4, device::ResultOk, true), wrote, read), "");
+
+    // Changed only: two of the range differed and were written.
+    OperationRecord changed{device::OpWrite, 0, 256, 0, device::ResultOk, 1.04, true, true};
+    changed.byteState[0x10] = changed.byteState[0x7F] = device::BytePlanned | device::ByteWritten;
+    EXPECT_EQ(StatusSummary(changed), "Wrote and verified 2 changed bytes of 256 (1.0 s)");
+    changed.verify = false;
+    EXPECT_EQ(StatusSummary(changed), "Wrote 2 changed bytes of 256 (1.0 s)");
+
+    // A compare lists a few addresses and cuts a long list short.
+    OperationRecord compare{device::OpCompare, 0, 256, 256, device::ResultOk, 6.08};
+    EXPECT_EQ(StatusSummary(compare), "No byte differs (256 compared) - 6.1 s");
+    for (std::uint32_t a : {0x10u, 0x11u, 0x7Fu})
+        compare.byteState[a] = device::ByteRead | device::ByteDiffers;
+    EXPECT_EQ(StatusSummary(compare), "3 bytes differ: 10, 11, 7F - 6.1 s");
+    for (std::uint32_t a = 0x20; a < 0x30; ++a)
+        compare.byteState[a] = device::ByteRead | device::ByteDiffers;
+    EXPECT_EQ(StatusSummary(compare), "19 bytes differ: 10, 11, 20, 21, 22, 23, 24, 25, ... - 6.1 s");
 }
 
 }  // namespace

@@ -718,3 +718,285 @@ TEST_F(ProbexApplication, StatusBarShowsTheCaretAndFindsThatFailed)
     EXPECT_EQ(bar->GetPaneText(0), "Not found");
     Editor()->SetPrompts(nullptr);
 }
+
+namespace {
+
+// What the device saw of a write: the addresses whose second write step (the address) came in,
+// and whether the connection ended with its stop frame and then the trailer.
+struct WireAccount {
+    std::vector<std::uint32_t> writtenAddresses;
+    bool endedCleanly = false;
+};
+
+WireAccount Account(zaqsim::Simulator& sim)
+{
+    WireAccount account;
+    const auto frames = sim.Log().Frames();
+    for (const auto& frame : frames)
+        if (frame.kind == zaqsim::FrameKind::Request && frame.bytes.size() > 7 && frame.bytes[0] == 0x85 &&
+            frame.bytes[6] == 0x62)
+            account.writtenAddresses.push_back(frame.bytes[7]);
+    const std::size_t n = frames.size();
+    account.endedCleanly = n >= 2 && frames[n - 1].kind == zaqsim::FrameKind::Trailer &&
+                           frames[n - 2].kind == zaqsim::FrameKind::Request &&
+                           frames[n - 2].bytes[0] == 0x81 && frames[n - 2].bytes[3] == 0x82;
+    return account;
+}
+
+}  // namespace
+
+TEST_F(ProbexApplication, StopButtonAndEscStopAWriteBetweenBytesAndSayWhatWasWritten)
+{
+    zaqsim::SimOptions slow;
+    slow.responseDelayMs = 10;  // a whole write then takes many seconds
+    zaqsim::Simulator& sim = AddSimulator("COM1", slow);
+    Start();
+    EXPECT_FALSE(Button(res::IDC_STOP)->isEnabled()) << "nothing to stop";
+    for (int i = 0; i < 256; ++i)
+        app_->GetDocument()->dumpData[i] = static_cast<std::uint8_t>(i + 1);
+
+    const QRegularExpression account(
+        "^Stopped; the device connection was closed cleanly\n"
+        "Bytes 00 - ([0-9A-F]{2}) were written, ([0-9A-F]{2}) - FF were not\\.$");
+    for (const bool byKey : {false, true}) {
+        SCOPED_TRACE(byKey ? "Esc" : "Stop button");
+        sim.Log().Clear();
+        sim.Eeprom().Fill({});
+        prompts_.prompts.clear();
+        QApplication::setActiveWindow(Frame());
+        std::size_t bytesDone = 0;
+        bool stopEnabledWhileBusy = false;
+        bool othersDisabledWhileBusy = false;
+        Frame()->SetDeviceNotifySink([&](const device::DeviceNotification& notification) {
+            app_->GetDocument()->OnDeviceNotify(notification);
+            if (notification.code == device::NotifyByteDone && ++bytesDone == 3) {
+                stopEnabledWhileBusy = Button(res::IDC_STOP)->isEnabled();
+                othersDisabledWhileBusy = AllButtons(false) && !Button(res::IDC_COMPARE)->isEnabled();
+                if (byKey)
+                    QTest::keyClick(Frame(), Qt::Key_Escape);
+                else
+                    Button(res::IDC_STOP)->click();
+            }
+            finished_ |= notification.code == device::NotifyFinished;
+        });
+        prompts_.QueueAnswer(MessageAnswer::Yes);
+        prompts_.QueueAnswer(MessageAnswer::Yes);
+        Button(res::IDC_WRITE)->click();
+        WaitUntilFinished(true);
+
+        EXPECT_TRUE(stopEnabledWhileBusy);
+        EXPECT_TRUE(othersDisabledWhileBusy);
+        EXPECT_FALSE(Button(res::IDC_STOP)->isEnabled());
+        EXPECT_TRUE(AllButtons(true));
+        ASSERT_EQ(prompts_.prompts.size(), 3u);
+        const QRegularExpressionMatch match = account.match(prompts_.prompts.back().text);
+        ASSERT_TRUE(match.hasMatch()) << prompts_.prompts.back().text.toStdString();
+        const std::uint32_t firstNot = match.captured(2).toUInt(nullptr, 16);
+        EXPECT_EQ(match.captured(1).toUInt(nullptr, 16) + 1, firstNot);
+        EXPECT_GE(firstNot, 3u);
+        EXPECT_LT(firstNot, 128u) << "stopped long before the end";
+
+        // The device got exactly the bytes the box names, then the stop frame and the trailer.
+        const WireAccount wire = Account(sim);
+        EXPECT_TRUE(wire.endedCleanly);
+        ASSERT_EQ(wire.writtenAddresses.size(), firstNot);
+        const auto eeprom = sim.Eeprom().Bytes();
+        for (std::uint32_t a = 0; a < 256; ++a)
+            ASSERT_EQ(std::uint32_t{eeprom[a]}, a < firstNot ? a + 1 : 0) << a;
+        EXPECT_TRUE(Frame()->GetStatusBar()->GetPaneText(0).startsWith("Stopped after ")) << byKey;
+    }
+
+    // Idle, Esc stops nothing and starts nothing.
+    prompts_.prompts.clear();
+    QTest::keyClick(Frame(), Qt::Key_Escape);
+    EXPECT_FALSE(app_->GetDocument()->IsDeviceBusy());
+    EXPECT_TRUE(prompts_.prompts.empty());
+}
+
+TEST_F(ProbexApplication, ClosingDuringAWriteAsksThenStopsCleanlyBeforeTheSavePromptAndExit)
+{
+    zaqsim::SimOptions slow;
+    slow.responseDelayMs = 10;
+    zaqsim::Simulator& sim = AddSimulator("COM1", slow);
+    Start();
+    std::fill_n(app_->GetDocument()->dumpData.get(), 256, std::uint8_t{0x3C});
+    app_->GetDocument()->SetModifiedFlag();
+
+    // The first close (File Exit) is answered No, the second (the window's close) Yes.
+    std::size_t bytesDone = 0;
+    Frame()->SetDeviceNotifySink([&](const device::DeviceNotification& notification) {
+        app_->GetDocument()->OnDeviceNotify(notification);
+        if (notification.code == device::NotifyByteDone) {
+            ++bytesDone;
+            if (bytesDone == 2)
+                QTimer::singleShot(0, [&] { Frame()->GetAction(res::ID_APP_EXIT)->trigger(); });
+            if (bytesDone == 4)
+                QTimer::singleShot(0, [&] { Frame()->close(); });
+        }
+        finished_ |= notification.code == device::NotifyFinished;
+    });
+    bool busyAtQuestion = false;
+    prompts_.onPrompt = [&](const CScriptedPrompts::Prompt& prompt) {
+        if (prompt.text.startsWith("A device operation"))
+            busyAtQuestion = app_->GetDocument()->IsDeviceBusy();
+    };
+    prompts_.QueueAnswer(MessageAnswer::Yes);  // write the range
+    prompts_.QueueAnswer(MessageAnswer::Yes);  // last operation
+    prompts_.QueueAnswer(MessageAnswer::No);   // keep running
+    prompts_.QueueAnswer(MessageAnswer::Yes);  // stop and close
+    prompts_.QueueAnswer(MessageAnswer::Ok);   // what the stop did
+    prompts_.QueueAnswer(MessageAnswer::No);   // do not save
+    Button(res::IDC_WRITE)->click();
+    WaitUntilFinished(true);
+    QApplication::processEvents();
+
+    const std::vector<QString> texts = prompts_.MessageTexts();
+    ASSERT_EQ(texts.size(), 6u);
+    const QString question = "A device operation is running. Stop it and close?";
+    EXPECT_EQ(texts[2], question);
+    EXPECT_EQ(texts[3], question);
+    EXPECT_TRUE(busyAtQuestion);
+    EXPECT_TRUE(texts[4].startsWith("Stopped; the device connection was closed cleanly\nBytes 00 - "))
+        << texts[4].toStdString();
+    EXPECT_EQ(texts[5], "Save changes to No file?") << "the save prompt comes once the device is done";
+    EXPECT_FALSE(Frame()->isVisible());
+    EXPECT_FALSE(app_->GetDocument()->IsDeviceBusy());
+
+    const WireAccount wire = Account(sim);
+    EXPECT_TRUE(wire.endedCleanly);
+    EXPECT_GE(wire.writtenAddresses.size(), 4u) << "No kept the write going";
+    EXPECT_LT(wire.writtenAddresses.size(), 128u);
+}
+
+TEST_F(ProbexApplication, VerifyCatchesADeviceThatIgnoresWritesAndColoursTheDifferences)
+{
+    zaqsim::SimOptions ignoring;
+    ignoring.ignoreWrites = true;
+    zaqsim::Simulator& sim = AddSimulator("COM1", ignoring);
+    Start();
+    ASSERT_TRUE(Frame()->GetAction(res::ID_VIEW_VERIFY_WRITE)->isChecked()) << "on by default";
+    std::uint8_t* dump = app_->GetDocument()->dumpData.get();
+    dump[0x10] = 0xAB;
+    dump[0x12] = 0x00;  // the device holds 00 there already
+    dump[0x13] = 0x07;
+    Editor()->SetSelection(0x10, 0x13, false, true);
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    Button(res::IDC_WRITE)->click();
+    WaitUntilFinished();
+
+    EXPECT_EQ(prompts_.MessageTexts().back(), "Verify after write found 2 bytes different from the dump:\n"
+                                              "0x10: wrote AB, read 00\n0x13: wrote 07, read 00");
+    EXPECT_EQ(prompts_.prompts.back().icon, MessageIcon::Error);
+    for (std::uint32_t a = 0; a < 256; ++a)
+        EXPECT_EQ(Editor()->ByteStateAt(a) == dumpedit::ByteState::Differs, a == 0x10 || a == 0x13) << a;
+    EXPECT_TRUE(Frame()->GetStatusBar()->GetPaneText(0).startsWith("Verify: 2 bytes differ: 10, 13 ("));
+    EXPECT_EQ(Account(sim).writtenAddresses, (std::vector<std::uint32_t>{0x10, 0x11, 0x12, 0x13}));
+
+    // Bytes the device holds already verify clean: the colours go, the status line says so, no box.
+    dump[0x10] = dump[0x13] = 0x00;
+    prompts_.prompts.clear();
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    Button(res::IDC_WRITE)->click();
+    WaitUntilFinished();
+    EXPECT_EQ(prompts_.MessageTexts().size(), 2u);
+    EXPECT_TRUE(Frame()->GetStatusBar()->GetPaneText(0).startsWith("Written and verified: 10 - 13 "))
+        << Frame()->GetStatusBar()->GetPaneText(0).toStdString();
+    EXPECT_NE(Editor()->ByteStateAt(0x10), dumpedit::ByteState::Differs);
+    EXPECT_NE(Editor()->ByteStateAt(0x13), dumpedit::ByteState::Differs);
+}
+
+TEST_F(ProbexApplication, VerifyAndChangedOnlyAreViewOptionsKeptInTheSettings)
+{
+    zaqsim::Simulator& sim = AddSimulator("COM1");
+    Fill(sim, Pattern());
+    Start();
+    QAction* verify = Frame()->GetAction(res::ID_VIEW_VERIFY_WRITE);
+    QAction* changed = Frame()->GetAction(res::ID_VIEW_WRITE_CHANGED);
+    ASSERT_TRUE(verify && changed);
+    EXPECT_TRUE(verify->isCheckable() && changed->isCheckable());
+    EXPECT_FALSE(changed->isChecked());
+    changed->trigger();
+    EXPECT_TRUE(changed->isChecked());
+    EXPECT_TRUE(app_->GetDocument()->writeChangedOnly);
+
+    // Only the two bytes that differ from the device are written, then verified.
+    Bytes dump = Pattern();
+    dump[0x21] ^= 0xFF;
+    dump[0xC0] ^= 0x01;
+    std::copy(dump.begin(), dump.end(), app_->GetDocument()->dumpData.get());
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    Button(res::IDC_WRITE)->click();
+    WaitUntilFinished();
+    EXPECT_EQ(Account(sim).writtenAddresses, (std::vector<std::uint32_t>{0x21, 0xC0}));
+    const auto eeprom = sim.Eeprom().Bytes();
+    EXPECT_EQ(Bytes(eeprom.begin(), eeprom.end()), dump);
+    EXPECT_TRUE(
+        Frame()->GetStatusBar()->GetPaneText(0).startsWith("Wrote and verified 2 changed bytes of 256 "))
+        << Frame()->GetStatusBar()->GetPaneText(0).toStdString();
+    EXPECT_EQ(prompts_.MessageTexts().size(), 2u) << "no box after a clean write";
+
+    // Verify off: the write pass alone; both choices survive a restart.
+    verify->trigger();
+    EXPECT_FALSE(verify->isChecked());
+    app_.reset();
+    EXPECT_EQ(QSettings(SettingsPath(), QSettings::IniFormat).value("Write/Verify").toInt(), 0);
+    EXPECT_EQ(QSettings(SettingsPath(), QSettings::IniFormat).value("Write/ChangedOnly").toInt(), 1);
+    Start();
+    EXPECT_FALSE(Frame()->GetAction(res::ID_VIEW_VERIFY_WRITE)->isChecked());
+    EXPECT_TRUE(Frame()->GetAction(res::ID_VIEW_WRITE_CHANGED)->isChecked());
+    EXPECT_FALSE(app_->GetDocument()->verifyAfterWrite);
+    EXPECT_TRUE(app_->GetDocument()->writeChangedOnly);
+}
+
+TEST_F(ProbexApplication, CompareLeavesTheDumpAndMarksExactlyTheDifferingBytes)
+{
+    zaqsim::Simulator& sim = AddSimulator("COM1");
+    Fill(sim, Pattern());
+    Start();
+    Bytes dump = Pattern();
+    for (std::uint32_t a : {0x10u, 0x11u, 0x7Fu})
+        dump[a] ^= 0x5A;
+    std::copy(dump.begin(), dump.end(), app_->GetDocument()->dumpData.get());
+
+    prompts_.QueueAnswer(MessageAnswer::No);
+    Button(res::IDC_COMPARE)->click();
+    EXPECT_EQ(prompts_.MessageTexts(),
+              std::vector<QString>{"EEPROM range 00 - FF will be compared with the dump.\nAre you sure?"});
+    EXPECT_FALSE(app_->GetDocument()->IsDeviceBusy());
+
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    prompts_.QueueAnswer(MessageAnswer::No);
+    Button(res::IDC_COMPARE)->click();
+    WaitUntilFinished();
+    EXPECT_EQ(Dump(), dump) << "a compare never writes the dump";
+    EXPECT_FALSE(app_->GetDocument()->IsModified());
+    for (std::uint32_t a = 0; a < 256; ++a)
+        EXPECT_EQ(Editor()->ByteStateAt(a) == dumpedit::ByteState::Differs,
+                  a == 0x10 || a == 0x11 || a == 0x7F)
+            << a;
+    EXPECT_TRUE(Frame()->GetStatusBar()->GetPaneText(0).startsWith("3 bytes differ: 10, 11, 7F - "));
+    EXPECT_EQ(prompts_.MessageTexts().size(), 3u) << "differences are no error";
+    EXPECT_TRUE(Account(sim).writtenAddresses.empty());
+
+    // Bytes read from the device agree with it; the others keep their marks.
+    Editor()->SetSelection(0x10, 0x11, false, true);
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    prompts_.QueueAnswer(MessageAnswer::No);
+    Button(res::IDC_READ)->click();
+    WaitUntilFinished();
+    EXPECT_NE(Editor()->ByteStateAt(0x10), dumpedit::ByteState::Differs);
+    EXPECT_NE(Editor()->ByteStateAt(0x11), dumpedit::ByteState::Differs);
+    EXPECT_EQ(Editor()->ByteStateAt(0x7F), dumpedit::ByteState::Differs);
+
+    // A selection compares only itself and reports what it found alone.
+    Editor()->SetSelection(0x20, 0x2F, false, true);
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    prompts_.QueueAnswer(MessageAnswer::No);
+    Button(res::IDC_COMPARE)->click();
+    WaitUntilFinished();
+    EXPECT_NE(Editor()->ByteStateAt(0x7F), dumpedit::ByteState::Differs);
+    EXPECT_TRUE(Frame()->GetStatusBar()->GetPaneText(0).startsWith("No byte differs (16 compared) - "));
+}

@@ -393,6 +393,7 @@ TEST_F(ProbexDocument, WriteSendsTheRangeFromTheDumpAndLeavesItAlone)
     Start();
     const Image image = Pattern();
     std::ranges::copy(image, document_->dumpData.get());
+    document_->verifyAfterWrite = false;  // the plain write, one pass
     prompts_.QueueAnswer(MessageAnswer::Yes);
     document_->WriteRange(kPort, kTimeoutMs, 0x20, 3);
     DeliverUntilFinished();
@@ -403,6 +404,37 @@ TEST_F(ProbexDocument, WriteSendsTheRangeFromTheDumpAndLeavesItAlone)
     EXPECT_EQ(view_.hints,
               (Hints{HintShowId, HintBusy, HintShowId, HintRepaint, HintRepaint, HintRepaint, HintIdle}));
     EXPECT_EQ(view_.repainted, (std::vector<std::uint32_t>{0x20, 0x21, 0x22}));
+}
+
+TEST_F(ProbexDocument, VerifiedWriteRepaintsTheBytesOfEachPassAndReportsWhatItFound)
+{
+    Start();
+    const Image image = Pattern();
+    std::ranges::copy(image, document_->dumpData.get());
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    document_->WriteRange(kPort, kTimeoutMs, 0x20, 3);
+    DeliverUntilFinished();
+    EXPECT_EQ(view_.repainted, (std::vector<std::uint32_t>{0x20, 0x21, 0x22, 0x20, 0x21, 0x22}))
+        << "the write pass, then the verify pass";
+    ASSERT_GE(view_.hints.size(), 2u);
+    EXPECT_EQ(view_.hints[view_.hints.size() - 2], HintDifferences);
+    EXPECT_EQ(view_.hints.back(), HintIdle);
+    EXPECT_EQ(document_->Differences(), std::vector<bool>(256, false));
+    EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{kLastOperation});
+}
+
+TEST_F(ProbexDocument, WriteCutAfterAByteLastStepNamesThatBytePossiblyWritten)
+{
+    zaqsim::SimOptions silent;
+    silent.silentFromFrame = 10;  // the fourth step of the second byte goes unanswered
+    Start(silent);
+    document_->verifyAfterWrite = false;
+    std::ranges::copy(Pattern(), document_->dumpData.get());
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    document_->WriteRange(kPort, kTimeoutMs, 0x20, 3);
+    DeliverUntilFinished();
+    EXPECT_EQ(prompts_.MessageTexts().back(), "Device answer timeout\nBytes 20 were written, 22 were not. "
+                                              "Byte 21 may or may not have been written.");
 }
 
 TEST_F(ProbexDocument, EachFailedResultShowsItsTextAndSuccessShowsNone)

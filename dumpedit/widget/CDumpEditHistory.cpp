@@ -62,7 +62,7 @@ ByteState CDumpEdit::ByteStateAt(quint32 pos) const
     if (!HasBytes() || pos >= size_) {
         return ByteState::Unchanged;
     }
-    return byteStates_.StateOf(pos, buffer_[pos]);
+    return byteStates_.StateOf(pos, LoadSharedByte(buffer_, pos));
 }
 
 void CDumpEdit::SetDifferences(std::vector<bool> differences, bool redraw)

@@ -1,6 +1,8 @@
 // Undo, redo and the changed-byte states of CDumpEdit.
 #include "dumpedit/widget/CDumpEdit.h"
 
+#include "dumpedit/core/DumpSharedBytes.h"
+
 namespace dumpedit {
 
 bool CDumpEdit::CanUndo() const

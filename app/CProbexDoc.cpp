@@ -133,14 +133,9 @@ void CProbexDoc::ReadRange(const std::string& portName, std::uint32_t timeoutMs,
 void CProbexDoc::WriteRange(const std::string& portName, std::uint32_t timeoutMs, std::uint32_t start,
                             std::uint32_t count)
 {
-    if (!PrepareRequest(portName, timeoutMs))
+    bool lastOperation = false;
+    if (!PrepareDeviceRange(portName, timeoutMs, start, count, lastOperation))
         return;
-    UpdateAllViews(HintShowId);
-    if (count == 0) {
-        start = 0;
-        count = device.eepromSize;
-    }
-    const bool lastOperation = AskLastOperation();
     BeginRecord(device::OpWrite, start, count);
     device.verifyAfterWrite = record_.verify = verifyAfterWrite;
     device.writeChangedOnly = record_.changedOnly = writeChangedOnly;
@@ -150,16 +145,25 @@ void CProbexDoc::WriteRange(const std::string& portName, std::uint32_t timeoutMs
 void CProbexDoc::CompareRange(const std::string& portName, std::uint32_t timeoutMs, std::uint32_t start,
                               std::uint32_t count)
 {
-    if (!PrepareRequest(portName, timeoutMs))
+    bool lastOperation = false;
+    if (!PrepareDeviceRange(portName, timeoutMs, start, count, lastOperation))
         return;
+    BeginRecord(device::OpCompare, start, count);
+    deviceBusy_ = device.StartCompare(dumpData.get(), start, count, lastOperation);
+}
+
+bool CProbexDoc::PrepareDeviceRange(const std::string& portName, std::uint32_t timeoutMs,
+                                    std::uint32_t& start, std::uint32_t& count, bool& lastOperation)
+{
+    if (!PrepareRequest(portName, timeoutMs))
+        return false;
     UpdateAllViews(HintShowId);
     if (count == 0) {
         start = 0;
         count = device.eepromSize;
     }
-    const bool lastOperation = AskLastOperation();
-    BeginRecord(device::OpCompare, start, count);
-    deviceBusy_ = device.StartCompare(dumpData.get(), start, count, lastOperation);
+    lastOperation = AskLastOperation();
+    return true;
 }
 
 void CProbexDoc::StopDevice()

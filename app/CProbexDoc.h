@@ -84,6 +84,10 @@ protected:
 
 private:
     bool PrepareRequest(const std::string& portName, std::uint32_t timeoutMs);
+    // The common start of a write and a compare: refused while busy, the ID caption cleared,
+    // count 0 widened to the whole EEPROM, the last-operation question answered.
+    bool PrepareDeviceRange(const std::string& portName, std::uint32_t timeoutMs, std::uint32_t& start,
+                            std::uint32_t& count, bool& lastOperation);
     void RestoreUnreadBytes();
     void BeginRecord(device::DeviceOperation operation, std::uint32_t start, std::uint32_t count);
     void OnFinished(std::uint16_t result);

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/ConnectionLog.h"
+#include "app/ResourceText.h"
 #include "app/docview/CPrompts.h"
 #include "res/ResourceIds.h"
 

@@ -183,6 +183,24 @@ void CMainFrame::UpdateFrameTitle(const QString& documentTitle)
     setWindowTitle(documentTitle.isEmpty() ? title : title + QStringLiteral(" - ") + documentTitle);
 }
 
+void CMainFrame::ShowCaretText(const QString& text)
+{
+    if (statusBar_)
+        statusBar_->SetCaretText(text);
+}
+
+void CMainFrame::ShowTransientMessage(const QString& text, std::chrono::milliseconds duration)
+{
+    if (statusBar_)
+        statusBar_->showMessage(text, static_cast<int>(duration.count()));
+}
+
+void CMainFrame::ShowOutcome(const QString& text)
+{
+    if (statusBar_)
+        statusBar_->SetPaneText(0, text);
+}
+
 void CMainFrame::FitClientTo(QSize clientSize)
 {
     setMinimumSize(0, 0);

@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 
+#include "app/ViewFrame.h"
 #include "device/DeviceZaqTypes.h"
 #include "res/ResourceIds.h"
 
@@ -18,7 +19,7 @@ namespace app {
 class CStatusBar;
 class CStatusBarProgress;
 
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public ViewFrame {
     Q_OBJECT
 public:
     using CommandRoute = std::function<bool(res::ResourceId command)>;
@@ -45,8 +46,13 @@ public:
 
     // Caption: the window title, " - ", the document's title.
     void UpdateFrameTitle(const QString& documentTitle);
-    // Resizes the window so that its client area is exactly this size, and fixes it there.
-    void FitClientTo(QSize clientSize);
+
+    // The form view's window.
+    void ShowCaretText(const QString& text) override;
+    void ShowTransientMessage(const QString& text, std::chrono::milliseconds duration) override;
+    void ShowOutcome(const QString& text) override;
+    void FitClientTo(QSize clientSize) override;
+
     bool ExecuteCommand(res::ResourceId command);
 
     CStatusBar* GetStatusBar() const { return statusBar_; }

@@ -10,6 +10,7 @@
 #include "app/CProbexDoc.h"
 #include "app/CQtMessageTarget.h"
 #include "app/ConnectionLog.h"
+#include "app/ResourceText.h"
 #include "app/docview/CPrompts.h"
 #include "device/CDeviceZAQ.h"
 #include "dumpedit/widget/DumpEditClasses.h"
@@ -61,6 +62,9 @@ void CProbexApp::DestroyMainWindow()
     if (messageTarget_)
         platform::SetMainWindowTarget(nullptr);
     messageTarget_.reset();
+    // The view goes down with the frame's children, when the frame's own part is gone already.
+    if (view_)
+        view_->SetFrame(nullptr);
     frame_.reset();  // the view stores the settings unless the close already did
     view_ = nullptr;
     connectionLogDlg_ = nullptr;
@@ -92,6 +96,7 @@ bool CProbexApp::CreateMainWindow()
     if (!frame_->Create())
         return false;
     view_ = new CProbexView(settings_);
+    view_->SetFrame(frame_.get());
     if (!view_->Create(frame_.get(), document_.get(), options_.controls, options_.devices))
         return false;
     frame_->setCentralWidget(view_);

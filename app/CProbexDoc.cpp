@@ -1,6 +1,8 @@
 #include "app/CProbexDoc.h"
 
+#include "app/DocumentTextsFromStringTable.h"
 #include "app/OperationSummary.h"
+#include "app/ResourceText.h"
 #include "app/ViewHint.h"
 #include "app/docview/CArchive.h"
 #include "app/docview/CPrompts.h"
@@ -29,7 +31,7 @@ void RefuseWhileBusy()
 
 }  // namespace
 
-CProbexDoc::CProbexDoc() = default;
+CProbexDoc::CProbexDoc() : CDocument(DocumentTextsFromStringTable()) {}
 
 CProbexDoc::~CProbexDoc() = default;
 

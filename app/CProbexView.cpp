@@ -6,14 +6,14 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "app/CMainFrame.h"
 #include "app/CProbexDoc.h"
 #include "app/CProfileSettings.h"
-#include "app/CStatusBar.h"
 #include "app/ControlId.h"
 #include "app/PopupComboBox.h"
 #include "app/PortList.h"
+#include "app/ResourceText.h"
 #include "app/TimeoutField.h"
+#include "app/ViewFrame.h"
 #include "app/ViewHint.h"
 #include "app/docview/CPrompts.h"
 #include "dumpedit/widget/CDumpEdit.h"
@@ -21,6 +21,7 @@
 #include "res/StringTable.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace app {
 
@@ -29,7 +30,7 @@ namespace {
 const QString kSection = QStringLiteral("COM port");
 const QString kPortEntry = QStringLiteral("Port");
 const QString kTimeoutEntry = QStringLiteral("Timeout");
-constexpr int kEditorMessageMs = 5000;
+constexpr std::chrono::milliseconds kEditorMessageTime{5000};
 
 // The string-table text filled in printf style; the formats are the program's own.
 QString FormatText(res::ResourceId id, unsigned first, unsigned last)
@@ -90,12 +91,12 @@ bool CProbexView::Create(QWidget* parent, CProbexDoc* document, const CustomCont
 
     connect(dumpEdit_, &dumpedit::CDumpEdit::Changed, this, [this] { OnDumpChanged(); });
     connect(dumpEdit_, &dumpedit::CDumpEdit::CaretStatusChanged, this, [this](const QString& text) {
-        if (auto* frame = qobject_cast<CMainFrame*>(window()); frame && frame->GetStatusBar())
-            frame->GetStatusBar()->SetCaretText(text);
+        if (frame_)
+            frame_->ShowCaretText(text);
     });
     connect(dumpEdit_, &dumpedit::CDumpEdit::StatusMessage, this, [this](const QString& text) {
-        if (auto* frame = qobject_cast<CMainFrame*>(window()); frame && frame->GetStatusBar())
-            frame->GetStatusBar()->showMessage(text, kEditorMessageMs);
+        if (frame_)
+            frame_->ShowTransientMessage(text, kEditorMessageTime);
     });
     connect(readIdButton_, &QPushButton::clicked, this, [this] { OnReadId(); });
     connect(readButton_, &QPushButton::clicked, this, [this] { OnRead(); });
@@ -266,8 +267,8 @@ void CProbexView::OnInitialUpdate()
 {
     DoDataExchange(false);
     CView::OnInitialUpdate();
-    if (auto* frame = qobject_cast<CMainFrame*>(window()))
-        frame->FitClientTo(formSize_);
+    if (frame_)
+        frame_->FitClientTo(formSize_);
 }
 
 void CProbexView::SetCommandsEnabled(bool enabled)
@@ -284,7 +285,7 @@ void CProbexView::ShowIdText()
     idGroup_->setTitle(QString::fromLatin1(GetDocument()->GetIdText()));
 }
 
-void CProbexView::OnUpdate(std::uint32_t hint)
+void CProbexView::OnUpdate(UpdateHint hint)
 {
     switch (hint) {
     case HintReload:
@@ -318,8 +319,8 @@ void CProbexView::OnUpdate(std::uint32_t hint)
     }
     case HintIdle:
         SetCommandsEnabled(true);
-        if (auto* frame = qobject_cast<CMainFrame*>(window()))
-            frame->GetStatusBar()->SetPaneText(0, QString::fromStdString(GetDocument()->LastSummary()));
+        if (frame_)
+            frame_->ShowOutcome(QString::fromStdString(GetDocument()->LastSummary()));
         break;
     case HintSaved:
         dumpEdit_->MarkSaved();

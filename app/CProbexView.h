@@ -24,6 +24,7 @@ namespace app {
 
 class CProbexDoc;
 class CProfileSettings;
+class ViewFrame;
 
 class CProbexView : public QWidget, public CView {
     Q_OBJECT
@@ -41,9 +42,12 @@ public:
                 const DeviceLister& devices);
 
     CProbexDoc* GetDocument() const;
+    // Where the view shows its status texts and asks for its size; nullptr (the default): nowhere.
+    // The frame outlives the view or is taken away first.
+    void SetFrame(ViewFrame* frame) { frame_ = frame; }
 
     void OnInitialUpdate() override;
-    void OnUpdate(std::uint32_t hint) override;
+    void OnUpdate(UpdateHint hint) override;
 
     // toControls false: from the controls, with the check of the time-out.
     bool DoDataExchange(bool saveAndValidate);
@@ -81,6 +85,7 @@ private:
     std::uint32_t TimeoutMs() const { return timeoutSeconds_ * 1000; }
 
     CProfileSettings& settings_;
+    ViewFrame* frame_ = nullptr;
     DeviceLister devices_;
     dumpedit::CDumpEdit* dumpEdit_ = nullptr;
     QGroupBox* idGroup_ = nullptr;

@@ -10,6 +10,7 @@ int main(int argc, char** argv)
 {
     QApplication qt(argc, argv);  // the command line is not examined
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
+    // Also the caption of every message box.
     QApplication::setApplicationName(app::CProbexApp::Title());
     // Lets a Wayland desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.velmora.Probex"));

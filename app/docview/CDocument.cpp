@@ -3,7 +3,6 @@
 #include "app/docview/CArchive.h"
 #include "app/docview/CPrompts.h"
 #include "app/docview/CView.h"
-#include "res/StringTable.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,20 +10,11 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <utility>
 
 namespace app {
 
 namespace {
-
-QString DefaultTitle()
-{
-    return QString::fromStdString(res::DocumentString(res::DocumentStringField::DocumentName));
-}
-
-QString AllFilesFilter()
-{
-    return LoadText(res::IDS_ALL_FILES_FILTER);
-}
 
 // The same file under two spellings of its path counts as the same file.
 QString ComparablePath(const QString& path)
@@ -34,19 +24,19 @@ QString ComparablePath(const QString& path)
     return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
 }
 
-// The described text, then which file and why, in the system's words.
-void ReportFailure(res::ResourceId textId, res::ResourceId reasonId, const QString& path, QString reason)
+// The described text, then which file and why, in the system's words. reasonText: %1 the
+// file, %2 the reason.
+void ReportFailure(const QString& text, const QString& reasonText, const QString& path, QString reason)
 {
     if (reason.endsWith('.'))
         reason.chop(1);
-    const QString text =
-        LoadText(textId) + '\n' + LoadText(reasonId).arg(QDir::toNativeSeparators(path), reason);
-    Prompts().ShowMessage(text, MessageButtons::Ok, MessageIcon::Exclamation);
+    Prompts().ShowMessage(text + '\n' + reasonText.arg(QDir::toNativeSeparators(path), reason),
+                          MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
 }  // namespace
 
-CDocument::CDocument() : title_(DefaultTitle()) {}
+CDocument::CDocument(DocumentTexts texts) : texts_(std::move(texts)), title_(texts_.untitled) {}
 
 CDocument::~CDocument()
 {
@@ -97,7 +87,7 @@ void CDocument::RemoveView(CView* view)
     view->document_ = nullptr;
 }
 
-void CDocument::UpdateAllViews(std::uint32_t hint)
+void CDocument::UpdateAllViews(UpdateHint hint)
 {
     // A view may leave the document while it updates.
     const std::vector<CView*> current = views_;
@@ -119,7 +109,7 @@ void CDocument::InitialUpdateViews()
 bool CDocument::OnNewDocument()
 {
     pathName_.clear();
-    SetTitle(DefaultTitle());
+    SetTitle(texts_.untitled);
     SetModifiedFlag(false);
     return true;
 }
@@ -128,7 +118,7 @@ bool CDocument::OnOpenDocument(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        ReportFailure(res::IDS_FAILED_TO_OPEN_DOC, res::IDS_FILE_OPEN_REASON, path, file.errorString());
+        ReportFailure(texts_.openFailed, texts_.openFailedReason, path, file.errorString());
         return false;
     }
     if (file.size() != 0) {
@@ -136,8 +126,7 @@ bool CDocument::OnOpenDocument(const QString& path)
         Serialize(archive);
         if (archive.HasFailed()) {
             if (!archive.WasRefused())
-                ReportFailure(res::IDS_FAILED_TO_OPEN_DOC, res::IDS_FILE_OPEN_REASON, path,
-                              file.errorString());
+                ReportFailure(texts_.openFailed, texts_.openFailedReason, path, file.errorString());
             return false;
         }
     }
@@ -160,7 +149,7 @@ bool CDocument::OnSaveDocument(const QString& path)
     if (!saved) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        ReportFailure(res::IDS_FAILED_TO_SAVE_DOC, res::IDS_FILE_SAVE_REASON, path, reason);
+        ReportFailure(texts_.saveFailed, texts_.saveFailedReason, path, reason);
         return false;
     }
     SetModifiedFlag(false);
@@ -172,7 +161,7 @@ bool CDocument::SaveModified()
     if (!IsModified())
         return true;
     const QString name = pathName_.isEmpty() ? title_ : QFileInfo(pathName_).fileName();
-    const QString question = LoadText(res::IDS_SAVE_CHANGES).arg(name);
+    const QString question = texts_.saveChanges.arg(name);
     switch (Prompts().ShowMessage(question, MessageButtons::YesNoCancel, MessageIcon::Exclamation)) {
     case MessageAnswer::Yes:
         return OnFileSave();
@@ -197,7 +186,7 @@ bool CDocument::OnFileOpen()
 {
     if (!CanReplaceContents())
         return false;
-    const auto path = Prompts().AskOpenFileName(LoadText(res::IDS_OPEN_TITLE), AllFilesFilter(), lastFolder_);
+    const auto path = Prompts().AskOpenFileName(texts_.openTitle, texts_.fileFilter, lastFolder_);
     return path && OpenDocumentFile(*path);
 }
 
@@ -223,7 +212,7 @@ bool CDocument::OnFileSaveAs()
     const QString proposed = !pathName_.isEmpty()    ? pathName_
                              : lastFolder_.isEmpty() ? title_
                                                      : QDir(lastFolder_).filePath(title_);
-    const auto path = Prompts().AskSaveFileName(LoadText(res::IDS_SAVE_AS_TITLE), AllFilesFilter(), proposed);
+    const auto path = Prompts().AskSaveFileName(texts_.saveAsTitle, texts_.fileFilter, proposed);
     return path && DoSave(*path);
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "app/docview/DocumentTexts.h"
+#include "app/docview/UpdateHint.h"
+
 #include <QObject>
 #include <QString>
 
-#include <cstdint>
 #include <vector>
 
 namespace app {
@@ -17,7 +19,7 @@ class CDocument : public QObject {
     Q_OBJECT
 
 public:
-    CDocument();
+    explicit CDocument(DocumentTexts texts);
     ~CDocument() override;
 
     const QString& GetTitle() const { return title_; }
@@ -32,7 +34,7 @@ public:
     void AddView(CView* view);
     void RemoveView(CView* view);
     const std::vector<CView*>& GetViews() const { return views_; }
-    void UpdateAllViews(std::uint32_t hint);
+    void UpdateAllViews(UpdateHint hint);
     // Runs OnInitialUpdate of every view, as after a new or opened document.
     void InitialUpdateViews();
 
@@ -72,6 +74,7 @@ protected:
 private:
     bool DoSave(const QString& path);
 
+    DocumentTexts texts_;
     QString title_;
     QString pathName_;
     // Where the open and save dialogs start: the folder of the last file opened or saved.

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "res/ResourceIds.h"
-
 #include <QString>
 
 #include <optional>
@@ -34,7 +32,7 @@ class CPrompts {
 public:
     virtual ~CPrompts() = default;
 
-    // A modal message box captioned with the application title.
+    // A modal message box captioned with the application's name (QCoreApplication).
     virtual MessageAnswer ShowMessage(const QString& text, MessageButtons buttons, MessageIcon icon) = 0;
     // The open and save dialogs; nullopt when the user cancels. No extension is ever added. A
     // proposed name that is a folder opens the dialog there.
@@ -48,10 +46,5 @@ public:
 CPrompts& Prompts();
 // Installs prompts (not owned); nullptr restores the Qt dialogs. Returns the previous ones.
 CPrompts* InstallPrompts(CPrompts* prompts);
-
-// A string-table text as a QString.
-QString LoadText(res::ResourceId id);
-// A message box showing a string-table text.
-MessageAnswer ShowMessage(res::ResourceId textId, MessageButtons buttons, MessageIcon icon);
 
 }  // namespace app

@@ -1,6 +1,7 @@
 #include "app/docview/CQtPrompts.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -114,7 +115,7 @@ std::optional<QString> RunFileDialog(QFileDialog::AcceptMode mode, const QString
 
 MessageAnswer CQtPrompts::ShowMessage(const QString& text, MessageButtons buttons, MessageIcon icon)
 {
-    QMessageBox box(ToQtIcon(icon), LoadText(res::IDS_APP_TITLE), text, ToQtButtons(buttons),
+    QMessageBox box(ToQtIcon(icon), QCoreApplication::applicationName(), text, ToQtButtons(buttons),
                     QApplication::activeWindow());
     box.setDefaultButton(DefaultButton(buttons));
     return FromQtAnswer(box.exec(), buttons);

@@ -1,6 +1,5 @@
 #include "app/docview/CView.h"
 
-#include "app/ViewHint.h"
 #include "app/docview/CDocument.h"
 
 namespace app {
@@ -13,7 +12,7 @@ CView::~CView()
 
 void CView::OnInitialUpdate()
 {
-    OnUpdate(HintReload);
+    OnUpdate(kReloadHint);
 }
 
 }  // namespace app

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cstdint>
+#include "app/docview/UpdateHint.h"
 
 namespace app {
 
@@ -16,10 +16,9 @@ public:
 
     CDocument* GetDocument() const { return document_; }
 
-    // After every new or opened document. The default asks for a full reload.
+    // After every new or opened document. The default asks for a full reload (kReloadHint).
     virtual void OnInitialUpdate();
-    // hint: a ViewHint; other values are to be ignored.
-    virtual void OnUpdate(std::uint32_t hint) = 0;
+    virtual void OnUpdate(UpdateHint hint) = 0;
 
 private:
     friend class CDocument;

@@ -1,3 +1,4 @@
+#include "app/DocumentTextsFromStringTable.h"
 #include "app/docview/CArchive.h"
 #include "app/docview/CDocument.h"
 #include "tests/app/support/CRecordingView.h"
@@ -27,6 +28,8 @@ using Kind = CScriptedPrompts::Kind;
 // A document of a few bytes that loads whatever length the file has.
 class CBytesDoc : public CDocument {
 public:
+    CBytesDoc() : CDocument(DocumentTextsFromStringTable()) {}
+
     void Serialize(CArchive& archive) override
     {
         if (archive.IsStoring()) {
@@ -97,7 +100,7 @@ TEST_F(DocumentCommands, SavePromptBeforeNewOffersYesNoCancel)
     prompts_.QueueAnswer(MessageAnswer::No);
     EXPECT_TRUE(document_.OnFileNew());
     EXPECT_FALSE(document_.IsModified());
-    EXPECT_EQ(view_.hints, (std::vector<std::uint32_t>{CRecordingView::kInitialUpdate, 0}));
+    EXPECT_EQ(view_.hints, (std::vector<UpdateHint>{CRecordingView::kInitialUpdate, kReloadHint}));
 }
 
 TEST_F(DocumentCommands, YesToTheSavePromptSavesFirstAndStopsWhenSavingIsCancelled)
@@ -176,7 +179,7 @@ TEST_F(DocumentCommands, OpenLoadsTakesTheNameAndRunsTheInitialUpdate)
     EXPECT_EQ(document_.bytes, (std::vector<std::uint8_t>{5, 6, 7}));
     EXPECT_EQ(document_.GetTitle(), "other");
     EXPECT_FALSE(document_.IsModified());
-    EXPECT_EQ(view_.hints, (std::vector<std::uint32_t>{CRecordingView::kInitialUpdate, 0}));
+    EXPECT_EQ(view_.hints, (std::vector<UpdateHint>{CRecordingView::kInitialUpdate, kReloadHint}));
 }
 
 TEST_F(DocumentCommands, OpeningTheDocumentsOwnFileAgainDoesNothing)
@@ -202,7 +205,7 @@ TEST_F(DocumentCommands, EmptyFileIsNotLoadedButStillOpened)
     EXPECT_EQ(document_.bytes, (std::vector<std::uint8_t>{1, 2, 3, 4}));
     EXPECT_TRUE(prompts_.prompts.empty());
     EXPECT_EQ(document_.GetTitle(), "empty");
-    EXPECT_EQ(view_.hints, (std::vector<std::uint32_t>{CRecordingView::kInitialUpdate, 0}));
+    EXPECT_EQ(view_.hints, (std::vector<UpdateHint>{CRecordingView::kInitialUpdate, kReloadHint}));
 }
 
 TEST_F(DocumentCommands, FileThatCannotBeOpenedIsReportedAndChangesNothing)

@@ -16,6 +16,8 @@ namespace {
 
 class CEmptyDoc : public CDocument {
 public:
+    CEmptyDoc() : CDocument(DocumentTexts{}) {}
+
     void Serialize(CArchive&) override {}
 };
 

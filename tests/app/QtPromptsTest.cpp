@@ -45,8 +45,16 @@ void WhenModalShows(std::function<void(QWidget*)> act)
 
 class QtPrompts : public ::testing::Test {
 protected:
-    void SetUp() override { EnsureQApplication(); }
+    void SetUp() override
+    {
+        EnsureQApplication();
+        savedName_ = QCoreApplication::applicationName();
+        QCoreApplication::setApplicationName("Probex");
+    }
+    void TearDown() override { QCoreApplication::setApplicationName(savedName_); }
+
     CQtPrompts prompts_;
+    QString savedName_;
 };
 
 TEST_F(QtPrompts, MessageBoxCarriesTheApplicationTitleTextIconAndButtons)

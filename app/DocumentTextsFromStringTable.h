@@ -1,0 +1,10 @@
+#pragma once
+
+#include "app/docview/DocumentTexts.h"
+
+namespace app {
+
+// The document layer's texts as the string table words them.
+DocumentTexts DocumentTextsFromStringTable();
+
+}  // namespace app

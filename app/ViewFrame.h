@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+#include <chrono>
+
+namespace app {
+
+// The window around the form view, as far as the view needs it: the status bar's texts and the
+// client area's size.
+class ViewFrame {
+public:
+    virtual ~ViewFrame() = default;
+
+    // The editor's caret position and value, in its own pane.
+    virtual void ShowCaretText(const QString& text) = 0;
+    // A short note (a failed search) that goes away after `duration`.
+    virtual void ShowTransientMessage(const QString& text, std::chrono::milliseconds duration) = 0;
+    // What the last device operation came to, where the idle prompt stands.
+    virtual void ShowOutcome(const QString& text) = 0;
+    // Resizes the window so that its client area is exactly this size, and fixes it there.
+    virtual void FitClientTo(QSize clientSize) = 0;
+};
+
+}  // namespace app

@@ -38,7 +38,9 @@
 #include "tests/app/support/CScriptedPrompts.h"
 #include "tests/app/support/QtTestApplication.h"
 #include "tests/support/PtyPair.h"
+#include "tests/support/ShortEngineTiming.h"
 #include "tests/support/TempPortMap.h"
+#include "tests/support/TestSimulator.h"
 #include "tools/zaq-sim/Simulator.h"
 
 using namespace app;
@@ -106,13 +108,8 @@ protected:
 
     zaqsim::Simulator& AddSimulator(const std::string& comName, zaqsim::SimOptions options = {})
     {
-        // The simulator's thread sees the wake-up gaps late under load; it checks only their order.
-        options.minGap1Ms = 0;
-        options.minGap2Ms = 0;
         options.linkName = comName;
-        sims_.push_back(std::make_unique<zaqsim::Simulator>(std::move(options)));
-        std::string error;
-        EXPECT_TRUE(sims_.back()->Start(error)) << error;
+        sims_.push_back(testsupport::StartSimulator(testsupport::ZeroGapSimOptions(std::move(options))));
         return *sims_.back();
     }
 
@@ -137,11 +134,7 @@ protected:
             options.devices = [this] { return devices_; };
         app_ = std::make_unique<CProbexApp>(std::move(options));
         ASSERT_TRUE(app_->InitInstance());
-        device::CDeviceZAQ& device = app_->GetDocument()->device;
-        device.pulseMs = 1;
-        device.idleAfterPulse1Ms = 20;
-        device.idleAfterPulse2Ms = 10;
-        device.pauseAfterAnswerMs = 0;
+        testsupport::ShortenEngineTiming(app_->GetDocument()->device);
         // Watch each notification as the frame hands it on.
         Frame()->SetDeviceNotifySink([this](const device::DeviceNotification& notification) {
             app_->GetDocument()->OnDeviceNotify(notification);
@@ -150,7 +143,7 @@ protected:
                                   Combo()->isEnabled(), Timeout()->isEnabled(),
                                   Frame()->GetStatusBar()->GetPaneText(0),
                                   Frame()->GetProgressBar() != nullptr});
-            finished_ |= code == 1;
+            finished_ |= code == device::NotifyFinished;
         });
     }
 

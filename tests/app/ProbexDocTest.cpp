@@ -8,8 +8,11 @@
 #include "tests/app/support/CScriptedPrompts.h"
 #include "tests/app/support/QtTestApplication.h"
 
+#include "tests/support/NotificationWait.h"
 #include "tests/support/RecordingMessageTarget.h"
+#include "tests/support/ShortEngineTiming.h"
 #include "tests/support/TempPortMap.h"
+#include "tests/support/TestSimulator.h"
 #include "tools/zaq-sim/Simulator.h"
 
 #include <gtest/gtest.h>
@@ -72,19 +75,10 @@ protected:
 
     void Start(zaqsim::SimOptions options = {})
     {
-        // Under load the simulator's thread sees the wake-up gaps late, not as they were on the
-        // line; the engine's own tests check them, these accept any.
-        options.minGap1Ms = 0;
-        options.minGap2Ms = 0;
         options.linkName = kPort;
-        sim_ = std::make_unique<zaqsim::Simulator>(std::move(options));
-        std::string error;
-        ASSERT_TRUE(sim_->Start(error)) << error;
+        sim_ = testsupport::StartSimulator(testsupport::ZeroGapSimOptions(std::move(options)));
         document_ = std::make_unique<CProbexDoc>();
-        document_->device.pulseMs = 1;
-        document_->device.idleAfterPulse1Ms = 20;
-        document_->device.idleAfterPulse2Ms = 10;
-        document_->device.pauseAfterAnswerMs = 0;
+        testsupport::ShortenEngineTiming(document_->device);
         document_->AddView(&view_);
         ASSERT_TRUE(document_->OnNewDocument());
     }
@@ -98,14 +92,10 @@ protected:
     // Hands the notifications to the document until the one that ends the pass.
     void DeliverUntilFinished()
     {
-        for (;;) {
-            ASSERT_TRUE(target_.WaitForCount(delivered_ + 1, 30000)) << "no NotifyFinished";
-            const auto message = target_.Messages()[delivered_++];
+        testsupport::TakeUntilFinished(target_, delivered_, [&](const auto& message) {
             document_->OnDeviceNotify(
                 device::zaq::DecodeNotification(static_cast<std::uint32_t>(message.wParam)));
-            if ((message.wParam >> 16) == device::NotifyFinished)
-                return;
-        }
+        });
     }
 
     // Request frames and trailers the device saw, the trailer last.

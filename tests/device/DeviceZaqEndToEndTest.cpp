@@ -13,17 +13,11 @@ using enginetest::EngineHarness;
 using enginetest::Notice;
 using Pass = std::vector<Notice>;
 
-const Bytes kStart{0x81, 0x21, 0xF3, 0x81, 0x16};
-const Bytes kIdentify{0x82, 0x21, 0xF3, 0x3C, 0x00, 0xD2};
-const Bytes kStop{0x81, 0x21, 0xF3, 0x82, 0x17};
-Bytes Trailer(std::uint8_t flag)
-{
-    return {0x54, 0x45, 0x53, 0x54, 0x20, 0x45, 0x4E, 0x44, flag};
-}
-Bytes ReadFrame(std::uint8_t address)
-{
-    return {0x84, 0x21, 0xF3, 0x23, 0x00, 0x81, address, std::uint8_t(0x3C + address)};
-}
+using testsupport::kIdentifyFrame;
+using testsupport::kStartFrame;
+using testsupport::kStopFrame;
+using testsupport::ReadFrame;
+using testsupport::Trailer;
 
 std::array<std::uint8_t, 256> Pattern()
 {
@@ -49,8 +43,9 @@ TEST(EngineEndToEnd, ReadOfThreeBytesMatchesTheWireAndTheNotifications)
     std::array<std::uint8_t, 256> buffer{};
     ASSERT_TRUE(h.engine->StartRead(buffer.data(), 0x10, 3, false));
     EXPECT_EQ(h.NextPass(), (Pass{{0, 0}, {2, 0}, {3, 3}, {4, 0}, {4, 0}, {4, 0}, {5, 0}, {1, 0}}));
-    EXPECT_EQ(h.WireFrames(), (std::vector<Bytes>{kStart, kIdentify, ReadFrame(0x10), ReadFrame(0x11),
-                                                  ReadFrame(0x12), kStop, Trailer(0x00)}));
+    EXPECT_EQ(h.WireFrames(),
+              (std::vector<Bytes>{kStartFrame, kIdentifyFrame, ReadFrame(0x10), ReadFrame(0x11),
+                                  ReadFrame(0x12), kStopFrame, Trailer(0x00)}));
     EXPECT_EQ(buffer[0x10], image[0x10]);
     EXPECT_EQ(buffer[0x11], image[0x11]);
     EXPECT_EQ(buffer[0x12], image[0x12]);
@@ -76,13 +71,13 @@ TEST(EngineEndToEnd, WriteOfOneByteSendsTheFourStepsAndCommitsIt)
     buffer[0x11] = 0xCD;  // outside the range: must not be written
     ASSERT_TRUE(h.engine->StartWrite(buffer.data(), 0x10, 1, true));
     EXPECT_EQ(h.NextPass(), (Pass{{0, 0}, {2, 0}, {3, 1}, {4, 0}, {5, 0}, {1, 0}}));
-    const std::vector<Bytes> expected{kStart,
-                                      kIdentify,
+    const std::vector<Bytes> expected{kStartFrame,
+                                      kIdentifyFrame,
                                       {0x85, 0x21, 0xF3, 0x3D, 0x00, 0x00, 0x63, 0xAB, 0xE4},
                                       {0x85, 0x21, 0xF3, 0x3D, 0x00, 0x00, 0x62, 0x10, 0x48},
                                       {0x85, 0x21, 0xF3, 0x3D, 0x00, 0x00, 0x61, 0x00, 0x37},
                                       {0x85, 0x21, 0xF3, 0x3D, 0x00, 0x00, 0x60, 0x10, 0x46},
-                                      kStop,
+                                      kStopFrame,
                                       Trailer(0x01)};
     EXPECT_EQ(h.WireFrames(), expected);
     EXPECT_EQ(h.sim->Eeprom().Get(0x10), 0xAB);
@@ -91,7 +86,7 @@ TEST(EngineEndToEnd, WriteOfOneByteSendsTheFourStepsAndCommitsIt)
 
 TEST(EngineEndToEnd, WholeEepromRoundTripsInTheLongAnswerForm)
 {
-    auto options = enginetest::ShortenedSimOptions();
+    auto options = testsupport::ZeroGapSimOptions();
     options.longAnswers = true;
     options.idBytes = {0xDE, 0xAD, 0xBE, 0xEF, 0x01, 0, 0, 0, 0x12, 0x34, 0x56, 0x78};
     EngineHarness h(options);
@@ -129,7 +124,7 @@ TEST(EngineEndToEnd, RangeEdgesLastAddressEmptyRangeAndRefusedStart)
     h.sim->Log().Clear();
     ASSERT_TRUE(h.engine->StartWrite(buffer.data(), 0, 0, false));
     EXPECT_EQ(h.NextPass(), (Pass{{0, 0}, {2, 0}, {3, 0}, {5, 0}, {1, 0}}));
-    EXPECT_EQ(h.WireFrames(), (std::vector<Bytes>{kStart, kIdentify, kStop, Trailer(0x00)}));
+    EXPECT_EQ(h.WireFrames(), (std::vector<Bytes>{kStartFrame, kIdentifyFrame, kStopFrame, Trailer(0x00)}));
 }
 
 TEST(EngineEndToEnd, ReadIdOnlyIdentifiesAndServesRepeatedRequests)
@@ -140,7 +135,8 @@ TEST(EngineEndToEnd, ReadIdOnlyIdentifiesAndServesRepeatedRequests)
         h.engine->idText.clear();
         ASSERT_TRUE(h.engine->StartReadId(i == 1));
         EXPECT_EQ(h.NextPass(), (Pass{{0, 0}, {2, 0}, {1, 0}}));
-        EXPECT_EQ(h.WireFrames(), (std::vector<Bytes>{kStart, kIdentify, kStop, Trailer(std::uint8_t(i))}));
+        EXPECT_EQ(h.WireFrames(),
+                  (std::vector<Bytes>{kStartFrame, kIdentifyFrame, kStopFrame, Trailer(std::uint8_t(i))}));
         EXPECT_EQ(h.engine->idText.size(), 27u);
     }
 }
@@ -161,7 +157,7 @@ TEST(EngineEndToEnd, MissingPortPostsOnlyThePortError)
 
 TEST(EngineEndToEnd, NoAdapterEndsDuringTheFirstPulse)
 {
-    auto options = enginetest::ShortenedSimOptions();
+    auto options = testsupport::ZeroGapSimOptions();
     options.noEcho = true;
     EngineHarness h(options);
     ASSERT_TRUE(h.engine->StartReadId(false));
@@ -171,7 +167,7 @@ TEST(EngineEndToEnd, NoAdapterEndsDuringTheFirstPulse)
 
 TEST(EngineEndToEnd, ChecksumErrorOnTheSecondByteOfAWriteStopsWithoutTheStopFrame)
 {
-    auto options = enginetest::ShortenedSimOptions();
+    auto options = testsupport::ZeroGapSimOptions();
     // Answers: 1 start, 2 identification, 3..6 the first byte's steps, 7 the second's first.
     options.badChecksumAnswer = 7;
     EngineHarness h(options);
@@ -190,7 +186,7 @@ TEST(EngineEndToEnd, ChecksumErrorOnTheSecondByteOfAWriteStopsWithoutTheStopFram
 
 TEST(EngineEndToEnd, SilentDeviceGivesAnAnswerTimeoutAfterTheBytesBeforeIt)
 {
-    auto options = enginetest::ShortenedSimOptions();
+    auto options = testsupport::ZeroGapSimOptions();
     options.silentFromFrame = 4;  // start, identification, first read answered
     EngineHarness h(options);
     h.sim->Eeprom().Put(0x00, 0x5A);
@@ -203,7 +199,7 @@ TEST(EngineEndToEnd, SilentDeviceGivesAnAnswerTimeoutAfterTheBytesBeforeIt)
 
 TEST(EngineEndToEnd, UnplugDuringAReadEndsThePassAndTheEngineServesTheNextRequest)
 {
-    auto options = enginetest::ShortenedSimOptions();
+    auto options = testsupport::ZeroGapSimOptions();
     options.linkName = "COM3";
     // 2 pulses, start (5), identification (6), then a few read frames of 8 bytes.
     options.unplugAfterBytes = 2 + 5 + 6 + 8 * 3 + 4;
@@ -232,7 +228,7 @@ TEST(EngineEndToEnd, UnplugDuringAReadEndsThePassAndTheEngineServesTheNextReques
 
 TEST(EngineEndToEnd, DestroyingTheEngineMidConnectionStopsItPromptly)
 {
-    auto options = enginetest::ShortenedSimOptions();
+    auto options = testsupport::ZeroGapSimOptions();
     options.byteTiming = true;  // a whole write takes seconds
     EngineHarness h(options);
     std::array<std::uint8_t, 256> buffer{};

@@ -18,15 +18,10 @@ using enginetest::EngineHarness;
 using enginetest::Notice;
 using Pass = std::vector<Notice>;
 
-zaqsim::SimOptions Options()
-{
-    return enginetest::ShortenedSimOptions();
-}
-
 TEST(EngineLinkFaults, RefusedWriteStepReadAndIdEndWithTheReasonAndChangeNothing)
 {
     {
-        auto options = Options();
+        auto options = testsupport::ZeroGapSimOptions();
         options.refuseAnswer = 3;  // start, identification, then the first write step
         EngineHarness h(options);
         std::array<std::uint8_t, 256> buffer{};
@@ -43,7 +38,7 @@ TEST(EngineLinkFaults, RefusedWriteStepReadAndIdEndWithTheReasonAndChangeNothing
         EXPECT_EQ(h.engine->refusalCode, 0);
     }
     {
-        auto options = Options();
+        auto options = testsupport::ZeroGapSimOptions();
         options.refuseAnswer = 3;
         EngineHarness h(options);
         h.sim->Eeprom().Put(0x10, 0x5A);
@@ -53,7 +48,7 @@ TEST(EngineLinkFaults, RefusedWriteStepReadAndIdEndWithTheReasonAndChangeNothing
         EXPECT_EQ(buffer[0x10], 0x00);  // no byte of the refusal is taken as EEPROM data
     }
     {
-        auto options = Options();
+        auto options = testsupport::ZeroGapSimOptions();
         options.refuseAnswer = 2;
         EngineHarness h(options);
         ASSERT_TRUE(h.engine->StartReadId(false));
@@ -68,7 +63,7 @@ TEST(EngineLinkFaults, LongAndShortAnswersYieldTheSameIdAndBytes)
     std::array<std::string, 2> ids;
     std::array<std::array<std::uint8_t, 256>, 2> read{};
     for (int form = 0; form < 2; ++form) {
-        auto options = Options();
+        auto options = testsupport::ZeroGapSimOptions();
         options.longAnswers = form == 1;
         EngineHarness h(options);
         for (int i = 0; i < 8; ++i)
@@ -85,7 +80,7 @@ TEST(EngineLinkFaults, LongAndShortAnswersYieldTheSameIdAndBytes)
 
 TEST(EngineLinkFaults, StaleBytesInTheReceiveQueueAreDroppedBeforeTheWakeUp)
 {
-    auto options = Options();
+    auto options = testsupport::ZeroGapSimOptions();
     // A late identification answer of an earlier connection, and more.
     options.staleBytes = {0x8E, 0xF3, 0x21, 0x7C, 0x00, 0x0A, 0x00, 0x55};
     EngineHarness h(options);
@@ -96,7 +91,7 @@ TEST(EngineLinkFaults, StaleBytesInTheReceiveQueueAreDroppedBeforeTheWakeUp)
 
 TEST(EngineLinkFaults, ChangedEchoEndsTheConnectionWithALineErrorAtThatByte)
 {
-    auto options = Options();
+    auto options = testsupport::ZeroGapSimOptions();
     options.corruptEcho = 2 + 3;  // the third byte of the connection start
     EngineHarness h(options);
     ASSERT_TRUE(h.engine->StartReadId(false));
@@ -128,7 +123,7 @@ TEST(EngineLinkFaults, StoppedOutputEndsTheFirstPulseWithNoAdapter)
 // The answer time-out is a minute here: only the hang-up can end the pass within NextPass's wait.
 TEST(EngineLinkFaults, HangUpInTheMiddleOfAnAnswerEndsTheWaitAtOnce)
 {
-    auto options = Options();
+    auto options = testsupport::ZeroGapSimOptions();
     options.unplugInAnswer = 2;  // the identification's answer breaks off
     // A hang-up discards what the line still holds: the delay lets the last echo be taken
     // first, so the engine is surely waiting for the answer when the line goes.
@@ -220,7 +215,7 @@ TEST(EngineTrace, TellsLineFormatsBytesWithEchoesAnswersAndTheEnd)
 TEST(EngineTrace, EndsWithTheStepAFailureHappenedIn)
 {
     {
-        auto options = Options();
+        auto options = testsupport::ZeroGapSimOptions();
         options.silentFromFrame = 3;  // the first read
         EngineHarness h(options);
         h.engine->answerTimeoutMs = 50;
@@ -233,7 +228,7 @@ TEST(EngineTrace, EndsWithTheStepAFailureHappenedIn)
                   "result 2: answer time-out in the read of 0x10, byte 1 of the answer");
     }
     {
-        auto options = Options();
+        auto options = testsupport::ZeroGapSimOptions();
         options.noEcho = true;
         EngineHarness h(options);
         RecordingTrace trace;
@@ -245,7 +240,7 @@ TEST(EngineTrace, EndsWithTheStepAFailureHappenedIn)
         EXPECT_EQ(RecordingTrace::Text(lines.back()), "result 3: no echo for wake-up pulse 1");
     }
     {
-        auto options = Options();
+        auto options = testsupport::ZeroGapSimOptions();
         options.refuseAnswer = 6;  // start, identification, then step 4 of the write of 0x40
         EngineHarness h(options);
         RecordingTrace trace;

@@ -16,38 +16,13 @@ using enginetest::EngineHarness;
 using enginetest::Notice;
 using Pass = std::vector<Notice>;
 using Image = std::array<std::uint8_t, 256>;
-
-const Bytes kStart{0x81, 0x21, 0xF3, 0x81, 0x16};
-const Bytes kIdentify{0x82, 0x21, 0xF3, 0x3C, 0x00, 0xD2};
-const Bytes kStop{0x81, 0x21, 0xF3, 0x82, 0x17};
-
-Bytes Trailer(std::uint8_t flag)
-{
-    return {0x54, 0x45, 0x53, 0x54, 0x20, 0x45, 0x4E, 0x44, flag};
-}
-
-Bytes Frame(Bytes bytes)
-{
-    std::uint8_t sum = 0;
-    for (std::uint8_t b : bytes)
-        sum = std::uint8_t(sum + b);
-    bytes.push_back(sum);
-    return bytes;
-}
-
-Bytes ReadFrame(std::uint8_t address)
-{
-    return Frame({0x84, 0x21, 0xF3, 0x23, 0x00, 0x81, address});
-}
-
-std::vector<Bytes> WriteFrames(std::uint8_t address, std::uint8_t value)
-{
-    std::vector<Bytes> frames;
-    const std::uint8_t steps[4][2] = {{0x63, value}, {0x62, address}, {0x61, 0x00}, {0x60, 0x10}};
-    for (const auto& step : steps)
-        frames.push_back(Frame({0x85, 0x21, 0xF3, 0x3D, 0x00, 0x00, step[0], step[1]}));
-    return frames;
-}
+using testsupport::IsWriteFrame;
+using testsupport::kIdentifyFrame;
+using testsupport::kStartFrame;
+using testsupport::kStopFrame;
+using testsupport::ReadFrame;
+using testsupport::Trailer;
+using testsupport::WriteFrames;
 
 // No byte is zero, so a written byte always shows on a zeroed device.
 Image Pattern()
@@ -58,14 +33,9 @@ Image Pattern()
     return image;
 }
 
-bool IsWriteFrame(const Bytes& frame)
-{
-    return frame.size() == 9 && frame[0] == 0x85;
-}
-
 zaqsim::SimOptions SlowSim()
 {
-    auto options = enginetest::ShortenedSimOptions();
+    auto options = testsupport::ZeroGapSimOptions();
     options.byteTiming = true;  // a whole-EEPROM write takes many seconds: time to stop it
     return options;
 }
@@ -89,11 +59,11 @@ TEST(EngineStop, MidWriteFinishesTheByteClosesTheConnectionAndKeepsTheSplit)
     ASSERT_LT(done, 256u);
 
     // Every byte begun got all four steps, then came the stop frame and the trailer.
-    std::vector<Bytes> expected{kStart, kIdentify};
+    std::vector<Bytes> expected{kStartFrame, kIdentifyFrame};
     for (std::uint32_t a = 0; a < done; ++a)
         for (const Bytes& frame : WriteFrames(std::uint8_t(a), image[a]))
             expected.push_back(frame);
-    expected.push_back(kStop);
+    expected.push_back(kStopFrame);
     expected.push_back(Trailer(0x01));
     EXPECT_EQ(h.WireFrames(), expected);
 
@@ -118,7 +88,7 @@ TEST(EngineStop, MidWriteFinishesTheByteClosesTheConnectionAndKeepsTheSplit)
 
 TEST(EngineStop, StopBeforeTheTransferWritesNothingAndStillLeavesTheDeviceClean)
 {
-    auto options = enginetest::ShortenedSimOptions();
+    auto options = testsupport::ZeroGapSimOptions();
     options.responseDelayMs = 300;  // the connection's start and the ID take long enough
     EngineHarness h(options);
     Image buffer = Pattern();
@@ -132,7 +102,7 @@ TEST(EngineStop, StopBeforeTheTransferWritesNothingAndStillLeavesTheDeviceClean)
         EXPECT_FALSE(IsWriteFrame(frame));
     if (!frames.empty()) {
         ASSERT_GE(frames.size(), 3u);
-        EXPECT_EQ(frames[frames.size() - 2], kStop);
+        EXPECT_EQ(frames[frames.size() - 2], kStopFrame);
         EXPECT_EQ(frames.back(), Trailer(0x00));
     } else {
         EXPECT_EQ(h.sim->Log().ClientByteCount(), 0u);  // not even a wake-up pulse
@@ -179,12 +149,12 @@ TEST(EngineStop, StoppedReadKeepsTheBytesItReadAndAFailingStopFrameWins)
     const auto frames = h.WireFrames();
     ASSERT_EQ(frames.size(), 4u);
     EXPECT_EQ(frames[2], ReadFrame(0x00));
-    EXPECT_EQ(frames[3], kStop);
+    EXPECT_EQ(frames[3], kStopFrame);
 }
 
 TEST(EngineVerify, VerifiedWriteReadsTheBytesBackInTheSameConnectionAndKeepsWhatItFound)
 {
-    auto options = enginetest::ShortenedSimOptions();
+    auto options = testsupport::ZeroGapSimOptions();
     options.ignoreWrites = true;
     EngineHarness h(options);
     const Image device = Pattern();
@@ -209,13 +179,13 @@ TEST(EngineVerify, VerifiedWriteReadsTheBytesBackInTheSameConnectionAndKeepsWhat
                                   {4, 0x12},
                                   {5, 0},
                                   {1, device::ResultOk}}));
-    std::vector<Bytes> expected{kStart, kIdentify};
+    std::vector<Bytes> expected{kStartFrame, kIdentifyFrame};
     for (std::uint8_t a = 0x10; a <= 0x12; ++a)
         for (const Bytes& frame : WriteFrames(a, buffer[a]))
             expected.push_back(frame);
     for (std::uint8_t a = 0x10; a <= 0x12; ++a)
         expected.push_back(ReadFrame(a));
-    expected.push_back(kStop);
+    expected.push_back(kStopFrame);
     expected.push_back(Trailer(0x01));
     EXPECT_EQ(h.WireFrames(), expected);
 
@@ -259,8 +229,9 @@ TEST(EngineCompare, CompareReadsIntoTheEngineAndLeavesTheDumpAlone)
                                   {1, device::ResultOk}}));
     EXPECT_EQ(buffer, before);
     EXPECT_EQ(h.sim->Eeprom().Bytes(), device);
-    EXPECT_EQ(h.WireFrames(), (std::vector<Bytes>{kStart, kIdentify, ReadFrame(0x20), ReadFrame(0x21),
-                                                  ReadFrame(0x22), ReadFrame(0x23), kStop, Trailer(0x00)}));
+    EXPECT_EQ(h.WireFrames(),
+              (std::vector<Bytes>{kStartFrame, kIdentifyFrame, ReadFrame(0x20), ReadFrame(0x21),
+                                  ReadFrame(0x22), ReadFrame(0x23), kStopFrame, Trailer(0x00)}));
     EXPECT_EQ(res::DifferingAddresses(h.engine->byteState, 0, 256), (std::vector<std::uint32_t>{0x21, 0x23}));
     for (std::uint32_t a = 0x20; a < 0x24; ++a)
         EXPECT_EQ(h.engine->readBack[a], device[a]) << a;
@@ -294,11 +265,12 @@ TEST(EngineChangedOnly, WritesOnlyTheDifferingBytesThenVerifiesThem)
                                   {4, 0x31},
                                   {5, 0},
                                   {1, device::ResultOk}}));
-    std::vector<Bytes> expected{kStart, kIdentify, ReadFrame(0x30), ReadFrame(0x31), ReadFrame(0x32)};
+    std::vector<Bytes> expected{kStartFrame, kIdentifyFrame, ReadFrame(0x30), ReadFrame(0x31),
+                                ReadFrame(0x32)};
     for (const Bytes& frame : WriteFrames(0x31, 0x00))
         expected.push_back(frame);
     expected.push_back(ReadFrame(0x31));
-    expected.push_back(kStop);
+    expected.push_back(kStopFrame);
     expected.push_back(Trailer(0x00));
     EXPECT_EQ(h.WireFrames(), expected);
     EXPECT_EQ(h.engine->writtenCount, 1u);

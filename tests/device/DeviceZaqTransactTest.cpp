@@ -7,10 +7,12 @@
 #include <vector>
 
 #include "device/CDeviceZAQ.h"
+#include "tests/support/ZaqFrames.h"
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using testsupport::Bytes;
+using testsupport::WithChecksum;
 
 class ScriptedEngine : public device::CDeviceZAQ {
 public:
@@ -68,15 +70,6 @@ public:
     long echoesLeft = -1;  // negative: echo everything
     std::optional<std::uint8_t> echoValue;
 };
-
-Bytes WithChecksum(Bytes frame)
-{
-    unsigned sum = 0;
-    for (std::uint8_t b : frame)
-        sum += b;
-    frame.push_back(std::uint8_t(sum));
-    return frame;
-}
 
 class EngineTransact : public ::testing::Test {
 protected:

@@ -5,6 +5,8 @@
 #include <ostream>
 
 #include "device/ZaqProtocol.h"
+#include "tests/support/NotificationWait.h"
+#include "tests/support/ShortEngineTiming.h"
 
 namespace enginetest {
 
@@ -13,33 +15,12 @@ std::ostream& operator<<(std::ostream& out, const Notice& notice)
     return out << notice.code << "(" << notice.value << ")";
 }
 
-void ShortenTiming(device::CDeviceZAQ& engine)
-{
-    engine.pulseMs = 1;
-    engine.idleAfterPulse1Ms = 20;
-    engine.idleAfterPulse2Ms = 10;
-    engine.pauseAfterAnswerMs = 0;
-    engine.answerTimeoutMs = 1500;
-}
-
-zaqsim::SimOptions ShortenedSimOptions()
-{
-    // The device's threads read bytes when the scheduler lets them, so under load the gaps
-    // they see are not the gaps on the line; the timing suite checks those alone.
-    zaqsim::SimOptions options;
-    options.minGap1Ms = 0;
-    options.minGap2Ms = 0;
-    return options;
-}
-
 EngineHarness::EngineHarness(zaqsim::SimOptions options)
 {
-    sim = std::make_unique<zaqsim::Simulator>(std::move(options));
-    std::string error;
-    if (!sim->Start(error))
-        ADD_FAILURE() << "simulator: " << error;
+    sim = testsupport::StartSimulator(std::move(options));
     engine = std::make_unique<device::CDeviceZAQ>();
-    ShortenTiming(*engine);
+    testsupport::ShortenEngineTiming(*engine);
+    engine->answerTimeoutMs = 1500;
     engine->portName = sim->SlavePath();
     engine->Start();
 }
@@ -53,18 +34,13 @@ EngineHarness::~EngineHarness()
 std::vector<Notice> EngineHarness::NextPass()
 {
     std::vector<Notice> pass;
-    while (target.WaitForCount(seen_ + 1, 30000)) {
-        const auto messages = target.Messages();
-        const auto& message = messages[seen_++];
-        EXPECT_EQ(message.message, device::g_deviceZaqMessage);
-        EXPECT_EQ(message.lParam, 0);
-        const Notice notice{device::zaq::NotificationCode(std::uint32_t(message.wParam)),
-                            device::zaq::NotificationValue(std::uint32_t(message.wParam))};
-        pass.push_back(notice);
-        if (notice.code == device::NotifyFinished)
-            return pass;
-    }
-    ADD_FAILURE() << "no NotifyFinished; got " << pass.size() << " notifications";
+    testsupport::TakeUntilFinished(
+        target, seen_, [&](const testsupport::RecordingMessageTarget::Message& message) {
+            EXPECT_EQ(message.message, device::g_deviceZaqMessage);
+            EXPECT_EQ(message.lParam, 0);
+            pass.push_back({device::zaq::NotificationCode(std::uint32_t(message.wParam)),
+                            device::zaq::NotificationValue(std::uint32_t(message.wParam))});
+        });
     return pass;
 }
 

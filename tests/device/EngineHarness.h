@@ -9,11 +9,13 @@
 #include "device/CDeviceZAQ.h"
 #include "tests/support/RecordingMessageTarget.h"
 #include "tests/support/TempPortMap.h"
+#include "tests/support/TestSimulator.h"
+#include "tests/support/ZaqFrames.h"
 #include "tools/zaq-sim/Simulator.h"
 
 namespace enginetest {
 
-using Bytes = std::vector<std::uint8_t>;
+using Bytes = testsupport::Bytes;
 
 struct Notice {
     std::uint16_t code;
@@ -22,13 +24,9 @@ struct Notice {
 };
 std::ostream& operator<<(std::ostream& out, const Notice& notice);
 
-// Shortened wake-up; the simulator checks the order and format of the wake-up, not its gaps.
-void ShortenTiming(device::CDeviceZAQ& engine);
-zaqsim::SimOptions ShortenedSimOptions();
-
 class EngineHarness {
 public:
-    explicit EngineHarness(zaqsim::SimOptions options = ShortenedSimOptions());
+    explicit EngineHarness(zaqsim::SimOptions options = testsupport::ZeroGapSimOptions());
     ~EngineHarness();
 
     // The notifications of the next pass, up to and including NotifyFinished.

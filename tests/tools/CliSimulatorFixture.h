@@ -14,7 +14,9 @@
 #include <vector>
 
 #include "device/CDeviceZAQ.h"
+#include "tests/support/ShortEngineTiming.h"
 #include "tests/support/TempPortMap.h"
+#include "tests/support/TestSimulator.h"
 #include "tools/probex-cli/CliRunner.h"
 #include "tools/zaq-sim/Simulator.h"
 
@@ -48,12 +50,8 @@ protected:
     void StartSimulator(zaqsim::SimOptions options)
     {
         sim_.reset();
-        options.minGap1Ms = 0;  // gaps as the simulator's thread sees them vary under load
-        options.minGap2Ms = 0;
         options.linkName = "COM4";
-        sim_ = std::make_unique<zaqsim::Simulator>(options);
-        std::string error;
-        ASSERT_TRUE(sim_->Start(error)) << error;
+        sim_ = testsupport::StartSimulator(testsupport::ZeroGapSimOptions(std::move(options)));
         for (int i = 0; i < 256; ++i)
             device_[i] = std::uint8_t(255 - i);
         sim_->Eeprom().Fill(device_);
@@ -63,12 +61,7 @@ protected:
     {
         out_.str("");
         err_.str("");
-        probexcli::CliIo io{out_, err_, progress_, [](device::CDeviceZAQ& engine) {
-                                engine.pulseMs = 1;
-                                engine.idleAfterPulse1Ms = 20;
-                                engine.idleAfterPulse2Ms = 10;
-                                engine.pauseAfterAnswerMs = 0;
-                            }};
+        probexcli::CliIo io{out_, err_, progress_, testsupport::ShortenEngineTiming};
         return probexcli::RunCli(args, io);
     }
 

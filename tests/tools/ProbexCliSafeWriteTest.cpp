@@ -16,6 +16,7 @@
 
 #include "device/CDeviceZAQ.h"
 #include "tests/support/TempPortMap.h"
+#include "tests/support/ZaqFrames.h"
 #include "tests/tools/CliSimulatorFixture.h"
 #include "tools/probex-cli/CliRunner.h"
 #include "tools/probex-cli/StopSignals.h"
@@ -27,24 +28,15 @@ namespace fs = std::filesystem;
 using clitest::Image;
 using clitest::ReadImage;
 using clitest::ReadText;
-using Bytes = std::vector<std::uint8_t>;
+using testsupport::Bytes;
+using testsupport::IsReadFrame;
+using testsupport::IsWriteFrame;
+using testsupport::kStopFrame;
 
 void WriteImage(const fs::path& path, const Image& image)
 {
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(image.data()), image.size());
 }
-
-bool IsWriteFrame(const Bytes& frame)
-{
-    return frame.size() == 9 && frame[0] == 0x85 && frame[3] == 0x3D;
-}
-
-bool IsReadFrame(const Bytes& frame)
-{
-    return frame.size() == 8 && frame[0] == 0x84 && frame[3] == 0x23;
-}
-
-const Bytes kStop{0x81, 0x21, 0xF3, 0x82, 0x17};
 
 class ProbexCliSafeWrite : public clitest::CliSimulatorFixture {
 protected:
@@ -98,7 +90,7 @@ TEST_F(ProbexCliSafeWrite, VerifyCatchesADeviceThatIgnoresWritesAndNamesEachDiff
     EXPECT_EQ(Requests(IsReadFrame).size(), 3u);
     const auto tail = LastFrames(3);
     EXPECT_TRUE(IsReadFrame(tail[0]) && tail[0][6] == 0x12);
-    EXPECT_EQ(tail[1], kStop);
+    EXPECT_EQ(tail[1], kStopFrame);
 
     // Without verify nothing is read back and the ignored write passes for a good one.
     EXPECT_EQ(Run({"write", "--port", "COM4", "--range", "10-12", "--no-verify", file_.string()}), 0);
@@ -275,7 +267,7 @@ TEST_F(ProbexCliSignal, SigintMidWriteClosesTheConnectionExits130AndReportsTheSp
     const std::size_t written = writes.size() / 4;
     ASSERT_LT(written, 256u);
     const auto tail = LastFrames(2);
-    EXPECT_EQ(tail[0], kStop);
+    EXPECT_EQ(tail[0], kStopFrame);
     EXPECT_EQ(zaqsim::FramesOf(sim_->Log().Frames(), zaqsim::FrameKind::Trailer).size(), 1u);
     char split[96];
     std::snprintf(split, sizeof split, "Bytes 00 - %02zX were written, %02zX - FF were not.\n", written - 1,
@@ -301,7 +293,7 @@ TEST_F(ProbexCliSignal, SigtermMidReadLeavesTheFileAsItWas)
     EXPECT_EQ(Exit(pid), probexcli::kExitSignal);
     EXPECT_EQ(ReadImage(file_), before);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 2);  // dump, stderr
-    EXPECT_EQ(LastFrames(2)[0], kStop);
+    EXPECT_EQ(LastFrames(2)[0], kStopFrame);
 }
 
 }  // namespace

@@ -3,12 +3,20 @@
 #include <chrono>
 #include <vector>
 
+#include "tests/support/ZaqFrames.h"
 #include "tools/zaq-sim/DeviceModel.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-using Bytes = std::vector<std::uint8_t>;
+using testsupport::Bytes;
+using testsupport::kIdentifyFrame;
+using testsupport::kStartFrame;
+using testsupport::kStopFrame;
+using testsupport::ReadFrame;
+using testsupport::Trailer;
+using testsupport::WithChecksum;
+using testsupport::WriteStepFrame;
 using zaqsim::FrameKind;
 using zaqsim::LineSettings;
 
@@ -25,15 +33,6 @@ LineSettings FrameLine()
     LineSettings line;
     line.baud = 10472;
     return line;
-}
-
-Bytes WithChecksum(Bytes frame)
-{
-    unsigned sum = 0;
-    for (std::uint8_t b : frame)
-        sum += b;
-    frame.push_back(std::uint8_t(sum));
-    return frame;
 }
 
 bool ChecksumOk(const Bytes& answer)
@@ -60,10 +59,11 @@ protected:
         return answer;
     }
 
+    // Feeds a whole frame, checksum included; returns the answer it completed, if any.
     Bytes Send(const Bytes& frame)
     {
         Bytes answer;
-        for (std::uint8_t byte : WithChecksum(frame)) {
+        for (std::uint8_t byte : frame) {
             Bytes out = Feed(byte, FrameLine());
             if (!out.empty())
                 answer = out;
@@ -83,7 +83,14 @@ protected:
     Bytes StartConnection()
     {
         WakeUp();
-        return Send({0x81, 0x21, 0xF3, 0x81});
+        return Send(kStartFrame);
+    }
+
+    void EndConnection()
+    {
+        Send(kStopFrame);
+        for (std::uint8_t b : Trailer(0x00))
+            Feed(b, FrameLine());
     }
 
     bool HasNote(const std::string& part) const
@@ -112,7 +119,7 @@ TEST_F(SimDeviceModel, AnswersTheConnectionStartAfterACorrectWakeUp)
     ASSERT_EQ(frames.size(), 3u);
     EXPECT_EQ(frames[0].kind, FrameKind::Pulse);
     EXPECT_EQ(frames[1].kind, FrameKind::Pulse);
-    EXPECT_EQ(frames[2].bytes, (Bytes{0x81, 0x21, 0xF3, 0x81, 0x16}));
+    EXPECT_EQ(frames[2].bytes, kStartFrame);
 }
 
 TEST_F(SimDeviceModel, StaysAsleepWhenTheWakeUpIsWrong)
@@ -122,7 +129,7 @@ TEST_F(SimDeviceModel, StaysAsleepWhenTheWakeUpIsWrong)
     now_ += 300ms;
     Feed(0x00, PulseLine());
     now_ += 255ms;
-    EXPECT_TRUE(Send({0x81, 0x21, 0xF3, 0x81}).empty());
+    EXPECT_TRUE(Send(kStartFrame).empty());
     EXPECT_TRUE(HasNote("second pulse after"));
 
     // Pulses with mark instead of space parity are not pulses.
@@ -132,30 +139,30 @@ TEST_F(SimDeviceModel, StaysAsleepWhenTheWakeUpIsWrong)
     now_ += 615ms;
     Feed(0x00, mark);
     now_ += 255ms;
-    EXPECT_TRUE(Send({0x81, 0x21, 0xF3, 0x81}).empty());
+    EXPECT_TRUE(Send(kStartFrame).empty());
 
     // First frame too soon after the second pulse.
     Feed(0x00, PulseLine());
     now_ += 615ms;
     Feed(0x00, PulseLine());
     now_ += 100ms;
-    EXPECT_TRUE(Send({0x81, 0x21, 0xF3, 0x81}).empty());
+    EXPECT_TRUE(Send(kStartFrame).empty());
     EXPECT_TRUE(HasNote("after the second pulse"));
 
     // Frames at 10400 baud instead of 10472.
     WakeUp();
     LineSettings slow = FrameLine();
     slow.baud = 10400;
-    for (std::uint8_t b : WithChecksum({0x81, 0x21, 0xF3, 0x81}))
+    for (std::uint8_t b : kStartFrame)
         EXPECT_TRUE(Feed(b, slow).empty());
 }
 
 TEST_F(SimDeviceModel, IgnoresRequestsBeforeTheConnectionStartAndBadChecksums)
 {
     WakeUp();
-    EXPECT_TRUE(Send({0x82, 0x21, 0xF3, 0x3C, 0x00}).empty());
-    EXPECT_FALSE(Send({0x81, 0x21, 0xF3, 0x81}).empty());
-    Bytes bad = WithChecksum({0x82, 0x21, 0xF3, 0x3C, 0x00});
+    EXPECT_TRUE(Send(kIdentifyFrame).empty());
+    EXPECT_FALSE(Send(kStartFrame).empty());
+    Bytes bad = kIdentifyFrame;
     bad.back() ^= 0x01;
     for (std::uint8_t b : bad)
         EXPECT_TRUE(Feed(b, FrameLine()).empty());
@@ -169,7 +176,7 @@ TEST_F(SimDeviceModel, IdentificationCarriesTheIdBytesAtDataTwoToThirteenInBothF
     for (bool longForm : {false, true}) {
         options_.longAnswers = longForm;
         StartConnection();
-        const Bytes answer = Send({0x82, 0x21, 0xF3, 0x3C, 0x00});
+        const Bytes answer = Send(kIdentifyFrame);
         const std::size_t shift = longForm ? 1 : 0;
         ASSERT_EQ(answer.size(), 18u + shift) << longForm;
         EXPECT_EQ(answer[0] == 0x80, longForm);
@@ -180,9 +187,7 @@ TEST_F(SimDeviceModel, IdentificationCarriesTheIdBytesAtDataTwoToThirteenInBothF
         EXPECT_TRUE(ChecksumOk(answer));
         for (std::size_t i = 0; i < options_.idBytes.size(); ++i)
             EXPECT_EQ(answer[5 + shift + i], options_.idBytes[i]) << i;
-        Send({0x81, 0x21, 0xF3, 0x82});
-        for (std::uint8_t b : {0x54, 0x45, 0x53, 0x54, 0x20, 0x45, 0x4E, 0x44, 0x00})
-            Feed(b, FrameLine());
+        EndConnection();
     }
 }
 
@@ -196,29 +201,21 @@ TEST_F(SimDeviceModel, ReadAnswersTheEepromByteAtDataFourInBothForms)
         options_.longAnswers = longForm;
         StartConnection();
         const std::size_t at = longForm ? 8 : 7;
-        Bytes answer = Send({0x84, 0x21, 0xF3, 0x23, 0x00, 0x81, 0x10});
+        Bytes answer = Send(ReadFrame(0x10));
         ASSERT_GE(answer.size(), at + 2);
         EXPECT_EQ(answer[at], 0x5A);
         EXPECT_TRUE(ChecksumOk(answer));
-        answer = Send({0x84, 0x21, 0xF3, 0x23, 0x00, 0x81, 0xFF});
+        answer = Send(ReadFrame(0xFF));
         ASSERT_GE(answer.size(), at + 2);
         EXPECT_EQ(answer[at], 0xC3);
-        Send({0x81, 0x21, 0xF3, 0x82});
-        for (std::uint8_t b : {0x54, 0x45, 0x53, 0x54, 0x20, 0x45, 0x4E, 0x44, 0x00})
-            Feed(b, FrameLine());
+        EndConnection();
     }
 }
 
 TEST_F(SimDeviceModel, WriteCommitsOnlyAfterTheFourthStepInSequence)
 {
     StartConnection();
-    const Bytes header{0x85, 0x21, 0xF3, 0x3D, 0x00, 0x00};
-    auto step = [&](std::uint8_t r, std::uint8_t v) {
-        Bytes frame = header;
-        frame.push_back(r);
-        frame.push_back(v);
-        return Send(frame);
-    };
+    auto step = [&](std::uint8_t r, std::uint8_t v) { return Send(WriteStepFrame(r, v)); };
     EXPECT_FALSE(step(0x63, 0xAB).empty());
     step(0x62, 0x10);
     step(0x61, 0x00);
@@ -240,13 +237,9 @@ TEST_F(SimDeviceModel, IgnoredWritesAreAnsweredAsUsualButKeepTheEeprom)
     options_.ignoreWrites = true;
     eeprom_.Put(0x10, 0x5A);
     StartConnection();
-    const Bytes header{0x85, 0x21, 0xF3, 0x3D, 0x00, 0x00};
-    const Bytes steps[4] = {{0x63, 0xAB}, {0x62, 0x10}, {0x61, 0x00}, {0x60, 0x10}};
-    for (const Bytes& step : steps) {
-        Bytes frame = header;
-        frame.insert(frame.end(), step.begin(), step.end());
+    for (const Bytes& frame : testsupport::WriteFrames(0x10, 0xAB)) {
         // The positive answer a committing device gives: 7D 00, the step and its value.
-        EXPECT_EQ(Send(frame), WithChecksum({0x84, 0xF3, 0x21, 0x7D, 0x00, step[0], step[1]}));
+        EXPECT_EQ(Send(frame), WithChecksum({0x84, 0xF3, 0x21, 0x7D, 0x00, frame[6], frame[7]}));
     }
     EXPECT_EQ(eeprom_.Get(0x10), 0x5A);
     EXPECT_TRUE(HasNote("ignored"));
@@ -255,15 +248,15 @@ TEST_F(SimDeviceModel, IgnoredWritesAreAnsweredAsUsualButKeepTheEeprom)
 TEST_F(SimDeviceModel, TrailerAfterTheStopRecordsTheFlag)
 {
     StartConnection();
-    EXPECT_FALSE(Send({0x81, 0x21, 0xF3, 0x82}).empty());
-    for (std::uint8_t b : {0x54, 0x45, 0x53, 0x54, 0x20, 0x45, 0x4E, 0x44, 0x01})
+    EXPECT_FALSE(Send(kStopFrame).empty());
+    for (std::uint8_t b : Trailer(0x01))
         EXPECT_TRUE(Feed(b, FrameLine()).empty());
     const auto trailers = zaqsim::FramesOf(log_.Frames(), FrameKind::Trailer);
     ASSERT_EQ(trailers.size(), 1u);
     EXPECT_EQ(trailers[0].bytes.back(), 0x01);
     EXPECT_TRUE(HasNote("last operation flag 0x01"));
     // After the trailer the device sleeps until the next wake-up.
-    EXPECT_TRUE(Send({0x81, 0x21, 0xF3, 0x81}).empty());
+    EXPECT_TRUE(Send(kStartFrame).empty());
 }
 
 TEST_F(SimDeviceModel, InjectedFaultsSilenceAndCorruptTheNamedFrames)
@@ -272,10 +265,10 @@ TEST_F(SimDeviceModel, InjectedFaultsSilenceAndCorruptTheNamedFrames)
     options_.badChecksumAnswer = 2;
     const Bytes first = StartConnection();
     EXPECT_TRUE(ChecksumOk(first));
-    const Bytes second = Send({0x82, 0x21, 0xF3, 0x3C, 0x00});
+    const Bytes second = Send(kIdentifyFrame);
     ASSERT_FALSE(second.empty());
     EXPECT_FALSE(ChecksumOk(second));
-    EXPECT_TRUE(Send({0x82, 0x21, 0xF3, 0x3C, 0x00}).empty());
+    EXPECT_TRUE(Send(kIdentifyFrame).empty());
 }
 
 TEST_F(SimDeviceModel, RefusedAnswerIsANegativeAnswerAndARefusedWriteStepCommitsNothing)
@@ -284,14 +277,9 @@ TEST_F(SimDeviceModel, RefusedAnswerIsANegativeAnswerAndARefusedWriteStepCommits
         options_.longAnswers = longForm;
         options_.refuseAnswer = longForm ? 11 : 5;  // the fourth write step of each pass
         StartConnection();
-        const Bytes header{0x85, 0x21, 0xF3, 0x3D, 0x00, 0x00};
         Bytes refused;
-        for (const auto& [r, v] : {std::pair{0x63, 0xAB}, {0x62, 0x30}, {0x61, 0x00}, {0x60, 0x10}}) {
-            Bytes frame = header;
-            frame.push_back(std::uint8_t(r));
-            frame.push_back(std::uint8_t(v));
+        for (const Bytes& frame : testsupport::WriteFrames(0x30, 0xAB))
             refused = Send(frame);
-        }
         const std::size_t data = longForm ? 4 : 3;
         ASSERT_EQ(refused.size(), data + 4) << longForm;
         EXPECT_EQ(refused[data], 0x7F);
@@ -299,9 +287,7 @@ TEST_F(SimDeviceModel, RefusedAnswerIsANegativeAnswerAndARefusedWriteStepCommits
         EXPECT_EQ(refused[data + 2], zaqsim::kRefusalReason);
         EXPECT_TRUE(ChecksumOk(refused));
         EXPECT_EQ(eeprom_.Get(0x30), 0x00) << longForm;
-        Send({0x81, 0x21, 0xF3, 0x82});
-        for (std::uint8_t b : {0x54, 0x45, 0x53, 0x54, 0x20, 0x45, 0x4E, 0x44, 0x00})
-            Feed(b, FrameLine());
+        EndConnection();
     }
 }
 

@@ -5,52 +5,30 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/PathText.h"
+
 namespace probexcli {
+
+using platform::FolderOf;
+using platform::InFolder;
 
 namespace {
 
 constexpr int kMaxLinks = 40;  // as many as the kernel follows in a path
-// Short, so that a FILE name up to the system's limit still leaves room for the temporary one.
-constexpr char kTemporaryPrefix[] = ".probex-";
-
-std::string FolderOf(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string InFolder(const std::string& folder, const std::string& name)
-{
-    return folder == "/" ? "/" + name : folder + "/" + name;
-}
 
 std::string WithReason(const std::string& text)
 {
     return text + ": " + std::strerror(errno);
 }
 
-bool WriteDump(int fd, const Dump& dump)
-{
-    const ssize_t written = pwrite(fd, dump.data(), dump.size(), 0);
-    if (written >= 0 && written != ssize_t(dump.size()))
-        errno = ENOSPC;
-    return written == ssize_t(dump.size());
-}
-
 }  // namespace
 
 DumpFile::DumpFile(std::string path) : path_(std::move(path)) {}
 
-DumpFile::~DumpFile()
-{
-    DropTemporary();
-}
+DumpFile::~DumpFile() = default;
 
 DumpLoad DumpFile::Open(bool replace, Dump& dump, std::string& error)
 {
@@ -59,8 +37,14 @@ DumpLoad DumpFile::Open(bool replace, Dump& dump, std::string& error)
     const DumpLoad load = LoadTarget(replace, dump, error);
     if (!replace || (load != DumpLoad::Loaded && load != DumpLoad::Missing))
         return load;
-    if (!CreateTemporary(error))
+    // Creating the temporary file now proves that the folder takes a new file before the device
+    // is touched, rather than after a whole read.
+    replacement_ = std::make_unique<platform::AtomicReplace>(target_);
+    if (const std::error_code failed = replacement_->Prepare()) {
+        const std::string folder = folder_ == "." ? "the current folder" : folder_;
+        error = "cannot write " + path_ + ": no new file can be made in " + folder + ": " + failed.message();
         return DumpLoad::Unusable;
+    }
     error.clear();
     return load;
 }
@@ -126,101 +110,12 @@ DumpLoad DumpFile::LoadTarget(bool replace, Dump& dump, std::string& error)
     return outcome;
 }
 
-// Creating the temporary file now proves that the folder takes a new file before the device is
-// touched, rather than after a whole read.
-bool DumpFile::CreateTemporary(std::string& error)
-{
-#ifdef O_TMPFILE
-    // Nameless until it takes the file's place: a program killed mid-read leaves nothing behind.
-    tempFd_ = open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
-    if (tempFd_ >= 0)
-        return true;
-    const bool unsupported = errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL;
-    if (!unsupported || !CreateNamedTemporary()) {
-#else
-    if (!CreateNamedTemporary()) {
-#endif
-        const std::string folder = folder_ == "." ? "the current folder" : folder_;
-        error = WithReason("cannot write " + path_ + ": no new file can be made in " + folder);
-        return false;
-    }
-    return true;
-}
-
-bool DumpFile::CreateNamedTemporary()
-{
-    std::string name = InFolder(folder_, std::string(kTemporaryPrefix) + "XXXXXX");
-    tempFd_ = mkostemp(name.data(), O_CLOEXEC);
-    if (tempFd_ < 0)
-        return false;
-    tempName_ = name;
-    return true;
-}
-
-// Gives the nameless temporary file a short random name beside the file, ready for rename().
-bool DumpFile::NameTemporary()
-{
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    std::random_device random;
-    const std::string self = "/proc/self/fd/" + std::to_string(tempFd_);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name = InFolder(folder_, kTemporaryPrefix);
-        for (int i = 0; i < 6; ++i)
-            name += kLetters[random() % (sizeof kLetters - 1)];
-        if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
-            tempName_ = name;
-            return true;
-        }
-        if (errno != EEXIST)
-            return false;
-    }
-    return false;
-}
-
-bool DumpFile::FillTemporary(const Dump& dump, mode_t mode)
-{
-    fchmod(tempFd_, mode);
-    return WriteDump(tempFd_, dump) && fsync(tempFd_) == 0;
-}
-
-void DumpFile::DropTemporary()
-{
-    if (tempFd_ >= 0)
-        close(tempFd_);
-    tempFd_ = -1;
-    if (!tempName_.empty())
-        unlink(tempName_.c_str());
-    tempName_.clear();
-}
-
 bool DumpFile::Replace(const Dump& dump, std::string& error)
 {
-    // The temporary file is the owner's only: the replacement takes the permissions of the file
-    // it replaces, and a new dump those of any new document.
-    mode_t mode = 0;
-    struct stat existing {};
-    if (stat(target_.c_str(), &existing) == 0) {
-        mode = existing.st_mode & 07777;
-    } else {
-        const mode_t mask = umask(0);
-        umask(mask);
-        mode = 0666 & ~mask;
-    }
-    bool done = FillTemporary(dump, mode);
-    if (done && tempName_.empty() && !NameTemporary()) {
-        DropTemporary();  // no /proc to name it through: a named temporary file instead
-        done = CreateNamedTemporary() && FillTemporary(dump, mode);
-    }
-    if (done) {
-        done = close(tempFd_) == 0;
-        tempFd_ = -1;
-    }
-    if (!done || rename(tempName_.c_str(), target_.c_str()) != 0) {
-        error = WithReason("cannot write " + path_);
-        DropTemporary();
+    if (const std::error_code failed = replacement_->Commit(dump)) {
+        error = "cannot write " + path_ + ": " + failed.message();
         return false;
     }
-    tempName_.clear();
     return true;
 }
 

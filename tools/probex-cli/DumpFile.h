@@ -3,8 +3,10 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
-#include <sys/types.h>
+
+#include "platform/AtomicReplace.h"
 
 namespace probexcli {
 
@@ -43,17 +45,11 @@ public:
 private:
     bool FollowLinks(std::string& error);
     DumpLoad LoadTarget(bool replace, Dump& dump, std::string& error);
-    bool CreateTemporary(std::string& error);
-    bool CreateNamedTemporary();
-    bool NameTemporary();
-    bool FillTemporary(const Dump& dump, mode_t mode);
-    void DropTemporary();
 
-    std::string path_;    // as the user gave it
-    std::string target_;  // the file itself: symbolic links followed
-    std::string folder_;  // the target's folder
-    int tempFd_ = -1;
-    std::string tempName_;  // empty while the temporary file has no name (O_TMPFILE)
+    std::string path_;                                      // as the user gave it
+    std::string target_;                                    // the file itself: symbolic links followed
+    std::string folder_;                                    // the target's folder
+    std::unique_ptr<platform::AtomicReplace> replacement_;  // of a read's target, made by Open()
 };
 
 }  // namespace probexcli

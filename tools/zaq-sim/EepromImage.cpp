@@ -1,11 +1,12 @@
 #include "tools/zaq-sim/EepromImage.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <vector>
+
+#include "platform/AtomicReplace.h"
 
 namespace zaqsim {
 
@@ -63,19 +64,9 @@ bool EepromImage::SaveLocked(std::string* error)
 {
     if (path_.empty())
         return true;
-    const std::string temporary = path_ + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes_.data()), kSize);
-        if (!out.flush()) {
-            if (error)
-                *error = temporary + ": cannot write";
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), path_.c_str()) != 0) {
+    if (const std::error_code failed = platform::ReplaceFile(path_, bytes_)) {
         if (error)
-            *error = path_ + ": " + std::strerror(errno);
+            *error = path_ + ": " + failed.message();
         return false;
     }
     return true;

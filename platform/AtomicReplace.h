@@ -1,0 +1,57 @@
+#pragma once
+// Replacing a file whole or not at all: the new content goes to a temporary file beside it,
+// reaches the disk, and is renamed over it, so that a reader sees either the old file or the
+// whole new one, and a crash leaves one of the two.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <sys/types.h>
+#include <system_error>
+
+namespace platform {
+
+// What a replacement keeps of the file it replaces.
+struct KeptAttributes {
+    mode_t mode = 0;  // permission bits, set-id and sticky bits included
+};
+
+// The attributes the replacement of `target` takes: those of the file there, or those of any
+// new file (0666 less the umask) when there is none.
+KeptAttributes AttributesToKeep(const std::string& target);
+
+// One replacement of `target`. A symbolic link at `target` is itself replaced; callers that mean
+// the file it leads to pass that file. Errors are errno values in the generic category, so
+// message() is the system's own text.
+class AtomicReplace {
+public:
+    explicit AtomicReplace(std::string target);
+    ~AtomicReplace();  // removes a temporary file that did not take the target's place
+    AtomicReplace(const AtomicReplace&) = delete;
+    AtomicReplace& operator=(const AtomicReplace&) = delete;
+
+    // Creates the temporary file now: proof, before any costly work, that the folder takes a new
+    // file. Commit() does it itself when this was not called.
+    std::error_code Prepare();
+
+    // Writes `bytes` to the temporary file, flushes it to the disk, gives it the kept attributes
+    // and renames it over the target. On failure the target is as it was and no temporary file
+    // is left.
+    std::error_code Commit(std::span<const std::uint8_t> bytes);
+
+private:
+    bool CreateNamed();
+    bool NameNameless();
+    bool Fill(std::span<const std::uint8_t> bytes, const KeptAttributes& kept);
+    void Drop();
+
+    std::string target_;
+    std::string folder_;
+    int fd_ = -1;
+    std::string name_;  // empty while the temporary file has no name (O_TMPFILE)
+};
+
+// Prepare() and Commit() at once.
+std::error_code ReplaceFile(const std::string& target, std::span<const std::uint8_t> bytes);
+
+}  // namespace platform

@@ -1,0 +1,13 @@
+#pragma once
+// Folder and file names put together and taken apart as text, without touching the disk.
+
+#include <string>
+
+namespace platform {
+
+// The folder part of a path: "." for a bare name, "/" for a name in the root.
+std::string FolderOf(const std::string& path);
+// `name` inside `folder`, without a doubled slash after the root.
+std::string InFolder(const std::string& folder, const std::string& name);
+
+}  // namespace platform

@@ -1,0 +1,171 @@
+// Replacing a file whole or not at all, on a real disk.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+#include "platform/AtomicReplace.h"
+#include "tests/support/ScopedFilePermissions.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+const Bytes kOld(256, 0x11);
+const Bytes kNew(256, 0xEE);
+
+class AtomicReplaceTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "probex-replace-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+        target_ = folder_ / "image.bin";
+    }
+    void TearDown() override
+    {
+        fs::permissions(folder_, fs::perms::owner_all);
+        fs::remove_all(folder_);
+    }
+
+    void Put(const Bytes& bytes, mode_t mode)
+    {
+        std::ofstream(target_, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        ASSERT_EQ(chmod(target_.c_str(), mode), 0);
+    }
+    Bytes Content() const
+    {
+        std::ifstream in(target_, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), {});
+    }
+    mode_t Mode() const
+    {
+        struct stat info {};
+        stat(target_.c_str(), &info);
+        return info.st_mode & 07777;
+    }
+    std::vector<std::string> Names() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder_))
+            names.push_back(entry.path().filename().string());
+        return names;
+    }
+
+    fs::path folder_;
+    fs::path target_;
+};
+
+TEST_F(AtomicReplaceTest, ReplacementTakesTheModeOfTheFileOrOfANewOne)
+{
+    const mode_t mask = umask(0);
+    umask(mask);
+    struct Case {
+        bool existing;
+        mode_t mode;
+        mode_t expected;
+    };
+    for (const Case& c : {Case{false, 0, 0666 & ~mask}, Case{true, 0600, 0600}, Case{true, 0644, 0644},
+                          Case{true, 0604, 0604}, Case{true, 0444, 0444}}) {
+        SCOPED_TRACE(c.mode);
+        fs::remove(target_);
+        if (c.existing)
+            Put(kOld, c.mode);
+        EXPECT_EQ(platform::AttributesToKeep(target_).mode, c.expected);
+        ASSERT_FALSE(platform::ReplaceFile(target_, kNew));
+        EXPECT_EQ(Content(), kNew);
+        EXPECT_EQ(Mode(), c.expected);
+        EXPECT_EQ(Names(), std::vector<std::string>{"image.bin"});
+    }
+}
+
+TEST_F(AtomicReplaceTest, AReaderOfTheOldFileKeepsSeeingAllOfIt)
+{
+    Put(kOld, 0644);
+    const int reader = open(target_.c_str(), O_RDONLY);
+    ASSERT_GE(reader, 0);
+    platform::AtomicReplace replacement(target_);
+    ASSERT_FALSE(replacement.Prepare());
+    EXPECT_EQ(Content(), kOld) << "untouched until the commit";
+    ASSERT_FALSE(replacement.Commit(kNew));
+    Bytes seen(kOld.size() + 1);
+    EXPECT_EQ(pread(reader, seen.data(), seen.size(), 0), ssize_t(kOld.size()));
+    seen.resize(kOld.size());
+    EXPECT_EQ(seen, kOld);
+    EXPECT_EQ(Content(), kNew);
+    close(reader);
+}
+
+// A disk that fills up mid-write: the temporary file stops short of the content.
+std::error_code ReplaceWithFileSizeLimit(const fs::path& target, const Bytes& bytes)
+{
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = bytes.size() / 2;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const std::error_code error = platform::ReplaceFile(target, bytes);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    return error;
+}
+
+// Each failure leaves the old file whole and no temporary file behind.
+TEST_F(AtomicReplaceTest, AFailedReplacementLeavesTheOldFileAndNothingElse)
+{
+    struct Case {
+        const char* what;
+        bool targetIsFolder;
+        int error;  // -1: any
+        std::function<std::error_code()> replace;
+    };
+    const std::vector<Case> cases = {
+        {"folder takes no new file", false, EACCES,
+         [&] {
+             fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+             ScopedFilePermissions binding;  // root is bound by permissions too
+             platform::AtomicReplace replacement(target_);
+             const std::error_code prepared = replacement.Prepare();
+             EXPECT_EQ(replacement.Commit(kNew), prepared);
+             fs::permissions(folder_, fs::perms::owner_all);
+             return prepared;
+         }},
+        {"disk full mid-write", false, -1, [&] { return ReplaceWithFileSizeLimit(target_, kNew); }},
+        {"a folder in the target's place", true, EISDIR,
+         [&] { return platform::ReplaceFile(target_, kNew); }},
+        {"abandoned after Prepare", false, 0, [&] { return platform::AtomicReplace(target_).Prepare(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(target_);
+        if (c.targetIsFolder)
+            fs::create_directories(target_ / "inside");
+        else
+            Put(kOld, 0640);
+        const std::error_code error = c.replace();
+        if (c.error < 0)
+            EXPECT_TRUE(error);
+        else
+            EXPECT_EQ(error.value(), c.error) << error.message();
+        if (c.targetIsFolder) {
+            EXPECT_TRUE(fs::exists(target_ / "inside"));
+        } else {
+            EXPECT_EQ(Content(), kOld);
+            EXPECT_EQ(Mode(), 0640u);
+        }
+        EXPECT_EQ(Names(), std::vector<std::string>{"image.bin"});
+    }
+}
+
+}  // namespace

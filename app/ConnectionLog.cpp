@@ -1,40 +1,82 @@
 #include "app/ConnectionLog.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <system_error>
 
 namespace app {
 
-namespace {
-
-// The engine ends every connection, failed ones included, with "<ms> ms  result N: ...".
-bool EndsConnection(const std::string& line)
-{
-    const auto text = line.find(" ms  ");
-    return text != std::string::npos && line.compare(text + 5, 7, "result ") == 0;
-}
-
-}  // namespace
-
 ConnectionLog::ConnectionLog(std::filesystem::path file) : file_(std::move(file)) {}
+
+void ConnectionLog::ConnectionBegan()
+{
+    const std::lock_guard lock(mutex_);
+    BeginConnection();
+}
 
 void ConnectionLog::TraceLine(const std::string& line)
 {
     {
         const std::lock_guard lock(mutex_);
-        if (!connectionOpen_) {
-            connections_.emplace_back();
-            if (connections_.size() > kKeptConnections)
-                connections_.pop_front();
-            connectionOpen_ = true;
-        }
+        if (!connectionOpen_)
+            BeginConnection();
         connections_.back() += line;
         connections_.back() += '\n';
-        connectionOpen_ = !EndsConnection(line);
-        AppendToFile(connectionOpen_ ? line : line + "\n");
+        if (out_.is_open()) {
+            if (fileBytes_ >= kRotateBytes)
+                OpenFile();
+            // On disk at once, so the lines before a hang or a crash are there to read.
+            out_ << line << '\n' << std::flush;
+            fileBytes_ += line.size() + 1;
+        }
     }
     version_.fetch_add(1, std::memory_order_release);
+}
+
+void ConnectionLog::ConnectionEnded(const device::TraceEnd&)
+{
+    const std::lock_guard lock(mutex_);
+    EndConnection();
+}
+
+void ConnectionLog::BeginConnection()
+{
+    // One the engine's destruction cut short gets no end event; it still ends here.
+    if (connectionOpen_)
+        EndConnection();
+    connections_.emplace_back();
+    if (connections_.size() > kKeptConnections)
+        connections_.pop_front();
+    connectionOpen_ = true;
+    OpenFile();
+}
+
+void ConnectionLog::EndConnection()
+{
+    connectionOpen_ = false;
+    if (out_.is_open()) {
+        out_ << '\n';
+        out_.close();
+    }
+}
+
+void ConnectionLog::OpenFile()
+{
+    out_.close();
+    if (file_.empty())
+        return;
+    // A log that cannot be written must never stop a transfer: failures are dropped.
+    std::error_code error;
+    std::filesystem::create_directories(file_.parent_path(), error);
+    fileBytes_ = std::filesystem::file_size(file_, error);
+    if (!error && fileBytes_ >= kRotateBytes) {
+        std::filesystem::path previous = file_;
+        previous += ".1";
+        std::filesystem::rename(file_, previous, error);
+    }
+    // Counted from here even when the file could not be moved aside, so that is tried again
+    // only after another bound's worth of lines, not for every line.
+    fileBytes_ = error || fileBytes_ >= kRotateBytes ? 0 : fileBytes_;
+    out_.open(file_, std::ios::app);
 }
 
 std::string ConnectionLog::Text() const
@@ -59,22 +101,6 @@ std::filesystem::path ConnectionLog::DefaultFile()
     if (folder.empty())
         return {};
     return folder / "Velmora" / "probex.log";
-}
-
-void ConnectionLog::AppendToFile(const std::string& line)
-{
-    if (file_.empty())
-        return;
-    // A log that cannot be written must never stop a transfer: failures are dropped.
-    std::error_code error;
-    std::filesystem::create_directories(file_.parent_path(), error);
-    if (std::filesystem::file_size(file_, error) >= kRotateBytes && !error) {
-        std::filesystem::path previous = file_;
-        previous += ".1";
-        std::filesystem::rename(file_, previous, error);
-    }
-    std::ofstream out(file_, std::ios::app);
-    out << line << '\n';
 }
 
 }  // namespace app

@@ -6,13 +6,14 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
+#include <fstream>
 #include <mutex>
 #include <string>
 
 namespace app {
 
 // The engine's trace of the last connections, kept in memory for the connection log window and
-// appended to a log file that is rotated when it grows past a bound. Lines arrive on the
+// appended to a log file that is rotated when it grows past a bound. The trace arrives on the
 // engine's worker thread; everything else may be called from any thread.
 class ConnectionLog : public device::TraceSink {
 public:
@@ -22,7 +23,9 @@ public:
     // An empty path keeps the trace in memory only.
     explicit ConnectionLog(std::filesystem::path file = {});
 
+    void ConnectionBegan() override;
     void TraceLine(const std::string& line) override;
+    void ConnectionEnded(const device::TraceEnd& end) override;
 
     // The kept connections, oldest first, one line each, a blank line between connections.
     std::string Text() const;
@@ -34,11 +37,17 @@ public:
     static std::filesystem::path DefaultFile();
 
 private:
-    void AppendToFile(const std::string& line);
+    // Both with mutex_ held.
+    void BeginConnection();
+    void EndConnection();
+    // Opens the file for appending, first moving it aside when it has grown past the bound.
+    void OpenFile();
 
     mutable std::mutex mutex_;
     std::filesystem::path file_;
-    std::deque<std::string> connections_;  // each ends with its "result" line once finished
+    std::ofstream out_;             // open while a connection runs
+    std::uintmax_t fileBytes_ = 0;  // the open file's size
+    std::deque<std::string> connections_;
     bool connectionOpen_ = false;
     std::atomic<std::uint64_t> version_{0};
 };

@@ -200,10 +200,13 @@ void CDeviceZAQ::DiscardInput()
         Trace("dropped %u stale bytes", dropped);
 }
 
-void CDeviceZAQ::TraceEnd(std::uint16_t result)
+void CDeviceZAQ::TraceResult(std::uint16_t result)
 {
-    if (traceSink)
-        Trace("result %u: %s", unsigned(result), DescribeEnd(result, refusalCode, tracePlace_).c_str());
+    if (!traceSink)
+        return;
+    const TraceEnd end{result, refusalCode, tracePlace_};
+    Trace("result %u: %s", unsigned(result), DescribeEnd(end).c_str());
+    traceSink->ConnectionEnded(end);
 }
 
 void CDeviceZAQ::TraceLineFormat(std::uint32_t baud, const char* parity)
@@ -285,23 +288,7 @@ std::uint16_t CDeviceZAQ::Identify()
     return ResultOk;
 }
 
-std::uint16_t CDeviceZAQ::TransferRange(const std::function<std::uint16_t(std::uint32_t)>& transferByte)
-{
-    Notify(NotifyRangeBegin, count);
-    // start, count and data are read afresh for every byte.
-    for (std::uint32_t address = start; address < start + count; ++address) {
-        // Only here, between bytes: a byte's write is never left with some of its steps sent.
-        if (StopAsked())
-            return ResultStopped;
-        if (std::uint16_t result = transferByte(address))
-            return result;
-        Notify(NotifyByteDone, 0);
-    }
-    Notify(NotifyRangeEnd, 0);
-    return ResultOk;
-}
-
-std::uint16_t CDeviceZAQ::RunPass(DevicePass pass, std::uint8_t need,
+std::uint16_t CDeviceZAQ::RunPass(std::optional<DevicePass> pass, std::uint8_t need,
                                   const std::function<std::uint16_t(std::uint32_t)>& transferByte)
 {
     std::uint32_t addresses[zaq::kRequestBound];
@@ -309,14 +296,16 @@ std::uint16_t CDeviceZAQ::RunPass(DevicePass pass, std::uint8_t need,
     for (std::uint32_t address = start; address < start + count; ++address)
         if ((byteState[address] & need) == need)
             addresses[total++] = address;
-    Notify(NotifyPassBegin, pass);
+    if (pass)
+        Notify(NotifyPassBegin, *pass);
     Notify(NotifyRangeBegin, total);
     for (std::uint32_t i = 0; i < total; ++i) {
+        // Only here, between bytes: a byte's write is never left with some of its steps sent.
         if (StopAsked())
             return ResultStopped;
         if (std::uint16_t result = transferByte(addresses[i]))
             return result;
-        Notify(NotifyByteDone, addresses[i]);
+        Notify(NotifyByteDone, pass ? addresses[i] : 0);
     }
     Notify(NotifyRangeEnd, 0);
     return ResultOk;
@@ -361,7 +350,6 @@ std::uint16_t CDeviceZAQ::WriteByte(std::uint32_t address)
             return result;
     }
     byteState[address] = std::uint8_t((byteState[address] & ~ByteWriteCut) | ByteWritten);
-    ++writtenCount;
     return ResultOk;
 }
 
@@ -381,7 +369,7 @@ std::uint16_t CDeviceZAQ::ReadBackByte(std::uint32_t address)
 
 std::uint16_t CDeviceZAQ::ReadRange()
 {
-    return TransferRange([this](std::uint32_t address) {
+    return RunPass(std::nullopt, 0, [this](std::uint32_t address) {
         std::uint8_t value = 0;
         const std::uint16_t result = ReadByte(address, value);
         if (result == ResultOk)
@@ -391,19 +379,12 @@ std::uint16_t CDeviceZAQ::ReadRange()
     });
 }
 
-std::uint16_t CDeviceZAQ::WriteRange()
-{
-    for (std::uint32_t address = start; address < start + count; ++address)
-        byteState[address] = BytePlanned;
-    return TransferRange([this](std::uint32_t address) { return WriteByte(address); });
-}
-
 std::uint16_t CDeviceZAQ::CompareRange()
 {
     return RunPass(PassCompare, 0, [this](std::uint32_t address) { return ReadBackByte(address); });
 }
 
-std::uint16_t CDeviceZAQ::WriteRangeChecked()
+std::uint16_t CDeviceZAQ::WriteRange()
 {
     if (writeChangedOnly) {
         if (std::uint16_t result = CompareRange())
@@ -415,8 +396,10 @@ std::uint16_t CDeviceZAQ::WriteRangeChecked()
         for (std::uint32_t address = start; address < start + count; ++address)
             byteState[address] = BytePlanned;
     }
+    // A plain write is the only pass of its connection, so it is not announced.
+    const auto pass = verifyAfterWrite || writeChangedOnly ? std::optional(PassWrite) : std::nullopt;
     const auto write = [this](std::uint32_t address) { return WriteByte(address); };
-    if (std::uint16_t result = RunPass(PassWrite, BytePlanned, write))
+    if (std::uint16_t result = RunPass(pass, BytePlanned, write))
         return result;
     if (!verifyAfterWrite)
         return ResultOk;
@@ -429,7 +412,7 @@ std::uint16_t CDeviceZAQ::TransferForOperation()
     case OpRead:
         return ReadRange();
     case OpWrite:
-        return verifyAfterWrite || writeChangedOnly ? WriteRangeChecked() : WriteRange();
+        return WriteRange();
     case OpCompare:
         return CompareRange();
     default:
@@ -466,12 +449,13 @@ std::uint32_t CDeviceZAQ::Run()
             return 0;
         refusalCode = 0;
         std::fill(std::begin(byteState), std::end(byteState), std::uint8_t{0});
-        writtenCount = 0;
         traceStartMs_ = platform::TickCount64();
         tracePlace_ = TracePlace();
+        if (traceSink)
+            traceSink->ConnectionBegan();
         if (const std::uint32_t error = Open(portName, 0, 0, true)) {
             Trace("cannot open %s (error %u)", portName.c_str(), unsigned(error));
-            TraceEnd(ResultPortError);
+            TraceResult(ResultPortError);
             Notify(NotifyFinished, ResultPortError);
             continue;
         }
@@ -493,7 +477,7 @@ std::uint32_t CDeviceZAQ::Run()
         // going away with it.
         if (StopRequested())
             return 0;
-        TraceEnd(result);
+        TraceResult(result);
         Notify(NotifyFinished, result);
     }
 }

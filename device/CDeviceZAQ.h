@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "device/CAutoEventEx.h"
@@ -79,7 +80,6 @@ public:
     // device's bytes where byteState has ByteRead. Cleared when a connection begins.
     std::uint8_t byteState[256] = {};
     std::uint8_t readBack[256] = {};
-    std::uint32_t writtenCount = 0;  // addresses with ByteWritten
 
 protected:
     std::uint32_t Run() override;
@@ -96,9 +96,8 @@ private:
     void DiscardInput();
     std::uint16_t OpenConnection();
     std::uint16_t Identify();
-    // Announces the range, runs transferByte for each address and announces each byte done.
-    std::uint16_t TransferRange(const std::function<std::uint16_t(std::uint32_t)>& transferByte);
     std::uint16_t ReadRange();
+    // The plain, the verified and the changed-only write.
     std::uint16_t WriteRange();
     std::uint16_t CloseConnection();
     // Sleeps until the deadline passes; false when a stop was asked for meanwhile.
@@ -110,19 +109,20 @@ private:
     void TraceLineFormat(std::uint32_t baud, const char* parity);
     // The first `count` bytes of `answer`.
     void TraceAnswer(const char* label, std::size_t count);
-    void TraceEnd(std::uint16_t result);
+    // The line that tells how the connection ended, then the sink's end event.
+    void TraceResult(std::uint16_t result);
 
     platform::StopSignal stopSignal_;
     std::uint64_t traceStartMs_ = 0;
     TracePlace tracePlace_;  // raised with the thread's stop request
     std::uint16_t ReadByte(std::uint32_t address, std::uint8_t& value);
     std::uint16_t WriteByte(std::uint32_t address);
-    // The compare, the verified and the changed-only write: one announced pass each.
     std::uint16_t CompareRange();
-    std::uint16_t WriteRangeChecked();
     // Runs transferByte on the addresses of the range whose byteState has all of `need` (every
-    // address when need is 0), chosen before the first one is done.
-    std::uint16_t RunPass(DevicePass pass, std::uint8_t need,
+    // address when need is 0), chosen before the first one is done, and announces each byte
+    // done. Without a pass (a plain read or write) the pass is not announced and its bytes done
+    // carry 0.
+    std::uint16_t RunPass(std::optional<DevicePass> pass, std::uint8_t need,
                           const std::function<std::uint16_t(std::uint32_t)>& transferByte);
     // Reads the address into readBack and notes whether it differs from data.
     std::uint16_t ReadBackByte(std::uint32_t address);

@@ -57,9 +57,10 @@ std::string DescribeStep(const TracePlace& place)
     return {};
 }
 
-std::string DescribeEnd(std::uint16_t result, std::uint8_t refusalCode, const TracePlace& place)
+std::string DescribeEnd(const TraceEnd& end)
 {
-    switch (result) {
+    const TracePlace& place = end.place;
+    switch (end.result) {
     case ResultOk:
         return "ok";
     case ResultPortError:
@@ -75,13 +76,13 @@ std::string DescribeEnd(std::uint16_t result, std::uint8_t refusalCode, const Tr
         return "checksum error in the answer to the " + DescribeStep(place);
     case ResultRefused: {
         char code[8];
-        std::snprintf(code, sizeof code, "%02X", unsigned(refusalCode));
+        std::snprintf(code, sizeof code, "%02X", unsigned(end.refusalCode));
         return std::string("refused (code ") + code + ") in the " + DescribeStep(place);
     }
     case ResultLineError:
         return "changed echo for " + DescribeSentByte(place);
     default:
-        return "result " + std::to_string(result) + " in the " + DescribeStep(place);
+        return "result " + std::to_string(end.result) + " in the " + DescribeStep(place);
     }
 }
 

@@ -1,6 +1,7 @@
 // The engine against faults of the device and the line, over a real pseudo-terminal.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <fcntl.h>
 #include <mutex>
@@ -154,15 +155,38 @@ TEST(EngineLinkFaults, ConnectionLeavesTheLineSettingsAsItFoundThem)
 
 class RecordingTrace : public device::TraceSink {
 public:
+    void ConnectionBegan() override
+    {
+        std::lock_guard lock(mutex_);
+        events_.push_back("began");
+    }
     void TraceLine(const std::string& line) override
     {
         std::lock_guard lock(mutex_);
         lines_.push_back(line);
+        events_.push_back("line " + Text(line).substr(0, Text(line).find(':')));
+    }
+    void ConnectionEnded(const device::TraceEnd& end) override
+    {
+        std::lock_guard lock(mutex_);
+        ends_.push_back(end);
+        events_.push_back("ended");
     }
     std::vector<std::string> Lines()
     {
         std::lock_guard lock(mutex_);
         return lines_;
+    }
+    // "began", "line <text up to its colon>", "ended", in the order they came.
+    std::vector<std::string> Events()
+    {
+        std::lock_guard lock(mutex_);
+        return events_;
+    }
+    std::vector<device::TraceEnd> Ends()
+    {
+        std::lock_guard lock(mutex_);
+        return ends_;
     }
     // The line's text after its "NNN ms  " time.
     static std::string Text(const std::string& line) { return line.substr(line.find("ms  ") + 4); }
@@ -170,6 +194,8 @@ public:
 private:
     std::mutex mutex_;
     std::vector<std::string> lines_;
+    std::vector<std::string> events_;
+    std::vector<device::TraceEnd> ends_;
 };
 
 bool HasLine(const std::vector<std::string>& lines, const std::string& text)
@@ -250,6 +276,56 @@ TEST(EngineTrace, EndsWithTheStepAFailureHappenedIn)
         ASSERT_EQ(h.NextPass().back(), (Notice{1, 5}));
         EXPECT_EQ(RecordingTrace::Text(trace.Lines().back()),
                   "result 5: refused (code 22) in the write of 0x40, step 4");
+    }
+}
+
+TEST(EngineTrace, EveryConnectionEndsWithOneEndEventAfterItsResultLine)
+{
+    struct Case {
+        const char* name;
+        zaqsim::SimOptions sim;
+        const char* port;  // the simulator's when empty
+        bool stop;
+        device::DeviceResult result;
+        device::TraceStep step;
+    };
+    auto refusing = Options();
+    refusing.refuseAnswer = 6;  // step 4 of the write of 0x40
+    const Case cases[] = {
+        {"good", Options(), "", false, device::ResultOk, device::TraceStep::Trailer},
+        {"no port", Options(), "COM9", false, device::ResultPortError, device::TraceStep::None},
+        {"refused", refusing, "", false, device::ResultRefused, device::TraceStep::Write},
+        {"stopped", Options(), "", true, device::ResultStopped, device::TraceStep::None},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EngineHarness h(c.sim);
+        RecordingTrace trace;
+        h.engine->traceSink = &trace;
+        if (*c.port)
+            h.engine->portName = c.port;
+        std::array<std::uint8_t, 256> buffer{};
+        ASSERT_TRUE(h.engine->StartWrite(buffer.data(), 0x40, 1, false));
+        if (c.stop)
+            h.engine->RequestStop();
+        ASSERT_EQ(h.NextPass().back(), (Notice{device::NotifyFinished, c.result}));
+
+        const auto events = trace.Events();
+        ASSERT_GE(events.size(), 3u);
+        EXPECT_EQ(events.front(), "began");
+        EXPECT_EQ(events[events.size() - 2], "line result " + std::to_string(c.result));
+        EXPECT_EQ(events.back(), "ended");
+        EXPECT_EQ(std::count(events.begin(), events.end(), "began"), 1);
+        const auto ends = trace.Ends();
+        ASSERT_EQ(ends.size(), 1u);
+        EXPECT_EQ(ends[0].result, c.result);
+        EXPECT_EQ(ends[0].refusalCode, c.result == device::ResultRefused ? zaqsim::kRefusalReason : 0);
+        // The stopped connection may have been stopped before or after the device woke.
+        if (!c.stop) {
+            EXPECT_EQ(ends[0].place.step, c.step);
+        }
+        EXPECT_EQ(RecordingTrace::Text(trace.Lines().back()),
+                  "result " + std::to_string(c.result) + ": " + device::DescribeEnd(ends[0]));
     }
 }
 

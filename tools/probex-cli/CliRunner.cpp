@@ -34,7 +34,6 @@ struct DeviceOutcome {
     // The engine's account of the range, copied before the engine goes.
     std::array<std::uint8_t, 256> byteState{};
     std::array<std::uint8_t, 256> readBack{};
-    std::uint32_t writtenCount = 0;
 };
 
 // Installs the queue as the main window for as long as it lives.
@@ -104,7 +103,6 @@ DeviceOutcome RunDevice(const CliOptions& options, Dump& dump, CliIo& io, std::o
             DeviceOutcome outcome{value, engine.refusalCode};
             std::copy(std::begin(engine.byteState), std::end(engine.byteState), outcome.byteState.begin());
             std::copy(std::begin(engine.readBack), std::end(engine.readBack), outcome.readBack.begin());
-            outcome.writtenCount = engine.writtenCount;
             return outcome;
         }
         default:
@@ -174,9 +172,11 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
         return kExitFile;
     }
     if (write && options.changedOnly) {
+        const auto written = std::ranges::count_if(
+            outcome.byteState, [](std::uint8_t state) { return (state & device::ByteWritten) != 0; });
         char line[160];
-        std::snprintf(line, sizeof line, res::LoadString(res::IDS_WRITTEN_CHANGED).c_str(),
-                      unsigned(outcome.writtenCount), unsigned(count));
+        std::snprintf(line, sizeof line, res::LoadString(res::IDS_WRITTEN_CHANGED).c_str(), unsigned(written),
+                      unsigned(count));
         io.out << line << std::endl;
     }
     const std::vector<std::uint32_t> differing =

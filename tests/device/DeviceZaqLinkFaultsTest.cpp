@@ -289,13 +289,15 @@ TEST(EngineTrace, EveryConnectionEndsWithOneEndEventAfterItsResultLine)
         device::DeviceResult result;
         device::TraceStep step;
     };
-    auto refusing = Options();
+    auto refusing = testsupport::ZeroGapSimOptions();
     refusing.refuseAnswer = 6;  // step 4 of the write of 0x40
     const Case cases[] = {
-        {"good", Options(), "", false, device::ResultOk, device::TraceStep::Trailer},
-        {"no port", Options(), "COM9", false, device::ResultPortError, device::TraceStep::None},
+        {"good", testsupport::ZeroGapSimOptions(), "", false, device::ResultOk, device::TraceStep::Trailer},
+        {"no port", testsupport::ZeroGapSimOptions(), "COM9", false, device::ResultPortError,
+         device::TraceStep::None},
         {"refused", refusing, "", false, device::ResultRefused, device::TraceStep::Write},
-        {"stopped", Options(), "", true, device::ResultStopped, device::TraceStep::None},
+        {"stopped", testsupport::ZeroGapSimOptions(), "", true, device::ResultStopped,
+         device::TraceStep::None},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

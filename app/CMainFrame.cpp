@@ -215,21 +215,17 @@ void CMainFrame::FitClientTo(QSize clientSize)
 
 void CMainFrame::OnDeviceNotify(const device::DeviceNotification& notification)
 {
+    progress_.Follow(notification);
     switch (notification.code) {
     case device::NotifyRangeBegin:
-        progressTotal_ = notification.value;
         progressBar_.reset();  // a bar left over from an unfinished transfer
-        progressBar_ = std::make_unique<CStatusBarProgress>(
-            this, Text(res::IDS_IDLE_MESSAGE), Text(res::IDS_PROGRESS), 100, progressTotal_, true, 0);
-        progressDone_ = 0;
+        progressBar_ =
+            std::make_unique<CStatusBarProgress>(this, Text(res::IDS_IDLE_MESSAGE), Text(res::IDS_PROGRESS),
+                                                 100, static_cast<int>(progress_.Total()), true, 0);
         break;
     case device::NotifyByteDone:
-        ++progressDone_;
         if (progressBar_) {
-            // A transfer of 0 bytes sends no steps; the guard only keeps a stray step harmless.
-            const int percent = progressTotal_ ? progressDone_ * 100 / progressTotal_ : 100;
-            progressBar_->SetText(
-                QString::asprintf(res::LoadString(res::IDS_PERCENT_COMPLETE).c_str(), percent));
+            progressBar_->SetText(QString::fromStdString(operation::PercentText(progress_.Percent())));
             progressBar_->StepIt();
         }
         break;

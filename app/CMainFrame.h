@@ -10,6 +10,7 @@
 
 #include "app/ViewFrame.h"
 #include "device/DeviceZaqTypes.h"
+#include "operation/OperationProgress.h"
 #include "res/ResourceIds.h"
 
 class QToolBar;
@@ -75,8 +76,7 @@ private:
     QToolBar* toolBar_ = nullptr;
     std::map<res::ResourceId, QAction*> actions_;
     std::unique_ptr<CStatusBarProgress> progressBar_;
-    std::uint16_t progressTotal_ = 0;
-    std::uint16_t progressDone_ = 0;
+    operation::OperationProgress progress_;
     std::uint32_t deviceMessage_ = 0;
     CommandRoute commandRoute_;
     DeviceNotifySink deviceNotifySink_;

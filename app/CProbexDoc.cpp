@@ -1,17 +1,16 @@
 #include "app/CProbexDoc.h"
 
 #include "app/DocumentTextsFromStringTable.h"
-#include "app/OperationSummary.h"
 #include "app/ResourceText.h"
 #include "app/ViewHint.h"
 #include "app/docview/CArchive.h"
 #include "app/docview/CPrompts.h"
 #include "device/CExceptionEx.h"
-#include "res/DeviceResultText.h"
+#include "operation/DeviceResultText.h"
+#include "operation/OperationSummary.h"
 #include "res/ResourceIds.h"
 
 #include <algorithm>
-#include <chrono>
 #include <vector>
 
 namespace app {
@@ -77,57 +76,56 @@ void CProbexDoc::Serialize(CArchive& archive)
         std::ranges::copy(loaded, dumpData.get());
 }
 
-bool CProbexDoc::PrepareRequest(const std::string& portName, std::uint32_t timeoutMs)
+bool CProbexDoc::PrepareRequest(operation::OperationRequest& request, device::DeviceOperation kind,
+                                const std::string& portName, std::uint32_t timeoutMs)
 {
     if (deviceBusy_) {
         RefuseWhileBusy();
         return false;
     }
     device.idText.clear();
-    device.portName = portName;
-    device.answerTimeoutMs = timeoutMs;
+    request.operation = kind;
+    request.port = portName;
+    request.timeoutMs = timeoutMs;
     return true;
 }
 
 void CProbexDoc::ReadId(const std::string& portName, std::uint32_t timeoutMs)
 {
-    if (!PrepareRequest(portName, timeoutMs))
+    operation::OperationRequest request;
+    if (!PrepareRequest(request, device::OpReadId, portName, timeoutMs))
         return;
     UpdateAllViews(HintShowId);
-    const bool lastOperation = AskLastOperation();
-    BeginRecord(device::OpReadId, 0, 0);
-    deviceBusy_ = device.StartReadId(lastOperation);
+    request.lastOperation = AskLastOperation();
+    deviceBusy_ = operation_.Start(request);
 }
 
 void CProbexDoc::ReadRange(const std::string& portName, std::uint32_t timeoutMs, std::uint32_t start,
                            std::uint32_t count)
 {
-    if (!PrepareRequest(portName, timeoutMs))
+    operation::OperationRequest request;
+    if (!PrepareRequest(request, device::OpRead, portName, timeoutMs))
         return;
-    if (count == 0) {
-        start = 0;
-        count = device.eepromSize;
-    }
-    const bool lastOperation = AskLastOperation();
-    // Only bytes inside the dump are cleared, whatever range the caller asked for.
-    const std::uint64_t end = std::min<std::uint64_t>(std::uint64_t{start} + count, dumpSize);
+    request.range = operation::RequestRange(start, count, device.eepromSize);
+    request.lastOperation = AskLastOperation();
+    const std::uint32_t first = request.range.start;
+    const std::uint32_t end = first + request.range.count;
     pendingRead_ = {};
-    if (start < end) {
-        pendingRead_.start = start;
-        pendingRead_.before.assign(dumpData.get() + start, dumpData.get() + end);
-        std::fill(dumpData.get() + start, dumpData.get() + end, std::uint8_t{0});
+    if (first < end) {
+        pendingRead_.start = first;
+        pendingRead_.before.assign(dumpData.get() + first, dumpData.get() + end);
+        std::fill(dumpData.get() + first, dumpData.get() + end, std::uint8_t{0});
     }
     UpdateAllViews(HintShowId);
-    BeginRecord(device::OpRead, start, count);
-    deviceBusy_ = device.StartRead(dumpData.get(), start, count, lastOperation);
-    if (start < end) {
-        readSpan_ = {start, static_cast<std::uint32_t>(end - 1)};
+    deviceBusy_ = operation_.Start(request);
+    if (first < end) {
+        readSpan_ = {first, end - 1};
         reading_ = deviceBusy_;
     }
     if (!deviceBusy_) {
         RestoreUnreadBytes();
         pendingRead_ = {};
-        if (start < end)
+        if (first < end)
             UpdateAllViews(HintReadDone);
     }
 }
@@ -135,37 +133,27 @@ void CProbexDoc::ReadRange(const std::string& portName, std::uint32_t timeoutMs,
 void CProbexDoc::WriteRange(const std::string& portName, std::uint32_t timeoutMs, std::uint32_t start,
                             std::uint32_t count)
 {
-    bool lastOperation = false;
-    if (!PrepareDeviceRange(portName, timeoutMs, start, count, lastOperation))
-        return;
-    BeginRecord(device::OpWrite, start, count);
-    device.verifyAfterWrite = record_.verify = verifyAfterWrite;
-    device.writeChangedOnly = record_.changedOnly = writeChangedOnly;
-    deviceBusy_ = device.StartWrite(dumpData.get(), start, count, lastOperation);
+    StartDeviceRange(device::OpWrite, portName, timeoutMs, start, count);
 }
 
 void CProbexDoc::CompareRange(const std::string& portName, std::uint32_t timeoutMs, std::uint32_t start,
                               std::uint32_t count)
 {
-    bool lastOperation = false;
-    if (!PrepareDeviceRange(portName, timeoutMs, start, count, lastOperation))
-        return;
-    BeginRecord(device::OpCompare, start, count);
-    deviceBusy_ = device.StartCompare(dumpData.get(), start, count, lastOperation);
+    StartDeviceRange(device::OpCompare, portName, timeoutMs, start, count);
 }
 
-bool CProbexDoc::PrepareDeviceRange(const std::string& portName, std::uint32_t timeoutMs,
-                                    std::uint32_t& start, std::uint32_t& count, bool& lastOperation)
+void CProbexDoc::StartDeviceRange(device::DeviceOperation kind, const std::string& portName,
+                                  std::uint32_t timeoutMs, std::uint32_t start, std::uint32_t count)
 {
-    if (!PrepareRequest(portName, timeoutMs))
-        return false;
+    operation::OperationRequest request;
+    if (!PrepareRequest(request, kind, portName, timeoutMs))
+        return;
     UpdateAllViews(HintShowId);
-    if (count == 0) {
-        start = 0;
-        count = device.eepromSize;
-    }
-    lastOperation = AskLastOperation();
-    return true;
+    request.range = operation::RequestRange(start, count, device.eepromSize);
+    request.lastOperation = AskLastOperation();
+    request.verify = kind == device::OpWrite && verifyAfterWrite;
+    request.changedOnly = kind == device::OpWrite && writeChangedOnly;
+    deviceBusy_ = operation_.Start(request, dumpData.get());
 }
 
 void CProbexDoc::StopDevice()
@@ -186,50 +174,33 @@ std::string CProbexDoc::GetIdText() const
 
 void CProbexDoc::OnDeviceNotify(const device::DeviceNotification& notification)
 {
+    operation_.Follow(notification);
     switch (notification.code) {
     case device::NotifyOpened:
         UpdateAllViews(HintBusy);
         break;
     case device::NotifyFinished:
-        OnFinished(notification.value);
+        OnFinished();
         break;
     case device::NotifyIdReady:
         UpdateAllViews(HintShowId);
         break;
-    case device::NotifyPassBegin:
-        inPass_ = true;
-        break;
-    case device::NotifyRangeBegin:
-        // The engine's start is the request's, as no request is taken while one runs.
-        nextByte_ = device.start;
-        lastByteDone_ = kNoByte;
-        break;
     case device::NotifyByteDone:
-        ++record_.done;
-        // Outside a range no byte is named; inside a pass the notification names it.
-        lastByteDone_ = nextByte_ != kNoByte && inPass_ ? notification.value : nextByte_;
-        if (nextByte_ != kNoByte)
-            ++nextByte_;
+        // The byte is the editor's from now on; the worker goes on with the next one.
+        if (const std::uint32_t address = operation_.ArrivedAddress(); address < dumpSize)
+            dumpData[address] = operation_.StagedByte(address);
         UpdateAllViews(HintRepaint);
-        break;
-    case device::NotifyRangeEnd:
-        nextByte_ = lastByteDone_ = kNoByte;
-        inPass_ = false;
         break;
     default:
         break;
     }
 }
 
-void CProbexDoc::OnFinished(std::uint16_t result)
+void CProbexDoc::OnFinished()
 {
+    const operation::OperationRecord& record = operation_.Record();
     deviceBusy_ = false;
-    inPass_ = false;
-    nextByte_ = lastByteDone_ = kNoByte;
-    record_.result = result;
-    record_.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began_).count();
-    std::copy(std::begin(device.byteState), std::end(device.byteState), record_.byteState.begin());
-    if (result != device::ResultOk && !pendingRead_.before.empty()) {
+    if (record.result != device::ResultOk && !pendingRead_.before.empty()) {
         RestoreUnreadBytes();
         UpdateAllViews(HintReadCutShort);
     }
@@ -244,55 +215,40 @@ void CProbexDoc::OnFinished(std::uint16_t result)
     // marks shown those two tell the views nothing.
     const bool marked = std::ranges::find(differences_, true) != differences_.end();
     const bool checked =
-        record_.operation == device::OpCompare || (record_.operation == device::OpWrite && record_.verify);
-    if (checked || (record_.operation == device::OpWrite && marked)) {
+        record.operation == device::OpCompare || (record.operation == device::OpWrite && record.verify);
+    if (checked || (record.operation == device::OpWrite && marked)) {
         differences_.assign(dumpSize, false);
         if (checked)
-            for (const std::uint32_t address : app::Differences(record_))
+            for (const std::uint32_t address : operation::Differences(record))
                 if (address < dumpSize)
                     differences_[address] = true;
         UpdateAllViews(HintDifferences);
-    } else if (record_.operation == device::OpRead && marked) {
-        const std::uint32_t end = std::min<std::uint32_t>(record_.start + record_.done, dumpSize);
-        std::fill(differences_.begin() + std::min(record_.start, end), differences_.begin() + end, false);
+    } else if (record.operation == device::OpRead && marked) {
+        const std::uint32_t end = std::min<std::uint32_t>(record.start + record.done, dumpSize);
+        std::fill(differences_.begin() + std::min(record.start, end), differences_.begin() + end, false);
         UpdateAllViews(HintDifferences);
     }
     UpdateAllViews(HintIdle);
-    // The reason of a refusal is the engine's until its next request.
-    if (std::string text = res::DeviceResultText(result, device.refusalCode); !text.empty()) {
-        if (const std::string split = RangeSplit(record_); !split.empty())
+    std::string text = operation::DeviceResultText(record.result, record.refusalCode);
+    if (!text.empty()) {
+        if (const std::string split = operation::RangeSplit(record); !split.empty())
             text += '\n' + split;
-        Prompts().ShowMessage(QString::fromStdString(text), MessageButtons::Ok, MessageIcon::Error);
-    } else if (record_.operation == device::OpWrite && record_.verify) {
-        ReportDifferences();
+    } else if (record.operation == device::OpWrite && record.verify) {
+        text = operation::VerifyReport(record);
     }
-}
-
-void CProbexDoc::ReportDifferences()
-{
-    const std::string report = VerifyReport(record_, dumpData.get(), device.readBack);
-    if (!report.empty())
-        Prompts().ShowMessage(QString::fromStdString(report), MessageButtons::Ok, MessageIcon::Error);
-}
-
-void CProbexDoc::BeginRecord(device::DeviceOperation operation, std::uint32_t start, std::uint32_t count)
-{
-    // The engine clips the range to the EEPROM the same way.
-    const std::uint32_t end = std::min<std::uint64_t>(std::uint64_t{start} + count, dumpSize);
-    record_ = {operation, start, start < end ? end - start : 0};
-    inPass_ = false;
-    began_ = std::chrono::steady_clock::now();
+    if (!text.empty())
+        Prompts().ShowMessage(QString::fromStdString(text), MessageButtons::Ok, MessageIcon::Error);
 }
 
 std::string CProbexDoc::LastSummary() const
 {
-    return StatusSummary(record_);
+    return operation::StatusSummary(operation_.Record());
 }
 
 void CProbexDoc::RestoreUnreadBytes()
 {
     // Zeros the device never sent would pass for EEPROM contents.
-    const std::size_t kept = std::min<std::size_t>(record_.done, pendingRead_.before.size());
+    const std::size_t kept = std::min<std::size_t>(operation_.Record().done, pendingRead_.before.size());
     std::copy(pendingRead_.before.begin() + kept, pendingRead_.before.end(),
               dumpData.get() + pendingRead_.start + kept);
     cutRead_ = {pendingRead_.start, static_cast<std::uint32_t>(kept)};

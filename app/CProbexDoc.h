@@ -1,10 +1,9 @@
 #pragma once
 
-#include "app/OperationSummary.h"
 #include "app/docview/CDocument.h"
 #include "device/CDeviceZAQ.h"
+#include "operation/Operation.h"
 
-#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -49,10 +48,9 @@ public:
     // One engine notification, as the main frame decoded it.
     void OnDeviceNotify(const device::DeviceNotification& notification);
 
-    static constexpr std::uint32_t kNoByte = 0xFFFFFFFF;
-    // The address of the byte the latest NotifyByteDone announced; kNoByte when not known. The
-    // engine does a range upwards from its start, one NotifyByteDone per byte.
-    std::uint32_t LastByteDone() const { return lastByteDone_; }
+    static constexpr std::uint32_t kNoByte = operation::Operation::kNoAddress;
+    // The address of the byte the latest NotifyByteDone announced; kNoByte when not known.
+    std::uint32_t LastByteDone() const { return operation_.Progress().CurrentAddress(); }
 
     // After a read that ended without success: the first address and the count of the bytes it
     // did read (0 when none); the rest of its range has its old values back.
@@ -62,7 +60,7 @@ public:
     // What the last finished operation did and how long it took, for the status bar.
     std::string LastSummary() const;
 
-    // From an accepted request until its NotifyFinished the engine's worker uses dumpData.
+    // From an accepted request until its NotifyFinished.
     bool IsDeviceBusy() const { return deviceBusy_; }
 
     // The bytes [first, last] of the latest read request, told to the views by HintReadDone.
@@ -74,24 +72,30 @@ public:
     // Per dump byte: found different by the last compare or verify; told by HintDifferences.
     const std::vector<bool>& Differences() const { return differences_; }
 
-    // Members in this order, so the engine (and its worker) goes before the buffer it borrows.
     std::unique_ptr<std::uint8_t[]> dumpData;
     std::uint32_t dumpSize = 0;
-    device::CDeviceZAQ device;
+
+private:
+    // Before device, which names its engine. The engine's worker touches only the operation's
+    // own buffer; each byte a read brought goes into dumpData when its notification arrives.
+    operation::Operation operation_;
+
+public:
+    device::CDeviceZAQ& device = operation_.Engine();
 
 protected:
     bool CanReplaceContents() override;
 
 private:
-    bool PrepareRequest(const std::string& portName, std::uint32_t timeoutMs);
-    // The common start of a write and a compare: refused while busy, the ID caption cleared,
-    // count 0 widened to the whole EEPROM, the last-operation question answered.
-    bool PrepareDeviceRange(const std::string& portName, std::uint32_t timeoutMs, std::uint32_t& start,
-                            std::uint32_t& count, bool& lastOperation);
+    // Refused while busy; the ID caption cleared.
+    bool PrepareRequest(operation::OperationRequest& request, device::DeviceOperation kind,
+                        const std::string& portName, std::uint32_t timeoutMs);
+    // The common start of a write and a compare: PrepareRequest, the range, the last-operation
+    // question answered, the request started on the dump's bytes.
+    void StartDeviceRange(device::DeviceOperation kind, const std::string& portName, std::uint32_t timeoutMs,
+                          std::uint32_t start, std::uint32_t count);
     void RestoreUnreadBytes();
-    void BeginRecord(device::DeviceOperation operation, std::uint32_t start, std::uint32_t count);
-    void OnFinished(std::uint16_t result);
-    void ReportDifferences();
+    void OnFinished();
 
     // The running read's range as it was before the read cleared it.
     struct PendingRead {
@@ -105,15 +109,9 @@ private:
 
     bool deviceBusy_ = false;
     bool reading_ = false;
-    // Inside a pass of a compare, verified or changed-only write: NotifyByteDone names its byte.
-    bool inPass_ = false;
     std::vector<bool> differences_;
     ByteSpan readSpan_;
-    std::uint32_t nextByte_ = kNoByte;
-    std::uint32_t lastByteDone_ = kNoByte;
     PendingRead pendingRead_;
-    OperationRecord record_;
-    std::chrono::steady_clock::time_point began_;
     CutRead cutRead_;
 };
 

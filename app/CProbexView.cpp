@@ -17,6 +17,7 @@
 #include "app/ViewHint.h"
 #include "app/docview/CPrompts.h"
 #include "dumpedit/widget/CDumpEdit.h"
+#include "operation/OperationRequest.h"
 #include "res/FormIds.h"
 #include "res/StringTable.h"
 
@@ -149,20 +150,12 @@ bool CProbexView::DoDataExchange(bool saveAndValidate)
         return true;
     }
     const std::optional<std::uint32_t> value = ParseLeadingUnsigned(timeoutEdit_->text().toStdString());
-    bool passed = true;
-    if (!value) {
-        ShowMessage(res::IDS_PARSE_INT, MessageButtons::Ok, MessageIcon::Exclamation);
-        passed = false;
-    } else {
+    if (value)
         timeoutSeconds_ = *value;
-        if (timeoutSeconds_ < kMinTimeoutSeconds || timeoutSeconds_ > kMaxTimeoutSeconds) {
-            Prompts().ShowMessage(
-                LoadText(res::IDS_PARSE_INT_RANGE).arg(kMinTimeoutSeconds).arg(kMaxTimeoutSeconds),
-                MessageButtons::Ok, MessageIcon::Exclamation);
-            passed = false;
-        }
-    }
+    const std::string problem = operation::TimeoutProblem(value);
+    const bool passed = problem.empty();
     if (!passed) {
+        Prompts().ShowMessage(QString::fromStdString(problem), MessageButtons::Ok, MessageIcon::Exclamation);
         timeoutEdit_->setFocus();
         timeoutEdit_->selectAll();
     }

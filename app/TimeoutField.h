@@ -7,8 +7,6 @@
 
 namespace app {
 
-inline constexpr std::uint32_t kMinTimeoutSeconds = 1;
-inline constexpr std::uint32_t kMaxTimeoutSeconds = 30;
 inline constexpr std::size_t kTimeoutTextLimit = 63;  // characters of the entry that are looked at
 
 // nullopt when no digit follows the blanks. Values beyond 32 bits saturate.

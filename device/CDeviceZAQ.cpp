@@ -1,7 +1,6 @@
 #include "device/CDeviceZAQ.h"
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cstdarg>
 #include <cstdio>
@@ -373,8 +372,7 @@ std::uint16_t CDeviceZAQ::ReadRange()
         std::uint8_t value = 0;
         const std::uint16_t result = ReadByte(address, value);
         if (result == ResultOk)
-            // The window paints this buffer meanwhile; it reads bytes as atomics too.
-            std::atomic_ref<std::uint8_t>(data[address]).store(value, std::memory_order_relaxed);
+            data[address] = value;
         return result;
     });
 }

@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "dumpedit/core/DumpCodePage.h"
-#include "dumpedit/core/DumpSharedBytes.h"
 
 namespace dumpedit {
 
@@ -91,7 +90,7 @@ HexRowText BuildHexRow(const uint8_t* buffer, uint32_t rowStart, uint32_t rowEnd
         if (i > 0) {
             row.text.push_back(' ');
         }
-        const uint8_t byte = LoadSharedByte(buffer, pos);
+        const uint8_t byte = buffer[pos];
         row.text.push_back(kHexDigits[byte >> 4]);
         row.text.push_back(kHexDigits[byte & 0x0F]);
         selection.Visit(pos, i, i == 0);
@@ -108,7 +107,7 @@ std::u16string BuildCharRow(const uint8_t* buffer, uint32_t rowStart, uint32_t r
     std::u16string row;
     row.reserve(rowEnd - rowStart);
     for (uint32_t pos = rowStart; pos < rowEnd; ++pos) {
-        const uint8_t byte = LoadSharedByte(buffer, pos);
+        const uint8_t byte = buffer[pos];
         row.push_back(IsPrintableByte(byte) ? GlyphForByte(byte) : u'.');
     }
     return row;

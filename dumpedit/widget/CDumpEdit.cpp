@@ -14,7 +14,6 @@
 #include "dumpedit/core/DumpCaretStatus.h"
 #include "dumpedit/core/DumpCodePage.h"
 #include "dumpedit/core/DumpScrolling.h"
-#include "dumpedit/core/DumpSharedBytes.h"
 #include "dumpedit/widget/DumpEditClasses.h"
 #include "dumpedit/widget/DumpFont.h"
 
@@ -471,10 +470,10 @@ void CDumpEdit::NotifyChange()
 
 void CDumpEdit::UpdateCaretStatus()
 {
-    const QString text = HasBytes() && caretPos_ < size_
-                             ? QString::fromLatin1(dumpedit::CaretStatusText(
-                                   caretPos_, LoadSharedByte(buffer_, caretPos_), addressDigits_))
-                             : QString();
+    const QString text =
+        HasBytes() && caretPos_ < size_
+            ? QString::fromLatin1(dumpedit::CaretStatusText(caretPos_, buffer_[caretPos_], addressDigits_))
+            : QString();
     if (text != caretStatus_) {
         caretStatus_ = text;
         emit CaretStatusChanged(caretStatus_);

@@ -1,8 +1,6 @@
 // Undo, redo and the changed-byte states of CDumpEdit.
 #include "dumpedit/widget/CDumpEdit.h"
 
-#include "dumpedit/core/DumpSharedBytes.h"
-
 namespace dumpedit {
 
 bool CDumpEdit::CanUndo() const
@@ -64,7 +62,7 @@ ByteState CDumpEdit::ByteStateAt(quint32 pos) const
     if (!HasBytes() || pos >= size_) {
         return ByteState::Unchanged;
     }
-    return byteStates_.StateOf(pos, LoadSharedByte(buffer_, pos));
+    return byteStates_.StateOf(pos, buffer_[pos]);
 }
 
 void CDumpEdit::SetDifferences(std::vector<bool> differences, bool redraw)

@@ -9,7 +9,6 @@
 #include "dumpedit/core/DumpGeometry.h"
 #include "dumpedit/core/DumpMarkOutline.h"
 #include "dumpedit/core/DumpRowText.h"
-#include "dumpedit/core/DumpSharedBytes.h"
 #include "dumpedit/widget/CDumpEdit.h"
 
 namespace dumpedit {
@@ -141,7 +140,7 @@ void CDumpEdit::PaintHexColumn(QPainter& p)
         // One state question per byte; rows without changed or different bytes draw as before.
         bool anyState = false;
         for (uint32_t pos = start; pos < end; ++pos) {
-            const ByteState state = byteStates_.StateOf(pos, LoadSharedByte(buffer_, pos));
+            const ByteState state = byteStates_.StateOf(pos, buffer_[pos]);
             if (state != ByteState::Unchanged) {
                 if (!anyState) {
                     anyState = true;

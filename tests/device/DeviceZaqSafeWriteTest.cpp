@@ -7,7 +7,7 @@
 #include <chrono>
 #include <thread>
 
-#include "res/RangeText.h"
+#include "operation/RangeText.h"
 #include "tests/device/EngineHarness.h"
 
 namespace {
@@ -87,7 +87,7 @@ TEST(EngineStop, MidWriteFinishesTheByteClosesTheConnectionAndKeepsTheSplit)
     }
     char split[96];
     std::snprintf(split, sizeof split, "Bytes 00 - %02X were written, %02X - FF were not.", done - 1, done);
-    EXPECT_EQ(res::WriteAccountText(h.engine->byteState, 0, 256), split);
+    EXPECT_EQ(operation::WriteAccountText(h.engine->byteState, 0, 256), split);
 
     // The stop was for that request only.
     ASSERT_TRUE(h.engine->StartReadId(false));
@@ -116,7 +116,7 @@ TEST(EngineStop, StopBeforeTheTransferWritesNothingAndStillLeavesTheDeviceClean)
         EXPECT_EQ(h.sim->Log().ClientByteCount(), 0u);  // not even a wake-up pulse
     }
     EXPECT_EQ(WrittenCount(*h.engine), 0u);
-    EXPECT_EQ(res::WriteAccountText(h.engine->byteState, 0, 16), "No byte was written.");
+    EXPECT_EQ(operation::WriteAccountText(h.engine->byteState, 0, 16), "No byte was written.");
 }
 
 TEST(EngineStop, StoppedReadKeepsTheBytesItReadAndAFailingStopFrameWins)
@@ -198,7 +198,8 @@ TEST(EngineVerify, VerifiedWriteReadsTheBytesBackInTheSameConnectionAndKeepsWhat
     EXPECT_EQ(h.WireFrames(), expected);
 
     // A difference is not a failure of the connection: the caller reads it from the engine.
-    EXPECT_EQ(res::DifferingAddresses(h.engine->byteState, 0, 256), (std::vector<std::uint32_t>{0x10, 0x12}));
+    EXPECT_EQ(operation::DifferingAddresses(h.engine->byteState, 0, 256),
+              (std::vector<std::uint32_t>{0x10, 0x12}));
     const std::uint8_t verified = device::BytePlanned | device::ByteWritten | device::ByteRead;
     EXPECT_EQ(h.engine->byteState[0x10], verified | device::ByteDiffers);
     EXPECT_EQ(h.engine->byteState[0x11], verified);
@@ -240,7 +241,8 @@ TEST(EngineCompare, CompareReadsIntoTheEngineAndLeavesTheDumpAlone)
     EXPECT_EQ(h.WireFrames(),
               (std::vector<Bytes>{kStartFrame, kIdentifyFrame, ReadFrame(0x20), ReadFrame(0x21),
                                   ReadFrame(0x22), ReadFrame(0x23), kStopFrame, Trailer(0x00)}));
-    EXPECT_EQ(res::DifferingAddresses(h.engine->byteState, 0, 256), (std::vector<std::uint32_t>{0x21, 0x23}));
+    EXPECT_EQ(operation::DifferingAddresses(h.engine->byteState, 0, 256),
+              (std::vector<std::uint32_t>{0x21, 0x23}));
     for (std::uint32_t a = 0x20; a < 0x24; ++a)
         EXPECT_EQ(h.engine->readBack[a], device[a]) << a;
     EXPECT_EQ(WrittenCount(*h.engine), 0u);
@@ -283,7 +285,7 @@ TEST(EngineChangedOnly, WritesOnlyTheDifferingBytesThenVerifiesThem)
     EXPECT_EQ(h.WireFrames(), expected);
     EXPECT_EQ(WrittenCount(*h.engine), 1u);
     EXPECT_EQ(h.sim->Eeprom().Bytes(), buffer);
-    EXPECT_TRUE(res::DifferingAddresses(h.engine->byteState, 0, 256).empty());
+    EXPECT_TRUE(operation::DifferingAddresses(h.engine->byteState, 0, 256).empty());
     EXPECT_EQ(h.engine->byteState[0x30], device::ByteRead);  // found equal, left alone
 
     // Without verify the written byte is not read back, and no stale difference is left.

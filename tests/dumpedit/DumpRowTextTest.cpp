@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <atomic>
 #include <numeric>
-#include <thread>
 
 #include "dumpedit/core/DumpCodePage.h"
 #include "dumpedit/core/DumpLayout.h"
@@ -220,31 +218,3 @@ TEST(DumpMarkOutline, RangeStartingInTheRowAboveTheView)
     EXPECT_EQ(o.points[0], (Point{X - 2 + 3 * cw * 11, Y}));
     EXPECT_EQ(o.points[1], (Point{X - 2 + 3 * cw * 11, Y - lh}));
 }
-
-namespace {
-
-// The device worker stores into the buffer while rows are built for painting, as during a read.
-// Under ThreadSanitizer this is where a plain read of the buffer shows as a race; in any build a
-// row shows each byte either before or after its store, never torn.
-TEST(DumpRowText, RowsBuiltWhileAnotherThreadStoresShowOldOrNewBytes)
-{
-    std::array<uint8_t, 16> buffer{};
-    std::atomic<bool> done{false};
-    std::thread worker([&] {
-        for (int round = 0; round < 20000; ++round)
-            for (uint8_t& byte : buffer)
-                std::atomic_ref<uint8_t>(byte).store(round % 2 ? 0xAA : 0x55, std::memory_order_relaxed);
-        done = true;
-    });
-    while (!done) {
-        const HexRowText row = BuildHexRow(buffer.data(), 0, 16, kNoByte, kNoByte, kNoByte, kNoByte);
-        for (int i = 0; i < 16; ++i) {
-            const std::string hex = row.text.substr(std::size_t(3 * i), 2);
-            EXPECT_TRUE(hex == "00" || hex == "55" || hex == "AA") << hex;
-        }
-        BuildCharRow(buffer.data(), 0, 16);
-    }
-    worker.join();
-}
-
-}  // namespace

@@ -1,7 +1,4 @@
 #include "res/StringTable.h"
-#include "res/DeviceResultText.h"
-
-#include "device/DeviceZaqTypes.h"
 
 #include <gtest/gtest.h>
 
@@ -87,26 +84,6 @@ TEST(StringTable, CommandPromptsSplitIntoStatusTextAndToolTip)
     // A text without a line break has no tool tip.
     EXPECT_EQ(res::PromptStatusText(res::IDS_IDLE_MESSAGE), "Ready");
     EXPECT_EQ(res::PromptToolTip(res::IDS_IDLE_MESSAGE), "");
-}
-
-TEST(StringTable, EachDeviceFailureHasItsOwnMessageAndSuccessNone)
-{
-    EXPECT_EQ(res::DeviceResultMessage(device::ResultOk), 0u);
-    EXPECT_EQ(res::DeviceResultMessage(device::ResultPortError), res::IDS_PORT_ERROR);
-    EXPECT_EQ(res::DeviceResultMessage(device::ResultAnswerTimeout), res::IDS_ANSWER_TIMEOUT);
-    EXPECT_EQ(res::DeviceResultMessage(device::ResultNoAdapter), res::IDS_NO_ADAPTER);
-    EXPECT_EQ(res::DeviceResultMessage(device::ResultChecksumError), res::IDS_CHECKSUM_ERROR);
-    EXPECT_EQ(res::DeviceResultMessage(device::ResultRefused), res::IDS_DEVICE_REFUSED);
-    EXPECT_EQ(res::DeviceResultMessage(device::ResultLineError), res::IDS_LINE_ERROR);
-    EXPECT_EQ(res::DeviceResultMessage(0xFFFF), 0u);
-}
-
-TEST(StringTable, DeviceResultTextNamesTheRefusalReasonAndNothingElseTakesIt)
-{
-    EXPECT_EQ(res::DeviceResultText(device::ResultRefused, 0x31), "Device refused the request (code 31)");
-    EXPECT_EQ(res::DeviceResultText(device::ResultRefused, 0x0A), "Device refused the request (code 0A)");
-    EXPECT_EQ(res::DeviceResultText(device::ResultAnswerTimeout, 0x31), "Device answer timeout");
-    EXPECT_EQ(res::DeviceResultText(device::ResultOk, 0x31), "");
 }
 
 }  // namespace

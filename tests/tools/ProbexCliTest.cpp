@@ -18,7 +18,7 @@
 #include <unistd.h>
 
 #include "device/CDeviceZAQ.h"
-#include "res/DeviceResultText.h"
+#include "operation/DeviceResultText.h"
 #include "res/StringTable.h"
 #include "tests/support/RecordingMessageTarget.h"
 #include "tests/support/ScopedFilePermissions.h"
@@ -336,8 +336,8 @@ TEST_F(ProbexCli, HelpDescribesEveryCommandOptionAndStatus)
     for (const std::uint16_t result :
          {device::ResultPortError, device::ResultAnswerTimeout, device::ResultNoAdapter,
           device::ResultChecksumError, device::ResultLineError}) {
-        const std::string line =
-            "  " + std::to_string(result) + "   " + res::LoadString(res::DeviceResultMessage(result)) + "\n";
+        const std::string line = "  " + std::to_string(result) + "   " +
+                                 res::LoadString(operation::DeviceResultMessage(result)) + "\n";
         EXPECT_NE(out_.str().find(line), std::string::npos) << line;
     }
     EXPECT_NE(out_.str().find("  5   Device refused the request (code XX)\n"), std::string::npos);

@@ -1,11 +1,14 @@
 #include "tools/probex-cli/CliOptions.h"
 
 #include "device/DeviceZaqTypes.h"
-#include "res/DeviceResultText.h"
+#include "operation/DeviceResultText.h"
+#include "operation/OperationProgress.h"
+#include "operation/OperationRequest.h"
 #include "res/StringTable.h"
 
 #include <charconv>
-#include <cstdio>
+#include <limits>
+#include <optional>
 
 namespace probexcli {
 
@@ -19,7 +22,7 @@ constexpr std::uint16_t kDeviceFailures[] = {device::ResultPortError, device::Re
 // A message as the help lists it: a refusal's reason code stands as "XX".
 std::string HelpText(std::uint16_t result)
 {
-    std::string text = res::LoadString(res::DeviceResultMessage(result));
+    std::string text = res::LoadString(operation::DeviceResultMessage(result));
     const std::size_t code = text.find("%02X");
     if (code != std::string::npos)
         text.replace(code, 4, "XX");
@@ -68,7 +71,7 @@ std::string CliHelp()
         "                       every answer, how it ended) to FILE; - for stderr\n"
         "  --help               show this text\n"
         "\n";
-    text += "Progress (\"" + PercentComplete(37) +
+    text += "Progress (\"" + operation::PercentText(37) +
             "\") goes to stderr while stderr is a terminal.\n"
             "\n"
             "Exit status:\n"
@@ -81,14 +84,6 @@ std::string CliHelp()
             LoadString(res::IDS_WRONG_FILE_SIZE) +
             "\")\n"
             "  130  stopped by SIGINT or SIGTERM\n";
-    return text;
-}
-
-std::string PercentComplete(std::uint32_t percent)
-{
-    const std::string format = res::LoadString(res::IDS_PERCENT_COMPLETE);
-    char text[64];
-    std::snprintf(text, sizeof text, format.c_str(), static_cast<int>(percent));
     return text;
 }
 
@@ -113,16 +108,14 @@ bool ParseRange(const std::string& text, CliOptions& options)
 
 bool ParseTimeout(const std::string& text, std::uint32_t& seconds, std::string& error)
 {
-    long long value = 0;
+    std::int64_t value = 0;
     auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ptr != text.data() + text.size() || ec == std::errc::invalid_argument) {
-        error = "Please enter a positive integer.";
+    std::optional<std::int64_t> number;
+    if (!text.empty() && ptr == text.data() + text.size() && ec != std::errc::invalid_argument)
+        number = ec == std::errc() ? value : std::numeric_limits<std::int64_t>::max();
+    error = operation::TimeoutProblem(number);
+    if (!error.empty())
         return false;
-    }
-    if (ec != std::errc() || value < 1 || value > 30) {
-        error = "Please enter an integer between 1 and 30.";
-        return false;
-    }
     seconds = std::uint32_t(value);
     return true;
 }

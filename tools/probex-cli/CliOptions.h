@@ -34,7 +34,4 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
 // The text of --help; the result texts in it are the window application's own.
 std::string CliHelp();
 
-// The progress text for a percentage, as the window application shows it.
-std::string PercentComplete(std::uint32_t percent);
-
 }  // namespace probexcli

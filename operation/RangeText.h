@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace res {
+namespace operation {
 
 // Addresses in hex, runs of neighbours joined: "00 - 55, 7F".
 std::string AddressRuns(const std::vector<std::uint32_t>& addresses);
@@ -28,4 +28,4 @@ std::string DifferenceCountText(const std::vector<std::uint32_t>& differing, std
 // "0x10: wrote AB, read 00".
 std::string VerifyDifferenceText(std::uint32_t address, std::uint8_t wrote, std::uint8_t read);
 
-}  // namespace res
+}  // namespace operation

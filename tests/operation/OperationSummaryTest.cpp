@@ -1,10 +1,10 @@
-#include "app/OperationSummary.h"
+#include "operation/OperationSummary.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using namespace app;
+using namespace operation;
 
 TEST(OperationSummary, StatusLineSaysWhatWasDoneAndHowLong)
 {
@@ -61,12 +61,10 @@ TEST(OperationSummary, WriteOptionsCompareAndStopHaveTheirOwnLines)
     OperationRecord differs = Write(0x10, 4, 4, device::ResultOk, true);
     differs.byteState[0x11] |= device::ByteRead | device::ByteDiffers;
     EXPECT_EQ(StatusSummary(differs), "Verify: 1 byte differs: 11 (2.0 s)");
-    std::uint8_t wrote[256] = {};
-    const std::uint8_t read[256] = {};
-    wrote[0x11] = 0xAB;
-    EXPECT_EQ(VerifyReport(differs, wrote, read),
+    differs.data[0x11] = 0xAB;
+    EXPECT_EQ(VerifyReport(differs),
               "Verify after write found 1 byte different from the dump:\n0x11: wrote AB, read 00");
-    EXPECT_EQ(VerifyReport(Write(0, 4, 4, device::ResultOk, true), wrote, read), "");
+    EXPECT_EQ(VerifyReport(Write(0, 4, 4, device::ResultOk, true)), "");
 
     // Changed only: two of the range differed and were written.
     OperationRecord changed{device::OpWrite, 0, 256, 0, device::ResultOk, 1.04, true, true};
@@ -84,6 +82,38 @@ TEST(OperationSummary, WriteOptionsCompareAndStopHaveTheirOwnLines)
     for (std::uint32_t a = 0x20; a < 0x30; ++a)
         compare.byteState[a] = device::ByteRead | device::ByteDiffers;
     EXPECT_EQ(StatusSummary(compare), "19 bytes differ: 10, 11, 20, 21, 22, 23, 24, 25, ... - 6.1 s");
+}
+
+// Both front ends list at most kVerifyLines differences and count the rest in one line.
+TEST(OperationSummary, VerifyListIsCappedAlike)
+{
+    for (const std::uint32_t differing : {16u, 17u, 40u}) {
+        OperationRecord record = Write(0, 256, 256, device::ResultOk, true);
+        for (std::uint32_t a = 0; a < differing; ++a) {
+            record.byteState[a] |= device::ByteRead | device::ByteDiffers;
+            record.data[a] = 0xAB;
+        }
+        const std::vector<std::string> lines = VerifyLines(record);
+        ASSERT_EQ(lines.size(), differing > kVerifyLines ? kVerifyLines + 1 : differing) << differing;
+        EXPECT_EQ(lines.front(), "0x00: wrote AB, read 00");
+        if (differing > kVerifyLines) {
+            EXPECT_EQ(lines.back(), "... and " + std::to_string(differing - kVerifyLines) + " more.");
+        }
+        EXPECT_TRUE(VerifyReport(record).ends_with("\n" + lines.back()));
+    }
+}
+
+TEST(OperationSummary, CompareAndChangedOnlyCountsComeFromTheEnginesAccount)
+{
+    OperationRecord compare{device::OpCompare, 0x10, 0x20, 0x20, device::ResultOk, 1.0};
+    EXPECT_EQ(CompareText(compare), "No byte differs (32 compared)");
+    compare.byteState[0x11] = compare.byteState[0x2F] = device::ByteRead | device::ByteDiffers;
+    compare.byteState[0x30] = device::ByteRead | device::ByteDiffers;  // outside the range
+    EXPECT_EQ(CompareText(compare), "2 bytes differ: 11, 2F");
+
+    OperationRecord changed = Write(0, 256, 3, device::ResultOk, true, true);
+    EXPECT_EQ(WrittenCount(changed), 3u);
+    EXPECT_EQ(ChangedOnlyText(changed), "Wrote 3 of 256 bytes; the others already held the dump's values");
 }
 
 }  // namespace

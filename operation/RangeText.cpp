@@ -1,22 +1,13 @@
-#include "res/RangeText.h"
+#include "operation/RangeText.h"
 
 #include "device/DeviceZaqTypes.h"
-#include "res/StringTable.h"
+#include "operation/FormatText.h"
 
 #include <cstdio>
 
-namespace res {
+namespace operation {
 
 namespace {
-
-std::string Format(ResourceId id, auto... values)
-{
-    const std::string format = LoadString(id);
-    const int size = std::snprintf(nullptr, 0, format.c_str(), values...);
-    std::string text(std::size_t(size > 0 ? size : 0), '\0');
-    std::snprintf(text.data(), text.size() + 1, format.c_str(), values...);
-    return text;
-}
 
 std::string Hex(std::uint32_t address)
 {
@@ -68,19 +59,20 @@ std::string WriteAccountText(const std::uint8_t* byteState, std::uint32_t start,
         // Its fourth step went out unanswered: calling it either written or not could be wrong.
         std::string text;
         if (!written.empty() && !notWritten.empty())
-            text =
-                Format(IDS_WRITTEN_RUNS, AddressRuns(written).c_str(), AddressRuns(notWritten).c_str()) + " ";
+            text = FormatText(res::IDS_WRITTEN_RUNS, AddressRuns(written).c_str(),
+                              AddressRuns(notWritten).c_str()) +
+                   " ";
         else if (!written.empty())
-            text = Format(IDS_WRITTEN_LIST, AddressRuns(written).c_str()) + " ";
+            text = FormatText(res::IDS_WRITTEN_LIST, AddressRuns(written).c_str()) + " ";
         else if (!notWritten.empty())
-            text = Format(IDS_NOT_WRITTEN_LIST, AddressRuns(notWritten).c_str()) + " ";
-        return text + Format(IDS_WRITE_UNCERTAIN, AddressRuns(uncertain).c_str());
+            text = FormatText(res::IDS_NOT_WRITTEN_LIST, AddressRuns(notWritten).c_str()) + " ";
+        return text + FormatText(res::IDS_WRITE_UNCERTAIN, AddressRuns(uncertain).c_str());
     }
     if (written.empty())
-        return LoadString(IDS_WRITTEN_NONE);
+        return res::LoadString(res::IDS_WRITTEN_NONE);
     if (notWritten.empty())
-        return Format(IDS_WRITTEN_ALL, AddressRuns(written).c_str());
-    return Format(IDS_WRITTEN_RUNS, AddressRuns(written).c_str(), AddressRuns(notWritten).c_str());
+        return FormatText(res::IDS_WRITTEN_ALL, AddressRuns(written).c_str());
+    return FormatText(res::IDS_WRITTEN_RUNS, AddressRuns(written).c_str(), AddressRuns(notWritten).c_str());
 }
 
 std::vector<std::uint32_t> DifferingAddresses(const std::uint8_t* byteState, std::uint32_t start,
@@ -96,15 +88,15 @@ std::vector<std::uint32_t> DifferingAddresses(const std::uint8_t* byteState, std
 std::string DifferenceCountText(const std::vector<std::uint32_t>& differing, std::uint32_t compared)
 {
     if (differing.empty())
-        return Format(IDS_NO_BYTE_DIFFERS, unsigned(compared));
+        return FormatText(res::IDS_NO_BYTE_DIFFERS, unsigned(compared));
     if (differing.size() == 1)
-        return Format(IDS_ONE_BYTE_DIFFERS, Joined(differing).c_str());
-    return Format(IDS_BYTES_DIFFER, unsigned(differing.size()), Joined(differing).c_str());
+        return FormatText(res::IDS_ONE_BYTE_DIFFERS, Joined(differing).c_str());
+    return FormatText(res::IDS_BYTES_DIFFER, unsigned(differing.size()), Joined(differing).c_str());
 }
 
 std::string VerifyDifferenceText(std::uint32_t address, std::uint8_t wrote, std::uint8_t read)
 {
-    return Format(IDS_VERIFY_DIFFERENCE, unsigned(address), unsigned(wrote), unsigned(read));
+    return FormatText(res::IDS_VERIFY_DIFFERENCE, unsigned(address), unsigned(wrote), unsigned(read));
 }
 
-}  // namespace res
+}  // namespace operation

@@ -8,13 +8,13 @@
 #include <cstdint>
 #include <string>
 
-namespace res {
+namespace operation {
 
 // The message for a failed device operation; 0 for success and for a result without a message.
-ResourceId DeviceResultMessage(std::uint16_t result);
+res::ResourceId DeviceResultMessage(std::uint16_t result);
 
 // The text of that message, filled in: a refusal names the device's reason code, which the
 // engine keeps in refusalCode. Empty when DeviceResultMessage gives 0.
 std::string DeviceResultText(std::uint16_t result, std::uint8_t refusalCode);
 
-}  // namespace res
+}  // namespace operation

@@ -1,0 +1,59 @@
+#include "operation/Operation.h"
+
+#include <algorithm>
+
+namespace operation {
+
+bool Operation::Start(const OperationRequest& request, const std::uint8_t* dump)
+{
+    const AddressRange range = request.range;
+    record_ = {request.operation, range.start, range.count};
+    record_.verify = request.verify;
+    record_.changedOnly = request.changedOnly;
+    progress_.Begin(request.operation, range.start);
+    arrived_ = kNoAddress;
+    began_ = std::chrono::steady_clock::now();
+
+    engine_.portName = request.port;
+    engine_.answerTimeoutMs = request.timeoutMs;
+    engine_.idText.clear();
+    engine_.verifyAfterWrite = request.verify;
+    engine_.writeChangedOnly = request.changedOnly;
+    const bool takesDump = request.operation == device::OpWrite || request.operation == device::OpCompare;
+    if (takesDump && dump && range.start < staging_.size()) {
+        const std::uint32_t end = std::min<std::uint32_t>(range.start + range.count, staging_.size());
+        std::copy(dump + range.start, dump + end, staging_.begin() + range.start);
+    }
+    switch (request.operation) {
+    case device::OpRead:
+        return engine_.StartRead(staging_.data(), range.start, range.count, request.lastOperation);
+    case device::OpWrite:
+        return engine_.StartWrite(staging_.data(), range.start, range.count, request.lastOperation);
+    case device::OpCompare:
+        return engine_.StartCompare(staging_.data(), range.start, range.count, request.lastOperation);
+    default:
+        return engine_.StartReadId(request.lastOperation);
+    }
+}
+
+void Operation::Follow(const device::DeviceNotification& notification)
+{
+    // The engine's start is the request's, as no request is taken while one runs.
+    if (notification.code == device::NotifyRangeBegin)
+        progress_.SetRangeStart(engine_.start);
+    progress_.Follow(notification);
+    arrived_ = notification.code == device::NotifyByteDone && progress_.CurrentPass() == Pass::Read
+                   ? progress_.CurrentAddress()
+                   : kNoAddress;
+    if (notification.code != device::NotifyFinished)
+        return;
+    record_.result = notification.value;
+    record_.done = progress_.BytesDone();
+    record_.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began_).count();
+    record_.refusalCode = engine_.refusalCode;
+    std::copy(std::begin(engine_.byteState), std::end(engine_.byteState), record_.byteState.begin());
+    std::copy(std::begin(engine_.readBack), std::end(engine_.readBack), record_.readBack.begin());
+    record_.data = staging_;
+}
+
+}  // namespace operation

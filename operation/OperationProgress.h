@@ -1,0 +1,55 @@
+#pragma once
+// Follows an operation's notification stream: which pass runs, how far it got, which address
+// was done last and how many bytes in all.
+
+#include "device/DeviceZaqTypes.h"
+
+#include <cstdint>
+#include <string>
+
+namespace operation {
+
+enum class Pass {
+    None,     // outside a range
+    Read,     // a plain read
+    Write,    // a write, plain or the write pass of a checked one
+    Verify,   // the written bytes read back
+    Compare,  // a compare, or the reading before a changed-only write
+};
+
+class OperationProgress {
+public:
+    static constexpr std::uint32_t kNoAddress = 0xFFFFFFFF;
+
+    // A new request: a plain range's bytes are numbered upwards from start.
+    void Begin(device::DeviceOperation operation, std::uint32_t start);
+    void Follow(const device::DeviceNotification& notification);
+    // The first address of the range as the engine holds it.
+    void SetRangeStart(std::uint32_t start) { start_ = start; }
+
+    Pass CurrentPass() const { return pass_; }
+    // The running pass: addresses it visits, bytes done, and that as a percentage.
+    std::uint32_t Total() const { return total_; }
+    std::uint32_t Done() const { return done_; }
+    int Percent() const;
+    // The address the latest NotifyByteDone announced; kNoAddress outside a range.
+    std::uint32_t CurrentAddress() const { return address_; }
+    // Every NotifyByteDone since Begin, over all passes.
+    std::uint32_t BytesDone() const { return bytesDone_; }
+
+private:
+    device::DeviceOperation operation_ = device::OpReadId;
+    std::uint32_t start_ = 0;
+    Pass pass_ = Pass::None;
+    bool announced_ = false;  // NotifyPassBegin came: NotifyByteDone names its address
+    std::uint32_t next_ = kNoAddress;
+    std::uint32_t address_ = kNoAddress;
+    std::uint32_t total_ = 0;
+    std::uint32_t done_ = 0;
+    std::uint32_t bytesDone_ = 0;
+};
+
+// "37% complete".
+std::string PercentText(int percent);
+
+}  // namespace operation

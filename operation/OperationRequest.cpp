@@ -1,0 +1,32 @@
+#include "operation/OperationRequest.h"
+
+#include "res/StringTable.h"
+
+namespace operation {
+
+std::string TimeoutProblem(std::optional<std::int64_t> seconds)
+{
+    if (!seconds)
+        return res::LoadString(res::IDS_PARSE_INT);
+    if (*seconds >= kMinTimeoutSeconds && *seconds <= kMaxTimeoutSeconds)
+        return {};
+    // The entry's template has numbered places, as a widget fills them in.
+    std::string text = res::LoadString(res::IDS_PARSE_INT_RANGE);
+    for (const auto& [place, value] :
+         {std::pair{"%1", kMinTimeoutSeconds}, std::pair{"%2", kMaxTimeoutSeconds}})
+        if (const std::size_t at = text.find(place); at != std::string::npos)
+            text.replace(at, 2, std::to_string(value));
+    return text;
+}
+
+AddressRange RequestRange(std::uint32_t start, std::uint32_t count, std::uint32_t eepromSize)
+{
+    if (count == 0)
+        return {0, eepromSize};
+    if (start >= eepromSize)
+        return {start, 0};
+    // Compared as a difference so that a huge count cannot wrap the sum.
+    return {start, std::min(count, eepromSize - start)};
+}
+
+}  // namespace operation

@@ -1,0 +1,39 @@
+#pragma once
+// One device request as both front ends build it: the port, the answer time-out, the range and
+// the write options.
+
+#include "device/DeviceZaqTypes.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace operation {
+
+inline constexpr std::uint32_t kMinTimeoutSeconds = 1;
+inline constexpr std::uint32_t kMaxTimeoutSeconds = 30;
+
+// Empty when seconds is a time-out within the bounds; otherwise the message that asks for one:
+// "Please enter a positive integer." when there is no number at all.
+std::string TimeoutProblem(std::optional<std::int64_t> seconds);
+
+struct AddressRange {
+    std::uint32_t start = 0;
+    std::uint32_t count = 0;
+};
+
+// The range a request covers: count 0 stands for the whole EEPROM; the rest is clipped to it
+// (count 0 when start lies beyond it).
+AddressRange RequestRange(std::uint32_t start, std::uint32_t count, std::uint32_t eepromSize);
+
+struct OperationRequest {
+    device::DeviceOperation operation = device::OpReadId;
+    std::string port;
+    std::uint32_t timeoutMs = 10000;  // per answer byte
+    AddressRange range;               // as RequestRange gives it
+    bool verify = false;              // write: read the written bytes back
+    bool changedOnly = false;         // write: only the bytes that differ from the device's
+    bool lastOperation = false;
+};
+
+}  // namespace operation

@@ -1,0 +1,157 @@
+#include "operation/OperationSummary.h"
+
+#include "operation/FormatText.h"
+#include "operation/RangeText.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace operation {
+
+namespace {
+
+const char* Plural(std::uint32_t count)
+{
+    return count == 1 ? "" : "s";
+}
+
+// A status line has room for a few addresses only.
+constexpr std::size_t kStatusAddresses = 8;
+
+std::string ShortList(const std::vector<std::uint32_t>& addresses)
+{
+    const std::vector<std::uint32_t> shown(addresses.begin(),
+                                           addresses.begin() + std::min(addresses.size(), kStatusAddresses));
+    std::string text;
+    char hex[8];
+    for (const std::uint32_t address : shown) {
+        std::snprintf(hex, sizeof hex, "%02X", unsigned(address));
+        text += (text.empty() ? "" : ", ") + std::string(hex);
+    }
+    return shown.size() < addresses.size() ? text + ", ..." : text;
+}
+
+std::string CompareSummary(const OperationRecord& record)
+{
+    const std::vector<std::uint32_t> differing = Differences(record);
+    const std::string line =
+        differing.size() > kStatusAddresses
+            ? FormatText(res::IDS_BYTES_DIFFER, unsigned(differing.size()), ShortList(differing).c_str())
+            : DifferenceCountText(differing, record.count);
+    return FormatText(res::IDS_TIMED, line.c_str(), record.seconds);
+}
+
+std::vector<std::uint32_t> WrittenAddresses(const OperationRecord& record)
+{
+    std::vector<std::uint32_t> written;
+    for (std::uint32_t address = record.start; address < record.start + record.count; ++address)
+        if (record.byteState[address] & device::ByteWritten)
+            written.push_back(address);
+    return written;
+}
+
+std::string WriteSummary(const OperationRecord& record)
+{
+    const std::vector<std::uint32_t> written = WrittenAddresses(record);
+    const auto count = static_cast<std::uint32_t>(written.size());
+    if (record.verify) {
+        if (const std::vector<std::uint32_t> differing = Differences(record); !differing.empty())
+            return FormatText(res::IDS_VERIFY_FAILED_STATUS, unsigned(differing.size()),
+                              differing.size() == 1 ? "" : "s", differing.size() == 1 ? "s" : "",
+                              ShortList(differing).c_str(), record.seconds);
+    }
+    if (record.changedOnly)
+        return FormatText(record.verify ? res::IDS_DONE_CHANGED_VERIFIED : res::IDS_DONE_CHANGED, count,
+                          Plural(count), record.count, record.seconds);
+    if (record.verify && count > 0)
+        return FormatText(res::IDS_DONE_VERIFIED, AddressRuns(written).c_str(), record.seconds);
+    return FormatText(res::IDS_DONE_WRITE, record.count, Plural(record.count), record.seconds);
+}
+
+}  // namespace
+
+std::string StatusSummary(const OperationRecord& record)
+{
+    if (record.result == device::ResultStopped)
+        return FormatText(res::IDS_STOPPED_AFTER, record.seconds);
+    if (record.result != device::ResultOk)
+        return FormatText(res::IDS_FAILED_AFTER, record.seconds);
+    switch (record.operation) {
+    case device::OpRead:
+        return FormatText(res::IDS_DONE_READ, record.done, Plural(record.done), record.seconds);
+    case device::OpWrite:
+        return WriteSummary(record);
+    case device::OpCompare:
+        return CompareSummary(record);
+    default:
+        return FormatText(res::IDS_DONE_READ_ID, record.seconds);
+    }
+}
+
+std::string RangeSplit(const OperationRecord& record)
+{
+    if (record.result == device::ResultOk || record.count == 0)
+        return {};
+    if (record.operation == device::OpWrite) {
+        // The engine's own account: a byte whose last step went out unanswered is named apart.
+        return WriteAccountText(record.byteState.data(), record.start, record.count);
+    }
+    if (record.operation != device::OpRead)
+        return {};
+    const std::uint32_t done = std::min(record.done, record.count);
+    if (done == 0)
+        return res::LoadString(res::IDS_READ_NONE);
+    const std::uint32_t last = record.start + record.count - 1;
+    const std::uint32_t lastDone = record.start + done - 1;
+    // Every byte done, yet the connection failed after them (at its close).
+    if (lastDone == last)
+        return {};
+    return FormatText(res::IDS_READ_PART, record.start, lastDone, lastDone + 1, last);
+}
+
+std::vector<std::uint32_t> Differences(const OperationRecord& record)
+{
+    return DifferingAddresses(record.byteState.data(), record.start, record.count);
+}
+
+std::uint32_t WrittenCount(const OperationRecord& record)
+{
+    return static_cast<std::uint32_t>(WrittenAddresses(record).size());
+}
+
+std::vector<std::string> VerifyLines(const OperationRecord& record)
+{
+    const std::vector<std::uint32_t> differing = Differences(record);
+    const std::size_t shown = std::min(differing.size(), kVerifyLines);
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < shown; ++i)
+        lines.push_back(
+            VerifyDifferenceText(differing[i], record.data[differing[i]], record.readBack[differing[i]]));
+    if (shown < differing.size())
+        lines.push_back(FormatText(res::IDS_MORE_DIFFERENCES, unsigned(differing.size() - shown)));
+    return lines;
+}
+
+std::string VerifyReport(const OperationRecord& record)
+{
+    const std::vector<std::uint32_t> differing = Differences(record);
+    if (differing.empty())
+        return {};
+    std::string text =
+        FormatText(res::IDS_VERIFY_FAILED, unsigned(differing.size()), differing.size() == 1 ? "" : "s");
+    for (const std::string& line : VerifyLines(record))
+        text += '\n' + line;
+    return text;
+}
+
+std::string CompareText(const OperationRecord& record)
+{
+    return DifferenceCountText(Differences(record), record.count);
+}
+
+std::string ChangedOnlyText(const OperationRecord& record)
+{
+    return FormatText(res::IDS_WRITTEN_CHANGED, unsigned(WrittenCount(record)), unsigned(record.count));
+}
+
+}  // namespace operation

@@ -1,0 +1,45 @@
+#pragma once
+
+// What a device operation did, in words, for both front ends: a status-bar line for every
+// operation, for a range operation that failed which addresses were done and which not, the
+// verify report, the compare's count and the changed-only count.
+
+#include "operation/OperationRecord.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace operation {
+
+// "Read 256 bytes in 6.1 s", "ID read in 1.2 s", "Failed after 3.0 s", "Written and verified:
+// 00 - FF (25.3 s)", "3 bytes differ: 10, 11, 7F (6.1 s)".
+std::string StatusSummary(const OperationRecord& record);
+
+// For a failed read or write: "Bytes 00 - 55 were written, 56 - FF were not."; empty for
+// success, for an identification and for a compare.
+std::string RangeSplit(const OperationRecord& record);
+
+// The addresses of the range that a compare or a verify found different from the dump.
+std::vector<std::uint32_t> Differences(const OperationRecord& record);
+
+// The addresses of the range with ByteWritten.
+std::uint32_t WrittenCount(const OperationRecord& record);
+
+inline constexpr std::size_t kVerifyLines = 16;
+
+// One line per address a verify found different ("0x10: wrote AB, read 00"), the first
+// kVerifyLines of them, then "... and N more." for the rest.
+std::vector<std::string> VerifyLines(const OperationRecord& record);
+
+// The box after a verify that found differences: a count, then VerifyLines; empty when nothing
+// differs.
+std::string VerifyReport(const OperationRecord& record);
+
+// "3 bytes differ: 10, 11, 7F", "No byte differs (256 compared)".
+std::string CompareText(const OperationRecord& record);
+
+// "Wrote 2 of 256 bytes; the others already held the dump's values".
+std::string ChangedOnlyText(const OperationRecord& record);
+
+}  // namespace operation

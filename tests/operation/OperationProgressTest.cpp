@@ -1,0 +1,89 @@
+// Following the notification stream: the pass, its progress and the address done.
+#include <gtest/gtest.h>
+
+#include "operation/OperationProgress.h"
+
+#include <tuple>
+#include <vector>
+
+namespace {
+
+using namespace device;
+using operation::OperationProgress;
+using operation::Pass;
+using Seen = std::tuple<Pass, std::uint32_t, int>;  // at each NotifyByteDone: pass, address, percent
+
+constexpr std::uint32_t kNone = OperationProgress::kNoAddress;
+
+TEST(OperationProgress, NamesThePassTheAddressAndThePercentOfEachByte)
+{
+    struct Case {
+        const char* name;
+        DeviceOperation operation;
+        std::uint32_t start;
+        std::vector<DeviceNotification> stream;
+        std::vector<Seen> seen;
+    };
+    const Case cases[] = {
+        {"plain read counts up from the start",
+         OpRead,
+         0x10,
+         {{NotifyOpened},
+          {NotifyIdReady},
+          {NotifyRangeBegin, 2},
+          {NotifyByteDone},
+          {NotifyByteDone},
+          {NotifyRangeEnd},
+          {NotifyFinished}},
+         {{Pass::Read, 0x10, 50}, {Pass::Read, 0x11, 100}}},
+        {"plain write",
+         OpWrite,
+         0xFE,
+         {{NotifyRangeBegin, 1}, {NotifyByteDone}, {NotifyRangeEnd}},
+         {{Pass::Write, 0xFE, 100}}},
+        {"changed-only write: the reading, the differing addresses, their verify",
+         OpWrite,
+         0,
+         {{NotifyPassBegin, PassCompare},
+          {NotifyRangeBegin, 3},
+          {NotifyByteDone, 0},
+          {NotifyByteDone, 1},
+          {NotifyByteDone, 2},
+          {NotifyRangeEnd},
+          {NotifyPassBegin, PassWrite},
+          {NotifyRangeBegin, 1},
+          {NotifyByteDone, 2},
+          {NotifyRangeEnd},
+          {NotifyPassBegin, PassVerify},
+          {NotifyRangeBegin, 1},
+          {NotifyByteDone, 2},
+          {NotifyRangeEnd},
+          {NotifyFinished}},
+         {{Pass::Compare, 0, 33},
+          {Pass::Compare, 1, 66},
+          {Pass::Compare, 2, 100},
+          {Pass::Write, 2, 100},
+          {Pass::Verify, 2, 100}}},
+        {"a byte outside a range names none", OpRead, 0, {{NotifyByteDone, 7}}, {{Pass::None, kNone, 100}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OperationProgress progress;
+        progress.Begin(c.operation, c.start);
+        std::vector<Seen> seen;
+        for (const DeviceNotification& notification : c.stream) {
+            progress.Follow(notification);
+            if (notification.code == NotifyByteDone)
+                seen.emplace_back(progress.CurrentPass(), progress.CurrentAddress(), progress.Percent());
+        }
+        EXPECT_EQ(seen, c.seen);
+        EXPECT_EQ(progress.BytesDone(), c.seen.size());
+        if (c.stream.size() > 1) {
+            EXPECT_EQ(progress.CurrentPass(), Pass::None) << "a range or the connection ended";
+            EXPECT_EQ(progress.CurrentAddress(), kNone);
+        }
+    }
+    EXPECT_EQ(operation::PercentText(37), "37% complete");
+}
+
+}  // namespace

@@ -93,8 +93,9 @@ TEST_F(DialogLayout, FormControlsKeepTemplateOrderIdsAndTexts)
     EXPECT_GT(compare->y(), group->geometry().bottom());
     for (QWidget* child : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         for (QPushButton* added : {compare, stop})
-            if (child != added)
+            if (child != added) {
                 EXPECT_FALSE(child->geometry().intersects(added->geometry())) << ControlIdOf(child);
+            }
 
     const QList<QLabel*> labels = form.findChildren<QLabel*>();
     ASSERT_EQ(labels.size(), 1);

@@ -619,7 +619,7 @@ TEST_F(ProbexApplication, WindowThatCannotBeMadeIsReported)
          {CustomControlFactory(none), CustomControlFactory(wrongKind)}) {
         prompts_.prompts.clear();
         app_ = std::make_unique<CProbexApp>(
-            CProbexApp::Options{factory, [] { return std::vector<std::string>{}; }});
+            CProbexApp::Options{factory, [] { return std::vector<std::string>{}; }, {}});
         EXPECT_FALSE(app_->InitInstance());
         EXPECT_EQ(app_->GetMainWnd(), nullptr);
         EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{"Failed to create empty document."});

@@ -78,10 +78,11 @@ void CConnectionLogDlg::SaveToFile()
         return;
     QSaveFile file(*path);
     const QByteArray bytes = text_->toPlainText().toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         Prompts().ShowMessage(LoadText(res::IDS_FAILED_TO_SAVE_DOC) + '\n' +
                                   LoadText(res::IDS_FILE_SAVE_REASON).arg(*path, file.errorString()),
                               MessageButtons::Ok, MessageIcon::Exclamation);
+    }
 }
 
 }  // namespace app

@@ -146,10 +146,12 @@ void CMainFrame::BindAccelerators()
     // have no handler on the frame's route; binding them would take Ctrl+C and Ctrl+V away from
     // the dump editor, which handles those itself.
     std::map<QAction*, QList<QKeySequence>> keys;
-    for (const res::Accelerator& accelerator : res::MainAccelerators())
-        if (QAction* action = GetAction(static_cast<res::ResourceId>(accelerator.command)))
+    for (const res::Accelerator& accelerator : res::MainAccelerators()) {
+        if (QAction* action = GetAction(static_cast<res::ResourceId>(accelerator.command))) {
             keys[action].append(
                 QKeySequence(QString::fromStdString(accelerator.keys), QKeySequence::PortableText));
+        }
+    }
     for (auto& [action, sequences] : keys) {
         action->setShortcuts(sequences);
         action->setShortcutContext(Qt::WindowShortcut);

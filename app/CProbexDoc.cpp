@@ -218,10 +218,12 @@ void CProbexDoc::OnFinished()
         record.operation == device::OpCompare || (record.operation == device::OpWrite && record.verify);
     if (checked || (record.operation == device::OpWrite && marked)) {
         differences_.assign(dumpSize, false);
-        if (checked)
-            for (const std::uint32_t address : operation::Differences(record))
+        if (checked) {
+            for (const std::uint32_t address : operation::Differences(record)) {
                 if (address < dumpSize)
                     differences_[address] = true;
+            }
+        }
         UpdateAllViews(HintDifferences);
     } else if (record.operation == device::OpRead && marked) {
         const std::uint32_t end = std::min<std::uint32_t>(record.start + record.done, dumpSize);

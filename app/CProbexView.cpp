@@ -207,10 +207,11 @@ void CProbexView::OnRead()
     if (!SaveSettings())
         return;
     const CommandRange range = SelectedRange();
-    if (range.selected)
+    if (range.selected) {
         dumpEdit_->SetMarkedRange(range.first, range.last, true, true);
-    else
+    } else {
         dumpEdit_->SetMarkedRange(0, dumpEdit_->Size(), true, true);  // the editor clamps the end
+    }
     dumpEdit_->SetSelection(dumpedit::CDumpEdit::kNoByte, dumpedit::CDumpEdit::kNoByte, true, true);
     if (!AskRangeQuestion(res::IDS_CONFIRM_READ_RANGE, range.first, range.last))
         return;
@@ -293,20 +294,22 @@ void CProbexView::OnUpdate(UpdateHint hint)
         break;
     case HintRepaint:
         // One byte arrived: its row is all that changed on screen.
-        if (const std::uint32_t byte = GetDocument()->LastByteDone(); byte != CProbexDoc::kNoByte)
+        if (const std::uint32_t byte = GetDocument()->LastByteDone(); byte != CProbexDoc::kNoByte) {
             dumpEdit_->RedrawByte(byte);
-        else
+        } else {
             dumpEdit_->viewport()->update();
+        }
         break;
     case HintReadCutShort: {
         // The mark shows what the device sent, nothing more.
         const CProbexDoc* document = GetDocument();
-        if (document->CutReadCount() == 0)
+        if (document->CutReadCount() == 0) {
             dumpEdit_->SetMarkedRange(dumpedit::CDumpEdit::kNoByte, dumpedit::CDumpEdit::kNoByte, false,
                                       false);
-        else
+        } else {
             dumpEdit_->SetMarkedRange(document->CutReadStart(),
                                       document->CutReadStart() + document->CutReadCount() - 1, false, false);
+        }
         dumpEdit_->viewport()->update();
         break;
     }

@@ -70,10 +70,11 @@ bool CStatusBar::SetPaneText(int index, const QString& text, bool updateNow)
     if (index < 0 || index >= GetCount())
         return false;
     panes_[index].text = text;
-    if (updateNow)
+    if (updateNow) {
         repaint();  // the text is wanted on screen before a long step goes on
-    else
+    } else {
         update();
+    }
     return true;
 }
 
@@ -164,11 +165,12 @@ void CStatusBar::paintEvent(QPaintEvent*)
         const QRect rect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
         qDrawShadePanel(&painter, rect, palette(), true, 1);
         painter.setPen(palette().color(QPalette::WindowText));
-        if (i == 0)
+        if (i == 0) {
             painter.drawText(rect.adjusted(kTextInset, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
                              panes_[i].text);
-        else if (panes_[i].on)
+        } else if (panes_[i].on) {
             painter.drawText(rect, Qt::AlignCenter, panes_[i].text);
+        }
     }
     if (!caretText_.isEmpty()) {
         const PaneRect r = GetCaretRect();

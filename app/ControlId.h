@@ -13,9 +13,10 @@ T* FindControl(const QWidget* root, int id)
 {
     if (!root)
         return nullptr;
-    for (T* child : root->findChildren<T*>())
+    for (T* child : root->findChildren<T*>()) {
         if (ControlIdOf(child) == id)
             return child;
+    }
     return nullptr;
 }
 

@@ -88,10 +88,11 @@ bool CreateDialogControls(QWidget* parent, const res::DialogTemplate& dialog,
             SetControlId(widget, control.id);
         const PixelRect r = MapDialogRect(control.rect, units);
         QSize size(r.width, r.height);
-        if (control.kind == res::ControlKind::Icon)
+        if (control.kind == res::ControlKind::Icon) {
             size = QSize(32, 32);
-        else if (control.kind == res::ControlKind::ComboBox)
+        } else if (control.kind == res::ControlKind::ComboBox) {
             size.setHeight(widget->sizeHint().height());  // the template's height includes the list
+        }
         widget->setGeometry(r.x, r.y, size.width(), size.height());
         if (widget->focusPolicy() != Qt::NoFocus && !(control.style & res::StyleTabStop))
             widget->setFocusPolicy(Qt::ClickFocus);

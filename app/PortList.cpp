@@ -15,17 +15,19 @@ QStringList BuildPortList(const PortProbe& isPortFree, const std::vector<std::st
     std::ranges::stable_sort(comPorts, [](const QString& a, const QString& b) {
         return QString::compare(a, b, Qt::CaseInsensitive) < 0;
     });
-    for (const std::string& path : devicePaths)
+    for (const std::string& path : devicePaths) {
         if (isPortFree(path))
             comPorts << QString::fromStdString(path);
+    }
     return comPorts;
 }
 
 int FindItemWithPrefix(const QComboBox& combo, const QString& prefix)
 {
-    for (int i = 0; i < combo.count(); ++i)
+    for (int i = 0; i < combo.count(); ++i) {
         if (combo.itemText(i).startsWith(prefix, Qt::CaseInsensitive))
             return i;
+    }
     return -1;
 }
 

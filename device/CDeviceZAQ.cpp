@@ -158,13 +158,15 @@ std::uint16_t CDeviceZAQ::Transact()
             TraceAnswer("answer cut short:", i);
         return result;
     };
-    for (std::size_t i = 1; i < header; ++i)
+    for (std::size_t i = 1; i < header; ++i) {
         if (std::uint16_t result = receive(i))
             return result;
+    }
     const std::size_t checksumAt = zaq::AnswerChecksumIndex(answer[0], header > 3 ? answer[3] : 0);
-    for (std::size_t i = header; i <= checksumAt; ++i)
+    for (std::size_t i = header; i <= checksumAt; ++i) {
         if (std::uint16_t result = receive(i))
             return result;
+    }
     TraceAnswer("answer", checksumAt + 1);
     if (zaq::FrameChecksum(answer, checksumAt) != answer[checksumAt])
         return ResultChecksumError;
@@ -292,9 +294,10 @@ std::uint16_t CDeviceZAQ::RunPass(std::optional<DevicePass> pass, std::uint8_t n
 {
     std::uint32_t addresses[zaq::kRequestBound];
     std::uint32_t total = 0;
-    for (std::uint32_t address = start; address < start + count; ++address)
+    for (std::uint32_t address = start; address < start + count; ++address) {
         if ((byteState[address] & need) == need)
             addresses[total++] = address;
+    }
     if (pass)
         Notify(NotifyPassBegin, *pass);
     Notify(NotifyRangeBegin, total);
@@ -359,10 +362,11 @@ std::uint16_t CDeviceZAQ::ReadBackByte(std::uint32_t address)
         return result;
     readBack[address] = value;
     byteState[address] |= ByteRead;
-    if (value != data[address])
+    if (value != data[address]) {
         byteState[address] |= ByteDiffers;
-    else
+    } else {
         byteState[address] &= std::uint8_t(~ByteDiffers);
+    }
     return ResultOk;
 }
 
@@ -387,9 +391,10 @@ std::uint16_t CDeviceZAQ::WriteRange()
     if (writeChangedOnly) {
         if (std::uint16_t result = CompareRange())
             return result;
-        for (std::uint32_t address = start; address < start + count; ++address)
+        for (std::uint32_t address = start; address < start + count; ++address) {
             if (byteState[address] & ByteDiffers)
                 byteState[address] |= BytePlanned;
+        }
     } else {
         for (std::uint32_t address = start; address < start + count; ++address)
             byteState[address] = BytePlanned;
@@ -467,9 +472,10 @@ std::uint32_t CDeviceZAQ::Run()
         if (result == ResultOk)
             result = TransferForOperation();
         // A stopped connection is closed as a finished one is, so the device is left clean.
-        if (connected && (result == ResultOk || result == ResultStopped))
+        if (connected && (result == ResultOk || result == ResultStopped)) {
             if (std::uint16_t closing = CloseConnection())
                 result = closing;
+        }
         Close();
         // A connection cut short by the engine's destruction reports nothing: its receiver is
         // going away with it.

@@ -13,9 +13,10 @@ std::string TimeoutProblem(std::optional<std::int64_t> seconds)
     // The entry's template has numbered places, as a widget fills them in.
     std::string text = res::LoadString(res::IDS_PARSE_INT_RANGE);
     for (const auto& [place, value] :
-         {std::pair{"%1", kMinTimeoutSeconds}, std::pair{"%2", kMaxTimeoutSeconds}})
+         {std::pair{"%1", kMinTimeoutSeconds}, std::pair{"%2", kMaxTimeoutSeconds}}) {
         if (const std::size_t at = text.find(place); at != std::string::npos)
             text.replace(at, 2, std::to_string(value));
+    }
     return text;
 }
 

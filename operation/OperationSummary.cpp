@@ -44,9 +44,10 @@ std::string CompareSummary(const OperationRecord& record)
 std::vector<std::uint32_t> WrittenAddresses(const OperationRecord& record)
 {
     std::vector<std::uint32_t> written;
-    for (std::uint32_t address = record.start; address < record.start + record.count; ++address)
+    for (std::uint32_t address = record.start; address < record.start + record.count; ++address) {
         if (record.byteState[address] & device::ByteWritten)
             written.push_back(address);
+    }
     return written;
 }
 
@@ -55,14 +56,16 @@ std::string WriteSummary(const OperationRecord& record)
     const std::vector<std::uint32_t> written = WrittenAddresses(record);
     const auto count = static_cast<std::uint32_t>(written.size());
     if (record.verify) {
-        if (const std::vector<std::uint32_t> differing = Differences(record); !differing.empty())
+        if (const std::vector<std::uint32_t> differing = Differences(record); !differing.empty()) {
             return FormatText(res::IDS_VERIFY_FAILED_STATUS, unsigned(differing.size()),
                               differing.size() == 1 ? "" : "s", differing.size() == 1 ? "s" : "",
                               ShortList(differing).c_str(), record.seconds);
+        }
     }
-    if (record.changedOnly)
+    if (record.changedOnly) {
         return FormatText(record.verify ? res::IDS_DONE_CHANGED_VERIFIED : res::IDS_DONE_CHANGED, count,
                           Plural(count), record.count, record.seconds);
+    }
     if (record.verify && count > 0)
         return FormatText(res::IDS_DONE_VERIFIED, AddressRuns(written).c_str(), record.seconds);
     return FormatText(res::IDS_DONE_WRITE, record.count, Plural(record.count), record.seconds);
@@ -124,9 +127,10 @@ std::vector<std::string> VerifyLines(const OperationRecord& record)
     const std::vector<std::uint32_t> differing = Differences(record);
     const std::size_t shown = std::min(differing.size(), kVerifyLines);
     std::vector<std::string> lines;
-    for (std::size_t i = 0; i < shown; ++i)
+    for (std::size_t i = 0; i < shown; ++i) {
         lines.push_back(
             VerifyDifferenceText(differing[i], record.data[differing[i]], record.readBack[differing[i]]));
+    }
     if (shown < differing.size())
         lines.push_back(FormatText(res::IDS_MORE_DIFFERENCES, unsigned(differing.size() - shown)));
     return lines;

@@ -50,22 +50,24 @@ std::string WriteAccountText(const std::uint8_t* byteState, std::uint32_t start,
         const std::uint8_t state = byteState[address];
         if (!(state & device::BytePlanned))
             continue;
-        if (state & device::ByteWritten)
+        if (state & device::ByteWritten) {
             written.push_back(address);
-        else
+        } else {
             (state & device::ByteWriteCut ? uncertain : notWritten).push_back(address);
+        }
     }
     if (!uncertain.empty()) {
         // Its fourth step went out unanswered: calling it either written or not could be wrong.
         std::string text;
-        if (!written.empty() && !notWritten.empty())
+        if (!written.empty() && !notWritten.empty()) {
             text = FormatText(res::IDS_WRITTEN_RUNS, AddressRuns(written).c_str(),
                               AddressRuns(notWritten).c_str()) +
                    " ";
-        else if (!written.empty())
+        } else if (!written.empty()) {
             text = FormatText(res::IDS_WRITTEN_LIST, AddressRuns(written).c_str()) + " ";
-        else if (!notWritten.empty())
+        } else if (!notWritten.empty()) {
             text = FormatText(res::IDS_NOT_WRITTEN_LIST, AddressRuns(notWritten).c_str()) + " ";
+        }
         return text + FormatText(res::IDS_WRITE_UNCERTAIN, AddressRuns(uncertain).c_str());
     }
     if (written.empty())
@@ -79,9 +81,10 @@ std::vector<std::uint32_t> DifferingAddresses(const std::uint8_t* byteState, std
                                               std::uint32_t count)
 {
     std::vector<std::uint32_t> differing;
-    for (std::uint32_t address = start; address < start + count; ++address)
+    for (std::uint32_t address = start; address < start + count; ++address) {
         if (byteState[address] & device::ByteDiffers)
             differing.push_back(address);
+    }
     return differing;
 }
 

@@ -113,16 +113,18 @@ int ReadState(int fd, Dcb& dcb)
     dcb.baudRate = tio.c_ospeed;
     dcb.byteSize = ByteSizeOf(tio.c_cflag);
     // Mark and space parity are read from CMSPAR alone: a pseudo-terminal drops PARENB.
-    if (tio.c_cflag & CMSPAR)
+    if (tio.c_cflag & CMSPAR) {
         dcb.parity = (tio.c_cflag & PARODD) ? kMarkParity : kSpaceParity;
-    else if (tio.c_cflag & PARENB)
+    } else if (tio.c_cflag & PARENB) {
         dcb.parity = (tio.c_cflag & PARODD) ? kOddParity : kEvenParity;
-    else
+    } else {
         dcb.parity = kNoParity;
-    if (tio.c_cflag & CSTOPB)
+    }
+    if (tio.c_cflag & CSTOPB) {
         dcb.stopBits = dcb.byteSize == 5 ? kOne5StopBits : kTwoStopBits;
-    else
+    } else {
         dcb.stopBits = kOneStopBit;
+    }
 
     // CRTSCTS stands for either CTS output flow or RTS handshake; change the record only when
     // the driver disagrees with it.

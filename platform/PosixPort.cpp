@@ -188,12 +188,13 @@ uint32_t PosixPort::Issue(Operation op, uint32_t& count)
 
     const uint64_t now = TickCount64();
     op.lastByteMs = now;
-    if (op.kind == Kind::Read)
+    if (op.kind == Kind::Read) {
         op.plan = TransferPlan::ForRead(timeouts_, op.length, now);
-    else if (op.kind == Kind::Write)
+    } else if (op.kind == Kind::Write) {
         op.plan = TransferPlan::ForWrite(timeouts_, op.length, now);
-    else if (mask_ & kLineStateEvents)
+    } else if (mask_ & kLineStateEvents) {
         op.haveModemBaseline = line::ReadModemStatus(fd_, op.modemBaseline);
+    }
 
     uint32_t status = 0;
     if (IsFirstOfKind(op) && Progress(op, now, status)) {

@@ -6,9 +6,10 @@ namespace res {
 
 const DialogControl* DialogTemplate::Find(int controlId) const
 {
-    for (const DialogControl& c : controls)
+    for (const DialogControl& c : controls) {
         if (c.id == controlId)
             return &c;
+    }
     return nullptr;
 }
 

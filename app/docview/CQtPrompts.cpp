@@ -99,10 +99,11 @@ std::optional<QString> RunFileDialog(QFileDialog::AcceptMode mode, const QString
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilter(filter);
     ShowAllFilesForStarDotStar(dialog, filter);
-    if (QFileInfo(proposedName).isDir())
+    if (QFileInfo(proposedName).isDir()) {
         dialog.setDirectory(proposedName);
-    else if (!proposedName.isEmpty())
+    } else if (!proposedName.isEmpty()) {
         dialog.selectFile(proposedName);
+    }
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const QStringList files = dialog.selectedFiles();

@@ -110,10 +110,11 @@ int main(int argc, char** argv)
             poll.stop();
             QTimer::singleShot(300, [&] {
                 result = SaveScreen(args[2]) && progressSaved ? 0 : 1;
-                if (args.size() == 4 && result == 0)
+                if (args.size() == 4 && result == 0) {
                     startWrite();
-                else
+                } else {
                     QApplication::quit();
+                }
             });
         }
     });

@@ -69,10 +69,11 @@ bool Measure(const char* what, bool write, zaqsim::Simulator& simulator, device:
     const double engineBefore = ThreadCpuSeconds(engineClock);
     const double cpuBefore = CpuSeconds();
     const auto before = std::chrono::steady_clock::now();
-    if (write)
+    if (write) {
         engine.StartWrite(image, 0, 256, false);
-    else
+    } else {
         engine.StartRead(image, 0, 256, false);
+    }
     const std::uint16_t result = WaitFinished(queue);
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - before).count();
     const double cpu = CpuSeconds() - cpuBefore;

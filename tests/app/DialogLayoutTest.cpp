@@ -78,9 +78,10 @@ TEST_F(DialogLayout, FormControlsKeepTemplateOrderIdsAndTexts)
 
     // Tab order is template order.
     std::vector<QWidget*> chain{dump};
-    for (QWidget* w = dump->nextInFocusChain(); w != dump && chain.size() < 10; w = w->nextInFocusChain())
+    for (QWidget* w = dump->nextInFocusChain(); w != dump && chain.size() < 10; w = w->nextInFocusChain()) {
         if (w->focusPolicy() & Qt::TabFocus)
             chain.push_back(w);
+    }
     auto* compare = FindControl<QPushButton>(&form, res::IDC_COMPARE);
     auto* stop = FindControl<QPushButton>(&form, res::IDC_STOP);
     ASSERT_TRUE(compare && stop);
@@ -91,11 +92,13 @@ TEST_F(DialogLayout, FormControlsKeepTemplateOrderIdsAndTexts)
     EXPECT_EQ(compare->x(), read->x());
     EXPECT_EQ(stop->x(), write->x());
     EXPECT_GT(compare->y(), group->geometry().bottom());
-    for (QWidget* child : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        for (QPushButton* added : {compare, stop})
+    for (QWidget* child : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        for (QPushButton* added : {compare, stop}) {
             if (child != added) {
                 EXPECT_FALSE(child->geometry().intersects(added->geometry())) << ControlIdOf(child);
             }
+        }
+    }
 
     const QList<QLabel*> labels = form.findChildren<QLabel*>();
     ASSERT_EQ(labels.size(), 1);
@@ -126,10 +129,11 @@ TEST_F(DialogLayout, AboutBoxShowsItsTextsAndClosesWithTheDefaultButton)
     QStringList texts;
     int icons = 0;
     for (QLabel* label : about.findChildren<QLabel*>()) {
-        if (!label->pixmap().isNull())
+        if (!label->pixmap().isNull()) {
             ++icons;
-        else
+        } else {
             texts << label->text();
+        }
     }
     EXPECT_EQ(icons, 1);
     EXPECT_EQ(texts, (QStringList{"Reader ZAQ for K-L adapter", "Version 1.5"}));

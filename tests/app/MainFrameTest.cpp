@@ -213,9 +213,10 @@ TEST_F(MainFrame, MenusToolbarAndKeys)
     EXPECT_EQ(frame_.GetAction(res::ID_APP_EXIT)->statusTip(),
               "Quit the application; prompts to save documents");
     // Nothing on the frame takes the editor's copy and paste keys.
-    for (QAction* action : frame_.findChildren<QAction*>())
+    for (QAction* action : frame_.findChildren<QAction*>()) {
         for (const char* key : {"Ctrl+C", "Ctrl+V", "Ctrl+X", "Ctrl+Z"})
             EXPECT_FALSE(action->shortcuts().contains(QKeySequence(key))) << key;
+    }
 }
 
 TEST_F(MainFrame, CommandsGoDownTheRouteAndPromptsToTheStatusBar)

@@ -157,7 +157,7 @@ protected:
         }
         ASSERT_TRUE(finished_) << "the operation did not finish";
         finished_ = false;
-        for (const QString& text : failureExpected ? std::vector<QString>{} : prompts_.MessageTexts())
+        for (const QString& text : failureExpected ? std::vector<QString>{} : prompts_.MessageTexts()) {
             if (text.startsWith("Unable") || text.startsWith("Device") || text.startsWith("K-line") ||
                 text.startsWith("Receive")) {
                 ADD_FAILURE() << "the operation failed: " << text.toStdString();
@@ -168,6 +168,7 @@ protected:
                                  sim->Log().Frames().size());
                 }
             }
+        }
     }
 
     CMainFrame* Frame() const { return app_->GetMainWnd(); }
@@ -181,9 +182,10 @@ protected:
     QPushButton* Button(res::ResourceId id) const { return FindControl<QPushButton>(Frame(), id); }
     bool AllButtons(bool enabled) const
     {
-        for (res::ResourceId id : {res::IDC_READ_ID, res::IDC_READ, res::IDC_WRITE})
+        for (res::ResourceId id : {res::IDC_READ_ID, res::IDC_READ, res::IDC_WRITE}) {
             if (Button(id)->isEnabled() != enabled)
                 return false;
+        }
         return true;
     }
     QStringList ComboItems() const
@@ -572,9 +574,10 @@ TEST_F(ProbexApplication, WindowCaptionSizeSettingsAndAbout)
         auto* about = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget());
         ASSERT_NE(about, nullptr);
         aboutTexts << about->windowTitle();
-        for (QLabel* label : about->findChildren<QLabel*>())
+        for (QLabel* label : about->findChildren<QLabel*>()) {
             if (label->pixmap().isNull())
                 aboutTexts << label->text();
+        }
         FindControl<QPushButton>(about, res::IDOK)->click();
     });
     Frame()->GetAction(res::ID_APP_ABOUT)->trigger();
@@ -725,10 +728,11 @@ WireAccount Account(zaqsim::Simulator& sim)
 {
     WireAccount account;
     const auto frames = sim.Log().Frames();
-    for (const auto& frame : frames)
+    for (const auto& frame : frames) {
         if (frame.kind == zaqsim::FrameKind::Request && frame.bytes.size() > 7 && frame.bytes[0] == 0x85 &&
             frame.bytes[6] == 0x62)
             account.writtenAddresses.push_back(frame.bytes[7]);
+    }
     const std::size_t n = frames.size();
     account.endedCleanly = n >= 2 && frames[n - 1].kind == zaqsim::FrameKind::Trailer &&
                            frames[n - 2].kind == zaqsim::FrameKind::Request &&
@@ -765,10 +769,11 @@ TEST_F(ProbexApplication, StopButtonAndEscStopAWriteBetweenBytesAndSayWhatWasWri
             if (notification.code == device::NotifyByteDone && ++bytesDone == 3) {
                 stopEnabledWhileBusy = Button(res::IDC_STOP)->isEnabled();
                 othersDisabledWhileBusy = AllButtons(false) && !Button(res::IDC_COMPARE)->isEnabled();
-                if (byKey)
+                if (byKey) {
                     QTest::keyClick(Frame(), Qt::Key_Escape);
-                else
+                } else {
                     Button(res::IDC_STOP)->click();
+                }
             }
             finished_ |= notification.code == device::NotifyFinished;
         });
@@ -966,10 +971,11 @@ TEST_F(ProbexApplication, CompareLeavesTheDumpAndMarksExactlyTheDifferingBytes)
     WaitUntilFinished();
     EXPECT_EQ(Dump(), dump) << "a compare never writes the dump";
     EXPECT_FALSE(app_->GetDocument()->IsModified());
-    for (std::uint32_t a = 0; a < 256; ++a)
+    for (std::uint32_t a = 0; a < 256; ++a) {
         EXPECT_EQ(Editor()->ByteStateAt(a) == dumpedit::ByteState::Differs,
                   a == 0x10 || a == 0x11 || a == 0x7F)
             << a;
+    }
     EXPECT_TRUE(Frame()->GetStatusBar()->GetPaneText(0).startsWith("3 bytes differ: 10, 11, 7F - "));
     EXPECT_EQ(prompts_.MessageTexts().size(), 3u) << "differences are no error";
     EXPECT_TRUE(Account(sim).writtenAddresses.empty());

@@ -102,9 +102,10 @@ protected:
     std::vector<Bytes> Trailers() const
     {
         std::vector<Bytes> trailers;
-        for (const auto& frame : sim_->Log().Frames())
+        for (const auto& frame : sim_->Log().Frames()) {
             if (frame.kind == zaqsim::FrameKind::Trailer)
                 trailers.push_back(frame.bytes);
+        }
         return trailers;
     }
 
@@ -552,9 +553,10 @@ TEST_F(ProbexDocument, ClosingDuringAnOperationEndsTheWorkerFirst)
     // into the released buffer (a sanitizer build watches for that).
     document_.reset();
     std::size_t readFrames = 0;
-    for (const auto& frame : sim_->Log().Frames())
+    for (const auto& frame : sim_->Log().Frames()) {
         if (frame.kind == zaqsim::FrameKind::Request && frame.bytes[0] == 0x84)
             ++readFrames;
+    }
     EXPECT_LT(readFrames, 256u);
 }
 

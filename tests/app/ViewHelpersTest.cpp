@@ -80,8 +80,9 @@ TEST(ProfileSettings, LivesInTheConfigFolderOfTheMoment)
     settings.WriteProfileInt("COM port", "Timeout", 0xFFFFFFFF);
     EXPECT_EQ(settings.GetProfileInt("COM port", "Timeout", 10), 0xFFFFFFFFu);
 
-    if (saved.isNull())
+    if (saved.isNull()) {
         qunsetenv("XDG_CONFIG_HOME");
-    else
+    } else {
         qputenv("XDG_CONFIG_HOME", saved);
+    }
 }

@@ -29,9 +29,10 @@ std::array<std::uint8_t, 256> Pattern()
 
 bool HasFrameWithService(const std::vector<Bytes>& frames, std::uint8_t service)
 {
-    for (const Bytes& frame : frames)
+    for (const Bytes& frame : frames) {
         if (frame.size() > 3 && frame[3] == service && frame[0] != 0x54)
             return true;
+    }
     return false;
 }
 

@@ -200,9 +200,10 @@ private:
 
 bool HasLine(const std::vector<std::string>& lines, const std::string& text)
 {
-    for (const std::string& line : lines)
+    for (const std::string& line : lines) {
         if (RecordingTrace::Text(line) == text)
             return true;
+    }
     return false;
 }
 

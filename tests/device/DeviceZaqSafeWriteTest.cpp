@@ -68,9 +68,10 @@ TEST(EngineStop, MidWriteFinishesTheByteClosesTheConnectionAndKeepsTheSplit)
 
     // Every byte begun got all four steps, then came the stop frame and the trailer.
     std::vector<Bytes> expected{kStartFrame, kIdentifyFrame};
-    for (std::uint32_t a = 0; a < done; ++a)
+    for (std::uint32_t a = 0; a < done; ++a) {
         for (const Bytes& frame : WriteFrames(std::uint8_t(a), image[a]))
             expected.push_back(frame);
+    }
     expected.push_back(kStopFrame);
     expected.push_back(Trailer(0x01));
     EXPECT_EQ(h.WireFrames(), expected);
@@ -188,9 +189,10 @@ TEST(EngineVerify, VerifiedWriteReadsTheBytesBackInTheSameConnectionAndKeepsWhat
                                   {5, 0},
                                   {1, device::ResultOk}}));
     std::vector<Bytes> expected{kStartFrame, kIdentifyFrame};
-    for (std::uint8_t a = 0x10; a <= 0x12; ++a)
+    for (std::uint8_t a = 0x10; a <= 0x12; ++a) {
         for (const Bytes& frame : WriteFrames(a, buffer[a]))
             expected.push_back(frame);
+    }
     for (std::uint8_t a = 0x10; a <= 0x12; ++a)
         expected.push_back(ReadFrame(a));
     expected.push_back(kStopFrame);

@@ -47,9 +47,10 @@ std::vector<Notice> EngineHarness::NextPass()
 std::vector<Bytes> EngineHarness::WireFrames() const
 {
     std::vector<Bytes> frames;
-    for (const zaqsim::WireFrame& frame : sim->Log().Frames())
+    for (const zaqsim::WireFrame& frame : sim->Log().Frames()) {
         if (frame.kind != zaqsim::FrameKind::Pulse)
             frames.push_back(frame.bytes);
+    }
     return frames;
 }
 

@@ -149,15 +149,17 @@ TEST_F(AtomicReplaceTest, AFailedReplacementLeavesTheOldFileAndNothingElse)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         fs::remove_all(target_);
-        if (c.targetIsFolder)
+        if (c.targetIsFolder) {
             fs::create_directories(target_ / "inside");
-        else
+        } else {
             Put(kOld, 0640);
+        }
         const std::error_code error = c.replace();
-        if (c.error < 0)
+        if (c.error < 0) {
             EXPECT_TRUE(error);
-        else
+        } else {
             EXPECT_EQ(error.value(), c.error) << error.message();
+        }
         if (c.targetIsFolder) {
             EXPECT_TRUE(fs::exists(target_ / "inside"));
         } else {

@@ -70,10 +70,11 @@ TEST(PortNames, MapFolderFollowsXdgConfigHomeElseHome)
     EXPECT_EQ(PortMapFolder(), "/home/someone/.config/Velmora/ports");
     setenv("XDG_CONFIG_HOME", "relative/ignored", 1);
     EXPECT_EQ(PortMapFolder(), "/home/someone/.config/Velmora/ports");
-    if (home)
+    if (home) {
         setenv("HOME", savedHome.c_str(), 1);
-    else
+    } else {
         unsetenv("HOME");
+    }
 }
 
 TEST(SerialDeviceList, ListsDriverBackedTtysOtherThanTtySInNaturalOrder)

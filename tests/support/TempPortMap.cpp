@@ -24,10 +24,11 @@ TempPortMap::TempPortMap()
 
 TempPortMap::~TempPortMap()
 {
-    if (hadPrevious_)
+    if (hadPrevious_) {
         setenv("XDG_CONFIG_HOME", previous_.c_str(), 1);
-    else
+    } else {
         unsetenv("XDG_CONFIG_HOME");
+    }
     std::error_code ignored;
     fs::remove_all(configHome_, ignored);
 }

@@ -55,18 +55,20 @@ protected:
     std::vector<Bytes> Requests(bool (*kind)(const Bytes&)) const
     {
         std::vector<Bytes> frames;
-        for (const zaqsim::WireFrame& frame : sim_->Log().Frames())
+        for (const zaqsim::WireFrame& frame : sim_->Log().Frames()) {
             if (frame.kind == zaqsim::FrameKind::Request && kind(frame.bytes))
                 frames.push_back(frame.bytes);
+        }
         return frames;
     }
 
     std::vector<Bytes> LastFrames(std::size_t n) const
     {
         std::vector<Bytes> frames;
-        for (const zaqsim::WireFrame& frame : sim_->Log().Frames())
+        for (const zaqsim::WireFrame& frame : sim_->Log().Frames()) {
             if (frame.kind != zaqsim::FrameKind::Pulse)
                 frames.push_back(frame.bytes);
+        }
         return {frames.end() - std::ptrdiff_t(std::min(n, frames.size())), frames.end()};
     }
 

@@ -95,9 +95,10 @@ protected:
 
     bool HasNote(const std::string& part) const
     {
-        for (const std::string& note : log_.Notes())
+        for (const std::string& note : log_.Notes()) {
             if (note.find(part) != std::string::npos)
                 return true;
+        }
         return false;
     }
 
@@ -180,10 +181,11 @@ TEST_F(SimDeviceModel, IdentificationCarriesTheIdBytesAtDataTwoToThirteenInBothF
         const std::size_t shift = longForm ? 1 : 0;
         ASSERT_EQ(answer.size(), 18u + shift) << longForm;
         EXPECT_EQ(answer[0] == 0x80, longForm);
-        if (longForm)
+        if (longForm) {
             EXPECT_EQ(answer[3], 14u);  // the length byte counts the data bytes
-        else
+        } else {
             EXPECT_EQ(answer[0], 0x80 | 14);
+        }
         EXPECT_TRUE(ChecksumOk(answer));
         for (std::size_t i = 0; i < options_.idBytes.size(); ++i)
             EXPECT_EQ(answer[5 + shift + i], options_.idBytes[i]) << i;

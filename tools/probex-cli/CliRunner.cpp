@@ -63,9 +63,10 @@ operation::OperationRecord RunDevice(const CliOptions& options, const Dump& dump
     request.operation = OperationOf(options.command);
     request.port = options.port;
     request.timeoutMs = options.timeoutSeconds * 1000;
-    if (options.command != Command::ReadId)
+    if (options.command != Command::ReadId) {
         request.range =
             operation::RequestRange(options.first, options.last - options.first + 1, engine.eepromSize);
+    }
     request.verify = options.verify;
     request.changedOnly = options.changedOnly;
     request.lastOperation = options.lastOperation;
@@ -152,9 +153,10 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
     if (outcome.result != device::ResultOk || StopSignalReceived()) {
         if (outcome.result != device::ResultOk)
             io.err << ResultText(outcome.result, outcome.refusalCode) << std::endl;
-        if (write && outcome.result != device::ResultOk)
+        if (write && outcome.result != device::ResultOk) {
             io.err << operation::WriteAccountText(outcome.byteState.data(), outcome.start, outcome.count)
                    << std::endl;
+        }
         // A signal wins over the result it caused, and over a success that came just before it:
         // the user asked for the program to end, and FILE stays as it was.
         return StopSignalReceived() ? kExitSignal : outcome.result;
@@ -170,9 +172,10 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
         io.out << operation::ChangedOnlyText(outcome) << std::endl;
     if (options.command == Command::Compare)
         io.out << operation::CompareText(outcome) << std::endl;
-    if (write)
+    if (write) {
         for (const std::string& line : operation::VerifyLines(outcome))
             io.err << line << std::endl;
+    }
     return operation::Differences(outcome).empty() ? 0 : kExitDifferences;
 }
 

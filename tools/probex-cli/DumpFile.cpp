@@ -60,10 +60,11 @@ bool DumpFile::FollowLinks(std::string& error)
             break;  // what is there, or why nothing can be, LoadTarget tells
         char text[PATH_MAX];
         ssize_t size = -1;
-        if (links == kMaxLinks)
+        if (links == kMaxLinks) {
             errno = ELOOP;
-        else if ((size = readlink(target_.c_str(), text, sizeof text)) == ssize_t(sizeof text))
+        } else if ((size = readlink(target_.c_str(), text, sizeof text)) == ssize_t(sizeof text)) {
             errno = ENAMETOOLONG;
+        }
         if (size < 0 || size == ssize_t(sizeof text)) {
             error = WithReason(path_);
             return false;

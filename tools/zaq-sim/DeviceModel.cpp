@@ -65,10 +65,11 @@ std::vector<std::uint8_t> DeviceModel::OnByte(std::uint8_t byte, const LineSetti
     const bool pulse = byte == 0x00 && line.IsPulseFormat(kFrameBaud);
     switch (state_) {
     case State::Asleep:
-        if (pulse)
+        if (pulse) {
             StartPulse(line, time);
-        else
+        } else {
             log_.Note("ignored while asleep: " + Hex(byte) + " at " + line.Text());
+        }
         return {};
     case State::AfterPulse1: {
         const long gap = Millis(time - pulseTime_);
@@ -121,10 +122,11 @@ std::vector<std::uint8_t> DeviceModel::Collect(std::uint8_t byte, const LineSett
         if (frame_.size() < kTrailerLength)
             return {};
         log_.Frame({FrameKind::Trailer, frameTime_, frame_, frameLine_});
-        if (std::equal(frame_.begin(), frame_.begin() + 8, kTrailerText))
+        if (std::equal(frame_.begin(), frame_.begin() + 8, kTrailerText)) {
             log_.Note(std::string("trailer, last operation flag ") + Hex(frame_[8]));
-        else
+        } else {
             log_.Note("trailer text wrong");
+        }
         frame_.clear();
         state_ = State::Asleep;
         return {};
@@ -248,10 +250,11 @@ std::vector<std::uint8_t> DeviceModel::AnswerFrame(const std::vector<std::uint8_
 {
     // Both header forms carry the same data bytes; the long one has a length byte before them.
     std::vector<std::uint8_t> answer;
-    if (options_.longAnswers)
+    if (options_.longAnswers) {
         answer = {0x80, kTesterAddress, kDeviceAddress, std::uint8_t(data.size())};
-    else
+    } else {
         answer = {std::uint8_t(0x80 | data.size()), kTesterAddress, kDeviceAddress};
+    }
     answer.insert(answer.end(), data.begin(), data.end());
     answer.push_back(Sum(answer, answer.size()));
     return answer;

@@ -74,9 +74,10 @@ bool IsComName(const std::string& name)
 {
     if (name.size() < 4 || name.size() > 6)
         return false;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         if (std::toupper(static_cast<unsigned char>(name[i])) != "COM"[i])
             return false;
+    }
     std::uint32_t number = 0;
     return ParseNumber(name.substr(3), number) && number >= 1;
 }

@@ -182,10 +182,11 @@ void Simulator::Transmit(std::uint8_t byte, double characterMicros, bool echo)
     }
     if (write(terminal_.MasterFd(), &byte, 1) != 1)
         return;
-    if (echo)
+    if (echo) {
         log_.EchoByte(byte);
-    else
+    } else {
         log_.AnswerByte(byte);
+    }
 }
 
 void Simulator::Unplug()

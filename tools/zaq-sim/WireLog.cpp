@@ -117,9 +117,10 @@ void WireLog::Clear()
 std::vector<WireFrame> FramesOf(const std::vector<WireFrame>& frames, FrameKind kind)
 {
     std::vector<WireFrame> result;
-    for (const WireFrame& frame : frames)
+    for (const WireFrame& frame : frames) {
         if (frame.kind == kind)
             result.push_back(frame);
+    }
     return result;
 }
 

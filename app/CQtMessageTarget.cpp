@@ -4,9 +4,11 @@
 
 #include "app/WindowMessageEvent.h"
 
+#include <cstdint>
+
 namespace app {
 
-void CQtMessageTarget::Post(uint32_t message, uintptr_t wParam, intptr_t lParam)
+void CQtMessageTarget::Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam)
 {
     auto* event = new WindowMessageEvent(message, wParam, lParam);
     event->Publish();

@@ -3,6 +3,8 @@
 // the window and handled on the user-interface thread, in posting order.
 #include "platform/MessageTarget.h"
 
+#include <cstdint>
+
 class QObject;
 
 namespace app {
@@ -11,7 +13,7 @@ class CQtMessageTarget : public platform::MessageTarget {
 public:
     // receiver must outlive the target's installation.
     explicit CQtMessageTarget(QObject* receiver) : receiver_(receiver) {}
-    void Post(uint32_t message, uintptr_t wParam, intptr_t lParam) override;
+    void Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override;
 
 private:
     QObject* receiver_;

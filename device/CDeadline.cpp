@@ -4,12 +4,12 @@
 
 namespace device {
 
-CDeadline::CDeadline(uint32_t ms)
+CDeadline::CDeadline(std::uint32_t ms)
 {
     Set(ms);
 }
 
-void CDeadline::Set(uint32_t ms)
+void CDeadline::Set(std::uint32_t ms)
 {
     deadline = platform::TickCount64() + ms;
 }

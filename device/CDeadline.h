@@ -8,15 +8,15 @@ namespace device {
 // deadline never wraps around.
 class CDeadline {
 public:
-    explicit CDeadline(uint32_t ms);
-    void Set(uint32_t ms);
+    explicit CDeadline(std::uint32_t ms);
+    void Set(std::uint32_t ms);
     // True until the clock has passed the deadline; still true in the very tick it falls on.
     bool Pending() const;
     // The moment Pending turns false, for a wait that blocks until then.
     std::chrono::steady_clock::time_point Until() const;
 
 private:
-    uint64_t deadline;
+    std::uint64_t deadline;
 };
 
 }  // namespace device

@@ -20,12 +20,12 @@ void CEventEx::SetEvent()
     eventHandle->Set();
 }
 
-bool CEventEx::WaitEvent(uint32_t timeoutMs)
+bool CEventEx::WaitEvent(std::uint32_t timeoutMs)
 {
     return WaitEvent(timeoutMs, std::stop_token());
 }
 
-bool CEventEx::WaitEvent(uint32_t timeoutMs, std::stop_token stop)
+bool CEventEx::WaitEvent(std::uint32_t timeoutMs, std::stop_token stop)
 {
     if (!eventHandle)
         throw CExceptionEx("WaitEvent()", platform::kErrorInvalidHandle);

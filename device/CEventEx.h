@@ -19,10 +19,10 @@ public:
 
     void SetEvent();
     // True when signalled, false when the finite time-out passed (0xFFFFFFFF waits for ever).
-    bool WaitEvent(uint32_t timeoutMs);
+    bool WaitEvent(std::uint32_t timeoutMs);
     // The same, and a stop request on `stop` ends the wait with false: a thread body waits this
     // way so that CThreadEx::Terminate can wake it.
-    bool WaitEvent(uint32_t timeoutMs, std::stop_token stop);
+    bool WaitEvent(std::uint32_t timeoutMs, std::stop_token stop);
 
 protected:
     std::unique_ptr<platform::Event> eventHandle;

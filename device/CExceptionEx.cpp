@@ -8,7 +8,7 @@ CExceptionEx::CExceptionEx(std::string context, std::string message)
     : context(std::move(context)), message(std::move(message)), code(0)
 {}
 
-CExceptionEx::CExceptionEx(std::string context, uint32_t code)
+CExceptionEx::CExceptionEx(std::string context, std::uint32_t code)
     : context(std::move(context)), message(FormatSystemMessage(code)), code(code)
 {}
 

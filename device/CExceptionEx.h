@@ -9,16 +9,16 @@ class CExceptionEx {
 public:
     CExceptionEx(std::string context, std::string message);
     // The message is the system's text for `code`.
-    CExceptionEx(std::string context, uint32_t code);
+    CExceptionEx(std::string context, std::uint32_t code);
 
     const std::string& GetContext() const { return context; }
     const std::string& GetMessage() const { return message; }
-    uint32_t GetCode() const { return code; }
+    std::uint32_t GetCode() const { return code; }
 
 private:
     std::string context;
     std::string message;
-    uint32_t code;
+    std::uint32_t code;
 };
 
 }  // namespace device

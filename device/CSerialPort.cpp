@@ -12,12 +12,12 @@ using namespace platform;
 
 namespace {
 
-constexpr uint32_t kHandshakeNone = 0;
-constexpr uint32_t kHandshakeHardware = 1;
-constexpr uint32_t kHandshakeSoftware = 2;
-constexpr uint32_t kReadModeNonBlocking = 0;
-constexpr uint32_t kReadModeBlocking = 1;
-constexpr uint32_t kFailure = 0xFFFFFFFF;
+constexpr std::uint32_t kHandshakeNone = 0;
+constexpr std::uint32_t kHandshakeHardware = 1;
+constexpr std::uint32_t kHandshakeSoftware = 2;
+constexpr std::uint32_t kReadModeNonBlocking = 0;
+constexpr std::uint32_t kReadModeBlocking = 1;
+constexpr std::uint32_t kFailure = 0xFFFFFFFF;
 
 Dcb EmptyRecord()
 {
@@ -39,8 +39,8 @@ CSerialPort::~CSerialPort()
     CSerialPort::Close();
 }
 
-uint32_t CSerialPort::Open(const std::string& portName, uint32_t inQueueSize, uint32_t outQueueSize,
-                           bool overlapped)
+std::uint32_t CSerialPort::Open(const std::string& portName, std::uint32_t inQueueSize,
+                                std::uint32_t outQueueSize, bool overlapped)
 {
     lastError = 0;
     if (portHandle != kNullHandle)
@@ -61,14 +61,14 @@ uint32_t CSerialPort::Open(const std::string& portName, uint32_t inQueueSize, ui
     }
     if (inQueueSize != 0 || outQueueSize != 0) {
         if (!backend->SetupComm(portHandle, inQueueSize, outQueueSize)) {
-            const uint32_t code = GetLastError();
+            const std::uint32_t code = GetLastError();
             Close();
             return lastError = code;
         }
     }
     // A port that cannot take the event mask or the read mode is not usable: it is closed
     // again, so that a failed Open never leaves the port held.
-    uint32_t code = SetEventMask(kOpenEventMask);
+    std::uint32_t code = SetEventMask(kOpenEventMask);
     if (code == 0)
         code = SetReadMode(kReadModeNonBlocking);
     if (code != 0) {
@@ -78,13 +78,13 @@ uint32_t CSerialPort::Open(const std::string& portName, uint32_t inQueueSize, ui
 
     CommConfig config;
     config.size = kCommConfigSize;
-    uint32_t size = kCommConfigSize;
+    std::uint32_t size = kCommConfigSize;
     if (backend->GetDefaultCommConfig(portName, config, size))
         backend->SetCommConfig(portHandle, config, size);
     return lastError;
 }
 
-uint32_t CSerialPort::Close()
+std::uint32_t CSerialPort::Close()
 {
     lastError = 0;
     if (portHandle == kNullHandle)
@@ -105,21 +105,22 @@ bool CSerialPort::IsOpen()
     return false;
 }
 
-uint32_t CSerialPort::QueryState(Dcb& dcb)
+std::uint32_t CSerialPort::QueryState(Dcb& dcb)
 {
     if (!backend->GetCommState(portHandle, dcb))
         return lastError = GetLastError();
     return 0;
 }
 
-uint32_t CSerialPort::StoreState(const Dcb& dcb)
+std::uint32_t CSerialPort::StoreState(const Dcb& dcb)
 {
     if (!backend->SetCommState(portHandle, dcb))
         return lastError = GetLastError();
     return lastError;
 }
 
-uint32_t CSerialPort::SetLineFormat(uint32_t baudRate, uint8_t byteSize, uint8_t parity, uint8_t stopBits)
+std::uint32_t CSerialPort::SetLineFormat(std::uint32_t baudRate, std::uint8_t byteSize, std::uint8_t parity,
+                                         std::uint8_t stopBits)
 {
     auto dcb = CurrentState();
     if (!dcb)
@@ -132,7 +133,7 @@ uint32_t CSerialPort::SetLineFormat(uint32_t baudRate, uint8_t byteSize, uint8_t
     return StoreState(*dcb);
 }
 
-uint32_t CSerialPort::SetEventChar(uint8_t eventChar, bool adjustMask)
+std::uint32_t CSerialPort::SetEventChar(std::uint8_t eventChar, bool adjustMask)
 {
     auto dcb = CurrentState();
     if (!dcb)
@@ -144,7 +145,7 @@ uint32_t CSerialPort::SetEventChar(uint8_t eventChar, bool adjustMask)
     return StoreState(*dcb);
 }
 
-uint32_t CSerialPort::SetEventMask(uint32_t mask)
+std::uint32_t CSerialPort::SetEventMask(std::uint32_t mask)
 {
     if (!IsOpen())
         return lastError;
@@ -154,7 +155,7 @@ uint32_t CSerialPort::SetEventMask(uint32_t mask)
     return 0;
 }
 
-uint32_t CSerialPort::SetHandshake(uint32_t kind)
+std::uint32_t CSerialPort::SetHandshake(std::uint32_t kind)
 {
     if (!IsOpen())
         return lastError;
@@ -174,7 +175,7 @@ uint32_t CSerialPort::SetHandshake(uint32_t kind)
     return StoreState(*dcb);
 }
 
-int32_t CSerialPort::GetHandshake()
+std::int32_t CSerialPort::GetHandshake()
 {
     const auto dcb = CurrentState();
     if (!dcb)
@@ -186,7 +187,7 @@ int32_t CSerialPort::GetHandshake()
     return kHandshakeNone;
 }
 
-uint32_t CSerialPort::SetReadMode(uint32_t mode)
+std::uint32_t CSerialPort::SetReadMode(std::uint32_t mode)
 {
     if (!IsOpen())
         return lastError;
@@ -218,19 +219,19 @@ std::optional<Dcb> CSerialPort::CurrentState()
     return dcb;
 }
 
-uint32_t CSerialPort::GetBaudRate()
+std::uint32_t CSerialPort::GetBaudRate()
 {
     const auto dcb = CurrentState();
     return dcb ? dcb->baudRate : kFailure;
 }
 
-int32_t CSerialPort::GetByteSize()
+std::int32_t CSerialPort::GetByteSize()
 {
     const auto dcb = CurrentState();
     return dcb ? dcb->byteSize : -1;
 }
 
-int32_t CSerialPort::GetParity()
+std::int32_t CSerialPort::GetParity()
 {
     const auto dcb = CurrentState();
     if (!dcb)
@@ -238,25 +239,25 @@ int32_t CSerialPort::GetParity()
     return dcb->parityCheck ? dcb->parity : kNoParity;
 }
 
-int32_t CSerialPort::GetStopBits()
+std::int32_t CSerialPort::GetStopBits()
 {
     const auto dcb = CurrentState();
     return dcb ? dcb->stopBits : -1;
 }
 
-uint32_t CSerialPort::GetEventMask()
+std::uint32_t CSerialPort::GetEventMask()
 {
     return IsOpen() ? eventMask : 0;
 }
 
-uint8_t CSerialPort::GetEventChar()
+std::uint8_t CSerialPort::GetEventChar()
 {
     const auto dcb = CurrentState();
-    return dcb ? static_cast<uint8_t>(dcb->evtChar) : 0;
+    return dcb ? static_cast<std::uint8_t>(dcb->evtChar) : 0;
 }
 
-uint32_t CSerialPort::RunIo(const IoCall& issue, uint32_t& count, Overlapped* callerRecord,
-                            uint32_t timeoutMs, bool collectCount)
+std::uint32_t CSerialPort::RunIo(const IoCall& issue, std::uint32_t& count, Overlapped* callerRecord,
+                                 std::uint32_t timeoutMs, bool collectCount)
 {
     if (!IsOpen())
         return lastError;
@@ -277,7 +278,7 @@ uint32_t CSerialPort::RunIo(const IoCall& issue, uint32_t& count, Overlapped* ca
             record.event->Set();
         return lastError;
     }
-    const uint32_t code = GetLastError();
+    const std::uint32_t code = GetLastError();
     if (code != kErrorIoPending)
         return lastError = code;
     if (callerRecord)
@@ -293,45 +294,45 @@ uint32_t CSerialPort::RunIo(const IoCall& issue, uint32_t& count, Overlapped* ca
     return lastError;
 }
 
-uint32_t CSerialPort::WaitLineEvent(Overlapped* overlapped, uint32_t timeoutMs)
+std::uint32_t CSerialPort::WaitLineEvent(Overlapped* overlapped, std::uint32_t timeoutMs)
 {
-    uint32_t unused = 0;
+    std::uint32_t unused = 0;
     return RunIo(
-        [this](uint32_t&, Overlapped* record) {
+        [this](std::uint32_t&, Overlapped* record) {
             return backend->WaitCommEvent(portHandle, &firedEvents, record);
         },
         unused, overlapped, timeoutMs, false);
 }
 
-uint32_t CSerialPort::WriteString(const char* text, uint32_t* bytesWritten, Overlapped* overlapped,
-                                  uint32_t timeoutMs)
+std::uint32_t CSerialPort::WriteString(const char* text, std::uint32_t* bytesWritten, Overlapped* overlapped,
+                                       std::uint32_t timeoutMs)
 {
-    return Write(text, static_cast<uint32_t>(std::strlen(text)), bytesWritten, overlapped, timeoutMs);
+    return Write(text, static_cast<std::uint32_t>(std::strlen(text)), bytesWritten, overlapped, timeoutMs);
 }
 
-uint32_t CSerialPort::Write(const void* data, uint32_t length, uint32_t* bytesWritten, Overlapped* overlapped,
-                            uint32_t timeoutMs)
+std::uint32_t CSerialPort::Write(const void* data, std::uint32_t length, std::uint32_t* bytesWritten,
+                                 Overlapped* overlapped, std::uint32_t timeoutMs)
 {
-    uint32_t localCount = 0;
-    uint32_t& count = bytesWritten ? *bytesWritten : localCount;
+    std::uint32_t localCount = 0;
+    std::uint32_t& count = bytesWritten ? *bytesWritten : localCount;
     count = 0;
-    return RunIo([&](uint32_t& n,
+    return RunIo([&](std::uint32_t& n,
                      Overlapped* record) { return backend->WriteFile(portHandle, data, length, n, record); },
                  count, overlapped, timeoutMs, true);
 }
 
-uint32_t CSerialPort::Read(void* buffer, uint32_t length, uint32_t* bytesRead, Overlapped* overlapped,
-                           uint32_t timeoutMs)
+std::uint32_t CSerialPort::Read(void* buffer, std::uint32_t length, std::uint32_t* bytesRead,
+                                Overlapped* overlapped, std::uint32_t timeoutMs)
 {
-    uint32_t localCount = 0;
-    uint32_t& count = bytesRead ? *bytesRead : localCount;
+    std::uint32_t localCount = 0;
+    std::uint32_t& count = bytesRead ? *bytesRead : localCount;
     count = 0;
-    return RunIo([&](uint32_t& n,
+    return RunIo([&](std::uint32_t& n,
                      Overlapped* record) { return backend->ReadFile(portHandle, buffer, length, n, record); },
                  count, overlapped, timeoutMs, true);
 }
 
-uint32_t CSerialPort::WaitForInput(std::chrono::steady_clock::time_point until, int stopFd)
+std::uint32_t CSerialPort::WaitForInput(std::chrono::steady_clock::time_point until, int stopFd)
 {
     if (!IsOpen())
         return lastError;

@@ -18,8 +18,8 @@ namespace device {
 // 0x80070057 kind or mode out of range, otherwise the backend's code. Not thread-safe.
 class CSerialPort {
 public:
-    static constexpr uint32_t kInfinite = platform::kInfinite;
-    static constexpr uint32_t kOpenEventMask = 0xC1;  // EV_RXCHAR | EV_BREAK | EV_ERR
+    static constexpr std::uint32_t kInfinite = platform::kInfinite;
+    static constexpr std::uint32_t kOpenEventMask = 0xC1;  // EV_RXCHAR | EV_BREAK | EV_ERR
 
     CSerialPort();
     // A port on another backend (tests use a scripted one); `backend` must outlive the port.
@@ -30,63 +30,64 @@ public:
 
     // Opens exclusively with a non-blocking read mode, mask 0xC1 and the default configuration.
     // A failure after the port was opened closes it again.
-    virtual uint32_t Open(const std::string& portName, uint32_t inQueueSize, uint32_t outQueueSize,
-                          bool overlapped);
-    virtual uint32_t Close();
-    virtual uint32_t SetLineFormat(uint32_t baudRate, uint8_t byteSize, uint8_t parity, uint8_t stopBits);
-    virtual uint32_t SetEventChar(uint8_t eventChar, bool adjustMask);
-    virtual uint32_t SetEventMask(uint32_t mask);
-    virtual uint32_t WaitLineEvent(platform::Overlapped* overlapped, uint32_t timeoutMs);
-    virtual uint32_t SetHandshake(uint32_t kind);
-    virtual uint32_t SetReadMode(uint32_t mode);
-    virtual uint32_t GetBaudRate();
-    virtual int32_t GetByteSize();
-    virtual int32_t GetParity();
-    virtual int32_t GetStopBits();
-    virtual int32_t GetHandshake();
-    virtual uint32_t GetEventMask();
-    virtual uint8_t GetEventChar();
-    virtual uint32_t WriteString(const char* text, uint32_t* bytesWritten, platform::Overlapped* overlapped,
-                                 uint32_t timeoutMs);
-    virtual uint32_t Write(const void* data, uint32_t length, uint32_t* bytesWritten,
-                           platform::Overlapped* overlapped, uint32_t timeoutMs);
-    virtual uint32_t Read(void* buffer, uint32_t length, uint32_t* bytesRead,
-                          platform::Overlapped* overlapped, uint32_t timeoutMs);
+    virtual std::uint32_t Open(const std::string& portName, std::uint32_t inQueueSize,
+                               std::uint32_t outQueueSize, bool overlapped);
+    virtual std::uint32_t Close();
+    virtual std::uint32_t SetLineFormat(std::uint32_t baudRate, std::uint8_t byteSize, std::uint8_t parity,
+                                        std::uint8_t stopBits);
+    virtual std::uint32_t SetEventChar(std::uint8_t eventChar, bool adjustMask);
+    virtual std::uint32_t SetEventMask(std::uint32_t mask);
+    virtual std::uint32_t WaitLineEvent(platform::Overlapped* overlapped, std::uint32_t timeoutMs);
+    virtual std::uint32_t SetHandshake(std::uint32_t kind);
+    virtual std::uint32_t SetReadMode(std::uint32_t mode);
+    virtual std::uint32_t GetBaudRate();
+    virtual std::int32_t GetByteSize();
+    virtual std::int32_t GetParity();
+    virtual std::int32_t GetStopBits();
+    virtual std::int32_t GetHandshake();
+    virtual std::uint32_t GetEventMask();
+    virtual std::uint8_t GetEventChar();
+    virtual std::uint32_t WriteString(const char* text, std::uint32_t* bytesWritten,
+                                      platform::Overlapped* overlapped, std::uint32_t timeoutMs);
+    virtual std::uint32_t Write(const void* data, std::uint32_t length, std::uint32_t* bytesWritten,
+                                platform::Overlapped* overlapped, std::uint32_t timeoutMs);
+    virtual std::uint32_t Read(void* buffer, std::uint32_t length, std::uint32_t* bytesRead,
+                               platform::Overlapped* overlapped, std::uint32_t timeoutMs);
 
     // Blocks until received bytes wait, the line hangs up (1117), `stopFd` becomes readable
     // (995) or `until` passes (1460): 0 when bytes wait. The code is kept in lastError.
-    virtual uint32_t WaitForInput(std::chrono::steady_clock::time_point until, int stopFd);
+    virtual std::uint32_t WaitForInput(std::chrono::steady_clock::time_point until, int stopFd);
 
     // True with lastError 0 when open; false with lastError 6 otherwise.
     bool IsOpen();
     // The line state record of the open port: 0, or the backend's code (also kept).
-    uint32_t QueryState(platform::Dcb& dcb);
+    std::uint32_t QueryState(platform::Dcb& dcb);
 
     // 0: the port can be opened now; 1: no such port; 2: in use; -1: any other failure.
     static int ProbePort(const std::string& portName);
     static int ProbePort(const std::string& portName, platform::SerialBackend& backend);
 
-    uint32_t GetLastErrorCode() const { return lastError; }
-    uint32_t GetFiredEvents() const { return firedEvents; }
+    std::uint32_t GetLastErrorCode() const { return lastError; }
+    std::uint32_t GetFiredEvents() const { return firedEvents; }
     bool IsOverlapped() const { return ioEvent != nullptr; }
 
 protected:
-    uint32_t lastError;
+    std::uint32_t lastError;
     platform::CommHandle portHandle;
-    uint32_t firedEvents;
-    uint32_t eventMask;
+    std::uint32_t firedEvents;
+    std::uint32_t eventMask;
     std::unique_ptr<platform::Event> ioEvent;  // set exactly while open for overlapped I/O
 
 private:
     // Issues one read, write or event wait on `record` (null on a port without overlapped
     // I/O); true when done at once, else false with the backend's last error set.
-    using IoCall = std::function<bool(uint32_t& count, platform::Overlapped* record)>;
-    uint32_t RunIo(const IoCall& issue, uint32_t& count, platform::Overlapped* callerRecord,
-                   uint32_t timeoutMs, bool collectCount);
+    using IoCall = std::function<bool(std::uint32_t& count, platform::Overlapped* record)>;
+    std::uint32_t RunIo(const IoCall& issue, std::uint32_t& count, platform::Overlapped* callerRecord,
+                        std::uint32_t timeoutMs, bool collectCount);
     // The record of the open port; nothing when closed or unreadable (lastError says why).
     std::optional<platform::Dcb> CurrentState();
     // Writes a changed record back; a failure is kept and returned.
-    uint32_t StoreState(const platform::Dcb& dcb);
+    std::uint32_t StoreState(const platform::Dcb& dcb);
 
     platform::SerialBackend* backend;
 };

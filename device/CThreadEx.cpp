@@ -33,8 +33,8 @@ CThreadEx::Handle CThreadEx::Start()
     try {
         thread = std::thread([this, stored] {
             stored->wait();
-            const uint32_t code = ThreadEntry(this);
-            uint32_t running = kStillActive;
+            const std::uint32_t code = ThreadEntry(this);
+            std::uint32_t running = kStillActive;
             exitCode.compare_exchange_strong(running, code);
         });
     } catch (const std::system_error& error) {
@@ -45,20 +45,20 @@ CThreadEx::Handle CThreadEx::Start()
     return threadHandle;
 }
 
-void CThreadEx::Terminate(uint32_t code)
+void CThreadEx::Terminate(std::uint32_t code)
 {
     if (threadHandle == kNoThread)
         throw CExceptionEx("CThreadEx::Terminate()", platform::kErrorInvalidHandle);
     if (thread.joinable() && thread.get_id() == std::this_thread::get_id())
         throw CExceptionEx("CThreadEx::Terminate()", platform::kErrorPossibleDeadlock);
-    uint32_t running = kStillActive;
+    std::uint32_t running = kStillActive;
     exitCode.compare_exchange_strong(running, code);
     stopSource.request_stop();
     if (thread.joinable())
         thread.join();
 }
 
-bool CThreadEx::GetExitCode(uint32_t& code) const
+bool CThreadEx::GetExitCode(std::uint32_t& code) const
 {
     if (threadHandle == kNoThread)
         return false;
@@ -66,7 +66,7 @@ bool CThreadEx::GetExitCode(uint32_t& code) const
     return true;
 }
 
-uint32_t CThreadEx::ThreadEntry(CThreadEx* object)
+std::uint32_t CThreadEx::ThreadEntry(CThreadEx* object)
 {
     if (!object)
         return 0;

@@ -15,14 +15,14 @@ class CThreadEx {
 public:
     using Handle = std::uintptr_t;
     static constexpr Handle kNoThread = ~Handle(0);
-    static constexpr uint32_t kStillActive = 259;
+    static constexpr std::uint32_t kStillActive = 259;
 
     CThreadEx();
     virtual ~CThreadEx();
     CThreadEx(const CThreadEx&) = delete;
     CThreadEx& operator=(const CThreadEx&) = delete;
 
-    virtual uint32_t Run() = 0;
+    virtual std::uint32_t Run() = 0;
 
     // Starts the worker once for the object's life; a second Start throws
     // ("CThreadEx::Start()", "Thread already running"), also after Run has ended.
@@ -30,24 +30,24 @@ public:
     // Asks the body to stop and waits until it has ended. If it was still running, the exit
     // code becomes `exitCode`. Throws ("CThreadEx::Terminate()", code) when there is no
     // thread or when called from the worker itself.
-    void Terminate(uint32_t exitCode);
+    void Terminate(std::uint32_t exitCode);
     Handle GetThreadHandle() const { return threadHandle; }
 
     // The exit code, kStillActive while the worker runs; false when no thread was started.
-    bool GetExitCode(uint32_t& code) const;
+    bool GetExitCode(std::uint32_t& code) const;
 
     bool StopRequested() const { return stopSource.stop_requested(); }
     std::stop_token GetStopToken() const { return stopSource.get_token(); }
 
     // The worker's start routine: Run() of the object, 0 when the object is null or an
     // exception leaves Run.
-    static uint32_t ThreadEntry(CThreadEx* object);
+    static std::uint32_t ThreadEntry(CThreadEx* object);
 
 private:
     Handle threadHandle;
     std::thread thread;
     std::stop_source stopSource;
-    std::atomic<uint32_t> exitCode{kStillActive};
+    std::atomic<std::uint32_t> exitCode{kStillActive};
 };
 
 }  // namespace device

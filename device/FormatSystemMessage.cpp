@@ -6,7 +6,7 @@
 
 namespace device {
 
-std::string FormatSystemMessage(uint32_t code)
+std::string FormatSystemMessage(std::uint32_t code)
 {
     if (auto text = platform::ErrorText(code))
         return *text;

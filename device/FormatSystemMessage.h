@@ -6,6 +6,6 @@ namespace device {
 
 // The system's text for an error code, line break included. A code without a text gets a
 // text that names its number.
-std::string FormatSystemMessage(uint32_t code);
+std::string FormatSystemMessage(std::uint32_t code);
 
 }  // namespace device

@@ -4,10 +4,11 @@
 
 namespace platform {
 
-uint64_t TickCount64()
+std::uint64_t TickCount64()
 {
     using namespace std::chrono;
-    return static_cast<uint64_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+    return static_cast<std::uint64_t>(
+        duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
 }  // namespace platform

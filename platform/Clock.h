@@ -4,6 +4,6 @@
 namespace platform {
 
 // Milliseconds on a monotonic clock. 64 bits: it does not wrap in the life of a process.
-uint64_t TickCount64();
+std::uint64_t TickCount64();
 
 }  // namespace platform

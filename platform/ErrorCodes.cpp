@@ -4,7 +4,7 @@
 
 namespace platform {
 
-uint32_t ErrorFromErrno(int err)
+std::uint32_t ErrorFromErrno(int err)
 {
     switch (err) {
     case 0:
@@ -39,7 +39,7 @@ uint32_t ErrorFromErrno(int err)
     }
 }
 
-std::optional<std::string> ErrorText(uint32_t code)
+std::optional<std::string> ErrorText(std::uint32_t code)
 {
     switch (code) {
     case kErrorSuccess:
@@ -84,15 +84,15 @@ std::optional<std::string> ErrorText(uint32_t code)
 }
 
 namespace {
-thread_local uint32_t lastError = kErrorSuccess;
+thread_local std::uint32_t lastError = kErrorSuccess;
 }
 
-uint32_t GetLastError()
+std::uint32_t GetLastError()
 {
     return lastError;
 }
 
-void SetLastError(uint32_t code)
+void SetLastError(std::uint32_t code)
 {
     lastError = code;
 }

@@ -7,33 +7,33 @@
 
 namespace platform {
 
-inline constexpr uint32_t kErrorSuccess = 0;
-inline constexpr uint32_t kErrorInvalidFunction = 1;
-inline constexpr uint32_t kErrorFileNotFound = 2;
-inline constexpr uint32_t kErrorAccessDenied = 5;
-inline constexpr uint32_t kErrorInvalidHandle = 6;
-inline constexpr uint32_t kErrorNotEnoughMemory = 8;
-inline constexpr uint32_t kErrorGenFailure = 31;
-inline constexpr uint32_t kErrorInvalidParameter = 87;
-inline constexpr uint32_t kStillActive = 259;
-inline constexpr uint32_t kErrorOperationAborted = 995;
-inline constexpr uint32_t kErrorIoIncomplete = 996;
-inline constexpr uint32_t kErrorIoPending = 997;
-inline constexpr uint32_t kErrorIoDevice = 1117;
-inline constexpr uint32_t kErrorPossibleDeadlock = 1131;
-inline constexpr uint32_t kErrorAlreadyInitialized = 1247;
-inline constexpr uint32_t kErrorTimeout = 1460;
-inline constexpr uint32_t kEInvalidArg = 0x80070057;
+inline constexpr std::uint32_t kErrorSuccess = 0;
+inline constexpr std::uint32_t kErrorInvalidFunction = 1;
+inline constexpr std::uint32_t kErrorFileNotFound = 2;
+inline constexpr std::uint32_t kErrorAccessDenied = 5;
+inline constexpr std::uint32_t kErrorInvalidHandle = 6;
+inline constexpr std::uint32_t kErrorNotEnoughMemory = 8;
+inline constexpr std::uint32_t kErrorGenFailure = 31;
+inline constexpr std::uint32_t kErrorInvalidParameter = 87;
+inline constexpr std::uint32_t kStillActive = 259;
+inline constexpr std::uint32_t kErrorOperationAborted = 995;
+inline constexpr std::uint32_t kErrorIoIncomplete = 996;
+inline constexpr std::uint32_t kErrorIoPending = 997;
+inline constexpr std::uint32_t kErrorIoDevice = 1117;
+inline constexpr std::uint32_t kErrorPossibleDeadlock = 1131;
+inline constexpr std::uint32_t kErrorAlreadyInitialized = 1247;
+inline constexpr std::uint32_t kErrorTimeout = 1460;
+inline constexpr std::uint32_t kEInvalidArg = 0x80070057;
 
 // The one place where errno values become error codes. Anything without a closer match is
 // kErrorGenFailure.
-uint32_t ErrorFromErrno(int err);
+std::uint32_t ErrorFromErrno(int err);
 
 // System text of a code (ends with "\r\n" as such texts do), or nothing for an unknown code.
-std::optional<std::string> ErrorText(uint32_t code);
+std::optional<std::string> ErrorText(std::uint32_t code);
 
 // Per-thread code of the last failed platform call, as the serial backend reports it.
-uint32_t GetLastError();
-void SetLastError(uint32_t code);
+std::uint32_t GetLastError();
+void SetLastError(std::uint32_t code);
 
 }  // namespace platform

@@ -26,12 +26,12 @@ bool Event::IsSet() const
     return signalled_;
 }
 
-WaitResult Event::Wait(uint32_t timeoutMs)
+WaitResult Event::Wait(std::uint32_t timeoutMs)
 {
     return Wait(timeoutMs, std::stop_token());
 }
 
-WaitResult Event::Wait(uint32_t timeoutMs, std::stop_token stop)
+WaitResult Event::Wait(std::uint32_t timeoutMs, std::stop_token stop)
 {
     std::unique_lock lock(mutex_);
     const auto isSignalled = [this] { return signalled_; };

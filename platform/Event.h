@@ -8,7 +8,7 @@
 
 namespace platform {
 
-inline constexpr uint32_t kInfinite = 0xFFFFFFFF;
+inline constexpr std::uint32_t kInfinite = 0xFFFFFFFF;
 
 enum class WaitResult {
     Signalled,
@@ -28,9 +28,9 @@ public:
 
     // Waits up to timeoutMs (kInfinite: no limit). An automatic-reset event is reset by the
     // wait it satisfies, so any number of Set calls before a wait release one wait.
-    WaitResult Wait(uint32_t timeoutMs);
+    WaitResult Wait(std::uint32_t timeoutMs);
     // The same, and a stop request on `stop` ends the wait with Stopped.
-    WaitResult Wait(uint32_t timeoutMs, std::stop_token stop);
+    WaitResult Wait(std::uint32_t timeoutMs, std::stop_token stop);
 
 private:
     const bool manualReset_;

@@ -24,7 +24,7 @@ int SetTermios(int fd, const termios2& tio)
     return ioctl(fd, TCSETS2, &tio) == 0 ? 0 : errno;
 }
 
-tcflag_t SizeFlag(uint8_t byteSize)
+tcflag_t SizeFlag(std::uint8_t byteSize)
 {
     switch (byteSize) {
     case 5:
@@ -38,7 +38,7 @@ tcflag_t SizeFlag(uint8_t byteSize)
     }
 }
 
-uint8_t ByteSizeOf(tcflag_t cflag)
+std::uint8_t ByteSizeOf(tcflag_t cflag)
 {
     switch (cflag & CSIZE) {
     case CS5:
@@ -202,21 +202,21 @@ void RequestLowLatency(int fd)
     (void)ioctl(fd, TIOCSSERIAL, &serial);
 }
 
-int QueuedInput(int fd, uint32_t& count)
+int QueuedInput(int fd, std::uint32_t& count)
 {
     int n = 0;
     if (ioctl(fd, FIONREAD, &n) != 0)
         return errno;
-    count = static_cast<uint32_t>(n);
+    count = static_cast<std::uint32_t>(n);
     return 0;
 }
 
-int QueuedOutput(int fd, uint32_t& count)
+int QueuedOutput(int fd, std::uint32_t& count)
 {
     int n = 0;
     if (ioctl(fd, TIOCOUTQ, &n) != 0)
         return errno;
-    count = static_cast<uint32_t>(n);
+    count = static_cast<std::uint32_t>(n);
     return 0;
 }
 
@@ -231,9 +231,9 @@ bool ReadModemStatus(int fd, ModemStatus& status)
     status.ring = lines & TIOCM_RNG;
     serial_icounter_struct counters{};
     if (ioctl(fd, TIOCGICOUNT, &counters) == 0) {
-        status.breaks = static_cast<uint32_t>(counters.brk);
-        status.errors =
-            static_cast<uint32_t>(counters.frame + counters.overrun + counters.parity + counters.buf_overrun);
+        status.breaks = static_cast<std::uint32_t>(counters.brk);
+        status.errors = static_cast<std::uint32_t>(counters.frame + counters.overrun + counters.parity +
+                                                   counters.buf_overrun);
     }
     return true;
 }

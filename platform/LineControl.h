@@ -32,16 +32,16 @@ void ApplyModemLines(int fd, const Dcb& dcb);
 // Asks the driver to pass received bytes on without delay. Best effort.
 void RequestLowLatency(int fd);
 
-int QueuedInput(int fd, uint32_t& count);
-int QueuedOutput(int fd, uint32_t& count);
+int QueuedInput(int fd, std::uint32_t& count);
+int QueuedOutput(int fd, std::uint32_t& count);
 
 struct ModemStatus {
     bool cts = false;
     bool dsr = false;
     bool rlsd = false;
     bool ring = false;
-    uint32_t breaks = 0;
-    uint32_t errors = 0;  // framing, overrun and parity errors so far
+    std::uint32_t breaks = 0;
+    std::uint32_t errors = 0;  // framing, overrun and parity errors so far
 };
 // False when the line has no modem status (a pseudo-terminal).
 bool ReadModemStatus(int fd, ModemStatus& status);
@@ -49,8 +49,8 @@ bool ReadModemStatus(int fd, ModemStatus& status);
 // The line settings as the driver holds them; on a pseudo-terminal's master they are the
 // slave's (the pty driver clears PARENB and forces 8 data bits, but keeps the rest).
 struct LineSettings {
-    uint32_t inputSpeed = 0;
-    uint32_t outputSpeed = 0;
+    std::uint32_t inputSpeed = 0;
+    std::uint32_t outputSpeed = 0;
     bool arbitrarySpeed = false;  // BOTHER in both speed fields
     unsigned dataBits = 0;
     bool parityEnable = false;

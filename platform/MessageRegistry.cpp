@@ -8,7 +8,7 @@
 
 namespace platform {
 
-uint32_t RegisterMessage(std::string_view name)
+std::uint32_t RegisterMessage(std::string_view name)
 {
     if (name.empty())
         return 0;
@@ -17,11 +17,11 @@ uint32_t RegisterMessage(std::string_view name)
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
 
     static std::mutex mutex;
-    static std::map<std::string, uint32_t> numbers;
+    static std::map<std::string, std::uint32_t> numbers;
     std::lock_guard lock(mutex);
     if (auto found = numbers.find(key); found != numbers.end())
         return found->second;
-    const uint32_t next = kFirstRegisteredMessage + static_cast<uint32_t>(numbers.size());
+    const std::uint32_t next = kFirstRegisteredMessage + static_cast<std::uint32_t>(numbers.size());
     if (next > kLastRegisteredMessage)
         return 0;
     numbers.emplace(std::move(key), next);

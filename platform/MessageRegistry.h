@@ -5,11 +5,11 @@
 
 namespace platform {
 
-inline constexpr uint32_t kFirstRegisteredMessage = 0xC000;
-inline constexpr uint32_t kLastRegisteredMessage = 0xFFFF;
+inline constexpr std::uint32_t kFirstRegisteredMessage = 0xC000;
+inline constexpr std::uint32_t kLastRegisteredMessage = 0xFFFF;
 
 // The number of the message called `name` (letters compared without case), the same for the
 // life of the process; 0 for an empty name or when the range is used up. Thread-safe.
-uint32_t RegisterMessage(std::string_view name);
+std::uint32_t RegisterMessage(std::string_view name);
 
 }  // namespace platform

@@ -22,7 +22,7 @@ MessageTarget* GetMainWindowTarget()
     return mainWindow;
 }
 
-bool PostToMainWindow(uint32_t message, uintptr_t wParam, intptr_t lParam)
+bool PostToMainWindow(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam)
 {
     std::lock_guard lock(targetMutex);
     if (!mainWindow)

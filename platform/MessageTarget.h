@@ -9,7 +9,7 @@ public:
     virtual ~MessageTarget() = default;
     // Queues the message and returns at once; messages arrive in the order they were posted,
     // on the target's own (user-interface) thread. May be called from any thread.
-    virtual void Post(uint32_t message, uintptr_t wParam, intptr_t lParam) = 0;
+    virtual void Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) = 0;
 };
 
 // Installs `target` as the main window (nullptr removes it). Once this returns, no post to the
@@ -18,6 +18,6 @@ void SetMainWindowTarget(MessageTarget* target);
 MessageTarget* GetMainWindowTarget();
 
 // Posts to the installed main window; false, and nothing posted, when none is installed.
-bool PostToMainWindow(uint32_t message, uintptr_t wParam, intptr_t lParam);
+bool PostToMainWindow(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
 
 }  // namespace platform

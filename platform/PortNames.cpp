@@ -64,7 +64,7 @@ std::string PortMapFolder()
     return base + "/Velmora/ports";
 }
 
-std::variant<std::string, uint32_t> ResolvePortName(const std::string& portName)
+std::variant<std::string, std::uint32_t> ResolvePortName(const std::string& portName)
 {
     if (portName.find('/') != std::string::npos)
         return portName;

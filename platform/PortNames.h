@@ -13,7 +13,7 @@ std::string PortMapFolder();
 // The device path of a port name, or an error code (kErrorFileNotFound for a name that names
 // no port). While the port map folder exists, only its entries (symbolic links named COM1,
 // COM2, ...) exist; without it, COMn is /dev/ttyS(n-1).
-std::variant<std::string, uint32_t> ResolvePortName(const std::string& portName);
+std::variant<std::string, std::uint32_t> ResolvePortName(const std::string& portName);
 
 // Paths (/dev/...) of the serial devices present other than the built-in ttyS ports (which the
 // COMn names already reach): USB, ACM and other driver-backed ttys, in natural order.

@@ -18,9 +18,10 @@ namespace {
 // How often a pending event wait looks at what poll() cannot report (modem lines, output
 // drained, line errors).
 constexpr int kLineStatePollMs = 10;
-constexpr uint32_t kLineStateEvents = kEvTxEmpty | kEvCts | kEvDsr | kEvRlsd | kEvBreak | kEvErr | kEvRing;
+constexpr std::uint32_t kLineStateEvents =
+    kEvTxEmpty | kEvCts | kEvDsr | kEvRlsd | kEvBreak | kEvErr | kEvRing;
 
-void Signal(Overlapped* record, uint32_t status, uint32_t transferred)
+void Signal(Overlapped* record, std::uint32_t status, std::uint32_t transferred)
 {
     record->transferred = transferred;
     record->status = status;
@@ -48,7 +49,7 @@ PosixPort::~PosixPort()
         ::close(wakeFd_);
 }
 
-uint32_t PosixPort::GetState(Dcb& dcb)
+std::uint32_t PosixPort::GetState(Dcb& dcb)
 {
     std::lock_guard lock(mutex_);
     if (closing_)
@@ -60,7 +61,7 @@ uint32_t PosixPort::GetState(Dcb& dcb)
     return 0;
 }
 
-uint32_t PosixPort::SetState(const Dcb& dcb)
+std::uint32_t PosixPort::SetState(const Dcb& dcb)
 {
     std::lock_guard lock(mutex_);
     if (closing_)
@@ -73,7 +74,7 @@ uint32_t PosixPort::SetState(const Dcb& dcb)
     return 0;
 }
 
-uint32_t PosixPort::GetTimeouts(CommTimeouts& result)
+std::uint32_t PosixPort::GetTimeouts(CommTimeouts& result)
 {
     std::lock_guard lock(mutex_);
     if (closing_)
@@ -82,7 +83,7 @@ uint32_t PosixPort::GetTimeouts(CommTimeouts& result)
     return 0;
 }
 
-uint32_t PosixPort::SetTimeouts(const CommTimeouts& value)
+std::uint32_t PosixPort::SetTimeouts(const CommTimeouts& value)
 {
     std::lock_guard lock(mutex_);
     if (closing_)
@@ -92,7 +93,7 @@ uint32_t PosixPort::SetTimeouts(const CommTimeouts& value)
     return 0;
 }
 
-uint32_t PosixPort::SetMask(uint32_t value)
+std::uint32_t PosixPort::SetMask(std::uint32_t value)
 {
     std::lock_guard lock(mutex_);
     if (closing_)
@@ -112,31 +113,32 @@ uint32_t PosixPort::SetMask(uint32_t value)
     return 0;
 }
 
-uint32_t PosixPort::Read(void* buffer, uint32_t length, uint32_t& count, Overlapped* record)
+std::uint32_t PosixPort::Read(void* buffer, std::uint32_t length, std::uint32_t& count, Overlapped* record)
 {
     Operation op{Kind::Read, record, std::this_thread::get_id()};
-    op.in = static_cast<uint8_t*>(buffer);
+    op.in = static_cast<std::uint8_t*>(buffer);
     op.length = length;
     return Issue(op, count);
 }
 
-uint32_t PosixPort::Write(const void* data, uint32_t length, uint32_t& count, Overlapped* record)
+std::uint32_t PosixPort::Write(const void* data, std::uint32_t length, std::uint32_t& count,
+                               Overlapped* record)
 {
     Operation op{Kind::Write, record, std::this_thread::get_id()};
-    op.out = static_cast<const uint8_t*>(data);
+    op.out = static_cast<const std::uint8_t*>(data);
     op.length = length;
     return Issue(op, count);
 }
 
-uint32_t PosixPort::WaitEvent(uint32_t* events, Overlapped* record)
+std::uint32_t PosixPort::WaitEvent(std::uint32_t* events, Overlapped* record)
 {
     Operation op{Kind::WaitEvent, record, std::this_thread::get_id()};
     op.events = events;
-    uint32_t unused = 0;
+    std::uint32_t unused = 0;
     return Issue(op, unused);
 }
 
-uint32_t PosixPort::WaitForInput(std::chrono::steady_clock::time_point until, int stopFd)
+std::uint32_t PosixPort::WaitForInput(std::chrono::steady_clock::time_point until, int stopFd)
 {
     {
         std::lock_guard lock(mutex_);
@@ -165,7 +167,7 @@ uint32_t PosixPort::WaitForInput(std::chrono::steady_clock::time_point until, in
     return ErrorFromErrno(errno);
 }
 
-uint32_t PosixPort::Issue(Operation op, uint32_t& count)
+std::uint32_t PosixPort::Issue(Operation op, std::uint32_t& count)
 {
     // A port opened without overlapped I/O blocks here, on a record of its own.
     Event ownEvent(true, false);
@@ -186,7 +188,7 @@ uint32_t PosixPort::Issue(Operation op, uint32_t& count)
     op.record->transferred = 0;
     op.record->status = kErrorIoPending;
 
-    const uint64_t now = TickCount64();
+    const std::uint64_t now = TickCount64();
     op.lastByteMs = now;
     if (op.kind == Kind::Read) {
         op.plan = TransferPlan::ForRead(timeouts_, op.length, now);
@@ -196,7 +198,7 @@ uint32_t PosixPort::Issue(Operation op, uint32_t& count)
         op.haveModemBaseline = line::ReadModemStatus(fd_, op.modemBaseline);
     }
 
-    uint32_t status = 0;
+    std::uint32_t status = 0;
     if (IsFirstOfKind(op) && Progress(op, now, status)) {
         Complete(op, status);
         count = op.done;
@@ -227,7 +229,7 @@ bool PosixPort::IsFirstOfKind(const Operation& op) const
                         [&](const Operation& other) { return other.kind == op.kind && &other != &op; });
 }
 
-bool PosixPort::Progress(Operation& op, uint64_t nowMs, uint32_t& status)
+bool PosixPort::Progress(Operation& op, std::uint64_t nowMs, std::uint32_t& status)
 {
     switch (op.kind) {
     case Kind::Read:
@@ -240,7 +242,7 @@ bool PosixPort::Progress(Operation& op, uint64_t nowMs, uint32_t& status)
     return false;
 }
 
-bool PosixPort::ProgressRead(Operation& op, uint64_t nowMs, uint32_t& status)
+bool PosixPort::ProgressRead(Operation& op, std::uint64_t nowMs, std::uint32_t& status)
 {
     status = 0;
     if (op.done < op.length) {
@@ -250,9 +252,9 @@ bool PosixPort::ProgressRead(Operation& op, uint64_t nowMs, uint32_t& status)
             return true;
         }
         if (n > 0) {
-            op.done += static_cast<uint32_t>(n);
+            op.done += static_cast<std::uint32_t>(n);
             op.lastByteMs = nowMs;
-            rxReported_ = rxReported_ > uint32_t(n) ? rxReported_ - uint32_t(n) : 0;
+            rxReported_ = rxReported_ > std::uint32_t(n) ? rxReported_ - std::uint32_t(n) : 0;
         }
     }
     if (op.plan.IsComplete(op.done, op.length, nowMs, op.lastByteMs))
@@ -264,7 +266,7 @@ bool PosixPort::ProgressRead(Operation& op, uint64_t nowMs, uint32_t& status)
     return false;
 }
 
-bool PosixPort::ProgressWrite(Operation& op, uint64_t nowMs, uint32_t& status)
+bool PosixPort::ProgressWrite(Operation& op, std::uint64_t nowMs, std::uint32_t& status)
 {
     status = 0;
     while (op.done < op.length) {
@@ -277,20 +279,20 @@ bool PosixPort::ProgressWrite(Operation& op, uint64_t nowMs, uint32_t& status)
             status = ErrorFromErrno(errno);
             return true;
         }
-        op.done += static_cast<uint32_t>(n);
+        op.done += static_cast<std::uint32_t>(n);
         txSinceReport_ = true;
     }
     return op.plan.IsComplete(op.done, op.length, nowMs, op.lastByteMs);
 }
 
-bool PosixPort::ProgressWait(Operation& op, uint32_t& status)
+bool PosixPort::ProgressWait(Operation& op, std::uint32_t& status)
 {
     status = 0;
     if (mask_ & kEvRxFlag)
         PullInput();
-    uint32_t fired = 0;
+    std::uint32_t fired = 0;
     if (mask_ & kEvRxChar) {
-        const uint32_t available = AvailableInput();
+        const std::uint32_t available = AvailableInput();
         if (available > rxReported_) {
             fired |= kEvRxChar;
             rxReported_ = available;
@@ -301,7 +303,7 @@ bool PosixPort::ProgressWait(Operation& op, uint32_t& status)
         eventCharSeen_ = false;
     }
     if ((mask_ & kEvTxEmpty) && txSinceReport_) {
-        uint32_t queued = 0;
+        std::uint32_t queued = 0;
         if (line::QueuedOutput(fd_, queued) == 0 && queued == 0) {
             fired |= kEvTxEmpty;
             txSinceReport_ = false;
@@ -335,16 +337,16 @@ bool PosixPort::ProgressWait(Operation& op, uint32_t& status)
     return false;
 }
 
-void PosixPort::Complete(Operation& op, uint32_t status)
+void PosixPort::Complete(Operation& op, std::uint32_t status)
 {
     if (op.kind == Kind::WaitEvent && op.events)
         *op.events = op.fired;
     Signal(op.record, status, op.done);
 }
 
-long PosixPort::TakeInput(uint8_t* buffer, uint32_t length)
+long PosixPort::TakeInput(std::uint8_t* buffer, std::uint32_t length)
 {
-    uint32_t taken = 0;
+    std::uint32_t taken = 0;
     while (taken < length && !inputQueue_.empty()) {
         buffer[taken++] = inputQueue_.front();
         inputQueue_.pop_front();
@@ -367,14 +369,14 @@ long PosixPort::TakeInput(uint8_t* buffer, uint32_t length)
             hungUp_ = true;
             break;
         }
-        taken += static_cast<uint32_t>(n);
+        taken += static_cast<std::uint32_t>(n);
     }
     return long(taken);
 }
 
 void PosixPort::PullInput()
 {
-    uint8_t chunk[256];
+    std::uint8_t chunk[256];
     for (;;) {
         const ssize_t n = ::read(fd_, chunk, sizeof chunk);
         if (n <= 0) {
@@ -392,14 +394,14 @@ void PosixPort::PullInput()
     }
 }
 
-uint32_t PosixPort::AvailableInput()
+std::uint32_t PosixPort::AvailableInput()
 {
-    uint32_t queued = 0;
+    std::uint32_t queued = 0;
     line::QueuedInput(fd_, queued);
-    return queued + static_cast<uint32_t>(inputQueue_.size());
+    return queued + static_cast<std::uint32_t>(inputQueue_.size());
 }
 
-uint32_t PosixPort::Result(Overlapped& record, uint32_t& count, bool wait)
+std::uint32_t PosixPort::Result(Overlapped& record, std::uint32_t& count, bool wait)
 {
     // Completions happen under the lock, so a finished record is never still being signalled.
     std::unique_lock lock(mutex_);
@@ -454,15 +456,15 @@ void PosixPort::StartThread()
 void PosixPort::Wake()
 {
     if (wakeFd_ >= 0) {
-        const uint64_t one = 1;
+        const std::uint64_t one = 1;
         (void)!::write(wakeFd_, &one, sizeof one);
     }
 }
 
-void PosixPort::ProgressPending(uint64_t nowMs)
+void PosixPort::ProgressPending(std::uint64_t nowMs)
 {
     for (auto it = pending_.begin(); it != pending_.end();) {
-        uint32_t status = 0;
+        std::uint32_t status = 0;
         const bool inTurn =
             it->kind == Kind::WaitEvent ||
             std::find_if(pending_.begin(), it, [&](const Operation& o) { return o.kind == it->kind; }) == it;
@@ -479,7 +481,7 @@ void PosixPort::ThreadLoop()
 {
     std::unique_lock lock(mutex_);
     while (!closing_) {
-        const uint64_t now = TickCount64();
+        const std::uint64_t now = TickCount64();
         ProgressPending(now);
         if (pending_.empty()) {
             workArrived_.wait(lock, [this] { return closing_ || !pending_.empty(); });
@@ -487,7 +489,7 @@ void PosixPort::ThreadLoop()
         }
 
         short events = 0;
-        uint64_t limit = TransferPlan::kNever;
+        std::uint64_t limit = TransferPlan::kNever;
         for (const auto& op : pending_) {
             if (op.kind == Kind::Write) {
                 events |= POLLOUT;
@@ -504,7 +506,7 @@ void PosixPort::ThreadLoop()
         }
         int timeoutMs = -1;
         if (limit != TransferPlan::kNever)
-            timeoutMs = limit <= now ? 0 : int(std::min<uint64_t>(limit - now, 60'000));
+            timeoutMs = limit <= now ? 0 : int(std::min<std::uint64_t>(limit - now, 60'000));
         // After a hang-up poll() reports it at once for ever: look again only at time limits.
         if (hungUp_)
             events = 0;
@@ -513,7 +515,7 @@ void PosixPort::ThreadLoop()
         lock.unlock();
         ::poll(fds, 2, timeoutMs);
         if (fds[1].revents & POLLIN) {
-            uint64_t drained;
+            std::uint64_t drained;
             (void)!::read(wakeFd_, &drained, sizeof drained);
         }
         lock.lock();

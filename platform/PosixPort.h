@@ -26,25 +26,25 @@ public:
     PosixPort& operator=(const PosixPort&) = delete;
 
     // These return 0 or an error code.
-    uint32_t GetState(Dcb& dcb);
-    uint32_t SetState(const Dcb& dcb);
-    uint32_t GetTimeouts(CommTimeouts& timeouts);
-    uint32_t SetTimeouts(const CommTimeouts& timeouts);
-    uint32_t SetMask(uint32_t mask);
+    std::uint32_t GetState(Dcb& dcb);
+    std::uint32_t SetState(const Dcb& dcb);
+    std::uint32_t GetTimeouts(CommTimeouts& timeouts);
+    std::uint32_t SetTimeouts(const CommTimeouts& timeouts);
+    std::uint32_t SetMask(std::uint32_t mask);
 
     // 0 when done at once (`count` set), kErrorIoPending when it goes on through `record`, or
     // an error code. Without a record, or on a port opened without overlapped I/O, the call
     // blocks until done.
-    uint32_t Read(void* buffer, uint32_t length, uint32_t& count, Overlapped* record);
-    uint32_t Write(const void* data, uint32_t length, uint32_t& count, Overlapped* record);
-    uint32_t WaitEvent(uint32_t* events, Overlapped* record);
+    std::uint32_t Read(void* buffer, std::uint32_t length, std::uint32_t& count, Overlapped* record);
+    std::uint32_t Write(const void* data, std::uint32_t length, std::uint32_t& count, Overlapped* record);
+    std::uint32_t WaitEvent(std::uint32_t* events, Overlapped* record);
     // Blocks in poll() on the line itself: 0 when bytes wait, kErrorIoDevice on a hang-up,
     // kErrorOperationAborted when `stopFd` is readable, kErrorTimeout at `until`.
-    uint32_t WaitForInput(std::chrono::steady_clock::time_point until, int stopFd);
+    std::uint32_t WaitForInput(std::chrono::steady_clock::time_point until, int stopFd);
 
     // The outcome of an operation on `record`: 0 with `count`, kErrorIoIncomplete while it is
     // pending (with `wait`, waits for its event first), or the code it failed with.
-    uint32_t Result(Overlapped& record, uint32_t& count, bool wait);
+    std::uint32_t Result(Overlapped& record, std::uint32_t& count, bool wait);
     // Cancels what `issuer` started; the records are signalled with kErrorOperationAborted.
     void Cancel(std::thread::id issuer);
     // Cancels everything and stops the port's thread; later calls fail with kErrorInvalidHandle.
@@ -60,33 +60,33 @@ private:
         Kind kind;
         Overlapped* record;
         std::thread::id issuer;
-        uint8_t* in = nullptr;
-        const uint8_t* out = nullptr;
-        uint32_t length = 0;
-        uint32_t done = 0;
-        uint64_t lastByteMs = 0;
+        std::uint8_t* in = nullptr;
+        const std::uint8_t* out = nullptr;
+        std::uint32_t length = 0;
+        std::uint32_t done = 0;
+        std::uint64_t lastByteMs = 0;
         TransferPlan plan = TransferPlan::ForWrite({}, 0, 0);
-        uint32_t* events = nullptr;
-        uint32_t fired = 0;
+        std::uint32_t* events = nullptr;
+        std::uint32_t fired = 0;
         bool haveModemBaseline = false;
         line::ModemStatus modemBaseline{};
     };
 
     // Called by every operation but closing; asks for low latency on the first.
     void MarkUsed();
-    uint32_t Issue(Operation op, uint32_t& count);
-    bool Progress(Operation& op, uint64_t nowMs, uint32_t& status);
-    bool ProgressRead(Operation& op, uint64_t nowMs, uint32_t& status);
-    bool ProgressWrite(Operation& op, uint64_t nowMs, uint32_t& status);
-    bool ProgressWait(Operation& op, uint32_t& status);
-    void Complete(Operation& op, uint32_t status);
-    void ProgressPending(uint64_t nowMs);
+    std::uint32_t Issue(Operation op, std::uint32_t& count);
+    bool Progress(Operation& op, std::uint64_t nowMs, std::uint32_t& status);
+    bool ProgressRead(Operation& op, std::uint64_t nowMs, std::uint32_t& status);
+    bool ProgressWrite(Operation& op, std::uint64_t nowMs, std::uint32_t& status);
+    bool ProgressWait(Operation& op, std::uint32_t& status);
+    void Complete(Operation& op, std::uint32_t status);
+    void ProgressPending(std::uint64_t nowMs);
     bool IsFirstOfKind(const Operation& op) const;
     // Reads what has arrived (queued bytes first); -1 with errno on failure.
-    long TakeInput(uint8_t* buffer, uint32_t length);
+    long TakeInput(std::uint8_t* buffer, std::uint32_t length);
     // Moves what the driver holds into `inputQueue`, watching for the event character.
     void PullInput();
-    uint32_t AvailableInput();
+    std::uint32_t AvailableInput();
     void StartThread();
     void ThreadLoop();
     void Wake();
@@ -99,10 +99,10 @@ private:
     std::condition_variable workArrived_;
     Dcb shadow_;
     CommTimeouts timeouts_;
-    uint32_t mask_ = 0;
-    std::deque<uint8_t> inputQueue_;
+    std::uint32_t mask_ = 0;
+    std::deque<std::uint8_t> inputQueue_;
     bool eventCharSeen_ = false;
-    uint32_t rxReported_ = 0;  // bytes waiting when EV_RXCHAR was last reported
+    std::uint32_t rxReported_ = 0;  // bytes waiting when EV_RXCHAR was last reported
     bool txSinceReport_ = false;
     bool hungUp_ = false;
     bool used_ = false;

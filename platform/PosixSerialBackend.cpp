@@ -7,6 +7,7 @@
 #include "platform/PosixPort.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,19 +16,19 @@ namespace platform {
 
 namespace {
 
-bool Fail(uint32_t code)
+bool Fail(std::uint32_t code)
 {
     SetLastError(code);
     return false;
 }
 
 // Turns a backend status into the call's outcome: true for 0, else false with the code.
-bool Outcome(uint32_t code)
+bool Outcome(std::uint32_t code)
 {
     return code == 0 ? true : Fail(code);
 }
 
-constexpr uint32_t kErrorInsufficientBuffer = 122;
+constexpr std::uint32_t kErrorInsufficientBuffer = 122;
 
 }  // namespace
 
@@ -72,7 +73,7 @@ std::shared_ptr<PosixPort> PosixSerialBackend::Find(CommHandle port)
 CommHandle PosixSerialBackend::CreateFile(const std::string& portName, bool overlapped)
 {
     const auto resolved = ResolvePortName(portName);
-    if (const uint32_t* code = std::get_if<uint32_t>(&resolved)) {
+    if (const std::uint32_t* code = std::get_if<std::uint32_t>(&resolved)) {
         SetLastError(*code);
         return kNullHandle;
     }
@@ -82,7 +83,7 @@ CommHandle PosixSerialBackend::CreateFile(const std::string& portName, bool over
         SetLastError(ErrorFromErrno(errno));
         return kNullHandle;
     }
-    const auto refuse = [fd](uint32_t code) {
+    const auto refuse = [fd](std::uint32_t code) {
         ::close(fd);
         SetLastError(code);
         return kNullHandle;
@@ -125,16 +126,17 @@ bool PosixSerialBackend::CloseHandle(CommHandle handle)
     return true;
 }
 
-bool PosixSerialBackend::SetupComm(CommHandle handle, uint32_t, uint32_t)
+bool PosixSerialBackend::SetupComm(CommHandle handle, std::uint32_t, std::uint32_t)
 {
     // A terminal's queues have sizes of the driver's own choosing.
     return Find(handle) != nullptr;
 }
 
-bool PosixSerialBackend::GetDefaultCommConfig(const std::string& portName, CommConfig& config, uint32_t& size)
+bool PosixSerialBackend::GetDefaultCommConfig(const std::string& portName, CommConfig& config,
+                                              std::uint32_t& size)
 {
     const auto resolved = ResolvePortName(portName);
-    if (const uint32_t* code = std::get_if<uint32_t>(&resolved))
+    if (const std::uint32_t* code = std::get_if<std::uint32_t>(&resolved))
         return Fail(*code);
     struct stat info {};
     if (::stat(std::get<std::string>(resolved).c_str(), &info) != 0)
@@ -151,7 +153,7 @@ bool PosixSerialBackend::GetDefaultCommConfig(const std::string& portName, CommC
     return true;
 }
 
-bool PosixSerialBackend::SetCommConfig(CommHandle handle, const CommConfig& config, uint32_t size)
+bool PosixSerialBackend::SetCommConfig(CommHandle handle, const CommConfig& config, std::uint32_t size)
 {
     if (size < kCommConfigSize)
         return Fail(kErrorInvalidParameter);
@@ -182,19 +184,19 @@ bool PosixSerialBackend::SetCommTimeouts(CommHandle handle, const CommTimeouts& 
     return port && Outcome(port->SetTimeouts(timeouts));
 }
 
-bool PosixSerialBackend::SetCommMask(CommHandle handle, uint32_t mask)
+bool PosixSerialBackend::SetCommMask(CommHandle handle, std::uint32_t mask)
 {
     const auto port = Find(handle);
     return port && Outcome(port->SetMask(mask));
 }
 
-bool PosixSerialBackend::WaitCommEvent(CommHandle handle, uint32_t* events, Overlapped* overlapped)
+bool PosixSerialBackend::WaitCommEvent(CommHandle handle, std::uint32_t* events, Overlapped* overlapped)
 {
     const auto port = Find(handle);
     return port && Outcome(port->WaitEvent(events, overlapped));
 }
 
-bool PosixSerialBackend::ReadFile(CommHandle handle, void* buffer, uint32_t length, uint32_t& count,
+bool PosixSerialBackend::ReadFile(CommHandle handle, void* buffer, std::uint32_t length, std::uint32_t& count,
                                   Overlapped* overlapped)
 {
     count = 0;
@@ -202,23 +204,23 @@ bool PosixSerialBackend::ReadFile(CommHandle handle, void* buffer, uint32_t leng
     return port && Outcome(port->Read(buffer, length, count, overlapped));
 }
 
-bool PosixSerialBackend::WriteFile(CommHandle handle, const void* data, uint32_t length, uint32_t& count,
-                                   Overlapped* overlapped)
+bool PosixSerialBackend::WriteFile(CommHandle handle, const void* data, std::uint32_t length,
+                                   std::uint32_t& count, Overlapped* overlapped)
 {
     count = 0;
     const auto port = Find(handle);
     return port && Outcome(port->Write(data, length, count, overlapped));
 }
 
-bool PosixSerialBackend::GetOverlappedResult(CommHandle handle, Overlapped& overlapped, uint32_t& count,
+bool PosixSerialBackend::GetOverlappedResult(CommHandle handle, Overlapped& overlapped, std::uint32_t& count,
                                              bool wait)
 {
     const auto port = Find(handle);
     return port && Outcome(port->Result(overlapped, count, wait));
 }
 
-uint32_t PosixSerialBackend::WaitForInput(CommHandle handle, std::chrono::steady_clock::time_point until,
-                                          int stopFd)
+std::uint32_t PosixSerialBackend::WaitForInput(CommHandle handle, std::chrono::steady_clock::time_point until,
+                                               int stopFd)
 {
     const auto port = Find(handle);
     return port ? port->WaitForInput(until, stopFd) : kErrorInvalidHandle;

@@ -1,6 +1,7 @@
 #include "platform/StopSignal.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
@@ -18,7 +19,7 @@ StopSignal::~StopSignal()
 void StopSignal::Raise()
 {
     // Never read back: the descriptor stays readable from now on.
-    const uint64_t one = 1;
+    const std::uint64_t one = 1;
     if (fd_ >= 0)
         (void)!::write(fd_, &one, sizeof one);
 }

@@ -6,36 +6,39 @@ namespace platform {
 
 namespace {
 
-uint64_t DeadlineAfter(uint64_t startMs, uint64_t totalMs)
+std::uint64_t DeadlineAfter(std::uint64_t startMs, std::uint64_t totalMs)
 {
     return totalMs == 0 ? TransferPlan::kNever : startMs + totalMs;
 }
 
 }  // namespace
 
-TransferPlan TransferPlan::ForRead(const CommTimeouts& t, uint32_t length, uint64_t startMs)
+TransferPlan TransferPlan::ForRead(const CommTimeouts& t, std::uint32_t length, std::uint64_t startMs)
 {
     if (t.readIntervalTimeout == kMaxDword) {
         if (t.readTotalTimeoutMultiplier == 0 && t.readTotalTimeoutConstant == 0)
             return TransferPlan(Mode::Immediate, kNever, 0);
         // With the multiplier also at its maximum only the constant counts.
-        const uint64_t total =
+        const std::uint64_t total =
             t.readTotalTimeoutMultiplier == kMaxDword
                 ? t.readTotalTimeoutConstant
-                : uint64_t(t.readTotalTimeoutMultiplier) * length + t.readTotalTimeoutConstant;
+                : std::uint64_t(t.readTotalTimeoutMultiplier) * length + t.readTotalTimeoutConstant;
         return TransferPlan(Mode::AnyByte, DeadlineAfter(startMs, total), 0);
     }
-    const uint64_t total = uint64_t(t.readTotalTimeoutMultiplier) * length + t.readTotalTimeoutConstant;
+    const std::uint64_t total =
+        std::uint64_t(t.readTotalTimeoutMultiplier) * length + t.readTotalTimeoutConstant;
     return TransferPlan(Mode::Full, DeadlineAfter(startMs, total), t.readIntervalTimeout);
 }
 
-TransferPlan TransferPlan::ForWrite(const CommTimeouts& t, uint32_t length, uint64_t startMs)
+TransferPlan TransferPlan::ForWrite(const CommTimeouts& t, std::uint32_t length, std::uint64_t startMs)
 {
-    const uint64_t total = uint64_t(t.writeTotalTimeoutMultiplier) * length + t.writeTotalTimeoutConstant;
+    const std::uint64_t total =
+        std::uint64_t(t.writeTotalTimeoutMultiplier) * length + t.writeTotalTimeoutConstant;
     return TransferPlan(Mode::Full, DeadlineAfter(startMs, total), 0);
 }
 
-bool TransferPlan::IsComplete(uint32_t done, uint32_t length, uint64_t nowMs, uint64_t lastByteMs) const
+bool TransferPlan::IsComplete(std::uint32_t done, std::uint32_t length, std::uint64_t nowMs,
+                              std::uint64_t lastByteMs) const
 {
     if (done >= length || mode_ == Mode::Immediate)
         return true;
@@ -46,9 +49,9 @@ bool TransferPlan::IsComplete(uint32_t done, uint32_t length, uint64_t nowMs, ui
     return intervalMs_ != 0 && done > 0 && nowMs - lastByteMs > intervalMs_;
 }
 
-uint64_t TransferPlan::NextTimeLimit(uint32_t done, uint64_t lastByteMs) const
+std::uint64_t TransferPlan::NextTimeLimit(std::uint32_t done, std::uint64_t lastByteMs) const
 {
-    uint64_t limit = deadline_;
+    std::uint64_t limit = deadline_;
     if (mode_ == Mode::Full && intervalMs_ != 0 && done > 0)
         limit = std::min(limit, lastByteMs + intervalMs_ + 1);
     return limit;

@@ -14,25 +14,26 @@ public:
         Full,       // return when everything is done, or at the total or interval time-out
     };
 
-    static TransferPlan ForRead(const CommTimeouts& timeouts, uint32_t length, uint64_t startMs);
-    static TransferPlan ForWrite(const CommTimeouts& timeouts, uint32_t length, uint64_t startMs);
+    static TransferPlan ForRead(const CommTimeouts& timeouts, std::uint32_t length, std::uint64_t startMs);
+    static TransferPlan ForWrite(const CommTimeouts& timeouts, std::uint32_t length, std::uint64_t startMs);
 
     Mode GetMode() const { return mode_; }
-    bool IsComplete(uint32_t done, uint32_t length, uint64_t nowMs, uint64_t lastByteMs) const;
+    bool IsComplete(std::uint32_t done, std::uint32_t length, std::uint64_t nowMs,
+                    std::uint64_t lastByteMs) const;
     // The time at which IsComplete may turn true without more bytes; kNever when only bytes
     // can complete it.
-    uint64_t NextTimeLimit(uint32_t done, uint64_t lastByteMs) const;
+    std::uint64_t NextTimeLimit(std::uint32_t done, std::uint64_t lastByteMs) const;
 
-    static constexpr uint64_t kNever = UINT64_MAX;
+    static constexpr std::uint64_t kNever = UINT64_MAX;
 
 private:
-    TransferPlan(Mode mode, uint64_t deadline, uint32_t intervalMs)
+    TransferPlan(Mode mode, std::uint64_t deadline, std::uint32_t intervalMs)
         : mode_(mode), deadline_(deadline), intervalMs_(intervalMs)
     {}
 
     Mode mode_;
-    uint64_t deadline_;    // absolute ms, kNever for none
-    uint32_t intervalMs_;  // 0 for none
+    std::uint64_t deadline_;    // absolute ms, kNever for none
+    std::uint32_t intervalMs_;  // 0 for none
 };
 
 }  // namespace platform

@@ -5,7 +5,7 @@
 DemoDump::DemoDump()
 {
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        bytes[i] = static_cast<uint8_t>(i * 7 + 0x20);
+        bytes[i] = static_cast<std::uint8_t>(i * 7 + 0x20);
     }
 }
 

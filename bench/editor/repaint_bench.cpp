@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -89,7 +90,7 @@ int main(int argc, char** argv)
     // changed colour.
     const DemoDump reference;
     for (std::size_t i = 0; i < dump.bytes.size(); ++i) {
-        dump.bytes[i] = static_cast<uint8_t>(reference.bytes[i] ^ 0xFF);
+        dump.bytes[i] = static_cast<std::uint8_t>(reference.bytes[i] ^ 0xFF);
     }
     const double changedStart = cpuNow();
     for (int i = 0; i < repaints; ++i) {

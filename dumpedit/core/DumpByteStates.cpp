@@ -4,7 +4,7 @@
 
 namespace dumpedit {
 
-void DumpByteStates::Reset(const uint8_t* buffer, uint32_t size)
+void DumpByteStates::Reset(const std::uint8_t* buffer, std::uint32_t size)
 {
     if (buffer == nullptr) {
         reference_.clear();
@@ -13,7 +13,7 @@ void DumpByteStates::Reset(const uint8_t* buffer, uint32_t size)
     }
 }
 
-void DumpByteStates::Accept(const uint8_t* buffer, uint32_t first, uint32_t last)
+void DumpByteStates::Accept(const std::uint8_t* buffer, std::uint32_t first, std::uint32_t last)
 {
     if (buffer == nullptr || first > last || first >= reference_.size()) {
         return;

@@ -2,17 +2,18 @@
 
 namespace dumpedit {
 
-std::optional<Rect> CaretRect(uint32_t pos, bool high, const DumpLayout& layout, uint32_t topRow, int hScroll)
+std::optional<Rect> CaretRect(std::uint32_t pos, bool high, const DumpLayout& layout, std::uint32_t topRow,
+                              int hScroll)
 {
-    const uint64_t B = layout.bytesPerRow;
-    const uint64_t viewFirst = uint64_t{topRow} * B;
-    if (pos < viewFirst || pos >= (uint64_t{topRow} + layout.visibleRows) * B) {
+    const std::uint64_t B = layout.bytesPerRow;
+    const std::uint64_t viewFirst = std::uint64_t{topRow} * B;
+    if (pos < viewFirst || pos >= (std::uint64_t{topRow} + layout.visibleRows) * B) {
         return std::nullopt;
     }
     const int cw = layout.charWidth;
     const int lh = layout.lineHeight;
     const Rect& text = layout.textRect;
-    const auto row = static_cast<uint32_t>((pos - viewFirst) / B);
+    const auto row = static_cast<std::uint32_t>((pos - viewFirst) / B);
     const auto col = static_cast<int>((pos - viewFirst) % B);
     const int h = row == layout.visibleRows - 1 ? layout.lastRowHeight : lh;
 

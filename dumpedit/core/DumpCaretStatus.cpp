@@ -6,7 +6,7 @@
 
 namespace dumpedit {
 
-std::string CaretStatusText(uint32_t pos, uint8_t value, uint32_t addressDigits)
+std::string CaretStatusText(std::uint32_t pos, std::uint8_t value, std::uint32_t addressDigits)
 {
     char bits[9];
     for (int i = 0; i < 8; ++i) {

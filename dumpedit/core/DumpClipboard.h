@@ -15,10 +15,10 @@ public:
     virtual ~IDumpClipboard() = default;
 
     // Replaces the clipboard's content with both forms at once.
-    virtual void Offer(const std::vector<uint8_t>& binaryBlock, const std::string& text) = 0;
+    virtual void Offer(const std::vector<std::uint8_t>& binaryBlock, const std::string& text) = 0;
     virtual bool HasBinaryData() const = 0;
     // The raw-bytes block, or empty when the clipboard holds none.
-    virtual std::optional<std::vector<uint8_t>> BinaryData() const = 0;
+    virtual std::optional<std::vector<std::uint8_t>> BinaryData() const = 0;
     // The plain text as Latin-1 (other characters as '?'), or empty when there is none.
     virtual std::optional<std::string> Text() const = 0;
 };

@@ -13,12 +13,12 @@ constexpr char16_t kCp1251A0[32] = {
 
 }  // namespace
 
-bool IsPrintableByte(uint8_t byte)
+bool IsPrintableByte(std::uint8_t byte)
 {
     return (byte >= 0x20 && byte <= 0x7E) || byte >= 0xA0;
 }
 
-char16_t GlyphForByte(uint8_t byte)
+char16_t GlyphForByte(std::uint8_t byte)
 {
     if (byte >= 0xC0) {
         return static_cast<char16_t>(0x0410 + (byte - 0xC0));

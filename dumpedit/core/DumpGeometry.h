@@ -5,10 +5,10 @@
 namespace dumpedit {
 
 // Byte position meaning "no byte": the selection and the marked range use it for "none".
-inline constexpr uint32_t kNoByte = 0xFFFFFFFFu;
+inline constexpr std::uint32_t kNoByte = 0xFFFFFFFFu;
 
 // A row is built in fixed text buffers elsewhere in the system's history; wider rows are clamped.
-inline constexpr uint32_t kMaxBytesPerRow = 341;
+inline constexpr std::uint32_t kMaxBytesPerRow = 341;
 
 struct Point {
     int x = 0;

@@ -22,9 +22,9 @@ std::string_view Trimmed(std::string_view text)
 }
 }  // namespace
 
-std::optional<std::vector<uint8_t>> ParseHexBytes(std::string_view text)
+std::optional<std::vector<std::uint8_t>> ParseHexBytes(std::string_view text)
 {
-    std::vector<uint8_t> bytes;
+    std::vector<std::uint8_t> bytes;
     bytes.reserve(text.size() / 2);
     int high = -1;  // the pair's first digit while waiting for its second
     for (const char c : text) {
@@ -34,12 +34,12 @@ std::optional<std::vector<uint8_t>> ParseHexBytes(std::string_view text)
             }
             continue;
         }
-        const std::optional<uint8_t> digit = HexDigitValue(static_cast<unsigned char>(c));
+        const std::optional<std::uint8_t> digit = HexDigitValue(static_cast<unsigned char>(c));
         if (!digit) {
             return std::nullopt;
         }
         if (high >= 0) {
-            bytes.push_back(static_cast<uint8_t>(high << 4 | *digit));
+            bytes.push_back(static_cast<std::uint8_t>(high << 4 | *digit));
             high = -1;
         } else {
             high = *digit;
@@ -51,15 +51,15 @@ std::optional<std::vector<uint8_t>> ParseHexBytes(std::string_view text)
     return bytes;
 }
 
-std::optional<uint32_t> ParseHexAddress(std::string_view text, uint32_t size)
+std::optional<std::uint32_t> ParseHexAddress(std::string_view text, std::uint32_t size)
 {
     text = Trimmed(text);
     if (text.empty() || text.size() > 8) {
         return std::nullopt;
     }
-    uint64_t address = 0;
+    std::uint64_t address = 0;
     for (const char c : text) {
-        const std::optional<uint8_t> digit = HexDigitValue(static_cast<unsigned char>(c));
+        const std::optional<std::uint8_t> digit = HexDigitValue(static_cast<unsigned char>(c));
         if (!digit) {
             return std::nullopt;
         }
@@ -68,7 +68,7 @@ std::optional<uint32_t> ParseHexAddress(std::string_view text, uint32_t size)
     if (address >= size) {
         return std::nullopt;
     }
-    return static_cast<uint32_t>(address);
+    return static_cast<std::uint32_t>(address);
 }
 
 }  // namespace dumpedit

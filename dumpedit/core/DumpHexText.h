@@ -11,10 +11,10 @@ namespace dumpedit {
 // indented with blanks, a line feed after each). Blanks (spaces, tabs, line ends) may stand
 // between pairs, never inside one. Anything else, an odd digit count or no digits at all
 // gives nothing.
-std::optional<std::vector<uint8_t>> ParseHexBytes(std::string_view text);
+std::optional<std::vector<std::uint8_t>> ParseHexBytes(std::string_view text);
 
 // An address as hex digits, blanks around allowed; nothing when it is not one or is `size` or
 // more.
-std::optional<uint32_t> ParseHexAddress(std::string_view text, uint32_t size);
+std::optional<std::uint32_t> ParseHexAddress(std::string_view text, std::uint32_t size);
 
 }  // namespace dumpedit

@@ -47,14 +47,14 @@ void DumpHistory::Push(Step step)
     Trim();
 }
 
-void DumpHistory::RecordTyping(uint32_t pos, uint8_t before, uint8_t after)
+void DumpHistory::RecordTyping(std::uint32_t pos, std::uint8_t before, std::uint8_t after)
 {
     DropRedo();
     // Merging into the step that ends at the saved state would make that state unreachable.
     const bool savedHere = saved_ && *saved_ == dropped_ + applied_;
     if (groupOpen_ && !savedHere && !steps_.empty()) {
         Step& top = steps_.back();
-        const uint64_t end = uint64_t{top.pos} + top.after.size();
+        const std::uint64_t end = std::uint64_t{top.pos} + top.after.size();
         if (top.typing && pos >= top.pos && pos <= end) {
             if (pos == end) {
                 top.before.push_back(before);
@@ -71,8 +71,8 @@ void DumpHistory::RecordTyping(uint32_t pos, uint8_t before, uint8_t after)
     groupOpen_ = true;
 }
 
-void DumpHistory::RecordOverwrite(uint32_t pos, const std::vector<uint8_t>& before,
-                                  const std::vector<uint8_t>& after)
+void DumpHistory::RecordOverwrite(std::uint32_t pos, const std::vector<std::uint8_t>& before,
+                                  const std::vector<std::uint8_t>& after)
 {
     if (before.empty() || before.size() != after.size()) {
         return;
@@ -81,34 +81,34 @@ void DumpHistory::RecordOverwrite(uint32_t pos, const std::vector<uint8_t>& befo
     groupOpen_ = false;
 }
 
-std::optional<EditSpan> DumpHistory::Undo(uint8_t* buffer, uint32_t size)
+std::optional<EditSpan> DumpHistory::Undo(std::uint8_t* buffer, std::uint32_t size)
 {
     groupOpen_ = false;
     if (!CanUndo() || buffer == nullptr) {
         return std::nullopt;
     }
     const Step& step = steps_[applied_ - 1];
-    if (uint64_t{step.pos} + step.before.size() > size) {
+    if (std::uint64_t{step.pos} + step.before.size() > size) {
         return std::nullopt;
     }
     std::copy(step.before.begin(), step.before.end(), buffer + step.pos);
     --applied_;
-    return EditSpan{step.pos, static_cast<uint32_t>(step.before.size())};
+    return EditSpan{step.pos, static_cast<std::uint32_t>(step.before.size())};
 }
 
-std::optional<EditSpan> DumpHistory::Redo(uint8_t* buffer, uint32_t size)
+std::optional<EditSpan> DumpHistory::Redo(std::uint8_t* buffer, std::uint32_t size)
 {
     groupOpen_ = false;
     if (!CanRedo() || buffer == nullptr) {
         return std::nullopt;
     }
     const Step& step = steps_[applied_];
-    if (uint64_t{step.pos} + step.after.size() > size) {
+    if (std::uint64_t{step.pos} + step.after.size() > size) {
         return std::nullopt;
     }
     std::copy(step.after.begin(), step.after.end(), buffer + step.pos);
     ++applied_;
-    return EditSpan{step.pos, static_cast<uint32_t>(step.after.size())};
+    return EditSpan{step.pos, static_cast<std::uint32_t>(step.after.size())};
 }
 
 void DumpHistory::Clear(bool atSaved)

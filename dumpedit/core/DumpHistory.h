@@ -10,8 +10,8 @@ namespace dumpedit {
 
 // A byte range an undo or redo rewrote: [first, first + count).
 struct EditSpan {
-    uint32_t first = 0;
-    uint32_t count = 0;
+    std::uint32_t first = 0;
+    std::uint32_t count = 0;
     friend bool operator==(const EditSpan&, const EditSpan&) = default;
 };
 
@@ -30,9 +30,10 @@ public:
     explicit DumpHistory(size_t budgetBytes = kDefaultBudget);
 
     // A typed digit changed the byte at `pos` from `before` to `after`.
-    void RecordTyping(uint32_t pos, uint8_t before, uint8_t after);
+    void RecordTyping(std::uint32_t pos, std::uint8_t before, std::uint8_t after);
     // An overwrite of before.size() bytes from `pos` (after.size() must be the same), one step.
-    void RecordOverwrite(uint32_t pos, const std::vector<uint8_t>& before, const std::vector<uint8_t>& after);
+    void RecordOverwrite(std::uint32_t pos, const std::vector<std::uint8_t>& before,
+                         const std::vector<std::uint8_t>& after);
     // The next typed digit starts a step of its own.
     void CloseGroup() { groupOpen_ = false; }
 
@@ -40,8 +41,8 @@ public:
     bool CanRedo() const { return applied_ < steps_.size(); }
     // Writes the step's old bytes back into `buffer` (of `size` bytes); nothing when there is
     // nothing to undo or the step does not fit the buffer.
-    std::optional<EditSpan> Undo(uint8_t* buffer, uint32_t size);
-    std::optional<EditSpan> Redo(uint8_t* buffer, uint32_t size);
+    std::optional<EditSpan> Undo(std::uint8_t* buffer, std::uint32_t size);
+    std::optional<EditSpan> Redo(std::uint8_t* buffer, std::uint32_t size);
 
     // Forgets every step. `atSaved`: the buffer now holds the saved contents.
     void Clear(bool atSaved);
@@ -55,9 +56,9 @@ public:
 
 private:
     struct Step {
-        uint32_t pos = 0;
-        std::vector<uint8_t> before;
-        std::vector<uint8_t> after;
+        std::uint32_t pos = 0;
+        std::vector<std::uint8_t> before;
+        std::vector<std::uint8_t> after;
         bool typing = false;
     };
 

@@ -7,14 +7,14 @@
 namespace dumpedit {
 
 struct HitResult {
-    uint32_t index = 0;
+    std::uint32_t index = 0;
     bool high = true;
     friend bool operator==(const HitResult&, const HitResult&) = default;
 };
 
 // Maps a client point to the byte and hex digit under it. Only the hex column is considered:
 // points beside it clamp into its first or last cell. `size` must be at least 1.
-HitResult HitTest(Point client, const DumpLayout& layout, uint32_t topRow, int hScroll, uint32_t size,
-                  bool multiline);
+HitResult HitTest(Point client, const DumpLayout& layout, std::uint32_t topRow, int hScroll,
+                  std::uint32_t size, bool multiline);
 
 }  // namespace dumpedit

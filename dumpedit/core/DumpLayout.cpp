@@ -1,6 +1,7 @@
 #include "dumpedit/core/DumpLayout.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace dumpedit {
 
@@ -8,29 +9,29 @@ namespace {
 
 // Bytes that fit into width w when each byte takes `cellsPerByte` character cells; a byte whose
 // last cell (the separator) does not fit still counts.
-uint32_t FitBytes(int w, int cw, int cellsPerByte)
+std::uint32_t FitBytes(int w, int cw, int cellsPerByte)
 {
     if (w < 0) {
         return 1;
     }
     const int step = cellsPerByte * cw;
-    uint32_t count = static_cast<uint32_t>(w / step);
+    std::uint32_t count = static_cast<std::uint32_t>(w / step);
     if (w % step >= (cellsPerByte - 1) * cw) {
         ++count;
     }
     return count;
 }
 
-uint32_t BytesPerRow(const DumpLayoutOptions& o, int availableWidth, int cw)
+std::uint32_t BytesPerRow(const DumpLayoutOptions& o, int availableWidth, int cw)
 {
-    uint32_t count = o.configuredBytesPerRow;
+    std::uint32_t count = o.configuredBytesPerRow;
     if (o.autoFitRow && o.multiline) {
         count = o.showChars ? FitBytes(availableWidth - kColumnGap, cw, 4) : FitBytes(availableWidth, cw, 3);
     }
     if (!o.multiline) {
         count = o.size;
     }
-    return std::clamp<uint32_t>(count, 1, kMaxBytesPerRow);
+    return std::clamp<std::uint32_t>(count, 1, kMaxBytesPerRow);
 }
 
 }  // namespace
@@ -56,7 +57,7 @@ DumpLayout ComputeDumpLayout(const DumpLayoutOptions& o, int charWidth, int line
     }
 
     const int h = r.Height();
-    l.fullRows = static_cast<uint32_t>(h / l.lineHeight);
+    l.fullRows = static_cast<std::uint32_t>(h / l.lineHeight);
     const int rest = h % l.lineHeight;
     l.visibleRows = l.fullRows + (rest > 0 ? 1 : 0);
     l.lastRowHeight = rest > 0 ? rest : l.lineHeight;
@@ -76,20 +77,20 @@ DumpLayout ComputeDumpLayout(const DumpLayoutOptions& o, int charWidth, int line
         l.contentWidth = l.charsX + l.charsWidth;
     }
 
-    const uint64_t totalRows = (uint64_t{o.size} + l.bytesPerRow - 1) / l.bytesPerRow;
-    l.maxTopRow = totalRows > l.fullRows ? static_cast<uint32_t>(totalRows - l.fullRows) : 0;
+    const std::uint64_t totalRows = (std::uint64_t{o.size} + l.bytesPerRow - 1) / l.bytesPerRow;
+    l.maxTopRow = totalRows > l.fullRows ? static_cast<std::uint32_t>(totalRows - l.fullRows) : 0;
 
     const int available = r.Width();
     l.maxHScroll = l.contentWidth > available ? l.contentWidth - available : 0;
     return l;
 }
 
-Rect ByteRowRect(const DumpLayout& layout, uint32_t topRow, uint32_t size, uint32_t index)
+Rect ByteRowRect(const DumpLayout& layout, std::uint32_t topRow, std::uint32_t size, std::uint32_t index)
 {
     if (index >= size) {
         return {};
     }
-    const uint32_t row = index / layout.bytesPerRow;
+    const std::uint32_t row = index / layout.bytesPerRow;
     if (row < topRow || row - topRow >= layout.visibleRows) {
         return {};
     }
@@ -101,8 +102,8 @@ Rect ByteRowRect(const DumpLayout& layout, uint32_t topRow, uint32_t size, uint3
 
 bool RowMeetsPaintArea(const DumpLayout& layout, int rowTop, int areaTop, int areaBottom)
 {
-    const int64_t lh = layout.lineHeight;
-    return int64_t{rowTop} + 2 * lh > areaTop && int64_t{rowTop} - lh < areaBottom;
+    const std::int64_t lh = layout.lineHeight;
+    return std::int64_t{rowTop} + 2 * lh > areaTop && std::int64_t{rowTop} - lh < areaBottom;
 }
 
 }  // namespace dumpedit

@@ -2,14 +2,16 @@
 
 #include "dumpedit/core/DumpGeometry.h"
 
+#include <cstdint>
+
 namespace dumpedit {
 
 // Options that shape the layout, as the control holds them.
 struct DumpLayoutOptions {
-    uint32_t size = 0;
-    uint32_t configuredBytesPerRow = 16;
+    std::uint32_t size = 0;
+    std::uint32_t configuredBytesPerRow = 16;
     bool autoFitRow = false;
-    uint32_t addressDigits = 8;
+    std::uint32_t addressDigits = 8;
     bool showAddress = false;
     bool showChars = false;
     bool multiline = false;
@@ -21,10 +23,10 @@ struct DumpLayout {
     int charWidth = 1;
     int lineHeight = 1;
     Rect textRect;
-    uint32_t fullRows = 0;
-    uint32_t visibleRows = 0;
+    std::uint32_t fullRows = 0;
+    std::uint32_t visibleRows = 0;
     int lastRowHeight = 1;
-    uint32_t bytesPerRow = 1;
+    std::uint32_t bytesPerRow = 1;
     int addressX = 0;
     int addressWidth = 0;
     int hexX = 0;
@@ -32,7 +34,7 @@ struct DumpLayout {
     int charsX = 0;
     int charsWidth = 0;
     int contentWidth = 0;
-    uint32_t maxTopRow = 0;
+    std::uint32_t maxTopRow = 0;
     int maxHScroll = 0;
 };
 
@@ -48,7 +50,7 @@ DumpLayout ComputeDumpLayout(const DumpLayoutOptions& options, int charWidth, in
 // The band of client area that shows the row holding byte `index`, across the text and the mark
 // outline beside it, cut at the text's bottom. Empty when the row is out of view or the byte
 // lies beyond `size`.
-Rect ByteRowRect(const DumpLayout& layout, uint32_t topRow, uint32_t size, uint32_t index);
+Rect ByteRowRect(const DumpLayout& layout, std::uint32_t topRow, std::uint32_t size, std::uint32_t index);
 
 // Whether a paint of client lines [areaTop, areaBottom) needs the row whose top is `rowTop`. A
 // line either side of the row counts too, for glyphs that reach past their row.

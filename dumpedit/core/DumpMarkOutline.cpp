@@ -2,20 +2,20 @@
 
 namespace dumpedit {
 
-MarkOutline BuildMarkOutline(const MarkOutlineGeometry& g, uint32_t first, uint32_t last)
+MarkOutline BuildMarkOutline(const MarkOutlineGeometry& g, std::uint32_t first, std::uint32_t last)
 {
     MarkOutline outline;
     // Signed arithmetic: rows above the view give negative offsets. C++ division truncates
     // toward zero and the remainder takes the dividend's sign, which the corner rules rely on.
-    const int64_t B = g.bytesPerRow;
-    const int64_t viewFirst = int64_t{g.topRow} * B;
-    const int64_t a = int64_t{first} - viewFirst;
-    const int64_t b = int64_t{last} - viewFirst + 1;
-    int64_t r1 = a / B;
-    int64_t c1 = a % B;
-    int64_t r2 = b / B;
-    int64_t c2 = b % B;
-    if (b <= 0 || a >= int64_t{g.visibleRows} * B) {
+    const std::int64_t B = g.bytesPerRow;
+    const std::int64_t viewFirst = std::int64_t{g.topRow} * B;
+    const std::int64_t a = std::int64_t{first} - viewFirst;
+    const std::int64_t b = std::int64_t{last} - viewFirst + 1;
+    std::int64_t r1 = a / B;
+    std::int64_t c1 = a % B;
+    std::int64_t r2 = b / B;
+    std::int64_t c2 = b % B;
+    if (b <= 0 || a >= std::int64_t{g.visibleRows} * B) {
         return outline;
     }
     if (r2 == r1 + 1 && c2 == 0) {
@@ -23,11 +23,13 @@ MarkOutline BuildMarkOutline(const MarkOutlineGeometry& g, uint32_t first, uint3
         c2 = B;
     }
 
-    const int64_t X = g.columnLeft;
-    const int64_t Y = g.top;
-    const int64_t cw = g.charWidth;
-    const int64_t lh = g.lineHeight;
-    const auto point = [](int64_t x, int64_t y) { return Point{static_cast<int>(x), static_cast<int>(y)}; };
+    const std::int64_t X = g.columnLeft;
+    const std::int64_t Y = g.top;
+    const std::int64_t cw = g.charWidth;
+    const std::int64_t lh = g.lineHeight;
+    const auto point = [](std::int64_t x, std::int64_t y) {
+        return Point{static_cast<int>(x), static_cast<int>(y)};
+    };
 
     if (r1 < -1) {
         outline.Add(point(X - 2, Y - 1));
@@ -44,15 +46,15 @@ MarkOutline BuildMarkOutline(const MarkOutlineGeometry& g, uint32_t first, uint3
         outline.Add(Point{bottomLeft.x, static_cast<int>(bottomLeft.y - lh)});
     }
     const int topY = outline.Last().y;
-    const int64_t endX = X + 2 + (3 * c2 - 1) * cw;
+    const std::int64_t endX = X + 2 + (3 * c2 - 1) * cw;
 
     if (r2 == r1) {
         outline.Add(point(endX, Y + r2 * lh));
         outline.Add(point(endX, Y + r2 * lh + lh));
         return outline;
     }
-    outline.Add(point(int64_t{g.columnRight} + 1, topY));
-    outline.Add(point(int64_t{g.columnRight} + 1, Y + r2 * lh));
+    outline.Add(point(std::int64_t{g.columnRight} + 1, topY));
+    outline.Add(point(std::int64_t{g.columnRight} + 1, Y + r2 * lh));
     if (c2 > 0) {
         const int y = outline.Last().y;
         outline.Add(point(endX, y));

@@ -22,13 +22,13 @@ struct MarkOutlineGeometry {
     int columnLeft = 0;   // X: left edge of the hex column (client)
     int top = 0;          // Y: top of the text
     int columnRight = 0;  // XR: right edge of the hex column (client)
-    uint32_t bytesPerRow = 1;
+    std::uint32_t bytesPerRow = 1;
     int charWidth = 1;
     int lineHeight = 1;
-    uint32_t visibleRows = 0;
-    uint32_t topRow = 0;
+    std::uint32_t visibleRows = 0;
+    std::uint32_t topRow = 0;
 };
 
-MarkOutline BuildMarkOutline(const MarkOutlineGeometry& g, uint32_t first, uint32_t last);
+MarkOutline BuildMarkOutline(const MarkOutlineGeometry& g, std::uint32_t first, std::uint32_t last);
 
 }  // namespace dumpedit

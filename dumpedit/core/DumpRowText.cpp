@@ -14,11 +14,11 @@ constexpr char kHexDigits[] = "0123456789ABCDEF";
 // Walks the row byte by byte the way the painter marks a range's start and end columns.
 class SpanTracker {
 public:
-    SpanTracker(uint32_t first, uint32_t last)
+    SpanTracker(std::uint32_t first, std::uint32_t last)
         : first_(first), last_(last), active_(first != kNoByte && last != kNoByte)
     {}
 
-    void Visit(uint32_t pos, int i, bool rowStart)
+    void Visit(std::uint32_t pos, int i, bool rowStart)
     {
         if (!active_) {
             return;
@@ -46,8 +46,8 @@ public:
     }
 
 private:
-    uint32_t first_;
-    uint32_t last_;
+    std::uint32_t first_;
+    std::uint32_t last_;
     static constexpr int kUnset = -1;
     bool active_;
     int begin_ = kUnset;
@@ -56,29 +56,30 @@ private:
 
 }  // namespace
 
-PaintRowRange RowsToPaint(const DumpLayout& layout, uint32_t topRow, uint32_t size)
+PaintRowRange RowsToPaint(const DumpLayout& layout, std::uint32_t topRow, std::uint32_t size)
 {
     PaintRowRange range;
-    const uint64_t first = uint64_t{topRow} * layout.bytesPerRow;
+    const std::uint64_t first = std::uint64_t{topRow} * layout.bytesPerRow;
     if (size == 0 || first >= size) {
         return range;
     }
-    const uint64_t last =
-        std::min<uint64_t>(first + uint64_t{layout.visibleRows} * layout.bytesPerRow, size - 1);
-    range.first = static_cast<uint32_t>(first);
-    range.last = static_cast<uint32_t>(last);
+    const std::uint64_t last =
+        std::min<std::uint64_t>(first + std::uint64_t{layout.visibleRows} * layout.bytesPerRow, size - 1);
+    range.first = static_cast<std::uint32_t>(first);
+    range.last = static_cast<std::uint32_t>(last);
     range.empty = false;
     return range;
 }
 
-uint32_t RowEnd(const PaintRowRange& range, uint32_t rowStart, uint32_t bytesPerRow)
+std::uint32_t RowEnd(const PaintRowRange& range, std::uint32_t rowStart, std::uint32_t bytesPerRow)
 {
-    return static_cast<uint32_t>(
-        std::min<uint64_t>(uint64_t{rowStart} + bytesPerRow, uint64_t{range.last} + 1));
+    return static_cast<std::uint32_t>(
+        std::min<std::uint64_t>(std::uint64_t{rowStart} + bytesPerRow, std::uint64_t{range.last} + 1));
 }
 
-HexRowText BuildHexRow(const uint8_t* buffer, uint32_t rowStart, uint32_t rowEnd, uint32_t selFirst,
-                       uint32_t selLast, uint32_t markFirst, uint32_t markLast)
+HexRowText BuildHexRow(const std::uint8_t* buffer, std::uint32_t rowStart, std::uint32_t rowEnd,
+                       std::uint32_t selFirst, std::uint32_t selLast, std::uint32_t markFirst,
+                       std::uint32_t markLast)
 {
     HexRowText row;
     const int count = static_cast<int>(rowEnd - rowStart);
@@ -86,11 +87,11 @@ HexRowText BuildHexRow(const uint8_t* buffer, uint32_t rowStart, uint32_t rowEnd
     SpanTracker selection(selFirst, selLast);
     SpanTracker mark(markFirst, markLast);
     for (int i = 0; i < count; ++i) {
-        const uint32_t pos = rowStart + static_cast<uint32_t>(i);
+        const std::uint32_t pos = rowStart + static_cast<std::uint32_t>(i);
         if (i > 0) {
             row.text.push_back(' ');
         }
-        const uint8_t byte = buffer[pos];
+        const std::uint8_t byte = buffer[pos];
         row.text.push_back(kHexDigits[byte >> 4]);
         row.text.push_back(kHexDigits[byte & 0x0F]);
         selection.Visit(pos, i, i == 0);
@@ -102,21 +103,22 @@ HexRowText BuildHexRow(const uint8_t* buffer, uint32_t rowStart, uint32_t rowEnd
     return row;
 }
 
-std::u16string BuildCharRow(const uint8_t* buffer, uint32_t rowStart, uint32_t rowEnd)
+std::u16string BuildCharRow(const std::uint8_t* buffer, std::uint32_t rowStart, std::uint32_t rowEnd)
 {
     std::u16string row;
     row.reserve(rowEnd - rowStart);
-    for (uint32_t pos = rowStart; pos < rowEnd; ++pos) {
-        const uint8_t byte = buffer[pos];
+    for (std::uint32_t pos = rowStart; pos < rowEnd; ++pos) {
+        const std::uint8_t byte = buffer[pos];
         row.push_back(IsPrintableByte(byte) ? GlyphForByte(byte) : u'.');
     }
     return row;
 }
 
-std::string FormatAddressLabel(uint32_t address, uint32_t digits)
+std::string FormatAddressLabel(std::uint32_t address, std::uint32_t digits)
 {
     char label[32];
-    std::snprintf(label, sizeof label, "%0*X", static_cast<int>(std::min<uint32_t>(digits, 255)), address);
+    std::snprintf(label, sizeof label, "%0*X", static_cast<int>(std::min<std::uint32_t>(digits, 255)),
+                  address);
     return label;
 }
 

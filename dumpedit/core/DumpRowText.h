@@ -11,15 +11,15 @@ namespace dumpedit {
 // The rows a paint touches: byte `first` up to and including `last`, row starts `bytesPerRow` apart.
 // The last row may lie just below the visible ones; the clip hides it.
 struct PaintRowRange {
-    uint32_t first = 0;
-    uint32_t last = 0;
+    std::uint32_t first = 0;
+    std::uint32_t last = 0;
     bool empty = true;
 };
 
-PaintRowRange RowsToPaint(const DumpLayout& layout, uint32_t topRow, uint32_t size);
+PaintRowRange RowsToPaint(const DumpLayout& layout, std::uint32_t topRow, std::uint32_t size);
 
 // Exclusive end of the row that starts at `rowStart`.
-uint32_t RowEnd(const PaintRowRange& range, uint32_t rowStart, uint32_t bytesPerRow);
+std::uint32_t RowEnd(const PaintRowRange& range, std::uint32_t rowStart, std::uint32_t bytesPerRow);
 
 // Character columns [begin, end) of the hex row text covered by a byte range.
 struct ColumnSpan {
@@ -35,13 +35,14 @@ struct HexRowText {
 };
 
 // Ranges with an end of kNoByte are "none" and get no span.
-HexRowText BuildHexRow(const uint8_t* buffer, uint32_t rowStart, uint32_t rowEnd, uint32_t selFirst,
-                       uint32_t selLast, uint32_t markFirst, uint32_t markLast);
+HexRowText BuildHexRow(const std::uint8_t* buffer, std::uint32_t rowStart, std::uint32_t rowEnd,
+                       std::uint32_t selFirst, std::uint32_t selLast, std::uint32_t markFirst,
+                       std::uint32_t markLast);
 
 // One character per byte: its glyph when printable, "." otherwise.
-std::u16string BuildCharRow(const uint8_t* buffer, uint32_t rowStart, uint32_t rowEnd);
+std::u16string BuildCharRow(const std::uint8_t* buffer, std::uint32_t rowStart, std::uint32_t rowEnd);
 
 // Row address label: upper-case hex, zero-padded to at least `digits` digits, at most 31 characters.
-std::string FormatAddressLabel(uint32_t address, uint32_t digits);
+std::string FormatAddressLabel(std::uint32_t address, std::uint32_t digits);
 
 }  // namespace dumpedit

@@ -5,19 +5,19 @@
 
 namespace dumpedit {
 
-uint32_t ClampTopRow(int64_t row, const DumpLayout& layout)
+std::uint32_t ClampTopRow(std::int64_t row, const DumpLayout& layout)
 {
-    return static_cast<uint32_t>(std::clamp<int64_t>(row, 0, layout.maxTopRow));
+    return static_cast<std::uint32_t>(std::clamp<std::int64_t>(row, 0, layout.maxTopRow));
 }
 
-int ClampHorzPos(int64_t pos, const DumpLayout& layout)
+int ClampHorzPos(std::int64_t pos, const DumpLayout& layout)
 {
-    return static_cast<int>(std::clamp<int64_t>(pos, 0, layout.maxHScroll));
+    return static_cast<int>(std::clamp<std::int64_t>(pos, 0, layout.maxHScroll));
 }
 
-int64_t OffsetPosition(int64_t position, int64_t delta)
+std::int64_t OffsetPosition(std::int64_t position, std::int64_t delta)
 {
-    return std::max<int64_t>(position + delta, 0);
+    return std::max<std::int64_t>(position + delta, 0);
 }
 
 int WheelRows(int delta)
@@ -25,15 +25,15 @@ int WheelRows(int delta)
     return -delta / 120;
 }
 
-ScrollTarget EnsureVisibleTarget(uint32_t first, uint32_t last, const DumpLayout& layout, uint32_t topRow,
-                                 int hScroll)
+ScrollTarget EnsureVisibleTarget(std::uint32_t first, std::uint32_t last, const DumpLayout& layout,
+                                 std::uint32_t topRow, int hScroll)
 {
     ScrollTarget target;
     // Unsigned 32-bit throughout, like the byte positions themselves.
-    const uint32_t B = layout.bytesPerRow;
-    const uint32_t viewFirst = topRow * B;
-    const uint32_t wholeRowsBytes = layout.fullRows * B;
-    const uint32_t viewEnd = viewFirst + wholeRowsBytes;
+    const std::uint32_t B = layout.bytesPerRow;
+    const std::uint32_t viewFirst = topRow * B;
+    const std::uint32_t wholeRowsBytes = layout.fullRows * B;
+    const std::uint32_t viewEnd = viewFirst + wholeRowsBytes;
     // Row that puts `last` on the bottom whole row.
     const auto bottomAligned = [&] { return (last + B - wholeRowsBytes) / B; };
 
@@ -62,9 +62,9 @@ ScrollTarget EnsureVisibleTarget(uint32_t first, uint32_t last, const DumpLayout
         std::swap(v, u);
     }
     if (v < L && u < Rt) {
-        target.hScroll = ClampHorzPos(int64_t{hScroll} + v - L, layout);
+        target.hScroll = ClampHorzPos(std::int64_t{hScroll} + v - L, layout);
     } else if (v > L && u >= Rt) {
-        target.hScroll = ClampHorzPos(int64_t{hScroll} + u - Rt + L, layout);
+        target.hScroll = ClampHorzPos(std::int64_t{hScroll} + u - Rt + L, layout);
     }
     return target;
 }

@@ -9,18 +9,19 @@
 namespace dumpedit {
 
 namespace {
-std::optional<uint8_t> ByteShowing(char16_t c)
+std::optional<std::uint8_t> ByteShowing(char16_t c)
 {
     for (int byte = 0x20; byte <= 0xFF; ++byte) {
-        if (IsPrintableByte(static_cast<uint8_t>(byte)) && GlyphForByte(static_cast<uint8_t>(byte)) == c) {
-            return static_cast<uint8_t>(byte);
+        if (IsPrintableByte(static_cast<std::uint8_t>(byte)) &&
+            GlyphForByte(static_cast<std::uint8_t>(byte)) == c) {
+            return static_cast<std::uint8_t>(byte);
         }
     }
     return std::nullopt;
 }
 }  // namespace
 
-std::optional<std::vector<uint8_t>> ParseFindQuery(std::u16string_view query)
+std::optional<std::vector<std::uint8_t>> ParseFindQuery(std::u16string_view query)
 {
     if (query.empty()) {
         return std::nullopt;
@@ -34,7 +35,7 @@ std::optional<std::vector<uint8_t>> ParseFindQuery(std::u16string_view query)
             narrow.push_back(static_cast<char>(c));
         }
         if (ascii) {
-            if (std::optional<std::vector<uint8_t>> bytes = ParseHexBytes(narrow)) {
+            if (std::optional<std::vector<std::uint8_t>> bytes = ParseHexBytes(narrow)) {
                 return bytes;
             }
         }
@@ -44,10 +45,10 @@ std::optional<std::vector<uint8_t>> ParseFindQuery(std::u16string_view query)
             return std::nullopt;
         }
     }
-    std::vector<uint8_t> bytes;
+    std::vector<std::uint8_t> bytes;
     bytes.reserve(query.size());
     for (const char16_t c : query) {
-        const std::optional<uint8_t> byte = ByteShowing(c);
+        const std::optional<std::uint8_t> byte = ByteShowing(c);
         if (!byte) {
             return std::nullopt;
         }
@@ -56,22 +57,22 @@ std::optional<std::vector<uint8_t>> ParseFindQuery(std::u16string_view query)
     return bytes;
 }
 
-std::optional<uint32_t> FindBytes(const uint8_t* buffer, uint32_t size, const std::vector<uint8_t>& pattern,
-                                  uint32_t from)
+std::optional<std::uint32_t> FindBytes(const std::uint8_t* buffer, std::uint32_t size,
+                                       const std::vector<std::uint8_t>& pattern, std::uint32_t from)
 {
     if (buffer == nullptr || pattern.empty() || pattern.size() > size) {
         return std::nullopt;
     }
-    const uint8_t* end = buffer + size;
-    const auto search = [&](const uint8_t* begin) -> std::optional<uint32_t> {
-        const uint8_t* hit = std::search(begin, end, pattern.begin(), pattern.end());
+    const std::uint8_t* end = buffer + size;
+    const auto search = [&](const std::uint8_t* begin) -> std::optional<std::uint32_t> {
+        const std::uint8_t* hit = std::search(begin, end, pattern.begin(), pattern.end());
         if (hit == end) {
             return std::nullopt;
         }
-        return static_cast<uint32_t>(hit - buffer);
+        return static_cast<std::uint32_t>(hit - buffer);
     };
     if (from < size) {
-        if (const std::optional<uint32_t> hit = search(buffer + from)) {
+        if (const std::optional<std::uint32_t> hit = search(buffer + from)) {
             return hit;
         }
     }

@@ -244,7 +244,7 @@ const QString& UpperHalfGlyphs()
     static const QString glyphs = [] {
         QString text;
         for (int byte = 0xA0; byte <= 0xFF; ++byte) {
-            text.append(QChar(GlyphForByte(static_cast<uint8_t>(byte))));
+            text.append(QChar(GlyphForByte(static_cast<std::uint8_t>(byte))));
         }
         return text;
     }();
@@ -372,14 +372,14 @@ void CDumpEdit::SetHorzPos(int pos, bool redraw)
 
 void CDumpEdit::ScrollRows(int delta, bool redraw)
 {
-    const int64_t row = OffsetPosition(topRow_, delta);
-    SetTopRow(static_cast<quint32>(std::min<int64_t>(row, std::numeric_limits<quint32>::max())), redraw);
+    const std::int64_t row = OffsetPosition(topRow_, delta);
+    SetTopRow(static_cast<quint32>(std::min<std::int64_t>(row, std::numeric_limits<quint32>::max())), redraw);
 }
 
 void CDumpEdit::ScrollPixels(int delta, bool redraw)
 {
-    const int64_t pos = OffsetPosition(hScroll_, delta);
-    SetHorzPos(static_cast<int>(std::min<int64_t>(pos, std::numeric_limits<int>::max())), redraw);
+    const std::int64_t pos = OffsetPosition(hScroll_, delta);
+    SetHorzPos(static_cast<int>(std::min<std::int64_t>(pos, std::numeric_limits<int>::max())), redraw);
 }
 
 void CDumpEdit::EnsureVisible(quint32 first, quint32 last, bool redraw)

@@ -172,14 +172,14 @@ protected:
 private:
     // Overwrites the digit under the caret; with Shift held the move extends the selection.
     void EnterHexDigit(char32_t ch, bool shift);
-    void MoveCaret(int64_t delta, bool high, bool shift);
+    void MoveCaret(std::int64_t delta, bool high, bool shift);
     void PlaceCaret(quint32 pos, bool high);
     void DestroyCaret();
     void NotifyChange();
     void UpdateCaretStatus();
     void ApplyHistoryStep(std::optional<dumpedit::EditSpan> span);
     void PasteBytes(const quint8* data, quint32 count);
-    std::optional<std::vector<uint8_t>> ClipboardHexText() const;
+    std::optional<std::vector<std::uint8_t>> ClipboardHexText() const;
     bool SearchFrom(quint32 from);
     dumpedit::IDumpPrompts& Prompts() const;
     void Redraw(bool redraw);
@@ -192,7 +192,8 @@ private:
     void PostUpdateScrollBars();
     void UpdateScrollBars();
     // Calls paintRow for every row a paint covers: its bytes [start, end) and its top.
-    void ForEachPaintRow(const std::function<void(uint32_t start, uint32_t end, int rowTop)>& paintRow) const;
+    void ForEachPaintRow(
+        const std::function<void(std::uint32_t start, std::uint32_t end, int rowTop)>& paintRow) const;
     void PaintAddressColumn(QPainter& p);
     void PaintHexColumn(QPainter& p);
     void PaintCharColumn(QPainter& p);
@@ -249,7 +250,7 @@ private:
     dumpedit::DumpByteStates byteStates_;
     QString caretStatus_;
     QString findQuery_;
-    std::vector<uint8_t> findPattern_;
+    std::vector<std::uint8_t> findPattern_;
 
     bool scrollBarUpdatePending_ = false;
     bool updatingScrollBars_ = false;

@@ -2,6 +2,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 
+#include <cstdint>
 #include <cstring>
 
 #include "dumpedit/core/DumpClipboardFormat.h"
@@ -40,19 +41,19 @@ void CDumpEdit::PasteClipboard()
     if (readOnly_ || !HasBytes()) {
         return;
     }
-    if (const std::optional<std::vector<uint8_t>> block = Clipboard().BinaryData()) {
+    if (const std::optional<std::vector<std::uint8_t>> block = Clipboard().BinaryData()) {
         if (const std::optional<BinaryBlockView> data = DecodeBinaryBlock(*block)) {
             PasteBytes(data->bytes, data->count);
         }
         return;
     }
     // Hex text copied from elsewhere: only when it is nothing but digit pairs and blanks.
-    if (const std::optional<std::vector<uint8_t>> bytes = ClipboardHexText()) {
+    if (const std::optional<std::vector<std::uint8_t>> bytes = ClipboardHexText()) {
         PasteBytes(bytes->data(), static_cast<quint32>(bytes->size()));
     }
 }
 
-std::optional<std::vector<uint8_t>> CDumpEdit::ClipboardHexText() const
+std::optional<std::vector<std::uint8_t>> CDumpEdit::ClipboardHexText() const
 {
     const std::optional<std::string> text = Clipboard().Text();
     if (!text) {
@@ -69,9 +70,9 @@ void CDumpEdit::PasteBytes(const quint8* data, quint32 count)
     if (count == 0) {
         return;
     }
-    const std::vector<uint8_t> before(buffer_ + pos, buffer_ + pos + count);
+    const std::vector<std::uint8_t> before(buffer_ + pos, buffer_ + pos + count);
     std::memcpy(buffer_ + pos, data, count);
-    history_.RecordOverwrite(pos, before, std::vector<uint8_t>(buffer_ + pos, buffer_ + pos + count));
+    history_.RecordOverwrite(pos, before, std::vector<std::uint8_t>(buffer_ + pos, buffer_ + pos + count));
     const quint32 last = pos + count - 1;
     SetSelection(pos, last, true, false);
     PlaceCaret(last, false);

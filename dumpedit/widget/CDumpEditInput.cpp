@@ -5,6 +5,7 @@
 #include <QTimerEvent>
 
 #include <algorithm>
+#include <cstdint>
 
 #include "dumpedit/core/DumpEditing.h"
 #include "dumpedit/widget/CDumpEdit.h"
@@ -139,7 +140,7 @@ void CDumpEdit::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void CDumpEdit::MoveCaret(int64_t delta, bool high, bool shift)
+void CDumpEdit::MoveCaret(std::int64_t delta, bool high, bool shift)
 {
     // A buffer of no bytes has no caret position to move to.
     if (!HasBytes()) {
@@ -162,7 +163,7 @@ void CDumpEdit::EnterHexDigit(char32_t ch, bool shift)
     if (!HasBytes() || readOnly_) {
         return;
     }
-    const std::optional<uint8_t> value = HexDigitValue(ch);
+    const std::optional<std::uint8_t> value = HexDigitValue(ch);
     if (!value) {
         return;
     }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "dumpedit/core/DumpGeometry.h"
 #include "dumpedit/core/DumpMarkOutline.h"
@@ -72,7 +73,7 @@ void CDumpEdit::PaintAddressColumn(QPainter& p)
     p.fillRect(ToQRect(left, text.top, right, text.bottom), addressBackground_);
     p.setPen(addressText_);
     const int lh = layout_.lineHeight;
-    ForEachPaintRow([&](uint32_t start, uint32_t, int rowTop) {
+    ForEachPaintRow([&](std::uint32_t start, std::uint32_t, int rowTop) {
         const QString label = QString::fromLatin1(FormatAddressLabel(start, addressDigits_));
         if (label.size() <= static_cast<qsizetype>(addressDigits_)) {
             rowPainter_.Draw(p, left, rowTop + fontAscent_, label);
@@ -85,16 +86,16 @@ void CDumpEdit::PaintAddressColumn(QPainter& p)
 }
 
 void CDumpEdit::ForEachPaintRow(
-    const std::function<void(uint32_t start, uint32_t end, int rowTop)>& paintRow) const
+    const std::function<void(std::uint32_t start, std::uint32_t end, int rowTop)>& paintRow) const
 {
     const PaintRowRange rows = RowsToPaint(layout_, topRow_, size_);
     if (rows.empty) {
         return;
     }
-    const uint32_t B = layout_.bytesPerRow;
+    const std::uint32_t B = layout_.bytesPerRow;
     int rowTop = layout_.textRect.top;
-    for (uint64_t s = rows.first; s <= rows.last; s += B, rowTop += layout_.lineHeight) {
-        const auto start = static_cast<uint32_t>(s);
+    for (std::uint64_t s = rows.first; s <= rows.last; s += B, rowTop += layout_.lineHeight) {
+        const auto start = static_cast<std::uint32_t>(s);
         if (RowMeetsPaintArea(layout_, rowTop, paintArea_.top(), paintArea_.top() + paintArea_.height())) {
             paintRow(start, RowEnd(rows, start, B), rowTop);
         }
@@ -106,7 +107,7 @@ void CDumpEdit::PaintHexColumn(QPainter& p)
     const Rect& text = layout_.textRect;
     const int cw = layout_.charWidth;
     const int lh = layout_.lineHeight;
-    const uint32_t B = layout_.bytesPerRow;
+    const std::uint32_t B = layout_.bytesPerRow;
     const int left = text.left + layout_.hexX - hScroll_;
     const int right = left + cw * (3 * static_cast<int>(B) - 1);
     p.fillRect(ToQRect(left, text.top, right, text.bottom), hexBackground_);
@@ -133,13 +134,13 @@ void CDumpEdit::PaintHexColumn(QPainter& p)
     };
     const QColor pens[] = {hexText_, markText_, changedText_, differsText_};
     std::array<quint8, 3 * kMaxBytesPerRow> classes{};
-    ForEachPaintRow([&](uint32_t start, uint32_t end, int rowTop) {
+    ForEachPaintRow([&](std::uint32_t start, std::uint32_t end, int rowTop) {
         const HexRowText row = BuildHexRow(buffer_, start, end, selFirst_, selLast_, markFirst_, markLast_);
         const QString line = QString::fromLatin1(row.text);
         const int baseline = rowTop + fontAscent_;
         // One state question per byte; rows without changed or different bytes draw as before.
         bool anyState = false;
-        for (uint32_t pos = start; pos < end; ++pos) {
+        for (std::uint32_t pos = start; pos < end; ++pos) {
             const ByteState state = byteStates_.StateOf(pos, buffer_[pos]);
             if (state != ByteState::Unchanged) {
                 if (!anyState) {
@@ -199,7 +200,7 @@ void CDumpEdit::PaintCharColumn(QPainter& p)
     const int left = text.left + layout_.charsX - hScroll_;
     p.fillRect(ToQRect(left, text.top, left + layout_.charsWidth, text.bottom), charsBackground_);
     p.setPen(charsText_);
-    ForEachPaintRow([&](uint32_t start, uint32_t end, int rowTop) {
+    ForEachPaintRow([&](std::uint32_t start, std::uint32_t end, int rowTop) {
         const std::u16string row = BuildCharRow(buffer_, start, end);
         rowPainter_.Draw(p, left, rowTop + fontAscent_,
                          QStringView(row.data(), static_cast<qsizetype>(row.size())));

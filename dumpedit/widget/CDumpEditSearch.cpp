@@ -5,6 +5,8 @@
 #include "dumpedit/widget/CDumpEdit.h"
 #include "dumpedit/widget/QtDumpPrompts.h"
 
+#include <cstdint>
+
 namespace dumpedit {
 
 void CDumpEdit::SetPrompts(IDumpPrompts* prompts)
@@ -31,7 +33,7 @@ void CDumpEdit::GoToAddress()
     if (!answer) {
         return;
     }
-    const std::optional<uint32_t> pos = ParseHexAddress(answer->toLatin1().toStdString(), size_);
+    const std::optional<std::uint32_t> pos = ParseHexAddress(answer->toLatin1().toStdString(), size_);
     if (!pos) {
         emit StatusMessage(QStringLiteral("No address %1 in %2").arg(answer->trimmed(), range));
         return;
@@ -52,7 +54,7 @@ void CDumpEdit::Find()
     if (!answer) {
         return;
     }
-    const std::optional<std::vector<uint8_t>> pattern = ParseFindQuery(std::u16string_view(
+    const std::optional<std::vector<std::uint8_t>> pattern = ParseFindQuery(std::u16string_view(
         reinterpret_cast<const char16_t*>(answer->utf16()), static_cast<size_t>(answer->size())));
     if (!pattern) {
         emit StatusMessage(QStringLiteral("Nothing to find in \"%1\"").arg(*answer));
@@ -77,7 +79,7 @@ void CDumpEdit::FindNext()
 
 bool CDumpEdit::SearchFrom(quint32 from)
 {
-    const std::optional<uint32_t> hit = FindBytes(buffer_, size_, findPattern_, from);
+    const std::optional<std::uint32_t> hit = FindBytes(buffer_, size_, findPattern_, from);
     if (!hit) {
         emit StatusMessage(QStringLiteral("Not found"));
         return false;

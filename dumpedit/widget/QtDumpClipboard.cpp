@@ -6,6 +6,8 @@
 
 #include "dumpedit/core/DumpClipboardFormat.h"
 
+#include <cstdint>
+
 namespace dumpedit {
 
 const QString& CQtDumpClipboard::BinaryMimeType()
@@ -21,7 +23,7 @@ CQtDumpClipboard& CQtDumpClipboard::Instance()
     return clipboard;
 }
 
-void CQtDumpClipboard::Offer(const std::vector<uint8_t>& binaryBlock, const std::string& text)
+void CQtDumpClipboard::Offer(const std::vector<std::uint8_t>& binaryBlock, const std::string& text)
 {
     auto* data = new QMimeData;
     data->setData(BinaryMimeType(), QByteArray(reinterpret_cast<const char*>(binaryBlock.data()),
@@ -36,13 +38,13 @@ bool CQtDumpClipboard::HasBinaryData() const
     return data != nullptr && data->hasFormat(BinaryMimeType());
 }
 
-std::optional<std::vector<uint8_t>> CQtDumpClipboard::BinaryData() const
+std::optional<std::vector<std::uint8_t>> CQtDumpClipboard::BinaryData() const
 {
     if (!HasBinaryData()) {
         return std::nullopt;
     }
     const QByteArray bytes = QGuiApplication::clipboard()->mimeData()->data(BinaryMimeType());
-    return std::vector<uint8_t>(bytes.begin(), bytes.end());
+    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }
 
 std::optional<std::string> CQtDumpClipboard::Text() const

@@ -4,6 +4,8 @@
 
 #include "dumpedit/core/DumpClipboard.h"
 
+#include <cstdint>
+
 namespace dumpedit {
 
 // The application clipboard: raw bytes under the Windows-mapped "BinaryData" MIME type, the
@@ -13,9 +15,9 @@ public:
     static const QString& BinaryMimeType();
     static CQtDumpClipboard& Instance();
 
-    void Offer(const std::vector<uint8_t>& binaryBlock, const std::string& text) override;
+    void Offer(const std::vector<std::uint8_t>& binaryBlock, const std::string& text) override;
     bool HasBinaryData() const override;
-    std::optional<std::vector<uint8_t>> BinaryData() const override;
+    std::optional<std::vector<std::uint8_t>> BinaryData() const override;
     std::optional<std::string> Text() const override;
 };
 

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <thread>
 
 namespace {
@@ -14,7 +15,7 @@ TEST(Deadline, ZeroIsPendingInItsOwnTickAndEndsWhenTheClockMovesOn)
 {
     // Retry until the tick did not change between setting and checking.
     for (;;) {
-        const uint64_t before = platform::TickCount64();
+        const std::uint64_t before = platform::TickCount64();
         device::CDeadline deadline(0);
         const bool pending = deadline.Pending();
         if (platform::TickCount64() != before)
@@ -30,7 +31,7 @@ TEST(Deadline, ZeroIsPendingInItsOwnTickAndEndsWhenTheClockMovesOn)
 TEST(Deadline, SetMovesTheDeadlineAndLargeValuesDoNotWrap)
 {
     device::CDeadline deadline(0);
-    const uint64_t start = platform::TickCount64();
+    const std::uint64_t start = platform::TickCount64();
     while (platform::TickCount64() == start)
         std::this_thread::yield();
     ASSERT_FALSE(deadline.Pending());

@@ -2,6 +2,7 @@
 // an echo (unless the script drops it), followed by the scripted answer bytes.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <vector>
@@ -22,11 +23,11 @@ public:
         pauseAfterAnswerMs = 0;
     }
 
-    uint32_t Write(const void* bytes, uint32_t length, uint32_t* written, platform::Overlapped*,
-                   uint32_t) override
+    std::uint32_t Write(const void* bytes, std::uint32_t length, std::uint32_t* written,
+                        platform::Overlapped*, std::uint32_t) override
     {
         const auto* p = static_cast<const std::uint8_t*>(bytes);
-        for (uint32_t i = 0; i < length; ++i) {
+        for (std::uint32_t i = 0; i < length; ++i) {
             sent.push_back(p[i]);
             if (echoesLeft != 0) {
                 --echoesLeft;
@@ -41,7 +42,8 @@ public:
         return 0;
     }
 
-    uint32_t Read(void* buffer, uint32_t, uint32_t* got, platform::Overlapped*, uint32_t) override
+    std::uint32_t Read(void* buffer, std::uint32_t, std::uint32_t* got, platform::Overlapped*,
+                       std::uint32_t) override
     {
         *got = 0;
         if (!incoming.empty()) {

@@ -3,6 +3,7 @@
 #include "platform/ErrorCodes.h"
 #include "platform/Event.h"
 
+#include <cstdint>
 #include <cstdio>
 
 using namespace platform;
@@ -11,7 +12,7 @@ namespace {
 
 constexpr CommHandle kFakeHandle = 0x5150;
 
-std::string Hex(uint32_t value)
+std::string Hex(std::uint32_t value)
 {
     char text[16];
     std::snprintf(text, sizeof text, "0x%x", value);
@@ -58,13 +59,14 @@ bool FakeSerialBackend::CloseHandle(CommHandle)
     return true;
 }
 
-bool FakeSerialBackend::SetupComm(CommHandle, uint32_t in, uint32_t out)
+bool FakeSerialBackend::SetupComm(CommHandle, std::uint32_t in, std::uint32_t out)
 {
     calls.push_back("SetupComm " + std::to_string(in) + " " + std::to_string(out));
     return !Failing("SetupComm");
 }
 
-bool FakeSerialBackend::GetDefaultCommConfig(const std::string& portName, CommConfig& config, uint32_t& size)
+bool FakeSerialBackend::GetDefaultCommConfig(const std::string& portName, CommConfig& config,
+                                             std::uint32_t& size)
 {
     calls.push_back("GetDefaultCommConfig " + portName + " " + std::to_string(config.size) + " " +
                     std::to_string(size));
@@ -74,7 +76,7 @@ bool FakeSerialBackend::GetDefaultCommConfig(const std::string& portName, CommCo
     return true;
 }
 
-bool FakeSerialBackend::SetCommConfig(CommHandle, const CommConfig&, uint32_t size)
+bool FakeSerialBackend::SetCommConfig(CommHandle, const CommConfig&, std::uint32_t size)
 {
     calls.push_back("SetCommConfig " + std::to_string(size));
     return !Failing("SetCommConfig");
@@ -118,13 +120,13 @@ bool FakeSerialBackend::SetCommTimeouts(CommHandle, const CommTimeouts& value)
     return true;
 }
 
-bool FakeSerialBackend::SetCommMask(CommHandle, uint32_t mask)
+bool FakeSerialBackend::SetCommMask(CommHandle, std::uint32_t mask)
 {
     calls.push_back("SetCommMask " + Hex(mask));
     return !Failing("SetCommMask");
 }
 
-bool FakeSerialBackend::Transfer(uint32_t& count, Overlapped* overlapped, uint32_t* events)
+bool FakeSerialBackend::Transfer(std::uint32_t& count, Overlapped* overlapped, std::uint32_t* events)
 {
     lastRecord = overlapped;
     if (!overlapped || completion == Completion::AtOnce) {
@@ -146,27 +148,29 @@ bool FakeSerialBackend::Transfer(uint32_t& count, Overlapped* overlapped, uint32
     return false;
 }
 
-bool FakeSerialBackend::WaitCommEvent(CommHandle, uint32_t* events, Overlapped* overlapped)
+bool FakeSerialBackend::WaitCommEvent(CommHandle, std::uint32_t* events, Overlapped* overlapped)
 {
     calls.push_back(std::string("WaitCommEvent") + (overlapped ? " record" : " none"));
-    uint32_t unused = 0;
+    std::uint32_t unused = 0;
     return !Failing("WaitCommEvent") && Transfer(unused, overlapped, events);
 }
 
-bool FakeSerialBackend::ReadFile(CommHandle, void*, uint32_t length, uint32_t& count, Overlapped* overlapped)
+bool FakeSerialBackend::ReadFile(CommHandle, void*, std::uint32_t length, std::uint32_t& count,
+                                 Overlapped* overlapped)
 {
     calls.push_back("ReadFile " + std::to_string(length) + (overlapped ? " record" : " none"));
     return !Failing("ReadFile") && Transfer(count, overlapped, nullptr);
 }
 
-bool FakeSerialBackend::WriteFile(CommHandle, const void*, uint32_t length, uint32_t& count,
+bool FakeSerialBackend::WriteFile(CommHandle, const void*, std::uint32_t length, std::uint32_t& count,
                                   Overlapped* overlapped)
 {
     calls.push_back("WriteFile " + std::to_string(length) + (overlapped ? " record" : " none"));
     return !Failing("WriteFile") && Transfer(count, overlapped, nullptr);
 }
 
-bool FakeSerialBackend::GetOverlappedResult(CommHandle, Overlapped& overlapped, uint32_t& count, bool wait)
+bool FakeSerialBackend::GetOverlappedResult(CommHandle, Overlapped& overlapped, std::uint32_t& count,
+                                            bool wait)
 {
     calls.push_back(std::string("GetOverlappedResult") + (wait ? " wait" : " nowait"));
     if (overlappedResultError != 0) {
@@ -183,7 +187,7 @@ bool FakeSerialBackend::CancelIo(CommHandle)
     return true;
 }
 
-uint32_t FakeSerialBackend::WaitForInput(CommHandle, std::chrono::steady_clock::time_point, int)
+std::uint32_t FakeSerialBackend::WaitForInput(CommHandle, std::chrono::steady_clock::time_point, int)
 {
     calls.push_back("WaitForInput");
     return kErrorTimeout;

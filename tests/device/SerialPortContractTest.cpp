@@ -4,6 +4,7 @@
 #include "platform/Event.h"
 #include "tests/device/FakeSerialBackend.h"
 
+#include <cstdint>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -101,8 +102,8 @@ TEST_F(SerialPortContract, FailuresAfterCreateCloseThePortAgain)
 TEST_F(SerialPortContract, ClosedPortAnswersEveryOperationWithItsFailureValue)
 {
     EXPECT_EQ(port_.Close(), 0u);
-    uint8_t byte = 0;
-    uint32_t count = 99;
+    std::uint8_t byte = 0;
+    std::uint32_t count = 99;
     EXPECT_EQ(port_.Write(&byte, 1, &count, nullptr, device::CSerialPort::kInfinite), kErrorInvalidHandle);
     EXPECT_EQ(count, 0u) << "the count is cleared even on a closed port";
     count = 99;
@@ -289,8 +290,8 @@ TEST_F(SerialPortContract, PlainPortRefusesRecordsAndFiniteTimeoutsBeforeAnyIo)
     Event event(true, false);
     Overlapped record;
     record.event = &event;
-    uint8_t buffer[4] = {};
-    uint32_t count = 5;
+    std::uint8_t buffer[4] = {};
+    std::uint32_t count = 5;
     EXPECT_EQ(port_.Read(buffer, 4, &count, nullptr, 100), kErrorInvalidFunction);
     EXPECT_EQ(port_.Read(buffer, 4, &count, &record, device::CSerialPort::kInfinite), kErrorInvalidFunction);
     EXPECT_EQ(port_.Write(buffer, 4, &count, nullptr, 0), kErrorInvalidFunction);
@@ -311,8 +312,8 @@ TEST_F(SerialPortContract, ImmediateCompletionSignalsTheRecordsEvent)
 {
     OpenOverlapped();
     backend_.transferCount = 3;
-    uint8_t buffer[3] = {};
-    uint32_t count = 0;
+    std::uint8_t buffer[3] = {};
+    std::uint32_t count = 0;
     ASSERT_EQ(port_.Write(buffer, 3, &count, nullptr, 10), 0u);
     EXPECT_EQ(count, 3u);
     EXPECT_NE(backend_.lastRecord, nullptr) << "an overlapped port always passes a record";
@@ -332,7 +333,7 @@ TEST_F(SerialPortContract, PendingOnTheCallersRecordReturnsAtOnce)
     Event callerEvent(true, false);
     Overlapped callerRecord;
     callerRecord.event = &callerEvent;
-    uint8_t buffer[8] = {};
+    std::uint8_t buffer[8] = {};
     EXPECT_EQ(port_.Read(buffer, 8, nullptr, &callerRecord, 5), 0u);
     EXPECT_EQ(port_.WaitLineEvent(&callerRecord, 5), 0u);
     EXPECT_EQ(backend_.Count("CancelIo"), 0u);
@@ -343,8 +344,8 @@ TEST_F(SerialPortContract, ExpiredWaitOnTheLocalRecordCancelsAndReports1460)
 {
     OpenOverlapped();
     backend_.completion = FakeSerialBackend::Completion::PendingForever;
-    uint8_t buffer[2] = {};
-    uint32_t count = 0;
+    std::uint8_t buffer[2] = {};
+    std::uint32_t count = 0;
     EXPECT_EQ(port_.Read(buffer, 2, &count, nullptr, 20), kErrorTimeout);
     EXPECT_EQ(count, 0u);
     EXPECT_EQ(port_.GetLastErrorCode(), kErrorTimeout);
@@ -363,8 +364,8 @@ TEST_F(SerialPortContract, CompletedLocalRecordGivesTheCountWithOrWithoutCountAr
     OpenOverlapped();
     backend_.completion = FakeSerialBackend::Completion::PendingDone;
     backend_.transferCount = 6;
-    uint8_t buffer[6] = {};
-    uint32_t count = 0;
+    std::uint8_t buffer[6] = {};
+    std::uint32_t count = 0;
     EXPECT_EQ(port_.Read(buffer, 6, &count, nullptr, device::CSerialPort::kInfinite), 0u);
     EXPECT_EQ(count, 6u);
     EXPECT_EQ(port_.Read(buffer, 6, nullptr, nullptr, device::CSerialPort::kInfinite), 0u);
@@ -393,7 +394,7 @@ TEST_F(SerialPortContract, WriteStringSendsTheTextWithoutItsTerminator)
 {
     OpenOverlapped();
     backend_.transferCount = 3;
-    uint32_t count = 0;
+    std::uint32_t count = 0;
     EXPECT_EQ(port_.WriteString("abc", &count, nullptr, device::CSerialPort::kInfinite), 0u);
     EXPECT_THAT(backend_.calls, ElementsAre("WriteFile 3 record"));
     EXPECT_EQ(count, 3u);
@@ -404,22 +405,23 @@ class CountingPort : public device::CSerialPort {
 public:
     using device::CSerialPort::CSerialPort;
     int masks = 0, readModes = 0, closes = 0, writes = 0;
-    uint32_t SetEventMask(uint32_t mask) override
+    std::uint32_t SetEventMask(std::uint32_t mask) override
     {
         ++masks;
         return device::CSerialPort::SetEventMask(mask);
     }
-    uint32_t SetReadMode(uint32_t mode) override
+    std::uint32_t SetReadMode(std::uint32_t mode) override
     {
         ++readModes;
         return device::CSerialPort::SetReadMode(mode);
     }
-    uint32_t Close() override
+    std::uint32_t Close() override
     {
         ++closes;
         return device::CSerialPort::Close();
     }
-    uint32_t Write(const void* d, uint32_t n, uint32_t* c, Overlapped* o, uint32_t t) override
+    std::uint32_t Write(const void* d, std::uint32_t n, std::uint32_t* c, Overlapped* o,
+                        std::uint32_t t) override
     {
         ++writes;
         return device::CSerialPort::Write(d, n, c, o, t);
@@ -447,10 +449,10 @@ TEST(SerialPortProbe, MapsTheOpenOutcome)
     FakeSerialBackend backend;
     EXPECT_EQ(device::CSerialPort::ProbePort("COM4", backend), 0);
     EXPECT_THAT(backend.calls, ElementsAre("CreateFile COM4 plain", "CloseHandle"));
-    const std::pair<uint32_t, int> cases[] = {{kErrorFileNotFound, 1},
-                                              {kErrorAccessDenied, 2},
-                                              {kErrorGenFailure, -1},
-                                              {kErrorInvalidFunction, -1}};
+    const std::pair<std::uint32_t, int> cases[] = {{kErrorFileNotFound, 1},
+                                                   {kErrorAccessDenied, 2},
+                                                   {kErrorGenFailure, -1},
+                                                   {kErrorInvalidFunction, -1}};
     for (const auto& [code, expected] : cases) {
         backend.failures["CreateFile"] = code;
         EXPECT_EQ(device::CSerialPort::ProbePort("COM4", backend), expected) << code;

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <thread>
 
 using namespace platform;
@@ -30,12 +31,12 @@ protected:
     }
 
     // Reads until `count` bytes have come or the far end has been quiet for long.
-    std::vector<uint8_t> ReadBytes(uint32_t count)
+    std::vector<std::uint8_t> ReadBytes(std::uint32_t count)
     {
-        std::vector<uint8_t> bytes;
+        std::vector<std::uint8_t> bytes;
         for (int idle = 0; bytes.size() < count && idle < 5000; ++idle) {
-            uint8_t byte = 0;
-            uint32_t n = 0;
+            std::uint8_t byte = 0;
+            std::uint32_t n = 0;
             if (port_.Read(&byte, 1, &n, nullptr, device::CSerialPort::kInfinite) == 0 && n == 1) {
                 bytes.push_back(byte);
                 idle = 0;
@@ -123,29 +124,29 @@ TEST_F(SerialPortOnPty, EventCharRoundTrips)
 
 TEST_F(SerialPortOnPty, WriteStringPutsTheTextWithoutTerminatorOnTheWire)
 {
-    uint32_t count = 0;
+    std::uint32_t count = 0;
     ASSERT_EQ(port_.WriteString("abc", &count, nullptr, device::CSerialPort::kInfinite), 0u);
     EXPECT_EQ(count, 3u);
-    EXPECT_EQ(pty_.Receive(3), (std::vector<uint8_t>{'a', 'b', 'c'}));
+    EXPECT_EQ(pty_.Receive(3), (std::vector<std::uint8_t>{'a', 'b', 'c'}));
     EXPECT_TRUE(pty_.Receive(1, 50).empty()) << "no terminating zero";
 }
 
 TEST_F(SerialPortOnPty, BinaryBytesPassUnchangedBothWays)
 {
-    const std::vector<uint8_t> bytes = {0x0D, 0x0A, 0x00, 0x03, 0x04, 0x11, 0x13, 0x7F, 0xFF, 0x1A};
-    uint32_t count = 0;
-    ASSERT_EQ(port_.Write(bytes.data(), uint32_t(bytes.size()), &count, nullptr, 1000), 0u);
+    const std::vector<std::uint8_t> bytes = {0x0D, 0x0A, 0x00, 0x03, 0x04, 0x11, 0x13, 0x7F, 0xFF, 0x1A};
+    std::uint32_t count = 0;
+    ASSERT_EQ(port_.Write(bytes.data(), std::uint32_t(bytes.size()), &count, nullptr, 1000), 0u);
     EXPECT_EQ(count, bytes.size());
     EXPECT_EQ(pty_.Receive(bytes.size()), bytes);
 
     pty_.Send(bytes);
-    EXPECT_EQ(ReadBytes(uint32_t(bytes.size())), bytes);
+    EXPECT_EQ(ReadBytes(std::uint32_t(bytes.size())), bytes);
 }
 
 TEST_F(SerialPortOnPty, NonBlockingReadReturnsAtOnceWithNothing)
 {
-    uint8_t byte = 0x55;
-    uint32_t count = 7;
+    std::uint8_t byte = 0x55;
+    std::uint32_t count = 7;
     EXPECT_EQ(port_.Read(&byte, 1, &count, nullptr, device::CSerialPort::kInfinite), 0u);
     EXPECT_EQ(count, 0u);
     EXPECT_EQ(port_.Read(&byte, 1, nullptr, nullptr, device::CSerialPort::kInfinite), 0u);
@@ -154,11 +155,11 @@ TEST_F(SerialPortOnPty, NonBlockingReadReturnsAtOnceWithNothing)
 
 TEST_F(SerialPortOnPty, WriteAndReadWithoutCountArgument)
 {
-    const uint8_t out[2] = {0x21, 0xF3};
+    const std::uint8_t out[2] = {0x21, 0xF3};
     ASSERT_EQ(port_.Write(out, 2, nullptr, nullptr, device::CSerialPort::kInfinite), 0u);
-    EXPECT_EQ(pty_.Receive(2), (std::vector<uint8_t>{0x21, 0xF3}));
+    EXPECT_EQ(pty_.Receive(2), (std::vector<std::uint8_t>{0x21, 0xF3}));
     pty_.Send({0x42});
-    uint8_t in = 0;
+    std::uint8_t in = 0;
     for (int i = 0; i < 5000 && in == 0; ++i) {
         ASSERT_EQ(port_.Read(&in, 1, nullptr, nullptr, device::CSerialPort::kInfinite), 0u);
         if (in == 0)
@@ -170,8 +171,8 @@ TEST_F(SerialPortOnPty, WriteAndReadWithoutCountArgument)
 TEST_F(SerialPortOnPty, BlockingReadModeWaitsForTheWholeCount)
 {
     ASSERT_EQ(port_.SetReadMode(1), 0u);
-    uint8_t buffer[3] = {};
-    uint32_t count = 9;
+    std::uint8_t buffer[3] = {};
+    std::uint32_t count = 9;
     EXPECT_EQ(port_.Read(buffer, 3, &count, nullptr, 20), kErrorTimeout);
     EXPECT_EQ(count, 0u);
 
@@ -190,7 +191,7 @@ TEST_F(SerialPortOnPty, CallersRecordCompletesLater)
     Event done(true, false);
     Overlapped record;
     record.event = &done;
-    uint8_t buffer[2] = {};
+    std::uint8_t buffer[2] = {};
     ASSERT_EQ(port_.Read(buffer, 2, nullptr, &record, device::CSerialPort::kInfinite), 0u);
     EXPECT_FALSE(done.IsSet());
     pty_.Send({0xAA, 0xBB});
@@ -212,10 +213,10 @@ TEST_F(SerialPortOnPty, UnpluggedLineFailsWrites)
 {
     pty_.CloseSlaveKeeper();
     pty_.CloseMaster();
-    const uint8_t byte = 0;
+    const std::uint8_t byte = 0;
     EXPECT_EQ(port_.Write(&byte, 1, nullptr, nullptr, device::CSerialPort::kInfinite), kErrorIoDevice);
-    uint32_t count = 5;
-    uint8_t in = 0;
+    std::uint32_t count = 5;
+    std::uint8_t in = 0;
     port_.Read(&in, 1, &count, nullptr, device::CSerialPort::kInfinite);
     EXPECT_EQ(count, 0u);
 }
@@ -247,14 +248,14 @@ TEST_F(SerialPortOnPty, PlainPortReadsAndWritesSynchronously)
     port_.Close();
     ASSERT_EQ(port_.Open("COM5", 0, 0, false), 0u);
     EXPECT_FALSE(port_.IsOverlapped());
-    uint8_t byte = 0;
+    std::uint8_t byte = 0;
     EXPECT_EQ(port_.Read(&byte, 1, nullptr, nullptr, 100), kErrorInvalidFunction);
-    uint32_t count = 3;
+    std::uint32_t count = 3;
     EXPECT_EQ(port_.Read(&byte, 1, &count, nullptr, device::CSerialPort::kInfinite), 0u);
     EXPECT_EQ(count, 0u);
     EXPECT_EQ(port_.WriteString("ok", &count, nullptr, device::CSerialPort::kInfinite), 0u);
     EXPECT_EQ(count, 2u);
-    EXPECT_EQ(pty_.Receive(2), (std::vector<uint8_t>{'o', 'k'}));
+    EXPECT_EQ(pty_.Receive(2), (std::vector<std::uint8_t>{'o', 'k'}));
 }
 
 // The engine's waits: they sleep in poll() and end on a byte, a hang-up, a stop or the deadline.
@@ -274,7 +275,7 @@ TEST_F(SerialPortOnPty, WaitForInputEndsOnABytePassedDeadlineStopAndHangUp)
     });
     EXPECT_EQ(port_.WaitForInput(Clock::now() + std::chrono::seconds(20), stop.Fd()), 0u);
     sender.join();
-    EXPECT_EQ(ReadBytes(1), (std::vector<uint8_t>{0x42}));
+    EXPECT_EQ(ReadBytes(1), (std::vector<std::uint8_t>{0x42}));
 
     std::thread stopper([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -292,12 +293,12 @@ TEST_F(SerialPortOnPty, WaitForInputEndsOnABytePassedDeadlineStopAndHangUp)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         pty_.CloseMaster();
     });
-    uint32_t waited = 0;
+    std::uint32_t waited = 0;
     for (int i = 0;
          i < 3 && (waited = port_.WaitForInput(Clock::now() + std::chrono::seconds(20), quiet.Fd())) == 0;
          ++i) {
         // The end of the line reads as "readable, nothing there".
-        uint8_t byte = 0;
+        std::uint8_t byte = 0;
         port_.Read(&byte, 1, nullptr, nullptr, device::CSerialPort::kInfinite);
     }
     unplug.join();

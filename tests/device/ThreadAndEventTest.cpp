@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <stdexcept>
 #include <thread>
@@ -17,29 +18,29 @@ namespace {
 
 class FunctionThread : public device::CThreadEx {
 public:
-    explicit FunctionThread(std::function<uint32_t(FunctionThread&)> body) : body_(std::move(body)) {}
+    explicit FunctionThread(std::function<std::uint32_t(FunctionThread&)> body) : body_(std::move(body)) {}
     ~FunctionThread() override
     {
         if (GetThreadHandle() != kNoThread)
             Terminate(0);
     }
-    uint32_t Run() override { return body_(*this); }
+    std::uint32_t Run() override { return body_(*this); }
 
 private:
-    std::function<uint32_t(FunctionThread&)> body_;
+    std::function<std::uint32_t(FunctionThread&)> body_;
 };
 
 // Waits until the worker has ended by itself; exit codes are looked at without Terminate.
-uint32_t ExitCodeWhenEnded(const device::CThreadEx& thread)
+std::uint32_t ExitCodeWhenEnded(const device::CThreadEx& thread)
 {
-    uint32_t code = device::CThreadEx::kStillActive;
+    std::uint32_t code = device::CThreadEx::kStillActive;
     while (thread.GetExitCode(code) && code == device::CThreadEx::kStillActive)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     return code;
 }
 
 void ExpectThrows(const std::function<void()>& call, const std::string& context, const std::string& message,
-                  uint32_t code)
+                  std::uint32_t code)
 {
     try {
         call();
@@ -59,7 +60,7 @@ TEST(ThreadLifecycle, SecondStartThrowsWhileRunningAndAfterRunEnded)
         return 7u;
     });
     EXPECT_EQ(thread.GetThreadHandle(), device::CThreadEx::kNoThread);
-    uint32_t code = 0;
+    std::uint32_t code = 0;
     EXPECT_FALSE(thread.GetExitCode(code));
 
     const device::CThreadEx::Handle handle = thread.Start();
@@ -75,12 +76,12 @@ TEST(ThreadLifecycle, SecondStartThrowsWhileRunningAndAfterRunEnded)
 
 TEST(ThreadLifecycle, ExceptionLeavingRunEndsTheThreadWithExitCodeZero)
 {
-    FunctionThread throwing([](FunctionThread&) -> uint32_t { throw std::runtime_error("boom"); });
+    FunctionThread throwing([](FunctionThread&) -> std::uint32_t { throw std::runtime_error("boom"); });
     throwing.Start();
     EXPECT_EQ(ExitCodeWhenEnded(throwing), 0u);
 
     FunctionThread throwingOwn(
-        [](FunctionThread&) -> uint32_t { throw device::CExceptionEx("SetEvent()", 5u); });
+        [](FunctionThread&) -> std::uint32_t { throw device::CExceptionEx("SetEvent()", 5u); });
     throwingOwn.Start();
     EXPECT_EQ(ExitCodeWhenEnded(throwingOwn), 0u);
 
@@ -99,7 +100,7 @@ TEST(ThreadLifecycle, TerminateWakesAWaitingBodyAndSetsTheExitCode)
     const auto handle = thread.Start();
     thread.Terminate(42);
     EXPECT_TRUE(waitReturned);
-    uint32_t code = 0;
+    std::uint32_t code = 0;
     ASSERT_TRUE(thread.GetExitCode(code));
     EXPECT_EQ(code, 42u);
     EXPECT_EQ(thread.GetThreadHandle(), handle) << "the handle stays";
@@ -129,7 +130,7 @@ TEST(ThreadLifecycle, TerminateOfAFinishedThreadKeepsRunsExitCode)
     thread.Start();
     ExitCodeWhenEnded(thread);
     thread.Terminate(1);
-    uint32_t code = 0;
+    std::uint32_t code = 0;
     thread.GetExitCode(code);
     EXPECT_EQ(code, 9u);
 }
@@ -140,7 +141,7 @@ TEST(ThreadLifecycle, TerminateRefusesWithoutAThreadAndFromTheWorkerItself)
     ExpectThrows([&] { idle.Terminate(0); }, "CThreadEx::Terminate()", "The handle is invalid.\r\n",
                  platform::kErrorInvalidHandle);
 
-    std::atomic<uint32_t> caught{0};
+    std::atomic<std::uint32_t> caught{0};
     FunctionThread self([&](FunctionThread& me) {
         try {
             me.Terminate(0);

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <array>
+#include <cstdint>
 #include <numeric>
 
 #include "dumpedit/widget/QtDumpClipboard.h"
@@ -104,7 +105,7 @@ struct DumpEditClipboard : ::testing::Test {
                                 edit->viewport()->mapToGlobal(QPoint(0, 0)));
         QApplication::sendEvent(edit->viewport(), &event);
     }
-    void OfferBlock(std::vector<uint8_t> block) { clipboard.binary = std::move(block); }
+    void OfferBlock(std::vector<std::uint8_t> block) { clipboard.binary = std::move(block); }
 };
 
 }  // namespace
@@ -117,7 +118,7 @@ TEST_F(DumpEditClipboard, CopyOffersTheBlockAndTheText)
     edit->SetSelection(0x12, 0x14, false, true);
     QTest::keyClick(edit.get(), Qt::Key_C, Qt::ControlModifier);
     ASSERT_EQ(clipboard.offers, 1);
-    EXPECT_EQ(*clipboard.binary, (std::vector<uint8_t>{0x03, 0x00, 0x00, 0x00, 0x01, 0x02, 0x03}));
+    EXPECT_EQ(*clipboard.binary, (std::vector<std::uint8_t>{0x03, 0x00, 0x00, 0x00, 0x01, 0x02, 0x03}));
     EXPECT_EQ(clipboard.text, "01 02 03\n");
 
     edit->SetSelection(0x12, 0x25, false, true);
@@ -134,7 +135,7 @@ TEST_F(DumpEditClipboard, CopyWithoutSelectionLeavesTheClipboard)
     edit->CopySelection();
     EXPECT_TRUE(edit->HandleCommand(dumpedit::CDumpEdit::ID_EDIT_COPY));
     EXPECT_EQ(clipboard.offers, 0);
-    EXPECT_EQ(*clipboard.binary, (std::vector<uint8_t>{1, 0, 0, 0, 9}));
+    EXPECT_EQ(*clipboard.binary, (std::vector<std::uint8_t>{1, 0, 0, 0, 9}));
 }
 
 TEST_F(DumpEditClipboard, PasteIsCutAtTheEndOfTheBuffer)
@@ -287,7 +288,7 @@ TEST_F(DumpEditClipboard, ApplicationClipboardCarriesBothForms)
               QByteArray("\x02\x00\x00\x00\xAB\xCD", 6));
     EXPECT_EQ(data->text(), QStringLiteral("AB CD\n"));
     EXPECT_TRUE(system.HasBinaryData());
-    EXPECT_EQ(system.BinaryData(), (std::vector<uint8_t>{2, 0, 0, 0, 0xAB, 0xCD}));
+    EXPECT_EQ(system.BinaryData(), (std::vector<std::uint8_t>{2, 0, 0, 0, 0xAB, 0xCD}));
 
     // Text alone is no block; it is read as text (for a paste of hex text).
     QGuiApplication::clipboard()->setText(QStringLiteral("01 02 03\n"));

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <array>
+#include <cstdint>
 #include <deque>
 #include <numeric>
 
@@ -113,7 +114,7 @@ TEST_F(DumpEditFeatures, CtrlZUndoesTypingAsOneStepAndCtrlYRedoesIt)
     EXPECT_EQ(changes.count(), 4);
 
     // A paste is one step too.
-    clipboard.binary = std::vector<uint8_t>{3, 0, 0, 0, 0xA1, 0xA2, 0xA3};
+    clipboard.binary = std::vector<std::uint8_t>{3, 0, 0, 0, 0xA1, 0xA2, 0xA3};
     CaretTo(0x40);
     Key(Qt::Key_V, Qt::ControlModifier);
     ASSERT_EQ(bytes[0x42], 0xA3);
@@ -205,7 +206,7 @@ TEST_F(DumpEditFeatures, PasteTakesHexTextWhenThereIsNoBlock)
     EXPECT_EQ(changes.count(), 1);
 
     // A block wins over the text.
-    clipboard.binary = std::vector<uint8_t>{1, 0, 0, 0, 0x77};
+    clipboard.binary = std::vector<std::uint8_t>{1, 0, 0, 0, 0x77};
     clipboard.plain = "11 22";
     Key(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(bytes[0x10], 0x77);

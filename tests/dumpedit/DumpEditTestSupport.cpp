@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cstdint>
+
 namespace dumpedit_test {
 
 QApplication& App()
@@ -78,7 +80,7 @@ QPoint HighDigitCentre(dumpedit::CDumpEdit& edit, quint32 pos)
             l.textRect.top + row * l.lineHeight + l.lineHeight / 2};
 }
 
-void FakeClipboard::Offer(const std::vector<uint8_t>& binaryBlock, const std::string& offeredText)
+void FakeClipboard::Offer(const std::vector<std::uint8_t>& binaryBlock, const std::string& offeredText)
 {
     binary = binaryBlock;
     text = offeredText;

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QObject>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -49,12 +50,12 @@ QPoint HighDigitCentre(dumpedit::CDumpEdit& edit, quint32 pos);
 // An in-memory clipboard.
 class FakeClipboard : public dumpedit::IDumpClipboard {
 public:
-    void Offer(const std::vector<uint8_t>& binaryBlock, const std::string& text) override;
+    void Offer(const std::vector<std::uint8_t>& binaryBlock, const std::string& text) override;
     bool HasBinaryData() const override { return binary.has_value(); }
-    std::optional<std::vector<uint8_t>> BinaryData() const override { return binary; }
+    std::optional<std::vector<std::uint8_t>> BinaryData() const override { return binary; }
     std::optional<std::string> Text() const override { return plain; }
 
-    std::optional<std::vector<uint8_t>> binary;
+    std::optional<std::vector<std::uint8_t>> binary;
     std::string text;
     int offers = 0;
     // What Text() hands out: text put there by another program (Offer leaves it alone).

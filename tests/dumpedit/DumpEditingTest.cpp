@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 #include <numeric>
 
 #include "dumpedit/core/DumpClipboardFormat.h"
@@ -41,9 +42,10 @@ TEST(DumpEditing, OnlyHexDigitsAreTyped)
     EXPECT_EQ(HexDigitValue('a'), 10);
     EXPECT_EQ(HexDigitValue('F'), 15);
     EXPECT_EQ(HexDigitValue('c'), 12);
-    for (const uint32_t ch :
-         {uint32_t{'g'}, uint32_t{'G'}, uint32_t{' '}, uint32_t{'\r'}, uint32_t{0x7F}, uint32_t{'/'},
-          uint32_t{':'}, uint32_t{'@'}, uint32_t{0x100 + 'a'}, uint32_t{0x0430}, uint32_t{0xFF10}}) {
+    for (const std::uint32_t ch :
+         {std::uint32_t{'g'}, std::uint32_t{'G'}, std::uint32_t{' '}, std::uint32_t{'\r'},
+          std::uint32_t{0x7F}, std::uint32_t{'/'}, std::uint32_t{':'}, std::uint32_t{'@'},
+          std::uint32_t{0x100 + 'a'}, std::uint32_t{0x0430}, std::uint32_t{0xFF10}}) {
         EXPECT_FALSE(HexDigitValue(ch).has_value()) << ch;
     }
 }
@@ -72,7 +74,7 @@ TEST(DumpEditing, AutoScrollSpeedsUpWithTheDistance)
     const Rect text{5, 5, 395, 95};
     struct Case {
         int distance;
-        uint16_t delay;
+        std::uint16_t delay;
     };
     for (const Case c : {Case{1, 7}, Case{3, 7}, Case{4, 6}, Case{8, 6}, Case{9, 5}, Case{13, 5}, Case{14, 4},
                          Case{19, 3}, Case{24, 2}, Case{28, 2}, Case{29, 1}, Case{30, 1}, Case{500, 1}}) {
@@ -103,13 +105,14 @@ TEST(DumpEditing, PasteIsCutAtTheEndOfTheBuffer)
 
 TEST(DumpClipboardFormat, BinaryBlockIsCountThenBytes)
 {
-    const uint8_t bytes[] = {0x01, 0x02, 0x03};
-    EXPECT_EQ(EncodeBinaryBlock(bytes, 3), (std::vector<uint8_t>{0x03, 0x00, 0x00, 0x00, 0x01, 0x02, 0x03}));
-    EXPECT_EQ(EncodeBinaryBlock(bytes, 0), (std::vector<uint8_t>{0, 0, 0, 0}));
+    const std::uint8_t bytes[] = {0x01, 0x02, 0x03};
+    EXPECT_EQ(EncodeBinaryBlock(bytes, 3),
+              (std::vector<std::uint8_t>{0x03, 0x00, 0x00, 0x00, 0x01, 0x02, 0x03}));
+    EXPECT_EQ(EncodeBinaryBlock(bytes, 0), (std::vector<std::uint8_t>{0, 0, 0, 0}));
 
     // Little-endian count.
-    const std::vector<uint8_t> payload(0x010203, 0xEE);
-    const std::vector<uint8_t> block = EncodeBinaryBlock(payload.data(), 0x010203);
+    const std::vector<std::uint8_t> payload(0x010203, 0xEE);
+    const std::vector<std::uint8_t> block = EncodeBinaryBlock(payload.data(), 0x010203);
     ASSERT_EQ(block.size(), 0x010203u + 4);
     EXPECT_EQ(block[0], 0x03);
     EXPECT_EQ(block[1], 0x02);
@@ -120,13 +123,13 @@ TEST(DumpClipboardFormat, BinaryBlockIsCountThenBytes)
 
 TEST(DumpClipboardFormat, DecodingStaysWithinTheBlock)
 {
-    const std::vector<uint8_t> block{0x03, 0x00, 0x00, 0x00, 0x0A, 0x0B, 0x0C};
+    const std::vector<std::uint8_t> block{0x03, 0x00, 0x00, 0x00, 0x0A, 0x0B, 0x0C};
     auto view = DecodeBinaryBlock(block);
     ASSERT_TRUE(view.has_value());
     EXPECT_EQ(view->count, 3u);
     EXPECT_EQ(view->bytes, block.data() + 4);
     // A count beyond the block is cut to the bytes present.
-    const std::vector<uint8_t> lying{0xFF, 0xFF, 0xFF, 0x7F, 0x0A, 0x0B};
+    const std::vector<std::uint8_t> lying{0xFF, 0xFF, 0xFF, 0x7F, 0x0A, 0x0B};
     view = DecodeBinaryBlock(lying);
     ASSERT_TRUE(view.has_value());
     EXPECT_EQ(view->count, 2u);
@@ -141,8 +144,8 @@ TEST(DumpClipboardFormat, DecodingStaysWithinTheBlock)
 
 TEST(DumpClipboardFormat, TextLinesFollowTheRows)
 {
-    std::array<uint8_t, 256> bytes{};
-    std::iota(bytes.begin(), bytes.end(), uint8_t{0});
+    std::array<std::uint8_t, 256> bytes{};
+    std::iota(bytes.begin(), bytes.end(), std::uint8_t{0});
     bytes[0x12] = 0x01;
     bytes[0x13] = 0x02;
     bytes[0x14] = 0x03;

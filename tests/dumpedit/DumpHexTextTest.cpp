@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 #include <numeric>
 
 #include "dumpedit/core/DumpCaretStatus.h"
@@ -9,7 +10,7 @@
 #include "dumpedit/core/DumpSearch.h"
 
 using namespace dumpedit;
-using Bytes = std::vector<uint8_t>;
+using Bytes = std::vector<std::uint8_t>;
 
 TEST(DumpHexText, DigitPairsWithOrWithoutBlanks)
 {
@@ -17,8 +18,8 @@ TEST(DumpHexText, DigitPairsWithOrWithoutBlanks)
     EXPECT_EQ(ParseHexBytes("3fa01b"), (Bytes{0x3F, 0xA0, 0x1B}));
     EXPECT_EQ(ParseHexBytes("  3F\tA0\r\n1b \n"), (Bytes{0x3F, 0xA0, 0x1B}));
     // The editor's own copy text, first line indented to its column.
-    std::array<uint8_t, 64> dump{};
-    std::iota(dump.begin(), dump.end(), uint8_t{0});
+    std::array<std::uint8_t, 64> dump{};
+    std::iota(dump.begin(), dump.end(), std::uint8_t{0});
     const std::string copied = SelectionText(dump.data(), 0x12, 0x25, 16);
     ASSERT_EQ(copied.substr(0, 6), "      ");
     Bytes expected(dump.begin() + 0x12, dump.begin() + 0x26);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 #include <numeric>
 #include <vector>
 
@@ -13,21 +14,21 @@ namespace {
 
 // A 256-byte dump with its history, edited the way the editor edits it.
 struct Dump {
-    std::array<uint8_t, 256> bytes{};
+    std::array<std::uint8_t, 256> bytes{};
     DumpHistory history;
 
     explicit Dump(size_t budget = DumpHistory::kDefaultBudget) : history(budget)
     {
-        std::iota(bytes.begin(), bytes.end(), uint8_t{0});
+        std::iota(bytes.begin(), bytes.end(), std::uint8_t{0});
     }
-    void Type(uint32_t pos, uint8_t value)
+    void Type(std::uint32_t pos, std::uint8_t value)
     {
         history.RecordTyping(pos, bytes[pos], value);
         bytes[pos] = value;
     }
-    void Paste(uint32_t pos, std::vector<uint8_t> data)
+    void Paste(std::uint32_t pos, std::vector<std::uint8_t> data)
     {
-        const std::vector<uint8_t> before(bytes.begin() + pos, bytes.begin() + pos + data.size());
+        const std::vector<std::uint8_t> before(bytes.begin() + pos, bytes.begin() + pos + data.size());
         std::copy(data.begin(), data.end(), bytes.begin() + pos);
         history.RecordOverwrite(pos, before, data);
     }
@@ -133,9 +134,9 @@ TEST(DumpHistory, UndoBackToTheSavedStateIsRecognisedAndRedoLeavesIt)
 TEST(DumpHistory, MemoryIsBoundedAndKeepsAThousandWholeDumpSteps)
 {
     Dump d;
-    std::vector<uint8_t> whole(256);
+    std::vector<std::uint8_t> whole(256);
     for (int i = 0; i < 3000; ++i) {
-        std::fill(whole.begin(), whole.end(), static_cast<uint8_t>(i));
+        std::fill(whole.begin(), whole.end(), static_cast<std::uint8_t>(i));
         d.Paste(0, whole);
     }
     EXPECT_LE(d.history.BytesHeld(), DumpHistory::kDefaultBudget);
@@ -147,7 +148,7 @@ TEST(DumpHistory, MemoryIsBoundedAndKeepsAThousandWholeDumpSteps)
     }
     EXPECT_EQ(undone, d.history.StepCount());
     // The oldest kept step restores what the step before it (now forgotten) wrote.
-    EXPECT_EQ(d.bytes[0], static_cast<uint8_t>(3000 - undone - 1));
+    EXPECT_EQ(d.bytes[0], static_cast<std::uint8_t>(3000 - undone - 1));
 }
 
 TEST(DumpHistory, ForgettingTheSavedStateFromTheFrontMakesItUnreachable)
@@ -156,7 +157,7 @@ TEST(DumpHistory, ForgettingTheSavedStateFromTheFrontMakesItUnreachable)
     d.Type(0, 0x99);
     d.history.CloseGroup();
     for (int i = 0; i < 200; ++i) {
-        d.Paste(10, {static_cast<uint8_t>(i)});
+        d.Paste(10, {static_cast<std::uint8_t>(i)});
     }
     while (d.Undo()) {}
     EXPECT_FALSE(d.history.IsAtSaved());
@@ -165,7 +166,7 @@ TEST(DumpHistory, ForgettingTheSavedStateFromTheFrontMakesItUnreachable)
 
 TEST(DumpByteStates, UnchangedChangedAndDiffering)
 {
-    std::array<uint8_t, 8> bytes{1, 2, 3, 4, 5, 6, 7, 8};
+    std::array<std::uint8_t, 8> bytes{1, 2, 3, 4, 5, 6, 7, 8};
     DumpByteStates states;
     states.Reset(bytes.data(), 8);
     bytes[1] = 0x22;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "dumpedit/core/DumpCaretGeometry.h"
@@ -11,7 +12,7 @@ using namespace dumpedit;
 
 namespace {
 
-DumpLayoutOptions Multiline(uint32_t size, uint32_t bytesPerRow = 16)
+DumpLayoutOptions Multiline(std::uint32_t size, std::uint32_t bytesPerRow = 16)
 {
     DumpLayoutOptions o;
     o.size = size;
@@ -21,7 +22,7 @@ DumpLayoutOptions Multiline(uint32_t size, uint32_t bytesPerRow = 16)
 }
 
 // A multi-line layout with `rows` whole rows of 16 pixels and a wide text area.
-DumpLayout RowsHigh(uint32_t size, uint32_t rows, int width = 800)
+DumpLayout RowsHigh(std::uint32_t size, std::uint32_t rows, int width = 800)
 {
     return ComputeDumpLayout(Multiline(size), 8, 16, width, static_cast<int>(rows) * 16 + 2 * kTextMargin);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 #include <numeric>
 
 #include "dumpedit/core/DumpCodePage.h"
@@ -12,10 +13,10 @@ using namespace dumpedit;
 
 namespace {
 
-std::array<uint8_t, 512> Sequence()
+std::array<std::uint8_t, 512> Sequence()
 {
-    std::array<uint8_t, 512> bytes{};
-    std::iota(bytes.begin(), bytes.end(), uint8_t{0});
+    std::array<std::uint8_t, 512> bytes{};
+    std::iota(bytes.begin(), bytes.end(), std::uint8_t{0});
     return bytes;
 }
 
@@ -30,7 +31,7 @@ TEST(DumpRowText, HexRowHasTwoUpperCaseDigitsPerByteAndSingleSpaces)
     EXPECT_FALSE(row.selection.has_value());
     EXPECT_FALSE(row.mark.has_value());
 
-    const uint8_t high[] = {0xAB, 0xF0, 0x7F};
+    const std::uint8_t high[] = {0xAB, 0xF0, 0x7F};
     EXPECT_EQ(BuildHexRow(high, 0, 3, kNoByte, kNoByte, kNoByte, kNoByte).text, "AB F0 7F");
 }
 
@@ -95,7 +96,7 @@ TEST(DumpCodePage, PrintableTestFollowsLatin1Classes)
 {
     int printable = 0;
     for (int b = 0; b < 256; ++b) {
-        printable += IsPrintableByte(static_cast<uint8_t>(b)) ? 1 : 0;
+        printable += IsPrintableByte(static_cast<std::uint8_t>(b)) ? 1 : 0;
     }
     EXPECT_EQ(printable, 95 + 96);
     EXPECT_FALSE(IsPrintableByte(0x1F));

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <thread>
 
 using namespace platform;
@@ -12,7 +13,7 @@ namespace {
 
 TEST(ErrorCodes, ErrnoValuesMapToTheirCodes)
 {
-    const std::pair<int, uint32_t> cases[] = {
+    const std::pair<int, std::uint32_t> cases[] = {
         {0, kErrorSuccess},
         {ENOENT, kErrorFileNotFound},
         {ENODEV, kErrorFileNotFound},
@@ -36,13 +37,13 @@ TEST(ErrorCodes, ErrnoValuesMapToTheirCodes)
 TEST(ErrorCodes, EveryCodeTheTranslationProducesHasAText)
 {
     for (int err = 0; err < 200; ++err) {
-        const uint32_t code = ErrorFromErrno(err);
+        const std::uint32_t code = ErrorFromErrno(err);
         const auto text = ErrorText(code);
         ASSERT_TRUE(text.has_value()) << "code " << code << " from errno " << err;
         EXPECT_EQ(text->substr(text->size() - 2), "\r\n");
     }
-    for (uint32_t code : {kErrorAlreadyInitialized, kErrorTimeout, kEInvalidArg, kErrorIoPending,
-                          kErrorOperationAborted, kErrorIoIncomplete})
+    for (std::uint32_t code : {kErrorAlreadyInitialized, kErrorTimeout, kEInvalidArg, kErrorIoPending,
+                               kErrorOperationAborted, kErrorIoIncomplete})
         EXPECT_TRUE(ErrorText(code).has_value()) << code;
     EXPECT_EQ(*ErrorText(kErrorAccessDenied), "Access is denied.\r\n");
     EXPECT_FALSE(ErrorText(4242).has_value());
@@ -51,7 +52,7 @@ TEST(ErrorCodes, EveryCodeTheTranslationProducesHasAText)
 TEST(ErrorCodes, LastErrorIsPerThread)
 {
     SetLastError(kErrorTimeout);
-    uint32_t seenThere = 1;
+    std::uint32_t seenThere = 1;
     std::thread other([&] {
         seenThere = GetLastError();
         SetLastError(kErrorIoDevice);

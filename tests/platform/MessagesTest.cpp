@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <set>
 #include <thread>
 #include <vector>
@@ -16,12 +17,12 @@ namespace {
 
 TEST(MessageRegistry, OneNumberPerNameInTheRegisteredRange)
 {
-    const uint32_t device = RegisterMessage("CDeviceZAQ_Message");
+    const std::uint32_t device = RegisterMessage("CDeviceZAQ_Message");
     EXPECT_GE(device, kFirstRegisteredMessage);
     EXPECT_LE(device, kLastRegisteredMessage);
     EXPECT_EQ(RegisterMessage("CDeviceZAQ_Message"), device);
     EXPECT_EQ(RegisterMessage("cdevicezaq_message"), device) << "names compare without case";
-    const uint32_t other = RegisterMessage("CDumpEdit_Message");
+    const std::uint32_t other = RegisterMessage("CDumpEdit_Message");
     EXPECT_NE(other, device);
     EXPECT_GE(other, kFirstRegisteredMessage);
     EXPECT_EQ(RegisterMessage(""), 0u);
@@ -29,7 +30,7 @@ TEST(MessageRegistry, OneNumberPerNameInTheRegisteredRange)
 
 TEST(MessageRegistry, ThreadsRegisteringTheSameNamesAgree)
 {
-    std::vector<std::vector<uint32_t>> seen(4);
+    std::vector<std::vector<std::uint32_t>> seen(4);
     std::vector<std::thread> threads;
     for (size_t t = 0; t < seen.size(); ++t) {
         threads.emplace_back([&, t] {
@@ -41,7 +42,7 @@ TEST(MessageRegistry, ThreadsRegisteringTheSameNamesAgree)
         thread.join();
     for (size_t t = 1; t < seen.size(); ++t)
         EXPECT_EQ(seen[t], seen[0]);
-    EXPECT_EQ(std::set<uint32_t>(seen[0].begin(), seen[0].end()).size(), seen[0].size());
+    EXPECT_EQ(std::set<std::uint32_t>(seen[0].begin(), seen[0].end()).size(), seen[0].size());
 }
 
 TEST(MainWindowTarget, NothingIsPostedWithoutATarget)
@@ -57,7 +58,7 @@ TEST(MainWindowTarget, PostsArriveInOrderFromAnyThread)
         RecordingMessageTarget target;
         EXPECT_EQ(GetMainWindowTarget(), &target);
         std::thread worker([] {
-            for (uintptr_t i = 0; i < 100; ++i)
+            for (std::uintptr_t i = 0; i < 100; ++i)
                 PostToMainWindow(0xC123, (i << 16) | 7, 0);
         });
         worker.join();
@@ -65,7 +66,7 @@ TEST(MainWindowTarget, PostsArriveInOrderFromAnyThread)
         ASSERT_TRUE(target.WaitForCount(101));
         const auto messages = target.Messages();
         ASSERT_EQ(messages.size(), 101u);
-        for (uintptr_t i = 0; i < 100; ++i)
+        for (std::uintptr_t i = 0; i < 100; ++i)
             EXPECT_EQ(messages[i], (RecordingMessageTarget::Message{0xC123, (i << 16) | 7, 0}));
         EXPECT_EQ(messages[100], (RecordingMessageTarget::Message{0xC124, 5, -1}));
     }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -20,7 +21,7 @@ std::string Resolved(const std::string& name)
     const auto result = ResolvePortName(name);
     return std::holds_alternative<std::string>(result)
                ? std::get<std::string>(result)
-               : "error " + std::to_string(std::get<uint32_t>(result));
+               : "error " + std::to_string(std::get<std::uint32_t>(result));
 }
 
 TEST(PortNames, PathsAreUsedAsGiven)

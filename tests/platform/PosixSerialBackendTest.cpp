@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <thread>
 
 using namespace platform;
@@ -34,7 +35,7 @@ protected:
             backend_.CloseHandle(port_);
     }
 
-    void SetTimeouts(uint32_t interval, uint32_t multiplier, uint32_t constant)
+    void SetTimeouts(std::uint32_t interval, std::uint32_t multiplier, std::uint32_t constant)
     {
         CommTimeouts t;
         t.readIntervalTimeout = interval;
@@ -44,9 +45,9 @@ protected:
     }
 
     // Starts an overlapped read that must not complete at once.
-    void StartPendingRead(uint8_t* buffer, uint32_t length)
+    void StartPendingRead(std::uint8_t* buffer, std::uint32_t length)
     {
-        uint32_t count = 0;
+        std::uint32_t count = 0;
         ASSERT_FALSE(backend_.ReadFile(port_, buffer, length, count, &record_));
         ASSERT_EQ(GetLastError(), kErrorIoPending);
     }
@@ -83,10 +84,10 @@ TEST_F(PosixBackendOnPty, ClosingUsedOrUnusedLeavesTheLineAsItWas)
     // A port that was used gets them back too: the next user must not find a raw line.
     port_ = backend_.CreateFile(pty_.SlavePath(), true);
     ASSERT_NE(port_, kNullHandle);
-    const uint8_t byte = '\n';
-    uint32_t count = 0;
+    const std::uint8_t byte = '\n';
+    std::uint32_t count = 0;
     ASSERT_TRUE(backend_.WriteFile(port_, &byte, 1, count, &record_));
-    EXPECT_EQ(pty_.Receive(1), (std::vector<uint8_t>{'\n'})) << "no CR added";
+    EXPECT_EQ(pty_.Receive(1), (std::vector<std::uint8_t>{'\n'})) << "no CR added";
     ASSERT_TRUE(backend_.CloseHandle(port_));
     port_ = kNullHandle;
     EXPECT_FALSE(pty_.SlaveSettings().raw) << "a used port gets its settings back";
@@ -142,7 +143,7 @@ TEST_F(PosixBackendOnPty, StateRecordReportsWhatTheDriverHolds)
 TEST_F(PosixBackendOnPty, DefaultConfigurationIsNineSixHundredEightNOne)
 {
     CommConfig config;
-    uint32_t size = 10;
+    std::uint32_t size = 10;
     EXPECT_FALSE(backend_.GetDefaultCommConfig(pty_.SlavePath(), config, size));
     EXPECT_EQ(size, kCommConfigSize);
     ASSERT_TRUE(backend_.GetDefaultCommConfig(pty_.SlavePath(), config, size));
@@ -164,13 +165,13 @@ TEST_F(PosixBackendOnPty, TotalTimeoutCompletesAReadWithWhatArrived)
 {
     SetTimeouts(0, 0, 30);
     pty_.Send({7, 8});
-    uint8_t buffer[4] = {};
+    std::uint8_t buffer[4] = {};
     StartPendingRead(buffer, 4);
     WaitDone();
     EXPECT_EQ(record_.status.load(), 0u);
     EXPECT_EQ(record_.transferred.load(), 2u);
     EXPECT_EQ(buffer[1], 8);
-    uint32_t count = 0;
+    std::uint32_t count = 0;
     ASSERT_TRUE(backend_.GetOverlappedResult(port_, record_, count, false));
     EXPECT_EQ(count, 2u);
 }
@@ -179,7 +180,7 @@ TEST_F(PosixBackendOnPty, IntervalTimeoutEndsAReadAfterTheLastByte)
 {
     SetTimeouts(15, 0, 0);
     pty_.Send({1, 2, 3});
-    uint8_t buffer[10] = {};
+    std::uint8_t buffer[10] = {};
     StartPendingRead(buffer, 10);
     WaitDone();
     EXPECT_EQ(record_.transferred.load(), 3u);
@@ -188,9 +189,9 @@ TEST_F(PosixBackendOnPty, IntervalTimeoutEndsAReadAfterTheLastByte)
 TEST_F(PosixBackendOnPty, PendingReadCompletesWhenTheCountArrives)
 {
     SetTimeouts(0, 0, 0);
-    uint8_t buffer[3] = {};
+    std::uint8_t buffer[3] = {};
     StartPendingRead(buffer, 3);
-    uint32_t count = 0;
+    std::uint32_t count = 0;
     EXPECT_FALSE(backend_.GetOverlappedResult(port_, record_, count, false));
     EXPECT_EQ(GetLastError(), kErrorIoIncomplete);
     pty_.Send({4, 5, 6});
@@ -202,14 +203,14 @@ TEST_F(PosixBackendOnPty, PendingReadCompletesWhenTheCountArrives)
 TEST_F(PosixBackendOnPty, CancelReachesOnlyTheIssuingThreadsOperations)
 {
     SetTimeouts(0, 0, 0);
-    uint8_t buffer[1] = {};
+    std::uint8_t buffer[1] = {};
     StartPendingRead(buffer, 1);
     std::thread other([&] { backend_.CancelIo(port_); });
     other.join();
     EXPECT_EQ(record_.status.load(), kErrorIoPending);
     ASSERT_TRUE(backend_.CancelIo(port_));
     EXPECT_TRUE(done_.IsSet());
-    uint32_t count = 9;
+    std::uint32_t count = 9;
     EXPECT_FALSE(backend_.GetOverlappedResult(port_, record_, count, false));
     EXPECT_EQ(GetLastError(), kErrorOperationAborted);
     EXPECT_EQ(count, 0u);
@@ -224,7 +225,7 @@ TEST_F(PosixBackendOnPty, CancelReachesOnlyTheIssuingThreadsOperations)
 TEST_F(PosixBackendOnPty, ClosingAbortsWhatIsPending)
 {
     SetTimeouts(0, 0, 0);
-    uint8_t buffer[1] = {};
+    std::uint8_t buffer[1] = {};
     StartPendingRead(buffer, 1);
     ASSERT_TRUE(backend_.CloseHandle(port_));
     port_ = kNullHandle;
@@ -235,7 +236,7 @@ TEST_F(PosixBackendOnPty, ClosingAbortsWhatIsPending)
 TEST_F(PosixBackendOnPty, HangUpFailsPendingReads)
 {
     SetTimeouts(0, 0, 0);
-    uint8_t buffer[1] = {};
+    std::uint8_t buffer[1] = {};
     StartPendingRead(buffer, 1);
     pty_.CloseSlaveKeeper();
     pty_.CloseMaster();
@@ -250,8 +251,8 @@ TEST_F(PosixBackendOnPty, BlockingReadOnAPlainPortWaitsForTheBytes)
     ASSERT_NE(port_, kNullHandle);
     SetTimeouts(0, 0, 0);
     std::thread farEnd([&] { pty_.Send({9, 8}); });
-    uint8_t buffer[2] = {};
-    uint32_t count = 0;
+    std::uint8_t buffer[2] = {};
+    std::uint32_t count = 0;
     EXPECT_TRUE(backend_.ReadFile(port_, buffer, 2, count, &record_)) << "the record is ignored here";
     farEnd.join();
     EXPECT_EQ(count, 2u);
@@ -261,7 +262,7 @@ TEST_F(PosixBackendOnPty, BlockingReadOnAPlainPortWaitsForTheBytes)
 TEST_F(PosixBackendOnPty, CharacterEventsFireForNewBytesOnly)
 {
     ASSERT_TRUE(backend_.SetCommMask(port_, kEvRxChar));
-    uint32_t events = 0;
+    std::uint32_t events = 0;
     ASSERT_FALSE(backend_.WaitCommEvent(port_, &events, &record_));
     ASSERT_EQ(GetLastError(), kErrorIoPending);
     pty_.Send({'a'});
@@ -275,8 +276,8 @@ TEST_F(PosixBackendOnPty, CharacterEventsFireForNewBytesOnly)
     WaitDone();
     EXPECT_EQ(events, kEvRxChar);
 
-    uint8_t buffer[2] = {};
-    uint32_t count = 0;
+    std::uint8_t buffer[2] = {};
+    std::uint32_t count = 0;
     SetTimeouts(kMaxDword, 0, 0);
     ASSERT_TRUE(backend_.ReadFile(port_, buffer, 2, count, &record_));
     EXPECT_EQ(count, 2u);
@@ -289,7 +290,7 @@ TEST_F(PosixBackendOnPty, EventCharacterFiresAndItsBytesStayReadable)
     dcb.evtChar = '\n';
     ASSERT_TRUE(backend_.SetCommState(port_, dcb));
     ASSERT_TRUE(backend_.SetCommMask(port_, kEvRxFlag));
-    uint32_t events = 0;
+    std::uint32_t events = 0;
     ASSERT_FALSE(backend_.WaitCommEvent(port_, &events, &record_));
     pty_.Send({'o', 'k'});
     pty_.Send({'\n', 'z'});
@@ -297,8 +298,8 @@ TEST_F(PosixBackendOnPty, EventCharacterFiresAndItsBytesStayReadable)
     EXPECT_EQ(events, kEvRxFlag);
 
     SetTimeouts(0, 0, 0);
-    uint8_t buffer[4] = {};
-    uint32_t count = 0;
+    std::uint8_t buffer[4] = {};
+    std::uint32_t count = 0;
     if (!backend_.ReadFile(port_, buffer, 4, count, &record_)) {
         ASSERT_EQ(GetLastError(), kErrorIoPending);
         ASSERT_TRUE(backend_.GetOverlappedResult(port_, record_, count, true));
@@ -309,7 +310,7 @@ TEST_F(PosixBackendOnPty, EventCharacterFiresAndItsBytesStayReadable)
 TEST_F(PosixBackendOnPty, NewMaskEndsAPendingWaitWithNoEvents)
 {
     ASSERT_TRUE(backend_.SetCommMask(port_, kEvRxChar | kEvBreak));
-    uint32_t events = 0xFF;
+    std::uint32_t events = 0xFF;
     ASSERT_FALSE(backend_.WaitCommEvent(port_, &events, &record_));
     ASSERT_TRUE(backend_.SetCommMask(port_, kEvRxChar));
     EXPECT_TRUE(done_.IsSet());
@@ -324,15 +325,15 @@ TEST_F(PosixBackendOnPty, NewMaskEndsAPendingWaitWithNoEvents)
 TEST_F(PosixBackendOnPty, TransmitEmptyFiresAfterAWrite)
 {
     ASSERT_TRUE(backend_.SetCommMask(port_, kEvTxEmpty));
-    const uint8_t bytes[3] = {1, 2, 3};
-    uint32_t count = 0;
+    const std::uint8_t bytes[3] = {1, 2, 3};
+    std::uint32_t count = 0;
     ASSERT_TRUE(backend_.WriteFile(port_, bytes, 3, count, &record_));
     EXPECT_EQ(count, 3u);
-    uint32_t events = 0;
+    std::uint32_t events = 0;
     if (!backend_.WaitCommEvent(port_, &events, &record_))
         WaitDone();
     EXPECT_EQ(events, kEvTxEmpty);
-    EXPECT_EQ(pty_.Receive(3), (std::vector<uint8_t>{1, 2, 3}));
+    EXPECT_EQ(pty_.Receive(3), (std::vector<std::uint8_t>{1, 2, 3}));
 }
 
 }  // namespace

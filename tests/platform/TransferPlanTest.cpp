@@ -1,15 +1,16 @@
 // When reads and writes complete under the port's time-outs.
 #include "platform/TransferPlan.h"
 
+#include <cstdint>
 #include <gtest/gtest.h>
 
 using namespace platform;
 
 namespace {
 
-constexpr uint64_t kStart = 1000;
+constexpr std::uint64_t kStart = 1000;
 
-CommTimeouts Read(uint32_t interval, uint32_t multiplier, uint32_t constant)
+CommTimeouts Read(std::uint32_t interval, std::uint32_t multiplier, std::uint32_t constant)
 {
     CommTimeouts t;
     t.readIntervalTimeout = interval;

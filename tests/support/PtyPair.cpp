@@ -37,7 +37,7 @@ platform::line::LineSettings PtyPair::SlaveSettings() const
     return settings;
 }
 
-void PtyPair::Send(const std::vector<uint8_t>& bytes)
+void PtyPair::Send(const std::vector<std::uint8_t>& bytes)
 {
     size_t sent = 0;
     while (sent < bytes.size()) {
@@ -51,14 +51,14 @@ void PtyPair::Send(const std::vector<uint8_t>& bytes)
     }
 }
 
-std::vector<uint8_t> PtyPair::Receive(size_t count, int timeoutMs)
+std::vector<std::uint8_t> PtyPair::Receive(size_t count, int timeoutMs)
 {
-    std::vector<uint8_t> bytes;
+    std::vector<std::uint8_t> bytes;
     while (bytes.size() < count) {
         pollfd fd{master_, POLLIN, 0};
         if (::poll(&fd, 1, timeoutMs) <= 0 || !(fd.revents & POLLIN))
             break;
-        uint8_t chunk[256];
+        std::uint8_t chunk[256];
         const ssize_t n = ::read(master_, chunk, std::min(sizeof chunk, count - bytes.size()));
         if (n <= 0)
             break;
@@ -67,7 +67,7 @@ std::vector<uint8_t> PtyPair::Receive(size_t count, int timeoutMs)
     return bytes;
 }
 
-std::vector<uint8_t> PtyPair::ReceiveAvailable()
+std::vector<std::uint8_t> PtyPair::ReceiveAvailable()
 {
     return Receive(SIZE_MAX, 0);
 }

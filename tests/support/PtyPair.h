@@ -26,11 +26,11 @@ public:
     platform::line::LineSettings SlaveSettings() const;
 
     // Bytes for the slave's reader.
-    void Send(const std::vector<uint8_t>& bytes);
+    void Send(const std::vector<std::uint8_t>& bytes);
     // Up to `count` bytes the slave wrote; fewer when none arrive for `timeoutMs`.
-    std::vector<uint8_t> Receive(size_t count, int timeoutMs = 5000);
+    std::vector<std::uint8_t> Receive(size_t count, int timeoutMs = 5000);
     // Whatever the slave wrote and is already there.
-    std::vector<uint8_t> ReceiveAvailable();
+    std::vector<std::uint8_t> ReceiveAvailable();
 
     void CloseSlaveKeeper();
     // The far end goes away, as an unplugged adapter does.

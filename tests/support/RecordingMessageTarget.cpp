@@ -15,7 +15,7 @@ RecordingMessageTarget::~RecordingMessageTarget()
         platform::SetMainWindowTarget(nullptr);
 }
 
-void RecordingMessageTarget::Post(uint32_t message, uintptr_t wParam, intptr_t lParam)
+void RecordingMessageTarget::Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam)
 {
     {
         std::lock_guard lock(mutex_);

@@ -13,16 +13,16 @@ namespace testsupport {
 class RecordingMessageTarget : public platform::MessageTarget {
 public:
     struct Message {
-        uint32_t message;
-        uintptr_t wParam;
-        intptr_t lParam;
+        std::uint32_t message;
+        std::uintptr_t wParam;
+        std::intptr_t lParam;
         bool operator==(const Message&) const = default;
     };
 
     RecordingMessageTarget();
     ~RecordingMessageTarget() override;
 
-    void Post(uint32_t message, uintptr_t wParam, intptr_t lParam) override;
+    void Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override;
 
     std::vector<Message> Messages() const;
     // True once at least `count` messages have arrived; false if they have not within timeoutMs.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Wraps CMake. `make run` starts Probex, `make test` runs every test, `make package` builds the
 # .deb; all of them install what they need. PROBEX_WERROR=ON (as CI sets it) makes every compiler
 # warning an error.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: fixed size, menu, toolbar and status bar of resource 128, the form view as
 // its client. Device notifications posted to it drive the status-bar progress and then go on

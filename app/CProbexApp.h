@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application: the settings store, the one document with its frame and form view, the
 // commands of the application's own, and the order in which all of it is made and taken down.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The form view: the dump editor, the COM-port list, the time-out entry and the three device
 // commands. It keeps the port and the time-out in the per-user settings.

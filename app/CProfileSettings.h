@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The per-user settings store of the application: sections and entries in
 // $XDG_CONFIG_HOME/<organization>/<application>.conf (~/.config when unset).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window as the device link's message target: each post becomes an event queued to
 // the window and handled on the user-interface thread, in posting order.

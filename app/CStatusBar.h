@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A status bar of panes: a stretching message pane first, then fixed indicator panes whose
 // text shows only while their lock key is on.

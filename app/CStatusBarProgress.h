@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A progress bar that places itself in one pane of the main window's status bar, after the
 // pane's text. Destroying it hides the bar and puts the pane's idle text back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Child windows are found by their resource id, kept as a widget property.
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Child controls of a dialog template, created on a widget at their pixel positions.
 #include <QFont>

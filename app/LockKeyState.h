@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Caps, Num and Scroll Lock as the keyboard LEDs show them (/sys/class/leds/*::capslock ...).
 // Without readable LEDs (no keyboard, a remote session) every lock reads as off.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The COM-port list of the form: the free ports among COM1..COM16, sorted as text without regard
 // to case (so COM10..COM16 come between COM1 and COM2), then the free serial devices by path.

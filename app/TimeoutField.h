@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The time-out entry's text to a number of seconds: leading blanks skipped, the decimal digits
 // that follow taken, anything after them ignored.

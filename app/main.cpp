@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Probex: reads and writes the EEPROM of a ZAQ device through a K-line adapter.
 #include <QApplication>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ZAQ device engine: runs each request (read ID, read or write an EEPROM range) as one
 // K-line connection on its worker thread and reports every step as a posted notification.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The engine's wire trace: one line per event of a connection, for users whose device "does not
 // wake up". The engine formats nothing unless a sink is installed.

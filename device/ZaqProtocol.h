@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The K-line frame rules of the ZAQ adapter protocol that need no port.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The device engine as either front end uses it, one operation at a time: starts each request
 // on the operation's own staging buffer, follows the notifications and keeps the record of the

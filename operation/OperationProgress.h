@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Follows an operation's notification stream: which pass runs, how far it got, which address
 // was done last and how many bytes in all.

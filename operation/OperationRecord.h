@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What one device operation did: the request it ran, how it ended and the engine's account of
 // each address, taken when the connection ended.

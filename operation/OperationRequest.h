@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One device request as both front ends build it: the port, the answer time-out, the range and
 // the write options.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check-install.sh BUILD APP-ID
 # Installs BUILD into a temporary DESTDIR and checks the tree as a package would ship it:
 # exactly the expected files, a desktop entry and AppStream metadata that validate and point

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Probex menu entry and icon for the current user, starting the program from a
 # build folder. An installed package (`make package`) makes this unnecessary.
 set -euo pipefail

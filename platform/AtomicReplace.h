@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Replacing a file whole or not at all: the new content goes to a temporary file beside it,
 // reaches the disk, and is renamed over it, so that a reader sees either the old file or the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Error codes of the device link. The numbers are the ones the serial and thread classes
 // report to their callers (a Windows-style numbering), whatever the operating system said.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A signalable event with manual or automatic reset: the waitable object behind the thread
 // wrappers' events and the completion of pending serial I/O.

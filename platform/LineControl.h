@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The terminal-line calls of the POSIX backend (termios2 with any baud rate, modem lines,
 // driver options). Functions returning int give 0 or an errno value.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Process-wide registry of named message numbers, the stand-in for registered window messages.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the device link posts its notifications: the application installs its main window.
 #include <cstdint>

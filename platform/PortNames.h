@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Port names: "COMn" goes through the per-user port map, a name containing "/" is a path.
 #include <cstdint>

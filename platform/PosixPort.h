@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One open serial line of the POSIX backend: its descriptor, the line state record members the
 // driver has no place for, the time-outs, and the operations still pending on it, which a

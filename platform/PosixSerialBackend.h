@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The serial backend on POSIX terminals.
 #include "platform/SerialBackend.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The operating-system calls the serial port class is written against. Every call that returns
 // false has set the thread's last error (GetLastError in ErrorCodes.h).

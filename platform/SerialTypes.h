@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Records and codes of the serial backend, laid out after the calls the serial port class makes.
 #include <atomic>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A one-way "stop now" flag that poll() can wait on beside a port, so a thread blocked on its
 // port wakes at once when it is asked to stop.

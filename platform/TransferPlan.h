@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // When a read or a write on a serial port is complete, under the port's time-outs.
 #include "platform/SerialTypes.h"

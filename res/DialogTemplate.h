@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dialog and form templates as data: positions in dialog units, converted to pixels by app/.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ids of the dialog templates and of their controls.
 #include "res/ResourceIds.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main frame's resource 128: menu, toolbar, accelerators, status-bar indicators.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Resource ids shared by the string table, menus, toolbar, accelerators and forms.

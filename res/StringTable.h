@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The program's texts, keyed by resource id. Texts are UTF-8; format placeholders

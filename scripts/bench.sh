@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every benchmark program (bench-*) built under the build folder's bench/.
 set -euo pipefail
 build=${1:-build}

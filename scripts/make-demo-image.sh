@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the 256-byte demonstration EEPROM image to FILE: a text, then a counting pattern.
 set -euo pipefail
 {

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts Probex from a build folder.
 #
 # With no serial adapter on this machine (no USB or ACM serial device, no entry in the

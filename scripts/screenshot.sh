@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts Probex under Xvfb against zaq-sim, runs a read through the window and saves
 # screenshots: OUT (after the read) and OUT with -progress (while the bar runs); then a write that
 # the simulated device ignores, so the verify finds differences: OUT with -verify.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // probex-screenshot: starts Probex, reads the whole EEPROM through the window (clicking
 // "Чтение" and answering Yes to every question) and saves two pictures of the screen: one while
 // the progress bar runs, one after the read. Given a third picture, it then changes a few bytes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the dump editor with a 256-byte dump, a selection and a marked range to a PNG,
 // without a display: dump-render OUT.png [focus]
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time of one full repaint of the 256-byte dump, and of the single-row repaint the view asks for
 // per transferred byte; the drawing alone, also with every byte drawn as changed.
 #include <QApplication>

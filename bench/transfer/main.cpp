@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-EEPROM read and write against the simulator with 10472-baud byte timing: wall time
 // against the ideal time of the same traffic, the CPU time of the process and of the engine's
 // own thread. Then the time one echo takes through the engine against a bare poll() loop on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Clipboard commands and the context menu of CDumpEdit.
 #include <QContextMenuEvent>
 #include <QMenu>

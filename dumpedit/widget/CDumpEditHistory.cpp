@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo, redo and the changed-byte states of CDumpEdit.
 #include "dumpedit/widget/CDumpEdit.h"
 

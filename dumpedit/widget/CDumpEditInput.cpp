@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Caret movement, keys, typing, focus, mouse selection and auto-scroll of CDumpEdit.
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting of CDumpEdit: background, address, hex and character columns, selection and mark.
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Go to address and find in CDumpEdit.
 #include "dumpedit/core/DumpHexText.h"
 #include "dumpedit/core/DumpRowText.h"

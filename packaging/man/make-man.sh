@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # make-man.sh PROGRAM SUMMARY INCLUDE VERSION OUT.gz
 # Writes PROGRAM's man page from its --help with help2man, so the page cannot drift from the
 # program. The help lists several usage lines under a lone "Usage:"; help2man only takes

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the toolbar buttons (16x15) and the application icon with ImageMagick.
 # The PNGs are committed; rerun this only to change a picture.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/DocumentTextsFromStringTable.h"
 #include "app/docview/CArchive.h"
 #include "app/docview/CDocument.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole window application, offscreen, with scripted prompts and the simulated adapter and
 // device on pseudo-terminals mapped as COM names in a temporary configuration folder.
 #include <gtest/gtest.h>

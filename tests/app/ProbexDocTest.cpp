@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dump document with its engine talking to the simulated adapter and device over a
 // pseudo-terminal mapped as COM3. The test thread plays the user-interface thread: it hands
 // each posted notification to the document, as the main frame does.

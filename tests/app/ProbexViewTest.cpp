@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form view on its own, with a recording frame in place of the main window.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CDeadline on the monotonic clock; CExceptionEx and FormatSystemMessage texts.
 #include "device/CDeadline.h"
 #include "device/CExceptionEx.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine against the simulated adapter and device over a real pseudo-terminal.
 #include <gtest/gtest.h>
 

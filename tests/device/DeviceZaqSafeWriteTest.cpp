@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stop, verify after write, compare and changed-only writes: the engine against the simulated
 // device over a real pseudo-terminal.
 #include <gtest/gtest.h>

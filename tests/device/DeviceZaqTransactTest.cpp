@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's byte and frame steps against a scripted port: every byte written comes back as
 // an echo (unless the script drops it), followed by the scripted answer bytes.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wake-up pattern with the engine's own timing, measured where the device sees it.
 #include <gtest/gtest.h>
 

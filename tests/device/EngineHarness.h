@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The engine against zaq-sim over a real pseudo-terminal, with the timing shortened so that a
 // connection takes milliseconds, and its notifications recorded.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A scripted serial backend: logs every call in order, fails the calls a test names, and
 // completes reads, writes and event waits in the way a test chooses.

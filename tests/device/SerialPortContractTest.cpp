@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSerialPort against a scripted backend: call sequences, return codes and record handling.
 #include "device/CSerialPort.h"
 #include "platform/ErrorCodes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSerialPort on a real pseudo-terminal: line settings as the far end sees them, bytes on the
 // wire, read modes, exclusive opening and probing.
 #include "device/CSerialPort.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CThreadEx, CEventEx and CAutoEventEx: start rules, cooperative stop, exit codes, event resets.
 #include "device/CAutoEventEx.h"
 #include "device/CEventEx.h"

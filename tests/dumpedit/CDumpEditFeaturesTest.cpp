@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo, changed bytes, hex text paste, the caret status, go to and find, all through
 // real key events.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Widget tests need one QApplication that outlives every test and goes before static teardown.
 #include <gtest/gtest.h>
 

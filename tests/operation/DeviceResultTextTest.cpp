@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message for each engine result, as both front ends give it.
 #include <gtest/gtest.h>
 

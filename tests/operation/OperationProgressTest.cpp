@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Following the notification stream: the pass, its progress and the address done.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parts of a request both front ends check alike: the range and the time-out.
 #include <gtest/gtest.h>
 

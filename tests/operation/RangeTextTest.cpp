@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts that name addresses: a write's account, a compare's count, a verify's line.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing a file whole or not at all, on a real disk.
 #include <gtest/gtest.h>
 

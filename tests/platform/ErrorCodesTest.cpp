@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Translation of errno values and the texts of the codes.
 #include "platform/ErrorCodes.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The event primitive: reset modes, time-outs and stop requests.
 #include "platform/Event.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Registered message numbers and posting to the installed main window.
 #include "platform/MessageRegistry.h"
 #include "platform/MessageTarget.h"

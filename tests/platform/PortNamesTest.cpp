@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Port-name resolution through the port map and the list of serial devices present.
 #include "platform/PortNames.h"
 #include "platform/ErrorCodes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The POSIX serial backend on real pseudo-terminals: opening, the line state record, pending
 // operations with their time-outs, cancellation and hang-up.
 #include "platform/PosixSerialBackend.h"

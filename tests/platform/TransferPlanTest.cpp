@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // When reads and writes complete under the port's time-outs.
 #include "platform/TransferPlan.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A pseudo-terminal pair for serial tests: the code under test opens the slave by path (or as
 // COMn through TempPortMap); the test plays the far end on the master.

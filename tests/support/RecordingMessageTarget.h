@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A message target that records what is posted to it, installed as the main window for its
 // lifetime.

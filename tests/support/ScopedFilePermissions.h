@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Makes file permissions bind the calling thread even when it runs as root, by dropping the

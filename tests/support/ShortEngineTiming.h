@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The engine's wake-up and answer pause shortened so that a connection takes milliseconds.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A temporary XDG_CONFIG_HOME holding a port map folder, so tests name ports COMn without ever
 // reaching the machine's real serial ports. Restores XDG_CONFIG_HOME when destroyed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The device's request frames and the trailer as the tests expect them on the wire, checksum
 // included. The checksum is summed here independently of the engine's own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // probex-cli run in-process against the simulator on COM4 of a temporary port map, with the
 // engine's wake-up shortened; the device starts holding 255 - address at each address.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // probex-cli's safe writing against the simulator: verify, compare, changed-only, the account of
 // a write that did not finish, and stopping by signal (the program itself, as a process).
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // probex-cli in-process against the simulator (shortened engine timing), plus the program
 // itself for its wiring.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // probex-cli's work, apart from main() so that tests can run it in-process.
 

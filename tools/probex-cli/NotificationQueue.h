@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main-window stand-in of probex-cli: notifications queue up and the main thread takes them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // SIGINT and SIGTERM stop probex-cli cleanly: the running connection is asked to stop (it still
 // closes with its stop frame and trailer) and the program then exits 130.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The engine's trace lines, handed from its worker to the main thread, which writes them out
 // beside its other output.

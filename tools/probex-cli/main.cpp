@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // probex-cli: the device engine from a terminal.
 
 #include <cerrno>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ZAQ device behind the adapter: wake-up check, request frames, answers, EEPROM writes.
 // Pure logic: bytes and their arrival times in, answer frames out.

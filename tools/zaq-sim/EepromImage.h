@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The simulated device's 256-byte EEPROM, optionally backed by a file.
 

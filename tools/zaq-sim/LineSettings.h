@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The line settings of a pseudo-terminal's slave, as its master sees them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The K-line adapter and the ZAQ device behind it, served on a pseudo-terminal by a thread.
 

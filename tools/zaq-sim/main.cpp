@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zaq-sim: a K-line adapter with a ZAQ device behind it, on a pseudo-terminal.
 
 #include <csignal>

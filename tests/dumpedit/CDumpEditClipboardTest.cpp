@@ -19,8 +19,6 @@ using namespace dumpedit_test;
 
 namespace {
 
-constexpr quint32 kNone = dumpedit::CDumpEdit::kNoByte;
-
 // Records what the context menu offers instead of showing it, and picks an item by text.
 class MenuProbe : public dumpedit::CDumpEdit {
 public:

@@ -17,8 +17,6 @@ using namespace dumpedit_test;
 
 namespace {
 
-constexpr quint32 kNone = dumpedit::CDumpEdit::kNoByte;
-
 struct DumpEditInput : ::testing::Test {
     std::array<quint8, 256> bytes{};
     std::unique_ptr<dumpedit::CDumpEdit> edit;

@@ -42,6 +42,7 @@ bool CDeviceZAQ::StartReadId(bool last)
 {
     lastOperation = last;
     operation = OpReadId;
+    stopWake_.Clear();
     stopAsked_.store(false);
     requestEvent.SetEvent();
     return true;
@@ -72,6 +73,7 @@ bool CDeviceZAQ::StartRange(DeviceOperation kind, std::uint8_t* buffer, std::uin
     data = buffer;
     lastOperation = last;
     operation = kind;
+    stopWake_.Clear();
     stopAsked_.store(false);
     requestEvent.SetEvent();
     return true;
@@ -183,7 +185,7 @@ std::uint16_t CDeviceZAQ::Transact()
 
 bool CDeviceZAQ::WaitQuiet(CDeadline& deadline)
 {
-    return stopSignal_.SleepUntil(deadline.Until()) && !StopRequested();
+    return stopSignal_.SleepUntil(deadline.Until(), stopWake_) && !StopRequested() && !StopAsked();
 }
 
 void CDeviceZAQ::DiscardInput()
@@ -261,7 +263,7 @@ std::uint16_t CDeviceZAQ::OpenConnection()
     if (std::uint16_t result = SendByte(0x00))
         return result;
     if (!WaitQuiet(deadline))
-        return ResultAnswerTimeout;
+        return StopAsked() ? ResultStopped : ResultAnswerTimeout;
     deadline.Set(idleAfterPulse2Ms + pulseMs);
     tracePlace_.step = TraceStep::Pulse2;
     if (std::uint16_t result = SendByte(0x00))
@@ -269,7 +271,7 @@ std::uint16_t CDeviceZAQ::OpenConnection()
     SetLineFormat(zaq::kFrameBaud, kByteSize, platform::kNoParity, platform::kOneStopBit);
     TraceLineFormat(zaq::kFrameBaud, "no");
     if (!WaitQuiet(deadline))
-        return ResultAnswerTimeout;
+        return StopAsked() ? ResultStopped : ResultAnswerTimeout;
 
     request[0] = 0x81;
     request[3] = 0x81;

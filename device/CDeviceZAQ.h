@@ -42,8 +42,12 @@ public:
     // The frame under way, and all four steps of a byte's write, are finished first; then the
     // connection is closed with its stop frame and trailer and the pass ends with
     // ResultStopped. Each new request clears it, so it only ever stops a request made before it;
-    // one not yet under way ends before the device is woken.
-    void RequestStop() { stopAsked_.store(true); }
+    // one not yet under way ends before the device is woken, one during the wake-up at once.
+    void RequestStop()
+    {
+        stopAsked_.store(true);
+        stopWake_.Raise();
+    }
 
     // True when portName could be opened now; does not touch the engine's own port.
     bool IsPortFree(const std::string& portName) const;
@@ -132,6 +136,7 @@ private:
 
     static_assert(std::atomic<bool>::is_always_lock_free, "RequestStop must be safe in a signal handler");
     std::atomic<bool> stopAsked_{false};
+    platform::StopSignal stopWake_;  // raised with stopAsked_: ends the wake-up's quiet times
 };
 
 }  // namespace device

@@ -121,6 +121,21 @@ TEST(EngineStop, StopBeforeTheTransferWritesNothingAndStillLeavesTheDeviceClean)
     EXPECT_EQ(operation::WriteAccountText(h.engine->byteState, 0, 16), "No byte was written.");
 }
 
+TEST(EngineStop, StopDuringTheWakeUpEndsItAtOnceWithNothingMoreSent)
+{
+    EngineHarness h;
+    h.engine->idleAfterPulse1Ms = 120000;  // the quiet time after the first pulse outlasts the test
+    Image buffer = Pattern();
+    ASSERT_TRUE(h.engine->StartWrite(buffer.data(), 0, 16, false));
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (h.sim->Log().ClientByteCount() == 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    h.engine->RequestStop();
+    EXPECT_EQ(h.NextPass().back(), (Notice{device::NotifyFinished, device::ResultStopped}));
+    EXPECT_EQ(h.sim->Log().ClientByteCount(), 1u) << "the first pulse only";
+    EXPECT_TRUE(h.WireFrames().empty());
+}
+
 TEST(EngineStop, StoppedReadKeepsTheBytesItReadAndAFailingStopFrameWins)
 {
     auto options = SlowSim();

@@ -84,7 +84,7 @@ std::string CliHelp()
             "  65  FILE cannot be read or written, or is not 256 bytes long (\"" +
             LoadString(res::IDS_WRONG_FILE_SIZE) +
             "\")\n"
-            "  130  stopped by SIGINT or SIGTERM\n";
+            "  130  stopped by SIGINT, SIGTERM, SIGHUP or SIGQUIT\n";
     return text;
 }
 

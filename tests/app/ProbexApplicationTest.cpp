@@ -347,6 +347,13 @@ TEST_F(ProbexApplication, TimeoutFieldIsCheckedBeforeAnyQuestion)
     EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{"EEPROM ID will be read.\nAre you sure?"});
     EXPECT_EQ(Stored("Timeout").toUInt(), 12u);
 
+    prompts_.prompts.clear();
+    Timeout()->setText("1");
+    prompts_.QueueAnswer(MessageAnswer::No);
+    Button(res::IDC_READ_ID)->click();
+    EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{"EEPROM ID will be read.\nAre you sure?"})
+        << "1 s is the lowest time-out allowed";
+
     Timeout()->setText("30");
     prompts_.QueueAnswer(MessageAnswer::Yes);
     prompts_.QueueAnswer(MessageAnswer::Yes);

@@ -5,6 +5,7 @@
 #include "operation/DeviceResultText.h"
 #include "operation/OperationProgress.h"
 #include "operation/OperationRequest.h"
+#include "platform/PathText.h"
 #include "res/StringTable.h"
 
 #include <charconv>
@@ -71,6 +72,8 @@ std::string CliHelp()
         "  --trace FILE         write a trace of the connection (every byte sent with its echo,\n"
         "                       every answer, how it ended) to FILE; - for stderr\n"
         "  --help               show this text\n"
+        "  --                   end of the options: what follows is the command and FILE, even\n"
+        "                       when it starts with -\n"
         "\n";
     text += "Progress (\"" + operation::PercentText(37) +
             "\") goes to stderr while stderr is a terminal.\n"
@@ -127,8 +130,18 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
 {
     std::vector<std::string> positional;
     std::string writeOnly;  // the last option that only a write takes
+    bool rangeGiven = false;
+    bool optionsEnded = false;  // after "--" every argument is a command or a FILE
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        if (optionsEnded) {
+            positional.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
         if (arg == "--help" || arg == "-h") {
             options.command = Command::Help;
             return true;
@@ -144,6 +157,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
             if (!ParseTimeout(args[++i], options.timeoutSeconds, error))
                 return false;
         } else if (arg == "--range") {
+            rangeGiven = true;
             if (!ParseRange(args[++i], options)) {
                 error = "--range takes FIRST-LAST in hex, 00 to FF, with FIRST not above LAST";
                 return false;
@@ -159,7 +173,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
             options.changedOnly = true;
             writeOnly = arg;
         } else if (arg.size() > 1 && arg[0] == '-') {
-            error = "unknown option " + arg;
+            error = "unknown option " + platform::PrintableName(arg);
             return false;
         } else {
             positional.push_back(arg);
@@ -181,7 +195,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
     } else if (command == "compare") {
         options.command = Command::Compare;
     } else {
-        error = "unknown command " + command;
+        error = "unknown command " + platform::PrintableName(command);
         return false;
     }
     if (positional.size() != files + 1) {
@@ -192,6 +206,10 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
         options.file = positional[1];
     if (!writeOnly.empty() && options.command != Command::Write) {
         error = writeOnly + " goes with write only";
+        return false;
+    }
+    if (rangeGiven && options.command == Command::ReadId) {
+        error = "--range goes with read, write and compare only";
         return false;
     }
     if (options.port.empty()) {

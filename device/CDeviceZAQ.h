@@ -92,7 +92,9 @@ protected:
     // Protocol steps; each returns 0 or the DeviceResult that ends the connection.
     std::uint16_t ReceiveByte(std::uint8_t& destination, std::uint32_t timeoutMs);
     std::uint16_t SendByte(std::uint8_t value);
-    std::uint16_t Transact();
+    // Sends the request frame and receives its answer; an accepted answer with fewer than
+    // `neededData` data bytes ends the connection with ResultShortAnswer.
+    std::uint16_t Transact(std::size_t neededData = 0);
 
 private:
     bool StartRange(DeviceOperation kind, std::uint8_t* buffer, std::uint32_t first, std::uint32_t length,

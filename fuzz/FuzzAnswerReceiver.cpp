@@ -106,14 +106,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         const std::uint8_t pick = engine->input.front();
         engine->input.pop_front();
         PrepareRequest(*engine, pick);
-        if (engine->Transact() != device::ResultOk)
-            break;
-        // What the engine takes from the answers it accepts.
+        // As the engine asks: the identification and a read need their data bytes.
+        std::size_t needed = 0;
         if (pick % 5 == 1)
-            engine->idText = device::zaq::FormatIdText(engine->answer);
+            needed = device::zaq::kIdData + device::zaq::kIdBytes;
         else if (pick % 5 == 2)
-            engine->readBack[pick] =
-                engine->answer[device::zaq::AnswerDataIndex(engine->answer[0]) + device::zaq::kReadValueData];
+            needed = device::zaq::kReadValueData + 1;
+        if (engine->Transact(needed) != device::ResultOk)
+            break;
+        // What the engine then takes must lie inside the answer just received, before its checksum.
+        const std::uint8_t* answer = engine->answer;
+        const std::size_t data = device::zaq::AnswerDataIndex(answer[0]);
+        const std::size_t checksumAt = device::zaq::AnswerChecksumIndex(answer[0], answer[3]);
+        if (data + needed > checksumAt)
+            __builtin_trap();
+        if (pick % 5 == 1)
+            engine->idText = device::zaq::FormatIdText(answer);
+        else if (pick % 5 == 2)
+            engine->readBack[pick] = answer[data + device::zaq::kReadValueData];
     }
     return 0;
 }

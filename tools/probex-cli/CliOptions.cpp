@@ -83,6 +83,9 @@ std::string CliHelp()
     for (const std::uint16_t result : kDeviceFailures)
         text += "  " + std::to_string(result) + "   " + HelpText(result) + "\n";
     text += "  8   the written bytes read back, or the compared range, differ from FILE\n"
+            "  9   " +
+            HelpText(device::ResultShortAnswer) +
+            "\n"
             "  64  wrong usage\n"
             "  65  FILE cannot be read or written, or is not 256 bytes long (\"" +
             LoadString(res::IDS_WRONG_FILE_SIZE) +

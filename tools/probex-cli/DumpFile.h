@@ -43,6 +43,9 @@ public:
     // new document.
     bool Replace(const Dump& dump, std::string& error);
 
+    // The file itself, links followed, once Open() has looked.
+    const std::string& Target() const { return target_; }
+
 private:
     bool FollowLinks(std::string& error);
     DumpLoad LoadTarget(bool replace, Dump& dump, std::string& error);

@@ -36,6 +36,36 @@ public:
     }
 };
 
+// A sticky folder (such as /tmp) lets only the file's owner, the folder's owner or a privileged
+// caller rename over a file: otherwise the rename at the end would be refused after all the work.
+std::error_code CheckStickyFolder(const std::string& folderPath, const std::string& target)
+{
+    struct stat folder {};
+    struct stat file {};
+    if (stat(folderPath.c_str(), &folder) != 0 || !(folder.st_mode & S_ISVTX) ||
+        lstat(target.c_str(), &file) != 0)
+        return {};
+    const uid_t caller = geteuid();
+    if (caller == 0 || caller == file.st_uid || caller == folder.st_uid)
+        return {};
+    return ReplaceRefusal::StickyFolder;
+}
+
+// Gives the temporary file the kept owner and group.
+std::error_code TakeOwner(int fd, const KeptAttributes& kept)
+{
+    struct stat temporary {};
+    if (!kept.existed || fstat(fd, &temporary) != 0)
+        return {};
+    if (temporary.st_uid == kept.owner && temporary.st_gid == kept.group)
+        return {};
+    // Root may give the file any owner, anyone may give it a group of their own; the system
+    // refuses the rest.
+    if (fchown(fd, kept.owner, kept.group) != 0)
+        return ReplaceRefusal::OwnerNotKept;
+    return {};
+}
+
 }  // namespace
 
 const std::error_category& ReplaceRefusalCategory()
@@ -77,7 +107,7 @@ std::error_code AtomicReplace::Prepare()
 {
     if (fd_ >= 0)
         return {};
-    if (const std::error_code refused = CheckStickyFolder())
+    if (const std::error_code refused = CheckStickyFolder(folder_, target_))
         return refused;
     std::error_code error;
 #ifdef O_TMPFILE
@@ -95,39 +125,10 @@ std::error_code AtomicReplace::Prepare()
 #endif
     // The owner and group are taken now, so a replacement that could not keep them is refused
     // before any costly work.
-    if (const std::error_code refused = TakeOwner(AttributesToKeep(target_))) {
+    if (const std::error_code refused = TakeOwner(fd_, AttributesToKeep(target_))) {
         Drop();
         return refused;
     }
-    return {};
-}
-
-// A sticky folder (such as /tmp) lets only the file's owner, the folder's owner or a privileged
-// caller rename over a file: otherwise the rename at the end would be refused after all the work.
-std::error_code AtomicReplace::CheckStickyFolder() const
-{
-    struct stat folder {};
-    struct stat target {};
-    if (stat(folder_.c_str(), &folder) != 0 || !(folder.st_mode & S_ISVTX) ||
-        lstat(target_.c_str(), &target) != 0)
-        return {};
-    const uid_t caller = geteuid();
-    if (caller == 0 || caller == target.st_uid || caller == folder.st_uid)
-        return {};
-    return ReplaceRefusal::StickyFolder;
-}
-
-std::error_code AtomicReplace::TakeOwner(const KeptAttributes& kept)
-{
-    struct stat temporary {};
-    if (!kept.existed || fstat(fd_, &temporary) != 0)
-        return {};
-    if (temporary.st_uid == kept.owner && temporary.st_gid == kept.group)
-        return {};
-    // Root may give the file any owner, anyone may give it a group of their own; the system
-    // refuses the rest.
-    if (fchown(fd_, kept.owner, kept.group) != 0)
-        return ReplaceRefusal::OwnerNotKept;
     return {};
 }
 
@@ -194,14 +195,14 @@ std::error_code AtomicReplace::Commit(std::span<const std::uint8_t> bytes)
         return error;
     // Looked at again: the file may have changed hands since Prepare().
     const KeptAttributes kept = AttributesToKeep(target_);
-    if (const std::error_code refused = TakeOwner(kept)) {
+    if (const std::error_code refused = TakeOwner(fd_, kept)) {
         Drop();
         return refused;
     }
     bool done = Fill(bytes, kept);
     if (done && name_.empty() && !NameNameless()) {
         Drop();  // no /proc to name it through: a named temporary file instead
-        done = CreateNamed() && !TakeOwner(kept) && Fill(bytes, kept);
+        done = CreateNamed() && !TakeOwner(fd_, kept) && Fill(bytes, kept);
     }
     if (done) {
         done = close(fd_) == 0;
@@ -214,6 +215,13 @@ std::error_code AtomicReplace::Commit(std::span<const std::uint8_t> bytes)
     }
     name_.clear();
     return {};
+}
+
+std::error_code KeepOwnerOf(const std::string& target, int fd)
+{
+    if (const std::error_code refused = CheckStickyFolder(FolderOf(target), target))
+        return refused;
+    return TakeOwner(fd, AttributesToKeep(target));
 }
 
 std::error_code ReplaceFile(const std::string& target, std::span<const std::uint8_t> bytes)

@@ -32,6 +32,11 @@ enum class ReplaceRefusal {
 const std::error_category& ReplaceRefusalCategory();
 std::error_code make_error_code(ReplaceRefusal refusal);
 
+// For a temporary file made by other means (a Qt save) that is to replace `target`: refused when
+// the folder is sticky and `target` another user's, or when the file open at `fd` cannot be given
+// the owner and group of `target`; otherwise given them.
+std::error_code KeepOwnerOf(const std::string& target, int fd);
+
 // One replacement of `target`. A symbolic link at `target` is itself replaced; callers that mean
 // the file it leads to pass that file. Errors are errno values in the generic category, so
 // message() is the system's own text.
@@ -56,9 +61,6 @@ public:
 private:
     bool CreateNamed();
     bool NameNameless();
-    std::error_code CheckStickyFolder() const;
-    // Gives the temporary file the kept owner and group.
-    std::error_code TakeOwner(const KeptAttributes& kept);
     bool Fill(std::span<const std::uint8_t> bytes, const KeptAttributes& kept);
     void Drop();
 

@@ -354,7 +354,7 @@ TEST_F(ProbexCliSignal, ReaderThatWentAwayDoesNotCutTheConnection)
     sim_->Log().Clear();
     const pid_t pid = Spawn({"read", "--port", "COM4", "--range", "00-03", file_.string()}, pipeFds[1]);
     close(pipeFds[1]);
-    Exit(pid);
+    EXPECT_EQ(Exit(pid), probexcli::kExitOutput);
     EXPECT_NE(ReadText(errPath_).find("the ID text could not be written"), std::string::npos)
         << ReadText(errPath_);
     EXPECT_EQ(Requests(IsReadFrame).size(), 4u);

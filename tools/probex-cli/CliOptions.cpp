@@ -70,7 +70,8 @@ std::string CliHelp()
         "  --changed-only       write: read the range first and write only the bytes that differ\n"
         "                       from FILE; says how many were written\n"
         "  --trace FILE         write a trace of the connection (every byte sent with its echo,\n"
-        "                       every answer, how it ended) to FILE; - for stderr\n"
+        "                       every answer, how it ended) to FILE; - for stderr. FILE must be\n"
+        "                       a regular file or missing, and not the command's FILE (65)\n"
         "  --help               show this text\n"
         "  --                   end of the options: what follows is the command and FILE, even\n"
         "                       when it starts with -\n"
@@ -90,6 +91,7 @@ std::string CliHelp()
             "  65  FILE cannot be read or written, or is not 256 bytes long (\"" +
             LoadString(res::IDS_WRONG_FILE_SIZE) +
             "\")\n"
+            "  74  the ID text or a result could not be written to stdout, or the trace to its file\n"
             "  130  stopped by SIGINT, SIGTERM, SIGHUP or SIGQUIT\n";
     return text;
 }

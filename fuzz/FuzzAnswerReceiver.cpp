@@ -108,10 +108,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         PrepareRequest(*engine, pick);
         // As the engine asks: the identification and a read need their data bytes.
         std::size_t needed = 0;
-        if (pick % 5 == 1)
+        if (pick % 5 == 1) {
             needed = device::zaq::kIdData + device::zaq::kIdBytes;
-        else if (pick % 5 == 2)
+        } else if (pick % 5 == 2) {
             needed = device::zaq::kReadValueData + 1;
+        }
         if (engine->Transact(needed) != device::ResultOk)
             break;
         // What the engine then takes must lie inside the answer just received, before its checksum.
@@ -120,10 +121,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         const std::size_t checksumAt = device::zaq::AnswerChecksumIndex(answer[0], answer[3]);
         if (data + needed > checksumAt)
             __builtin_trap();
-        if (pick % 5 == 1)
+        if (pick % 5 == 1) {
             engine->idText = device::zaq::FormatIdText(answer);
-        else if (pick % 5 == 2)
+        } else if (pick % 5 == 2) {
             engine->readBack[pick] = answer[data + device::zaq::kReadValueData];
+        }
     }
     return 0;
 }

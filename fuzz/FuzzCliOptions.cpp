@@ -12,10 +12,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 {
     std::vector<std::string> args(1);
     for (std::size_t i = 0; i < size; ++i) {
-        if (bytes[i] == 0)
+        if (bytes[i] == 0) {
             args.emplace_back();
-        else
+        } else {
             args.back().push_back(char(bytes[i]));
+        }
     }
     probexcli::CliOptions options;
     std::string error;

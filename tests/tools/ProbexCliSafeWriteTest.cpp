@@ -254,9 +254,10 @@ protected:
             std::ifstream status("/proc/" + std::to_string(pid) + "/status");
             std::string line;
             bool pending = false;
-            while (std::getline(status, line))
+            while (std::getline(status, line)) {
                 if (line.rfind("ShdPnd:", 0) == 0 || line.rfind("SigPnd:", 0) == 0)
                     pending = pending || (std::stoull(line.substr(7), nullptr, 16) & bit) != 0;
+            }
             if (!pending)
                 return true;
             if (std::chrono::steady_clock::now() > end)

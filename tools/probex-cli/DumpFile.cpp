@@ -43,11 +43,12 @@ DumpLoad DumpFile::Open(bool replace, Dump& dump, std::string& error)
     replacement_ = std::make_unique<platform::AtomicReplace>(target_);
     if (const std::error_code failed = replacement_->Prepare()) {
         const std::string folder = folder_ == "." ? "the current folder" : platform::PrintableName(folder_);
-        if (failed.category() == platform::ReplaceRefusalCategory())
+        if (failed.category() == platform::ReplaceRefusalCategory()) {
             error = "cannot replace " + shown_ + ": " + failed.message();
-        else
+        } else {
             error =
                 "cannot write " + shown_ + ": no new file can be made in " + folder + ": " + failed.message();
+        }
         return DumpLoad::Unusable;
     }
     error.clear();

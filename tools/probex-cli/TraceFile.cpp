@@ -39,10 +39,11 @@ protected:
         const char* next = pbase();
         while (next < pptr() && error == 0) {
             const ssize_t written = write(fd_, next, std::size_t(pptr() - next));
-            if (written > 0)
+            if (written > 0) {
                 next += written;
-            else if (written < 0 && errno != EINTR)
+            } else if (written < 0 && errno != EINTR) {
                 error = errno;
+            }
         }
         setp(space_, space_ + sizeof space_);
         return error == 0 ? 0 : -1;

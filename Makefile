@@ -11,8 +11,9 @@ PACKAGES   := g++ make cmake libgtest-dev libgmock-dev qt6-base-dev fonts-dejavu
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CTEST_ARGS ?= --output-on-failure -j$(JOBS)
 PROBEX_WERROR ?= OFF
+FUZZ_SECONDS ?= 30
 
-.PHONY: all deps build test test-asan test-tsan run bench package format format-check lint clean
+.PHONY: all deps build test test-asan test-tsan fuzz run bench package format format-check lint clean
 
 all: build
 
@@ -44,6 +45,14 @@ test-asan: deps
 test-tsan: deps
 	$(call configure_and_build,build-tsan,-DPROBEX_SANITIZER=thread -DCMAKE_BUILD_TYPE=Debug)
 	cd build-tsan && ctest $(CTEST_ARGS)
+
+# Every fuzz target for FUZZ_SECONDS from its seed corpus; clang and its fuzzing runtime are
+# installed for this target only.
+fuzz: PACKAGES += clang libclang-rt-dev
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DPROBEX_FUZZ=ON -DBUILD_TESTING=OFF -DPROBEX_WERROR=$(PROBEX_WERROR) >/dev/null
+	cmake --build build-fuzz -j$(JOBS) --target fuzzers
+	./scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS)
 
 run: deps
 	$(call configure_and_build,$(BUILD),)
@@ -83,4 +92,4 @@ lint: deps
 	  | sed '/^[0-9]* warnings\? generated\.$$/d'
 
 clean:
-	rm -rf build build-asan build-tsan
+	rm -rf build build-asan build-tsan build-fuzz

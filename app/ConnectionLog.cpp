@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ConnectionLog.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <system_error>
 
 namespace app {
@@ -78,6 +80,12 @@ void ConnectionLog::OpenFile()
     // only after another bound's worth of lines, not for every line.
     fileBytes_ = error || fileBytes_ >= kRotateBytes ? 0 : fileBytes_;
     out_.open(file_, std::ios::app);
+    if (!out_.is_open() && !fileFailureTold_) {
+        connections_.back() += "(the log file " + file_.string() +
+                               " cannot be written: " + std::strerror(errno) +
+                               "; the connections are kept here only)\n";
+        fileFailureTold_ = true;
+    }
 }
 
 std::string ConnectionLog::Text() const
@@ -96,9 +104,9 @@ std::filesystem::path ConnectionLog::DefaultFile()
 {
     const char* state = std::getenv("XDG_STATE_HOME");
     const char* home = std::getenv("HOME");
-    std::filesystem::path folder = state && *state ? std::filesystem::path(state)
-                                   : home && *home ? std::filesystem::path(home) / ".local" / "state"
-                                                   : std::filesystem::path();
+    std::filesystem::path folder = state && *state == '/' ? std::filesystem::path(state)
+                                   : home && *home        ? std::filesystem::path(home) / ".local" / "state"
+                                                          : std::filesystem::path();
     if (folder.empty())
         return {};
     return folder / "Velmora" / "probex.log";

@@ -34,7 +34,8 @@ public:
     // Grows with every line, so a window can tell cheaply whether it must show the text again.
     std::uint64_t Version() const { return version_.load(std::memory_order_acquire); }
 
-    // $XDG_STATE_HOME/Velmora/probex.log, ~/.local/state when the variable is unset.
+    // $XDG_STATE_HOME/Velmora/probex.log, ~/.local/state when the variable is unset or, as the
+    // XDG rule says, not an absolute path.
     static std::filesystem::path DefaultFile();
 
 private:
@@ -50,6 +51,7 @@ private:
     std::uintmax_t fileBytes_ = 0;  // the open file's size
     std::deque<std::string> connections_;
     bool connectionOpen_ = false;
+    bool fileFailureTold_ = false;  // the log in memory says once that the file cannot be written
     std::atomic<std::uint64_t> version_{0};
 };
 

@@ -42,6 +42,7 @@ bool CDeviceZAQ::StartReadId(bool last)
 {
     lastOperation = last;
     operation = OpReadId;
+    stopWake_.Clear();
     stopAsked_.store(false);
     requestEvent.SetEvent();
     return true;
@@ -72,6 +73,7 @@ bool CDeviceZAQ::StartRange(DeviceOperation kind, std::uint8_t* buffer, std::uin
     data = buffer;
     lastOperation = last;
     operation = kind;
+    stopWake_.Clear();
     stopAsked_.store(false);
     requestEvent.SetEvent();
     return true;
@@ -133,7 +135,7 @@ std::uint16_t CDeviceZAQ::SendByte(std::uint8_t value)
     return ResultOk;
 }
 
-std::uint16_t CDeviceZAQ::Transact()
+std::uint16_t CDeviceZAQ::Transact(std::size_t neededData)
 {
     const std::size_t length = zaq::RequestLength(request[0]);
     tracePlace_.inAnswer = false;
@@ -177,13 +179,17 @@ std::uint16_t CDeviceZAQ::Transact()
         refusalCode = reason < checksumAt ? answer[reason] : 0;
         return ResultRefused;
     }
+    // What the request needs is taken from fixed positions: from a shorter answer they would
+    // hold bytes left over from an earlier one.
+    if (checksumAt - first < neededData)
+        return ResultShortAnswer;
     std::this_thread::sleep_for(std::chrono::milliseconds(pauseAfterAnswerMs));
     return ResultOk;
 }
 
 bool CDeviceZAQ::WaitQuiet(CDeadline& deadline)
 {
-    return stopSignal_.SleepUntil(deadline.Until()) && !StopRequested();
+    return stopSignal_.SleepUntil(deadline.Until(), stopWake_) && !StopRequested() && !StopAsked();
 }
 
 void CDeviceZAQ::DiscardInput()
@@ -261,7 +267,7 @@ std::uint16_t CDeviceZAQ::OpenConnection()
     if (std::uint16_t result = SendByte(0x00))
         return result;
     if (!WaitQuiet(deadline))
-        return ResultAnswerTimeout;
+        return StopAsked() ? ResultStopped : ResultAnswerTimeout;
     deadline.Set(idleAfterPulse2Ms + pulseMs);
     tracePlace_.step = TraceStep::Pulse2;
     if (std::uint16_t result = SendByte(0x00))
@@ -269,7 +275,7 @@ std::uint16_t CDeviceZAQ::OpenConnection()
     SetLineFormat(zaq::kFrameBaud, kByteSize, platform::kNoParity, platform::kOneStopBit);
     TraceLineFormat(zaq::kFrameBaud, "no");
     if (!WaitQuiet(deadline))
-        return ResultAnswerTimeout;
+        return StopAsked() ? ResultStopped : ResultAnswerTimeout;
 
     request[0] = 0x81;
     request[3] = 0x81;
@@ -283,7 +289,7 @@ std::uint16_t CDeviceZAQ::Identify()
     request[3] = 0x3C;
     request[4] = 0x00;
     tracePlace_.step = TraceStep::Identify;
-    if (std::uint16_t result = Transact())
+    if (std::uint16_t result = Transact(zaq::kIdData + zaq::kIdBytes))
         return result;
     idText = zaq::FormatIdText(answer);
     Notify(NotifyIdReady, 0);
@@ -323,7 +329,7 @@ std::uint16_t CDeviceZAQ::ReadByte(std::uint32_t address, std::uint8_t& value)
     request[6] = std::uint8_t(address);
     tracePlace_.step = TraceStep::Read;
     tracePlace_.address = address;
-    const std::uint16_t result = Transact();
+    const std::uint16_t result = Transact(zaq::kReadValueData + 1);
     if (result == ResultOk)
         value = answer[zaq::AnswerDataIndex(answer[0]) + zaq::kReadValueData];
     return result;

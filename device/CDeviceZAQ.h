@@ -42,8 +42,12 @@ public:
     // The frame under way, and all four steps of a byte's write, are finished first; then the
     // connection is closed with its stop frame and trailer and the pass ends with
     // ResultStopped. Each new request clears it, so it only ever stops a request made before it;
-    // one not yet under way ends before the device is woken.
-    void RequestStop() { stopAsked_.store(true); }
+    // one not yet under way ends before the device is woken, one during the wake-up at once.
+    void RequestStop()
+    {
+        stopAsked_.store(true);
+        stopWake_.Raise();
+    }
 
     // True when portName could be opened now; does not touch the engine's own port.
     bool IsPortFree(const std::string& portName) const;
@@ -88,7 +92,9 @@ protected:
     // Protocol steps; each returns 0 or the DeviceResult that ends the connection.
     std::uint16_t ReceiveByte(std::uint8_t& destination, std::uint32_t timeoutMs);
     std::uint16_t SendByte(std::uint8_t value);
-    std::uint16_t Transact();
+    // Sends the request frame and receives its answer; an accepted answer with fewer than
+    // `neededData` data bytes ends the connection with ResultShortAnswer.
+    std::uint16_t Transact(std::size_t neededData = 0);
 
 private:
     bool StartRange(DeviceOperation kind, std::uint8_t* buffer, std::uint32_t first, std::uint32_t length,
@@ -132,6 +138,7 @@ private:
 
     static_assert(std::atomic<bool>::is_always_lock_free, "RequestStop must be safe in a signal handler");
     std::atomic<bool> stopAsked_{false};
+    platform::StopSignal stopWake_;  // raised with stopAsked_: ends the wake-up's quiet times
 };
 
 }  // namespace device

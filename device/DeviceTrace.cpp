@@ -82,6 +82,8 @@ std::string DescribeEnd(const TraceEnd& end)
     }
     case ResultLineError:
         return "changed echo for " + DescribeSentByte(place);
+    case ResultShortAnswer:
+        return "answer too short in the " + DescribeStep(place);
     default:
         return "result " + std::to_string(end.result) + " in the " + DescribeStep(place);
     }

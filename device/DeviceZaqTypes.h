@@ -26,6 +26,8 @@ enum DeviceResult : std::uint16_t {
     // Stopped on request between two bytes; the connection was still closed with its stop frame
     // and trailer. A failure of that closing is reported instead.
     ResultStopped = 7,
+    // 8 is left free: probex-cli exits with the result, and 8 is its "differences".
+    ResultShortAnswer = 9,  // an answer had fewer data bytes than its request needs
 };
 
 enum DeviceNotify : std::uint16_t {

@@ -25,6 +25,7 @@ inline constexpr std::size_t kRefusalReasonData = 2;
 // Data positions (counted from the first data byte) of what the program takes from answers.
 inline constexpr std::size_t kReadValueData = 4;
 inline constexpr std::size_t kIdData = 2;
+inline constexpr std::size_t kIdBytes = 12;  // data bytes kIdData.. make the ID
 inline constexpr std::size_t kIdTextLength = 27;
 
 // Eight-bit additive checksum of the bytes before it.

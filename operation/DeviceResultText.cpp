@@ -23,6 +23,8 @@ res::ResourceId DeviceResultMessage(std::uint16_t result)
         return res::IDS_LINE_ERROR;
     case device::ResultStopped:
         return res::IDS_STOPPED;
+    case device::ResultShortAnswer:
+        return res::IDS_SHORT_ANSWER;
     default:
         return 0;
     }

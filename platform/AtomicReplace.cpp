@@ -21,7 +21,63 @@ std::error_code LastError()
     return {errno, std::generic_category()};
 }
 
+class RefusalCategory : public std::error_category {
+public:
+    const char* name() const noexcept override { return "replace"; }
+    std::string message(int value) const override
+    {
+        switch (ReplaceRefusal(value)) {
+        case ReplaceRefusal::OwnerNotKept:
+            return "the new file could not keep the owner and group of the file it replaces";
+        case ReplaceRefusal::StickyFolder:
+            return "the folder is sticky and the file belongs to another user";
+        }
+        return "refused";
+    }
+};
+
+// A sticky folder (such as /tmp) lets only the file's owner, the folder's owner or a privileged
+// caller rename over a file: otherwise the rename at the end would be refused after all the work.
+std::error_code CheckStickyFolder(const std::string& folderPath, const std::string& target)
+{
+    struct stat folder {};
+    struct stat file {};
+    if (stat(folderPath.c_str(), &folder) != 0 || !(folder.st_mode & S_ISVTX) ||
+        lstat(target.c_str(), &file) != 0)
+        return {};
+    const uid_t caller = geteuid();
+    if (caller == 0 || caller == file.st_uid || caller == folder.st_uid)
+        return {};
+    return ReplaceRefusal::StickyFolder;
+}
+
+// Gives the temporary file the kept owner and group.
+std::error_code TakeOwner(int fd, const KeptAttributes& kept)
+{
+    struct stat temporary {};
+    if (!kept.existed || fstat(fd, &temporary) != 0)
+        return {};
+    if (temporary.st_uid == kept.owner && temporary.st_gid == kept.group)
+        return {};
+    // Root may give the file any owner, anyone may give it a group of their own; the system
+    // refuses the rest.
+    if (fchown(fd, kept.owner, kept.group) != 0)
+        return ReplaceRefusal::OwnerNotKept;
+    return {};
+}
+
 }  // namespace
+
+const std::error_category& ReplaceRefusalCategory()
+{
+    static const RefusalCategory category;
+    return category;
+}
+
+std::error_code make_error_code(ReplaceRefusal refusal)
+{
+    return {int(refusal), ReplaceRefusalCategory()};
+}
 
 KeptAttributes AttributesToKeep(const std::string& target)
 {
@@ -29,6 +85,9 @@ KeptAttributes AttributesToKeep(const std::string& target)
     struct stat existing {};
     if (stat(target.c_str(), &existing) == 0) {
         kept.mode = existing.st_mode & 07777;
+        kept.existed = true;
+        kept.owner = existing.st_uid;
+        kept.group = existing.st_gid;
     } else {
         const mode_t mask = umask(0);
         umask(mask);
@@ -48,17 +107,29 @@ std::error_code AtomicReplace::Prepare()
 {
     if (fd_ >= 0)
         return {};
+    if (const std::error_code refused = CheckStickyFolder(folder_, target_))
+        return refused;
+    std::error_code error;
 #ifdef O_TMPFILE
     // Nameless until it takes the target's place: a program killed meanwhile leaves nothing behind.
     // Owner-only until then; Commit() gives it the kept attributes.
     fd_ = open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
-    if (fd_ >= 0)
-        return {};
-    const bool unsupported = errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL;
-    if (!unsupported)
+    const bool unsupported = fd_ < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL);
+    if (fd_ < 0 && !unsupported)
+        return LastError();
+    if (unsupported && !CreateNamed())
+        return LastError();
+#else
+    if (!CreateNamed())
         return LastError();
 #endif
-    return CreateNamed() ? std::error_code{} : LastError();
+    // The owner and group are taken now, so a replacement that could not keep them is refused
+    // before any costly work.
+    if (const std::error_code refused = TakeOwner(fd_, AttributesToKeep(target_))) {
+        Drop();
+        return refused;
+    }
+    return {};
 }
 
 bool AtomicReplace::CreateNamed()
@@ -93,11 +164,19 @@ bool AtomicReplace::NameNameless()
 
 bool AtomicReplace::Fill(std::span<const std::uint8_t> bytes, const KeptAttributes& kept)
 {
-    fchmod(fd_, kept.mode);
     const ssize_t written = pwrite(fd_, bytes.data(), bytes.size(), 0);
     if (written >= 0 && written != ssize_t(bytes.size()))
         errno = ENOSPC;
-    return written == ssize_t(bytes.size()) && fsync(fd_) == 0;
+    if (written != ssize_t(bytes.size()))
+        return false;
+    // After the write, which takes the set-id bits off for a caller without the privilege to
+    // keep them; and they only go with the owner and group they were set under.
+    struct stat temporary {};
+    const bool sameOwner =
+        fstat(fd_, &temporary) == 0 &&
+        (!kept.existed || (temporary.st_uid == kept.owner && temporary.st_gid == kept.group));
+    fchmod(fd_, sameOwner ? kept.mode : kept.mode & ~mode_t(S_ISUID | S_ISGID));
+    return fsync(fd_) == 0;
 }
 
 void AtomicReplace::Drop()
@@ -114,11 +193,16 @@ std::error_code AtomicReplace::Commit(std::span<const std::uint8_t> bytes)
 {
     if (const std::error_code error = Prepare())
         return error;
+    // Looked at again: the file may have changed hands since Prepare().
     const KeptAttributes kept = AttributesToKeep(target_);
+    if (const std::error_code refused = TakeOwner(fd_, kept)) {
+        Drop();
+        return refused;
+    }
     bool done = Fill(bytes, kept);
     if (done && name_.empty() && !NameNameless()) {
         Drop();  // no /proc to name it through: a named temporary file instead
-        done = CreateNamed() && Fill(bytes, kept);
+        done = CreateNamed() && !TakeOwner(fd_, kept) && Fill(bytes, kept);
     }
     if (done) {
         done = close(fd_) == 0;
@@ -131,6 +215,13 @@ std::error_code AtomicReplace::Commit(std::span<const std::uint8_t> bytes)
     }
     name_.clear();
     return {};
+}
+
+std::error_code KeepOwnerOf(const std::string& target, int fd)
+{
+    if (const std::error_code refused = CheckStickyFolder(FolderOf(target), target))
+        return refused;
+    return TakeOwner(fd, AttributesToKeep(target));
 }
 
 std::error_code ReplaceFile(const std::string& target, std::span<const std::uint8_t> bytes)

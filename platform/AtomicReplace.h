@@ -15,11 +15,27 @@ namespace platform {
 // What a replacement keeps of the file it replaces.
 struct KeptAttributes {
     mode_t mode = 0;  // permission bits, set-id and sticky bits included
+    bool existed = false;
+    uid_t owner = 0;  // of the file replaced, when there was one
+    gid_t group = 0;
 };
 
 // The attributes the replacement of `target` takes: those of the file there, or those of any
-// new file (0666 less the umask) when there is none.
+// new file (0666 less the umask, the caller's owner and group) when there is none.
 KeptAttributes AttributesToKeep(const std::string& target);
+
+// Why a replacement is refused though the folder takes new files; their message() says it.
+enum class ReplaceRefusal {
+    OwnerNotKept = 1,  // the new file could not have the owner and group of the old one
+    StickyFolder,      // the folder lets only the file's owner replace it
+};
+const std::error_category& ReplaceRefusalCategory();
+std::error_code make_error_code(ReplaceRefusal refusal);
+
+// For a temporary file made by other means (a Qt save) that is to replace `target`: refused when
+// the folder is sticky and `target` another user's, or when the file open at `fd` cannot be given
+// the owner and group of `target`; otherwise given them.
+std::error_code KeepOwnerOf(const std::string& target, int fd);
 
 // One replacement of `target`. A symbolic link at `target` is itself replaced; callers that mean
 // the file it leads to pass that file. Errors are errno values in the generic category, so
@@ -32,12 +48,14 @@ public:
     AtomicReplace& operator=(const AtomicReplace&) = delete;
 
     // Creates the temporary file now: proof, before any costly work, that the folder takes a new
-    // file. Commit() does it itself when this was not called.
+    // file and that the replacement can keep the owner and group of the file there (a sticky
+    // folder is looked at first). Commit() does it itself when this was not called.
     std::error_code Prepare();
 
     // Writes `bytes` to the temporary file, flushes it to the disk, gives it the kept attributes
     // and renames it over the target. On failure the target is as it was and no temporary file
-    // is left.
+    // is left. A file is never given another owner or group: where they cannot be kept the
+    // replacement is refused, so set-id bits never reach a file of another owner.
     std::error_code Commit(std::span<const std::uint8_t> bytes);
 
 private:
@@ -56,3 +74,6 @@ private:
 std::error_code ReplaceFile(const std::string& target, std::span<const std::uint8_t> bytes);
 
 }  // namespace platform
+
+template <>
+struct std::is_error_code_enum<platform::ReplaceRefusal> : std::true_type {};

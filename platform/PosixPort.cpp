@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/ErrorCodes.h"
 #include "platform/Event.h"
+#include "platform/OpenLineSettings.h"
 #include "platform/StopSignal.h"
 
 #include <algorithm>
@@ -36,6 +37,7 @@ PosixPort::PosixPort(int fd, bool overlapped, const Dcb& initialState, const lin
     : fd_(fd), overlapped_(overlapped), shadow_(initialState), original_(original)
 {
     wakeFd_ = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+    line::RememberOpenLine(fd_, original_);
 }
 
 PosixPort::~PosixPort()
@@ -43,6 +45,7 @@ PosixPort::~PosixPort()
     Shutdown();
     // Whoever uses the line next finds it as it was before we opened it. After a hang-up this
     // fails, and there is nothing left to restore.
+    line::ForgetOpenLine(fd_);
     line::RestoreSettings(fd_, original_);
     line::ReleaseExclusive(fd_);
     ::close(fd_);

@@ -19,10 +19,17 @@ StopSignal::~StopSignal()
 
 void StopSignal::Raise()
 {
-    // Never read back: the descriptor stays readable from now on.
+    // The descriptor stays readable until Clear() reads the count back.
     const std::uint64_t one = 1;
     if (fd_ >= 0)
         (void)!::write(fd_, &one, sizeof one);
+}
+
+void StopSignal::Clear()
+{
+    std::uint64_t count = 0;
+    if (fd_ >= 0)
+        (void)!::read(fd_, &count, sizeof count);
 }
 
 bool StopSignal::IsRaised() const
@@ -33,9 +40,20 @@ bool StopSignal::IsRaised() const
 
 bool StopSignal::SleepUntil(std::chrono::steady_clock::time_point until) const
 {
+    return Sleep(until, -1);
+}
+
+bool StopSignal::SleepUntil(std::chrono::steady_clock::time_point until, const StopSignal& also) const
+{
+    return Sleep(until, also.fd_);
+}
+
+bool StopSignal::Sleep(std::chrono::steady_clock::time_point until, int alsoFd) const
+{
     for (;;) {
-        switch (PollUntil(-1, fd_, until)) {
+        switch (PollUntil(alsoFd, fd_, until)) {
         case PollOutcome::Stopped:
+        case PollOutcome::Ready:
             return false;
         case PollOutcome::TimedOut:
             return true;

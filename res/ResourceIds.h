@@ -58,6 +58,7 @@ inline constexpr ResourceId IDS_DEVICE_REFUSED = 61216;  // printf format: the r
 inline constexpr ResourceId IDS_LINE_ERROR = 61217;
 inline constexpr ResourceId IDS_STOPPED = 61218;
 inline constexpr ResourceId IDS_CONFIRM_COMPARE_RANGE = 61219;
+inline constexpr ResourceId IDS_SHORT_ANSWER = 61220;
 
 // What an operation did, for the status bar and the error box (printf formats).
 inline constexpr ResourceId IDS_DONE_READ_ID = 61230;

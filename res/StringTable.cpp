@@ -47,6 +47,7 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_LINE_ERROR, "K-line error: a sent byte came back changed"},
     {IDS_STOPPED, "Stopped; the device connection was closed cleanly"},
     {IDS_CONFIRM_COMPARE_RANGE, "EEPROM range %02X - %02X will be compared with the dump.\nAre you sure?"},
+    {IDS_SHORT_ANSWER, "Device answer too short"},
     {IDS_DONE_READ_ID, "ID read in %.1f s"},
     {IDS_DONE_READ, "Read %u byte%s in %.1f s"},
     {IDS_DONE_WRITE, "Wrote %u byte%s in %.1f s"},

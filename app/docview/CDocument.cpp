@@ -4,6 +4,7 @@
 #include "app/docview/CArchive.h"
 #include "app/docview/CPrompts.h"
 #include "app/docview/CView.h"
+#include "platform/AtomicReplace.h"
 
 #include <QDir>
 #include <QFile>
@@ -142,13 +143,23 @@ bool CDocument::OnSaveDocument(const QString& path)
     // only once complete: a failed save leaves the previous file as it was.
     QSaveFile file(path);
     bool saved = file.open(QIODevice::WriteOnly);
+    QString reason;
+    // An existing file keeps its owner and group, or is not replaced at all.
+    if (saved) {
+        const QString target = QFileInfo(path).exists() ? QFileInfo(path).canonicalFilePath() : path;
+        if (const std::error_code refused = platform::KeepOwnerOf(target.toStdString(), file.handle())) {
+            reason = QString::fromStdString(refused.message());
+            saved = false;
+        }
+    }
     if (saved) {
         CArchive archive(file, CArchive::Mode::Store);
         Serialize(archive);
         saved = !archive.HasFailed() && file.commit();
     }
     if (!saved) {
-        const QString reason = file.errorString();
+        if (reason.isEmpty())
+            reason = file.errorString();
         file.cancelWriting();
         ReportFailure(texts_.saveFailed, texts_.saveFailedReason, path, reason);
         return false;

@@ -90,7 +90,11 @@ TEST(ConnectionLog, AFileThatCannotBeWrittenLeavesTheTraceInMemory)
     std::ofstream(blocker) << "a file, not a folder";
     ConnectionLog log(blocker / "probex.log");
     Connection(log, {"     0 ms  opened COM1", "     9 ms  result 0: ok"});
-    EXPECT_EQ(log.Text(), "     0 ms  opened COM1\n     9 ms  result 0: ok\n");
+    Connection(log, {"     0 ms  opened COM2"});
+    // Said once, where the window shows the log.
+    EXPECT_EQ(log.Text(), "(the log file " + (blocker / "probex.log").string() +
+                              " cannot be written: Not a directory; the connections are kept here only)\n"
+                              "     0 ms  opened COM1\n     9 ms  result 0: ok\n\n     0 ms  opened COM2\n");
     EXPECT_EQ(ReadAll(blocker), "a file, not a folder");
 }
 
@@ -100,8 +104,10 @@ TEST(ConnectionLog, DefaultFileFollowsTheStateFolder)
     const std::string savedHome = home ? home : "";
     ::setenv("XDG_STATE_HOME", "/tmp/state-home", 1);
     EXPECT_EQ(ConnectionLog::DefaultFile(), "/tmp/state-home/Velmora/probex.log");
-    ::unsetenv("XDG_STATE_HOME");
     ::setenv("HOME", "/tmp/home", 1);
+    ::setenv("XDG_STATE_HOME", "state-home", 1);  // relative: ignored
+    EXPECT_EQ(ConnectionLog::DefaultFile(), "/tmp/home/.local/state/Velmora/probex.log");
+    ::unsetenv("XDG_STATE_HOME");
     EXPECT_EQ(ConnectionLog::DefaultFile(), "/tmp/home/.local/state/Velmora/probex.log");
     ::setenv("HOME", savedHome.c_str(), 1);
 }

@@ -14,7 +14,12 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <grp.h>
+#include <pwd.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <cstdint>
@@ -302,6 +307,49 @@ TEST_F(DocumentSaveFailures, WriteErrorPartWayKeepsTheOldFileWhole)
 
     EXPECT_FALSE(saved);
     ExpectFailedSaveKeptEverything(PathOf("dump"), "old contents");
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"dump"});
+}
+
+// Root keeps the owner and group of another user's file; a user who cannot keep them is refused,
+// the old file left as it was. A reader of the old file keeps seeing all of it.
+TEST_F(DocumentSaveFailures, SaveKeepsTheOwnerAndGroupOrIsRefused)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to hand files to another user";
+    const passwd* nobody = getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr);
+    const QString target = PathOf("dump");
+    ASSERT_EQ(chown(target.toLocal8Bit().constData(), nobody->pw_uid, nobody->pw_gid), 0);
+    QFile reader(target);
+    ASSERT_TRUE(reader.open(QIODevice::ReadOnly));
+    document_.bytes = {0xAA, 0xBB};
+    ASSERT_TRUE(document_.OnSaveDocument(target));
+    EXPECT_EQ(ReadAll(target), QByteArray("\xAA\xBB"));
+    EXPECT_EQ(reader.readAll(), QByteArray("old contents")) << "replaced whole, not written in place";
+    struct stat info {};
+    ASSERT_EQ(stat(target.toLocal8Bit().constData(), &info), 0);
+    EXPECT_EQ(info.st_uid, nobody->pw_uid);
+    EXPECT_EQ(info.st_gid, nobody->pw_gid);
+
+    // The user nobody, in a folder open to it, over a file of root that it may write.
+    ASSERT_EQ(chown(target.toLocal8Bit().constData(), 0, 0), 0);
+    ASSERT_EQ(chmod(target.toLocal8Bit().constData(), 0666), 0);
+    ASSERT_TRUE(QFile::setPermissions(dir_.path(), QFileDevice::Permissions(0x7777)));
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (setgroups(0, nullptr) != 0 || setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0)
+            _exit(2);
+        const bool saved = document_.OnSaveDocument(target);
+        const bool told = !prompts_.MessageTexts().empty() &&
+                          prompts_.MessageTexts().back().contains("could not keep the owner and group");
+        _exit(!saved && told ? 0 : 1);
+    }
+    int status = -1;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "refused with the reason";
+    EXPECT_EQ(ReadAll(target), QByteArray("\xAA\xBB"));
+    ASSERT_EQ(stat(target.toLocal8Bit().constData(), &info), 0);
+    EXPECT_EQ(info.st_uid, 0u);
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"dump"});
 }
 

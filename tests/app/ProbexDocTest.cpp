@@ -527,7 +527,11 @@ TEST_F(ProbexDocument, NewAndOpenDuringAnOperationLeaveTheBufferAlone)
     EXPECT_FALSE(document_->OnFileNew());
     EXPECT_FALSE(document_->OnFileOpen());
     EXPECT_FALSE(document_->OpenDocumentFile(other));
-    document_->ReadId(kPort, kTimeoutMs);  // a second request is refused as well
+    const std::string idBefore = document_->GetIdText();
+    document_->ReadId("COM9", kTimeoutMs + 1000);  // a second request is refused as well
+    EXPECT_EQ(document_->device.portName, kPort) << "the running request keeps its port";
+    EXPECT_EQ(document_->device.answerTimeoutMs, kTimeoutMs);
+    EXPECT_EQ(document_->GetIdText(), idBefore);
     const QString busy = "A device operation is running.\nPlease wait until it ends.";
     EXPECT_EQ(prompts_.MessageTexts(), (std::vector<QString>{busy, busy, busy, busy}));
     EXPECT_EQ(prompts_.prompts.size(), 4u);  // no dialog, no save prompt, no last-operation question

@@ -60,6 +60,33 @@ TEST(EngineLinkFaults, RefusedWriteStepReadAndIdEndWithTheReasonAndChangeNothing
     }
 }
 
+// An answer with a right checksum but no data where the request needs them: nothing is taken from
+// beyond its end, and the connection ends there, in either header form.
+TEST(EngineLinkFaults, AnswerTooShortForItsRequestEndsTheConnectionAndTakesNothing)
+{
+    for (const bool longForm : {false, true}) {
+        SCOPED_TRACE(longForm);
+        auto options = testsupport::ZeroGapSimOptions();
+        options.longAnswers = longForm;
+        options.shortAnswer = 4;  // start, identification, the first read, then the second
+        EngineHarness h(options);
+        h.sim->Eeprom().Put(0x10, 0x5A);
+        h.sim->Eeprom().Put(0x11, 0xA5);
+        std::array<std::uint8_t, 256> buffer{};
+        ASSERT_TRUE(h.engine->StartRead(buffer.data(), 0x10, 2, false));
+        EXPECT_EQ(h.NextPass(), (Pass{{0, 0}, {2, 0}, {3, 2}, {4, 0}, {1, device::ResultShortAnswer}}));
+        EXPECT_EQ(buffer[0x10], 0x5A);
+        EXPECT_EQ(buffer[0x11], 0x00) << "not the first read's value left in the answer";
+        EXPECT_EQ(h.WireFrames().size(), 4u);  // no stop frame after it
+
+        options.shortAnswer = 2;
+        EngineHarness id(options);
+        ASSERT_TRUE(id.engine->StartReadId(false));
+        EXPECT_EQ(id.NextPass(), (Pass{{0, 0}, {1, device::ResultShortAnswer}})) << "no ID made up";
+        EXPECT_EQ(id.engine->idText, "");
+    }
+}
+
 TEST(EngineLinkFaults, LongAndShortAnswersYieldTheSameIdAndBytes)
 {
     std::array<std::string, 2> ids;

@@ -49,14 +49,29 @@ zaqsim::SimOptions SlowSim()
     return options;
 }
 
+// Asks for a stop of its own request as it sends the second of the four steps that write the
+// byte at `stopAt`: a stop that always comes between two steps of one byte's write.
+class StopMidByteEngine : public device::CDeviceZAQ {
+public:
+    explicit StopMidByteEngine(std::uint8_t address) : stopAt(address) {}
+
+    std::uint32_t Write(const void* bytes, std::uint32_t length, std::uint32_t* written,
+                        platform::Overlapped* overlapped, std::uint32_t timeoutMs) override
+    {
+        if (request[0] == 0x85 && request[6] == 0x62 && request[7] == stopAt)
+            RequestStop();
+        return device::CDeviceZAQ::Write(bytes, length, written, overlapped, timeoutMs);
+    }
+
+    const std::uint8_t stopAt;
+};
+
 TEST(EngineStop, MidWriteFinishesTheByteClosesTheConnectionAndKeepsTheSplit)
 {
-    EngineHarness h(SlowSim());
+    EngineHarness h(testsupport::ZeroGapSimOptions(), std::make_unique<StopMidByteEngine>(5));
     const Image image = Pattern();
     Image buffer = image;
     ASSERT_TRUE(h.engine->StartWrite(buffer.data(), 0, 256, true));
-    ASSERT_TRUE(h.target.WaitForCount(3 + 5));  // opened, ID, range begin, five bytes done
-    h.engine->RequestStop();
     const Pass pass = h.NextPass();
     EXPECT_EQ(pass.back(), (Notice{device::NotifyFinished, device::ResultStopped}));
     std::uint32_t done = 0;
@@ -64,8 +79,7 @@ TEST(EngineStop, MidWriteFinishesTheByteClosesTheConnectionAndKeepsTheSplit)
         EXPECT_NE(notice.code, device::NotifyRangeEnd);
         done += notice.code == device::NotifyByteDone;
     }
-    ASSERT_GE(done, 5u);
-    ASSERT_LT(done, 256u);
+    ASSERT_EQ(done, 6u) << "the byte whose steps the stop came between is written whole";
 
     // Every byte begun got all four steps, then came the stop frame and the trailer.
     std::vector<Bytes> expected{kStartFrame, kIdentifyFrame};
@@ -119,6 +133,21 @@ TEST(EngineStop, StopBeforeTheTransferWritesNothingAndStillLeavesTheDeviceClean)
     }
     EXPECT_EQ(WrittenCount(*h.engine), 0u);
     EXPECT_EQ(operation::WriteAccountText(h.engine->byteState, 0, 16), "No byte was written.");
+}
+
+TEST(EngineStop, StopDuringTheWakeUpEndsItAtOnceWithNothingMoreSent)
+{
+    EngineHarness h;
+    h.engine->idleAfterPulse1Ms = 120000;  // the quiet time after the first pulse outlasts the test
+    Image buffer = Pattern();
+    ASSERT_TRUE(h.engine->StartWrite(buffer.data(), 0, 16, false));
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (h.sim->Log().ClientByteCount() == 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    h.engine->RequestStop();
+    EXPECT_EQ(h.NextPass().back(), (Notice{device::NotifyFinished, device::ResultStopped}));
+    EXPECT_EQ(h.sim->Log().ClientByteCount(), 1u) << "the first pulse only";
+    EXPECT_TRUE(h.WireFrames().empty());
 }
 
 TEST(EngineStop, StoppedReadKeepsTheBytesItReadAndAFailingStopFrameWins)
@@ -212,6 +241,19 @@ TEST(EngineVerify, VerifiedWriteReadsTheBytesBackInTheSameConnectionAndKeepsWhat
     EXPECT_EQ(WrittenCount(*h.engine), 3u);
     EXPECT_EQ(buffer[0x10], 0xAB);  // the dump is what was meant, not what was found
 
+    // A range of one byte is verified too.
+    h.sim->Log().Clear();
+    ASSERT_TRUE(h.engine->StartWrite(buffer.data(), 0x40, 1, false));
+    EXPECT_EQ(h.NextPass().back(), (Notice{device::NotifyFinished, device::ResultOk}));
+    expected = {kStartFrame, kIdentifyFrame};
+    for (const Bytes& frame : WriteFrames(0x40, buffer[0x40]))
+        expected.push_back(frame);
+    expected.push_back(ReadFrame(0x40));
+    expected.push_back(kStopFrame);
+    expected.push_back(Trailer(0x00));
+    EXPECT_EQ(h.WireFrames(), expected);
+    EXPECT_EQ(h.engine->byteState[0x40], verified);
+
     // The next request starts with a clean account.
     ASSERT_TRUE(h.engine->StartReadId(false));
     h.NextPass();
@@ -300,6 +342,13 @@ TEST(EngineChangedOnly, WritesOnlyTheDifferingBytesThenVerifiesThem)
     EXPECT_EQ(h.WireFrames().size(), 2u + 3u + 4u + 2u);
     EXPECT_EQ(h.engine->byteState[0x32], device::BytePlanned | device::ByteWritten);
     EXPECT_EQ(h.sim->Eeprom().Get(0x32), 0x00);
+
+    // The first byte of the range is looked at like every other.
+    buffer[0x30] = 0x00;
+    ASSERT_TRUE(h.engine->StartWrite(buffer.data(), 0x30, 3, false));
+    EXPECT_EQ(h.NextPass().back(), (Notice{device::NotifyFinished, device::ResultOk}));
+    EXPECT_EQ(h.engine->byteState[0x30], device::BytePlanned | device::ByteWritten);
+    EXPECT_EQ(h.sim->Eeprom().Get(0x30), 0x00);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // an echo (unless the script drops it), followed by the scripted answer bytes.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <optional>
@@ -112,6 +113,14 @@ TEST_F(EngineTransact, SendsTheFrameWithItsChecksumAndTakesAShortAnswer)
     EXPECT_EQ(engine_.answer[3], 0x01);
     EXPECT_EQ(engine_.answer[4], 0x02);
     EXPECT_TRUE(engine_.incoming.empty());
+
+    // The pause after an accepted answer, at its default length.
+    engine_.pauseAfterAnswerMs = 1;
+    engine_.sent.clear();
+    engine_.Answer(WithChecksum({0xC2, 0x99, 0x99, 0x01, 0x02}));
+    const auto before = std::chrono::steady_clock::now();
+    EXPECT_EQ(engine_.Transact(), device::ResultOk);
+    EXPECT_GE(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(1));
 }
 
 TEST_F(EngineTransact, LongAnswerLengthComesFromByteThree)
@@ -185,6 +194,8 @@ TEST_F(EngineTransact, ChangedEchoIsALineErrorAndEndsTheFrameAtOnce)
     engine_.echoValue = 0x55;
     EXPECT_EQ(engine_.SendByte(0x00), device::ResultLineError);
     EXPECT_EQ(engine_.SendByte(0x55), device::ResultOk);  // the same value is a good echo
+    engine_.echoValue = 0xD5;
+    EXPECT_EQ(engine_.SendByte(0x55), device::ResultLineError) << "an echo changed in bit 7 only";
     engine_.echoesLeft = 0;
     EXPECT_EQ(engine_.SendByte(0x00), device::ResultNoAdapter);
 

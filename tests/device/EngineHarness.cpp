@@ -16,10 +16,10 @@ std::ostream& operator<<(std::ostream& out, const Notice& notice)
     return out << notice.code << "(" << notice.value << ")";
 }
 
-EngineHarness::EngineHarness(zaqsim::SimOptions options)
+EngineHarness::EngineHarness(zaqsim::SimOptions options, std::unique_ptr<device::CDeviceZAQ> given)
 {
     sim = testsupport::StartSimulator(std::move(options));
-    engine = std::make_unique<device::CDeviceZAQ>();
+    engine = given ? std::move(given) : std::make_unique<device::CDeviceZAQ>();
     testsupport::ShortenEngineTiming(*engine);
     engine->answerTimeoutMs = 1500;
     engine->portName = sim->SlavePath();

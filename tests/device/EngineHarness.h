@@ -27,7 +27,9 @@ std::ostream& operator<<(std::ostream& out, const Notice& notice);
 
 class EngineHarness {
 public:
-    explicit EngineHarness(zaqsim::SimOptions options = testsupport::ZeroGapSimOptions());
+    // `engine` replaces the plain engine, for a test that looks inside it.
+    explicit EngineHarness(zaqsim::SimOptions options = testsupport::ZeroGapSimOptions(),
+                           std::unique_ptr<device::CDeviceZAQ> engine = nullptr);
     ~EngineHarness();
 
     // The notifications of the next pass, up to and including NotifyFinished.

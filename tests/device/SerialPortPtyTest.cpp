@@ -322,6 +322,12 @@ TEST(StopSignal, SleepsUntilTheTimeUnlessRaised)
     stop.Raise();
     EXPECT_TRUE(stop.IsRaised());
     EXPECT_FALSE(stop.SleepUntil(Clock::now() + std::chrono::seconds(20)));
+    stop.Clear();
+    EXPECT_FALSE(stop.IsRaised());
+    EXPECT_TRUE(stop.SleepUntil(Clock::now() + std::chrono::milliseconds(1)));
+    platform::StopSignal other;
+    other.Raise();
+    EXPECT_FALSE(stop.SleepUntil(Clock::now() + std::chrono::seconds(20), other)) << "woken by the other";
 }
 
 // A connection leaves the line as it found it: the next user of a terminal gets its own

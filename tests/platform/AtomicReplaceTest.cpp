@@ -7,8 +7,11 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -86,6 +89,75 @@ TEST_F(AtomicReplaceTest, ReplacementTakesTheModeOfTheFileOrOfANewOne)
         ASSERT_FALSE(platform::ReplaceFile(target_, kNew));
         EXPECT_EQ(Content(), kNew);
         EXPECT_EQ(Mode(), c.expected);
+        EXPECT_EQ(Names(), std::vector<std::string>{"image.bin"});
+    }
+}
+
+// Runs `replace` in a child process as the user nobody; its result: 0 for success, the refusal's
+// value, or -1 for any other failure.
+int AsNobody(const std::function<std::error_code()>& replace)
+{
+    const passwd* nobody = getpwnam("nobody");
+    if (!nobody)
+        return -2;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (setgroups(0, nullptr) != 0 || setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0)
+            _exit(99);
+        const std::error_code error = replace();
+        _exit(!error ? 0 : error.category() == platform::ReplaceRefusalCategory() ? error.value() : 98);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) < 98 ? WEXITSTATUS(status) : -1;
+}
+
+// Root keeps the owner and group of another user's file; anyone else is refused before the work
+// when they cannot be kept, also by a sticky folder.
+TEST_F(AtomicReplaceTest, ReplacementKeepsTheOwnerAndGroupOrIsRefusedFirst)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to hand files to another user";
+    const passwd* nobody = getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr);
+    const uid_t other = nobody->pw_uid;
+    const gid_t otherGroup = nobody->pw_gid;
+    struct Case {
+        const char* what;
+        mode_t folderMode;
+        uid_t owner;
+        gid_t group;
+        bool asNobody;
+        int refusal;  // 0: replaced
+    };
+    for (const Case& c : {
+             Case{"root, a set-id file of another user", 0755, other, otherGroup, false, 0},
+             Case{"nobody, a file of root", 0777, 0, 0, true, int(platform::ReplaceRefusal::OwnerNotKept)},
+             Case{"nobody, its file in a group not its own", 0777, other, 0, true,
+                  int(platform::ReplaceRefusal::OwnerNotKept)},
+             Case{"nobody, a file of root in a sticky folder", 01777, 0, 0, true,
+                  int(platform::ReplaceRefusal::StickyFolder)},
+             Case{"nobody, its own file in a sticky folder", 01777, other, otherGroup, true, 0},
+         }) {
+        SCOPED_TRACE(c.what);
+        fs::remove(target_);
+        Put(kOld, 06755);
+        ASSERT_EQ(chown(target_.c_str(), c.owner, c.group), 0);
+        ASSERT_EQ(chmod(target_.c_str(), 06755), 0);  // chown() cleared the set-id bits
+        ASSERT_EQ(chmod(folder_.c_str(), c.folderMode), 0);
+        const auto replace = [&] {
+            platform::AtomicReplace replacement(target_);
+            if (const std::error_code refused = replacement.Prepare())
+                return refused;
+            return replacement.Commit(kNew);
+        };
+        EXPECT_EQ(c.asNobody ? AsNobody(replace) : (replace() ? -1 : 0), c.refusal);
+        struct stat info {};
+        ASSERT_EQ(stat(target_.c_str(), &info), 0);
+        EXPECT_EQ(info.st_uid, c.owner);
+        EXPECT_EQ(info.st_gid, c.group);
+        EXPECT_EQ(Content(), c.refusal ? kOld : kNew);
+        EXPECT_EQ(Mode(), mode_t(06755)) << "set-id bits kept with their owner and group";
         EXPECT_EQ(Names(), std::vector<std::string>{"image.bin"});
     }
 }

@@ -4,6 +4,7 @@
 #include "platform/PosixSerialBackend.h"
 #include "platform/ErrorCodes.h"
 #include "platform/Event.h"
+#include "platform/OpenLineSettings.h"
 #include "tests/support/PtyPair.h"
 
 #include <gtest/gtest.h>
@@ -92,6 +93,14 @@ TEST_F(PosixBackendOnPty, ClosingUsedOrUnusedLeavesTheLineAsItWas)
     ASSERT_TRUE(backend_.CloseHandle(port_));
     port_ = kNullHandle;
     EXPECT_FALSE(pty_.SlaveSettings().raw) << "a used port gets its settings back";
+}
+
+TEST_F(PosixBackendOnPty, OpenLinesGetTheirSettingsBackWhileStillOpen)
+{
+    // What a signal handler does before the process ends with the port still open.
+    EXPECT_TRUE(pty_.SlaveSettings().raw);
+    line::RestoreOpenLines();
+    EXPECT_FALSE(pty_.SlaveSettings().raw);
 }
 
 TEST_F(PosixBackendOnPty, StateRecordRoundTripsIncludingMembersTheDriverHasNoPlaceFor)

@@ -11,11 +11,13 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
 #include "device/CDeviceZAQ.h"
+#include "platform/LineControl.h"
 #include "tests/support/TempPortMap.h"
 #include "tests/support/ZaqFrames.h"
 #include "tests/tools/CliSimulatorFixture.h"
@@ -209,15 +211,17 @@ TEST_F(ProbexCliSafeWrite, WriteOptionsGoWithWriteOnlyAndHelpListsEveryStatus)
 // The program as a process, stopped by a signal while it works.
 class ProbexCliSignal : public ProbexCliSafeWrite {
 protected:
-    pid_t Spawn(const std::vector<std::string>& args)
+    // Runs the program with stderr to a file and stdout to `out` (/dev/null when -1).
+    pid_t Spawn(const std::vector<std::string>& args, int out = -1)
     {
         errPath_ = folder_ / "stderr.txt";
         const pid_t pid = fork();
         if (pid == 0) {
+            const rlimit noCore{0, 0};
+            setrlimit(RLIMIT_CORE, &noCore);  // SIGQUIT's default action dumps core
             const int err = open(errPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
             dup2(err, STDERR_FILENO);
-            const int null = open("/dev/null", O_WRONLY);
-            dup2(null, STDOUT_FILENO);
+            dup2(out >= 0 ? out : open("/dev/null", O_WRONLY), STDOUT_FILENO);
             std::vector<char*> argv{const_cast<char*>(PROBEX_CLI_PATH)};
             for (const std::string& arg : args)
                 argv.push_back(const_cast<char*>(arg.c_str()));
@@ -240,6 +244,28 @@ protected:
         return true;
     }
 
+    // Waits until the process has taken the signal: it no longer waits in its pending set. Two
+    // signals of a kind sent before the first is taken would arrive as one.
+    static bool WaitUntilTaken(pid_t pid, int signal)
+    {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        const unsigned long long bit = 1ull << (signal - 1);
+        for (;;) {
+            std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+            std::string line;
+            bool pending = false;
+            while (std::getline(status, line)) {
+                if (line.rfind("ShdPnd:", 0) == 0 || line.rfind("SigPnd:", 0) == 0)
+                    pending = pending || (std::stoull(line.substr(7), nullptr, 16) & bit) != 0;
+            }
+            if (!pending)
+                return true;
+            if (std::chrono::steady_clock::now() > end)
+                return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+
     int Exit(pid_t pid) const
     {
         int status = -1;
@@ -247,14 +273,28 @@ protected:
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
+    // The port's speed and parity as they are now, seen from its own side.
+    std::pair<std::uint32_t, bool> LineNow() const
+    {
+        const int fd = open(sim_->SlavePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+        platform::line::LineSettings line;
+        EXPECT_EQ(platform::line::ReadLineSettings(fd, line), 0);
+        close(fd);
+        return {line.outputSpeed, line.markSpaceParity};
+    }
+
     fs::path errPath_;
 };
 
-TEST_F(ProbexCliSignal, SigintMidWriteClosesTheConnectionExits130AndReportsTheSplit)
+// Each stop signal: sent mid-write, or twice.
+class ProbexCliStopSignal : public ProbexCliSignal, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ProbexCliStopSignal, MidWriteClosesTheConnectionRestoresTheLineExits130AndReportsTheSplit)
 {
     zaqsim::SimOptions slow;
     slow.byteTiming = true;
     StartSimulator(slow);
+    const auto lineBefore = LineNow();
     Image image;
     for (int i = 0; i < 256; ++i)
         image[i] = std::uint8_t(i);
@@ -262,7 +302,7 @@ TEST_F(ProbexCliSignal, SigintMidWriteClosesTheConnectionExits130AndReportsTheSp
     sim_->Log().Clear();
     const pid_t pid = Spawn({"write", "--port", "COM4", file_.string()});
     ASSERT_TRUE(WaitForRequests(IsWriteFrame, 4 * 3 + 1));
-    kill(pid, SIGINT);
+    kill(pid, GetParam());
     EXPECT_EQ(Exit(pid), probexcli::kExitSignal);
 
     const auto writes = Requests(IsWriteFrame);
@@ -279,6 +319,48 @@ TEST_F(ProbexCliSignal, SigintMidWriteClosesTheConnectionExits130AndReportsTheSp
     EXPECT_EQ(ReadImage(file_), image);
     for (std::size_t a = 0; a < 256; ++a)
         EXPECT_EQ(sim_->Eeprom().Get(std::uint8_t(a)), a < written ? image[a] : device_[a]) << a;
+    EXPECT_EQ(LineNow(), lineBefore);
+}
+
+TEST_P(ProbexCliStopSignal, SecondSignalEndsTheProgramAtOnceWithThePortsSettingsBack)
+{
+    zaqsim::SimOptions slow;
+    slow.responseDelayMs = 400;  // the first signal's clean close takes long
+    StartSimulator(slow);
+    const auto lineBefore = LineNow();
+    WriteImage(file_, Image{});
+    sim_->Log().Clear();
+    const pid_t pid = Spawn({"write", "--port", "COM4", file_.string()});
+    ASSERT_TRUE(WaitForRequests(IsWriteFrame, 1));
+    kill(pid, GetParam());
+    ASSERT_TRUE(WaitUntilTaken(pid, GetParam()));
+    kill(pid, GetParam());
+    int status = 0;
+    waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "exit " << WEXITSTATUS(status);
+    EXPECT_EQ(WTERMSIG(status), GetParam());
+    EXPECT_EQ(LineNow(), lineBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, ProbexCliStopSignal, ::testing::Values(SIGINT, SIGTERM, SIGHUP, SIGQUIT),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return std::string(sigabbrev_np(info.param));
+                         });
+
+TEST_F(ProbexCliSignal, ReaderThatWentAwayDoesNotCutTheConnection)
+{
+    int pipeFds[2];
+    ASSERT_EQ(pipe(pipeFds), 0);
+    close(pipeFds[0]);  // `| head -c0`: nobody reads the ID text
+    sim_->Log().Clear();
+    const pid_t pid = Spawn({"read", "--port", "COM4", "--range", "00-03", file_.string()}, pipeFds[1]);
+    close(pipeFds[1]);
+    EXPECT_EQ(Exit(pid), probexcli::kExitOutput);
+    EXPECT_NE(ReadText(errPath_).find("the ID text could not be written"), std::string::npos)
+        << ReadText(errPath_);
+    EXPECT_EQ(Requests(IsReadFrame).size(), 4u);
+    EXPECT_EQ(LastFrames(2)[0], kStopFrame);
+    EXPECT_EQ(zaqsim::FramesOf(sim_->Log().Frames(), zaqsim::FrameKind::Trailer).size(), 1u);
 }
 
 TEST_F(ProbexCliSignal, SigtermMidReadLeavesTheFileAsItWas)

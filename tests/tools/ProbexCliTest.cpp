@@ -172,6 +172,10 @@ TEST_F(ProbexCli, FileThatCannotServeIsRefusedBeforeTheDevice)
         EXPECT_EQ(run.get(), probexcli::kExitFile) << command;
         EXPECT_EQ(err_.str(), "probex-cli: " + fifo.string() + ": not a regular file\n");
     }
+    // A name never reaches the terminal with its control characters.
+    EXPECT_EQ(Run({"write", "--port", "COM4", (folder_ / "\x1b[2Jgone").string()}), probexcli::kExitFile);
+    EXPECT_EQ(err_.str(), "probex-cli: cannot read " + folder_.string() +
+                              "/\\x1B[2Jgone: " + std::strerror(ENOENT) + "\n");
 
     const fs::path locked = folder_ / "locked";
     fs::create_directories(locked);
@@ -277,6 +281,13 @@ TEST_F(ProbexCli, DeviceFailuresExitWithTheirResultAndMessage)
     StartSimulator(changedEcho);
     EXPECT_EQ(Run({"id", "--port", "COM4"}), 6);
     EXPECT_EQ(err_.str(), "K-line error: a sent byte came back changed\n");
+
+    zaqsim::SimOptions shortAnswer;
+    shortAnswer.shortAnswer = 3;  // the first read: its service byte only
+    StartSimulator(shortAnswer);
+    EXPECT_EQ(Run({"read", "--port", "COM4", "--range", "10-11", file.string()}), 9);
+    EXPECT_EQ(err_.str(), "Device answer too short\n");
+    EXPECT_FALSE(fs::exists(file));
 }
 
 TEST_F(ProbexCli, TraceGoesToItsFileOrToStderr)
@@ -297,6 +308,11 @@ TEST_F(ProbexCli, TraceGoesToItsFileOrToStderr)
     EXPECT_NE(err_.str().find("result 3: no echo for wake-up pulse 1\n"), std::string::npos) << err_.str();
 
     EXPECT_EQ(Run({"id", "--port", "COM4", "--trace", (folder_ / "missing" / "t.txt").string()}), 65);
+    const fs::path dump = folder_ / "dump.bin";
+    WriteFile(dump, std::string(256, 'd'));
+    EXPECT_EQ(Run({"--trace", dump.string(), "write", "--port", "COM4", dump.string()}), 65);
+    EXPECT_EQ(err_.str(), "probex-cli: cannot write the trace to " + dump.string() + ": it is FILE\n");
+    EXPECT_EQ(ReadText(dump), std::string(256, 'd'));
     EXPECT_EQ(sim_->Log().ClientByteCount(), 1u) << "the device is not touched for an unwritable trace";
 }
 
@@ -362,7 +378,7 @@ TEST_F(ProbexCli, ClosedStandardDescriptorsKeepTheIdOffTheLine)
     for (const std::string& redirections : {">&- 2>" + errors.string(), std::string("<&- >&- 2>&-")}) {
         sim_->Log().Clear();
         const std::string command = std::string(PROBEX_CLI_PATH) + " id --port COM4 " + redirections;
-        EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), 0) << redirections;
+        EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), probexcli::kExitOutput) << redirections;
         EXPECT_EQ(sim_->Log().ClientBytes(), protocol) << redirections;
     }
     EXPECT_EQ(ReadText(errors), "probex-cli: the ID text could not be written to standard output\n");

@@ -264,13 +264,15 @@ TEST_F(SimDeviceModel, TrailerAfterTheStopRecordsTheFlag)
 
 TEST_F(SimDeviceModel, InjectedFaultsSilenceAndCorruptTheNamedFrames)
 {
-    options_.silentFromFrame = 3;
+    options_.silentFromFrame = 4;
     options_.badChecksumAnswer = 2;
+    options_.shortAnswer = 3;
     const Bytes first = StartConnection();
     EXPECT_TRUE(ChecksumOk(first));
     const Bytes second = Send(kIdentifyFrame);
     ASSERT_FALSE(second.empty());
     EXPECT_FALSE(ChecksumOk(second));
+    EXPECT_EQ(Send(ReadFrame(0x10)), (Bytes{0x81, 0xF3, 0x21, 0x63, 0xF8}));
     EXPECT_TRUE(Send(kIdentifyFrame).empty());
 }
 

@@ -59,14 +59,15 @@ TEST(SimOptions, ParsesTheLinkFaults)
 {
     zaqsim::SimOptions o;
     std::string error;
-    ASSERT_TRUE(Parse({"--refuse", "3", "--corrupt-echo", "7", "--stale", "c17f0a", "--unplug-in-answer", "2",
-                       "--ignore-writes", "image.bin"},
+    ASSERT_TRUE(Parse({"--refuse", "3", "--short-answer", "4", "--corrupt-echo", "7", "--stale", "c17f0a",
+                       "--unplug-in-answer", "2", "--ignore-writes", "image.bin"},
                       o, error))
         << error;
     EXPECT_TRUE(o.ignoreWrites);
     EXPECT_FALSE(zaqsim::SimOptions{}.ignoreWrites);
     EXPECT_NE(std::string(zaqsim::kSimUsage).find("--ignore-writes"), std::string::npos);
     EXPECT_EQ(o.refuseAnswer, 3u);
+    EXPECT_EQ(o.shortAnswer, 4u);
     EXPECT_EQ(o.corruptEcho, 7u);
     EXPECT_EQ(o.unplugInAnswer, 2u);
     EXPECT_EQ(o.staleBytes, (std::vector<std::uint8_t>{0xC1, 0x7F, 0x0A}));

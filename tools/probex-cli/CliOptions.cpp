@@ -5,6 +5,7 @@
 #include "operation/DeviceResultText.h"
 #include "operation/OperationProgress.h"
 #include "operation/OperationRequest.h"
+#include "platform/PathText.h"
 #include "res/StringTable.h"
 
 #include <charconv>
@@ -69,8 +70,11 @@ std::string CliHelp()
         "  --changed-only       write: read the range first and write only the bytes that differ\n"
         "                       from FILE; says how many were written\n"
         "  --trace FILE         write a trace of the connection (every byte sent with its echo,\n"
-        "                       every answer, how it ended) to FILE; - for stderr\n"
+        "                       every answer, how it ended) to FILE; - for stderr. FILE must be\n"
+        "                       a regular file or missing, and not the command's FILE (65)\n"
         "  --help               show this text\n"
+        "  --                   end of the options: what follows is the command and FILE, even\n"
+        "                       when it starts with -\n"
         "\n";
     text += "Progress (\"" + operation::PercentText(37) +
             "\") goes to stderr while stderr is a terminal.\n"
@@ -80,11 +84,15 @@ std::string CliHelp()
     for (const std::uint16_t result : kDeviceFailures)
         text += "  " + std::to_string(result) + "   " + HelpText(result) + "\n";
     text += "  8   the written bytes read back, or the compared range, differ from FILE\n"
+            "  9   " +
+            HelpText(device::ResultShortAnswer) +
+            "\n"
             "  64  wrong usage\n"
             "  65  FILE cannot be read or written, or is not 256 bytes long (\"" +
             LoadString(res::IDS_WRONG_FILE_SIZE) +
             "\")\n"
-            "  130  stopped by SIGINT or SIGTERM\n";
+            "  74  the ID text or a result could not be written to stdout, or the trace to its file\n"
+            "  130  stopped by SIGINT, SIGTERM, SIGHUP or SIGQUIT\n";
     return text;
 }
 
@@ -127,8 +135,18 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
 {
     std::vector<std::string> positional;
     std::string writeOnly;  // the last option that only a write takes
+    bool rangeGiven = false;
+    bool optionsEnded = false;  // after "--" every argument is a command or a FILE
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        if (optionsEnded) {
+            positional.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
         if (arg == "--help" || arg == "-h") {
             options.command = Command::Help;
             return true;
@@ -144,6 +162,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
             if (!ParseTimeout(args[++i], options.timeoutSeconds, error))
                 return false;
         } else if (arg == "--range") {
+            rangeGiven = true;
             if (!ParseRange(args[++i], options)) {
                 error = "--range takes FIRST-LAST in hex, 00 to FF, with FIRST not above LAST";
                 return false;
@@ -159,7 +178,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
             options.changedOnly = true;
             writeOnly = arg;
         } else if (arg.size() > 1 && arg[0] == '-') {
-            error = "unknown option " + arg;
+            error = "unknown option " + platform::PrintableName(arg);
             return false;
         } else {
             positional.push_back(arg);
@@ -181,7 +200,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
     } else if (command == "compare") {
         options.command = Command::Compare;
     } else {
-        error = "unknown command " + command;
+        error = "unknown command " + platform::PrintableName(command);
         return false;
     }
     if (positional.size() != files + 1) {
@@ -192,6 +211,10 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
         options.file = positional[1];
     if (!writeOnly.empty() && options.command != Command::Write) {
         error = writeOnly + " goes with write only";
+        return false;
+    }
+    if (rangeGiven && options.command == Command::ReadId) {
+        error = "--range goes with read, write and compare only";
         return false;
     }
     if (options.port.empty()) {

@@ -13,10 +13,10 @@
 #include "tools/probex-cli/DumpFile.h"
 #include "tools/probex-cli/NotificationQueue.h"
 #include "tools/probex-cli/StopSignals.h"
+#include "tools/probex-cli/TraceFile.h"
 #include "tools/probex-cli/TraceQueue.h"
 
 #include <algorithm>
-#include <fstream>
 
 namespace probexcli {
 
@@ -85,9 +85,8 @@ operation::OperationRecord RunDevice(const CliOptions& options, const Dump& dump
         run.Follow(notification);
         switch (notification.code) {
         case device::NotifyIdReady:
+            // A failure (standard output closed, a reader gone) is told once the connection is over.
             io.out << engine.idText << std::endl;
-            if (!io.out)  // standard output closed or failing: the ID is not lost unsaid
-                io.err << "probex-cli: the ID text could not be written to standard output" << std::endl;
             break;
         case device::NotifyByteDone:
             if (io.showProgress && run.Progress().Total() > 0) {
@@ -136,20 +135,23 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
         }
     }
 
-    std::ofstream traceFile;
-    std::ostream* traceOut = nullptr;
-    if (options.tracePath == "-") {
-        traceOut = &io.err;
-    } else if (!options.tracePath.empty()) {
-        traceFile.open(options.tracePath, std::ios::out | std::ios::trunc);
-        if (!traceFile) {
-            io.err << "probex-cli: " << options.tracePath << ": cannot write the trace" << std::endl;
-            return kExitFile;
-        }
-        traceOut = &traceFile;
+    TraceFile trace;
+    if (!options.tracePath.empty() && !trace.Open(options.tracePath, file.Target(), io.err, error)) {
+        io.err << "probex-cli: " << error << std::endl;
+        return kExitFile;
     }
 
-    const operation::OperationRecord outcome = RunDevice(options, dump, io, traceOut);
+    const operation::OperationRecord outcome = RunDevice(options, dump, io, trace.Stream());
+    // Output that was promised and could not be written is told now, after the clean close.
+    bool outputLost = false;
+    if (!io.out) {
+        io.err << "probex-cli: the ID text could not be written to standard output" << std::endl;
+        outputLost = true;
+    }
+    if (!trace.Finish(error)) {
+        io.err << "probex-cli: " << error << std::endl;
+        outputLost = true;
+    }
     const bool write = options.command == Command::Write;
     if (outcome.result != device::ResultOk || StopSignalReceived()) {
         if (outcome.result != device::ResultOk)
@@ -173,10 +175,16 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
         io.out << operation::ChangedOnlyText(outcome) << std::endl;
     if (options.command == Command::Compare)
         io.out << operation::CompareText(outcome) << std::endl;
+    if (!outputLost && !io.out) {
+        io.err << "probex-cli: the result could not be written to standard output" << std::endl;
+        outputLost = true;
+    }
     if (write) {
         for (const std::string& line : operation::VerifyLines(outcome))
             io.err << line << std::endl;
     }
+    if (outputLost)
+        return kExitOutput;
     return operation::Differences(outcome).empty() ? 0 : kExitDifferences;
 }
 

@@ -16,6 +16,8 @@ namespace probexcli {
 inline constexpr int kExitDifferences = 8;
 inline constexpr int kExitUsage = 64;
 inline constexpr int kExitFile = 65;
+// Promised output (the ID text, a count, the trace) could not be written.
+inline constexpr int kExitOutput = 74;
 
 struct CliIo {
     std::ostream& out;

@@ -27,7 +27,7 @@ std::string WithReason(const std::string& text)
 
 }  // namespace
 
-DumpFile::DumpFile(std::string path) : path_(std::move(path)) {}
+DumpFile::DumpFile(std::string path) : path_(std::move(path)), shown_(platform::PrintableName(path_)) {}
 
 DumpFile::~DumpFile() = default;
 
@@ -42,8 +42,13 @@ DumpLoad DumpFile::Open(bool replace, Dump& dump, std::string& error)
     // is touched, rather than after a whole read.
     replacement_ = std::make_unique<platform::AtomicReplace>(target_);
     if (const std::error_code failed = replacement_->Prepare()) {
-        const std::string folder = folder_ == "." ? "the current folder" : folder_;
-        error = "cannot write " + path_ + ": no new file can be made in " + folder + ": " + failed.message();
+        const std::string folder = folder_ == "." ? "the current folder" : platform::PrintableName(folder_);
+        if (failed.category() == platform::ReplaceRefusalCategory()) {
+            error = "cannot replace " + shown_ + ": " + failed.message();
+        } else {
+            error =
+                "cannot write " + shown_ + ": no new file can be made in " + folder + ": " + failed.message();
+        }
         return DumpLoad::Unusable;
     }
     error.clear();
@@ -67,7 +72,7 @@ bool DumpFile::FollowLinks(std::string& error)
             errno = ENAMETOOLONG;
         }
         if (size < 0 || size == ssize_t(sizeof text)) {
-            error = WithReason(path_);
+            error = WithReason(shown_);
             return false;
         }
         const std::string link(text, std::size_t(size));
@@ -83,29 +88,29 @@ DumpLoad DumpFile::LoadTarget(bool replace, Dump& dump, std::string& error)
     struct stat info {};
     if (stat(target_.c_str(), &info) != 0) {
         const bool missing = errno == ENOENT && !target_.empty();
-        error = WithReason(cannot + path_);
+        error = WithReason(cannot + shown_);
         return missing ? DumpLoad::Missing : DumpLoad::Unusable;
     }
     // Only a regular file is opened: opening a FIFO waits for a writer, a device may act on it.
     if (!S_ISREG(info.st_mode)) {
-        error = path_ + ": not a regular file";
+        error = shown_ + ": not a regular file";
         return DumpLoad::Unusable;
     }
     // Opened for what the command will do with it: a read replaces the file, so it must be
     // writable as well. O_NONBLOCK: something else put there since stat() cannot block us.
     const int fd = open(target_.c_str(), (replace ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        error = WithReason(cannot + path_);
+        error = WithReason(cannot + shown_);
         return DumpLoad::Unusable;
     }
     DumpLoad outcome = DumpLoad::Loaded;
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        error = path_ + ": not a regular file";
+        error = shown_ + ": not a regular file";
         outcome = DumpLoad::Unusable;
     } else if (info.st_size != off_t(dump.size())) {
         outcome = DumpLoad::WrongSize;
     } else if (pread(fd, dump.data(), dump.size(), 0) != ssize_t(dump.size())) {
-        error = WithReason(cannot + path_);
+        error = WithReason(cannot + shown_);
         outcome = DumpLoad::Unusable;
     }
     close(fd);
@@ -115,7 +120,7 @@ DumpLoad DumpFile::LoadTarget(bool replace, Dump& dump, std::string& error)
 bool DumpFile::Replace(const Dump& dump, std::string& error)
 {
     if (const std::error_code failed = replacement_->Commit(dump)) {
-        error = "cannot write " + path_ + ": " + failed.message();
+        error = "cannot write " + shown_ + ": " + failed.message();
         return false;
     }
     return true;

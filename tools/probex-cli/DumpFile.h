@@ -23,7 +23,7 @@ enum class DumpLoad {
 // The FILE of a read or a write. Open() checks it, before the device is touched, and loads it;
 // after a read, Replace() puts the new dump in its place. A symbolic link is followed: the file
 // it leads to is the one read and replaced, and the link stays. Every message names the path as
-// the user gave it.
+// the user gave it, its control characters escaped.
 class DumpFile {
 public:
     explicit DumpFile(std::string path);
@@ -43,11 +43,15 @@ public:
     // new document.
     bool Replace(const Dump& dump, std::string& error);
 
+    // The file itself, links followed, once Open() has looked.
+    const std::string& Target() const { return target_; }
+
 private:
     bool FollowLinks(std::string& error);
     DumpLoad LoadTarget(bool replace, Dump& dump, std::string& error);
 
     std::string path_;                                      // as the user gave it
+    std::string shown_;                                     // as messages show it
     std::string target_;                                    // the file itself: symbolic links followed
     std::string folder_;                                    // the target's folder
     std::unique_ptr<platform::AtomicReplace> replacement_;  // of a read's target, made by Open()

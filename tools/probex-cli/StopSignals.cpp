@@ -2,9 +2,11 @@
 #include "tools/probex-cli/StopSignals.h"
 
 #include <atomic>
+#include <cerrno>
 #include <pthread.h>
 
 #include "device/CDeviceZAQ.h"
+#include "platform/OpenLineSettings.h"
 
 namespace probexcli {
 
@@ -15,19 +17,32 @@ volatile std::sig_atomic_t g_received = 0;
 
 static_assert(std::atomic<device::CDeviceZAQ*>::is_always_lock_free);
 
-void OnStopSignal(int)
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+
+void OnStopSignal(int signal)
 {
-    g_received = 1;
-    if (device::CDeviceZAQ* engine = g_engine.load())
-        engine->RequestStop();
+    const int savedErrno = errno;
+    if (g_received) {
+        // The second one: the user will not wait for the clean close. The process ends by this
+        // signal once the handler returns (it is blocked until then), with every line given
+        // its settings back first.
+        platform::line::RestoreOpenLines();
+        std::signal(signal, SIG_DFL);
+        std::raise(signal);
+    } else {
+        g_received = 1;
+        if (device::CDeviceZAQ* engine = g_engine.load())
+            engine->RequestStop();
+    }
+    errno = savedErrno;
 }
 
 sigset_t StopSignalSet()
 {
     sigset_t set;
     sigemptyset(&set);
-    sigaddset(&set, SIGINT);
-    sigaddset(&set, SIGTERM);
+    for (const int signal : kStopSignals)
+        sigaddset(&set, signal);
     return set;
 }
 
@@ -37,11 +52,13 @@ void InstallStopSignals()
 {
     struct sigaction action {};
     action.sa_handler = OnStopSignal;
-    sigemptyset(&action.sa_mask);
-    // The second Ctrl+C of an impatient user ends the program as usual.
-    action.sa_flags = SA_RESETHAND;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    // One handler at a time: a second signal waits for the first one's handler to return.
+    action.sa_mask = StopSignalSet();
+    for (const int signal : kStopSignals)
+        sigaction(signal, &action, nullptr);
+    // A reader that went away (`| head -c1`) must not end the program mid-connection: the failed
+    // write is reported instead.
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
 bool StopSignalReceived()

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// SIGINT and SIGTERM stop probex-cli cleanly: the running connection is asked to stop (it still
-// closes with its stop frame and trailer) and the program then exits 130.
+// SIGINT, SIGTERM, SIGHUP and SIGQUIT stop probex-cli cleanly: the running connection is asked to
+// stop (it still closes with its stop frame and trailer) and the program then exits 130.
 
 #include <csignal>
 
@@ -13,7 +13,8 @@ namespace probexcli {
 
 inline constexpr int kExitSignal = 130;
 
-// Installs the handlers; a second signal of either kind ends the program at once.
+// Installs the handlers and ignores SIGPIPE. A second stop signal ends the program at once, by
+// that signal, after the open ports got their settings back.
 void InstallStopSignals();
 
 // Whether a stop signal has arrived since the program began.

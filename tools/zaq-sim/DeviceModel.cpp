@@ -162,6 +162,10 @@ std::vector<std::uint8_t> DeviceModel::Collect(std::uint8_t byte, const LineSett
     if (answer.empty())
         return answer;
     ++answersSent_;
+    if (answersSent_ == options_.shortAnswer) {
+        answer = AnswerFrame({answer[options_.longAnswers ? 4 : 3]});
+        log_.Note("answer " + std::to_string(answersSent_) + " cut to its service byte");
+    }
     if (answersSent_ == options_.badChecksumAnswer) {
         answer.back() = std::uint8_t(answer.back() + 1);
         log_.Note("answer " + std::to_string(answersSent_) + " sent with a wrong checksum");

@@ -27,6 +27,7 @@ const char* const kSimUsage =
     "  --unplug-after N       the terminal disappears after N received bytes, and zaq-sim ends\n"
     "  --unplug-in-answer N   answer N breaks off after two bytes: the terminal disappears\n"
     "  --refuse N             answer N is a negative answer (7F, the service, reason 22)\n"
+    "  --short-answer N       answer N carries its service byte only, with a right checksum\n"
     "  --corrupt-echo N       received byte N is changed on the line (device and echo see 0x01 flipped)\n"
     "  --stale HEX            these bytes wait in the client's receive queue before it connects,\n"
     "                         as a late answer to an earlier connection would\n"
@@ -146,6 +147,8 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
             ok = number(options.unplugInAnswer);
         } else if (arg == "--refuse") {
             ok = number(options.refuseAnswer);
+        } else if (arg == "--short-answer") {
+            ok = number(options.shortAnswer);
         } else if (arg == "--corrupt-echo") {
             ok = number(options.corruptEcho);
         } else if (arg == "--ignore-writes") {

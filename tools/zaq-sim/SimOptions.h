@@ -30,6 +30,7 @@ struct SimOptions {
     std::uint32_t unplugAfterBytes = 0;    // the master closes after this many received bytes
     std::uint32_t unplugInAnswer = 0;      // this answer breaks off after 2 bytes: unplugged
     std::uint32_t refuseAnswer = 0;        // this answer is a negative one (reason kRefusalReason)
+    std::uint32_t shortAnswer = 0;         // this answer carries its service byte only
     std::uint32_t corruptEcho = 0;         // this received byte (counted from 1) comes back changed
     std::vector<std::uint8_t> staleBytes;  // waiting in the client's receive queue from the start
     bool ignoreWrites = false;             // write steps answered as usual, the EEPROM kept as it is

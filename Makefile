@@ -1,29 +1,42 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Wraps CMake. `make run` starts Probex, `make test` runs every test, `make package` builds the
-# .deb; all of them install what they need. PROBEX_WERROR=ON (as CI sets it) makes every compiler
-# warning an error.
+# Debian packages; all of them install what they need. PROBEX_WERROR=ON (as CI sets it) makes
+# every compiler warning an error.
 BUILD      ?= build
 JOBS       ?= $(shell nproc)
 PACKAGES   := g++ make cmake libgtest-dev libgmock-dev qt6-base-dev fonts-dejavu-core \
               xvfb x11-apps imagemagick clang-format clang-tidy \
               help2man librsvg2-bin gzip desktop-file-utils appstream man-db bsdextrautils \
               dpkg-dev file lintian
+# What a package build needs beyond that, without the tools' recommendations, which bring in far
+# more than a build uses.
+PACKAGE_TOOLS := build-essential debhelper devscripts
+VERSION    := $(shell sed -n 's/^project.Probex VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 CTEST_ARGS ?= --output-on-failure -j$(JOBS)
 PROBEX_WERROR ?= OFF
 FUZZ_SECONDS ?= 30
 
-.PHONY: all deps build test test-asan test-tsan fuzz run bench package format format-check lint clean
+.PHONY: all deps deps-package build test test-asan test-tsan fuzz run bench package \
+        package-reproducible dist format format-check lint clean
 
 all: build
 
-deps:
-	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
+# $(1): packages to install when missing, $(2): more apt-get install arguments
+define install_missing
+	@missing=$$(for p in $(1); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:" $$missing; \
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -qq && \
-	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing; \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $(2) $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES),)
+
+deps-package: deps
+	$(call install_missing,$(PACKAGE_TOOLS),--no-install-recommends)
 
 # $(1): build folder, $(2): extra CMake arguments
 define configure_and_build
@@ -62,12 +75,24 @@ bench: deps
 	$(call configure_and_build,$(BUILD),)
 	./scripts/bench.sh $(BUILD)
 
-# The Debian package, in $(BUILD); lintian lists what it finds and fails the target on an error.
-package: deps
-	$(call configure_and_build,$(BUILD),)
-	rm -f $(BUILD)/probex_*.deb
-	cd $(BUILD) && cpack -G DEB
-	lintian --fail-on error $(BUILD)/probex_*.deb
+# The source package and the binary packages probex and probex-cli, built by dpkg-buildpackage in
+# $(BUILD)/package and checked there (lintian, hardening-check, dependencies, contents); the two
+# .debs are copied into $(BUILD).
+package: deps-package
+	packaging/build-packages.sh $(BUILD)/package
+	packaging/check-packages.sh $(BUILD)/package
+	rm -f $(BUILD)/probex_*.deb $(BUILD)/probex-cli_*.deb
+	cp $(BUILD)/package/probex_$(VERSION)_*.deb $(BUILD)/package/probex-cli_$(VERSION)_*.deb $(BUILD)/
+
+# A second package build, in a folder of another name and depth, must give byte-identical packages.
+package-reproducible: package
+	packaging/build-packages.sh $(BUILD)/package-again/in/another/folder
+	packaging/check-reproducible.sh $(BUILD)/package $(BUILD)/package-again/in/another/folder
+
+# probex-VERSION.tar.gz of the last commit, in $(BUILD).
+dist:
+	mkdir -p $(BUILD)
+	git archive --format=tar --prefix=probex-$(VERSION)/ HEAD | gzip -9n >$(BUILD)/probex-$(VERSION).tar.gz
 
 # The house style of .clang-format, over every C++ file git knows.
 CXX_SOURCES = git ls-files -z '*.cpp' '*.h'

@@ -4,12 +4,20 @@
 
 #include "app/CProbexApp.h"
 #include "app/ConnectionLog.h"
+#include "res/ProgramVersion.h"
 
+#include <cstdio>
+#include <string_view>
 #include <utility>
 
 int main(int argc, char** argv)
 {
-    QApplication qt(argc, argv);  // the command line is not examined
+    // Answered before Qt starts, so it needs no display.
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::fputs(res::VersionText("probex").c_str(), stdout);
+        return 0;
+    }
+    QApplication qt(argc, argv);  // the command line is not examined further
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
     // Also the caption of every message box.
     QApplication::setApplicationName(app::CProbexApp::Title());

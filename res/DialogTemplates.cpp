@@ -2,6 +2,7 @@
 #include "res/DialogTemplate.h"
 
 #include "res/FormIds.h"
+#include "res/ProgramVersion.h"
 
 namespace res {
 
@@ -66,7 +67,7 @@ const DialogTemplate& AboutTemplate()
         {
             {kNoId, ControlKind::Icon, "", "", {11, 10, 0, 0}, 0},
             {kNoId, ControlKind::Static, "", "Reader ZAQ for K-L adapter", {40, 12, 119, 8}, 0},
-            {kNoId, ControlKind::Static, "", "Version 1.5", {40, 21, 119, 8}, 0},
+            {kNoId, ControlKind::Static, "", "Version " + std::string(ProgramVersion()), {40, 21, 119, 8}, 0},
             {IDOK, ControlKind::DefaultPushButton, "", "ВЫход", {178, 7, 50, 16}, StyleTabStop | StyleGroup},
         }};
     return about;

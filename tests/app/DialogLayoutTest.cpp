@@ -14,6 +14,7 @@
 #include "app/DialogBuilder.h"
 #include "app/DialogUnits.h"
 #include "res/FormIds.h"
+#include "res/ProgramVersion.h"
 #include "tests/app/support/QtTestApplication.h"
 
 using namespace app;
@@ -137,7 +138,8 @@ TEST_F(DialogLayout, AboutBoxShowsItsTextsAndClosesWithTheDefaultButton)
         }
     }
     EXPECT_EQ(icons, 1);
-    EXPECT_EQ(texts, (QStringList{"Reader ZAQ for K-L adapter", "Version 1.5"}));
+    EXPECT_EQ(texts, (QStringList{"Reader ZAQ for K-L adapter",
+                                  QString::fromStdString("Version " + std::string(res::ProgramVersion()))}));
     auto* ok = FindControl<QPushButton>(&about, res::IDOK);
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(ok->text(), QString::fromUtf8("ВЫход"));

@@ -36,6 +36,7 @@
 #include "dumpedit/widget/CDumpEdit.h"
 #include "platform/MessageTarget.h"
 #include "res/FormIds.h"
+#include "res/ProgramVersion.h"
 #include "tests/app/support/CScriptedPrompts.h"
 #include "tests/app/support/QtTestApplication.h"
 #include "tests/support/PtyPair.h"
@@ -589,7 +590,9 @@ TEST_F(ProbexApplication, WindowCaptionSizeSettingsAndAbout)
         FindControl<QPushButton>(about, res::IDOK)->click();
     });
     Frame()->GetAction(res::ID_APP_ABOUT)->trigger();
-    EXPECT_EQ(aboutTexts, (QStringList{"Инфо", "Reader ZAQ for K-L adapter", "Version 1.5"}));
+    EXPECT_EQ(aboutTexts,
+              (QStringList{"Инфо", "Reader ZAQ for K-L adapter",
+                           QString::fromStdString("Version " + std::string(res::ProgramVersion()))}));
 }
 
 TEST_F(ProbexApplication, EditingMarksTheDumpAndClosingAsksToSave)

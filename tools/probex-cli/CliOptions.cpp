@@ -6,6 +6,7 @@
 #include "operation/OperationProgress.h"
 #include "operation/OperationRequest.h"
 #include "platform/PathText.h"
+#include "res/ProgramVersion.h"
 #include "res/StringTable.h"
 
 #include <charconv>
@@ -43,24 +44,31 @@ std::string CliHelp()
         "  probex-cli write --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST]\n"
         "                   [--no-verify] [--changed-only] FILE\n"
         "  probex-cli compare --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST] FILE\n"
+        "  probex-cli --help | --version\n"
         "\n"
         "Reads the ID of a ZAQ device behind a K-line adapter, or reads or writes its 256-byte\n"
-        "EEPROM. Every command prints the device's ID text on stdout.\n"
+        "EEPROM. Every command prints the device's ID text on stdout, and checks FILE before the\n"
+        "device is touched. Progress (\"" +
+        operation::PercentText(37) +
+        "\") goes to stderr while stderr is a terminal.\n"
         "\n"
-        "  id      read the device's identification only\n"
-        "  read    read the range into FILE. Bytes of FILE outside the range are kept; a missing\n"
-        "          FILE starts as 256 zero bytes. FILE is replaced, atomically, only after the\n"
-        "          whole range has been read: a failed read leaves it as it was. FILE must be a\n"
-        "          regular file that can be read and written, or missing, in a folder that takes\n"
-        "          new files; when FILE is a symbolic link, the link stays and its file is replaced.\n"
-        "  write   write the range from FILE, a readable regular file of exactly 256 bytes, then\n"
-        "          read the written bytes back in the same connection; each byte that differs is\n"
-        "          listed on stderr (\"0x10: wrote AB, read 00\"). A write that fails or is stopped\n"
-        "          says on stderr which addresses were written and which not.\n"
-        "  compare read the range from the device and compare it with FILE, which must hold\n"
-        "          exactly 256 bytes and is left as it is; prints how many bytes differ and where.\n"
-        "          Every command checks FILE before the device is touched.\n"
+        "Commands:\n"
+        "  id        read the device's identification only\n"
+        "  read      read the range into FILE. Bytes of FILE outside the range are kept; a missing\n"
+        "            FILE starts as 256 zero bytes. FILE is replaced, atomically, only after the\n"
+        "            whole range has been read: a failed read leaves it as it was. FILE must be a\n"
+        "            regular file that can be read and written, or missing, in a folder that takes\n"
+        "            new files; when FILE is a symbolic link, the link stays and its file is\n"
+        "            replaced.\n"
+        "  write     write the range from FILE, a readable regular file of exactly 256 bytes, then\n"
+        "            read the written bytes back in the same connection; each byte that differs is\n"
+        "            listed on stderr (\"0x10: wrote AB, read 00\"). A write that fails or is\n"
+        "            stopped says on stderr which addresses were written and which not.\n"
+        "  compare   read the range from the device and compare it with FILE, which must hold\n"
+        "            exactly 256 bytes and is left as it is; prints how many bytes differ and\n"
+        "            where.\n"
         "\n"
+        "Options:\n"
         "  --port NAME          COMn (through the per-user port map, as in the window\n"
         "                       application) or a device path such as /dev/ttyUSB0\n"
         "  --timeout SECONDS    time allowed for each answer byte, 1 to 30 (default 10)\n"
@@ -75,11 +83,9 @@ std::string CliHelp()
         "  --help               show this text\n"
         "  --                   end of the options: what follows is the command and FILE, even\n"
         "                       when it starts with -\n"
+        "  --version            show the version\n"
         "\n";
-    text += "Progress (\"" + operation::PercentText(37) +
-            "\") goes to stderr while stderr is a terminal.\n"
-            "\n"
-            "Exit status:\n"
+    text += "Exit status:\n"
             "  0   success\n";
     for (const std::uint16_t result : kDeviceFailures)
         text += "  " + std::to_string(result) + "   " + HelpText(result) + "\n";
@@ -94,6 +100,11 @@ std::string CliHelp()
             "  74  the ID text or a result could not be written to stdout, or the trace to its file\n"
             "  130  stopped by SIGINT, SIGTERM, SIGHUP or SIGQUIT\n";
     return text;
+}
+
+std::string CliVersion()
+{
+    return res::VersionText("probex-cli");
 }
 
 namespace {
@@ -149,6 +160,10 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
         }
         if (arg == "--help" || arg == "-h") {
             options.command = Command::Help;
+            return true;
+        }
+        if (arg == "--version") {
+            options.command = Command::Version;
             return true;
         }
         const bool takesValue = arg == "--port" || arg == "--timeout" || arg == "--range" || arg == "--trace";

@@ -10,6 +10,7 @@ namespace probexcli {
 
 enum class Command {
     Help,
+    Version,
     ReadId,
     Read,
     Write,
@@ -34,5 +35,8 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
 
 // The text of --help; the result texts in it are the window application's own.
 std::string CliHelp();
+
+// The text of --version.
+std::string CliVersion();
 
 }  // namespace probexcli

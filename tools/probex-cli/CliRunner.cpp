@@ -114,8 +114,8 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
         io.err << "probex-cli: " << error << "\nTry 'probex-cli --help'." << std::endl;
         return kExitUsage;
     }
-    if (options.command == Command::Help) {
-        io.out << CliHelp();
+    if (options.command == Command::Help || options.command == Command::Version) {
+        io.out << (options.command == Command::Help ? CliHelp() : CliVersion());
         return 0;
     }
 

@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "res/ProgramVersion.h"
 #include "tools/zaq-sim/Simulator.h"
 
 namespace {
@@ -23,6 +24,10 @@ int main(int argc, char** argv)
     for (const std::string& arg : args) {
         if (arg == "--help" || arg == "-h") {
             std::fputs(zaqsim::kSimUsage, stdout);
+            return 0;
+        }
+        if (arg == "--version") {
+            std::fputs(res::VersionText("zaq-sim").c_str(), stdout);
             return 0;
         }
     }

@@ -24,8 +24,12 @@ inline constexpr ResourceId ID_FILE_SAVE = 57603;
 inline constexpr ResourceId ID_FILE_SAVE_AS = 57604;
 inline constexpr ResourceId ID_EDIT_COPY = 57634;
 inline constexpr ResourceId ID_EDIT_CUT = 57635;
+inline constexpr ResourceId ID_EDIT_FIND = 57636;
 inline constexpr ResourceId ID_EDIT_PASTE = 57637;
+inline constexpr ResourceId ID_EDIT_REPEAT = 57640;
+inline constexpr ResourceId ID_EDIT_SELECT_ALL = 57642;
 inline constexpr ResourceId ID_EDIT_UNDO = 57643;
+inline constexpr ResourceId ID_EDIT_REDO = 57644;
 inline constexpr ResourceId ID_APP_ABOUT = 57664;
 inline constexpr ResourceId ID_APP_EXIT = 57665;
 inline constexpr ResourceId ID_NEXT_PANE = 57680;
@@ -36,6 +40,8 @@ inline constexpr ResourceId ID_VIEW_STATUS_BAR = 59393;
 inline constexpr ResourceId ID_VIEW_VERIFY_WRITE = 32771;
 inline constexpr ResourceId ID_VIEW_WRITE_CHANGED = 32772;
 inline constexpr ResourceId ID_VIEW_CONNECTION_LOG = 32773;
+// Go to an address in the dump (Edit menu).
+inline constexpr ResourceId ID_EDIT_GOTO = 32790;
 
 // Status-bar indicators.
 inline constexpr ResourceId ID_INDICATOR_CAPS = 59137;
@@ -107,5 +113,10 @@ inline constexpr ResourceId IDS_CLOSE_WHILE_BUSY = 61711;
 inline constexpr ResourceId IDS_CONNECTION_LOG_TITLE = 61714;
 inline constexpr ResourceId IDS_COPY_BUTTON = 61715;
 inline constexpr ResourceId IDS_SAVE_BUTTON = 61716;
+
+// The window program's command line (printf formats: %s the argument).
+inline constexpr ResourceId IDS_STARTUP_USAGE = 61740;
+inline constexpr ResourceId IDS_STARTUP_UNKNOWN_OPTION = 61741;
+inline constexpr ResourceId IDS_STARTUP_EXTRA_FILE = 61742;
 
 }  // namespace res

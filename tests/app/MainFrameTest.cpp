@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QStatusTipEvent>
@@ -149,17 +150,27 @@ TEST_F(MainFrame, PostedMessagesArriveInOrderOnTheUiThread)
     EXPECT_EQ(PaneText(), "100% complete");
 }
 
-TEST_F(MainFrame, FixedSizeWindowWithCaption)
+TEST_F(MainFrame, ResizableWindowWithCaptionAndModifiedMark)
 {
-    EXPECT_FALSE(frame_.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(frame_.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(frame_.windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_EQ(frame_.minimumSize(), frame_.maximumSize());
+    EXPECT_NE(frame_.minimumSize(), frame_.maximumSize());
     EXPECT_EQ(frame_.centralWidget()->size(), QSize(500, 300));
+    // The client never shrinks below its fit; a later fit keeps a window the user enlarged.
+    frame_.resize(frame_.size() - QSize(100, 100));
+    QApplication::processEvents();
+    EXPECT_EQ(frame_.centralWidget()->size(), QSize(500, 300));
+    frame_.resize(frame_.size() + QSize(120, 80));
+    QApplication::processEvents();
+    EXPECT_EQ(frame_.centralWidget()->size(), QSize(620, 380));
+    frame_.FitClientTo(QSize(500, 300));
+    QApplication::processEvents();
+    EXPECT_EQ(frame_.centralWidget()->size(), QSize(620, 380));
 
     frame_.UpdateFrameTitle("No file");
-    EXPECT_EQ(frame_.windowTitle(), "Probex - No file");
+    EXPECT_EQ(frame_.windowTitle(), "Probex - No file[*]");
     frame_.UpdateFrameTitle("dump.bin");
-    EXPECT_EQ(frame_.windowTitle(), "Probex - dump.bin");
+    EXPECT_EQ(frame_.windowTitle(), "Probex - dump.bin[*]");
 
     // Hiding the bars keeps the window's size.
     const QSize size = frame_.size();
@@ -186,13 +197,16 @@ TEST_F(MainFrame, MenusToolbarAndKeys)
             texts << (item->isSeparator() ? QString("-") : item->text());
         items.push_back(texts);
     }
-    EXPECT_EQ(titles, (QStringList{"&Фаил", "&Вид", "&Инфо"}));
-    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(titles, (QStringList{"&Фаил", "&Правка", "&Вид", "&Инфо"}));
+    ASSERT_EQ(items.size(), 4u);
     EXPECT_EQ(items[0], (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
                                      "E&xit"}));
-    EXPECT_EQ(items[1], (QStringList{"&Панель", "&Статус", "-", "&Проверять запись",
+    EXPECT_EQ(items[1], (QStringList{"&Отменить\tCtrl+Z", "&Повторить\tCtrl+Y", "-", "&Копировать\tCtrl+C",
+                                     "Вст&авить\tCtrl+V", "Выделить &всё\tCtrl+A", "-", "&Найти...\tCtrl+F",
+                                     "Найти &далее\tF3", "Пере&йти к адресу...\tCtrl+G"}));
+    EXPECT_EQ(items[2], (QStringList{"&Панель", "&Статус", "-", "&Проверять запись",
                                      "Писать только &изменённые", "-", "&Журнал соединений"}));
-    EXPECT_EQ(items[2], (QStringList{"&О читалке..."}));
+    EXPECT_EQ(items[3], (QStringList{"&О читалке..."}));
 
     std::vector<QAction*> buttons;
     for (QAction* action : frame_.GetToolBar()->actions())
@@ -215,7 +229,7 @@ TEST_F(MainFrame, MenusToolbarAndKeys)
               "Quit the application; prompts to save documents");
     // Nothing on the frame takes the editor's copy and paste keys.
     for (QAction* action : frame_.findChildren<QAction*>()) {
-        for (const char* key : {"Ctrl+C", "Ctrl+V", "Ctrl+X", "Ctrl+Z"})
+        for (const char* key : {"Ctrl+C", "Ctrl+V", "Ctrl+X", "Ctrl+Z", "Ctrl+Y", "Shift+Ins"})
             EXPECT_FALSE(action->shortcuts().contains(QKeySequence(key))) << key;
     }
 }
@@ -256,4 +270,58 @@ TEST_F(MainFrame, CloseQueryCanKeepTheWindowOpen)
     frame_.close();
     EXPECT_FALSE(frame_.isVisible());
     EXPECT_EQ(asked, 2);
+}
+
+TEST_F(MainFrame, OutcomeStaysBehindPassingPromptsUntilCleared)
+{
+    const QString outcome = "Verify: 220 bytes differ: 00, 01, 02 (4.1 s)";
+    frame_.ShowOutcome(outcome);
+    EXPECT_EQ(PaneText(), outcome);
+    // A hover over a toolbar button or a menu item shows its prompt for as long as it lasts.
+    QStatusTipEvent tip(frame_.GetAction(res::ID_FILE_OPEN)->statusTip());
+    QApplication::sendEvent(&frame_, &tip);
+    EXPECT_EQ(PaneText(), "Open an existing dump");
+    QStatusTipEvent none(QString{});
+    QApplication::sendEvent(&frame_, &none);
+    EXPECT_EQ(PaneText(), outcome);
+    frame_.ShowTransientMessage("Not found", std::chrono::milliseconds(20000));
+    EXPECT_EQ(PaneText(), "Not found");
+    frame_.GetStatusBar()->clearMessage();
+    EXPECT_EQ(PaneText(), outcome);
+    // The next operation starts with the idle text.
+    frame_.ShowOutcome({});
+    EXPECT_EQ(PaneText(), "Ready");
+}
+
+TEST_F(MainFrame, LongStatusTextIsCutWithTheWholeTextAsToolTip)
+{
+    CStatusBar* bar = frame_.GetStatusBar();
+    const QPoint inPane(bar->GetItemRect(0).left + 10, bar->height() / 2);
+    frame_.ShowOutcome("Read 256 bytes in 2.9 s");
+    EXPECT_EQ(bar->ToolTipAt(inPane), QString());
+    const QString longText = QString("Bytes 00 - 7F were written, 80 - FF were not. ").repeated(4);
+    frame_.ShowOutcome(longText);
+    EXPECT_EQ(bar->ToolTipAt(inPane), longText);
+    EXPECT_EQ(bar->ToolTipAt(QPoint(bar->GetItemRect(1).left + 2, bar->height() / 2)), QString())
+        << "only the message pane has the tip";
+}
+
+TEST_F(MainFrame, MenuItemsAreEnabledAsTheirCommandsCanRunWhenTheMenuDropsDown)
+{
+    std::map<res::ResourceId, bool> canRun{{res::ID_EDIT_COPY, false}, {res::ID_EDIT_PASTE, true}};
+    frame_.SetCommandState([&](res::ResourceId command) -> std::optional<bool> {
+        const auto it = canRun.find(command);
+        return it == canRun.end() ? std::nullopt : std::optional<bool>(it->second);
+    });
+    QMenu* edit = frame_.menuBar()->actions()[1]->menu();
+    frame_.GetAction(res::ID_APP_EXIT)->setEnabled(true);
+    emit edit->aboutToShow();
+    EXPECT_FALSE(frame_.GetAction(res::ID_EDIT_COPY)->isEnabled());
+    EXPECT_TRUE(frame_.GetAction(res::ID_EDIT_PASTE)->isEnabled());
+    EXPECT_TRUE(frame_.GetAction(res::ID_EDIT_FIND)->isEnabled()) << "no answer leaves an item as it is";
+    canRun[res::ID_EDIT_COPY] = true;
+    canRun[res::ID_EDIT_PASTE] = false;
+    emit edit->aboutToShow();
+    EXPECT_TRUE(frame_.GetAction(res::ID_EDIT_COPY)->isEnabled());
+    EXPECT_FALSE(frame_.GetAction(res::ID_EDIT_PASTE)->isEnabled());
 }

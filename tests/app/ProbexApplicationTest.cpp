@@ -558,10 +558,11 @@ TEST_F(ProbexApplication, WindowCaptionSizeSettingsAndAbout)
     testsupport::PtyPair com1;
     portMap_.Link("COM1", com1.SlavePath());
     Start();
-    EXPECT_EQ(Frame()->windowTitle(), "Probex - No file");
-    EXPECT_EQ(Frame()->minimumSize(), Frame()->maximumSize()) << "the window cannot be resized";
-    EXPECT_FALSE(Frame()->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(Frame()->windowTitle(), "Probex - No file[*]");
+    EXPECT_FALSE(Frame()->isWindowModified());
+    EXPECT_TRUE(Frame()->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(View()->size(), View()->FormSize()) << "the client area fits the form";
+    EXPECT_EQ(View()->minimumSize(), View()->FormSize()) << "and cannot get smaller";
     EXPECT_TRUE(Frame()->isVisible());
 
     EXPECT_FALSE(QFile::exists(SettingsPath()));
@@ -593,6 +594,7 @@ TEST_F(ProbexApplication, EditingMarksTheDumpAndClosingAsksToSave)
     QTest::keyClick(Editor(), Qt::Key_A);
     EXPECT_EQ(app_->GetDocument()->dumpData[0], 0xA0);
     EXPECT_TRUE(app_->GetDocument()->IsModified());
+    EXPECT_TRUE(Frame()->isWindowModified()) << "the caption marks the dump";
 
     prompts_.QueueAnswer(MessageAnswer::Cancel);
     Frame()->close();
@@ -999,4 +1001,67 @@ TEST_F(ProbexApplication, CompareLeavesTheDumpAndMarksExactlyTheDifferingBytes)
     WaitUntilFinished();
     EXPECT_NE(Editor()->ByteStateAt(0x7F), dumpedit::ByteState::Differs);
     EXPECT_TRUE(Frame()->GetStatusBar()->GetPaneText(0).startsWith("No byte differs (16 compared) - "));
+}
+
+TEST_F(ProbexApplication, GrowingWindowGrowsTheEditorKeepsTheButtonsBesideItAndIsRemembered)
+{
+    Start();
+    const QRect editor = Editor()->geometry();
+    const QRect write = Button(res::IDC_WRITE)->geometry();
+    const QRect combo = Combo()->geometry();
+    const QSize formWindow = Frame()->size();
+    Frame()->resize(formWindow + QSize(200, 150));
+    QApplication::processEvents();
+    EXPECT_EQ(Editor()->geometry(), editor.adjusted(0, 0, 200, 150));
+    EXPECT_EQ(Button(res::IDC_WRITE)->geometry(), write.translated(200, 150));
+    EXPECT_EQ(Combo()->geometry(), combo.translated(0, 150));
+    EXPECT_EQ(Editor()->Layout().bytesPerRow, 16u) << "the columns stay as they are";
+
+    Frame()->close();
+    app_.reset();
+    Start();
+    EXPECT_EQ(Frame()->size(), formWindow + QSize(200, 150));
+    EXPECT_EQ(Editor()->geometry(), editor.adjusted(0, 0, 200, 150));
+    // A stored size smaller than the form is not taken.
+    Frame()->resize(formWindow - QSize(50, 50));
+    QApplication::processEvents();
+    EXPECT_EQ(View()->size(), View()->FormSize());
+}
+
+TEST_F(ProbexApplication, OperationClearsTheLastOutcomeAtOnceAndGivesTheFocusBack)
+{
+    zaqsim::Simulator& sim = AddSimulator("COM1");
+    Fill(sim, Pattern());
+    Start();
+    QApplication::setActiveWindow(Frame());
+    Editor()->setFocus();
+    ASSERT_TRUE(Editor()->hasFocus());
+    for (int run = 0; run < 2; ++run) {
+        prompts_.QueueAnswer(MessageAnswer::Yes);
+        prompts_.QueueAnswer(MessageAnswer::No);
+        QTest::mouseClick(Button(res::IDC_READ), Qt::LeftButton);
+        ASSERT_TRUE(app_->GetDocument()->IsDeviceBusy());
+        EXPECT_EQ(Frame()->GetStatusBar()->GetOutcome(), QString()) << run;
+        WaitUntilFinished();
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::focusWidget(), Editor()) << run;
+        EXPECT_FALSE(Frame()->GetStatusBar()->GetOutcome().isEmpty()) << run;
+    }
+}
+
+TEST_F(ProbexApplication, FileOnTheCommandLineOpensAtStart)
+{
+    const QString path = QString::fromStdString(portMap_.ConfigHome()) + "/dump.bin";
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const Bytes pattern = Pattern();
+    file.write(reinterpret_cast<const char*>(pattern.data()), static_cast<qint64>(pattern.size()));
+    file.close();
+    CProbexApp::Options options;
+    options.openFile = path;
+    Start(std::move(options));
+    EXPECT_EQ(app_->GetDocument()->GetPathName(), path);
+    EXPECT_EQ(Dump(), pattern);
+    EXPECT_EQ(Frame()->windowTitle(), "Probex - dump.bin[*]");
+    EXPECT_TRUE(prompts_.MessageTexts().empty());
 }

@@ -198,7 +198,7 @@ void CDumpEdit::PaintHexRowSelection(QPainter& p, const QString& line, int begin
     const int barHeight = std::max(2, lh / 8);
     for (int cell = begin - begin % 3; cell + 1 < end; cell += 3) {
         const uint32_t pos = rowStart + static_cast<uint32_t>(cell / 3);
-        if (byteStates_.StateOf(pos, LoadSharedByte(buffer_, pos)) != ByteState::Differs) {
+        if (byteStates_.StateOf(pos, buffer_[pos]) != ByteState::Differs) {
             continue;
         }
         const int cellLeft = left + cell * cw;

@@ -49,6 +49,7 @@ CMainFrame::CMainFrame(QWidget* parent)
 {
     setWindowIcon(QIcon(QStringLiteral(":/icons/probex.png")));
     setWindowTitle(QString::fromStdString(res::DocumentString(res::DocumentStringField::WindowTitle)));
+    progress_.Begin(device::OpRead, 0);
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -238,17 +239,20 @@ void CMainFrame::FitClientTo(QSize clientSize)
 
 void CMainFrame::OnDeviceNotify(const device::DeviceNotification& notification)
 {
+    if (notification.code == device::NotifyOpened)
+        progress_.Begin(operationSource_ ? operationSource_() : device::OpRead, 0);
     progress_.Follow(notification);
     switch (notification.code) {
     case device::NotifyRangeBegin:
         progressBar_.reset();  // a bar left over from an unfinished transfer
+        // Each pass has a bar of its own; its first step names the pass.
         progressBar_ =
             std::make_unique<CStatusBarProgress>(this, Text(res::IDS_IDLE_MESSAGE), Text(res::IDS_PROGRESS),
                                                  100, static_cast<int>(progress_.Total()), true, 0);
         break;
     case device::NotifyByteDone:
         if (progressBar_) {
-            progressBar_->SetText(QString::fromStdString(operation::PercentText(progress_.Percent())));
+            progressBar_->SetText(QString::fromStdString(operation::PassProgressText(progress_)));
             progressBar_->StepIt();
         }
         break;

@@ -44,6 +44,12 @@ public:
     void SetCommandRoute(CommandRoute route) { commandRoute_ = std::move(route); }
     // Where notifications go after the progress bar has seen them: the active view's document.
     void SetDeviceNotifySink(DeviceNotifySink sink) { deviceNotifySink_ = std::move(sink); }
+    // Which operation the notifications after a NotifyOpened belong to, so the progress can name
+    // its passes; a read when unset.
+    void SetOperationSource(std::function<device::DeviceOperation()> source)
+    {
+        operationSource_ = std::move(source);
+    }
     // Asked for each item of a menu about to drop down.
     void SetCommandState(CommandState state) { commandState_ = std::move(state); }
     // Asked before the window closes; false keeps it open.
@@ -92,6 +98,7 @@ private:
     DeviceNotifySink deviceNotifySink_;
     CloseQuery closeQuery_;
     CommandState commandState_;
+    std::function<device::DeviceOperation()> operationSource_;
 };
 
 }  // namespace app

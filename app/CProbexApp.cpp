@@ -116,6 +116,7 @@ bool CProbexApp::CreateMainWindow()
             view_->GetDocument()->OnDeviceNotify(notification);
     });
     frame_->SetCloseQuery([this] { return QueryClose(); });
+    frame_->SetOperationSource([this] { return document_->RunningOperation(); });
     frame_->SetCommandState([this](res::ResourceId command) { return view_->IsEditCommandEnabled(command); });
     LoadWriteOptions();
     QObject::connect(document_.get(), &CDocument::titleChanged, frame_.get(), &CMainFrame::UpdateFrameTitle);

@@ -241,7 +241,7 @@ void CProbexView::OnRead()
         dumpEdit_->SetMarkedRange(0, dumpEdit_->Size(), true, true);  // the editor clamps the end
     }
     dumpEdit_->SetSelection(dumpedit::CDumpEdit::kNoByte, dumpedit::CDumpEdit::kNoByte, true, true);
-    if (!AskRangeQuestion(res::IDS_CONFIRM_READ_RANGE, range.first, range.last))
+    if (!AskRangeQuestion(operation::RangeQuestion(device::OpRead, false), range.first, range.last))
         return;
     GetDocument()->ReadRange(selectedPort_.toStdString(), TimeoutMs(), range.start, range.count);
     AfterRequest();
@@ -252,7 +252,8 @@ void CProbexView::OnWrite()
     if (!SaveSettings())
         return;
     const CommandRange range = SelectedRange();
-    if (!AskRangeQuestion(res::IDS_CONFIRM_WRITE_RANGE, range.first, range.last))
+    if (!AskRangeQuestion(operation::RangeQuestion(device::OpWrite, GetDocument()->writeChangedOnly),
+                          range.first, range.last))
         return;
     GetDocument()->WriteRange(selectedPort_.toStdString(), TimeoutMs(), range.start, range.count);
     AfterRequest();
@@ -263,7 +264,7 @@ void CProbexView::OnCompare()
     if (!SaveSettings())
         return;
     const CommandRange range = SelectedRange();
-    if (!AskRangeQuestion(res::IDS_CONFIRM_COMPARE_RANGE, range.first, range.last))
+    if (!AskRangeQuestion(operation::RangeQuestion(device::OpCompare, false), range.first, range.last))
         return;
     GetDocument()->CompareRange(selectedPort_.toStdString(), TimeoutMs(), range.start, range.count);
     AfterRequest();

@@ -222,6 +222,12 @@ Are you sure?</source>
 Are you sure?</translation>
     </message>
     <message>
+        <source>Bytes of %02X - %02X that differ from the device will be written.
+Are you sure?</source>
+        <translation>Bytes of %02X - %02X that differ from the device will be written.
+Are you sure?</translation>
+    </message>
+    <message>
         <source>ID read in %.1f s</source>
         <translation>ID read in %.1f s</translation>
     </message>
@@ -326,6 +332,54 @@ Are you sure?</translation>
         <translation>Verify: %u byte%s differ%s: %s (%.1f s)</translation>
     </message>
     <message>
+        <source>Reading %d %%</source>
+        <translation>Reading %d %%</translation>
+    </message>
+    <message>
+        <source>Writing %d %%</source>
+        <translation>Writing %d %%</translation>
+    </message>
+    <message>
+        <source>Verifying %d %%</source>
+        <translation>Verifying %d %%</translation>
+    </message>
+    <message>
+        <source>Reading the device first %d %%</source>
+        <translation>Reading the device first %d %%</translation>
+    </message>
+    <message>
+        <source>Comparing %d %%</source>
+        <translation>Comparing %d %%</translation>
+    </message>
+    <message>
+        <source>%s at 0x%02X after %.1f s</source>
+        <translation>%s at 0x%02X after %.1f s</translation>
+    </message>
+    <message>
+        <source>%s after %.1f s</source>
+        <translation>%s after %.1f s</translation>
+    </message>
+    <message>
+        <source>Stopped after %.1f s. %s</source>
+        <translation>Stopped after %.1f s. %s</translation>
+    </message>
+    <message>
+        <source>Bytes %s were compared: %s</source>
+        <translation>Bytes %s were compared: %s</translation>
+    </message>
+    <message>
+        <source>No byte was compared.</source>
+        <translation>No byte was compared.</translation>
+    </message>
+    <message>
+        <source>%s (%s): %s</source>
+        <translation>%s (%s): %s</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <translation>%s: %s</translation>
+    </message>
+    <message>
         <source>Save changes to %1?</source>
         <translation>Save changes to %1?</translation>
     </message>
@@ -420,6 +474,10 @@ Try &apos;probex --help&apos;.
         <translation>probex: one FILE only; %s is one too many
 Try &apos;probex --help&apos;.
 </translation>
+    </message>
+    <message>
+        <source>%1 holds %2 byte%3; a dump holds %4.</source>
+        <translation>%1 holds %2 byte%3; a dump holds %4.</translation>
     </message>
     <message>
         <source>&amp;Фаил</source>

@@ -90,7 +90,7 @@ TEST_F(MainFrame, ThreeByteReadShowsItsProgressThenReady)
                   frame_.GetStatusBar()->GetItemRect(0).left +
                       frame_.GetStatusBar()->fontMetrics().horizontalAdvance(PaneText()));
     }
-    EXPECT_EQ(texts, (QStringList{"Progress", "33% complete", "66% complete", "100% complete"}));
+    EXPECT_EQ(texts, (QStringList{"Progress", "Reading 33 %", "Reading 66 %", "Reading 100 %"}));
     frame_.OnDeviceNotify(Notify(5));
     EXPECT_EQ(PaneText(), "Ready");
     EXPECT_EQ(VisibleBars(), 0);
@@ -110,7 +110,7 @@ TEST_F(MainFrame, OtherCodesLeaveTheStatusBarAlone)
     frame_.OnDeviceNotify(Notify(3, 200));
     frame_.OnDeviceNotify(Notify(4));
     const QString text = PaneText();
-    EXPECT_EQ(text, "0% complete");
+    EXPECT_EQ(text, "Reading 0 %");
     for (std::uint16_t code : {0, 2, 6, 0xFFFF})
         frame_.OnDeviceNotify(Notify(code, 7));
     EXPECT_EQ(PaneText(), text);
@@ -131,7 +131,7 @@ TEST_F(MainFrame, StrayStepsAndEmptyTransfersAreHarmless)
     EXPECT_EQ(PaneText(), "Ready");
     frame_.OnDeviceNotify(Notify(3, 0));
     frame_.OnDeviceNotify(Notify(4));  // no division by a zero total
-    EXPECT_EQ(PaneText(), "100% complete");
+    EXPECT_EQ(PaneText(), "Reading 100 %");
     frame_.OnDeviceNotify(Notify(3, 4));  // a new transfer replaces the old bar
     EXPECT_EQ(VisibleBars(), 1);
     EXPECT_EQ(PaneText(), "Progress");
@@ -147,7 +147,7 @@ TEST_F(MainFrame, PostedMessagesArriveInOrderOnTheUiThread)
     EXPECT_TRUE(forwarded_.empty()) << "posting must not deliver at once";
     QApplication::processEvents();
     EXPECT_EQ(forwarded_, (std::vector<std::uint32_t>{0x30002, 0x40000, 0x40000}));
-    EXPECT_EQ(PaneText(), "100% complete");
+    EXPECT_EQ(PaneText(), "Reading 100 %");
 }
 
 TEST_F(MainFrame, ResizableWindowWithCaptionAndModifiedMark)
@@ -324,4 +324,43 @@ TEST_F(MainFrame, MenuItemsAreEnabledAsTheirCommandsCanRunWhenTheMenuDropsDown)
     emit edit->aboutToShow();
     EXPECT_TRUE(frame_.GetAction(res::ID_EDIT_COPY)->isEnabled());
     EXPECT_FALSE(frame_.GetAction(res::ID_EDIT_PASTE)->isEnabled());
+}
+
+TEST_F(MainFrame, ProgressNamesEachPassOfAnOperation)
+{
+    struct Case {
+        device::DeviceOperation operation;
+        std::vector<device::DeviceNotification> stream;  // after NotifyOpened
+        QStringList texts;                               // the pane after each NotifyByteDone
+    };
+    using N = device::DeviceNotification;
+    const N done{device::NotifyByteDone, 0};
+    const N end{device::NotifyRangeEnd, 0};
+    const auto pass = [](device::DevicePass p) { return N{device::NotifyPassBegin, p}; };
+    const auto range = [](std::uint16_t count) { return N{device::NotifyRangeBegin, count}; };
+    const Case cases[] = {
+        {device::OpRead, {range(2), done, done, end}, {"Reading 50 %", "Reading 100 %"}},
+        {device::OpWrite, {range(4), done, end}, {"Writing 25 %"}},
+        {device::OpWrite,
+         {pass(device::PassWrite), range(2), done, end, pass(device::PassVerify), range(2), done, done, end},
+         {"Writing 50 %", "Verifying 50 %", "Verifying 100 %"}},
+        {device::OpWrite,
+         {pass(device::PassCompare), range(2), done, done, end, pass(device::PassWrite), range(1), done, end,
+          pass(device::PassVerify), range(1), done, end},
+         {"Reading the device first 50 %", "Reading the device first 100 %", "Writing 100 %",
+          "Verifying 100 %"}},
+        {device::OpCompare, {pass(device::PassCompare), range(4), done, end}, {"Comparing 25 %"}},
+    };
+    for (const Case& c : cases) {
+        frame_.SetOperationSource([&c] { return c.operation; });
+        frame_.OnDeviceNotify({device::NotifyOpened, 0});
+        QStringList texts;
+        for (const N& notification : c.stream) {
+            frame_.OnDeviceNotify(notification);
+            if (notification.code == device::NotifyByteDone)
+                texts << PaneText();
+        }
+        frame_.OnDeviceNotify({device::NotifyFinished, device::ResultOk});
+        EXPECT_EQ(texts, c.texts) << c.texts.front().toStdString();
+    }
 }

@@ -308,8 +308,11 @@ TEST_F(ProbexApplication, EmptyPortListKeepsTheStoredNameAndPassesItOn)
     WaitUntilFinished(true);
     EXPECT_EQ(Stored("Port").toString(), "COM5");
     EXPECT_EQ(app_->GetDocument()->device.portName, "COM5");
-    EXPECT_EQ(prompts_.MessageTexts(), (std::vector<QString>{"EEPROM ID will be read.\nAre you sure?",
-                                                             kLastOperation, "Unable to open COM-port"}));
+    const std::vector<QString> texts = prompts_.MessageTexts();
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0], "EEPROM ID will be read.\nAre you sure?");
+    EXPECT_EQ(texts[1], kLastOperation);
+    EXPECT_TRUE(texts[2].startsWith("Unable to open COM-port\nCOM5: ")) << texts[2].toStdString();
     EXPECT_EQ(Codes(), std::vector<std::uint16_t>{1}) << "the view never left idle";
 }
 
@@ -493,7 +496,7 @@ TEST_F(ProbexApplication, FormIsBusyFromFirstToLastNotificationAndShowsProgress)
     // The bar gives the pane back, then the finished read says what it did.
     ASSERT_EQ(panes.size(), 6);
     EXPECT_EQ(panes.mid(0, 5),
-              (QStringList{"Progress", "33% complete", "66% complete", "100% complete", "Ready"}));
+              (QStringList{"Progress", "Reading 33 %", "Reading 66 %", "Reading 100 %", "Ready"}));
     EXPECT_TRUE(panes[5].contains(QRegularExpression("^Read 3 bytes in \\d+\\.\\d s$")))
         << panes[5].toStdString();
     EXPECT_TRUE(snapshots_[5].bar);
@@ -792,6 +795,8 @@ TEST_F(ProbexApplication, StopButtonAndEscStopAWriteBetweenBytesAndSayWhatWasWri
         ASSERT_EQ(prompts_.prompts.size(), 3u);
         const QRegularExpressionMatch match = account.match(prompts_.prompts.back().text);
         ASSERT_TRUE(match.hasMatch()) << prompts_.prompts.back().text.toStdString();
+        EXPECT_EQ(prompts_.prompts.back().icon, MessageIcon::Information)
+            << "the user's own stop is no error";
         const std::uint32_t firstNot = match.captured(2).toUInt(nullptr, 16);
         EXPECT_EQ(match.captured(1).toUInt(nullptr, 16) + 1, firstNot);
         EXPECT_GE(firstNot, 3u);
@@ -931,6 +936,8 @@ TEST_F(ProbexApplication, VerifyAndChangedOnlyAreViewOptionsKeptInTheSettings)
     prompts_.QueueAnswer(MessageAnswer::Yes);
     Button(res::IDC_WRITE)->click();
     WaitUntilFinished();
+    EXPECT_EQ(prompts_.MessageTexts().front(),
+              "Bytes of 00 - FF that differ from the device will be written.\nAre you sure?");
     EXPECT_EQ(Account(sim).writtenAddresses, (std::vector<std::uint32_t>{0x21, 0xC0}));
     const auto eeprom = sim.Eeprom().Bytes();
     EXPECT_EQ(Bytes(eeprom.begin(), eeprom.end()), dump);

@@ -4,7 +4,8 @@
 # every compiler warning an error.
 BUILD      ?= build
 JOBS       ?= $(shell nproc)
-PACKAGES   := g++ make cmake libgtest-dev libgmock-dev qt6-base-dev fonts-dejavu-core \
+PACKAGES   := g++ make cmake libgtest-dev libgmock-dev qt6-base-dev qt6-tools-dev qt6-l10n-tools \
+              qt6-translations-l10n fonts-dejavu-core \
               xvfb x11-apps imagemagick clang-format clang-tidy \
               help2man librsvg2-bin gzip desktop-file-utils appstream man-db bsdextrautils \
               dpkg-dev file lintian

@@ -6,6 +6,7 @@
 #include "app/ControlId.h"
 #include "app/DialogBuilder.h"
 #include "res/FormIds.h"
+#include "res/StringTable.h"
 
 namespace app {
 
@@ -14,7 +15,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
                           Qt::WindowCloseButtonHint)
 {
     const res::DialogTemplate& dialog = res::AboutTemplate();
-    setWindowTitle(QString::fromStdString(dialog.caption));
+    setWindowTitle(QString::fromStdString(res::Localize(dialog.caption)));
     CreateDialogControls(this, dialog);
     setFixedSize(DialogPixelSize(dialog, font()));
     if (auto* ok = FindControl<QPushButton>(this, res::IDOK)) {

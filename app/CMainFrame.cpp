@@ -45,10 +45,11 @@ QString ToolbarIcon(res::ResourceId command)
 CMainFrame::CMainFrame(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                              Qt::WindowCloseButtonHint)
+                              Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setWindowIcon(QIcon(QStringLiteral(":/icons/probex.png")));
     setWindowTitle(QString::fromStdString(res::DocumentString(res::DocumentStringField::WindowTitle)));
+    progress_.Begin(device::OpRead, 0);
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -85,14 +86,15 @@ QAction* CMainFrame::GetAction(res::ResourceId command) const
 bool CMainFrame::CreateMenu()
 {
     for (const res::MenuItem& popup : res::MainMenu()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromStdString(popup.text));
+        QMenu* menu = menuBar()->addMenu(QString::fromStdString(res::Localize(popup.text)));
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] { UpdateMenuItems(*menu); });
         for (const res::MenuItem& item : popup.popup) {
             if (item.text.empty()) {
                 menu->addSeparator();
                 continue;
             }
             QAction* action = CommandAction(static_cast<res::ResourceId>(item.command));
-            action->setText(QString::fromStdString(item.text));
+            action->setText(QString::fromStdString(res::Localize(item.text)));
             menu->addAction(action);
         }
     }
@@ -101,6 +103,16 @@ bool CMainFrame::CreateMenu()
         GetAction(bar)->setChecked(true);
     }
     return true;
+}
+
+void CMainFrame::UpdateMenuItems(QMenu& menu)
+{
+    if (!commandState_)
+        return;
+    for (const auto& [command, action] : actions_)
+        if (menu.actions().contains(action))
+            if (const std::optional<bool> enabled = commandState_(command))
+                action->setEnabled(*enabled);
 }
 
 bool CMainFrame::CreateToolBar()
@@ -143,12 +155,17 @@ bool CMainFrame::CreateStatusBar()
 
 void CMainFrame::BindAccelerators()
 {
-    // Only keys whose command someone serves are bound. Copy, paste, cut, undo and the pane keys
-    // have no handler on the frame's route; binding them would take Ctrl+C and Ctrl+V away from
-    // the dump editor, which handles those itself.
+    // Only keys whose command someone serves are bound. The editing keys stay with the dump
+    // editor, which handles them itself while it has the focus: the Edit menu only shows them.
+    // Binding them here would take Ctrl+C and Ctrl+V from every other control of the window.
+    const auto editorKey = [](res::ResourceId command) {
+        return command == res::ID_EDIT_COPY || command == res::ID_EDIT_CUT || command == res::ID_EDIT_PASTE ||
+               command == res::ID_EDIT_UNDO || command == res::ID_EDIT_REDO;
+    };
     std::map<QAction*, QList<QKeySequence>> keys;
     for (const res::Accelerator& accelerator : res::MainAccelerators()) {
-        if (QAction* action = GetAction(static_cast<res::ResourceId>(accelerator.command))) {
+        if (QAction* action = GetAction(static_cast<res::ResourceId>(accelerator.command));
+            action && !editorKey(static_cast<res::ResourceId>(accelerator.command))) {
             keys[action].append(
                 QKeySequence(QString::fromStdString(accelerator.keys), QKeySequence::PortableText));
         }
@@ -183,7 +200,10 @@ bool CMainFrame::ExecuteCommand(res::ResourceId command)
 void CMainFrame::UpdateFrameTitle(const QString& documentTitle)
 {
     const QString title = QString::fromStdString(res::DocumentString(res::DocumentStringField::WindowTitle));
-    setWindowTitle(documentTitle.isEmpty() ? title : title + QStringLiteral(" - ") + documentTitle);
+    // "[*]" shows as "*" while the window is marked modified.
+    setWindowTitle(documentTitle.isEmpty()
+                       ? title + QStringLiteral("[*]")
+                       : title + QStringLiteral(" - ") + documentTitle + QStringLiteral("[*]"));
 }
 
 void CMainFrame::ShowCaretText(const QString& text)
@@ -201,34 +221,38 @@ void CMainFrame::ShowTransientMessage(const QString& text, std::chrono::millisec
 void CMainFrame::ShowOutcome(const QString& text)
 {
     if (statusBar_)
-        statusBar_->SetPaneText(0, text);
+        statusBar_->SetOutcome(text);
 }
 
 void CMainFrame::FitClientTo(QSize clientSize)
 {
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    QWidget* client = centralWidget();
+    if (client)
+        client->setMinimumSize(clientSize);
     layout()->activate();
-    QSize frameExtra = size();
-    if (QWidget* client = centralWidget())
-        frameExtra -= client->size();
-    setFixedSize(clientSize + frameExtra);
+    const QSize wanted = clientSize + (client ? size() - client->size() : QSize());
+    // The first fit sizes the window; later ones (each new or opened dump) keep the user's size.
+    resize(clientFitted_ ? size().expandedTo(wanted) : wanted);
+    clientFitted_ = true;
     layout()->activate();
 }
 
 void CMainFrame::OnDeviceNotify(const device::DeviceNotification& notification)
 {
+    if (notification.code == device::NotifyOpened)
+        progress_.Begin(operationSource_ ? operationSource_() : device::OpRead, 0);
     progress_.Follow(notification);
     switch (notification.code) {
     case device::NotifyRangeBegin:
         progressBar_.reset();  // a bar left over from an unfinished transfer
+        // Each pass has a bar of its own; its first step names the pass.
         progressBar_ =
             std::make_unique<CStatusBarProgress>(this, Text(res::IDS_IDLE_MESSAGE), Text(res::IDS_PROGRESS),
                                                  100, static_cast<int>(progress_.Total()), true, 0);
         break;
     case device::NotifyByteDone:
         if (progressBar_) {
-            progressBar_->SetText(QString::fromStdString(operation::PercentText(progress_.Percent())));
+            progressBar_->SetText(QString::fromStdString(operation::PassProgressText(progress_)));
             progressBar_->StepIt();
         }
         break;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The main window: fixed size, menu, toolbar and status bar of resource 128, the form view as
+// The main window: resizable down to its form, menu, toolbar and status bar of resource 128, the form view as
 // its client. Device notifications posted to it drive the status-bar progress and then go on
 // to the document.
 #include <QMainWindow>
@@ -8,12 +8,14 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "app/ViewFrame.h"
 #include "device/DeviceZaqTypes.h"
 #include "operation/OperationProgress.h"
 #include "res/ResourceIds.h"
 
+class QMenu;
 class QToolBar;
 
 namespace app {
@@ -27,6 +29,8 @@ public:
     using CommandRoute = std::function<bool(res::ResourceId command)>;
     using DeviceNotifySink = std::function<void(const device::DeviceNotification& notification)>;
     using CloseQuery = std::function<bool()>;
+    // Whether a command can run now; nothing for a command whose item stays as it is.
+    using CommandState = std::function<std::optional<bool>(res::ResourceId command)>;
 
     explicit CMainFrame(QWidget* parent = nullptr);
     ~CMainFrame() override;
@@ -40,13 +44,22 @@ public:
     void SetCommandRoute(CommandRoute route) { commandRoute_ = std::move(route); }
     // Where notifications go after the progress bar has seen them: the active view's document.
     void SetDeviceNotifySink(DeviceNotifySink sink) { deviceNotifySink_ = std::move(sink); }
+    // Which operation the notifications after a NotifyOpened belong to, so the progress can name
+    // its passes; a read when unset.
+    void SetOperationSource(std::function<device::DeviceOperation()> source)
+    {
+        operationSource_ = std::move(source);
+    }
+    // Asked for each item of a menu about to drop down.
+    void SetCommandState(CommandState state) { commandState_ = std::move(state); }
     // Asked before the window closes; false keeps it open.
     void SetCloseQuery(CloseQuery query) { closeQuery_ = std::move(query); }
 
     // One decoded notification: the progress bar follows it, then the sink gets it.
     void OnDeviceNotify(const device::DeviceNotification& notification);
 
-    // Caption: the window title, " - ", the document's title.
+    // Caption: the window title, " - ", the document's title, and the mark of a modified dump
+    // (setWindowModified).
     void UpdateFrameTitle(const QString& documentTitle);
 
     // The form view's window.
@@ -71,6 +84,7 @@ private:
     bool CreateToolBar();
     bool CreateStatusBar();
     void BindAccelerators();
+    void UpdateMenuItems(QMenu& menu);
     QAction* CommandAction(res::ResourceId command);
 
     CStatusBar* statusBar_ = nullptr;
@@ -79,9 +93,12 @@ private:
     std::unique_ptr<CStatusBarProgress> progressBar_;
     operation::OperationProgress progress_;
     std::uint32_t deviceMessage_ = 0;
+    bool clientFitted_ = false;
     CommandRoute commandRoute_;
     DeviceNotifySink deviceNotifySink_;
     CloseQuery closeQuery_;
+    CommandState commandState_;
+    std::function<device::DeviceOperation()> operationSource_;
 };
 
 }  // namespace app

@@ -2,6 +2,7 @@
 #include "app/CProbexApp.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -28,6 +29,9 @@ const QString kOrganization = QStringLiteral("Velmora");
 const QString kWriteSection = QStringLiteral("Write");
 const QString kVerifyEntry = QStringLiteral("Verify");
 const QString kChangedOnlyEntry = QStringLiteral("ChangedOnly");
+const QString kWindowSection = QStringLiteral("Window");
+const QString kWidthEntry = QStringLiteral("Width");
+const QString kHeightEntry = QStringLiteral("Height");
 
 QWidget* CreateRegisteredControl(const std::string& className, QWidget* parent, std::uint32_t style)
 {
@@ -79,12 +83,16 @@ bool CProbexApp::InitInstance()
         ShowMessage(res::IDS_FAILED_TO_CREATE_DOC, MessageButtons::Ok, MessageIcon::Exclamation);
         return false;
     }
+    RestoreWindowSize();
     frame_->show();
     if (const QScreen* screen = frame_->screen()) {
         QRect placed = frame_->frameGeometry();
         placed.moveCenter(screen->availableGeometry().center());
         frame_->move(placed.topLeft());
     }
+    // A file that cannot be opened is reported and leaves the new dump in place.
+    if (!options_.openFile.isEmpty())
+        document_->OpenDocumentFile(QFileInfo(options_.openFile).absoluteFilePath());
     return true;
 }
 
@@ -108,12 +116,32 @@ bool CProbexApp::CreateMainWindow()
             view_->GetDocument()->OnDeviceNotify(notification);
     });
     frame_->SetCloseQuery([this] { return QueryClose(); });
+    frame_->SetOperationSource([this] { return document_->RunningOperation(); });
+    frame_->SetCommandState([this](res::ResourceId command) { return view_->IsEditCommandEnabled(command); });
     LoadWriteOptions();
     QObject::connect(document_.get(), &CDocument::titleChanged, frame_.get(), &CMainFrame::UpdateFrameTitle);
     frame_->UpdateFrameTitle(document_->GetTitle());
+    QObject::connect(document_.get(), &CDocument::modifiedChanged, frame_.get(), &QWidget::setWindowModified);
+    frame_->setWindowModified(document_->IsModified());
     messageTarget_ = std::make_unique<CQtMessageTarget>(frame_.get());
     platform::SetMainWindowTarget(messageTarget_.get());
     return true;
+}
+
+void CProbexApp::RestoreWindowSize()
+{
+    const QSize stored(static_cast<int>(settings_.GetProfileInt(kWindowSection, kWidthEntry, 0)),
+                       static_cast<int>(settings_.GetProfileInt(kWindowSection, kHeightEntry, 0)));
+    // Never below the size the form needs, whatever the file says.
+    if (stored.isValid())
+        frame_->resize(stored.expandedTo(frame_->minimumSizeHint()));
+}
+
+void CProbexApp::StoreWindowSize()
+{
+    const QSize size = frame_->isMaximized() ? frame_->normalGeometry().size() : frame_->size();
+    settings_.WriteProfileInt(kWindowSection, kWidthEntry, static_cast<std::uint32_t>(size.width()));
+    settings_.WriteProfileInt(kWindowSection, kHeightEntry, static_cast<std::uint32_t>(size.height()));
 }
 
 void CProbexApp::LoadWriteOptions()
@@ -157,6 +185,7 @@ bool CProbexApp::QueryClose()
     }
     if (!document_->SaveModified())
         return false;
+    StoreWindowSize();
     view_->OnDestroy();
     return true;
 }
@@ -187,7 +216,7 @@ bool CProbexApp::OnCommand(res::ResourceId command)
         ToggleWriteOption(command);
         return true;
     default:
-        return false;
+        return view_ && view_->OnEditCommand(command);
     }
 }
 

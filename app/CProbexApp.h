@@ -25,6 +25,7 @@ public:
         CustomControlFactory controls;            // default: the registered window classes
         CProbexView::DeviceLister devices;        // default: the serial devices of this machine
         std::filesystem::path connectionLogFile;  // empty: the trace stays in memory
+        QString openFile;                         // a dump opened once the window shows
     };
 
     CProbexApp();
@@ -33,8 +34,9 @@ public:
     CProbexApp(const CProbexApp&) = delete;
     CProbexApp& operator=(const CProbexApp&) = delete;
 
-    // Makes the document, the frame and the view, runs the first File New and shows the window
-    // centred. False (after telling the user) when the window cannot be made.
+    // Makes the document, the frame and the view, runs the first File New, shows the window
+    // centred and opens the file of the options, if any. False (after telling the user) when the window
+    // cannot be made.
     bool InitInstance();
     bool OnCommand(res::ResourceId command);
     void OnAppAbout();
@@ -53,6 +55,9 @@ private:
     void DestroyMainWindow();
     bool QueryClose();
     void LoadWriteOptions();
+    // The window's size is kept in the settings from one run to the next.
+    void RestoreWindowSize();
+    void StoreWindowSize();
     void ToggleWriteOption(res::ResourceId command);
 
     // Set while a close waits for a stopped operation to end; a second close then waits too.

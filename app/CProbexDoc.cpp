@@ -67,7 +67,13 @@ void CProbexDoc::Serialize(CArchive& archive)
         return;
     }
     if (archive.GetFileLength() != device.eepromSize) {
-        ShowMessage(res::IDS_WRONG_FILE_SIZE, MessageButtons::Ok, MessageIcon::Error);
+        Prompts().ShowMessage(LoadText(res::IDS_WRONG_FILE_SIZE) + QLatin1Char('\n') +
+                                  LoadText(res::IDS_DUMP_SIZE_DETAIL)
+                                      .arg(archive.GetFileName())
+                                      .arg(archive.GetFileLength())
+                                      .arg(archive.GetFileLength() == 1 ? "" : "s")
+                                      .arg(device.eepromSize),
+                              MessageButtons::Ok, MessageIcon::Error);
         archive.Refuse();  // name, path, flag and views stay: saving must not hit that file
         return;
     }
@@ -234,13 +240,17 @@ void CProbexDoc::OnFinished()
     UpdateAllViews(HintIdle);
     std::string text = operation::DeviceResultText(record.result, record.refusalCode);
     if (!text.empty()) {
-        if (const std::string split = operation::RangeSplit(record); !split.empty())
-            text += '\n' + split;
+        for (const std::string& detail : {operation::PortFailureText(record), operation::RangeSplit(record)})
+            if (!detail.empty())
+                text += '\n' + detail;
     } else if (record.operation == device::OpWrite && record.verify) {
         text = operation::VerifyReport(record);
     }
+    // The user's own stop is no error.
+    const MessageIcon icon =
+        record.result == device::ResultStopped ? MessageIcon::Information : MessageIcon::Error;
     if (!text.empty())
-        Prompts().ShowMessage(QString::fromStdString(text), MessageButtons::Ok, MessageIcon::Error);
+        Prompts().ShowMessage(QString::fromStdString(text), MessageButtons::Ok, icon);
 }
 
 std::string CProbexDoc::LastSummary() const

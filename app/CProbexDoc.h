@@ -61,6 +61,9 @@ public:
     // What the last finished operation did and how long it took, for the status bar.
     std::string LastSummary() const;
 
+    // The operation of the latest request.
+    device::DeviceOperation RunningOperation() const { return operation_.Record().operation; }
+
     // From an accepted request until its NotifyFinished.
     bool IsDeviceBusy() const { return deviceBusy_; }
 

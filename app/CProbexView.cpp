@@ -5,11 +5,13 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QShortcut>
 
 #include "app/CProbexDoc.h"
 #include "app/CProfileSettings.h"
 #include "app/ControlId.h"
+#include "app/FormStretch.h"
 #include "app/PopupComboBox.h"
 #include "app/PortList.h"
 #include "app/ResourceText.h"
@@ -38,6 +40,24 @@ constexpr std::chrono::milliseconds kEditorMessageTime{5000};
 QString FormatText(res::ResourceId id, unsigned first, unsigned last)
 {
     return QString::asprintf(res::LoadString(id).c_str(), first, last);
+}
+
+// The Edit menu's command ids are the editor's own.
+constexpr std::uint32_t kEditCommands[] = {res::ID_EDIT_UNDO,       res::ID_EDIT_REDO, res::ID_EDIT_COPY,
+                                           res::ID_EDIT_PASTE,      res::ID_EDIT_FIND, res::ID_EDIT_REPEAT,
+                                           res::ID_EDIT_SELECT_ALL, res::ID_EDIT_GOTO};
+static_assert(res::ID_EDIT_UNDO == dumpedit::CDumpEdit::ID_EDIT_UNDO &&
+              res::ID_EDIT_REDO == dumpedit::CDumpEdit::ID_EDIT_REDO &&
+              res::ID_EDIT_COPY == dumpedit::CDumpEdit::ID_EDIT_COPY &&
+              res::ID_EDIT_PASTE == dumpedit::CDumpEdit::ID_EDIT_PASTE &&
+              res::ID_EDIT_FIND == dumpedit::CDumpEdit::ID_EDIT_FIND &&
+              res::ID_EDIT_REPEAT == dumpedit::CDumpEdit::ID_EDIT_REPEAT &&
+              res::ID_EDIT_SELECT_ALL == dumpedit::CDumpEdit::ID_EDIT_SELECT_ALL &&
+              res::ID_EDIT_GOTO == dumpedit::CDumpEdit::ID_EDIT_GOTO);
+
+bool IsEditCommand(std::uint32_t command)
+{
+    return std::ranges::find(kEditCommands, command) != std::end(kEditCommands);
 }
 
 }  // namespace
@@ -78,6 +98,12 @@ bool CProbexView::Create(QWidget* parent, CProbexDoc* document, const CustomCont
         !writeButton_ || !compareButton_ || !stopButton_)
         return false;
     stopButton_->setEnabled(false);
+    // A click runs the command without taking the focus from where the user works, so it can go
+    // back there when the operation ends (the buttons are disabled meanwhile).
+    for (QPushButton* button : {readIdButton_, readButton_, writeButton_, compareButton_, stopButton_})
+        button->setFocusPolicy(Qt::TabFocus);
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        designedPlaces_.emplace_back(control, control->geometry());
     // Esc is taken only while an operation runs; otherwise it stays with whoever has the focus.
     stopKey_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     stopKey_->setContext(Qt::WindowShortcut);
@@ -187,6 +213,7 @@ void CProbexView::OnReadId()
         MessageAnswer::Yes)
         return;
     GetDocument()->ReadId(selectedPort_.toStdString(), TimeoutMs());
+    AfterRequest();
 }
 
 CProbexView::CommandRange CProbexView::SelectedRange() const
@@ -214,9 +241,10 @@ void CProbexView::OnRead()
         dumpEdit_->SetMarkedRange(0, dumpEdit_->Size(), true, true);  // the editor clamps the end
     }
     dumpEdit_->SetSelection(dumpedit::CDumpEdit::kNoByte, dumpedit::CDumpEdit::kNoByte, true, true);
-    if (!AskRangeQuestion(res::IDS_CONFIRM_READ_RANGE, range.first, range.last))
+    if (!AskRangeQuestion(operation::RangeQuestion(device::OpRead, false), range.first, range.last))
         return;
     GetDocument()->ReadRange(selectedPort_.toStdString(), TimeoutMs(), range.start, range.count);
+    AfterRequest();
 }
 
 void CProbexView::OnWrite()
@@ -224,9 +252,11 @@ void CProbexView::OnWrite()
     if (!SaveSettings())
         return;
     const CommandRange range = SelectedRange();
-    if (!AskRangeQuestion(res::IDS_CONFIRM_WRITE_RANGE, range.first, range.last))
+    if (!AskRangeQuestion(operation::RangeQuestion(device::OpWrite, GetDocument()->writeChangedOnly),
+                          range.first, range.last))
         return;
     GetDocument()->WriteRange(selectedPort_.toStdString(), TimeoutMs(), range.start, range.count);
+    AfterRequest();
 }
 
 void CProbexView::OnCompare()
@@ -234,9 +264,34 @@ void CProbexView::OnCompare()
     if (!SaveSettings())
         return;
     const CommandRange range = SelectedRange();
-    if (!AskRangeQuestion(res::IDS_CONFIRM_COMPARE_RANGE, range.first, range.last))
+    if (!AskRangeQuestion(operation::RangeQuestion(device::OpCompare, false), range.first, range.last))
         return;
     GetDocument()->CompareRange(selectedPort_.toStdString(), TimeoutMs(), range.start, range.count);
+    AfterRequest();
+}
+
+void CProbexView::AfterRequest()
+{
+    if (!GetDocument()->IsDeviceBusy())
+        return;
+    // The outcome of the previous operation no longer holds.
+    if (frame_)
+        frame_->ShowOutcome({});
+    focusBeforeOperation_ = window()->focusWidget();
+}
+
+void CProbexView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (!dumpEdit_)
+        return;
+    const QSize growth = (event->size() - formSize_).expandedTo(QSize(0, 0));
+    QRect editor;
+    for (const auto& [control, place] : designedPlaces_)
+        if (control == dumpEdit_)
+            editor = place;
+    for (const auto& [control, place] : designedPlaces_)
+        control->setGeometry(StretchedPlace(place, editor, growth));
 }
 
 void CProbexView::OnStop()
@@ -248,6 +303,24 @@ void CProbexView::OnDumpChanged()
 {
     // Undo back to the bytes as loaded or saved makes the dump unmodified again.
     GetDocument()->SetModifiedFlag(!dumpEdit_->IsAtSavedState());
+}
+
+bool CProbexView::OnEditCommand(std::uint32_t command)
+{
+    if (!IsEditCommand(command))
+        return false;
+    if (dumpEdit_->IsCommandEnabled(static_cast<int>(command))) {
+        dumpEdit_->setFocus(Qt::OtherFocusReason);
+        dumpEdit_->HandleCommand(static_cast<int>(command));
+    }
+    return true;
+}
+
+std::optional<bool> CProbexView::IsEditCommandEnabled(std::uint32_t command) const
+{
+    if (!IsEditCommand(command))
+        return std::nullopt;
+    return dumpEdit_->IsCommandEnabled(static_cast<int>(command));
 }
 
 void CProbexView::OnDestroy()
@@ -316,6 +389,9 @@ void CProbexView::OnUpdate(UpdateHint hint)
     }
     case HintIdle:
         SetCommandsEnabled(true);
+        if (focusBeforeOperation_ && focusBeforeOperation_->isEnabled())
+            focusBeforeOperation_->setFocus(Qt::OtherFocusReason);
+        focusBeforeOperation_ = nullptr;
         if (frame_)
             frame_->ShowOutcome(QString::fromStdString(GetDocument()->LastSummary()));
         break;

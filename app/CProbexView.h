@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The form view: the dump editor, the COM-port list, the time-out entry and the three device
-// commands. It keeps the port and the time-out in the per-user settings.
+// The form view: the dump editor, the COM-port list, the time-out entry and the device
+// commands. It keeps the port and the time-out in the per-user settings. The editor grows with
+// the view; the controls below it keep their places relative to it.
+#include <QPointer>
+#include <QRect>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/DialogBuilder.h"
@@ -64,6 +69,10 @@ public:
     // Stop button and Esc: the running operation stops between two bytes.
     void OnStop();
     void OnDumpChanged();
+    // The Edit menu's commands go to the editor, which also says whether each can run now;
+    // nothing for a command that is not the editor's.
+    bool OnEditCommand(std::uint32_t command);
+    std::optional<bool> IsEditCommandEnabled(std::uint32_t command) const;
     // Stores the settings once, before the window goes away.
     void OnDestroy();
 
@@ -71,6 +80,9 @@ public:
     std::uint32_t TimeoutSeconds() const { return timeoutSeconds_; }
     const QString& SelectedPort() const { return selectedPort_; }
     dumpedit::CDumpEdit* DumpEdit() const { return dumpEdit_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // What a read or write works on: the selection, or the whole dump (start 0, count 0).
@@ -82,6 +94,8 @@ private:
     CommandRange SelectedRange() const;
     bool AskRangeQuestion(std::uint32_t textId, std::uint32_t first, std::uint32_t last) const;
     void SetCommandsEnabled(bool enabled);
+    // After a command handed its request to the document: an accepted one starts an operation.
+    void AfterRequest();
     void ShowIdText();
     std::uint32_t TimeoutMs() const { return timeoutSeconds_ * 1000; }
 
@@ -101,6 +115,10 @@ private:
     std::uint32_t timeoutSeconds_ = 30;
     QString selectedPort_;
     QSize formSize_;
+    // Every control with its place in the designed form.
+    std::vector<std::pair<QWidget*, QRect>> designedPlaces_;
+    // Where the keyboard focus was when the running operation started; it goes back there.
+    QPointer<QWidget> focusBeforeOperation_;
     bool created_ = false;
     bool destroyed_ = false;
 };

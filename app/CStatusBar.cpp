@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CStatusBar.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <qdrawutil.h>
 #include <optional>
 
@@ -37,7 +39,7 @@ CStatusBar::CStatusBar(QWidget* parent)
     setSizeGripEnabled(false);
     // Prompts of menus and toolbar buttons arrive as status messages.
     connect(this, &QStatusBar::messageChanged, this,
-            [this](const QString& message) { SetPaneText(0, message.isEmpty() ? idleText_ : message); });
+            [this](const QString& message) { SetPaneText(0, message.isEmpty() ? RestingText() : message); });
     startTimer(kPollMs);
 }
 
@@ -122,11 +124,54 @@ bool CStatusBar::IsIndicatorOn(int index) const
     return index >= 0 && index < GetCount() && panes_[index].on;
 }
 
+QString CStatusBar::RestingText() const
+{
+    return outcome_.isEmpty() ? idleText_ : outcome_;
+}
+
 void CStatusBar::SetIdleText(const QString& text)
 {
     idleText_ = text;
     if (!panes_.empty() && currentMessage().isEmpty())
-        SetPaneText(0, idleText_, false);
+        SetPaneText(0, RestingText(), false);
+}
+
+void CStatusBar::SetOutcome(const QString& text)
+{
+    outcome_ = text;
+    if (!panes_.empty() && currentMessage().isEmpty())
+        SetPaneText(0, RestingText());
+}
+
+QRect CStatusBar::MessageTextRect() const
+{
+    const PaneRect r = GetItemRect(0);
+    return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1))
+        .adjusted(kTextInset, 0, -kTextInset, 0);
+}
+
+QString CStatusBar::ToolTipAt(QPoint pos) const
+{
+    if (panes_.empty() || !MessageTextRect().contains(pos))
+        return {};
+    const QString& text = panes_[0].text;
+    return fontMetrics().horizontalAdvance(text) > MessageTextRect().width() ? text : QString();
+}
+
+bool CStatusBar::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = ToolTipAt(help->pos());
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), tip, this, MessageTextRect());
+        }
+        return true;
+    }
+    return QStatusBar::event(event);
 }
 
 void CStatusBar::SetLockKeyProbe(LockKeyProbe probe)
@@ -167,8 +212,9 @@ void CStatusBar::paintEvent(QPaintEvent*)
         qDrawShadePanel(&painter, rect, palette(), true, 1);
         painter.setPen(palette().color(QPalette::WindowText));
         if (i == 0) {
-            painter.drawText(rect.adjusted(kTextInset, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                             panes_[i].text);
+            painter.drawText(
+                MessageTextRect(), Qt::AlignLeft | Qt::AlignVCenter,
+                fontMetrics().elidedText(panes_[i].text, Qt::ElideRight, MessageTextRect().width()));
         } else if (panes_[i].on) {
             painter.drawText(rect, Qt::AlignCenter, panes_[i].text);
         }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A status bar of panes: a stretching message pane first, then fixed indicator panes whose
-// text shows only while their lock key is on.
+// text shows only while their lock key is on. The message pane shows a prompt while one is
+// shown, otherwise the outcome of the last operation, otherwise the idle text; a text too long
+// for it is cut with an ellipsis and shown whole as its tool tip.
 #include <QStatusBar>
 #include <QString>
 #include <vector>
@@ -25,8 +27,14 @@ public:
     PaneRect GetItemRect(int index) const;
     bool IsIndicatorOn(int index) const;
 
-    // The message pane shows this whenever no prompt is shown.
+    // The message pane shows this whenever neither a prompt nor an outcome is shown.
     void SetIdleText(const QString& text);
+    // What the last operation came to: stays in the message pane, behind passing prompts, until
+    // replaced or cleared (an empty text).
+    void SetOutcome(const QString& text);
+    const QString& GetOutcome() const { return outcome_; }
+    // The tool tip at a point: the message pane's whole text where it had to be cut; else empty.
+    QString ToolTipAt(QPoint pos) const;
     // The editor's caret position, in a pane of its own before the indicators; no pane while
     // the text is empty.
     void SetCaretText(const QString& text);
@@ -39,6 +47,7 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
@@ -50,7 +59,11 @@ private:
         bool on;
     };
     std::vector<Pane> panes_;
+    QString RestingText() const;
+    QRect MessageTextRect() const;
+
     QString idleText_;
+    QString outcome_;
     QString caretText_;
     LockKeyProbe lockKeyProbe_;
 };

@@ -2,6 +2,7 @@
 #include "app/DialogBuilder.h"
 
 #include "app/PopupComboBox.h"
+#include "res/StringTable.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -20,7 +21,8 @@ namespace {
 QWidget* MakeControl(const res::DialogControl& control, QWidget* parent,
                      const CustomControlFactory& customFactory)
 {
-    const QString text = QString::fromStdString(control.text);
+    const QString text =
+        control.text.empty() ? QString() : QString::fromStdString(res::Localize(control.text));
     switch (control.kind) {
     case res::ControlKind::Custom:
         return customFactory ? customFactory(control.className, parent, control.style) : nullptr;

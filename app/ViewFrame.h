@@ -18,9 +18,10 @@ public:
     virtual void ShowCaretText(const QString& text) = 0;
     // A short note (a failed search) that goes away after `duration`.
     virtual void ShowTransientMessage(const QString& text, std::chrono::milliseconds duration) = 0;
-    // What the last device operation came to, where the idle prompt stands.
+    // What the last device operation came to, where the idle prompt stands, until the next
+    // operation starts; an empty text clears it.
     virtual void ShowOutcome(const QString& text) = 0;
-    // Resizes the window so that its client area is exactly this size, and fixes it there.
+    // Makes this the client area's smallest size, growing the window when it is smaller.
     virtual void FitClientTo(QSize clientSize) = 0;
 };
 

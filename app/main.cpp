@@ -4,6 +4,8 @@
 
 #include "app/CProbexApp.h"
 #include "app/ConnectionLog.h"
+#include "app/InterfaceLanguage.h"
+#include "app/StartupArguments.h"
 #include "res/ProgramVersion.h"
 
 #include <cstdio>
@@ -17,7 +19,22 @@ int main(int argc, char** argv)
         std::fputs(res::VersionText("probex").c_str(), stdout);
         return 0;
     }
-    QApplication qt(argc, argv);  // the command line is not examined further
+    // --help is answered before Qt looks for a display.
+    if (app::ParseStartupArguments({argv + 1, argv + argc}).help) {
+        std::fputs(app::StartupUsage().c_str(), stdout);
+        return 0;
+    }
+    QApplication qt(argc, argv);
+    // Qt has taken its own options out by now.
+    std::vector<std::string> args;
+    for (const QString& arg : QApplication::arguments().mid(1))
+        args.push_back(arg.toStdString());
+    const app::StartupArguments start = app::ParseStartupArguments(args);
+    if (!start.error.empty()) {
+        std::fputs(start.error.c_str(), stderr);
+        return 64;
+    }
+    app::InterfaceTranslation translation(app::InterfaceLanguageFromEnvironment());
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
     // Also the caption of every message box.
     QApplication::setApplicationName(app::CProbexApp::Title());
@@ -25,6 +42,7 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.velmora.Probex"));
     app::CProbexApp::Options options;
     options.connectionLogFile = app::ConnectionLog::DefaultFile();
+    options.openFile = QString::fromStdString(start.file);
     app::CProbexApp probex(std::move(options));
     if (!probex.InitInstance())
         return 1;

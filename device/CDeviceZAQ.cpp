@@ -458,6 +458,7 @@ std::uint32_t CDeviceZAQ::Run()
         if (StopRequested())
             return 0;
         refusalCode = 0;
+        openError = 0;
         std::fill(std::begin(byteState), std::end(byteState), std::uint8_t{0});
         traceStartMs_ = platform::TickCount64();
         tracePlace_ = TracePlace();
@@ -466,6 +467,7 @@ std::uint32_t CDeviceZAQ::Run()
         if (const std::uint32_t error = Open(portName, 0, 0, true)) {
             Trace("cannot open %s (error %u)", portName.c_str(), unsigned(error));
             TraceResult(ResultPortError);
+            openError = error;
             Notify(NotifyFinished, ResultPortError);
             continue;
         }

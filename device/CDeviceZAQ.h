@@ -71,6 +71,9 @@ public:
     // The reason code of the negative answer that ended the last pass with ResultRefused; set
     // before that NotifyFinished, 0 otherwise.
     std::uint8_t refusalCode = 0;
+    // The system error code of the open that ended the last request with ResultPortError; set
+    // before that NotifyFinished, 0 otherwise.
+    std::uint32_t openError = 0;
     // Receives the trace of every connection when set (before a request, like portName); must
     // outlive the requests. Unset, tracing costs a pointer test per event.
     TraceSink* traceSink = nullptr;

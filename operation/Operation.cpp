@@ -11,6 +11,7 @@ bool Operation::Start(const OperationRequest& request, const std::uint8_t* dump)
     record_ = {request.operation, range.start, range.count};
     record_.verify = request.verify;
     record_.changedOnly = request.changedOnly;
+    record_.port = request.port;
     progress_.Begin(request.operation, range.start);
     arrived_ = kNoAddress;
     began_ = std::chrono::steady_clock::now();
@@ -42,6 +43,9 @@ void Operation::Follow(const device::DeviceNotification& notification)
     // The engine's start is the request's, as no request is taken while one runs.
     if (notification.code == device::NotifyRangeBegin)
         progress_.SetRangeStart(engine_.start);
+    // Where the operation stood, before the end of it closes the pass.
+    const Pass pass = progress_.CurrentPass();
+    const std::uint32_t passDone = progress_.Done();
     progress_.Follow(notification);
     arrived_ = notification.code == device::NotifyByteDone && progress_.CurrentPass() == Pass::Read
                    ? progress_.CurrentAddress()
@@ -52,6 +56,9 @@ void Operation::Follow(const device::DeviceNotification& notification)
     record_.done = progress_.BytesDone();
     record_.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began_).count();
     record_.refusalCode = engine_.refusalCode;
+    record_.openError = engine_.openError;
+    record_.endPass = pass;
+    record_.endPassDone = passDone;
     std::copy(std::begin(engine_.byteState), std::end(engine_.byteState), record_.byteState.begin());
     std::copy(std::begin(engine_.readBack), std::end(engine_.readBack), record_.readBack.begin());
     record_.data = staging_;

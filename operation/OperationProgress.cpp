@@ -73,4 +73,23 @@ std::string PercentText(int percent)
     return FormatText(res::IDS_PERCENT_COMPLETE, percent);
 }
 
+std::string PassProgressText(const OperationProgress& progress)
+{
+    const int percent = progress.Percent();
+    switch (progress.CurrentPass()) {
+    case Pass::Read:
+        return FormatText(res::IDS_PASS_READING, percent);
+    case Pass::Write:
+        return FormatText(res::IDS_PASS_WRITING, percent);
+    case Pass::Verify:
+        return FormatText(res::IDS_PASS_VERIFYING, percent);
+    case Pass::Compare:
+        return FormatText(progress.Operation() == device::OpWrite ? res::IDS_PASS_READING_FIRST
+                                                                  : res::IDS_PASS_COMPARING,
+                          percent);
+    default:
+        return PercentText(percent);
+    }
+}
+
 }  // namespace operation

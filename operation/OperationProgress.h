@@ -29,6 +29,7 @@ public:
     void SetRangeStart(std::uint32_t start) { start_ = start; }
 
     Pass CurrentPass() const { return pass_; }
+    device::DeviceOperation Operation() const { return operation_; }
     // The running pass: addresses it visits, bytes done, and that as a percentage.
     std::uint32_t Total() const { return total_; }
     std::uint32_t Done() const { return done_; }
@@ -52,5 +53,10 @@ private:
 
 // "37% complete".
 std::string PercentText(int percent);
+
+// The running pass and how far it got: "Reading 37 %", "Writing 37 %", "Verifying 12 %", "Reading
+// the device first 50 %" (before a changed-only write), "Comparing 80 %"; PercentText outside a
+// pass.
+std::string PassProgressText(const OperationProgress& progress);
 
 }  // namespace operation

@@ -4,9 +4,11 @@
 // each address, taken when the connection ended.
 
 #include "device/DeviceZaqTypes.h"
+#include "operation/OperationProgress.h"
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace operation {
 
@@ -24,6 +26,12 @@ struct OperationRecord {
     bool changedOnly = false;
     std::array<std::uint8_t, kEepromBytes> byteState{};
     std::uint8_t refusalCode = 0;  // the device's reason when result is ResultRefused
+    std::string port;              // as the request named it
+    std::uint32_t openError = 0;   // the system's error code when result is ResultPortError
+    // The pass that was running when the operation ended (None when it ended outside one), and
+    // how many of its addresses it had done.
+    Pass endPass = Pass::None;
+    std::uint32_t endPassDone = 0;
     // The staging buffer at the end: the bytes read, or the bytes written or compared with.
     std::array<std::uint8_t, kEepromBytes> data{};
     std::array<std::uint8_t, kEepromBytes> readBack{};  // where byteState has ByteRead

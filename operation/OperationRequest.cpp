@@ -31,4 +31,16 @@ AddressRange RequestRange(std::uint32_t start, std::uint32_t count, std::uint32_
     return {start, std::min(count, eepromSize - start)};
 }
 
+res::ResourceId RangeQuestion(device::DeviceOperation operation, bool changedOnly)
+{
+    switch (operation) {
+    case device::OpWrite:
+        return changedOnly ? res::IDS_CONFIRM_WRITE_CHANGED : res::IDS_CONFIRM_WRITE_RANGE;
+    case device::OpCompare:
+        return res::IDS_CONFIRM_COMPARE_RANGE;
+    default:
+        return res::IDS_CONFIRM_READ_RANGE;
+    }
+}
+
 }  // namespace operation

@@ -4,6 +4,7 @@
 // the write options.
 
 #include "device/DeviceZaqTypes.h"
+#include "res/ResourceIds.h"
 
 #include <cstdint>
 #include <optional>
@@ -26,6 +27,10 @@ struct AddressRange {
 // The range a request covers: count 0 stands for the whole EEPROM; the rest is clipped to it
 // (count 0 when start lies beyond it).
 AddressRange RequestRange(std::uint32_t start, std::uint32_t count, std::uint32_t eepromSize);
+
+// The question asked before a range operation (printf format: the first and the last address):
+// what a read, a write (of every byte, or of the changed ones only) or a compare will do.
+res::ResourceId RangeQuestion(device::DeviceOperation operation, bool changedOnly);
 
 struct OperationRequest {
     device::DeviceOperation operation = device::OpReadId;

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "operation/OperationSummary.h"
 
+#include "operation/DeviceResultText.h"
 #include "operation/FormatText.h"
 #include "operation/RangeText.h"
+#include "platform/ErrorCodes.h"
+#include "platform/PortNames.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -72,14 +75,76 @@ std::string WriteSummary(const OperationRecord& record)
     return FormatText(res::IDS_DONE_WRITE, record.count, Plural(record.count), record.seconds);
 }
 
+std::string FailureSummary(const OperationRecord& record)
+{
+    const std::string text = DeviceResultText(record.result, record.refusalCode);
+    if (text.empty())
+        return FormatText(res::IDS_FAILED_AFTER, record.seconds);
+    const std::string cause = text.substr(0, text.find('\n'));
+    if (const std::uint32_t address = EndAddress(record); address != kNoEndAddress)
+        return FormatText(res::IDS_FAILED_AT, cause.c_str(), unsigned(address), record.seconds);
+    return FormatText(res::IDS_FAILED_CAUSE, cause.c_str(), record.seconds);
+}
+
+// The addresses a pass visits: those of the range whose byteState has all of `need`.
+std::uint8_t PassNeed(Pass pass)
+{
+    switch (pass) {
+    case Pass::Write:
+        return device::BytePlanned;
+    case Pass::Verify:
+        return device::ByteWritten;
+    default:
+        return 0;
+    }
+}
+
 }  // namespace
+
+std::uint32_t EndAddress(const OperationRecord& record)
+{
+    if (record.endPass == Pass::None)
+        return kNoEndAddress;
+    const std::uint8_t need = PassNeed(record.endPass);
+    std::uint32_t visited = 0;
+    for (std::uint32_t address = record.start; address < record.start + record.count; ++address)
+        if ((record.byteState[address] & need) == need && visited++ == record.endPassDone)
+            return address;
+    return kNoEndAddress;
+}
+
+std::string ComparedSoFar(const OperationRecord& record)
+{
+    std::vector<std::uint32_t> compared;
+    for (std::uint32_t address = record.start; address < record.start + record.count; ++address)
+        if (record.byteState[address] & device::ByteRead)
+            compared.push_back(address);
+    if (compared.empty())
+        return res::LoadString(res::IDS_COMPARED_NONE);
+    const std::string found = DifferenceCountText(Differences(record), unsigned(compared.size()));
+    return FormatText(res::IDS_COMPARED_SO_FAR, AddressRuns(compared).c_str(), found.c_str());
+}
+
+std::string PortFailureText(const OperationRecord& record)
+{
+    if (record.result != device::ResultPortError || record.openError == 0 || record.port.empty())
+        return {};
+    const std::string reason =
+        platform::ErrorText(record.openError).value_or(std::to_string(record.openError));
+    const auto resolved = platform::ResolvePortName(record.port);
+    if (const std::string* path = std::get_if<std::string>(&resolved); path && *path != record.port)
+        return FormatText(res::IDS_PORT_PATH_REASON, record.port.c_str(), path->c_str(), reason.c_str());
+    return FormatText(res::IDS_PORT_REASON, record.port.c_str(), reason.c_str());
+}
 
 std::string StatusSummary(const OperationRecord& record)
 {
     if (record.result == device::ResultStopped)
-        return FormatText(res::IDS_STOPPED_AFTER, record.seconds);
+        return record.operation == device::OpCompare
+                   ? FormatText(res::IDS_STOPPED_COMPARE, record.seconds, ComparedSoFar(record).c_str())
+                   : FormatText(res::IDS_STOPPED_AFTER, record.seconds);
     if (record.result != device::ResultOk)
-        return FormatText(res::IDS_FAILED_AFTER, record.seconds);
+        return FailureSummary(record);
     switch (record.operation) {
     case device::OpRead:
         return FormatText(res::IDS_DONE_READ, record.done, Plural(record.done), record.seconds);
@@ -96,6 +161,8 @@ std::string RangeSplit(const OperationRecord& record)
 {
     if (record.result == device::ResultOk || record.count == 0)
         return {};
+    if (record.operation == device::OpCompare)
+        return ComparedSoFar(record);
     if (record.operation == device::OpWrite) {
         // The engine's own account: a byte whose last step went out unanswered is named apart.
         return WriteAccountText(record.byteState.data(), record.start, record.count);

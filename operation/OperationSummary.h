@@ -13,12 +13,26 @@
 
 namespace operation {
 
-// "Read 256 bytes in 6.1 s", "ID read in 1.2 s", "Failed after 3.0 s", "Written and verified:
-// 00 - FF (25.3 s)", "3 bytes differ: 10, 11, 7F (6.1 s)".
+// "Read 256 bytes in 6.1 s", "ID read in 1.2 s", "Device answer timeout at 0x25 after 3.0 s",
+// "Written and verified: 00 - FF (25.3 s)", "3 bytes differ: 10, 11, 7F (6.1 s)", "Stopped after
+// 1.2 s. Bytes 00 - 3F were compared: 1 byte differs: 12".
 std::string StatusSummary(const OperationRecord& record);
 
-// For a failed read or write: "Bytes 00 - 55 were written, 56 - FF were not."; empty for
-// success, for an identification and for a compare.
+// The address an operation that failed or stopped was working on: the next one of its running
+// pass; kNoAddress when it ended outside a pass or after its last address.
+inline constexpr std::uint32_t kNoEndAddress = 0xFFFFFFFF;
+std::uint32_t EndAddress(const OperationRecord& record);
+
+// How far a compare that ended early got: "Bytes 00 - 3F were compared: 2 bytes differ: 10, 11",
+// "No byte was compared.".
+std::string ComparedSoFar(const OperationRecord& record);
+
+// The port that did not open, with the system's reason: "COM3 (/dev/ttyS2): Permission denied";
+// empty for any other result, or when the engine did not say why.
+std::string PortFailureText(const OperationRecord& record);
+
+// For a failed read or write: "Bytes 00 - 55 were written, 56 - FF were not."; for a compare,
+// ComparedSoFar; empty for success and for an identification.
 std::string RangeSplit(const OperationRecord& record);
 
 // The addresses of the range that a compare or a verify found different from the dump.

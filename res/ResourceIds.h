@@ -24,8 +24,12 @@ inline constexpr ResourceId ID_FILE_SAVE = 57603;
 inline constexpr ResourceId ID_FILE_SAVE_AS = 57604;
 inline constexpr ResourceId ID_EDIT_COPY = 57634;
 inline constexpr ResourceId ID_EDIT_CUT = 57635;
+inline constexpr ResourceId ID_EDIT_FIND = 57636;
 inline constexpr ResourceId ID_EDIT_PASTE = 57637;
+inline constexpr ResourceId ID_EDIT_REPEAT = 57640;
+inline constexpr ResourceId ID_EDIT_SELECT_ALL = 57642;
 inline constexpr ResourceId ID_EDIT_UNDO = 57643;
+inline constexpr ResourceId ID_EDIT_REDO = 57644;
 inline constexpr ResourceId ID_APP_ABOUT = 57664;
 inline constexpr ResourceId ID_APP_EXIT = 57665;
 inline constexpr ResourceId ID_NEXT_PANE = 57680;
@@ -36,6 +40,8 @@ inline constexpr ResourceId ID_VIEW_STATUS_BAR = 59393;
 inline constexpr ResourceId ID_VIEW_VERIFY_WRITE = 32771;
 inline constexpr ResourceId ID_VIEW_WRITE_CHANGED = 32772;
 inline constexpr ResourceId ID_VIEW_CONNECTION_LOG = 32773;
+// Go to an address in the dump (Edit menu).
+inline constexpr ResourceId ID_EDIT_GOTO = 32790;
 
 // Status-bar indicators.
 inline constexpr ResourceId ID_INDICATOR_CAPS = 59137;
@@ -59,6 +65,7 @@ inline constexpr ResourceId IDS_LINE_ERROR = 61217;
 inline constexpr ResourceId IDS_STOPPED = 61218;
 inline constexpr ResourceId IDS_CONFIRM_COMPARE_RANGE = 61219;
 inline constexpr ResourceId IDS_SHORT_ANSWER = 61220;
+inline constexpr ResourceId IDS_CONFIRM_WRITE_CHANGED = 61221;
 
 // What an operation did, for the status bar and the error box (printf formats).
 inline constexpr ResourceId IDS_DONE_READ_ID = 61230;
@@ -91,6 +98,22 @@ inline constexpr ResourceId IDS_MORE_DIFFERENCES = 61254;
 inline constexpr ResourceId IDS_TIMED = 61255;
 inline constexpr ResourceId IDS_VERIFY_FAILED_STATUS = 61256;
 
+// Which pass runs and how far it got (printf formats: %d the percentage).
+inline constexpr ResourceId IDS_PASS_READING = 61260;
+inline constexpr ResourceId IDS_PASS_WRITING = 61261;
+inline constexpr ResourceId IDS_PASS_VERIFYING = 61262;
+inline constexpr ResourceId IDS_PASS_READING_FIRST = 61263;
+inline constexpr ResourceId IDS_PASS_COMPARING = 61264;
+// How an operation ended early: the cause, where and when; what a compare found until then; the
+// port that did not open (printf formats).
+inline constexpr ResourceId IDS_FAILED_AT = 61265;
+inline constexpr ResourceId IDS_FAILED_CAUSE = 61266;
+inline constexpr ResourceId IDS_STOPPED_COMPARE = 61267;
+inline constexpr ResourceId IDS_COMPARED_SO_FAR = 61268;
+inline constexpr ResourceId IDS_COMPARED_NONE = 61269;
+inline constexpr ResourceId IDS_PORT_PATH_REASON = 61270;
+inline constexpr ResourceId IDS_PORT_REASON = 61271;
+
 // Document framework texts.
 inline constexpr ResourceId IDS_SAVE_CHANGES = 61699;
 inline constexpr ResourceId IDS_FAILED_TO_OPEN_DOC = 61700;
@@ -108,5 +131,13 @@ inline constexpr ResourceId IDS_CLOSE_WHILE_BUSY = 61711;
 inline constexpr ResourceId IDS_CONNECTION_LOG_TITLE = 61714;
 inline constexpr ResourceId IDS_COPY_BUTTON = 61715;
 inline constexpr ResourceId IDS_SAVE_BUTTON = 61716;
+
+// The window program's command line (printf formats: %s the argument).
+inline constexpr ResourceId IDS_STARTUP_USAGE = 61740;
+inline constexpr ResourceId IDS_STARTUP_UNKNOWN_OPTION = 61741;
+inline constexpr ResourceId IDS_STARTUP_EXTRA_FILE = 61742;
+
+// Beside "Wrong file size!": %1 the file's name, %2 its size, %3 the plural's ending, %4 a dump's size.
+inline constexpr ResourceId IDS_DUMP_SIZE_DETAIL = 61745;
 
 }  // namespace res

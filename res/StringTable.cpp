@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <utility>
 
 namespace res {
@@ -19,12 +20,20 @@ constexpr auto kStrings = std::to_array<Entry>({
     {ID_VIEW_VERIFY_WRITE, "Read every written byte back and compare it with the dump\nVerify after write"},
     {ID_VIEW_WRITE_CHANGED, "Write only the bytes that differ from the device's\nWrite only changed bytes"},
     {ID_VIEW_CONNECTION_LOG, "Show the trace of the last connections\nConnection log"},
+    {ID_EDIT_GOTO, "Move the caret to a byte given by its address\nGo to"},
     {IDS_APP_TITLE, "Probex"},
     {IDS_IDLE_MESSAGE, "Ready"},
     {ID_FILE_NEW, "Create a new dump\nNew"},
     {ID_FILE_OPEN, "Open an existing dump\nOpen"},
     {ID_FILE_SAVE, "Save the active dump\nSave"},
     {ID_FILE_SAVE_AS, "Save the active dump with a new name\nSave As"},
+    {ID_EDIT_COPY, "Copy the selected bytes to the clipboard\nCopy"},
+    {ID_EDIT_FIND, "Find bytes given in hex or as text\nFind"},
+    {ID_EDIT_PASTE, "Put the clipboard's bytes over the dump from the caret on\nPaste"},
+    {ID_EDIT_REPEAT, "Find the next place of the same bytes\nFind next"},
+    {ID_EDIT_SELECT_ALL, "Select the whole dump\nSelect all"},
+    {ID_EDIT_UNDO, "Undo the last change\nUndo"},
+    {ID_EDIT_REDO, "Redo the change last undone\nRedo"},
     {ID_APP_ABOUT, "Display program information, version number and copyright\nAbout"},
     {ID_APP_EXIT, "Quit the application; prompts to save documents\nExit"},
     {ID_INDICATOR_CAPS, "CAP"},
@@ -48,6 +57,8 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_STOPPED, "Stopped; the device connection was closed cleanly"},
     {IDS_CONFIRM_COMPARE_RANGE, "EEPROM range %02X - %02X will be compared with the dump.\nAre you sure?"},
     {IDS_SHORT_ANSWER, "Device answer too short"},
+    {IDS_CONFIRM_WRITE_CHANGED,
+     "Bytes of %02X - %02X that differ from the device will be written.\nAre you sure?"},
     {IDS_DONE_READ_ID, "ID read in %.1f s"},
     {IDS_DONE_READ, "Read %u byte%s in %.1f s"},
     {IDS_DONE_WRITE, "Wrote %u byte%s in %.1f s"},
@@ -74,6 +85,18 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_MORE_DIFFERENCES, "... and %u more."},
     {IDS_TIMED, "%s - %.1f s"},
     {IDS_VERIFY_FAILED_STATUS, "Verify: %u byte%s differ%s: %s (%.1f s)"},
+    {IDS_PASS_READING, "Reading %d %%"},
+    {IDS_PASS_WRITING, "Writing %d %%"},
+    {IDS_PASS_VERIFYING, "Verifying %d %%"},
+    {IDS_PASS_READING_FIRST, "Reading the device first %d %%"},
+    {IDS_PASS_COMPARING, "Comparing %d %%"},
+    {IDS_FAILED_AT, "%s at 0x%02X after %.1f s"},
+    {IDS_FAILED_CAUSE, "%s after %.1f s"},
+    {IDS_STOPPED_COMPARE, "Stopped after %.1f s. %s"},
+    {IDS_COMPARED_SO_FAR, "Bytes %s were compared: %s"},
+    {IDS_COMPARED_NONE, "No byte was compared."},
+    {IDS_PORT_PATH_REASON, "%s (%s): %s"},
+    {IDS_PORT_REASON, "%s: %s"},
     {IDS_SAVE_CHANGES, "Save changes to %1?"},
     {IDS_FAILED_TO_OPEN_DOC, "Failed to open document."},
     {IDS_FAILED_TO_SAVE_DOC, "Failed to save document."},
@@ -90,6 +113,14 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_CONNECTION_LOG_TITLE, "Connection log"},
     {IDS_COPY_BUTTON, "Copy"},
     {IDS_SAVE_BUTTON, "Save..."},
+    {IDS_STARTUP_USAGE, "Usage: probex [FILE]\n"
+                        "Reads and writes the EEPROM of a ZAQ device through a K-line adapter.\n"
+                        "\n"
+                        "  FILE        a 256-byte dump to open at start\n"
+                        "  -h, --help  print this help and exit\n"},
+    {IDS_STARTUP_UNKNOWN_OPTION, "probex: unknown option %s\nTry 'probex --help'.\n"},
+    {IDS_STARTUP_EXTRA_FILE, "probex: one FILE only; %s is one too many\nTry 'probex --help'.\n"},
+    {IDS_DUMP_SIZE_DETAIL, "%1 holds %2 byte%3; a dump holds %4."},
 });
 
 static_assert(std::ranges::is_sorted(kStrings, {}, &Entry::id), "string table must stay sorted by id");
@@ -112,17 +143,39 @@ std::string Field(std::string_view text, std::size_t index)
     return std::string(text.substr(0, text.find('\n')));
 }
 
+std::atomic<Translation> g_translation{nullptr};
+
 }  // namespace
 
 std::string LoadString(ResourceId id)
 {
     const Entry* entry = Find(id);
-    return entry ? std::string(entry->text) : std::string();
+    return entry ? Localize(entry->text) : std::string();
 }
 
 bool HasString(ResourceId id)
 {
     return Find(id) != nullptr;
+}
+
+std::vector<ResourceId> StringIds()
+{
+    std::vector<ResourceId> ids;
+    ids.reserve(kStrings.size());
+    for (const Entry& entry : kStrings)
+        ids.push_back(entry.id);
+    return ids;
+}
+
+void SetTranslation(Translation translation)
+{
+    g_translation = translation;
+}
+
+std::string Localize(std::string_view described)
+{
+    const Translation translation = g_translation;
+    return translation ? translation(described) : std::string(described);
 }
 
 std::string DocumentString(DocumentStringField field)

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The program's texts, keyed by resource id. Texts are UTF-8; format placeholders
+// The program's texts, keyed by resource id, as described (Russian menus and buttons, English
+// messages). Texts are UTF-8; format placeholders
 // ("%1", "%02X", "%d") are kept as written and filled in by the caller.
 
 #include "res/ResourceIds.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace res {
 
@@ -16,6 +18,17 @@ std::string LoadString(ResourceId id);
 
 // Whether the table has an entry for the id.
 bool HasString(ResourceId id);
+
+// Every id the table has a text for, in ascending order.
+std::vector<ResourceId> StringIds();
+
+// The interface language's text for a described text (of this table, a menu or a form); the
+// described text itself where the language has none. Installed once by a front end that offers
+// other languages; nullptr (the default) keeps every text as described.
+using Translation = std::string (*)(std::string_view described);
+void SetTranslation(Translation translation);
+// A described text in the interface language; LoadString returns its texts through it.
+std::string Localize(std::string_view described);
 
 // Fields of the document string (IDR_MAINFRAME), separated by line breaks.
 enum class DocumentStringField {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/docview/CArchive.h"
 
+#include <QFileDevice>
+#include <QFileInfo>
 #include <QIODevice>
 
 namespace app {
@@ -9,6 +11,12 @@ std::uint64_t CArchive::GetFileLength() const
 {
     const qint64 size = file_.size();
     return size > 0 ? static_cast<std::uint64_t>(size) : 0;
+}
+
+QString CArchive::GetFileName() const
+{
+    const auto* file = qobject_cast<const QFileDevice*>(&file_);
+    return file ? QFileInfo(file->fileName()).fileName() : QString();
 }
 
 void CArchive::Write(const std::uint8_t* data, std::size_t size)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+
 #include <cstddef>
 #include <cstdint>
 
@@ -23,6 +25,8 @@ public:
     bool IsLoading() const { return mode_ == Mode::Load; }
     // The length of the file being loaded, in bytes.
     std::uint64_t GetFileLength() const;
+    // The file's name without its folder; empty when the archive is on no named file.
+    QString GetFileName() const;
 
     void Write(const std::uint8_t* data, std::size_t size);
     // Reads exactly size bytes; returns false (and fails the archive) when fewer arrive.

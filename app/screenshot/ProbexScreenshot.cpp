@@ -17,6 +17,7 @@
 #include "app/CStatusBar.h"
 #include "app/CStatusBarProgress.h"
 #include "app/ControlId.h"
+#include "app/InterfaceLanguage.h"
 #include "app/docview/CPrompts.h"
 #include "dumpedit/widget/CDumpEdit.h"
 #include "res/FormIds.h"
@@ -61,6 +62,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: probex-screenshot PROGRESS.png DONE.png [VERIFY.png]\n");
         return 64;
     }
+    // The language of the environment, as the program takes it.
+    const InterfaceTranslation translation(InterfaceLanguageFromEnvironment());
     YesPrompts prompts;
     InstallPrompts(&prompts);
     CProbexApp app;

@@ -4,6 +4,7 @@
 #include <QAbstractScrollArea>
 #include <QColor>
 #include <QFont>
+#include <QKeySequence>
 #include <QRect>
 #include <QTimer>
 
@@ -39,10 +40,13 @@ public:
     static constexpr quint32 WS_BORDER = 0x00800000;
     static constexpr quint32 kNoByte = dumpedit::kNoByte;
     static constexpr int ID_EDIT_COPY = 0xE122;
+    static constexpr int ID_EDIT_FIND = 0xE124;
     static constexpr int ID_EDIT_PASTE = 0xE125;
+    static constexpr int ID_EDIT_REPEAT = 0xE128;
     static constexpr int ID_EDIT_SELECT_ALL = 0xE12A;
     static constexpr int ID_EDIT_UNDO = 0xE12B;
     static constexpr int ID_EDIT_REDO = 0xE12C;
+    static constexpr int ID_EDIT_GOTO = 0x8016;
 
     explicit CDumpEdit(QWidget* parent = nullptr, quint32 style = 0);
     ~CDumpEdit() override;
@@ -86,9 +90,13 @@ public:
     void CopySelection();
     void PasteClipboard();
     void SelectAll();
-    // Runs ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_SELECT_ALL, ID_EDIT_UNDO or ID_EDIT_REDO; false
-    // for any other command.
+    // Runs one of the ID_EDIT_ commands above; false for any other command.
     bool HandleCommand(int commandId);
+    // Whether the command can do something now (a disabled control can do nothing); false for a
+    // command the control does not know. Menus enable their items by it.
+    bool IsCommandEnabled(int commandId) const;
+    // The key that runs an ID_EDIT_ command in the control, as menus show it; empty for none.
+    static QKeySequence CommandKey(int commandId);
     // The clipboard the commands use; nullptr means the application clipboard. Not owned.
     void SetClipboard(dumpedit::IDumpClipboard* clipboard);
 
@@ -145,7 +153,8 @@ signals:
     void Changed(int controlId);
     // The caret's byte or its value changed; the text is CaretStatusText().
     void CaretStatusChanged(const QString& text);
-    // A short message for a status line, such as a search that found nothing.
+    // A short message for a status line: a search that found nothing, a paste that could not be
+    // used or was cut at the end of the buffer.
     void StatusMessage(const QString& text);
 
 protected:
@@ -180,6 +189,7 @@ private:
     void UpdateCaretStatus();
     void ApplyHistoryStep(std::optional<dumpedit::EditSpan> span);
     void PasteBytes(const quint8* data, quint32 count);
+    bool CanPaste() const;
     std::optional<std::vector<std::uint8_t>> ClipboardHexText() const;
     bool SearchFrom(quint32 from);
     dumpedit::IDumpPrompts& Prompts() const;
@@ -198,7 +208,8 @@ private:
     void PaintAddressColumn(QPainter& p);
     void PaintHexColumn(QPainter& p);
     void PaintCharColumn(QPainter& p);
-    void PaintHexRowSelection(QPainter& p, const QString& text, int begin, int end, int left, int rowTop);
+    void PaintHexRowSelection(QPainter& p, const QString& text, int begin, int end, int left, int rowTop,
+                              uint32_t rowStart);
     void PaintCaret(QPainter& p);
     void ToggleCaretBlink();
     void StartAutoScroll(QPoint point, int direction, quint16 delay);

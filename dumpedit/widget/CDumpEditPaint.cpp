@@ -173,7 +173,7 @@ void CDumpEdit::PaintHexColumn(QPainter& p)
             rowPainter_.Draw(p, left, baseline, line);
         }
         if (row.selection && showSelection) {
-            PaintHexRowSelection(p, line, row.selection->begin, row.selection->end, left, rowTop);
+            PaintHexRowSelection(p, line, row.selection->begin, row.selection->end, left, rowTop, start);
         }
     });
 
@@ -184,7 +184,7 @@ void CDumpEdit::PaintHexColumn(QPainter& p)
 }
 
 void CDumpEdit::PaintHexRowSelection(QPainter& p, const QString& line, int begin, int end, int left,
-                                     int rowTop)
+                                     int rowTop, uint32_t rowStart)
 {
     const int cw = layout_.charWidth;
     const int lh = layout_.lineHeight;
@@ -193,6 +193,19 @@ void CDumpEdit::PaintHexRowSelection(QPainter& p, const QString& line, int begin
                active ? activeSelectionFill_ : inactiveSelectionFill_);
     p.setPen(active ? activeSelectionText_ : inactiveSelectionText_);
     rowPainter_.Draw(p, left + begin * cw, rowTop + fontAscent_, QStringView(line).mid(begin, end - begin));
+    // A difference found by a compare or verify stays visible under the selection: its digits in
+    // the difference colour over a bar of that colour along the cell's foot.
+    const int barHeight = std::max(2, lh / 8);
+    for (int cell = begin - begin % 3; cell + 1 < end; cell += 3) {
+        const uint32_t pos = rowStart + static_cast<uint32_t>(cell / 3);
+        if (byteStates_.StateOf(pos, buffer_[pos]) != ByteState::Differs) {
+            continue;
+        }
+        const int cellLeft = left + cell * cw;
+        p.fillRect(ToQRect(cellLeft, rowTop + lh - barHeight, cellLeft + 2 * cw, rowTop + lh), differsText_);
+        p.setPen(differsText_);
+        rowPainter_.Draw(p, cellLeft, rowTop + fontAscent_, QStringView(line).mid(cell, 2));
+    }
 }
 
 void CDumpEdit::PaintCharColumn(QPainter& p)

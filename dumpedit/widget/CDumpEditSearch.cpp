@@ -28,15 +28,15 @@ void CDumpEdit::GoToAddress()
     const QString range =
         QStringLiteral("%1-%2").arg(QString::fromStdString(FormatAddressLabel(0, addressDigits_)),
                                     QString::fromStdString(FormatAddressLabel(size_ - 1, addressDigits_)));
-    const std::optional<QString> answer = Prompts().AskText(
-        this, QStringLiteral("Go to address"), QStringLiteral("Address (hex, %1):").arg(range),
-        QString::fromStdString(FormatAddressLabel(caretPos_, addressDigits_)));
+    const std::optional<QString> answer =
+        Prompts().AskText(this, tr("Go to address"), tr("Address (hex, %1):").arg(range),
+                          QString::fromStdString(FormatAddressLabel(caretPos_, addressDigits_)));
     if (!answer) {
         return;
     }
     const std::optional<std::uint32_t> pos = ParseHexAddress(answer->toLatin1().toStdString(), size_);
     if (!pos) {
-        emit StatusMessage(QStringLiteral("No address %1 in %2").arg(answer->trimmed(), range));
+        emit StatusMessage(tr("No address %1 in %2").arg(answer->trimmed(), range));
         return;
     }
     history_.CloseGroup();
@@ -50,15 +50,15 @@ void CDumpEdit::Find()
     if (!HasBytes()) {
         return;
     }
-    const std::optional<QString> answer = Prompts().AskText(
-        this, QStringLiteral("Find"), QStringLiteral("Bytes in hex (3F A0 1B) or text:"), findQuery_);
+    const std::optional<QString> answer =
+        Prompts().AskText(this, tr("Find"), tr("Bytes in hex (3F A0 1B) or text:"), findQuery_);
     if (!answer) {
         return;
     }
     const std::optional<std::vector<std::uint8_t>> pattern = ParseFindQuery(std::u16string_view(
         reinterpret_cast<const char16_t*>(answer->utf16()), static_cast<size_t>(answer->size())));
     if (!pattern) {
-        emit StatusMessage(QStringLiteral("Nothing to find in \"%1\"").arg(*answer));
+        emit StatusMessage(tr("Nothing to find in \"%1\"").arg(*answer));
         return;
     }
     findQuery_ = *answer;
@@ -82,7 +82,7 @@ bool CDumpEdit::SearchFrom(quint32 from)
 {
     const std::optional<std::uint32_t> hit = FindBytes(buffer_, size_, findPattern_, from);
     if (!hit) {
-        emit StatusMessage(QStringLiteral("Not found"));
+        emit StatusMessage(tr("Not found"));
         return false;
     }
     history_.CloseGroup();

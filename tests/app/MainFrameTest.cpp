@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QStatusTipEvent>
@@ -89,7 +90,7 @@ TEST_F(MainFrame, ThreeByteReadShowsItsProgressThenReady)
                   frame_.GetStatusBar()->GetItemRect(0).left +
                       frame_.GetStatusBar()->fontMetrics().horizontalAdvance(PaneText()));
     }
-    EXPECT_EQ(texts, (QStringList{"Progress", "33% complete", "66% complete", "100% complete"}));
+    EXPECT_EQ(texts, (QStringList{"Progress", "Reading 33 %", "Reading 66 %", "Reading 100 %"}));
     frame_.OnDeviceNotify(Notify(5));
     EXPECT_EQ(PaneText(), "Ready");
     EXPECT_EQ(VisibleBars(), 0);
@@ -109,7 +110,7 @@ TEST_F(MainFrame, OtherCodesLeaveTheStatusBarAlone)
     frame_.OnDeviceNotify(Notify(3, 200));
     frame_.OnDeviceNotify(Notify(4));
     const QString text = PaneText();
-    EXPECT_EQ(text, "0% complete");
+    EXPECT_EQ(text, "Reading 0 %");
     for (std::uint16_t code : {0, 2, 6, 0xFFFF})
         frame_.OnDeviceNotify(Notify(code, 7));
     EXPECT_EQ(PaneText(), text);
@@ -130,7 +131,7 @@ TEST_F(MainFrame, StrayStepsAndEmptyTransfersAreHarmless)
     EXPECT_EQ(PaneText(), "Ready");
     frame_.OnDeviceNotify(Notify(3, 0));
     frame_.OnDeviceNotify(Notify(4));  // no division by a zero total
-    EXPECT_EQ(PaneText(), "100% complete");
+    EXPECT_EQ(PaneText(), "Reading 100 %");
     frame_.OnDeviceNotify(Notify(3, 4));  // a new transfer replaces the old bar
     EXPECT_EQ(VisibleBars(), 1);
     EXPECT_EQ(PaneText(), "Progress");
@@ -146,20 +147,30 @@ TEST_F(MainFrame, PostedMessagesArriveInOrderOnTheUiThread)
     EXPECT_TRUE(forwarded_.empty()) << "posting must not deliver at once";
     QApplication::processEvents();
     EXPECT_EQ(forwarded_, (std::vector<std::uint32_t>{0x30002, 0x40000, 0x40000}));
-    EXPECT_EQ(PaneText(), "100% complete");
+    EXPECT_EQ(PaneText(), "Reading 100 %");
 }
 
-TEST_F(MainFrame, FixedSizeWindowWithCaption)
+TEST_F(MainFrame, ResizableWindowWithCaptionAndModifiedMark)
 {
-    EXPECT_FALSE(frame_.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(frame_.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(frame_.windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_EQ(frame_.minimumSize(), frame_.maximumSize());
+    EXPECT_NE(frame_.minimumSize(), frame_.maximumSize());
     EXPECT_EQ(frame_.centralWidget()->size(), QSize(500, 300));
+    // The client never shrinks below its fit; a later fit keeps a window the user enlarged.
+    frame_.resize(frame_.size() - QSize(100, 100));
+    QApplication::processEvents();
+    EXPECT_EQ(frame_.centralWidget()->size(), QSize(500, 300));
+    frame_.resize(frame_.size() + QSize(120, 80));
+    QApplication::processEvents();
+    EXPECT_EQ(frame_.centralWidget()->size(), QSize(620, 380));
+    frame_.FitClientTo(QSize(500, 300));
+    QApplication::processEvents();
+    EXPECT_EQ(frame_.centralWidget()->size(), QSize(620, 380));
 
     frame_.UpdateFrameTitle("No file");
-    EXPECT_EQ(frame_.windowTitle(), "Probex - No file");
+    EXPECT_EQ(frame_.windowTitle(), "Probex - No file[*]");
     frame_.UpdateFrameTitle("dump.bin");
-    EXPECT_EQ(frame_.windowTitle(), "Probex - dump.bin");
+    EXPECT_EQ(frame_.windowTitle(), "Probex - dump.bin[*]");
 
     // Hiding the bars keeps the window's size.
     const QSize size = frame_.size();
@@ -186,13 +197,16 @@ TEST_F(MainFrame, MenusToolbarAndKeys)
             texts << (item->isSeparator() ? QString("-") : item->text());
         items.push_back(texts);
     }
-    EXPECT_EQ(titles, (QStringList{"&Фаил", "&Вид", "&Инфо"}));
-    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(titles, (QStringList{"&Фаил", "&Правка", "&Вид", "&Инфо"}));
+    ASSERT_EQ(items.size(), 4u);
     EXPECT_EQ(items[0], (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
                                      "E&xit"}));
-    EXPECT_EQ(items[1], (QStringList{"&Панель", "&Статус", "-", "&Проверять запись",
+    EXPECT_EQ(items[1], (QStringList{"&Отменить\tCtrl+Z", "&Повторить\tCtrl+Y", "-", "&Копировать\tCtrl+C",
+                                     "Вст&авить\tCtrl+V", "Выделить &всё\tCtrl+A", "-", "&Найти...\tCtrl+F",
+                                     "Найти &далее\tF3", "Пере&йти к адресу...\tCtrl+G"}));
+    EXPECT_EQ(items[2], (QStringList{"&Панель", "&Статус", "-", "&Проверять запись",
                                      "Писать только &изменённые", "-", "&Журнал соединений"}));
-    EXPECT_EQ(items[2], (QStringList{"&О читалке..."}));
+    EXPECT_EQ(items[3], (QStringList{"&О читалке..."}));
 
     std::vector<QAction*> buttons;
     for (QAction* action : frame_.GetToolBar()->actions())
@@ -215,7 +229,7 @@ TEST_F(MainFrame, MenusToolbarAndKeys)
               "Quit the application; prompts to save documents");
     // Nothing on the frame takes the editor's copy and paste keys.
     for (QAction* action : frame_.findChildren<QAction*>()) {
-        for (const char* key : {"Ctrl+C", "Ctrl+V", "Ctrl+X", "Ctrl+Z"})
+        for (const char* key : {"Ctrl+C", "Ctrl+V", "Ctrl+X", "Ctrl+Z", "Ctrl+Y", "Shift+Ins"})
             EXPECT_FALSE(action->shortcuts().contains(QKeySequence(key))) << key;
     }
 }
@@ -256,4 +270,97 @@ TEST_F(MainFrame, CloseQueryCanKeepTheWindowOpen)
     frame_.close();
     EXPECT_FALSE(frame_.isVisible());
     EXPECT_EQ(asked, 2);
+}
+
+TEST_F(MainFrame, OutcomeStaysBehindPassingPromptsUntilCleared)
+{
+    const QString outcome = "Verify: 220 bytes differ: 00, 01, 02 (4.1 s)";
+    frame_.ShowOutcome(outcome);
+    EXPECT_EQ(PaneText(), outcome);
+    // A hover over a toolbar button or a menu item shows its prompt for as long as it lasts.
+    QStatusTipEvent tip(frame_.GetAction(res::ID_FILE_OPEN)->statusTip());
+    QApplication::sendEvent(&frame_, &tip);
+    EXPECT_EQ(PaneText(), "Open an existing dump");
+    QStatusTipEvent none(QString{});
+    QApplication::sendEvent(&frame_, &none);
+    EXPECT_EQ(PaneText(), outcome);
+    frame_.ShowTransientMessage("Not found", std::chrono::milliseconds(20000));
+    EXPECT_EQ(PaneText(), "Not found");
+    frame_.GetStatusBar()->clearMessage();
+    EXPECT_EQ(PaneText(), outcome);
+    // The next operation starts with the idle text.
+    frame_.ShowOutcome({});
+    EXPECT_EQ(PaneText(), "Ready");
+}
+
+TEST_F(MainFrame, LongStatusTextIsCutWithTheWholeTextAsToolTip)
+{
+    CStatusBar* bar = frame_.GetStatusBar();
+    const QPoint inPane(bar->GetItemRect(0).left + 10, bar->height() / 2);
+    frame_.ShowOutcome("Read 256 bytes in 2.9 s");
+    EXPECT_EQ(bar->ToolTipAt(inPane), QString());
+    const QString longText = QString("Bytes 00 - 7F were written, 80 - FF were not. ").repeated(4);
+    frame_.ShowOutcome(longText);
+    EXPECT_EQ(bar->ToolTipAt(inPane), longText);
+    EXPECT_EQ(bar->ToolTipAt(QPoint(bar->GetItemRect(1).left + 2, bar->height() / 2)), QString())
+        << "only the message pane has the tip";
+}
+
+TEST_F(MainFrame, MenuItemsAreEnabledAsTheirCommandsCanRunWhenTheMenuDropsDown)
+{
+    std::map<res::ResourceId, bool> canRun{{res::ID_EDIT_COPY, false}, {res::ID_EDIT_PASTE, true}};
+    frame_.SetCommandState([&](res::ResourceId command) -> std::optional<bool> {
+        const auto it = canRun.find(command);
+        return it == canRun.end() ? std::nullopt : std::optional<bool>(it->second);
+    });
+    QMenu* edit = frame_.menuBar()->actions()[1]->menu();
+    frame_.GetAction(res::ID_APP_EXIT)->setEnabled(true);
+    emit edit->aboutToShow();
+    EXPECT_FALSE(frame_.GetAction(res::ID_EDIT_COPY)->isEnabled());
+    EXPECT_TRUE(frame_.GetAction(res::ID_EDIT_PASTE)->isEnabled());
+    EXPECT_TRUE(frame_.GetAction(res::ID_EDIT_FIND)->isEnabled()) << "no answer leaves an item as it is";
+    canRun[res::ID_EDIT_COPY] = true;
+    canRun[res::ID_EDIT_PASTE] = false;
+    emit edit->aboutToShow();
+    EXPECT_TRUE(frame_.GetAction(res::ID_EDIT_COPY)->isEnabled());
+    EXPECT_FALSE(frame_.GetAction(res::ID_EDIT_PASTE)->isEnabled());
+}
+
+TEST_F(MainFrame, ProgressNamesEachPassOfAnOperation)
+{
+    struct Case {
+        device::DeviceOperation operation;
+        std::vector<device::DeviceNotification> stream;  // after NotifyOpened
+        QStringList texts;                               // the pane after each NotifyByteDone
+    };
+    using N = device::DeviceNotification;
+    const N done{device::NotifyByteDone, 0};
+    const N end{device::NotifyRangeEnd, 0};
+    const auto pass = [](device::DevicePass p) { return N{device::NotifyPassBegin, p}; };
+    const auto range = [](std::uint16_t count) { return N{device::NotifyRangeBegin, count}; };
+    const Case cases[] = {
+        {device::OpRead, {range(2), done, done, end}, {"Reading 50 %", "Reading 100 %"}},
+        {device::OpWrite, {range(4), done, end}, {"Writing 25 %"}},
+        {device::OpWrite,
+         {pass(device::PassWrite), range(2), done, end, pass(device::PassVerify), range(2), done, done, end},
+         {"Writing 50 %", "Verifying 50 %", "Verifying 100 %"}},
+        {device::OpWrite,
+         {pass(device::PassCompare), range(2), done, done, end, pass(device::PassWrite), range(1), done, end,
+          pass(device::PassVerify), range(1), done, end},
+         {"Reading the device first 50 %", "Reading the device first 100 %", "Writing 100 %",
+          "Verifying 100 %"}},
+        {device::OpCompare, {pass(device::PassCompare), range(4), done, end}, {"Comparing 25 %"}},
+    };
+    for (const Case& c : cases) {
+        frame_.SetOperationSource([&c] { return c.operation; });
+        frame_.OnDeviceNotify({device::NotifyOpened, 0});
+        QStringList texts;
+        for (const N& notification : c.stream) {
+            frame_.OnDeviceNotify(notification);
+            if (notification.code == device::NotifyByteDone)
+                texts << PaneText();
+        }
+        frame_.OnDeviceNotify({device::NotifyFinished, device::ResultOk});
+        EXPECT_EQ(texts, c.texts) << c.texts.front().toStdString();
+    }
 }

@@ -309,8 +309,11 @@ TEST_F(ProbexApplication, EmptyPortListKeepsTheStoredNameAndPassesItOn)
     WaitUntilFinished(true);
     EXPECT_EQ(Stored("Port").toString(), "COM5");
     EXPECT_EQ(app_->GetDocument()->device.portName, "COM5");
-    EXPECT_EQ(prompts_.MessageTexts(), (std::vector<QString>{"EEPROM ID will be read.\nAre you sure?",
-                                                             kLastOperation, "Unable to open COM-port"}));
+    const std::vector<QString> texts = prompts_.MessageTexts();
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0], "EEPROM ID will be read.\nAre you sure?");
+    EXPECT_EQ(texts[1], kLastOperation);
+    EXPECT_TRUE(texts[2].startsWith("Unable to open COM-port\nCOM5: ")) << texts[2].toStdString();
     EXPECT_EQ(Codes(), std::vector<std::uint16_t>{1}) << "the view never left idle";
 }
 
@@ -501,7 +504,7 @@ TEST_F(ProbexApplication, FormIsBusyFromFirstToLastNotificationAndShowsProgress)
     // The bar gives the pane back, then the finished read says what it did.
     ASSERT_EQ(panes.size(), 6);
     EXPECT_EQ(panes.mid(0, 5),
-              (QStringList{"Progress", "33% complete", "66% complete", "100% complete", "Ready"}));
+              (QStringList{"Progress", "Reading 33 %", "Reading 66 %", "Reading 100 %", "Ready"}));
     EXPECT_TRUE(panes[5].contains(QRegularExpression("^Read 3 bytes in \\d+\\.\\d s$")))
         << panes[5].toStdString();
     EXPECT_TRUE(snapshots_[5].bar);
@@ -566,10 +569,11 @@ TEST_F(ProbexApplication, WindowCaptionSizeSettingsAndAbout)
     testsupport::PtyPair com1;
     portMap_.Link("COM1", com1.SlavePath());
     Start();
-    EXPECT_EQ(Frame()->windowTitle(), "Probex - No file");
-    EXPECT_EQ(Frame()->minimumSize(), Frame()->maximumSize()) << "the window cannot be resized";
-    EXPECT_FALSE(Frame()->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(Frame()->windowTitle(), "Probex - No file[*]");
+    EXPECT_FALSE(Frame()->isWindowModified());
+    EXPECT_TRUE(Frame()->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(View()->size(), View()->FormSize()) << "the client area fits the form";
+    EXPECT_EQ(View()->minimumSize(), View()->FormSize()) << "and cannot get smaller";
     EXPECT_TRUE(Frame()->isVisible());
 
     EXPECT_FALSE(QFile::exists(SettingsPath()));
@@ -603,6 +607,7 @@ TEST_F(ProbexApplication, EditingMarksTheDumpAndClosingAsksToSave)
     QTest::keyClick(Editor(), Qt::Key_A);
     EXPECT_EQ(app_->GetDocument()->dumpData[0], 0xA0);
     EXPECT_TRUE(app_->GetDocument()->IsModified());
+    EXPECT_TRUE(Frame()->isWindowModified()) << "the caption marks the dump";
 
     prompts_.QueueAnswer(MessageAnswer::Cancel);
     Frame()->close();
@@ -806,6 +811,8 @@ TEST_F(ProbexApplication, StopButtonAndEscStopAWriteBetweenBytesAndSayWhatWasWri
         ASSERT_EQ(prompts_.prompts.size(), 3u);
         const QRegularExpressionMatch match = account.match(prompts_.prompts.back().text);
         ASSERT_TRUE(match.hasMatch()) << prompts_.prompts.back().text.toStdString();
+        EXPECT_EQ(prompts_.prompts.back().icon, MessageIcon::Information)
+            << "the user's own stop is no error";
         const std::uint32_t firstNot = match.captured(2).toUInt(nullptr, 16);
         EXPECT_EQ(match.captured(1).toUInt(nullptr, 16) + 1, firstNot);
         EXPECT_EQ(firstNot, 3u) << "byte 02, begun before the stop, is written whole";
@@ -944,6 +951,8 @@ TEST_F(ProbexApplication, VerifyAndChangedOnlyAreViewOptionsKeptInTheSettings)
     prompts_.QueueAnswer(MessageAnswer::Yes);
     Button(res::IDC_WRITE)->click();
     WaitUntilFinished();
+    EXPECT_EQ(prompts_.MessageTexts().front(),
+              "Bytes of 00 - FF that differ from the device will be written.\nAre you sure?");
     EXPECT_EQ(Account(sim).writtenAddresses, (std::vector<std::uint32_t>{0x21, 0xC0}));
     const auto eeprom = sim.Eeprom().Bytes();
     EXPECT_EQ(Bytes(eeprom.begin(), eeprom.end()), dump);
@@ -1014,4 +1023,67 @@ TEST_F(ProbexApplication, CompareLeavesTheDumpAndMarksExactlyTheDifferingBytes)
     WaitUntilFinished();
     EXPECT_NE(Editor()->ByteStateAt(0x7F), dumpedit::ByteState::Differs);
     EXPECT_TRUE(Frame()->GetStatusBar()->GetPaneText(0).startsWith("No byte differs (16 compared) - "));
+}
+
+TEST_F(ProbexApplication, GrowingWindowGrowsTheEditorKeepsTheButtonsBesideItAndIsRemembered)
+{
+    Start();
+    const QRect editor = Editor()->geometry();
+    const QRect write = Button(res::IDC_WRITE)->geometry();
+    const QRect combo = Combo()->geometry();
+    const QSize formWindow = Frame()->size();
+    Frame()->resize(formWindow + QSize(200, 150));
+    QApplication::processEvents();
+    EXPECT_EQ(Editor()->geometry(), editor.adjusted(0, 0, 200, 150));
+    EXPECT_EQ(Button(res::IDC_WRITE)->geometry(), write.translated(200, 150));
+    EXPECT_EQ(Combo()->geometry(), combo.translated(0, 150));
+    EXPECT_EQ(Editor()->Layout().bytesPerRow, 16u) << "the columns stay as they are";
+
+    Frame()->close();
+    app_.reset();
+    Start();
+    EXPECT_EQ(Frame()->size(), formWindow + QSize(200, 150));
+    EXPECT_EQ(Editor()->geometry(), editor.adjusted(0, 0, 200, 150));
+    // A stored size smaller than the form is not taken.
+    Frame()->resize(formWindow - QSize(50, 50));
+    QApplication::processEvents();
+    EXPECT_EQ(View()->size(), View()->FormSize());
+}
+
+TEST_F(ProbexApplication, OperationClearsTheLastOutcomeAtOnceAndGivesTheFocusBack)
+{
+    zaqsim::Simulator& sim = AddSimulator("COM1");
+    Fill(sim, Pattern());
+    Start();
+    QApplication::setActiveWindow(Frame());
+    Editor()->setFocus();
+    ASSERT_TRUE(Editor()->hasFocus());
+    for (int run = 0; run < 2; ++run) {
+        prompts_.QueueAnswer(MessageAnswer::Yes);
+        prompts_.QueueAnswer(MessageAnswer::No);
+        QTest::mouseClick(Button(res::IDC_READ), Qt::LeftButton);
+        ASSERT_TRUE(app_->GetDocument()->IsDeviceBusy());
+        EXPECT_EQ(Frame()->GetStatusBar()->GetOutcome(), QString()) << run;
+        WaitUntilFinished();
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::focusWidget(), Editor()) << run;
+        EXPECT_FALSE(Frame()->GetStatusBar()->GetOutcome().isEmpty()) << run;
+    }
+}
+
+TEST_F(ProbexApplication, FileOnTheCommandLineOpensAtStart)
+{
+    const QString path = QString::fromStdString(portMap_.ConfigHome()) + "/dump.bin";
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const Bytes pattern = Pattern();
+    file.write(reinterpret_cast<const char*>(pattern.data()), static_cast<qint64>(pattern.size()));
+    file.close();
+    CProbexApp::Options options;
+    options.openFile = path;
+    Start(std::move(options));
+    EXPECT_EQ(app_->GetDocument()->GetPathName(), path);
+    EXPECT_EQ(Dump(), pattern);
+    EXPECT_EQ(Frame()->windowTitle(), "Probex - dump.bin[*]");
+    EXPECT_TRUE(prompts_.MessageTexts().empty());
 }

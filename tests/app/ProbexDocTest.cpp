@@ -196,8 +196,10 @@ TEST_F(ProbexDocument, FileOfAnotherSizeIsRefusedAndTheDocumentKept)
         view_.hints.clear();
         prompts_.QueueAnswer(MessageAnswer::No);  // not saving the changes first
         EXPECT_FALSE(document_->OpenDocumentFile(path));
+        const QString detail =
+            QString("size%1 holds %1 byte%2; a dump holds 256.").arg(size).arg(size == 1 ? "" : "s");
         EXPECT_EQ(prompts_.MessageTexts(),
-                  (std::vector<QString>{"Save changes to good?", "Wrong file size!"}));
+                  (std::vector<QString>{"Save changes to good?", "Wrong file size!\n" + detail}));
         EXPECT_EQ(prompts_.prompts.back().buttons, MessageButtons::Ok);
         EXPECT_EQ(prompts_.prompts.back().icon, MessageIcon::Error);
         EXPECT_EQ(Dump(*document_), Bytes(256, 0x3C));
@@ -314,7 +316,8 @@ TEST_F(ProbexDocument, ReadFailingPartWayKeepsWhatWasReadAndReportsAfterIdle)
         prompts_.MessageTexts(),
         (std::vector<QString>{
             kLastOperation, "Receive check sum error\nBytes 10 - 13 were read, 14 - 1F keep their values."}));
-    EXPECT_EQ(document_->LastSummary().rfind("Failed after ", 0), 0u) << document_->LastSummary();
+    EXPECT_EQ(document_->LastSummary().rfind("Receive check sum error at 0x14 after ", 0), 0u)
+        << document_->LastSummary();
     EXPECT_EQ(prompts_.prompts.back().icon, MessageIcon::Error);
     EXPECT_EQ(prompts_.prompts.back().buttons, MessageButtons::Ok);
     ASSERT_FALSE(hintsAtError.empty());
@@ -444,7 +447,8 @@ TEST_F(ProbexDocument, EachFailedResultShowsItsTextAndSuccessShowsNone)
     changedEcho.corruptEcho = 3;  // the connection start's first byte
     const std::vector<Case> cases = {
         {"success", {}, kPort, {kLastOperation}},
-        {"unmapped port", {}, "COM9", {kLastOperation, "Unable to open COM-port"}},
+        // The port named, then the system's reason.
+        {"unmapped port", {}, "COM9", {kLastOperation, "Unable to open COM-port\nCOM9: "}},
         {"no adapter",
          noAdapter,
          kPort,
@@ -463,7 +467,13 @@ TEST_F(ProbexDocument, EachFailedResultShowsItsTextAndSuccessShowsNone)
         prompts_.QueueAnswer(MessageAnswer::Yes);
         document_->ReadId(c.port, kTimeoutMs);
         DeliverUntilFinished();
-        EXPECT_EQ(prompts_.MessageTexts(), c.messages);
+        const std::vector<QString> texts = prompts_.MessageTexts();
+        ASSERT_EQ(texts.size(), c.messages.size());
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            EXPECT_TRUE(c.messages[i].endsWith(": ")
+                            ? texts[i].startsWith(c.messages[i]) && texts[i] != c.messages[i]
+                            : texts[i] == c.messages[i])
+                << texts[i].toStdString();
         EXPECT_EQ(view_.hints.back(), HintIdle);
         EXPECT_FALSE(document_->IsModified());
     }

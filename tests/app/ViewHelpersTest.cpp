@@ -8,7 +8,9 @@
 #include <set>
 
 #include "app/CProfileSettings.h"
+#include "app/FormStretch.h"
 #include "app/PortList.h"
+#include "app/StartupArguments.h"
 #include "app/TimeoutField.h"
 #include "tests/app/support/QtTestApplication.h"
 
@@ -86,4 +88,55 @@ TEST(ProfileSettings, LivesInTheConfigFolderOfTheMoment)
     } else {
         qputenv("XDG_CONFIG_HOME", saved);
     }
+}
+
+TEST(FormStretch, EditorAndItsGroupGrowControlsBelowFollowTheirEdge)
+{
+    const QRect editor(15, 25, 545, 270);
+    const QSize growth(100, 40);
+    struct Case {
+        const char* what;
+        QRect designed, expected;
+    };
+    const Case cases[] = {
+        {"editor", editor, QRect(15, 25, 645, 310)},
+        {"group around it", QRect(8, 8, 560, 320), QRect(8, 8, 660, 360)},
+        {"button below, right half", QRect(400, 300, 75, 23), QRect(500, 340, 75, 23)},
+        {"list below, left half", QRect(15, 302, 72, 20), QRect(15, 342, 72, 20)},
+        {"label at the editor's side", QRect(570, 100, 20, 10), QRect(570, 100, 20, 10)},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(StretchedPlace(c.designed, editor, growth), c.expected) << c.what;
+    EXPECT_EQ(StretchedPlace(QRect(400, 300, 75, 23), editor, QSize(0, 0)), QRect(400, 300, 75, 23));
+}
+
+TEST(StartupArguments, FileHelpAndWrongUse)
+{
+    struct Case {
+        std::vector<std::string> args;
+        bool help;
+        std::string file;
+        std::string error;
+    };
+    const Case cases[] = {
+        {{}, false, "", ""},
+        {{"dump.bin"}, false, "dump.bin", ""},
+        {{"--help"}, true, "", ""},
+        {{"dump.bin", "-h"}, true, "dump.bin", ""},
+        {{"--", "--help"}, false, "--help", ""},
+        {{"-"}, false, "-", ""},
+        {{"--frobnicate"}, false, "", "probex: unknown option --frobnicate\nTry 'probex --help'.\n"},
+        {{"a.bin", "b.bin"},
+         false,
+         "a.bin",
+         "probex: one FILE only; b.bin is one too many\nTry 'probex --help'.\n"},
+    };
+    for (const Case& c : cases) {
+        const StartupArguments parsed = ParseStartupArguments(c.args);
+        const std::string what = c.args.empty() ? "(none)" : c.args.front();
+        EXPECT_EQ(parsed.help, c.help) << what;
+        EXPECT_EQ(parsed.file, c.file) << what;
+        EXPECT_EQ(parsed.error, c.error) << what;
+    }
+    EXPECT_TRUE(StartupUsage().starts_with("Usage: probex [FILE]\n"));
 }

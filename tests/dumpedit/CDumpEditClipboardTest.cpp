@@ -52,15 +52,17 @@ protected:
         QAction* chosen = nullptr;
         for (QAction* action : menu.actions()) {
             s.texts << action->text();
-            if (action->text() == QLatin1String("Copy"))
+            // The item's name, without the key shown after the tab.
+            const QString name = action->text().section(QLatin1Char('\t'), 0, 0);
+            if (name == QLatin1String("Copy"))
                 s.copyEnabled = action->isEnabled();
-            if (action->text() == QLatin1String("Paste"))
+            if (name == QLatin1String("Paste"))
                 s.pasteEnabled = action->isEnabled();
-            if (action->text() == QLatin1String("Undo"))
+            if (name == QLatin1String("Undo"))
                 s.undoEnabled = action->isEnabled();
-            if (action->text() == QLatin1String("Redo"))
+            if (name == QLatin1String("Redo"))
                 s.redoEnabled = action->isEnabled();
-            if (action->text() == choose)
+            if (name == choose)
                 chosen = action;
         }
         s.hadSelection = HasSelection();
@@ -195,6 +197,47 @@ TEST_F(DumpEditClipboard, MalformedOrEmptyBlocksWriteNothingBeyondTheirBytes)
     EXPECT_EQ(changes.count(), 1);
 }
 
+TEST_F(DumpEditClipboard, PasteThatCannotBeUsedOrIsCutSaysSo)
+{
+    edit->SetAddressDigits(2, true);
+    struct Case {
+        std::optional<std::vector<uint8_t>> block;
+        std::optional<std::string> text;
+        quint32 caret;
+        QString message;  // empty: none
+    };
+    const Case cases[] = {
+        {std::nullopt, "hello", 0, "Nothing pasted: \"hello\" is not bytes in hex, such as 3F A0 1B"},
+        {std::nullopt, "0x3F 0xA0", 0, "Nothing pasted: \"0x3F 0xA0\" is not bytes in hex, such as 3F A0 1B"},
+        {std::nullopt, "a line of text much longer than any status bar would want", 0,
+         "Nothing pasted: \"a line of text much lon\u2026\" is not bytes in hex, such as 3F A0 1B"},
+        {std::nullopt, std::nullopt, 0, "Nothing pasted: the clipboard holds no bytes"},
+        {std::nullopt, " \n", 0, "Nothing pasted: the clipboard holds no bytes"},
+        {std::vector<uint8_t>{7, 0, 0}, std::nullopt, 0,
+         "Nothing pasted: the bytes on the clipboard are damaged"},
+        {std::vector<uint8_t>{0, 0, 0, 0}, std::nullopt, 0, "Nothing pasted: the clipboard holds no bytes"},
+        {std::nullopt, "01 02 03 04", 0xFE, "Pasted 2 of 4 bytes: the dump ends at FF"},
+        {std::vector<uint8_t>{4, 0, 0, 0, 1, 2, 3, 4}, std::nullopt, 0xFC, ""},
+        {std::nullopt, "0102", 0x10, ""},
+    };
+    for (const Case& c : cases) {
+        clipboard.binary = c.block;
+        clipboard.plain = c.text;
+        edit->SetSelection(c.caret, c.caret, false, false);
+        QSignalSpy messages(edit.get(), &dumpedit::CDumpEdit::StatusMessage);
+        QTest::keyClick(edit.get(), Qt::Key_V, Qt::ControlModifier);
+        if (c.message.isEmpty()) {
+            EXPECT_EQ(messages.count(), 0) << c.caret;
+        } else {
+            ASSERT_EQ(messages.count(), 1) << c.message.toStdString();
+            EXPECT_EQ(messages.front().front().toString(), c.message);
+        }
+    }
+    EXPECT_EQ((std::array{bytes[0xFC], bytes[0xFD], bytes[0xFE], bytes[0xFF]}),
+              (std::array<quint8, 4>{1, 2, 3, 4}));
+    EXPECT_EQ((std::array{bytes[0x10], bytes[0x11], bytes[0x12]}), (std::array<quint8, 3>{1, 2, 0x12}));
+}
+
 TEST_F(DumpEditClipboard, PasteNeedsBinaryDataAndAWritableControl)
 {
     const auto before = bytes;
@@ -229,8 +272,9 @@ TEST_F(DumpEditClipboard, RightClickOutsideTheSelectionClearsItFirst)
     EXPECT_FALSE(edit->shown->copyEnabled);
     EXPECT_FALSE(edit->shown->pasteEnabled);
     EXPECT_EQ(edit->shown->texts,
-              (QStringList{QStringLiteral("Copy"), QStringLiteral("Paste"), QString(), QStringLiteral("Undo"),
-                           QStringLiteral("Redo"), QStringLiteral("Extra")}));
+              (QStringList{QStringLiteral("Copy\tCtrl+C"), QStringLiteral("Paste\tCtrl+V"), QString(),
+                           QStringLiteral("Undo\tCtrl+Z"), QStringLiteral("Redo\tCtrl+Y"),
+                           QStringLiteral("Extra")}));
     EXPECT_EQ(edit->customized, 1);
     EXPECT_EQ(edit->shown->globalPos, edit->viewport()->mapToGlobal(HighDigitCentre(*edit, 0x30)));
 }

@@ -326,3 +326,31 @@ TEST_F(DumpEditPaint, ChangedByteRepaintsOnlyItsRowAndLooksAsAFullRepaint)
     Settle();
     EXPECT_EQ(paints.regions.size(), 1u);
 }
+
+TEST_F(DumpEditPaint, DifferencesStayVisibleInsideASelection)
+{
+    const QRgb differs = qRgb(0xE0, 0x60, 0x00);
+    const QRgb highlight = QApplication::palette().color(QPalette::Active, QPalette::Highlight).rgb();
+    auto edit = MakeFormEdit(256);
+    std::vector<bool> differences(256, false);
+    differences[0x12] = differences[0x14] = true;
+    edit->SetDifferences(differences, false);
+    edit->SetSelection(0x10, 0x1F, false, true);
+    ShowFocused(*edit);
+    const Geometry g(*edit);
+    const QImage image = Render(*edit);
+    const auto foot = [&](int col) {
+        return image.pixel(g.hexLeft + 3 * col * g.cw + g.cw, g.RowTop(1) + g.lh - 1);
+    };
+    const auto orangeDigits = [&](int col) {
+        const QRect digits = g.DigitCells(col, 1).adjusted(0, 0, 0, -g.lh / 4);
+        return AnyPixel(image, digits, [](QRgb c) {
+            return qRed(c) > 180 && qGreen(c) > 60 && qGreen(c) < 140 && qBlue(c) < 60;
+        });
+    };
+    EXPECT_EQ(foot(2), differs);
+    EXPECT_EQ(foot(4), differs);
+    EXPECT_TRUE(orangeDigits(2));
+    EXPECT_EQ(foot(3), highlight);
+    EXPECT_FALSE(orangeDigits(3));
+}

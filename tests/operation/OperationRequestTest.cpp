@@ -2,7 +2,11 @@
 // The parts of a request both front ends check alike: the range and the time-out.
 #include <gtest/gtest.h>
 
+#include "operation/FormatText.h"
 #include "operation/OperationRequest.h"
+
+#include <string>
+#include <tuple>
 
 namespace {
 
@@ -38,4 +42,16 @@ TEST(OperationRequest, TimeoutIsOneToThirtySeconds)
         EXPECT_EQ(operation::TimeoutProblem(seconds), problem) << seconds.value_or(-1);
 }
 
+TEST(OperationRequest, RangeQuestionSaysWhatTheOperationWillDo)
+{
+    const std::tuple<device::DeviceOperation, bool, std::string> cases[] = {
+        {device::OpRead, false, "EEPROM range 00 - FF will be read.\nAre you sure?"},
+        {device::OpWrite, false, "EEPROM range 00 - FF will be overwrite.\nAre you sure?"},
+        {device::OpWrite, true,
+         "Bytes of 00 - FF that differ from the device will be written.\nAre you sure?"},
+        {device::OpCompare, false, "EEPROM range 00 - FF will be compared with the dump.\nAre you sure?"},
+    };
+    for (const auto& [kind, changedOnly, question] : cases)
+        EXPECT_EQ(operation::FormatText(operation::RangeQuestion(kind, changedOnly), 0u, 0xFFu), question);
+}
 }  // namespace

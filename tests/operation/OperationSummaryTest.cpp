@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "operation/OperationSummary.h"
 
+#include "platform/ErrorCodes.h"
+
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 namespace {
 
@@ -14,7 +18,7 @@ TEST(OperationSummary, StatusLineSaysWhatWasDoneAndHowLong)
     EXPECT_EQ(StatusSummary({device::OpWrite, 0x10, 1, 1, device::ResultOk, 0.96}), "Wrote 1 byte in 1.0 s");
     EXPECT_EQ(StatusSummary({device::OpReadId, 0, 0, 0, device::ResultOk, 1.2}), "ID read in 1.2 s");
     EXPECT_EQ(StatusSummary({device::OpWrite, 0, 256, 86, device::ResultAnswerTimeout, 3.04}),
-              "Failed after 3.0 s");
+              "Device answer timeout after 3.0 s");
 }
 
 // A write the engine left with the given addresses written; the rest of the range planned only.
@@ -50,7 +54,8 @@ TEST(OperationSummary, FailedRangeSaysWhichAddressesWereDoneAndWhichNot)
     EXPECT_EQ(RangeSplit({device::OpReadId, 0, 0, 0, device::ResultAnswerTimeout}), "");
     EXPECT_EQ(RangeSplit(Write(0xF0, 16, 16, device::ResultAnswerTimeout)),
               "Bytes F0 - FF were written; reading them back did not finish.");
-    EXPECT_EQ(RangeSplit({device::OpCompare, 0, 256, 3, device::ResultAnswerTimeout}), "");
+    EXPECT_EQ(RangeSplit({device::OpCompare, 0, 256, 3, device::ResultAnswerTimeout}),
+              "No byte was compared.");
 }
 
 TEST(OperationSummary, WriteOptionsCompareAndStopHaveTheirOwnLines)
@@ -115,6 +120,74 @@ TEST(OperationSummary, CompareAndChangedOnlyCountsComeFromTheEnginesAccount)
     OperationRecord changed = Write(0, 256, 3, device::ResultOk, true, true);
     EXPECT_EQ(WrittenCount(changed), 3u);
     EXPECT_EQ(ChangedOnlyText(changed), "Wrote 3 of 256 bytes; the others already held the dump's values");
+}
+
+// A record that ended inside `pass` after `passDone` of its addresses; `states` over the range.
+OperationRecord EndedIn(device::DeviceOperation operation, std::uint16_t result, Pass pass,
+                        std::uint32_t passDone, std::uint8_t states = 0)
+{
+    OperationRecord record{operation, 0x10, 0x20, 0, result, 3.04};
+    record.endPass = pass;
+    record.endPassDone = passDone;
+    for (std::uint32_t a = record.start; a < record.start + record.count; ++a)
+        record.byteState[a] = states;
+    return record;
+}
+
+TEST(OperationSummary, FailureNamesItsCauseAndWhereTheOperationStood)
+{
+    OperationRecord changedOnly = EndedIn(device::OpWrite, device::ResultChecksumError, Pass::Write, 1);
+    changedOnly.byteState[0x12] = changedOnly.byteState[0x2E] = device::BytePlanned;
+    OperationRecord verify =
+        EndedIn(device::OpWrite, device::ResultAnswerTimeout, Pass::Verify, 1, device::BytePlanned);
+    verify.byteState[0x14] |= device::ByteWritten;
+    verify.byteState[0x15] |= device::ByteWritten;
+    OperationRecord refused = EndedIn(device::OpRead, device::ResultRefused, Pass::Read, 0);
+    refused.refusalCode = 0x22;
+    const std::pair<OperationRecord, std::string> cases[] = {
+        {EndedIn(device::OpRead, device::ResultAnswerTimeout, Pass::Read, 0x15),
+         "Device answer timeout at 0x25 after 3.0 s"},
+        {EndedIn(device::OpWrite, device::ResultNoAdapter, Pass::Write, 3, device::BytePlanned),
+         "K-line adapter not present or power off or invalid COM port at 0x13 after 3.0 s"},
+        {changedOnly, "Receive check sum error at 0x2E after 3.0 s"},
+        {verify, "Device answer timeout at 0x15 after 3.0 s"},
+        {EndedIn(device::OpCompare, device::ResultLineError, Pass::Compare, 2),
+         "K-line error: a sent byte came back changed at 0x12 after 3.0 s"},
+        {refused, "Device refused the request (code 22) at 0x10 after 3.0 s"},
+        // Every address done, the connection failed at its close; or it failed before any range.
+        {EndedIn(device::OpRead, device::ResultAnswerTimeout, Pass::Read, 0x20),
+         "Device answer timeout after 3.0 s"},
+        {EndedIn(device::OpReadId, device::ResultAnswerTimeout, Pass::None, 0),
+         "Device answer timeout after 3.0 s"},
+        {EndedIn(device::OpRead, device::ResultPortError, Pass::None, 0),
+         "Unable to open COM-port after 3.0 s"},
+        {EndedIn(device::OpRead, 99, Pass::Read, 0), "Failed after 3.0 s"},
+    };
+    for (const auto& [record, line] : cases)
+        EXPECT_EQ(StatusSummary(record), line);
+}
+
+TEST(OperationSummary, StoppedCompareSaysHowFarItGotAndWhatDifferedSoFar)
+{
+    OperationRecord compare = EndedIn(device::OpCompare, device::ResultStopped, Pass::Compare, 0);
+    EXPECT_EQ(StatusSummary(compare), "Stopped after 3.0 s. No byte was compared.");
+    for (std::uint32_t a = 0x10; a < 0x18; ++a)
+        compare.byteState[a] = device::ByteRead;
+    compare.byteState[0x12] |= device::ByteDiffers;
+    EXPECT_EQ(StatusSummary(compare), "Stopped after 3.0 s. Bytes 10 - 17 were compared: 1 byte differs: 12");
+    EXPECT_EQ(RangeSplit(compare), "Bytes 10 - 17 were compared: 1 byte differs: 12");
+    compare.byteState[0x12] = device::ByteRead;
+    EXPECT_EQ(RangeSplit(compare), "Bytes 10 - 17 were compared: No byte differs (8 compared)");
+}
+
+TEST(OperationSummary, PortThatDidNotOpenIsNamedWithTheReason)
+{
+    OperationRecord record = EndedIn(device::OpRead, device::ResultPortError, Pass::None, 0);
+    record.port = "/dev/probex-no-such-port";
+    record.openError = platform::ErrorFromErrno(ENOENT);
+    EXPECT_EQ(PortFailureText(record), "/dev/probex-no-such-port: " + *platform::ErrorText(record.openError));
+    record.result = device::ResultAnswerTimeout;
+    EXPECT_EQ(PortFailureText(record), "");
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ public:
         CustomControlFactory controls;            // default: the registered window classes
         CProbexView::DeviceLister devices;        // default: the serial devices of this machine
         std::filesystem::path connectionLogFile;  // empty: the trace stays in memory
-        QString openFile;                         // a dump opened once the window shows
+        QString openFile{};                       // a dump opened once the window shows
     };
 
     CProbexApp();

@@ -8,7 +8,10 @@ namespace operation {
 bool Operation::Start(const OperationRequest& request, const std::uint8_t* dump)
 {
     const AddressRange range = request.range;
-    record_ = {request.operation, range.start, range.count};
+    record_ = OperationRecord{};
+    record_.operation = request.operation;
+    record_.start = range.start;
+    record_.count = range.count;
     record_.verify = request.verify;
     record_.changedOnly = request.changedOnly;
     record_.port = request.port;

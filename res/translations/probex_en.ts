@@ -216,6 +216,10 @@ Are you sure?</translation>
         <translation>Stopped; the device connection was closed cleanly</translation>
     </message>
     <message>
+        <source>Device answer too short</source>
+        <translation>Device answer too short</translation>
+    </message>
+    <message>
         <source>EEPROM range %02X - %02X will be compared with the dump.
 Are you sure?</source>
         <translation>EEPROM range %02X - %02X will be compared with the dump.

@@ -209,7 +209,7 @@ private:
     void PaintHexColumn(QPainter& p);
     void PaintCharColumn(QPainter& p);
     void PaintHexRowSelection(QPainter& p, const QString& text, int begin, int end, int left, int rowTop,
-                              uint32_t rowStart);
+                              std::uint32_t rowStart);
     void PaintCaret(QPainter& p);
     void ToggleCaretBlink();
     void StartAutoScroll(QPoint point, int direction, quint16 delay);

@@ -184,7 +184,7 @@ void CDumpEdit::PaintHexColumn(QPainter& p)
 }
 
 void CDumpEdit::PaintHexRowSelection(QPainter& p, const QString& line, int begin, int end, int left,
-                                     int rowTop, uint32_t rowStart)
+                                     int rowTop, std::uint32_t rowStart)
 {
     const int cw = layout_.charWidth;
     const int lh = layout_.lineHeight;
@@ -197,7 +197,7 @@ void CDumpEdit::PaintHexRowSelection(QPainter& p, const QString& line, int begin
     // the difference colour over a bar of that colour along the cell's foot.
     const int barHeight = std::max(2, lh / 8);
     for (int cell = begin - begin % 3; cell + 1 < end; cell += 3) {
-        const uint32_t pos = rowStart + static_cast<uint32_t>(cell / 3);
+        const std::uint32_t pos = rowStart + static_cast<std::uint32_t>(cell / 3);
         if (byteStates_.StateOf(pos, buffer_[pos]) != ByteState::Differs) {
             continue;
         }

@@ -201,7 +201,7 @@ TEST_F(DumpEditClipboard, PasteThatCannotBeUsedOrIsCutSaysSo)
 {
     edit->SetAddressDigits(2, true);
     struct Case {
-        std::optional<std::vector<uint8_t>> block;
+        std::optional<std::vector<std::uint8_t>> block;
         std::optional<std::string> text;
         quint32 caret;
         QString message;  // empty: none
@@ -213,11 +213,12 @@ TEST_F(DumpEditClipboard, PasteThatCannotBeUsedOrIsCutSaysSo)
          "Nothing pasted: \"a line of text much lon\u2026\" is not bytes in hex, such as 3F A0 1B"},
         {std::nullopt, std::nullopt, 0, "Nothing pasted: the clipboard holds no bytes"},
         {std::nullopt, " \n", 0, "Nothing pasted: the clipboard holds no bytes"},
-        {std::vector<uint8_t>{7, 0, 0}, std::nullopt, 0,
+        {std::vector<std::uint8_t>{7, 0, 0}, std::nullopt, 0,
          "Nothing pasted: the bytes on the clipboard are damaged"},
-        {std::vector<uint8_t>{0, 0, 0, 0}, std::nullopt, 0, "Nothing pasted: the clipboard holds no bytes"},
+        {std::vector<std::uint8_t>{0, 0, 0, 0}, std::nullopt, 0,
+         "Nothing pasted: the clipboard holds no bytes"},
         {std::nullopt, "01 02 03 04", 0xFE, "Pasted 2 of 4 bytes: the dump ends at FF"},
-        {std::vector<uint8_t>{4, 0, 0, 0, 1, 2, 3, 4}, std::nullopt, 0xFC, ""},
+        {std::vector<std::uint8_t>{4, 0, 0, 0, 1, 2, 3, 4}, std::nullopt, 0xFC, ""},
         {std::nullopt, "0102", 0x10, ""},
     };
     for (const Case& c : cases) {

@@ -26,7 +26,7 @@ struct OperationRecord {
     bool changedOnly = false;
     std::array<std::uint8_t, kEepromBytes> byteState{};
     std::uint8_t refusalCode = 0;  // the device's reason when result is ResultRefused
-    std::string port;              // as the request named it
+    std::string port{};            // as the request named it
     std::uint32_t openError = 0;   // the system's error code when result is ResultPortError
     // The pass that was running when the operation ended (None when it ended outside one), and
     // how many of its addresses it had done.

@@ -1,4 +1,5 @@
 <?xml version="1.0" encoding="utf-8"?>
+<!-- SPDX-License-Identifier: GPL-3.0-or-later -->
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
@@ -224,6 +225,10 @@ Are you sure?</translation>
 Are you sure?</source>
         <translation>EEPROM range %02X - %02X will be compared with the dump.
 Are you sure?</translation>
+    </message>
+    <message>
+        <source>Device answer too short</source>
+        <translation>Device answer too short</translation>
     </message>
     <message>
         <source>Bytes of %02X - %02X that differ from the device will be written.

@@ -93,11 +93,12 @@ void ConnectionLog::WriteLine(const std::string& line)
 {
     if (!out_.is_open())
         return;
-    if (fileBytes_ >= kFileBytes)
+    if (fileBytes_ >= kFileBytes) {
         if (const int error = OpenFile()) {
             NoteFileProblem(error);
             return;
         }
+    }
     // On disk at once, so the lines before a hang or a crash are there to read.
     errno = 0;
     out_ << line << '\n' << std::flush;

@@ -56,9 +56,10 @@ std::string DescribeOperation(const TraceBegin& begin)
     std::string passes;
     for (const auto& [on, name] :
          {std::pair{begin.backup, "backup first"}, std::pair{begin.changedOnly, "changed only"},
-          std::pair{begin.verify, "verified"}})
+          std::pair{begin.verify, "verified"}}) {
         if (on)
             passes += std::string(passes.empty() ? "" : ", ") + name;
+    }
     std::string range = DescribeRange(begin.start, begin.count);
     if (!passes.empty())
         range.insert(range.size() - 1, "; " + passes);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The UI thread's cost of one poll of the connection log window while it follows a transfer:
 // the log holds 200,000 lines (twenty full writes), each poll finds 200 new ones.
 #include <QApplication>

@@ -50,9 +50,10 @@ TEST(ConnectionLog, KeepsTheLastConnectionsEachFromItsHeaderToItsResult)
 {
     ConnectionLog log;
     const auto before = log.Version();
-    for (int i = 0; i < 25; ++i)
+    for (int i = 0; i < 25; ++i) {
         Connection(log, "COM" + std::to_string(i),
                    {"     0 ms  opened COM" + std::to_string(i), "    12 ms  result 0: ok"});
+    }
     EXPECT_GT(log.Version(), before);
     const std::string text = log.Text();
     // The oldest five went; the twenty kept stand apart, in order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The connection log window following the log: only what is new is appended, and the screen
 // holds a bounded number of lines while Copy still gives all the log keeps.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The words a connection's trace begins and ends with, read by someone days later.
 #include <gtest/gtest.h>
 
@@ -27,10 +28,11 @@ public:
     }
     ~ScopedTimeZone()
     {
-        if (previous_)
+        if (previous_) {
             ::setenv("TZ", previous_->c_str(), 1);
-        else
+        } else {
             ::unsetenv("TZ");
+        }
         ::tzset();
     }
 

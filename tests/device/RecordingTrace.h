@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A trace sink that keeps everything the engine tells it, for the engine's trace tests.
 

@@ -9,9 +9,11 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
-#include "app/ConnectionLog.h"
 #include "app/ResourceText.h"
 #include "app/docview/CPrompts.h"
 #include "res/ResourceIds.h"
@@ -30,6 +32,8 @@ CConnectionLogDlg::CConnectionLogDlg(const ConnectionLog& log, QWidget* parent)
 {
     setWindowTitle(LoadText(res::IDS_CONNECTION_LOG_TITLE));
     text_->setReadOnly(true);
+    // An undo history of every append would keep a second copy of all that was ever shown.
+    text_->setUndoRedoEnabled(false);
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -61,13 +65,85 @@ void CConnectionLogDlg::Refresh()
     if (version == shownVersion_)
         return;
     shownVersion_ = version;
-    text_->setPlainText(QString::fromStdString(log_.Text()));
-    text_->verticalScrollBar()->setValue(text_->verticalScrollBar()->maximum());
+    const std::vector<ConnectionLog::Lines> runs = log_.LinesAfter(seen_, kShownLines);
+    if (runs.empty())
+        return;
+    Append(runs);
+    DropOldestLines();
+}
+
+void CConnectionLogDlg::Append(const std::vector<ConnectionLog::Lines>& runs)
+{
+    std::size_t incoming = 0;
+    for (const ConnectionLog::Lines& run : runs)
+        incoming += run.count;
+    // All that is shown would go: dropped at once rather than line by line.
+    if (incoming >= std::size_t(kShownLines)) {
+        text_->clear();
+        shownConnections_.clear();
+        lastShownConnection_ = 0;
+        shownLines_ = 0;
+    }
+    std::string batch;
+    for (const ConnectionLog::Lines& run : runs) {
+        if (run.connection != lastShownConnection_) {
+            if (!shownConnections_.empty() || !batch.empty()) {
+                batch += '\n';
+                ++shownLines_;
+            }
+            shownConnections_.push_back(0);
+            lastShownConnection_ = run.connection;
+        }
+        batch += run.text;
+        shownConnections_.back() += int(run.count);
+        shownLines_ += int(run.count);
+    }
+    // appendPlainText starts a line of its own.
+    batch.pop_back();
+    QScrollBar* scroll = text_->verticalScrollBar();
+    const bool following = scroll->value() == scroll->maximum();
+    text_->appendPlainText(QString::fromStdString(batch));
+    // One who scrolled back to read stays where they are.
+    if (following)
+        scroll->setValue(scroll->maximum());
+}
+
+void CConnectionLogDlg::DropOldestLines()
+{
+    // Line by line from the top, so the connection that just ended stays while the next begins;
+    // a connection gone whole takes the blank line after it along.
+    int excess = shownLines_ - kShownLines;
+    int remove = 0;
+    while (excess > 0) {
+        int& oldest = shownConnections_.front();
+        if (shownConnections_.size() > 1 && excess >= oldest) {
+            remove += oldest + 1;
+            excess -= oldest + 1;
+            shownConnections_.pop_front();
+        } else {
+            remove += excess;
+            oldest -= excess;
+            excess = 0;
+        }
+    }
+    if (remove > 0) {
+        RemoveTopLines(remove);
+        shownLines_ -= remove;
+    }
+}
+
+void CConnectionLogDlg::RemoveTopLines(int count)
+{
+    // Selected by position: moving block by block would lay out every block passed.
+    QTextDocument* document = text_->document();
+    QTextCursor cursor(document);
+    cursor.setPosition(document->findBlockByNumber(count).position(), QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
 }
 
 void CConnectionLogDlg::CopyToClipboard()
 {
-    QGuiApplication::clipboard()->setText(text_->toPlainText());
+    QGuiApplication::clipboard()->setText(QString::fromStdString(log_.Text()));
 }
 
 void CConnectionLogDlg::SaveToFile()
@@ -78,7 +154,8 @@ void CConnectionLogDlg::SaveToFile()
     if (!path)
         return;
     QSaveFile file(*path);
-    const QByteArray bytes = text_->toPlainText().toUtf8();
+    const std::string text = log_.Text();
+    const QByteArray bytes(text.data(), qsizetype(text.size()));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         Prompts().ShowMessage(LoadText(res::IDS_FAILED_TO_SAVE_DOC) + '\n' +
                                   LoadText(res::IDS_FILE_SAVE_REASON).arg(*path, file.errorString()),

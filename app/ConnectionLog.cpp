@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ConnectionLog.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -8,31 +9,30 @@
 
 namespace app {
 
+namespace {
+
+std::size_t Footprint(const std::string& text, std::size_t lines)
+{
+    return text.size() + lines * sizeof(std::uint32_t);
+}
+
+}  // namespace
+
 ConnectionLog::ConnectionLog(std::filesystem::path file) : file_(std::move(file)) {}
 
-void ConnectionLog::ConnectionBegan()
+void ConnectionLog::ConnectionBegan(const device::TraceBegin& begin)
 {
+    const std::string header = device::DescribeBegin(begin);
     const std::lock_guard lock(mutex_);
-    BeginConnection();
+    BeginConnection(&header);
 }
 
 void ConnectionLog::TraceLine(const std::string& line)
 {
-    {
-        const std::lock_guard lock(mutex_);
-        if (!connectionOpen_)
-            BeginConnection();
-        connections_.back() += line;
-        connections_.back() += '\n';
-        if (out_.is_open()) {
-            if (fileBytes_ >= kRotateBytes)
-                OpenFile();
-            // On disk at once, so the lines before a hang or a crash are there to read.
-            out_ << line << '\n' << std::flush;
-            fileBytes_ += line.size() + 1;
-        }
-    }
-    version_.fetch_add(1, std::memory_order_release);
+    const std::lock_guard lock(mutex_);
+    if (!connectionOpen_)
+        BeginConnection(nullptr);
+    AddLine(line);
 }
 
 void ConnectionLog::ConnectionEnded(const device::TraceEnd&)
@@ -41,75 +41,170 @@ void ConnectionLog::ConnectionEnded(const device::TraceEnd&)
     EndConnection();
 }
 
-void ConnectionLog::BeginConnection()
+void ConnectionLog::BeginConnection(const std::string* header)
 {
     // One the engine's destruction cut short gets no end event; it still ends here.
     if (connectionOpen_)
         EndConnection();
-    connections_.emplace_back();
-    if (connections_.size() > kKeptConnections)
-        connections_.pop_front();
+    connections_.push_back(Connection{++connectionsBegun_, {}, {}});
     connectionOpen_ = true;
-    OpenFile();
+    const int error = OpenFile();
+    if (header)
+        AddLine(*header);
+    if (error)
+        NoteFileProblem(error);
 }
 
 void ConnectionLog::EndConnection()
 {
     connectionOpen_ = false;
+    // A finished connection grows no more: its spare capacity would only count against the bound.
+    Connection& last = connections_.back();
+    last.text.shrink_to_fit();
+    last.lineStarts.shrink_to_fit();
     if (out_.is_open()) {
         out_ << '\n';
         out_.close();
     }
 }
 
-void ConnectionLog::OpenFile()
+void ConnectionLog::AddLine(const std::string& line)
+{
+    KeepLine(line);
+    WriteLine(line);
+}
+
+void ConnectionLog::KeepLine(std::string_view line)
+{
+    Connection& current = connections_.back();
+    keptBytes_ -= Footprint(current.text, current.lineStarts.size());
+    current.lineStarts.push_back(std::uint32_t(current.text.size()));
+    current.text += line;
+    current.text += '\n';
+    keptBytes_ += Footprint(current.text, current.lineStarts.size());
+    while (connections_.size() > 1 && (connections_.size() > kKeptConnections || keptBytes_ > kKeptBytes)) {
+        keptBytes_ -= Footprint(connections_.front().text, connections_.front().lineStarts.size());
+        connections_.pop_front();
+    }
+    version_.fetch_add(1, std::memory_order_release);
+}
+
+void ConnectionLog::WriteLine(const std::string& line)
+{
+    if (!out_.is_open())
+        return;
+    if (fileBytes_ >= kFileBytes) {
+        if (const int error = OpenFile()) {
+            NoteFileProblem(error);
+            return;
+        }
+    }
+    // On disk at once, so the lines before a hang or a crash are there to read.
+    errno = 0;
+    out_ << line << '\n' << std::flush;
+    fileBytes_ += line.size() + 1;
+    if (!out_) {
+        const int error = errno ? errno : EIO;
+        out_.close();
+        NoteFileProblem(error);
+    }
+}
+
+int ConnectionLog::OpenFile()
 {
     out_.close();
     if (file_.empty())
-        return;
-    // A log that cannot be written must never stop a transfer: failures are dropped.
+        return 0;
+    // A log that cannot be written must never stop a transfer: the trace stays in memory.
     std::error_code error;
     std::filesystem::create_directories(file_.parent_path(), error);
     fileBytes_ = std::filesystem::file_size(file_, error);
-    if (!error && fileBytes_ >= kRotateBytes) {
-        std::filesystem::path previous = file_;
-        previous += ".1";
-        std::filesystem::rename(file_, previous, error);
-    }
+    if (!error && fileBytes_ >= kFileBytes)
+        RotateFiles();
     // Counted from here even when the file could not be moved aside, so that is tried again
     // only after another bound's worth of lines, not for every line.
-    fileBytes_ = error || fileBytes_ >= kRotateBytes ? 0 : fileBytes_;
+    fileBytes_ = error || fileBytes_ >= kFileBytes ? 0 : fileBytes_;
+    errno = 0;
     out_.open(file_, std::ios::app);
-    if (!out_.is_open() && !fileFailureTold_) {
-        connections_.back() += "(the log file " + file_.string() +
-                               " cannot be written: " + std::strerror(errno) +
-                               "; the connections are kept here only)\n";
-        fileFailureTold_ = true;
-    }
+    if (out_.is_open())
+        return 0;
+    return errno ? errno : EIO;
+}
+
+void ConnectionLog::RotateFiles()
+{
+    // Renaming onto the oldest drops it; a file missing from the chain moves nothing.
+    std::error_code ignored;
+    for (int number = kFiles - 1; number >= 1; --number)
+        std::filesystem::rename(RotatedFile(file_, number - 1), RotatedFile(file_, number), ignored);
+}
+
+void ConnectionLog::NoteFileProblem(int error)
+{
+    if (fileProblemNoted_)
+        return;
+    fileProblemNoted_ = true;
+    KeepLine("(the log file " + file_.string() + " cannot be written: " + std::strerror(error) +
+             "; the connections are kept here only)");
 }
 
 std::string ConnectionLog::Text() const
 {
     const std::lock_guard lock(mutex_);
     std::string text;
-    for (const std::string& connection : connections_) {
+    for (const Connection& connection : connections_) {
         if (!text.empty())
             text += '\n';
-        text += connection;
+        text += connection.text;
     }
     return text;
+}
+
+std::vector<ConnectionLog::Lines> ConnectionLog::LinesAfter(Position& seen, std::size_t maxLines) const
+{
+    const std::lock_guard lock(mutex_);
+    std::vector<Lines> found;
+    std::size_t room = maxLines;
+    for (auto it = connections_.rbegin(); it != connections_.rend() && room > 0; ++it) {
+        if (it->number < seen.connection)
+            break;
+        const std::size_t total = it->lineStarts.size();
+        const std::size_t unseen = total - (it->number == seen.connection ? std::min(seen.lines, total) : 0);
+        const std::size_t count = std::min(unseen, room);
+        if (count > 0) {
+            const std::size_t first = total - count;
+            found.push_back(Lines{it->number, count, it->text.substr(it->lineStarts[first])});
+            room -= count;
+        }
+        if (it->number == seen.connection)
+            break;
+    }
+    std::reverse(found.begin(), found.end());
+    if (!connections_.empty())
+        seen = Position{connections_.back().number, connections_.back().lineStarts.size()};
+    return found;
 }
 
 std::filesystem::path ConnectionLog::DefaultFile()
 {
     const char* state = std::getenv("XDG_STATE_HOME");
     const char* home = std::getenv("HOME");
-    std::filesystem::path folder = state && *state == '/' ? std::filesystem::path(state)
-                                   : home && *home        ? std::filesystem::path(home) / ".local" / "state"
-                                                          : std::filesystem::path();
+    std::filesystem::path folder = state && std::filesystem::path(state).is_absolute()
+                                       ? std::filesystem::path(state)
+                                   : home && *home ? std::filesystem::path(home) / ".local" / "state"
+                                                   : std::filesystem::path();
     if (folder.empty())
         return {};
     return folder / "Velmora" / "probex.log";
+}
+
+std::filesystem::path ConnectionLog::RotatedFile(const std::filesystem::path& file, int number)
+{
+    if (number == 0)
+        return file;
+    std::filesystem::path rotated = file;
+    rotated += "." + std::to_string(number);
+    return rotated;
 }
 
 }  // namespace app

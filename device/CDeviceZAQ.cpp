@@ -14,6 +14,7 @@
 #include "platform/ErrorCodes.h"
 #include "platform/MessageRegistry.h"
 #include "platform/MessageTarget.h"
+#include "platform/PortNames.h"
 #include "platform/SerialTypes.h"
 
 namespace device {
@@ -208,11 +209,27 @@ void CDeviceZAQ::DiscardInput()
         Trace("dropped %u stale bytes", dropped);
 }
 
-void CDeviceZAQ::TraceResult(std::uint16_t result)
+TraceBegin CDeviceZAQ::DescribeRequest() const
+{
+    TraceBegin begin;
+    begin.time = std::chrono::system_clock::now();
+    begin.operation = operation;
+    begin.start = start;
+    begin.count = count;
+    if (operation == OpWrite) {
+        begin.changedOnly = writeChangedOnly;
+        begin.verify = verifyAfterWrite;
+    }
+    begin.portName = portName;
+    begin.portPath = platform::PortTarget(portName);
+    return begin;
+}
+
+void CDeviceZAQ::TraceResult(std::uint16_t result, bool woken)
 {
     if (!traceSink)
         return;
-    const TraceEnd end{result, refusalCode, tracePlace_};
+    const TraceEnd end{result, refusalCode, tracePlace_, woken, traceLastByteDone_};
     Trace("result %u: %s", unsigned(result), DescribeEnd(end).c_str());
     traceSink->ConnectionEnded(end);
 }
@@ -314,6 +331,7 @@ std::uint16_t CDeviceZAQ::RunPass(std::optional<DevicePass> pass, std::uint8_t n
             return ResultStopped;
         if (std::uint16_t result = transferByte(addresses[i]))
             return result;
+        traceLastByteDone_ = addresses[i];
         Notify(NotifyByteDone, pass ? addresses[i] : 0);
     }
     Notify(NotifyRangeEnd, 0);
@@ -462,11 +480,12 @@ std::uint32_t CDeviceZAQ::Run()
         std::fill(std::begin(byteState), std::end(byteState), std::uint8_t{0});
         traceStartMs_ = platform::TickCount64();
         tracePlace_ = TracePlace();
+        traceLastByteDone_.reset();
         if (traceSink)
-            traceSink->ConnectionBegan();
+            traceSink->ConnectionBegan(DescribeRequest());
         if (const std::uint32_t error = Open(portName, 0, 0, true)) {
             Trace("cannot open %s (error %u)", portName.c_str(), unsigned(error));
-            TraceResult(ResultPortError);
+            TraceResult(ResultPortError, false);
             openError = error;
             Notify(NotifyFinished, ResultPortError);
             continue;
@@ -490,7 +509,7 @@ std::uint32_t CDeviceZAQ::Run()
         // going away with it.
         if (StopRequested())
             return 0;
-        TraceResult(result);
+        TraceResult(result, connected);
         Notify(NotifyFinished, result);
     }
 }

@@ -119,12 +119,16 @@ private:
     void TraceLineFormat(std::uint32_t baud, const char* parity);
     // The first `count` bytes of `answer`.
     void TraceAnswer(const char* label, std::size_t count);
-    // The line that tells how the connection ended, then the sink's end event.
-    void TraceResult(std::uint16_t result);
+    // The request about to be served, for the trace's header line.
+    TraceBegin DescribeRequest() const;
+    // The line that tells how the connection ended, then the sink's end event; woken when the
+    // device answered the start frame.
+    void TraceResult(std::uint16_t result, bool woken);
 
     platform::StopSignal stopSignal_;
     std::uint64_t traceStartMs_ = 0;
     TracePlace tracePlace_;  // raised with the thread's stop request
+    std::optional<std::uint32_t> traceLastByteDone_;
     std::uint16_t ReadByte(std::uint32_t address, std::uint8_t& value);
     std::uint16_t WriteByte(std::uint32_t address);
     std::uint16_t CompareRange();

@@ -2,6 +2,7 @@
 #include "device/DeviceTrace.h"
 
 #include <cstdio>
+#include <ctime>
 
 #include "device/DeviceZaqTypes.h"
 
@@ -31,7 +32,68 @@ std::string DescribeSentByte(const TracePlace& place)
     }
 }
 
+std::string DescribeRange(std::uint32_t start, std::uint32_t count)
+{
+    if (count == 0)
+        return "no bytes at " + Hex(start);
+    if (count == 1)
+        return Hex(start) + " (1 byte)";
+    return Hex(start) + "-" + Hex(start + count - 1) + " (" + std::to_string(count) + " bytes)";
+}
+
+std::string DescribeOperation(const TraceBegin& begin)
+{
+    switch (begin.operation) {
+    case OpReadId:
+        return "read ID";
+    case OpRead:
+        return "read " + DescribeRange(begin.start, begin.count);
+    case OpCompare:
+        return "compare " + DescribeRange(begin.start, begin.count);
+    case OpWrite:
+        break;
+    }
+    std::string passes;
+    for (const auto& [on, name] :
+         {std::pair{begin.backup, "backup first"}, std::pair{begin.changedOnly, "changed only"},
+          std::pair{begin.verify, "verified"}}) {
+        if (on)
+            passes += std::string(passes.empty() ? "" : ", ") + name;
+    }
+    std::string range = DescribeRange(begin.start, begin.count);
+    if (!passes.empty())
+        range.insert(range.size() - 1, "; " + passes);
+    return "write " + range;
+}
+
+std::string DescribePort(const TraceBegin& begin)
+{
+    if (begin.portPath.empty())
+        return "port " + begin.portName + " (no such port)";
+    if (begin.portPath == begin.portName)
+        return "port " + begin.portName;
+    return "port " + begin.portName + " (" + begin.portPath + ")";
+}
+
+std::string DescribeStop(const TraceEnd& end)
+{
+    if (!end.woken)
+        return "stopped by the user before the device was woken; nothing more sent";
+    const std::string when = end.lastByteDone ? "after " + Hex(*end.lastByteDone) : "before the first byte";
+    return "stopped by the user " + when + "; stop frame and trailer sent";
+}
+
 }  // namespace
+
+std::string DescribeBegin(const TraceBegin& begin)
+{
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(begin.time);
+    std::tm local{};
+    char when[40] = "";
+    if (localtime_r(&seconds, &local))
+        std::strftime(when, sizeof when, "%Y-%m-%d %H:%M:%S %z", &local);
+    return std::string(when) + "  " + DescribeOperation(begin) + "  " + DescribePort(begin);
+}
 
 std::string DescribeStep(const TracePlace& place)
 {
@@ -82,6 +144,8 @@ std::string DescribeEnd(const TraceEnd& end)
     }
     case ResultLineError:
         return "changed echo for " + DescribeSentByte(place);
+    case ResultStopped:
+        return DescribeStop(end);
     case ResultShortAnswer:
         return "answer too short in the " + DescribeStep(place);
     default:

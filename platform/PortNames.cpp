@@ -84,6 +84,19 @@ std::variant<std::string, std::uint32_t> ResolvePortName(const std::string& port
     return "/dev/ttyS" + std::to_string(n - 1);
 }
 
+std::string PortTarget(const std::string& portName)
+{
+    const auto resolved = ResolvePortName(portName);
+    const std::string* path = std::get_if<std::string>(&resolved);
+    if (!path)
+        return {};
+    std::error_code ec;
+    const fs::path target = fs::read_symlink(*path, ec);
+    if (ec)
+        return *path;
+    return (fs::path(*path).parent_path() / target).lexically_normal().string();
+}
+
 std::vector<std::string> ListSerialDevices(const std::string& sysClassTty)
 {
     std::vector<std::string> names;

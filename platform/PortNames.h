@@ -16,6 +16,11 @@ std::string PortMapFolder();
 // COM2, ...) exist; without it, COMn is /dev/ttyS(n-1).
 std::variant<std::string, std::uint32_t> ResolvePortName(const std::string& portName);
 
+// Where a port name leads, for a reader of the connection log: the target of the port map's
+// link or of a linked path (one level, so a /dev/serial/by-id name stays), else the path; empty
+// when the name names no port.
+std::string PortTarget(const std::string& portName);
+
 // Paths (/dev/...) of the serial devices present other than the built-in ttyS ports (which the
 // COMn names already reach): USB, ACM and other driver-backed ttys, in natural order.
 std::vector<std::string> ListSerialDevices(const std::string& sysClassTty = "/sys/class/tty");

@@ -227,10 +227,6 @@ Are you sure?</source>
 Are you sure?</translation>
     </message>
     <message>
-        <source>Device answer too short</source>
-        <translation>Device answer too short</translation>
-    </message>
-    <message>
         <source>Bytes of %02X - %02X that differ from the device will be written.
 Are you sure?</source>
         <translation>Bytes of %02X - %02X that differ from the device will be written.

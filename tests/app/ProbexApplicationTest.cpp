@@ -383,6 +383,9 @@ TEST_F(ProbexApplication, ConnectionLogShowsTheTraceOfEachConnection)
     EXPECT_TRUE(
         text.contains(QRegularExpression("^ +\\d+ ms  opened COM1$", QRegularExpression::MultilineOption)))
         << text.toStdString();
+    EXPECT_TRUE(text.contains(
+        QRegularExpression(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d [+-]\d{4}  read ID  port COM1 \(/)")))
+        << text.toStdString();
     EXPECT_TRUE(text.contains(QRegularExpression(" ms  result 0: ok$"))) << text.toStdString();
 
     // A second connection reaches the open window by itself.

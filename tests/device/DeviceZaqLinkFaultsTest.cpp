@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <fcntl.h>
 #include <mutex>
 #include <string>
@@ -12,12 +13,14 @@
 
 #include "platform/LineControl.h"
 #include "tests/device/EngineHarness.h"
+#include "tests/device/RecordingTrace.h"
 
 namespace {
 
 using enginetest::Bytes;
 using enginetest::EngineHarness;
 using enginetest::Notice;
+using enginetest::RecordingTrace;
 using Pass = std::vector<Notice>;
 
 TEST(EngineLinkFaults, RefusedWriteStepReadAndIdEndWithTheReasonAndChangeNothing)
@@ -181,51 +184,6 @@ TEST(EngineLinkFaults, ConnectionLeavesTheLineSettingsAsItFoundThem)
     EXPECT_EQ(after.raw, before.raw);
 }
 
-class RecordingTrace : public device::TraceSink {
-public:
-    void ConnectionBegan() override
-    {
-        std::lock_guard lock(mutex_);
-        events_.push_back("began");
-    }
-    void TraceLine(const std::string& line) override
-    {
-        std::lock_guard lock(mutex_);
-        lines_.push_back(line);
-        events_.push_back("line " + Text(line).substr(0, Text(line).find(':')));
-    }
-    void ConnectionEnded(const device::TraceEnd& end) override
-    {
-        std::lock_guard lock(mutex_);
-        ends_.push_back(end);
-        events_.push_back("ended");
-    }
-    std::vector<std::string> Lines()
-    {
-        std::lock_guard lock(mutex_);
-        return lines_;
-    }
-    // "began", "line <text up to its colon>", "ended", in the order they came.
-    std::vector<std::string> Events()
-    {
-        std::lock_guard lock(mutex_);
-        return events_;
-    }
-    std::vector<device::TraceEnd> Ends()
-    {
-        std::lock_guard lock(mutex_);
-        return ends_;
-    }
-    // The line's text after its "NNN ms  " time.
-    static std::string Text(const std::string& line) { return line.substr(line.find("ms  ") + 4); }
-
-private:
-    std::mutex mutex_;
-    std::vector<std::string> lines_;
-    std::vector<std::string> events_;
-    std::vector<device::TraceEnd> ends_;
-};
-
 bool HasLine(const std::vector<std::string>& lines, const std::string& text)
 {
     for (const std::string& line : lines) {
@@ -240,13 +198,23 @@ TEST(EngineTrace, TellsLineFormatsBytesWithEchoesAnswersAndTheEnd)
     EngineHarness h;
     RecordingTrace trace;
     h.engine->traceSink = &trace;
+    h.portMap.Link("COM3", h.sim->SlavePath());
+    h.engine->portName = "COM3";
     h.sim->Eeprom().Put(0x10, 0x5A);
     std::array<std::uint8_t, 256> buffer{};
     ASSERT_TRUE(h.engine->StartRead(buffer.data(), 0x10, 1, false));
     ASSERT_EQ(h.NextPass().back(), (Notice{1, 0}));
+    const auto begins = trace.Begins();
+    ASSERT_EQ(begins.size(), 1u);
+    EXPECT_EQ(begins[0].operation, device::OpRead);
+    EXPECT_EQ(begins[0].start, 0x10u);
+    EXPECT_EQ(begins[0].count, 1u);
+    EXPECT_EQ(begins[0].portName, "COM3");
+    EXPECT_EQ(begins[0].portPath, h.sim->SlavePath());
+    EXPECT_LE(std::chrono::system_clock::now() - begins[0].time, std::chrono::minutes(1));
     const auto lines = trace.Lines();
     ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(RecordingTrace::Text(lines.front()), "opened " + h.sim->SlavePath());
+    EXPECT_EQ(RecordingTrace::Text(lines.front()), "opened COM3");
     EXPECT_EQ(RecordingTrace::Text(lines[1]), "line 10000 baud, 8 data bits, space parity, 1 stop bit");
     EXPECT_EQ(RecordingTrace::Text(lines[2]), "sent 00, echo 00");
     EXPECT_TRUE(HasLine(lines, "line 10472 baud, 8 data bits, no parity, 1 stop bit"));
@@ -347,6 +315,7 @@ TEST(EngineTrace, EveryConnectionEndsWithOneEndEventAfterItsResultLine)
         EXPECT_EQ(events[events.size() - 2], "line result " + std::to_string(c.result));
         EXPECT_EQ(events.back(), "ended");
         EXPECT_EQ(std::count(events.begin(), events.end(), "began"), 1);
+        EXPECT_EQ(trace.Begins().at(0).portPath, *c.port ? "" : h.sim->SlavePath());
         const auto ends = trace.Ends();
         ASSERT_EQ(ends.size(), 1u);
         EXPECT_EQ(ends[0].result, c.result);

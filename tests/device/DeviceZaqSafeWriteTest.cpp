@@ -10,12 +10,14 @@
 
 #include "operation/RangeText.h"
 #include "tests/device/EngineHarness.h"
+#include "tests/device/RecordingTrace.h"
 
 namespace {
 
 using enginetest::Bytes;
 using enginetest::EngineHarness;
 using enginetest::Notice;
+using enginetest::RecordingTrace;
 using Pass = std::vector<Notice>;
 using Image = std::array<std::uint8_t, 256>;
 using testsupport::IsWriteFrame;
@@ -69,6 +71,8 @@ public:
 TEST(EngineStop, MidWriteFinishesTheByteClosesTheConnectionAndKeepsTheSplit)
 {
     EngineHarness h(testsupport::ZeroGapSimOptions(), std::make_unique<StopMidByteEngine>(5));
+    RecordingTrace trace;
+    h.engine->traceSink = &trace;
     const Image image = Pattern();
     Image buffer = image;
     ASSERT_TRUE(h.engine->StartWrite(buffer.data(), 0, 256, true));
@@ -104,6 +108,9 @@ TEST(EngineStop, MidWriteFinishesTheByteClosesTheConnectionAndKeepsTheSplit)
     char split[96];
     std::snprintf(split, sizeof split, "Bytes 00 - %02X were written, %02X - FF were not.", done - 1, done);
     EXPECT_EQ(operation::WriteAccountText(h.engine->byteState, 0, 256), split);
+    std::snprintf(split, sizeof split,
+                  "result 7: stopped by the user after 0x%02X; stop frame and trailer sent", done - 1);
+    EXPECT_EQ(RecordingTrace::Text(trace.Lines().back()), split);
 
     // The stop was for that request only.
     ASSERT_TRUE(h.engine->StartReadId(false));
@@ -115,6 +122,8 @@ TEST(EngineStop, StopBeforeTheTransferWritesNothingAndStillLeavesTheDeviceClean)
     auto options = testsupport::ZeroGapSimOptions();
     options.responseDelayMs = 300;  // the connection's start and the ID take long enough
     EngineHarness h(options);
+    RecordingTrace trace;
+    h.engine->traceSink = &trace;
     Image buffer = Pattern();
     // Asked at once: the worker may not have woken the device yet, or may be waking it.
     ASSERT_TRUE(h.engine->StartWrite(buffer.data(), 0, 16, false));
@@ -128,8 +137,12 @@ TEST(EngineStop, StopBeforeTheTransferWritesNothingAndStillLeavesTheDeviceClean)
         ASSERT_GE(frames.size(), 3u);
         EXPECT_EQ(frames[frames.size() - 2], kStopFrame);
         EXPECT_EQ(frames.back(), Trailer(0x00));
+        EXPECT_EQ(RecordingTrace::Text(trace.Lines().back()),
+                  "result 7: stopped by the user before the first byte; stop frame and trailer sent");
     } else {
         EXPECT_EQ(h.sim->Log().ClientByteCount(), 0u);  // not even a wake-up pulse
+        EXPECT_EQ(RecordingTrace::Text(trace.Lines().back()),
+                  "result 7: stopped by the user before the device was woken; nothing more sent");
     }
     EXPECT_EQ(WrittenCount(*h.engine), 0u);
     EXPECT_EQ(operation::WriteAccountText(h.engine->byteState, 0, 16), "No byte was written.");

@@ -30,6 +30,12 @@ TEST(PortNames, PathsAreUsedAsGiven)
     TempPortMap map;
     EXPECT_EQ(Resolved("/dev/ttyUSB0"), "/dev/ttyUSB0");
     EXPECT_EQ(Resolved("./relative/tty"), "./relative/tty");
+    // A linked path shows where it leads, as a path of its own.
+    const fs::path linked = fs::path(map.ConfigHome()) / "by-id";
+    fs::create_directories(linked);
+    fs::create_symlink("../ttyUSB4", linked / "usb-adapter");
+    EXPECT_EQ(PortTarget((linked / "usb-adapter").string()), map.ConfigHome() + "/ttyUSB4");
+    EXPECT_EQ(PortTarget("/dev/ttyUSB0"), "/dev/ttyUSB0");
 }
 
 TEST(PortNames, ComNamesGoThroughThePortMapInAnyCase)
@@ -43,6 +49,8 @@ TEST(PortNames, ComNamesGoThroughThePortMapInAnyCase)
     // While the folder exists, only its entries exist.
     EXPECT_EQ(Resolved("COM1"), "error 2");
     EXPECT_EQ(Resolved("COM4"), "error 2");
+    EXPECT_EQ(PortTarget("com3"), "/dev/ttyUSB7");
+    EXPECT_EQ(PortTarget("COM4"), "");
 }
 
 TEST(PortNames, WithoutThePortMapComNIsTtySNMinusOne)
@@ -51,6 +59,7 @@ TEST(PortNames, WithoutThePortMapComNIsTtySNMinusOne)
     map.RemovePortsFolder();
     EXPECT_EQ(Resolved("COM1"), "/dev/ttyS0");
     EXPECT_EQ(Resolved("com16"), "/dev/ttyS15");
+    EXPECT_EQ(PortTarget("COM1"), "/dev/ttyS0");
 }
 
 TEST(PortNames, OtherNamesNameNoPort)

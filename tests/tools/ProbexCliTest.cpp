@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <future>
+#include <regex>
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -297,6 +298,10 @@ TEST_F(ProbexCli, TraceGoesToItsFileOrToStderr)
     std::ifstream in(trace);
     std::stringstream text;
     text << in.rdbuf();
+    EXPECT_TRUE(
+        std::regex_search(text.str(), std::regex("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d [+-]\\d{4}  "
+                                                 "read ID  port COM4 \\(/.+\\)\n")))
+        << text.str();
     EXPECT_NE(text.str().find("sent 00, echo 00\n"), std::string::npos) << text.str();
     EXPECT_NE(text.str().find("result 0: ok\n"), std::string::npos) << text.str();
     EXPECT_TRUE(err_.str().empty());

@@ -3,6 +3,11 @@
 
 namespace probexcli {
 
+void TraceQueue::ConnectionBegan(const device::TraceBegin& begin)
+{
+    TraceLine(device::DescribeBegin(begin));
+}
+
 void TraceQueue::TraceLine(const std::string& line)
 {
     std::lock_guard lock(mutex_);

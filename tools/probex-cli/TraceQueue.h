@@ -14,6 +14,8 @@ namespace probexcli {
 
 class TraceQueue : public device::TraceSink {
 public:
+    // The connection's header line, first.
+    void ConnectionBegan(const device::TraceBegin& begin) override;
     void TraceLine(const std::string& line) override;
     // Writes the lines that have come so far, in order, and flushes.
     void DrainTo(std::ostream& out);

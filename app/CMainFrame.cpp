@@ -109,10 +109,12 @@ void CMainFrame::UpdateMenuItems(QMenu& menu)
 {
     if (!commandState_)
         return;
-    for (const auto& [command, action] : actions_)
-        if (menu.actions().contains(action))
+    for (const auto& [command, action] : actions_) {
+        if (menu.actions().contains(action)) {
             if (const std::optional<bool> enabled = commandState_(command))
                 action->setEnabled(*enabled);
+        }
+    }
 }
 
 bool CMainFrame::CreateToolBar()

@@ -240,9 +240,11 @@ void CProbexDoc::OnFinished()
     UpdateAllViews(HintIdle);
     std::string text = operation::DeviceResultText(record.result, record.refusalCode);
     if (!text.empty()) {
-        for (const std::string& detail : {operation::PortFailureText(record), operation::RangeSplit(record)})
+        for (const std::string& detail :
+             {operation::PortFailureText(record), operation::RangeSplit(record)}) {
             if (!detail.empty())
                 text += '\n' + detail;
+        }
     } else if (record.operation == device::OpWrite && record.verify) {
         text = operation::VerifyReport(record);
     }

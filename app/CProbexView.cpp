@@ -287,9 +287,10 @@ void CProbexView::resizeEvent(QResizeEvent* event)
         return;
     const QSize growth = (event->size() - formSize_).expandedTo(QSize(0, 0));
     QRect editor;
-    for (const auto& [control, place] : designedPlaces_)
+    for (const auto& [control, place] : designedPlaces_) {
         if (control == dumpEdit_)
             editor = place;
+    }
     for (const auto& [control, place] : designedPlaces_)
         control->setGeometry(StretchedPlace(place, editor, growth));
 }

@@ -47,11 +47,12 @@ std::string InterfaceLanguage(const std::function<const char*(const char* name)>
             rest.remove_prefix(colon == std::string_view::npos ? rest.size() : colon + 1);
         }
     }
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         if (const char* value = variable(name); value && *value) {
             const std::string code = LanguageCode(value);
             return code.empty() ? kFallbackLanguage.toStdString() : code;
         }
+    }
     return kFallbackLanguage.toStdString();
 }
 

@@ -107,18 +107,20 @@ std::uint32_t EndAddress(const OperationRecord& record)
         return kNoEndAddress;
     const std::uint8_t need = PassNeed(record.endPass);
     std::uint32_t visited = 0;
-    for (std::uint32_t address = record.start; address < record.start + record.count; ++address)
+    for (std::uint32_t address = record.start; address < record.start + record.count; ++address) {
         if ((record.byteState[address] & need) == need && visited++ == record.endPassDone)
             return address;
+    }
     return kNoEndAddress;
 }
 
 std::string ComparedSoFar(const OperationRecord& record)
 {
     std::vector<std::uint32_t> compared;
-    for (std::uint32_t address = record.start; address < record.start + record.count; ++address)
+    for (std::uint32_t address = record.start; address < record.start + record.count; ++address) {
         if (record.byteState[address] & device::ByteRead)
             compared.push_back(address);
+    }
     if (compared.empty())
         return res::LoadString(res::IDS_COMPARED_NONE);
     const std::string found = DifferenceCountText(Differences(record), unsigned(compared.size()));
@@ -139,10 +141,11 @@ std::string PortFailureText(const OperationRecord& record)
 
 std::string StatusSummary(const OperationRecord& record)
 {
-    if (record.result == device::ResultStopped)
+    if (record.result == device::ResultStopped) {
         return record.operation == device::OpCompare
                    ? FormatText(res::IDS_STOPPED_COMPARE, record.seconds, ComparedSoFar(record).c_str())
                    : FormatText(res::IDS_STOPPED_AFTER, record.seconds);
+    }
     if (record.result != device::ResultOk)
         return FailureSummary(record);
     switch (record.operation) {

@@ -43,9 +43,10 @@ std::vector<std::string> DescribedTexts()
     for (const res::DialogTemplate* dialog : {&res::FormTemplate(), &res::AboutTemplate()}) {
         if (!dialog->caption.empty())
             texts.push_back(dialog->caption);
-        for (const res::DialogControl& control : dialog->controls)
+        for (const res::DialogControl& control : dialog->controls) {
             if (!control.text.empty())
                 texts.push_back(control.text);
+        }
     }
     return texts;
 }
@@ -93,7 +94,9 @@ TEST(InterfaceLanguage, TheFirstSetVariableChooses)
         {{{"LANG", "ru_RU.UTF-8"}, {"LANGUAGE", ""}}, "ru"},
         {{{"LANGUAGE", "C:RU"}}, "ru"},
     };
-    for (const auto& [env, language] : cases) {
+    for (const auto& c : cases) {
+        const Env& env = c.first;
+        const std::string& language = c.second;
         const std::string chosen = InterfaceLanguage([&env](const char* name) -> const char* {
             const auto it = env.find(name);
             return it == env.end() ? nullptr : it->second.c_str();

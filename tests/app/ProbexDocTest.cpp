@@ -469,11 +469,12 @@ TEST_F(ProbexDocument, EachFailedResultShowsItsTextAndSuccessShowsNone)
         DeliverUntilFinished();
         const std::vector<QString> texts = prompts_.MessageTexts();
         ASSERT_EQ(texts.size(), c.messages.size());
-        for (std::size_t i = 0; i < texts.size(); ++i)
+        for (std::size_t i = 0; i < texts.size(); ++i) {
             EXPECT_TRUE(c.messages[i].endsWith(": ")
                             ? texts[i].startsWith(c.messages[i]) && texts[i] != c.messages[i]
                             : texts[i] == c.messages[i])
                 << texts[i].toStdString();
+        }
         EXPECT_EQ(view_.hints.back(), HintIdle);
         EXPECT_FALSE(document_->IsModified());
     }

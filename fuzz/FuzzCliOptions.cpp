@@ -22,9 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     std::string error;
     if (probexcli::ParseCliOptions(args, options, error)) {
         // What the parser accepts is what the runner relies on.
-        if (options.command != probexcli::Command::Help &&
-            (options.port.empty() || options.first > options.last || options.last > 0xFF ||
-             options.timeoutSeconds < 1 || options.timeoutSeconds > 30))
+        const bool talksToDevice =
+            options.command != probexcli::Command::Help && options.command != probexcli::Command::Version;
+        if (talksToDevice && (options.port.empty() || options.first > options.last || options.last > 0xFF ||
+                              options.timeoutSeconds < 1 || options.timeoutSeconds > 30))
             __builtin_trap();
     } else if (error.empty()) {
         __builtin_trap();  // a refusal always says why

@@ -22,6 +22,8 @@ TEST(SimOptions, ParsesEveryOptionAndTheEepromFile)
                        "com7",
                        "--long",
                        "--byte-timing",
+                       "--usb-latency",
+                       "16",
                        "--response-delay",
                        "20",
                        "--min-gap1",
@@ -45,6 +47,7 @@ TEST(SimOptions, ParsesEveryOptionAndTheEepromFile)
     EXPECT_EQ(o.linkName, "com7");
     EXPECT_TRUE(o.longAnswers && o.byteTiming && o.noEcho);
     EXPECT_EQ(o.responseDelayMs, 20u);
+    EXPECT_EQ(o.usbLatencyMs, 16u);
     EXPECT_EQ(o.minGap1Ms, 50u);
     EXPECT_EQ(o.minGap2Ms, 20u);
     EXPECT_EQ(o.idBytes[11], 0xBB);
@@ -89,6 +92,8 @@ TEST(SimOptions, RefusesBadArguments)
         {"--id", "0011", "a.bin"},  // too short
         {"--id", "GG112233445566778899AABB", "a.bin"},
         {"--frobnicate", "a.bin"},
+        {"--usb-latency", "0", "a.bin"},  // a chip's timer runs 1 to 255 ms
+        {"--usb-latency", "256", "a.bin"},
     };
     for (const auto& args : bad) {
         zaqsim::SimOptions o;

@@ -15,6 +15,8 @@ struct SimOptions {
     std::string logPath;       // wire log file; empty: none
     bool longAnswers = false;  // answers in the 0x80 header form
     bool byteTiming = false;   // hold every byte for its time on the wire
+    // What goes to the host waits in a USB serial chip for this latency timer; 0: no chip.
+    std::uint32_t usbLatencyMs = 0;
     std::uint32_t responseDelayMs = 0;
     // Least gaps the device accepts: first pulse to second, second pulse to first frame. They
     // are measured when this process gets to read the bytes, which on a loaded machine can be

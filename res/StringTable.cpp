@@ -20,6 +20,9 @@ constexpr auto kStrings = std::to_array<Entry>({
     {ID_VIEW_VERIFY_WRITE, "Read every written byte back and compare it with the dump\nVerify after write"},
     {ID_VIEW_WRITE_CHANGED, "Write only the bytes that differ from the device's\nWrite only changed bytes"},
     {ID_VIEW_CONNECTION_LOG, "Show the trace of the last connections\nConnection log"},
+    {ID_VIEW_WHOLE_FRAMES,
+     "Send each request frame at once and check its echoes after it: much faster through a USB "
+     "adapter\nSend whole frames"},
     {ID_EDIT_GOTO, "Move the caret to a byte given by its address\nGo to"},
     {IDS_APP_TITLE, "Probex"},
     {IDS_IDLE_MESSAGE, "Ready"},

@@ -62,8 +62,8 @@ TEST(SimOptions, ParsesTheLinkFaults)
 {
     zaqsim::SimOptions o;
     std::string error;
-    ASSERT_TRUE(Parse({"--refuse", "3", "--short-answer", "4", "--corrupt-echo", "7", "--stale", "c17f0a",
-                       "--unplug-in-answer", "2", "--ignore-writes", "image.bin"},
+    ASSERT_TRUE(Parse({"--refuse", "3", "--short-answer", "4", "--corrupt-echo", "7", "--lose-byte", "9",
+                       "--stale", "c17f0a", "--unplug-in-answer", "2", "--ignore-writes", "image.bin"},
                       o, error))
         << error;
     EXPECT_TRUE(o.ignoreWrites);
@@ -72,6 +72,7 @@ TEST(SimOptions, ParsesTheLinkFaults)
     EXPECT_EQ(o.refuseAnswer, 3u);
     EXPECT_EQ(o.shortAnswer, 4u);
     EXPECT_EQ(o.corruptEcho, 7u);
+    EXPECT_EQ(o.loseByte, 9u);
     EXPECT_EQ(o.unplugInAnswer, 2u);
     EXPECT_EQ(o.staleBytes, (std::vector<std::uint8_t>{0xC1, 0x7F, 0x0A}));
     for (const char* stale : {"", "1", "0g", "123"}) {

@@ -36,6 +36,7 @@ const char* const kSimUsage =
     "  --refuse N             answer N is a negative answer (7F, the service, reason 22)\n"
     "  --short-answer N       answer N carries its service byte only, with a right checksum\n"
     "  --corrupt-echo N       received byte N is changed on the line (device and echo see 0x01 flipped)\n"
+    "  --lose-byte N          received byte N is lost on the line: the device never sees it, no echo\n"
     "  --stale HEX            these bytes wait in the client's receive queue before it connects,\n"
     "                         as a late answer to an earlier connection would\n"
     "  --ignore-writes        answer every write step positively but keep the EEPROM as it is\n";
@@ -167,6 +168,8 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
             ok = number(options.shortAnswer);
         } else if (arg == "--corrupt-echo") {
             ok = number(options.corruptEcho);
+        } else if (arg == "--lose-byte") {
+            ok = number(options.loseByte);
         } else if (arg == "--ignore-writes") {
             options.ignoreWrites = true;
         } else if (arg == "--stale") {

@@ -191,6 +191,10 @@ void Simulator::HandleByte(std::uint8_t byte, SimClock::time_point received)
         log_.Note("byte " + std::to_string(bytesReceived_) + " changed on the line");
     }
     log_.ClientByte(byte, line_);
+    if (options_.loseByte != 0 && bytesReceived_ == options_.loseByte) {
+        log_.Note("byte " + std::to_string(bytesReceived_) + " lost on the line");
+        return;
+    }
     if (!options_.noEcho) {
         // Bytes that came together cross the wire one after another.
         lineFreeAt_ = options_.byteTiming ? std::max(received, lineFreeAt_) : SimClock::now();

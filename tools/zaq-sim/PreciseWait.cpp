@@ -3,15 +3,17 @@
 
 #include <sys/prctl.h>
 
+#include <algorithm>
 #include <thread>
 
 namespace zaqsim {
 
 namespace {
-// A thread woken from a sleep with the slack lowered runs some 40 us late on a busy machine;
-// this much is spun instead.
-constexpr auto kSpinStretch = std::chrono::microseconds(80);
 constexpr auto kLateLimit = std::chrono::microseconds(20);
+constexpr auto kSpinStep = std::chrono::microseconds(1);
+constexpr int kLateWeight = 19;  // one late wake-up in kLateWeight + 1
+constexpr auto kMinSpin = std::chrono::microseconds(20);
+constexpr auto kMaxSpin = std::chrono::microseconds(500);
 }  // namespace
 
 void LowerTimerSlack()
@@ -19,11 +21,19 @@ void LowerTimerSlack()
     (void)prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
 }
 
-SimClock::duration WaitPrecisely(SimClock::time_point target)
+SimClock::duration PreciseWaiter::WaitUntil(SimClock::time_point target)
 {
-    if (SimClock::now() < target - kSpinStretch)
-        std::this_thread::sleep_until(target - kSpinStretch);
+    const SimClock::time_point wakeAt = target - spin_;
     SimClock::time_point now = SimClock::now();
+    if (now < wakeAt) {
+        std::this_thread::sleep_until(wakeAt);
+        now = SimClock::now();
+        if (now > target) {
+            spin_ = std::min<SimClock::duration>(kMaxSpin, spin_ + kLateWeight * kSpinStep);
+        } else {
+            spin_ = std::max<SimClock::duration>(kMinSpin, spin_ - kSpinStep);
+        }
+    }
     while (now < target)
         now = SimClock::now();
     return now - target;

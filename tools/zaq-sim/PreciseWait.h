@@ -12,8 +12,19 @@ namespace zaqsim {
 // Lets the calling thread's timers fire when due instead of up to 50 us later.
 void LowerTimerSlack();
 
-// Sleeps until shortly before `target`, then spins to it; returns how late it woke.
-SimClock::duration WaitPrecisely(SimClock::time_point target);
+// Sleeps until shortly before a target, then spins to it. How long before is learnt from the
+// wake-ups: it grows when one comes later than that and shrinks while they come in time, so
+// that about one wake-up in twenty is late, and the spinning stays as short as the machine lets it.
+class PreciseWaiter {
+public:
+    // Returns how late it ended.
+    SimClock::duration WaitUntil(SimClock::time_point target);
+    // How long before a target a wait on something else should end, for this one to meet it.
+    SimClock::duration WakeEarly() const { return 2 * spin_; }
+
+private:
+    SimClock::duration spin_ = std::chrono::microseconds(100);
+};
 
 // How far timed output came after its due time; written by the serving thread, read by anyone.
 class TimingErrors {

@@ -13,9 +13,6 @@ namespace zaqsim {
 
 namespace {
 constexpr int kPollMs = 20;
-// How long before a USB release the wait for the client's bytes ends: a wake-up from ppoll()
-// comes some 50 us late on a busy machine, and the precise wait spins the last stretch.
-constexpr auto kWakeEarly = std::chrono::microseconds(250);
 }  // namespace
 
 Simulator::Simulator(SimOptions options) : options_(std::move(options)), device_(options_, eeprom_, log_) {}
@@ -138,9 +135,9 @@ void Simulator::ServeInput()
     const SimClock::time_point now = SimClock::now();
     SimClock::time_point until = now + std::chrono::milliseconds(kPollMs);
     // Woken a little before a release, so that it is met to the microsecond.
-    const bool forRelease = release < until + kWakeEarly;
+    const bool forRelease = release < until + waiter_.WakeEarly();
     if (forRelease)
-        until = release - kWakeEarly;
+        until = release - waiter_.WakeEarly();
     const auto left = std::chrono::duration_cast<std::chrono::nanoseconds>(std::max(until - now, {}));
     const timespec timeout{time_t(left.count() / 1'000'000'000), long(left.count() % 1'000'000'000)};
     pollfd pfd{terminal_.MasterFd(), POLLIN, 0};
@@ -252,8 +249,8 @@ SimClock::duration Simulator::WaitUntil(SimClock::time_point target)
         ReleaseDue();
         const SimClock::time_point release = usb_ ? usb_->NextRelease() : SimClock::time_point::max();
         if (release >= target)
-            return WaitPrecisely(target);
-        WaitPrecisely(release);
+            return waiter_.WaitUntil(target);
+        waiter_.WaitUntil(release);
     }
 }
 

@@ -81,6 +81,7 @@ private:
     bool settingChangesReported_ = false;
     SimClock::time_point lineFreeAt_{};
     std::optional<UsbLatencyBuffer> usb_;
+    PreciseWaiter waiter_;
     TimingErrors timing_;
 };
 

@@ -26,12 +26,24 @@ namespace app {
 namespace {
 
 const QString kOrganization = QStringLiteral("Velmora");
-const QString kWriteSection = QStringLiteral("Write");
-const QString kVerifyEntry = QStringLiteral("Verify");
-const QString kChangedOnlyEntry = QStringLiteral("ChangedOnly");
 const QString kWindowSection = QStringLiteral("Window");
 const QString kWidthEntry = QStringLiteral("Width");
 const QString kHeightEntry = QStringLiteral("Height");
+
+struct ViewOption {
+    res::ResourceId command;
+    bool CProbexDoc::*member;
+    const char* section;
+    const char* entry;
+    bool fallback;
+};
+
+// How a request goes out sits with the port and the time-out the view keeps.
+constexpr ViewOption kViewOptions[] = {
+    {res::ID_VIEW_VERIFY_WRITE, &CProbexDoc::verifyAfterWrite, "Write", "Verify", true},
+    {res::ID_VIEW_WRITE_CHANGED, &CProbexDoc::writeChangedOnly, "Write", "ChangedOnly", false},
+    {res::ID_VIEW_WHOLE_FRAMES, &CProbexDoc::sendWholeFrames, "COM port", "WholeFrames", false},
+};
 
 QWidget* CreateRegisteredControl(const std::string& className, QWidget* parent, std::uint32_t style)
 {
@@ -118,7 +130,7 @@ bool CProbexApp::CreateMainWindow()
     frame_->SetCloseQuery([this] { return QueryClose(); });
     frame_->SetOperationSource([this] { return document_->RunningOperation(); });
     frame_->SetCommandState([this](res::ResourceId command) { return view_->IsEditCommandEnabled(command); });
-    LoadWriteOptions();
+    LoadViewOptions();
     QObject::connect(document_.get(), &CDocument::titleChanged, frame_.get(), &CMainFrame::UpdateFrameTitle);
     frame_->UpdateFrameTitle(document_->GetTitle());
     QObject::connect(document_.get(), &CDocument::modifiedChanged, frame_.get(), &QWidget::setWindowModified);
@@ -144,27 +156,29 @@ void CProbexApp::StoreWindowSize()
     settings_.WriteProfileInt(kWindowSection, kHeightEntry, static_cast<std::uint32_t>(size.height()));
 }
 
-void CProbexApp::LoadWriteOptions()
+void CProbexApp::LoadViewOptions()
 {
-    document_->verifyAfterWrite = settings_.GetProfileInt(kWriteSection, kVerifyEntry, 1) != 0;
-    document_->writeChangedOnly = settings_.GetProfileInt(kWriteSection, kChangedOnlyEntry, 0) != 0;
-    for (const auto& [command, on] : {std::pair{res::ID_VIEW_VERIFY_WRITE, document_->verifyAfterWrite},
-                                      std::pair{res::ID_VIEW_WRITE_CHANGED, document_->writeChangedOnly}}) {
-        if (QAction* action = frame_->GetAction(command)) {
+    for (const ViewOption& option : kViewOptions) {
+        bool& on = document_.get()->*option.member;
+        on = settings_.GetProfileInt(option.section, option.entry, option.fallback ? 1 : 0) != 0;
+        if (QAction* action = frame_->GetAction(option.command)) {
             action->setCheckable(true);
             action->setChecked(on);
         }
     }
 }
 
-void CProbexApp::ToggleWriteOption(res::ResourceId command)
+void CProbexApp::ToggleViewOption(res::ResourceId command)
 {
-    const bool verify = command == res::ID_VIEW_VERIFY_WRITE;
-    bool& option = verify ? document_->verifyAfterWrite : document_->writeChangedOnly;
-    option = !option;
-    settings_.WriteProfileInt(kWriteSection, verify ? kVerifyEntry : kChangedOnlyEntry, option ? 1 : 0);
-    if (QAction* action = frame_->GetAction(command))
-        action->setChecked(option);
+    for (const ViewOption& option : kViewOptions) {
+        if (option.command != command)
+            continue;
+        bool& on = document_.get()->*option.member;
+        on = !on;
+        settings_.WriteProfileInt(option.section, option.entry, on ? 1 : 0);
+        if (QAction* action = frame_->GetAction(command))
+            action->setChecked(on);
+    }
 }
 
 bool CProbexApp::QueryClose()
@@ -213,7 +227,8 @@ bool CProbexApp::OnCommand(res::ResourceId command)
         return true;
     case res::ID_VIEW_VERIFY_WRITE:
     case res::ID_VIEW_WRITE_CHANGED:
-        ToggleWriteOption(command);
+    case res::ID_VIEW_WHOLE_FRAMES:
+        ToggleViewOption(command);
         return true;
     default:
         return view_ && view_->OnEditCommand(command);

@@ -54,11 +54,12 @@ private:
     bool CreateMainWindow();
     void DestroyMainWindow();
     bool QueryClose();
-    void LoadWriteOptions();
+    // The View menu's options kept in the settings: verify, changed-only, whole frames.
+    void LoadViewOptions();
+    void ToggleViewOption(res::ResourceId command);
     // The window's size is kept in the settings from one run to the next.
     void RestoreWindowSize();
     void StoreWindowSize();
-    void ToggleWriteOption(res::ResourceId command);
 
     // Set while a close waits for a stopped operation to end; a second close then waits too.
     bool closing_ = false;

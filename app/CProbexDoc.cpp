@@ -94,6 +94,7 @@ bool CProbexDoc::PrepareRequest(operation::OperationRequest& request, device::De
     request.operation = kind;
     request.port = portName;
     request.timeoutMs = timeoutMs;
+    request.wholeFrames = sendWholeFrames;
     return true;
 }
 

@@ -42,6 +42,8 @@ public:
     // Write options, taken by each write request.
     bool verifyAfterWrite = true;
     bool writeChangedOnly = false;
+    // Taken by every request: each frame sent at once instead of byte by byte.
+    bool sendWholeFrames = false;
 
     bool IsPortFree(const std::string& portName) const;
     std::string GetIdText() const;

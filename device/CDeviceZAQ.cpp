@@ -7,11 +7,14 @@
 #include <cstdio>
 #include <functional>
 #include <iterator>
+#include <string>
 #include <thread>
+#include <variant>
 
 #include "device/ZaqProtocol.h"
 #include "platform/Clock.h"
 #include "platform/ErrorCodes.h"
+#include "platform/LatencyTimer.h"
 #include "platform/MessageRegistry.h"
 #include "platform/MessageTarget.h"
 #include "platform/PortNames.h"
@@ -26,6 +29,18 @@ namespace {
 constexpr std::uint8_t kTrailer[] = {'T', 'E', 'S', 'T', ' ', 'E', 'N', 'D'};
 constexpr std::uint32_t kPulseBaudNumerator = 10000;
 constexpr std::uint8_t kByteSize = 8;
+
+// " 81 21 F3": each byte in hex after a blank.
+std::string HexBytes(const std::uint8_t* bytes, std::size_t count)
+{
+    std::string text;
+    char hex[4];
+    for (std::size_t i = 0; i < count; ++i) {
+        std::snprintf(hex, sizeof hex, " %02X", bytes[i]);
+        text += hex;
+    }
+    return text;
+}
 
 }  // namespace
 
@@ -136,17 +151,67 @@ std::uint16_t CDeviceZAQ::SendByte(std::uint8_t value)
     return ResultOk;
 }
 
+std::uint16_t CDeviceZAQ::SendFrame(const std::uint8_t* bytes, std::size_t length)
+{
+    if (sendWholeFrames)
+        return SendWholeFrame(bytes, length);
+    for (std::size_t i = 0; i < length; ++i) {
+        tracePlace_.sentByte = int(i) + 1;
+        if (std::uint16_t result = SendByte(bytes[i]))
+            return result;
+    }
+    return ResultOk;
+}
+
+std::uint16_t CDeviceZAQ::SendWholeFrame(const std::uint8_t* bytes, std::size_t length)
+{
+    const std::uint32_t gapMs = std::min(frameByteGapMs, zaq::kMaxByteGapMs);
+    tracePlace_.sentByte = 1;
+    // Bounded as a byte's sending is. Without a gap the driver gets the frame in one write.
+    const std::size_t chunk = gapMs == 0 ? length : 1;
+    for (std::size_t i = 0; i < length; i += chunk) {
+        if (i != 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(gapMs));
+        std::uint32_t written = 0;
+        const std::uint32_t error =
+            Write(bytes + i, std::uint32_t(chunk), &written, nullptr, zaq::kEchoTimeoutMs);
+        if (error != 0 || written != chunk) {
+            TraceFrame(bytes, length, nullptr, 0,
+                       (": not sent (error " + std::to_string(error) + ")").c_str());
+            return ResultNoAdapter;
+        }
+    }
+    // All the echoes first: one lost on the line shifts the rest, and is told by the last
+    // one missing, not by a later one taken for it.
+    std::uint8_t echoes[sizeof request + 1];
+    for (std::size_t i = 0; i < length; ++i) {
+        tracePlace_.sentByte = int(i) + 1;
+        if (ReceiveByte(echoes[i], zaq::kEchoTimeoutMs) != ResultOk) {
+            TraceFrame(bytes, length, echoes, i, ", then no echo");
+            return ResultNoAdapter;
+        }
+    }
+    for (std::size_t i = 0; i < length; ++i) {
+        // A changed echo means the device may have taken another frame than the one we meant.
+        if (echoes[i] != bytes[i]) {
+            tracePlace_.sentByte = int(i) + 1;
+            TraceFrame(bytes, length, echoes, length,
+                       (": byte " + std::to_string(i + 1) + " changed").c_str());
+            return ResultLineError;
+        }
+    }
+    TraceFrame(bytes, length, echoes, length, "");
+    return ResultOk;
+}
+
 std::uint16_t CDeviceZAQ::Transact(std::size_t neededData)
 {
     const std::size_t length = zaq::RequestLength(request[0]);
+    std::uint8_t frame[sizeof request + 1];
+    std::copy(request, request + length, frame);
+    frame[length] = zaq::FrameChecksum(request, length);
     tracePlace_.inAnswer = false;
-    for (std::size_t i = 0; i < length; ++i) {
-        tracePlace_.sentByte = int(i) + 1;
-        if (std::uint16_t result = SendByte(request[i]))
-            return result;
-    }
-    tracePlace_.sentByte = int(length) + 1;
-    if (std::uint16_t result = SendByte(zaq::FrameChecksum(request, length)))
+    if (std::uint16_t result = SendFrame(frame, length + 1))
         return result;
 
     tracePlace_.inAnswer = true;
@@ -234,6 +299,30 @@ void CDeviceZAQ::TraceResult(std::uint16_t result, bool woken)
     traceSink->ConnectionEnded(end);
 }
 
+void CDeviceZAQ::TraceLink()
+{
+    if (!traceSink)
+        return;
+    if (sendWholeFrames) {
+        Trace("sending whole frames, %u ms between bytes",
+              unsigned(std::min(frameByteGapMs, zaq::kMaxByteGapMs)));
+    } else {
+        Trace("sending byte by byte");
+    }
+    // Read after the port's first setting, which asked the driver for low latency.
+    const auto path = platform::ResolvePortName(portName);
+    const int latencyMs = std::holds_alternative<std::string>(path)
+                              ? platform::ReadLatencyTimerMs(std::get<std::string>(path))
+                              : -1;
+    if (latencyMs < 0) {
+        Trace("no USB latency timer on this port");
+    } else if (latencyMs <= 1) {
+        Trace("USB latency timer %d ms", latencyMs);
+    } else {
+        Trace("USB latency timer %d ms: low latency not granted, each echo may wait that long", latencyMs);
+    }
+}
+
 void CDeviceZAQ::TraceLineFormat(std::uint32_t baud, const char* parity)
 {
     Trace("line %u baud, 8 data bits, %s parity, 1 stop bit", unsigned(baud), parity);
@@ -241,15 +330,18 @@ void CDeviceZAQ::TraceLineFormat(std::uint32_t baud, const char* parity)
 
 void CDeviceZAQ::TraceAnswer(const char* label, std::size_t count)
 {
+    if (traceSink)
+        Trace("%s%s", label, HexBytes(answer, count).c_str());
+}
+
+void CDeviceZAQ::TraceFrame(const std::uint8_t* bytes, std::size_t length, const std::uint8_t* echoes,
+                            std::size_t echoed, const char* outcome)
+{
     if (!traceSink)
         return;
-    std::string text = label;
-    char hex[4];
-    for (std::size_t i = 0; i < count; ++i) {
-        std::snprintf(hex, sizeof hex, " %02X", answer[i]);
-        text += hex;
-    }
-    Trace("%s", text.c_str());
+    const char* how = std::min(frameByteGapMs, zaq::kMaxByteGapMs) == 0 ? "at once" : "apart";
+    const std::string echoText = echoes ? ", echo" + HexBytes(echoes, echoed) : std::string();
+    Trace("sent%s %s%s%s", HexBytes(bytes, length).c_str(), how, echoText.c_str(), outcome);
 }
 
 void CDeviceZAQ::Trace(const char* format, ...)
@@ -459,12 +551,7 @@ std::uint16_t CDeviceZAQ::CloseConnection()
     answer[8] = lastOperation ? 0x01 : 0x00;
     tracePlace_.step = TraceStep::Trailer;
     tracePlace_.inAnswer = false;
-    for (int i = 0; i < 9; ++i) {
-        tracePlace_.sentByte = i + 1;
-        if (std::uint16_t result = SendByte(answer[i]))
-            return result;
-    }
-    return ResultOk;
+    return SendFrame(answer, std::size(kTrailer) + 1);
 }
 
 std::uint32_t CDeviceZAQ::Run()
@@ -491,6 +578,7 @@ std::uint32_t CDeviceZAQ::Run()
             continue;
         }
         Trace("opened %s", portName.c_str());
+        TraceLink();
         Notify(NotifyOpened, 0);
         // A stop asked before the connection began leaves the device asleep.
         std::uint16_t result = StopAsked() ? std::uint16_t(ResultStopped) : OpenConnection();

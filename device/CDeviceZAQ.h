@@ -83,6 +83,12 @@ public:
     // the range and writes only the addresses whose byte differs from data.
     bool verifyAfterWrite = false;
     bool writeChangedOnly = false;
+    // Sending, set by the caller before a request like answerTimeoutMs. Whole frames: each request
+    // frame, and the trailer, is written at once (its bytes frameByteGapMs apart, at most
+    // zaq::kMaxByteGapMs), then all its echoes are read and each is compared, with the results
+    // byte-by-byte sending gives. The wake-up pulses go one at a time either way.
+    bool sendWholeFrames = false;
+    std::uint32_t frameByteGapMs = 0;
     // What the last range request did, per address (ByteStateFlag); a difference found by a
     // compare or a verify leaves the result 0, the caller reads it here. readBack holds the
     // device's bytes where byteState has ByteRead. Cleared when a connection begins.
@@ -95,6 +101,9 @@ protected:
     // Protocol steps; each returns 0 or the DeviceResult that ends the connection.
     std::uint16_t ReceiveByte(std::uint8_t& destination, std::uint32_t timeoutMs);
     std::uint16_t SendByte(std::uint8_t value);
+    // The bytes of one frame with their echoes, as sendWholeFrames says; tracePlace_.sentByte
+    // names the byte whose echo failed.
+    std::uint16_t SendFrame(const std::uint8_t* bytes, std::size_t length);
     // Sends the request frame and receives its answer; an accepted answer with fewer than
     // `neededData` data bytes ends the connection with ResultShortAnswer.
     std::uint16_t Transact(std::size_t neededData = 0);
@@ -124,6 +133,12 @@ private:
     // The line that tells how the connection ended, then the sink's end event; woken when the
     // device answered the start frame.
     void TraceResult(std::uint16_t result, bool woken);
+    // How this connection sends, and the latency timer of a USB serial chip behind the port.
+    void TraceLink();
+    // One whole frame: the bytes sent, the first `echoed` echoes, how it ended.
+    void TraceFrame(const std::uint8_t* bytes, std::size_t length, const std::uint8_t* echoes,
+                    std::size_t echoed, const char* outcome);
+    std::uint16_t SendWholeFrame(const std::uint8_t* bytes, std::size_t length);
 
     platform::StopSignal stopSignal_;
     std::uint64_t traceStartMs_ = 0;

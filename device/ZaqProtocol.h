@@ -14,6 +14,8 @@ inline constexpr std::uint8_t kTargetAddress = 0x21;
 inline constexpr std::uint8_t kSourceAddress = 0xF3;
 inline constexpr std::uint32_t kFrameBaud = 10472;
 inline constexpr std::uint32_t kEchoTimeoutMs = 1000;
+// The most time whole-frame sending leaves between two bytes of a frame.
+inline constexpr std::uint32_t kMaxByteGapMs = 20;
 // Requests address at most this many EEPROM bytes, whatever size the engine reports.
 inline constexpr std::uint32_t kRequestBound = 256;
 // A long-form answer starts with exactly this format byte and carries its length in byte 3.

@@ -24,6 +24,8 @@ bool Operation::Start(const OperationRequest& request, const std::uint8_t* dump)
     engine_.idText.clear();
     engine_.verifyAfterWrite = request.verify;
     engine_.writeChangedOnly = request.changedOnly;
+    engine_.sendWholeFrames = request.wholeFrames;
+    engine_.frameByteGapMs = request.byteGapMs;
     const bool takesDump = request.operation == device::OpWrite || request.operation == device::OpCompare;
     if (takesDump && dump && range.start < staging_.size()) {
         const std::uint32_t end = std::min<std::uint32_t>(range.start + range.count, staging_.size());

@@ -39,6 +39,8 @@ struct OperationRequest {
     AddressRange range;               // as RequestRange gives it
     bool verify = false;              // write: read the written bytes back
     bool changedOnly = false;         // write: only the bytes that differ from the device's
+    bool wholeFrames = false;         // each request frame written at once, then its echoes read
+    std::uint32_t byteGapMs = 0;      // whole frames: the time between two bytes, 0 to 20
     bool lastOperation = false;
 };
 

@@ -35,6 +35,7 @@ const std::vector<MenuItem>& MainMenu()
           {"", 0, {}},
           {"&Проверять запись", ID_VIEW_VERIFY_WRITE, {}},
           {"Писать только &изменённые", ID_VIEW_WRITE_CHANGED, {}},
+          {"Посылать &кадры целиком", ID_VIEW_WHOLE_FRAMES, {}},
           {"", 0, {}},
           {"&Журнал соединений", ID_VIEW_CONNECTION_LOG, {}}}},
         {"&Инфо", 0, {{"&О читалке...", ID_APP_ABOUT, {}}}},

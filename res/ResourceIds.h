@@ -40,6 +40,8 @@ inline constexpr ResourceId ID_VIEW_STATUS_BAR = 59393;
 inline constexpr ResourceId ID_VIEW_VERIFY_WRITE = 32771;
 inline constexpr ResourceId ID_VIEW_WRITE_CHANGED = 32772;
 inline constexpr ResourceId ID_VIEW_CONNECTION_LOG = 32773;
+// How requests go out: each frame at once, its echoes checked after it.
+inline constexpr ResourceId ID_VIEW_WHOLE_FRAMES = 32800;
 // Go to an address in the dump (Edit menu).
 inline constexpr ResourceId ID_EDIT_GOTO = 32790;
 

@@ -21,6 +21,9 @@ constexpr auto kStrings = std::to_array<Entry>({
     {ID_VIEW_WRITE_CHANGED, "Write only the bytes that differ from the device's\nWrite only changed bytes"},
     {ID_VIEW_CONNECTION_LOG, "Show the trace of the last connections\nConnection log"},
     {ID_EDIT_GOTO, "Move the caret to a byte given by its address\nGo to"},
+    {ID_VIEW_WHOLE_FRAMES,
+     "Send each request frame at once and check its echoes after it: much faster through a USB "
+     "adapter\nSend whole frames"},
     {IDS_APP_TITLE, "Probex"},
     {IDS_IDLE_MESSAGE, "Ready"},
     {ID_FILE_NEW, "Create a new dump\nNew"},

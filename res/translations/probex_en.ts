@@ -39,6 +39,12 @@ Connection log</source>
 Connection log</translation>
     </message>
     <message>
+        <source>Send each request frame at once and check its echoes after it: much faster through a USB adapter
+Send whole frames</source>
+        <translation>Send each request frame at once and check its echoes after it: much faster through a USB adapter
+Send whole frames</translation>
+    </message>
+    <message>
         <source>Move the caret to a byte given by its address
 Go to</source>
         <translation>Move the caret to a byte given by its address
@@ -563,6 +569,10 @@ Try &apos;probex --help&apos;.
     <message>
         <source>Писать только &amp;изменённые</source>
         <translation>Write Only &amp;Changed Bytes</translation>
+    </message>
+    <message>
+        <source>Посылать &amp;кадры целиком</source>
+        <translation>Send &amp;Whole Frames</translation>
     </message>
     <message>
         <source>&amp;Журнал соединений</source>

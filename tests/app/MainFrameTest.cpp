@@ -204,8 +204,9 @@ TEST_F(MainFrame, MenusToolbarAndKeys)
     EXPECT_EQ(items[1], (QStringList{"&Отменить\tCtrl+Z", "&Повторить\tCtrl+Y", "-", "&Копировать\tCtrl+C",
                                      "Вст&авить\tCtrl+V", "Выделить &всё\tCtrl+A", "-", "&Найти...\tCtrl+F",
                                      "Найти &далее\tF3", "Пере&йти к адресу...\tCtrl+G"}));
-    EXPECT_EQ(items[2], (QStringList{"&Панель", "&Статус", "-", "&Проверять запись",
-                                     "Писать только &изменённые", "-", "&Журнал соединений"}));
+    EXPECT_EQ(items[2],
+              (QStringList{"&Панель", "&Статус", "-", "&Проверять запись", "Писать только &изменённые",
+                           "Посылать &кадры целиком", "-", "&Журнал соединений"}));
     EXPECT_EQ(items[3], (QStringList{"&О читалке..."}));
 
     std::vector<QAction*> buttons;

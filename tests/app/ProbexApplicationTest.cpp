@@ -149,6 +149,22 @@ protected:
         });
     }
 
+    // Reads the ID, not as the last operation, and waits for the end.
+    void ReadIdNotLast()
+    {
+        prompts_.QueueAnswer(MessageAnswer::Yes);
+        prompts_.QueueAnswer(MessageAnswer::No);
+        Button(res::IDC_READ_ID)->click();
+        WaitUntilFinished();
+    }
+
+    // The connection log's text, the window opened through the View menu.
+    CConnectionLogDlg* OpenConnectionLog()
+    {
+        EXPECT_TRUE(Frame()->ExecuteCommand(res::ID_VIEW_CONNECTION_LOG));
+        return Frame()->findChild<CConnectionLogDlg*>();
+    }
+
     // Runs the event loop until the device operation has ended.
     void WaitUntilFinished(bool failureExpected = false)
     {
@@ -370,13 +386,9 @@ TEST_F(ProbexApplication, ConnectionLogShowsTheTraceOfEachConnection)
 {
     AddSimulator("COM1");
     Start();
-    prompts_.QueueAnswer(MessageAnswer::Yes);
-    prompts_.QueueAnswer(MessageAnswer::No);
-    Button(res::IDC_READ_ID)->click();
-    WaitUntilFinished();
+    ReadIdNotLast();
 
-    ASSERT_TRUE(Frame()->ExecuteCommand(res::ID_VIEW_CONNECTION_LOG));
-    auto* dialog = Frame()->findChild<CConnectionLogDlg*>();
+    auto* dialog = OpenConnectionLog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
     const QString text = dialog->TextView()->toPlainText();
@@ -389,10 +401,7 @@ TEST_F(ProbexApplication, ConnectionLogShowsTheTraceOfEachConnection)
     EXPECT_TRUE(text.contains(QRegularExpression(" ms  result 0: ok$"))) << text.toStdString();
 
     // A second connection reaches the open window by itself.
-    prompts_.QueueAnswer(MessageAnswer::Yes);
-    prompts_.QueueAnswer(MessageAnswer::No);
-    Button(res::IDC_READ_ID)->click();
-    WaitUntilFinished();
+    ReadIdNotLast();
     const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     while (dialog->TextView()->toPlainText().count("opened COM1") < 2 &&
            std::chrono::steady_clock::now() < giveUp)
@@ -975,6 +984,31 @@ TEST_F(ProbexApplication, VerifyAndChangedOnlyAreViewOptionsKeptInTheSettings)
     EXPECT_TRUE(Frame()->GetAction(res::ID_VIEW_WRITE_CHANGED)->isChecked());
     EXPECT_FALSE(app_->GetDocument()->verifyAfterWrite);
     EXPECT_TRUE(app_->GetDocument()->writeChangedOnly);
+}
+
+TEST_F(ProbexApplication, WholeFramesIsAViewOptionKeptInTheSettingsAndTakenByEveryRequest)
+{
+    AddSimulator("COM1");
+    Start();
+    QAction* frames = Frame()->GetAction(res::ID_VIEW_WHOLE_FRAMES);
+    ASSERT_TRUE(frames);
+    EXPECT_TRUE(frames->isCheckable());
+    EXPECT_FALSE(frames->isChecked()) << "byte by byte unless asked";
+    frames->trigger();
+    EXPECT_TRUE(app_->GetDocument()->sendWholeFrames);
+
+    ReadIdNotLast();
+    auto* dialog = OpenConnectionLog();
+    ASSERT_NE(dialog, nullptr);
+    const QString text = dialog->TextView()->toPlainText();
+    EXPECT_TRUE(text.contains(" ms  sending whole frames, 0 ms between bytes\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains(" ms  result 0: ok")) << text.toStdString();
+
+    app_.reset();
+    EXPECT_EQ(Stored("WholeFrames").toInt(), 1);
+    Start();
+    EXPECT_TRUE(Frame()->GetAction(res::ID_VIEW_WHOLE_FRAMES)->isChecked());
+    EXPECT_TRUE(app_->GetDocument()->sendWholeFrames);
 }
 
 TEST_F(ProbexApplication, CompareLeavesTheDumpAndMarksExactlyTheDifferingBytes)

@@ -6,7 +6,6 @@
 #include <array>
 #include <chrono>
 #include <fcntl.h>
-#include <mutex>
 #include <string>
 #include <termios.h>
 #include <unistd.h>
@@ -215,8 +214,10 @@ TEST(EngineTrace, TellsLineFormatsBytesWithEchoesAnswersAndTheEnd)
     const auto lines = trace.Lines();
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(RecordingTrace::Text(lines.front()), "opened COM3");
-    EXPECT_EQ(RecordingTrace::Text(lines[1]), "line 10000 baud, 8 data bits, space parity, 1 stop bit");
-    EXPECT_EQ(RecordingTrace::Text(lines[2]), "sent 00, echo 00");
+    EXPECT_EQ(RecordingTrace::Text(lines[1]), "sending byte by byte");
+    EXPECT_EQ(RecordingTrace::Text(lines[2]), "no USB latency timer on this port");
+    EXPECT_EQ(RecordingTrace::Text(lines[3]), "line 10000 baud, 8 data bits, space parity, 1 stop bit");
+    EXPECT_EQ(RecordingTrace::Text(lines[4]), "sent 00, echo 00");
     EXPECT_TRUE(HasLine(lines, "line 10472 baud, 8 data bits, no parity, 1 stop bit"));
     EXPECT_TRUE(HasLine(lines, "sent 4C, echo 4C"));  // the read frame's checksum
     EXPECT_TRUE(HasLine(lines, "answer 85 F3 21 63 00 81 10 5A E7"));
@@ -233,6 +234,28 @@ TEST(EngineTrace, TellsLineFormatsBytesWithEchoesAnswersAndTheEnd)
     }
     EXPECT_EQ(sent, 2u + 5 + 6 + 8 + 5 + 9);
     EXPECT_EQ(answers, 4u);
+}
+
+TEST(EngineTrace, WholeFramesShowTheSendingAndEachFrameWithItsEchoes)
+{
+    EngineHarness h;
+    RecordingTrace trace;
+    h.engine->traceSink = &trace;
+    h.engine->sendWholeFrames = true;
+    h.engine->frameByteGapMs = 25;  // more than a frame may wait between two bytes
+    ASSERT_TRUE(h.engine->StartReadId(true));
+    ASSERT_EQ(h.NextPass().back(), (Notice{1, 0}));
+    const auto lines = trace.Texts();
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[1], "sending whole frames, 20 ms between bytes");
+    EXPECT_EQ(lines[2], "no USB latency timer on this port");
+    EXPECT_TRUE(std::ranges::count(lines, "sent 00, echo 00") == 2) << "the pulses go as they did";
+    EXPECT_TRUE(HasLine(trace.Lines(), "sent 81 21 F3 81 16 apart, echo 81 21 F3 81 16"));
+    EXPECT_TRUE(
+        HasLine(trace.Lines(), "sent 54 45 53 54 20 45 4E 44 01 apart, echo 54 45 53 54 20 45 4E 44 01"));
+    // The pulses, then one line for each of the four frames: start, identification, stop, trailer.
+    EXPECT_EQ(std::ranges::count_if(lines, [](const std::string& line) { return line.starts_with("sent "); }),
+              6);
 }
 
 TEST(EngineTrace, EndsWithTheStepAFailureHappenedIn)

@@ -68,53 +68,59 @@ public:
     const std::uint8_t stopAt;
 };
 
-TEST(EngineStop, MidWriteFinishesTheByteClosesTheConnectionAndKeepsTheSplit)
+TEST(EngineStop, MidWriteFinishesTheByteClosesTheConnectionAndKeepsTheSplitInEitherSending)
 {
-    EngineHarness h(testsupport::ZeroGapSimOptions(), std::make_unique<StopMidByteEngine>(5));
-    RecordingTrace trace;
-    h.engine->traceSink = &trace;
-    const Image image = Pattern();
-    Image buffer = image;
-    ASSERT_TRUE(h.engine->StartWrite(buffer.data(), 0, 256, true));
-    const Pass pass = h.NextPass();
-    EXPECT_EQ(pass.back(), (Notice{device::NotifyFinished, device::ResultStopped}));
-    std::uint32_t done = 0;
-    for (const Notice& notice : pass) {
-        EXPECT_NE(notice.code, device::NotifyRangeEnd);
-        done += notice.code == device::NotifyByteDone;
-    }
-    ASSERT_EQ(done, 6u) << "the byte whose steps the stop came between is written whole";
+    // Whole frames too: a stop lands between two frames, never inside one.
+    for (const bool wholeFrames : {false, true}) {
+        SCOPED_TRACE(wholeFrames ? "whole frames" : "byte by byte");
+        EngineHarness h(testsupport::ZeroGapSimOptions(), std::make_unique<StopMidByteEngine>(5));
+        h.engine->sendWholeFrames = wholeFrames;
+        RecordingTrace trace;
+        h.engine->traceSink = &trace;
+        const Image image = Pattern();
+        Image buffer = image;
+        ASSERT_TRUE(h.engine->StartWrite(buffer.data(), 0, 256, true));
+        const Pass pass = h.NextPass();
+        EXPECT_EQ(pass.back(), (Notice{device::NotifyFinished, device::ResultStopped}));
+        std::uint32_t done = 0;
+        for (const Notice& notice : pass) {
+            EXPECT_NE(notice.code, device::NotifyRangeEnd);
+            done += notice.code == device::NotifyByteDone;
+        }
+        ASSERT_EQ(done, 6u) << "the byte whose steps the stop came between is written whole";
 
-    // Every byte begun got all four steps, then came the stop frame and the trailer.
-    std::vector<Bytes> expected{kStartFrame, kIdentifyFrame};
-    for (std::uint32_t a = 0; a < done; ++a) {
-        for (const Bytes& frame : WriteFrames(std::uint8_t(a), image[a]))
-            expected.push_back(frame);
-    }
-    expected.push_back(kStopFrame);
-    expected.push_back(Trailer(0x01));
-    EXPECT_EQ(h.WireFrames(), expected);
+        // Every byte begun got all four steps, then came the stop frame and the trailer.
+        std::vector<Bytes> expected{kStartFrame, kIdentifyFrame};
+        for (std::uint32_t a = 0; a < done; ++a) {
+            for (const Bytes& frame : WriteFrames(std::uint8_t(a), image[a]))
+                expected.push_back(frame);
+        }
+        expected.push_back(kStopFrame);
+        expected.push_back(Trailer(0x01));
+        EXPECT_EQ(h.WireFrames(), expected);
 
-    // The engine's account matches the device: exactly the bytes reported done were written.
-    EXPECT_EQ(WrittenCount(*h.engine), done);
-    const Image device = h.sim->Eeprom().Bytes();
-    for (std::uint32_t a = 0; a < 256; ++a) {
-        const bool written = a < done;
-        EXPECT_EQ(device[a], written ? image[a] : 0) << a;
-        EXPECT_EQ(h.engine->byteState[a],
-                  written ? device::BytePlanned | device::ByteWritten : device::BytePlanned)
-            << a;
-    }
-    char split[96];
-    std::snprintf(split, sizeof split, "Bytes 00 - %02X were written, %02X - FF were not.", done - 1, done);
-    EXPECT_EQ(operation::WriteAccountText(h.engine->byteState, 0, 256), split);
-    std::snprintf(split, sizeof split,
-                  "result 7: stopped by the user after 0x%02X; stop frame and trailer sent", done - 1);
-    EXPECT_EQ(RecordingTrace::Text(trace.Lines().back()), split);
+        // The engine's account matches the device: exactly the bytes reported done were written.
+        EXPECT_EQ(WrittenCount(*h.engine), done);
+        const Image device = h.sim->Eeprom().Bytes();
+        for (std::uint32_t a = 0; a < 256; ++a) {
+            const bool written = a < done;
+            EXPECT_EQ(device[a], written ? image[a] : 0) << a;
+            EXPECT_EQ(h.engine->byteState[a],
+                      written ? device::BytePlanned | device::ByteWritten : device::BytePlanned)
+                << a;
+        }
+        char split[96];
+        std::snprintf(split, sizeof split, "Bytes 00 - %02X were written, %02X - FF were not.", done - 1,
+                      done);
+        EXPECT_EQ(operation::WriteAccountText(h.engine->byteState, 0, 256), split);
+        std::snprintf(split, sizeof split,
+                      "result 7: stopped by the user after 0x%02X; stop frame and trailer sent", done - 1);
+        EXPECT_EQ(RecordingTrace::Text(trace.Lines().back()), split);
 
-    // The stop was for that request only.
-    ASSERT_TRUE(h.engine->StartReadId(false));
-    EXPECT_EQ(h.NextPass().back(), (Notice{device::NotifyFinished, device::ResultOk}));
+        // The stop was for that request only.
+        ASSERT_TRUE(h.engine->StartReadId(false));
+        EXPECT_EQ(h.NextPass().back(), (Notice{device::NotifyFinished, device::ResultOk}));
+    }
 }
 
 TEST(EngineStop, StopBeforeTheTransferWritesNothingAndStillLeavesTheDeviceClean)

@@ -36,6 +36,14 @@ std::vector<std::string> RecordingTrace::Lines()
     return lines_;
 }
 
+std::vector<std::string> RecordingTrace::Texts()
+{
+    std::vector<std::string> texts;
+    for (const std::string& line : Lines())
+        texts.push_back(Text(line));
+    return texts;
+}
+
 std::vector<std::string> RecordingTrace::Events()
 {
     std::lock_guard lock(mutex_);

@@ -18,6 +18,8 @@ public:
 
     std::vector<device::TraceBegin> Begins();
     std::vector<std::string> Lines();
+    // The lines' texts, without their times.
+    std::vector<std::string> Texts();
     // "began", "line <text up to its colon>", "ended", in the order they came.
     std::vector<std::string> Events();
     std::vector<device::TraceEnd> Ends();

@@ -321,6 +321,20 @@ TEST_F(ProbexCli, TraceGoesToItsFileOrToStderr)
     EXPECT_EQ(sim_->Log().ClientByteCount(), 1u) << "the device is not touched for an unwritable trace";
 }
 
+TEST_F(ProbexCli, FramesSendEachRequestFrameAtOnceWithTheGapAsked)
+{
+    const fs::path file = folder_ / "dump.bin";
+    EXPECT_EQ(Run({"read", "--port", "COM4", "--range", "10-11", "--frames", "--byte-gap", "1", "--trace",
+                   "-", file.string()}),
+              0)
+        << err_.str();
+    EXPECT_EQ(out_.str(), "MB: 0A1 B2C 3D 4E 2211 4433\n");
+    EXPECT_NE(err_.str().find("sending whole frames, 1 ms between bytes\n"), std::string::npos) << err_.str();
+    EXPECT_NE(err_.str().find("sent 84 21 F3 23 00 81 10 4C apart, echo 84 21 F3 23 00 81 10 4C\n"),
+              std::string::npos)
+        << err_.str();
+}
+
 TEST_F(ProbexCli, UsageErrorsExit64WithoutTouchingTheDevice)
 {
     struct Case {
@@ -339,6 +353,9 @@ TEST_F(ProbexCli, UsageErrorsExit64WithoutTouchingTheDevice)
         {{"read", "--port", "COM4", "--range", "10", "x.bin"}, "--range"},
         {{"erase", "--port", "COM4"}, "unknown command"},
         {{"id", "--port", "COM4", "--fast"}, "unknown option"},
+        {{"id", "--port", "COM4", "--byte-gap", "2"}, "--byte-gap goes with --frames only"},
+        {{"id", "--port", "COM4", "--frames", "--byte-gap", "21"}, "--byte-gap takes 0 to 20 milliseconds"},
+        {{"id", "--port", "COM4", "--frames", "--byte-gap", "-1"}, "--byte-gap takes 0 to 20 milliseconds"},
         {{}, "no command"},
     };
     for (const Case& c : cases) {
@@ -351,8 +368,9 @@ TEST_F(ProbexCli, UsageErrorsExit64WithoutTouchingTheDevice)
 TEST_F(ProbexCli, HelpDescribesEveryCommandOptionAndStatus)
 {
     EXPECT_EQ(Run({"--help"}), 0);
-    for (const char* part : {"probex-cli id", "probex-cli read", "probex-cli write", "--port", "--timeout",
-                             "--last", "--range", "--trace", "Wrong", "64", "65", "Receive check sum error"})
+    for (const char* part :
+         {"probex-cli id", "probex-cli read", "probex-cli write", "--port", "--timeout", "--frames",
+          "--byte-gap", "--last", "--range", "--trace", "Wrong", "64", "65", "Receive check sum error"})
         EXPECT_NE(out_.str().find(part), std::string::npos) << part;
     // Each exit status stands beside the window application's text for it.
     for (const std::uint16_t result :

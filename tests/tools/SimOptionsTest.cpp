@@ -22,6 +22,8 @@ TEST(SimOptions, ParsesEveryOptionAndTheEepromFile)
                        "com7",
                        "--long",
                        "--byte-timing",
+                       "--usb-latency",
+                       "16",
                        "--response-delay",
                        "20",
                        "--min-gap1",
@@ -45,6 +47,7 @@ TEST(SimOptions, ParsesEveryOptionAndTheEepromFile)
     EXPECT_EQ(o.linkName, "com7");
     EXPECT_TRUE(o.longAnswers && o.byteTiming && o.noEcho);
     EXPECT_EQ(o.responseDelayMs, 20u);
+    EXPECT_EQ(o.usbLatencyMs, 16u);
     EXPECT_EQ(o.minGap1Ms, 50u);
     EXPECT_EQ(o.minGap2Ms, 20u);
     EXPECT_EQ(o.idBytes[11], 0xBB);
@@ -59,8 +62,8 @@ TEST(SimOptions, ParsesTheLinkFaults)
 {
     zaqsim::SimOptions o;
     std::string error;
-    ASSERT_TRUE(Parse({"--refuse", "3", "--short-answer", "4", "--corrupt-echo", "7", "--stale", "c17f0a",
-                       "--unplug-in-answer", "2", "--ignore-writes", "image.bin"},
+    ASSERT_TRUE(Parse({"--refuse", "3", "--short-answer", "4", "--corrupt-echo", "7", "--lose-byte", "9",
+                       "--stale", "c17f0a", "--unplug-in-answer", "2", "--ignore-writes", "image.bin"},
                       o, error))
         << error;
     EXPECT_TRUE(o.ignoreWrites);
@@ -69,6 +72,7 @@ TEST(SimOptions, ParsesTheLinkFaults)
     EXPECT_EQ(o.refuseAnswer, 3u);
     EXPECT_EQ(o.shortAnswer, 4u);
     EXPECT_EQ(o.corruptEcho, 7u);
+    EXPECT_EQ(o.loseByte, 9u);
     EXPECT_EQ(o.unplugInAnswer, 2u);
     EXPECT_EQ(o.staleBytes, (std::vector<std::uint8_t>{0xC1, 0x7F, 0x0A}));
     for (const char* stale : {"", "1", "0g", "123"}) {
@@ -89,6 +93,8 @@ TEST(SimOptions, RefusesBadArguments)
         {"--id", "0011", "a.bin"},  // too short
         {"--id", "GG112233445566778899AABB", "a.bin"},
         {"--frobnicate", "a.bin"},
+        {"--usb-latency", "0", "a.bin"},  // a chip's timer runs 1 to 255 ms
+        {"--usb-latency", "256", "a.bin"},
     };
     for (const auto& args : bad) {
         zaqsim::SimOptions o;

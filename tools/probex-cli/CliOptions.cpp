@@ -2,6 +2,7 @@
 #include "tools/probex-cli/CliOptions.h"
 
 #include "device/DeviceZaqTypes.h"
+#include "device/ZaqProtocol.h"
 #include "operation/DeviceResultText.h"
 #include "operation/OperationProgress.h"
 #include "operation/OperationRequest.h"
@@ -44,6 +45,7 @@ std::string CliHelp()
         "  probex-cli write --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST]\n"
         "                   [--no-verify] [--changed-only] FILE\n"
         "  probex-cli compare --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST] FILE\n"
+        "  each of them also takes [--frames [--byte-gap MS]] [--trace FILE]\n"
         "  probex-cli --help | --version\n"
         "\n"
         "Reads the ID of a ZAQ device behind a K-line adapter, or reads or writes its 256-byte\n"
@@ -72,6 +74,11 @@ std::string CliHelp()
         "  --port NAME          COMn (through the per-user port map, as in the window\n"
         "                       application) or a device path such as /dev/ttyUSB0\n"
         "  --timeout SECONDS    time allowed for each answer byte, 1 to 30 (default 10)\n"
+        "  --frames             send each request frame in one write, then check all its echoes,\n"
+        "                       instead of waiting for each byte's echo before the next byte:\n"
+        "                       much faster through a USB adapter. The K-line allows it, but no\n"
+        "                       device has been seen taking it, so it is not the default\n"
+        "  --byte-gap MS        with --frames: MS milliseconds between two bytes, 0 to 20 (default 0)\n"
         "  --last               mark the request as the last operation for the device\n"
         "  --range FIRST-LAST   EEPROM addresses in hex, 00 to FF, inclusive (default 00-FF)\n"
         "  --no-verify          write: do not read the written bytes back\n"
@@ -126,6 +133,13 @@ bool ParseRange(const std::string& text, CliOptions& options)
            ParseHexAddress(text.substr(dash + 1), options.last) && options.first <= options.last;
 }
 
+bool ParseByteGap(const std::string& text, std::uint32_t& milliseconds)
+{
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), milliseconds);
+    return !text.empty() && ec == std::errc() && ptr == text.data() + text.size() &&
+           milliseconds <= device::zaq::kMaxByteGapMs;
+}
+
 bool ParseTimeout(const std::string& text, std::uint32_t& seconds, std::string& error)
 {
     std::int64_t value = 0;
@@ -148,6 +162,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
     std::string writeOnly;  // the last option that only a write takes
     bool rangeGiven = false;
     bool optionsEnded = false;  // after "--" every argument is a command or a FILE
+    bool byteGapGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (optionsEnded) {
@@ -166,7 +181,8 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
             options.command = Command::Version;
             return true;
         }
-        const bool takesValue = arg == "--port" || arg == "--timeout" || arg == "--range" || arg == "--trace";
+        const bool takesValue = arg == "--port" || arg == "--timeout" || arg == "--range" ||
+                                arg == "--trace" || arg == "--byte-gap";
         if (takesValue && i + 1 >= args.size()) {
             error = arg + " needs a value";
             return false;
@@ -184,6 +200,15 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
             }
         } else if (arg == "--trace") {
             options.tracePath = args[++i];
+        } else if (arg == "--byte-gap") {
+            if (!ParseByteGap(args[++i], options.byteGapMs)) {
+                error =
+                    "--byte-gap takes 0 to " + std::to_string(device::zaq::kMaxByteGapMs) + " milliseconds";
+                return false;
+            }
+            byteGapGiven = true;
+        } else if (arg == "--frames") {
+            options.wholeFrames = true;
         } else if (arg == "--last") {
             options.lastOperation = true;
         } else if (arg == "--no-verify") {
@@ -230,6 +255,10 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
     }
     if (rangeGiven && options.command == Command::ReadId) {
         error = "--range goes with read, write and compare only";
+        return false;
+    }
+    if (byteGapGiven && !options.wholeFrames) {
+        error = "--byte-gap goes with --frames only";
         return false;
     }
     if (options.port.empty()) {

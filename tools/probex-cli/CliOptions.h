@@ -27,6 +27,8 @@ struct CliOptions {
     std::string file;
     bool verify = true;  // write: read the written bytes back before the connection ends
     bool changedOnly = false;
+    bool wholeFrames = false;  // --frames: each request frame written at once
+    std::uint32_t byteGapMs = 0;
     std::string tracePath;  // --trace: a file, "-" for stderr; empty for none
 };
 

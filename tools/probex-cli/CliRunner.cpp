@@ -70,6 +70,8 @@ operation::OperationRecord RunDevice(const CliOptions& options, const Dump& dump
     }
     request.verify = options.verify;
     request.changedOnly = options.changedOnly;
+    request.wholeFrames = options.wholeFrames;
+    request.byteGapMs = options.byteGapMs;
     request.lastOperation = options.lastOperation;
     if (io.prepareEngine)
         io.prepareEngine(engine);

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/ioctl.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include "platform/LineControl.h"
@@ -39,7 +41,24 @@ bool PseudoTerminal::Open(std::string& error)
         return false;
     }
     platform::line::MakeRaw(heldSlave_);
+    termios settings{};
+    const int packetMode = 1;
+    if (tcgetattr(heldSlave_, &settings) == 0) {
+        settings.c_lflag |= EXTPROC;
+        (void)tcsetattr(heldSlave_, TCSANOW, &settings);
+    }
+    if (ioctl(master_, TIOCPKT, &packetMode) != 0) {
+        error = std::string("cannot put the pseudo-terminal in packet mode: ") + std::strerror(errno);
+        Close();
+        return false;
+    }
     return true;
+}
+
+bool PseudoTerminal::ReportsSettingChanges() const
+{
+    termios settings{};
+    return master_ >= 0 && tcgetattr(master_, &settings) == 0 && (settings.c_lflag & EXTPROC) != 0;
 }
 
 void PseudoTerminal::HoldSlave()

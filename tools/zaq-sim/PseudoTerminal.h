@@ -14,8 +14,12 @@ public:
     PseudoTerminal& operator=(const PseudoTerminal&) = delete;
 
     // Creates the pair and makes the line raw, so nothing is echoed or translated by the
-    // terminal itself before a client configures it.
+    // terminal itself before a client configures it. The master reads in packet mode: each read
+    // starts with a status byte, and every change of the slave's settings arrives as one (the
+    // slave carries EXTPROC for that, which a raw line ignores).
     bool Open(std::string& error);
+    // False once a client has cleared EXTPROC: changes of the settings are no longer reported.
+    bool ReportsSettingChanges() const;
     // Closes both sides: to a client this is the adapter being unplugged.
     void Close();
     bool IsOpen() const { return master_ >= 0; }

@@ -16,7 +16,11 @@ const char* const kSimUsage =
     "  --link COMn            also register the terminal as COMn in the per-user port map\n"
     "  --log FILE             write the wire log (every byte, line settings, events) to FILE\n"
     "  --long                 answer in the long (0x80) header form\n"
-    "  --byte-timing          hold each byte for its time on the wire (0.955 ms at 10472 baud)\n"
+    "  --byte-timing          hold each byte for its time on the wire (0.955 ms at 10472 baud),\n"
+    "                         to the microsecond when the machine lets zaq-sim run\n"
+    "  --usb-latency MS       behave as a USB serial chip with a latency timer of MS (1-255):\n"
+    "                         echoes and answers reach the host when MS has passed since the\n"
+    "                         last release, or when 62 bytes are waiting\n"
     "  --response-delay MS    the device waits MS before each answer\n"
     "  --min-gap1 MS          least time from the first wake-up pulse to the second (300)\n"
     "  --min-gap2 MS          least time from the second pulse to the first frame (100)\n"
@@ -32,11 +36,15 @@ const char* const kSimUsage =
     "  --refuse N             answer N is a negative answer (7F, the service, reason 22)\n"
     "  --short-answer N       answer N carries its service byte only, with a right checksum\n"
     "  --corrupt-echo N       received byte N is changed on the line (device and echo see 0x01 flipped)\n"
+    "  --lose-byte N          received byte N is lost on the line: the device never sees it, no echo\n"
     "  --stale HEX            these bytes wait in the client's receive queue before it connects,\n"
     "                         as a late answer to an earlier connection would\n"
     "  --ignore-writes        answer every write step positively but keep the EEPROM as it is\n";
 
 namespace {
+
+// The largest latency timer a USB serial chip takes.
+constexpr std::uint32_t kMaxUsbLatencyMs = 255;
 
 bool ParseNumber(const std::string& text, std::uint32_t& value)
 {
@@ -125,6 +133,12 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
             options.longAnswers = true;
         } else if (arg == "--byte-timing") {
             options.byteTiming = true;
+        } else if (arg == "--usb-latency") {
+            ok = number(options.usbLatencyMs);
+            if (ok && (options.usbLatencyMs < 1 || options.usbLatencyMs > kMaxUsbLatencyMs)) {
+                error = "--usb-latency takes 1 to 255 milliseconds";
+                ok = false;
+            }
         } else if (arg == "--response-delay") {
             ok = number(options.responseDelayMs);
         } else if (arg == "--min-gap1") {
@@ -154,6 +168,8 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
             ok = number(options.shortAnswer);
         } else if (arg == "--corrupt-echo") {
             ok = number(options.corruptEcho);
+        } else if (arg == "--lose-byte") {
+            ok = number(options.loseByte);
         } else if (arg == "--ignore-writes") {
             options.ignoreWrites = true;
         } else if (arg == "--stale") {

@@ -15,6 +15,8 @@ struct SimOptions {
     std::string logPath;       // wire log file; empty: none
     bool longAnswers = false;  // answers in the 0x80 header form
     bool byteTiming = false;   // hold every byte for its time on the wire
+    // What goes to the host waits in a USB serial chip for this latency timer; 0: no chip.
+    std::uint32_t usbLatencyMs = 0;
     std::uint32_t responseDelayMs = 0;
     // Least gaps the device accepts: first pulse to second, second pulse to first frame. They
     // are measured when this process gets to read the bytes, which on a loaded machine can be
@@ -32,6 +34,7 @@ struct SimOptions {
     std::uint32_t refuseAnswer = 0;        // this answer is a negative one (reason kRefusalReason)
     std::uint32_t shortAnswer = 0;         // this answer carries its service byte only
     std::uint32_t corruptEcho = 0;         // this received byte (counted from 1) comes back changed
+    std::uint32_t loseByte = 0;            // this received byte never reaches the line: no device, no echo
     std::vector<std::uint8_t> staleBytes;  // waiting in the client's receive queue from the start
     bool ignoreWrites = false;             // write steps answered as usual, the EEPROM kept as it is
 };

@@ -30,7 +30,9 @@ bool Operation::Start(const OperationRequest& request, const std::uint8_t* dump)
     engine_.frameByteGapMs = request.byteGapMs;
     if (request.operation == device::OpWrite)
         backups_.Arm(request.backup, BackupsFolder());
-    engine_.backupSink = &backups_;
+    // The engine's trace tells a write asked to back up from one that was not.
+    const bool backup = request.operation == device::OpWrite && request.backup;
+    engine_.backupSink = backup ? &backups_ : nullptr;
     const bool takesDump = request.operation == device::OpWrite || request.operation == device::OpCompare;
     if (takesDump && dump && range.start < staging_.size()) {
         const std::uint32_t end = std::min<std::uint32_t>(range.start + range.count, staging_.size());

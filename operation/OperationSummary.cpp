@@ -105,6 +105,9 @@ std::uint32_t EndAddress(const OperationRecord& record)
 {
     if (record.endPass == Pass::None)
         return kNoEndAddress;
+    // The backup reads the whole EEPROM, whatever the range, from address 0 up.
+    if (record.endPass == Pass::Backup)
+        return record.endPassDone < kEepromBytes ? record.endPassDone : kNoEndAddress;
     const std::uint8_t need = PassNeed(record.endPass);
     std::uint32_t visited = 0;
     for (std::uint32_t address = record.start; address < record.start + record.count; ++address) {

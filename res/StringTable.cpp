@@ -103,7 +103,7 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_COMPARED_NONE, "No byte was compared."},
     {IDS_PORT_PATH_REASON, "%s (%s): %s"},
     {IDS_PORT_REASON, "%s: %s"},
-    {IDS_BACKUP_NOT_STORED, "The device's EEPROM could not be backed up, so nothing was written."},
+    {IDS_BACKUP_NOT_STORED, "Nothing was written: the EEPROM backup could not be stored"},
     {IDS_BACKUP_STORED, "Backup: %s"},
     {IDS_BACKUP_REASON, "Backup not stored: %s"},
     {IDS_WITHOUT_BACKUP, "%s, without a backup"},

@@ -403,8 +403,8 @@ Are you sure?</translation>
         <translation>%s: %s</translation>
     </message>
     <message>
-        <source>The device&apos;s EEPROM could not be backed up, so nothing was written.</source>
-        <translation>The device&apos;s EEPROM could not be backed up, so nothing was written.</translation>
+        <source>Nothing was written: the EEPROM backup could not be stored</source>
+        <translation>Nothing was written: the EEPROM backup could not be stored</translation>
     </message>
     <message>
         <source>Backup: %s</source>

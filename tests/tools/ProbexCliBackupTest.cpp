@@ -33,9 +33,11 @@ TEST_F(ProbexCliBackup, WriteBacksUpFirstSaysWhereAndStopsWithoutWritingWhenItCa
     EXPECT_EQ(Run({"write", "--port", "COM4", "--trace", "-", file.string()}), probexcli::kExitFile);
     EXPECT_NE(err_.str().find("Backup not stored: " + home_.BackupsFolder()), std::string::npos)
         << err_.str();
-    EXPECT_NE(err_.str().find("could not be backed up, so nothing was written"), std::string::npos);
+    EXPECT_NE(err_.str().find("Nothing was written: the EEPROM backup could not be stored"),
+              std::string::npos);
     EXPECT_NE(err_.str().find("result 10: the backup was not stored, so nothing was written"),
               std::string::npos);
+    EXPECT_NE(err_.str().find("; backup first, verified)"), std::string::npos) << "the trace's header";
     EXPECT_EQ(sim_->Eeprom().Bytes(), device_);
     fs::remove(home_.BackupsFolder());
 
@@ -46,8 +48,9 @@ TEST_F(ProbexCliBackup, WriteBacksUpFirstSaysWhereAndStopsWithoutWritingWhenItCa
     EXPECT_EQ(ReadImage(path), device_);
     EXPECT_EQ(sim_->Eeprom().Bytes(), image);
 
-    EXPECT_EQ(Run({"write", "--port", "COM4", "--no-backup", file.string()}), 0);
+    EXPECT_EQ(Run({"write", "--port", "COM4", "--no-backup", "--trace", "-", file.string()}), 0);
     EXPECT_EQ(err_.str().find("Backup"), std::string::npos) << err_.str();
+    EXPECT_EQ(err_.str().find("backup"), std::string::npos) << "nor in the trace: " << err_.str();
 
     // Listed by all, and by the device on the port after its ID.
     EXPECT_EQ(Run({"backups"}), 0);

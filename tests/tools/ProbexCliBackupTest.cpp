@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // probex-cli's backups against the simulator: the path on stderr, --no-backup, a backup that
-// cannot be stored (exit 65, nothing written) and the listing.
+// cannot be stored (exit 65, nothing written) and the listing, on standard output or failing there.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -57,6 +60,12 @@ TEST_F(ProbexCliBackup, WriteBacksUpFirstSaysWhereAndStopsWithoutWritingWhenItCa
     EXPECT_EQ(out_.str(), path + "\n");
     EXPECT_EQ(Run({"backups", "--port", "COM4"}), 0);
     EXPECT_EQ(out_.str().substr(out_.str().find('\n') + 1), path + "\n") << out_.str();
+
+    // A listing that cannot reach standard output says so, as the other commands do.
+    const fs::path errors = folder_ / "stderr.txt";
+    const std::string command = std::string(PROBEX_CLI_PATH) + " backups >&- 2>" + errors.string();
+    EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), probexcli::kExitOutput);
+    EXPECT_EQ(clitest::ReadText(errors), "probex-cli: the list could not be written to standard output\n");
 }
 
 }  // namespace

@@ -53,7 +53,8 @@ std::string CliHelp()
         "EEPROM. Every command that reaches the device prints its ID text on stdout, and checks\n"
         "FILE before the device is touched. Progress (\"" +
         operation::PercentText(37) +
-        "\") goes to stderr while stderr is a terminal.\n"
+        "\") goes to stderr while stderr is a\n"
+        "terminal.\n"
         "\n"
         "Commands:\n"
         "  id        read the device's identification only\n"
@@ -110,9 +111,10 @@ std::string CliHelp()
             "  64  wrong usage\n"
             "  65  FILE cannot be read or written, or is not 256 bytes long (\"" +
             LoadString(res::IDS_WRONG_FILE_SIZE) +
-            "\"), or a write's backup\n"
-            "      could not be stored (nothing was written)\n"
-            "  74  the ID text or a result could not be written to stdout, or the trace to its file\n"
+            "\"),\n"
+            "      or a write's backup could not be stored (nothing was written)\n"
+            "  74  the ID text, a result or the backups' list could not be written to stdout, or the\n"
+            "      trace to its file\n"
             "  130  stopped by SIGINT, SIGTERM, SIGHUP or SIGQUIT\n";
     return text;
 }

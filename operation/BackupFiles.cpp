@@ -112,13 +112,15 @@ StoredBackup StoreBackupFile(const std::string& root, const std::string& idText,
         return {{}, folder.string() + ": " + error.message()};
     const std::string stamp = Stamp(when);
     fs::path file = folder / (stamp + kExtension);
-    for (unsigned number = 2; fs::exists(file, error) || error; ++number) {
-        if (error)
-            return {{}, file.string() + ": " + error.message()};
+    // Never over another backup, not even one another process stores in the same second.
+    for (unsigned number = 2;; ++number) {
+        const std::error_code failed = platform::CreateNewFile(file.string(), bytes);
+        if (!failed)
+            break;
+        if (failed != std::errc::file_exists)
+            return {{}, file.string() + ": " + failed.message()};
         file = folder / (stamp + "-" + std::to_string(number) + kExtension);
     }
-    if (const std::error_code failed = platform::ReplaceFile(file.string(), bytes))
-        return {{}, file.string() + ": " + failed.message()};
     RemoveOldest(folder, keep);
     return {file.string(), {}};
 }

@@ -96,7 +96,9 @@ KeptAttributes AttributesToKeep(const std::string& target)
     return kept;
 }
 
-AtomicReplace::AtomicReplace(std::string target) : target_(std::move(target)), folder_(FolderOf(target_)) {}
+AtomicReplace::AtomicReplace(std::string target, bool replace)
+    : target_(std::move(target)), folder_(FolderOf(target_)), replace_(replace)
+{}
 
 AtomicReplace::~AtomicReplace()
 {
@@ -208,11 +210,17 @@ std::error_code AtomicReplace::Commit(std::span<const std::uint8_t> bytes)
         done = close(fd_) == 0;
         fd_ = -1;
     }
-    if (!done || rename(name_.c_str(), target_.c_str()) != 0) {
+    // A new file is linked in, which fails on a name already taken, where rename() would replace.
+    const auto place = [this] {
+        return replace_ ? rename(name_.c_str(), target_.c_str()) : link(name_.c_str(), target_.c_str());
+    };
+    if (!done || place() != 0) {
         const std::error_code error = LastError();
         Drop();
         return error;
     }
+    if (!replace_)
+        unlink(name_.c_str());
     name_.clear();
     return {};
 }
@@ -227,6 +235,11 @@ std::error_code KeepOwnerOf(const std::string& target, int fd)
 std::error_code ReplaceFile(const std::string& target, std::span<const std::uint8_t> bytes)
 {
     return AtomicReplace(target).Commit(bytes);
+}
+
+std::error_code CreateNewFile(const std::string& target, std::span<const std::uint8_t> bytes)
+{
+    return AtomicReplace(target, false).Commit(bytes);
 }
 
 }  // namespace platform

@@ -42,7 +42,8 @@ std::error_code KeepOwnerOf(const std::string& target, int fd);
 // message() is the system's own text.
 class AtomicReplace {
 public:
-    explicit AtomicReplace(std::string target);
+    // With `replace` false a file already at `target` stays, and Commit() fails with EEXIST.
+    explicit AtomicReplace(std::string target, bool replace = true);
     ~AtomicReplace();  // removes a temporary file that did not take the target's place
     AtomicReplace(const AtomicReplace&) = delete;
     AtomicReplace& operator=(const AtomicReplace&) = delete;
@@ -66,12 +67,16 @@ private:
 
     std::string target_;
     std::string folder_;
+    bool replace_ = true;
     int fd_ = -1;
     std::string name_;  // empty while the temporary file has no name (O_TMPFILE)
 };
 
 // Prepare() and Commit() at once.
 std::error_code ReplaceFile(const std::string& target, std::span<const std::uint8_t> bytes);
+// The same for a file that must be new: EEXIST, and nothing changed, when `target` is taken, even
+// by a file that another process put there meanwhile.
+std::error_code CreateNewFile(const std::string& target, std::span<const std::uint8_t> bytes);
 
 }  // namespace platform
 

@@ -359,6 +359,7 @@ TEST_F(ProbexCli, UsageErrorsExit64WithoutTouchingTheDevice)
         {{"read", "--port", "COM4", "--no-backup", "x.bin"}, "--no-backup goes with write only"},
         {{"backups", "x.bin"}, "backups takes no FILE"},
         {{"backups", "--range", "10-1F"}, "--range goes with read, write and compare only"},
+        {{"backups", "--trace", "-"}, "backups takes --trace, --frames and --last only with --port"},
         {{}, "no command"},
     };
     for (const Case& c : cases) {

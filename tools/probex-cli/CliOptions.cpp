@@ -277,6 +277,11 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
         error = "--byte-gap goes with --frames only";
         return false;
     }
+    const bool deviceOptions = !options.tracePath.empty() || options.wholeFrames || options.lastOperation;
+    if (options.command == Command::Backups && options.port.empty() && deviceOptions) {
+        error = "backups takes --trace, --frames and --last only with --port";
+        return false;
+    }
     if (options.port.empty() && options.command != Command::Backups) {
         error = "--port is required";
         return false;

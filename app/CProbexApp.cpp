@@ -43,6 +43,7 @@ constexpr ViewOption kViewOptions[] = {
     {res::ID_VIEW_VERIFY_WRITE, &CProbexDoc::verifyAfterWrite, "Write", "Verify", true},
     {res::ID_VIEW_WRITE_CHANGED, &CProbexDoc::writeChangedOnly, "Write", "ChangedOnly", false},
     {res::ID_VIEW_WHOLE_FRAMES, &CProbexDoc::sendWholeFrames, "COM port", "WholeFrames", false},
+    {res::ID_VIEW_BACKUP_BEFORE_WRITE, &CProbexDoc::backupBeforeWrite, "Write", "Backup", true},
 };
 
 QWidget* CreateRegisteredControl(const std::string& className, QWidget* parent, std::uint32_t style)
@@ -225,9 +226,13 @@ bool CProbexApp::OnCommand(res::ResourceId command)
     case res::ID_FILE_SAVE_AS:
         document_->OnFileSaveAs();
         return true;
+    case res::ID_FILE_RESTORE_BACKUP:
+        document_->OnFileRestoreBackup();
+        return true;
     case res::ID_VIEW_VERIFY_WRITE:
     case res::ID_VIEW_WRITE_CHANGED:
     case res::ID_VIEW_WHOLE_FRAMES:
+    case res::ID_VIEW_BACKUP_BEFORE_WRITE:
         ToggleViewOption(command);
         return true;
     default:

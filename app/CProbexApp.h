@@ -54,7 +54,8 @@ private:
     bool CreateMainWindow();
     void DestroyMainWindow();
     bool QueryClose();
-    // The View menu's options kept in the settings: verify, changed-only, whole frames.
+    // The View menu's options kept in the settings: verify, changed-only, whole frames,
+    // backup.
     void LoadViewOptions();
     void ToggleViewOption(res::ResourceId command);
     // The window's size is kept in the settings from one run to the next.

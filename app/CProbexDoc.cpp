@@ -7,9 +7,13 @@
 #include "app/docview/CArchive.h"
 #include "app/docview/CPrompts.h"
 #include "device/CExceptionEx.h"
+#include "operation/BackupFiles.h"
 #include "operation/DeviceResultText.h"
 #include "operation/OperationSummary.h"
 #include "res/ResourceIds.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <vector>
@@ -161,6 +165,7 @@ void CProbexDoc::StartDeviceRange(device::DeviceOperation kind, const std::strin
     request.lastOperation = AskLastOperation();
     request.verify = kind == device::OpWrite && verifyAfterWrite;
     request.changedOnly = kind == device::OpWrite && writeChangedOnly;
+    request.backup = kind == device::OpWrite && backupBeforeWrite;
     deviceBusy_ = operation_.Start(request, dumpData.get());
 }
 
@@ -241,8 +246,10 @@ void CProbexDoc::OnFinished()
     UpdateAllViews(HintIdle);
     std::string text = operation::DeviceResultText(record.result, record.refusalCode);
     if (!text.empty()) {
-        for (const std::string& detail :
-             {operation::PortFailureText(record), operation::RangeSplit(record)}) {
+        // A backup not stored says why; nothing was written then.
+        const std::string split = record.result == device::ResultBackupFailed ? operation::BackupText(record)
+                                                                              : operation::RangeSplit(record);
+        for (const std::string& detail : {operation::PortFailureText(record), split}) {
             if (!detail.empty())
                 text += '\n' + detail;
         }
@@ -254,6 +261,25 @@ void CProbexDoc::OnFinished()
         record.result == device::ResultStopped ? MessageIcon::Information : MessageIcon::Error;
     if (!text.empty())
         Prompts().ShowMessage(QString::fromStdString(text), MessageButtons::Ok, icon);
+}
+
+bool CProbexDoc::OnFileRestoreBackup()
+{
+    if (!CanReplaceContents())
+        return false;
+    const QDir root(QString::fromStdString(operation::BackupsFolder()));
+    QString folder = root.path();
+    if (const std::string id = device.idText;
+        !id.empty() && root.exists(QString::fromStdString(operation::DeviceFolderName(id))))
+        folder = root.filePath(QString::fromStdString(operation::DeviceFolderName(id)));
+    root.mkpath(QStringLiteral("."));  // the dialog opens where it is
+    const auto path =
+        Prompts().AskOpenFileName(LoadText(res::IDS_RESTORE_TITLE), LoadText(res::IDS_BACKUP_FILTER), folder);
+    if (!path)
+        return false;
+    // "ID-20261207-201500.bin": the device and the moment, as the backup's folder and name say.
+    const QFileInfo chosen(*path);
+    return OpenCopyOfFile(*path, chosen.dir().dirName() + QLatin1Char('-') + chosen.fileName());
 }
 
 std::string CProbexDoc::LastSummary() const

@@ -39,11 +39,17 @@ public:
     // Asks the running operation to stop between two bytes; it still ends with NotifyFinished.
     void StopDevice();
 
-    // Write options, taken by each write request.
+    // Write options, taken by each write request. A backup is taken once per device ID for the
+    // document's life (the program's run).
     bool verifyAfterWrite = true;
     bool writeChangedOnly = false;
+    bool backupBeforeWrite = false;
     // Taken by every request: each frame sent at once instead of byte by byte.
     bool sendWholeFrames = false;
+
+    // File "Restore from backup...": the open dialog in the backups folder (the last device's
+    // own, when it has one); the chosen backup opens as an unsaved dump named after it.
+    bool OnFileRestoreBackup();
 
     bool IsPortFree(const std::string& portName) const;
     std::string GetIdText() const;

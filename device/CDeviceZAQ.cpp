@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <functional>
 #include <iterator>
+#include <span>
 #include <string>
 #include <thread>
 #include <variant>
@@ -282,6 +283,8 @@ TraceBegin CDeviceZAQ::DescribeRequest() const
     begin.start = start;
     begin.count = count;
     if (operation == OpWrite) {
+        // Asked for; a device already backed up by this sink is not read again (see WriteRange).
+        begin.backup = backupSink != nullptr;
         begin.changedOnly = writeChangedOnly;
         begin.verify = verifyAfterWrite;
     }
@@ -408,9 +411,16 @@ std::uint16_t CDeviceZAQ::Identify()
 std::uint16_t CDeviceZAQ::RunPass(std::optional<DevicePass> pass, std::uint8_t need,
                                   const std::function<std::uint16_t(std::uint32_t)>& transferByte)
 {
+    return RunPassOver(start, count, pass, need, transferByte);
+}
+
+std::uint16_t CDeviceZAQ::RunPassOver(std::uint32_t first, std::uint32_t length,
+                                      std::optional<DevicePass> pass, std::uint8_t need,
+                                      const std::function<std::uint16_t(std::uint32_t)>& transferByte)
+{
     std::uint32_t addresses[zaq::kRequestBound];
     std::uint32_t total = 0;
-    for (std::uint32_t address = start; address < start + count; ++address) {
+    for (std::uint32_t address = first; address < first + length && total < zaq::kRequestBound; ++address) {
         if ((byteState[address] & need) == need)
             addresses[total++] = address;
     }
@@ -503,11 +513,43 @@ std::uint16_t CDeviceZAQ::CompareRange()
     return RunPass(PassCompare, 0, [this](std::uint32_t address) { return ReadBackByte(address); });
 }
 
+std::uint16_t CDeviceZAQ::BackUpEeprom(bool changedOnly)
+{
+    std::uint8_t bytes[zaq::kRequestBound] = {};
+    const std::uint32_t size = std::min<std::uint32_t>(eepromSize, zaq::kRequestBound);
+    const auto readByte = [&](std::uint32_t address) {
+        if (changedOnly && address >= start && address < start + count) {
+            const std::uint16_t result = ReadBackByte(address);
+            bytes[address] = readBack[address];
+            return result;
+        }
+        return ReadByte(address, bytes[address]);
+    };
+    if (std::uint16_t result = RunPassOver(0, size, PassBackup, 0, readByte))
+        return result;
+    Trace("backup of %u bytes handed over", unsigned(size));
+    if (!backupSink->StoreBackup(idText, std::span<const std::uint8_t>(bytes, size))) {
+        Trace("backup not stored: nothing written");
+        return ResultBackupFailed;
+    }
+    return ResultOk;
+}
+
 std::uint16_t CDeviceZAQ::WriteRange()
 {
-    if (writeChangedOnly) {
-        if (std::uint16_t result = CompareRange())
+    const bool backedUp = backupSink && backupSink->WantsBackup(idText);
+    if (backedUp) {
+        if (std::uint16_t result = BackUpEeprom(writeChangedOnly))
             return result;
+    } else if (backupSink) {
+        Trace("no backup: this device was backed up before");
+    }
+    if (writeChangedOnly) {
+        // The backup has read the range already.
+        if (!backedUp) {
+            if (std::uint16_t result = CompareRange())
+                return result;
+        }
         for (std::uint32_t address = start; address < start + count; ++address) {
             if (byteState[address] & ByteDiffers)
                 byteState[address] |= BytePlanned;
@@ -517,7 +559,8 @@ std::uint16_t CDeviceZAQ::WriteRange()
             byteState[address] = BytePlanned;
     }
     // A plain write is the only pass of its connection, so it is not announced.
-    const auto pass = verifyAfterWrite || writeChangedOnly ? std::optional(PassWrite) : std::nullopt;
+    const bool alone = !(backedUp || verifyAfterWrite || writeChangedOnly);
+    const auto pass = alone ? std::nullopt : std::optional(PassWrite);
     const auto write = [this](std::uint32_t address) { return WriteByte(address); };
     if (std::uint16_t result = RunPass(pass, BytePlanned, write))
         return result;
@@ -587,8 +630,9 @@ std::uint32_t CDeviceZAQ::Run()
             result = StopAsked() ? std::uint16_t(ResultStopped) : Identify();
         if (result == ResultOk)
             result = TransferForOperation();
-        // A stopped connection is closed as a finished one is, so the device is left clean.
-        if (connected && (result == ResultOk || result == ResultStopped)) {
+        // A stopped connection, and one whose backup was not stored, is closed as a finished one
+        // is, so the device is left clean.
+        if (connected && (result == ResultOk || result == ResultStopped || result == ResultBackupFailed)) {
             if (std::uint16_t closing = CloseConnection())
                 result = closing;
         }

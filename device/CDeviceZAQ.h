@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "device/BackupSink.h"
 #include "device/CAutoEventEx.h"
 #include "device/CDeadline.h"
 #include "device/CSerialPort.h"
@@ -89,6 +90,9 @@ public:
     // byte-by-byte sending gives. The wake-up pulses go one at a time either way.
     bool sendWholeFrames = false;
     std::uint32_t frameByteGapMs = 0;
+    // Asked by each write once the device has named itself; unset, no write backs up. Must
+    // outlive the requests, like traceSink.
+    BackupSink* backupSink = nullptr;
     // What the last range request did, per address (ByteStateFlag); a difference found by a
     // compare or a verify leaves the result 0, the caller reads it here. readBack holds the
     // device's bytes where byteState has ByteRead. Cleared when a connection begins.
@@ -153,6 +157,13 @@ private:
     // carry 0.
     std::uint16_t RunPass(std::optional<DevicePass> pass, std::uint8_t need,
                           const std::function<std::uint16_t(std::uint32_t)>& transferByte);
+    // The same over [first, first + length) instead of the request's range.
+    std::uint16_t RunPassOver(std::uint32_t first, std::uint32_t length, std::optional<DevicePass> pass,
+                              std::uint8_t need,
+                              const std::function<std::uint16_t(std::uint32_t)>& transferByte);
+    // Reads the whole EEPROM and hands it to backupSink. With changedOnly the bytes of the range
+    // go into readBack and byteState as a compare pass would put them.
+    std::uint16_t BackUpEeprom(bool changedOnly);
     // Reads the address into readBack and notes whether it differs from data.
     std::uint16_t ReadBackByte(std::uint32_t address);
     std::uint16_t TransferForOperation();

@@ -148,6 +148,8 @@ std::string DescribeEnd(const TraceEnd& end)
         return DescribeStop(end);
     case ResultShortAnswer:
         return "answer too short in the " + DescribeStep(place);
+    case ResultBackupFailed:
+        return "the backup was not stored, so nothing was written";
     default:
         return "result " + std::to_string(end.result) + " in the " + DescribeStep(place);
     }

@@ -28,6 +28,9 @@ enum DeviceResult : std::uint16_t {
     ResultStopped = 7,
     // 8 is left free: probex-cli exits with the result, and 8 is its "differences".
     ResultShortAnswer = 9,  // an answer had fewer data bytes than its request needs
+    // A write's backup could not be stored; nothing was written, and the connection was closed
+    // cleanly. Numbered apart from the results the device and the line give.
+    ResultBackupFailed = 10,
 };
 
 enum DeviceNotify : std::uint16_t {
@@ -51,10 +54,15 @@ enum DeviceNotify : std::uint16_t {
 //   write, verified:        PassWrite, PassVerify
 //   write, changed only:    PassCompare (whole range), PassWrite (the differing addresses),
 //                           PassVerify (the addresses written) when verifying
+//
+// A write that backs the device up first begins with PassBackup over the whole EEPROM and then
+// announces all its passes, a plain write's PassWrite included; a changed-only write takes its
+// comparison from the backup and runs no PassCompare.
 enum DevicePass : std::uint16_t {
     PassCompare = 0,  // the device's bytes into readBack, compared with data
     PassWrite = 1,
     PassVerify = 2,  // the bytes written in this connection read back into readBack
+    PassBackup = 3,  // the whole EEPROM read for the backup sink before anything is written
 };
 
 // Flags of CDeviceZAQ::byteState, one entry per address, for the last range request. Set by the

@@ -22,8 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     std::string error;
     if (probexcli::ParseCliOptions(args, options, error)) {
         // What the parser accepts is what the runner relies on.
-        const bool talksToDevice =
-            options.command != probexcli::Command::Help && options.command != probexcli::Command::Version;
+        // Listing the backups without a port reads only the disk.
+        const bool listsOnly = options.command == probexcli::Command::Backups && options.port.empty();
+        const bool talksToDevice = options.command != probexcli::Command::Help &&
+                                   options.command != probexcli::Command::Version && !listsOnly;
         if (talksToDevice && (options.port.empty() || options.first > options.last || options.last > 0xFF ||
                               options.timeoutSeconds < 1 || options.timeoutSeconds > 30))
             __builtin_trap();

@@ -25,6 +25,8 @@ res::ResourceId DeviceResultMessage(std::uint16_t result)
         return res::IDS_STOPPED;
     case device::ResultShortAnswer:
         return res::IDS_SHORT_ANSWER;
+    case device::ResultBackupFailed:
+        return res::IDS_BACKUP_NOT_STORED;
     default:
         return 0;
     }

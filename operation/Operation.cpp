@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "operation/Operation.h"
 
+#include "operation/BackupFiles.h"
+
 #include <algorithm>
 
 namespace operation {
@@ -26,6 +28,11 @@ bool Operation::Start(const OperationRequest& request, const std::uint8_t* dump)
     engine_.writeChangedOnly = request.changedOnly;
     engine_.sendWholeFrames = request.wholeFrames;
     engine_.frameByteGapMs = request.byteGapMs;
+    if (request.operation == device::OpWrite)
+        backups_.Arm(request.backup, BackupsFolder());
+    // The engine's trace tells a write asked to back up from one that was not.
+    const bool backup = request.operation == device::OpWrite && request.backup;
+    engine_.backupSink = backup ? &backups_ : nullptr;
     const bool takesDump = request.operation == device::OpWrite || request.operation == device::OpCompare;
     if (takesDump && dump && range.start < staging_.size()) {
         const std::uint32_t end = std::min<std::uint32_t>(range.start + range.count, staging_.size());
@@ -64,9 +71,12 @@ void Operation::Follow(const device::DeviceNotification& notification)
     record_.openError = engine_.openError;
     record_.endPass = pass;
     record_.endPassDone = passDone;
+    record_.idText = engine_.idText;
     std::copy(std::begin(engine_.byteState), std::end(engine_.byteState), record_.byteState.begin());
     std::copy(std::begin(engine_.readBack), std::end(engine_.readBack), record_.readBack.begin());
     record_.data = staging_;
+    if (record_.operation == device::OpWrite)
+        backups_.FillRecord(record_);
 }
 
 }  // namespace operation

@@ -6,6 +6,7 @@
 // read's bytes are taken from it as their notifications arrive.
 
 #include "device/CDeviceZAQ.h"
+#include "operation/BackupKeeper.h"
 #include "operation/OperationProgress.h"
 #include "operation/OperationRecord.h"
 #include "operation/OperationRequest.h"
@@ -44,6 +45,7 @@ private:
     OperationRecord record_;
     std::uint32_t arrived_ = kNoAddress;
     std::chrono::steady_clock::time_point began_;
+    BackupKeeper backups_;  // outlives the engine, which calls it from its worker
     // Last, so that its worker ends before the staging buffer goes.
     device::CDeviceZAQ engine_;
 };

@@ -14,6 +14,8 @@ Pass AnnouncedPass(std::uint16_t pass)
         return Pass::Write;
     case device::PassVerify:
         return Pass::Verify;
+    case device::PassBackup:
+        return Pass::Backup;
     default:
         return Pass::Compare;
     }
@@ -83,6 +85,8 @@ std::string PassProgressText(const OperationProgress& progress)
         return FormatText(res::IDS_PASS_WRITING, percent);
     case Pass::Verify:
         return FormatText(res::IDS_PASS_VERIFYING, percent);
+    case Pass::Backup:
+        return FormatText(res::IDS_BACKUP_PROGRESS, percent);
     case Pass::Compare:
         return FormatText(progress.Operation() == device::OpWrite ? res::IDS_PASS_READING_FIRST
                                                                   : res::IDS_PASS_COMPARING,

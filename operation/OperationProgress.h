@@ -16,6 +16,7 @@ enum class Pass {
     Write,    // a write, plain or the write pass of a checked one
     Verify,   // the written bytes read back
     Compare,  // a compare, or the reading before a changed-only write
+    Backup,   // the whole EEPROM read before a write, for its backup
 };
 
 class OperationProgress {
@@ -54,9 +55,9 @@ private:
 // "37% complete".
 std::string PercentText(int percent);
 
-// The running pass and how far it got: "Reading 37 %", "Writing 37 %", "Verifying 12 %", "Reading
-// the device first 50 %" (before a changed-only write), "Comparing 80 %"; PercentText outside a
-// pass.
+// The running pass and how far it got: "Reading 37 %", "Writing 37 %", "Verifying 12 %",
+// "Backing up 5 %" (the whole EEPROM, before a write), "Reading the device first 50 %" (before a
+// changed-only write), "Comparing 80 %"; PercentText outside a pass.
 std::string PassProgressText(const OperationProgress& progress);
 
 }  // namespace operation

@@ -14,6 +14,15 @@ namespace operation {
 
 inline constexpr std::uint32_t kEepromBytes = 256;
 
+// What became of a write's backup.
+enum class BackupState {
+    None,     // not a write, or it ended before the device named itself
+    Off,      // the request asked for none
+    Earlier,  // the device was backed up by an earlier write of the same Operation
+    Stored,
+    Failed,  // read but not stored: nothing was written
+};
+
 struct OperationRecord {
     device::DeviceOperation operation = device::OpReadId;
     std::uint32_t start = 0;  // the range as the engine takes it (inside the EEPROM)
@@ -32,9 +41,15 @@ struct OperationRecord {
     // how many of its addresses it had done.
     Pass endPass = Pass::None;
     std::uint32_t endPassDone = 0;
+    std::string idText{};  // the ID the device gave, empty when it gave none
     // The staging buffer at the end: the bytes read, or the bytes written or compared with.
     std::array<std::uint8_t, kEepromBytes> data{};
     std::array<std::uint8_t, kEepromBytes> readBack{};  // where byteState has ByteRead
+    BackupState backup = BackupState::None;
+    std::string backupPath{};   // Stored: the file
+    std::string backupError{};  // Failed: the file or folder and the system's reason
+    // Stored or Failed: the device's whole EEPROM as the write found it.
+    std::array<std::uint8_t, kEepromBytes> backupBytes{};
 };
 
 }  // namespace operation

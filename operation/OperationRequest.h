@@ -41,6 +41,7 @@ struct OperationRequest {
     bool changedOnly = false;         // write: only the bytes that differ from the device's
     bool wholeFrames = false;         // each request frame written at once, then its echoes read
     std::uint32_t byteGapMs = 0;      // whole frames: the time between two bytes, 0 to 20
+    bool backup = false;              // write: store the whole EEPROM first (see BackupKeeper)
     bool lastOperation = false;
 };
 

@@ -105,6 +105,9 @@ std::uint32_t EndAddress(const OperationRecord& record)
 {
     if (record.endPass == Pass::None)
         return kNoEndAddress;
+    // The backup reads the whole EEPROM, whatever the range, from address 0 up.
+    if (record.endPass == Pass::Backup)
+        return record.endPassDone < kEepromBytes ? record.endPassDone : kNoEndAddress;
     const std::uint8_t need = PassNeed(record.endPass);
     std::uint32_t visited = 0;
     for (std::uint32_t address = record.start; address < record.start + record.count; ++address) {
@@ -152,7 +155,9 @@ std::string StatusSummary(const OperationRecord& record)
     case device::OpRead:
         return FormatText(res::IDS_DONE_READ, record.done, Plural(record.done), record.seconds);
     case device::OpWrite:
-        return WriteSummary(record);
+        return record.backup == BackupState::Off
+                   ? FormatText(res::IDS_WITHOUT_BACKUP, WriteSummary(record).c_str())
+                   : WriteSummary(record);
     case device::OpCompare:
         return CompareSummary(record);
     default:
@@ -227,6 +232,18 @@ std::string CompareText(const OperationRecord& record)
 std::string ChangedOnlyText(const OperationRecord& record)
 {
     return FormatText(res::IDS_WRITTEN_CHANGED, unsigned(WrittenCount(record)), unsigned(record.count));
+}
+
+std::string BackupText(const OperationRecord& record)
+{
+    switch (record.backup) {
+    case BackupState::Stored:
+        return FormatText(res::IDS_BACKUP_STORED, record.backupPath.c_str());
+    case BackupState::Failed:
+        return FormatText(res::IDS_BACKUP_REASON, record.backupError.c_str());
+    default:
+        return {};
+    }
 }
 
 }  // namespace operation

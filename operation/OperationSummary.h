@@ -15,7 +15,8 @@ namespace operation {
 
 // "Read 256 bytes in 6.1 s", "ID read in 1.2 s", "Device answer timeout at 0x25 after 3.0 s",
 // "Written and verified: 00 - FF (25.3 s)", "3 bytes differ: 10, 11, 7F (6.1 s)", "Stopped after
-// 1.2 s. Bytes 00 - 3F were compared: 1 byte differs: 12".
+// 1.2 s. Bytes 00 - 3F were compared: 1 byte differs: 12"; a write asked to run without a backup
+// says so: "Wrote 256 bytes in 6.1 s, without a backup".
 std::string StatusSummary(const OperationRecord& record);
 
 // The address an operation that failed or stopped was working on: the next one of its running
@@ -56,5 +57,9 @@ std::string CompareText(const OperationRecord& record);
 
 // "Wrote 2 of 256 bytes; the others already held the dump's values".
 std::string ChangedOnlyText(const OperationRecord& record);
+
+// Where a write's backup went ("Backup: PATH") or why it was not stored ("Backup not stored:
+// REASON"); empty when the write stored none.
+std::string BackupText(const OperationRecord& record);
 
 }  // namespace operation

@@ -2,6 +2,7 @@
 #include "platform/AtomicReplace.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <random>
 #include <sys/stat.h>
@@ -96,7 +97,9 @@ KeptAttributes AttributesToKeep(const std::string& target)
     return kept;
 }
 
-AtomicReplace::AtomicReplace(std::string target) : target_(std::move(target)), folder_(FolderOf(target_)) {}
+AtomicReplace::AtomicReplace(std::string target, bool replace)
+    : target_(std::move(target)), folder_(FolderOf(target_)), replace_(replace)
+{}
 
 AtomicReplace::~AtomicReplace()
 {
@@ -208,13 +211,27 @@ std::error_code AtomicReplace::Commit(std::span<const std::uint8_t> bytes)
         done = close(fd_) == 0;
         fd_ = -1;
     }
-    if (!done || rename(name_.c_str(), target_.c_str()) != 0) {
+    if (!done || !Place()) {
         const std::error_code error = LastError();
         Drop();
         return error;
     }
     name_.clear();
     return {};
+}
+
+bool AtomicReplace::Place()
+{
+    if (replace_)
+        return rename(name_.c_str(), target_.c_str()) == 0;
+    // A new file must fail on a name already taken, where rename() would replace it. Filesystems
+    // that lack RENAME_NOREPLACE (EINVAL) mostly still make hard links.
+    if (renameat2(AT_FDCWD, name_.c_str(), AT_FDCWD, target_.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL || link(name_.c_str(), target_.c_str()) != 0)
+        return false;
+    unlink(name_.c_str());
+    return true;
 }
 
 std::error_code KeepOwnerOf(const std::string& target, int fd)
@@ -227,6 +244,11 @@ std::error_code KeepOwnerOf(const std::string& target, int fd)
 std::error_code ReplaceFile(const std::string& target, std::span<const std::uint8_t> bytes)
 {
     return AtomicReplace(target).Commit(bytes);
+}
+
+std::error_code CreateNewFile(const std::string& target, std::span<const std::uint8_t> bytes)
+{
+    return AtomicReplace(target, false).Commit(bytes);
 }
 
 }  // namespace platform

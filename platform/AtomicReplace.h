@@ -42,7 +42,8 @@ std::error_code KeepOwnerOf(const std::string& target, int fd);
 // message() is the system's own text.
 class AtomicReplace {
 public:
-    explicit AtomicReplace(std::string target);
+    // With `replace` false a file already at `target` stays, and Commit() fails with EEXIST.
+    explicit AtomicReplace(std::string target, bool replace = true);
     ~AtomicReplace();  // removes a temporary file that did not take the target's place
     AtomicReplace(const AtomicReplace&) = delete;
     AtomicReplace& operator=(const AtomicReplace&) = delete;
@@ -62,16 +63,21 @@ private:
     bool CreateNamed();
     bool NameNameless();
     bool Fill(std::span<const std::uint8_t> bytes, const KeptAttributes& kept);
+    bool Place();  // the finished temporary file takes the target's name; errno tells a failure
     void Drop();
 
     std::string target_;
     std::string folder_;
+    bool replace_ = true;
     int fd_ = -1;
     std::string name_;  // empty while the temporary file has no name (O_TMPFILE)
 };
 
 // Prepare() and Commit() at once.
 std::error_code ReplaceFile(const std::string& target, std::span<const std::uint8_t> bytes);
+// The same for a file that must be new: EEXIST, and nothing changed, when `target` is taken, even
+// by a file that another process put there meanwhile.
+std::error_code CreateNewFile(const std::string& target, std::span<const std::uint8_t> bytes);
 
 }  // namespace platform
 

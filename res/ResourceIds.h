@@ -44,6 +44,9 @@ inline constexpr ResourceId ID_VIEW_CONNECTION_LOG = 32773;
 inline constexpr ResourceId ID_VIEW_WHOLE_FRAMES = 32800;
 // Go to an address in the dump (Edit menu).
 inline constexpr ResourceId ID_EDIT_GOTO = 32790;
+// Backups: the File menu's restore, the View menu's option.
+inline constexpr ResourceId ID_FILE_RESTORE_BACKUP = 32810;
+inline constexpr ResourceId ID_VIEW_BACKUP_BEFORE_WRITE = 32811;
 
 // Status-bar indicators.
 inline constexpr ResourceId ID_INDICATOR_CAPS = 59137;
@@ -115,6 +118,15 @@ inline constexpr ResourceId IDS_COMPARED_SO_FAR = 61268;
 inline constexpr ResourceId IDS_COMPARED_NONE = 61269;
 inline constexpr ResourceId IDS_PORT_PATH_REASON = 61270;
 inline constexpr ResourceId IDS_PORT_REASON = 61271;
+
+// Backups before a write (printf formats).
+inline constexpr ResourceId IDS_BACKUP_NOT_STORED = 61290;
+inline constexpr ResourceId IDS_BACKUP_STORED = 61291;   // %s the file
+inline constexpr ResourceId IDS_BACKUP_REASON = 61292;   // %s the file or folder and the reason
+inline constexpr ResourceId IDS_WITHOUT_BACKUP = 61293;  // %s the outcome line
+inline constexpr ResourceId IDS_BACKUP_PROGRESS = 61294;
+inline constexpr ResourceId IDS_RESTORE_TITLE = 61295;
+inline constexpr ResourceId IDS_BACKUP_FILTER = 61296;
 
 // Document framework texts.
 inline constexpr ResourceId IDS_SAVE_CHANGES = 61699;

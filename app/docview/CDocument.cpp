@@ -214,6 +214,22 @@ bool CDocument::OpenDocumentFile(const QString& path)
     return true;
 }
 
+bool CDocument::OpenCopyOfFile(const QString& path, const QString& title)
+{
+    if (!CanReplaceContents() || !SaveModified())
+        return false;
+    // Save As keeps proposing the folder the user works in, not the copied file's.
+    const QString folder = lastFolder_;
+    if (!OnOpenDocument(path))
+        return false;
+    pathName_.clear();
+    lastFolder_ = folder;
+    SetTitle(title);
+    InitialUpdateViews();
+    SetModifiedFlag(true);
+    return true;
+}
+
 bool CDocument::OnFileSave()
 {
     return pathName_.isEmpty() ? OnFileSaveAs() : DoSave(pathName_);

@@ -58,6 +58,9 @@ public:
     // The rest of File Open for a chosen file: nothing when it is the document's own file,
     // otherwise the save prompt, the load and the views' initial update.
     bool OpenDocumentFile(const QString& path);
+    // Like OpenDocumentFile, but the document stays unnamed and modified, titled `title`: the
+    // file itself is never saved over, and Save asks for a name.
+    bool OpenCopyOfFile(const QString& path, const QString& title);
     // File Save: Save As for a document without a path.
     bool OnFileSave();
     // File Save As: the save dialog, then saving under the chosen name.

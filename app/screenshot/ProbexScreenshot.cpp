@@ -3,7 +3,8 @@
 // "Чтение" and answering Yes to every question) and saves two pictures of the screen: one while
 // the progress bar runs, one after the read. Given a third picture, it then changes a few bytes
 // and writes a range to a device that ignores writes, and saves the window after the verify
-// marked the differences. Meant for a virtual display (scripts/screenshot.sh).
+// marked the differences. Given a fourth, it opens File "Restore from backup..." on the backup
+// that write stored and saves the dialog. Meant for a virtual display (scripts/screenshot.sh).
 #include <QApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -58,8 +59,8 @@ int main(int argc, char** argv)
 {
     QApplication qt(argc, argv);
     const QStringList args = QApplication::arguments();
-    if (args.size() != 3 && args.size() != 4) {
-        std::fprintf(stderr, "usage: probex-screenshot PROGRESS.png DONE.png [VERIFY.png]\n");
+    if (args.size() < 3 || args.size() > 5) {
+        std::fprintf(stderr, "usage: probex-screenshot PROGRESS.png DONE.png [VERIFY.png [RESTORE.png]]\n");
         return 64;
     }
     // The language of the environment, as the program takes it.
@@ -76,6 +77,17 @@ int main(int argc, char** argv)
     int result = 2;
     bool busySeen = false;
     bool progressSaved = false;
+
+    // The restore scene: the real open dialog, saved while it is up, then cancelled.
+    const auto showRestore = [&] {
+        InstallPrompts(nullptr);
+        QTimer::singleShot(800, [&] {
+            result = SaveScreen(args[4]) ? result : 1;
+            if (QWidget* dialog = QApplication::activeModalWidget())
+                dialog->close();
+        });
+        frame->ExecuteCommand(res::ID_FILE_RESTORE_BACKUP);
+    };
 
     // The write scene: three bytes changed in 10 - 1F, which the device will not take.
     QTimer writePoll;
@@ -96,6 +108,8 @@ int main(int argc, char** argv)
             editor->SetSelection(dumpedit::CDumpEdit::kNoByte, dumpedit::CDumpEdit::kNoByte, false, true);
             QTimer::singleShot(300, [&] {
                 result = SaveScreen(args[3]) ? result : 1;
+                if (args.size() == 5 && result == 0)
+                    showRestore();
                 QApplication::quit();
             });
         }
@@ -114,7 +128,7 @@ int main(int argc, char** argv)
             poll.stop();
             QTimer::singleShot(300, [&] {
                 result = SaveScreen(args[2]) && progressSaved ? 0 : 1;
-                if (args.size() == 4 && result == 0) {
+                if (args.size() >= 4 && result == 0) {
                     startWrite();
                 } else {
                     QApplication::quit();

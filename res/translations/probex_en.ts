@@ -45,6 +45,18 @@ Send whole frames</source>
 Send whole frames</translation>
     </message>
     <message>
+        <source>Open a backup of a device&apos;s EEPROM as a new dump
+Restore from backup</source>
+        <translation>Open a backup of a device&apos;s EEPROM as a new dump
+Restore from backup</translation>
+    </message>
+    <message>
+        <source>Store the device&apos;s whole EEPROM before the first write to it in this run
+Backup before write</source>
+        <translation>Store the device&apos;s whole EEPROM before the first write to it in this run
+Backup before write</translation>
+    </message>
+    <message>
         <source>Move the caret to a byte given by its address
 Go to</source>
         <translation>Move the caret to a byte given by its address
@@ -391,6 +403,34 @@ Are you sure?</translation>
         <translation>%s: %s</translation>
     </message>
     <message>
+        <source>Nothing was written: the EEPROM backup could not be stored</source>
+        <translation>Nothing was written: the EEPROM backup could not be stored</translation>
+    </message>
+    <message>
+        <source>Backup: %s</source>
+        <translation>Backup: %s</translation>
+    </message>
+    <message>
+        <source>Backup not stored: %s</source>
+        <translation>Backup not stored: %s</translation>
+    </message>
+    <message>
+        <source>%s, without a backup</source>
+        <translation>%s, without a backup</translation>
+    </message>
+    <message>
+        <source>Backing up %d %%</source>
+        <translation>Backing up %d %%</translation>
+    </message>
+    <message>
+        <source>Restore from backup</source>
+        <translation>Restore from backup</translation>
+    </message>
+    <message>
+        <source>EEPROM backups (*.bin);;All Files (*.*)</source>
+        <translation>EEPROM backups (*.bin);;All Files (*.*)</translation>
+    </message>
+    <message>
         <source>Save changes to %1?</source>
         <translation>Save changes to %1?</translation>
     </message>
@@ -511,6 +551,10 @@ Try &apos;probex --help&apos;.
         <translation>Save &amp;As...</translation>
     </message>
     <message>
+        <source>Restore from &amp;backup...</source>
+        <translation>Restore from &amp;backup...</translation>
+    </message>
+    <message>
         <source>E&amp;xit</source>
         <translation>E&amp;xit</translation>
     </message>
@@ -569,6 +613,10 @@ Try &apos;probex --help&apos;.
     <message>
         <source>Писать только &amp;изменённые</source>
         <translation>Write Only &amp;Changed Bytes</translation>
+    </message>
+    <message>
+        <source>&amp;Резервная копия перед записью</source>
+        <translation>&amp;Backup before Write</translation>
     </message>
     <message>
         <source>Посылать &amp;кадры целиком</source>

@@ -200,13 +200,13 @@ TEST_F(MainFrame, MenusToolbarAndKeys)
     EXPECT_EQ(titles, (QStringList{"&Фаил", "&Правка", "&Вид", "&Инфо"}));
     ASSERT_EQ(items.size(), 4u);
     EXPECT_EQ(items[0], (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
-                                     "E&xit"}));
+                                     "Restore from &backup...", "-", "E&xit"}));
     EXPECT_EQ(items[1], (QStringList{"&Отменить\tCtrl+Z", "&Повторить\tCtrl+Y", "-", "&Копировать\tCtrl+C",
                                      "Вст&авить\tCtrl+V", "Выделить &всё\tCtrl+A", "-", "&Найти...\tCtrl+F",
                                      "Найти &далее\tF3", "Пере&йти к адресу...\tCtrl+G"}));
-    EXPECT_EQ(items[2],
-              (QStringList{"&Панель", "&Статус", "-", "&Проверять запись", "Писать только &изменённые",
-                           "Посылать &кадры целиком", "-", "&Журнал соединений"}));
+    EXPECT_EQ(items[2], (QStringList{"&Панель", "&Статус", "-", "&Проверять запись",
+                                     "Писать только &изменённые", "&Резервная копия перед записью",
+                                     "Посылать &кадры целиком", "-", "&Журнал соединений"}));
     EXPECT_EQ(items[3], (QStringList{"&О читалке..."}));
 
     std::vector<QAction*> buttons;
@@ -350,6 +350,9 @@ TEST_F(MainFrame, ProgressNamesEachPassOfAnOperation)
           pass(device::PassVerify), range(1), done, end},
          {"Reading the device first 50 %", "Reading the device first 100 %", "Writing 100 %",
           "Verifying 100 %"}},
+        {device::OpWrite,
+         {pass(device::PassBackup), range(4), done, end, pass(device::PassWrite), range(1), done, end},
+         {"Backing up 25 %", "Writing 100 %"}},
         {device::OpCompare, {pass(device::PassCompare), range(4), done, end}, {"Comparing 25 %"}},
     };
     for (const Case& c : cases) {

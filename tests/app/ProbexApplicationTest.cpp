@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +21,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <memory>
 #include <thread>
 #include <utility>
@@ -34,6 +36,7 @@
 #include "app/ControlId.h"
 #include "device/ZaqProtocol.h"
 #include "dumpedit/widget/CDumpEdit.h"
+#include "operation/BackupFiles.h"
 #include "platform/MessageTarget.h"
 #include "res/FormIds.h"
 #include "res/ProgramVersion.h"
@@ -41,6 +44,7 @@
 #include "tests/app/support/QtTestApplication.h"
 #include "tests/support/PtyPair.h"
 #include "tests/support/ShortEngineTiming.h"
+#include "tests/support/TempDataHome.h"
 #include "tests/support/TempPortMap.h"
 #include "tests/support/TestSimulator.h"
 #include "tools/zaq-sim/Simulator.h"
@@ -778,6 +782,8 @@ TEST_F(ProbexApplication, StopButtonAndEscStopAWriteBetweenBytesAndSayWhatWasWri
     slow.responseDelayMs = 200;
     zaqsim::Simulator& sim = AddSimulator("COM1", slow);
     Start();
+    // At this pace the backup's reading of the whole EEPROM would take minutes.
+    app_->GetDocument()->backupBeforeWrite = false;
     EXPECT_FALSE(Button(res::IDC_STOP)->isEnabled()) << "nothing to stop";
     for (int i = 0; i < 256; ++i)
         app_->GetDocument()->dumpData[i] = static_cast<std::uint8_t>(i + 1);
@@ -857,9 +863,12 @@ TEST_F(ProbexApplication, ClosingDuringAWriteAsksThenStopsCleanlyBeforeTheSavePr
 
     // The first close (File Exit) is answered No, the second (the window's close) Yes.
     std::size_t bytesDone = 0;
+    bool writing = false;  // bytes of the write pass count, not those of its backup
     Frame()->SetDeviceNotifySink([&](const device::DeviceNotification& notification) {
         app_->GetDocument()->OnDeviceNotify(notification);
-        if (notification.code == device::NotifyByteDone) {
+        if (notification.code == device::NotifyPassBegin)
+            writing = notification.value == device::PassWrite;
+        if (notification.code == device::NotifyByteDone && writing) {
             ++bytesDone;
             if (bytesDone == 2)
                 QTimer::singleShot(0, [&] { Frame()->GetAction(res::ID_APP_EXIT)->trigger(); });
@@ -938,6 +947,59 @@ TEST_F(ProbexApplication, VerifyCatchesADeviceThatIgnoresWritesAndColoursTheDiff
         << Frame()->GetStatusBar()->GetPaneText(0).toStdString();
     EXPECT_NE(Editor()->ByteStateAt(0x10), dumpedit::ByteState::Differs);
     EXPECT_NE(Editor()->ByteStateAt(0x13), dumpedit::ByteState::Differs);
+}
+
+TEST_F(ProbexApplication, BacksADeviceUpOncePerRunCanBeTurnedOffAndRestoresABackupAsAnUnsavedDump)
+{
+    const testsupport::TempDataHome home;
+    zaqsim::Simulator& sim = AddSimulator("COM1");
+    Fill(sim, Pattern());
+    Start();
+    QAction* backup = Frame()->GetAction(res::ID_VIEW_BACKUP_BEFORE_WRITE);
+    ASSERT_TRUE(backup);
+    EXPECT_TRUE(backup->isCheckable() && backup->isChecked()) << "on by default";
+    const auto write = [&] {
+        prompts_.QueueAnswer(MessageAnswer::Yes);
+        prompts_.QueueAnswer(MessageAnswer::Yes);
+        Button(res::IDC_WRITE)->click();
+        WaitUntilFinished();
+        return Frame()->GetStatusBar()->GetPaneText(0);
+    };
+
+    // Two writes to the same device in one run: one backup, of the bytes before the first.
+    std::fill_n(app_->GetDocument()->dumpData.get(), 256, std::uint8_t{0x11});
+    EXPECT_FALSE(write().contains("backup"));
+    EXPECT_FALSE(write().contains("backup"));
+    const std::vector<operation::BackupEntry> backups = operation::ListBackups(home.BackupsFolder());
+    ASSERT_EQ(backups.size(), 1u);
+    QFile stored(QString::fromStdString(backups[0].path));
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    const QByteArray original = stored.readAll();
+    EXPECT_EQ(Bytes(original.begin(), original.end()), Pattern());
+
+    // Turned off, kept in the settings; the outcome line says the write had no backup.
+    backup->trigger();
+    EXPECT_FALSE(backup->isChecked());
+    EXPECT_EQ(QSettings(SettingsPath(), QSettings::IniFormat).value("Write/Backup").toInt(), 0);
+    EXPECT_TRUE(write().contains(", without a backup"));
+    EXPECT_EQ(operation::ListBackups(home.BackupsFolder()).size(), 1u);
+
+    // Restored: the dialog opens in the device's own backups, the backup comes in unsaved.
+    app_->GetDocument()->SetModifiedFlag(false);
+    prompts_.prompts.clear();
+    prompts_.QueueFileName(QString::fromStdString(backups[0].path));
+    ASSERT_TRUE(Frame()->ExecuteCommand(res::ID_FILE_RESTORE_BACKUP));
+    ASSERT_EQ(prompts_.prompts.size(), 1u);
+    EXPECT_EQ(prompts_.prompts[0].kind, CScriptedPrompts::Kind::OpenFile);
+    EXPECT_EQ(prompts_.prompts[0].text, "Restore from backup");
+    EXPECT_EQ(prompts_.prompts[0].proposedName,
+              QString::fromStdString(home.BackupsFolder() + "/" + backups[0].device));
+    EXPECT_EQ(Dump(), Pattern());
+    EXPECT_TRUE(app_->GetDocument()->IsModified());
+    EXPECT_TRUE(app_->GetDocument()->GetPathName().isEmpty()) << "Save must not overwrite the backup";
+    EXPECT_EQ(app_->GetDocument()->GetTitle(),
+              QString::fromStdString(backups[0].device + "-" +
+                                     std::filesystem::path(backups[0].path).filename().string()));
 }
 
 TEST_F(ProbexApplication, VerifyAndChangedOnlyAreViewOptionsKeptInTheSettings)

@@ -154,6 +154,10 @@ TEST(OperationSummary, FailureNamesItsCauseAndWhereTheOperationStood)
         {EndedIn(device::OpCompare, device::ResultLineError, Pass::Compare, 2),
          "K-line error: a sent byte came back changed at 0x12 after 3.0 s"},
         {refused, "Device refused the request (code 22) at 0x10 after 3.0 s"},
+        {EndedIn(device::OpWrite, device::ResultAnswerTimeout, Pass::Backup, 0x05),
+         "Device answer timeout at 0x05 after 3.0 s"},
+        {EndedIn(device::OpWrite, device::ResultBackupFailed, Pass::None, 0),
+         "Nothing was written: the EEPROM backup could not be stored after 3.0 s"},
         // Every address done, the connection failed at its close; or it failed before any range.
         {EndedIn(device::OpRead, device::ResultAnswerTimeout, Pass::Read, 0x20),
          "Device answer timeout after 3.0 s"},

@@ -218,6 +218,8 @@ TEST_F(AtomicReplaceTest, AFailedReplacementLeavesTheOldFileAndNothingElse)
         {"a folder in the target's place", true, EISDIR,
          [&] { return platform::ReplaceFile(target_, kNew); }},
         {"abandoned after Prepare", false, 0, [&] { return platform::AtomicReplace(target_).Prepare(); }},
+        {"a new file wanted, the name taken", false, EEXIST,
+         [&] { return platform::CreateNewFile(target_, kNew); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/TempPortMap.h"
 
-#include <cstdlib>
 #include <filesystem>
-#include <stdexcept>
 
 namespace fs = std::filesystem;
 
@@ -11,27 +9,7 @@ namespace testsupport {
 
 TempPortMap::TempPortMap()
 {
-    std::string pattern = (fs::temp_directory_path() / "probex-config-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot create a temporary folder");
-    configHome_ = pattern;
     fs::create_directories(PortsFolder());
-    if (const char* value = std::getenv("XDG_CONFIG_HOME")) {
-        hadPrevious_ = true;
-        previous_ = value;
-    }
-    setenv("XDG_CONFIG_HOME", configHome_.c_str(), 1);
-}
-
-TempPortMap::~TempPortMap()
-{
-    if (hadPrevious_) {
-        setenv("XDG_CONFIG_HOME", previous_.c_str(), 1);
-    } else {
-        unsetenv("XDG_CONFIG_HOME");
-    }
-    std::error_code ignored;
-    fs::remove_all(configHome_, ignored);
 }
 
 void TempPortMap::Link(const std::string& comName, const std::string& devicePath)

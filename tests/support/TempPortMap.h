@@ -4,14 +4,13 @@
 // reaching the machine's real serial ports. Restores XDG_CONFIG_HOME when destroyed.
 #include <string>
 
+#include "tests/support/TempFolderVariable.h"
+
 namespace testsupport {
 
 class TempPortMap {
 public:
     TempPortMap();
-    ~TempPortMap();
-    TempPortMap(const TempPortMap&) = delete;
-    TempPortMap& operator=(const TempPortMap&) = delete;
 
     // Makes `comName` ("COM3") a symbolic link to `devicePath`.
     void Link(const std::string& comName, const std::string& devicePath);
@@ -19,13 +18,11 @@ public:
     // Without the folder, COMn means /dev/ttyS(n-1).
     void RemovePortsFolder();
 
-    const std::string& ConfigHome() const { return configHome_; }
-    std::string PortsFolder() const { return configHome_ + "/Velmora/ports"; }
+    const std::string& ConfigHome() const { return configHome_.Path(); }
+    std::string PortsFolder() const { return ConfigHome() + "/Velmora/ports"; }
 
 private:
-    std::string configHome_;
-    bool hadPrevious_ = false;
-    std::string previous_;
+    TempFolderVariable configHome_{"XDG_CONFIG_HOME", "probex-config"};
 };
 
 }  // namespace testsupport

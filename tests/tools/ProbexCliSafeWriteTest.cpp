@@ -87,7 +87,7 @@ TEST_F(ProbexCliSafeWrite, VerifyCatchesADeviceThatIgnoresWritesAndNamesEachDiff
     image[0x10] = 0xAB;
     image[0x12] = 0x00;  // 0x11 keeps the device's value: written, read back equal
     WriteImage(file_, image);
-    EXPECT_EQ(Run({"write", "--port", "COM4", "--range", "10-12", file_.string()}),
+    EXPECT_EQ(Run({"write", "--port", "COM4", "--no-backup", "--range", "10-12", file_.string()}),
               probexcli::kExitDifferences);
     EXPECT_EQ(err_.str(), "0x10: wrote AB, read EF\n0x12: wrote 00, read ED\n");
     // Read back in the same connection, after the writes and before the stop frame.
@@ -98,7 +98,9 @@ TEST_F(ProbexCliSafeWrite, VerifyCatchesADeviceThatIgnoresWritesAndNamesEachDiff
     EXPECT_EQ(tail[1], kStopFrame);
 
     // Without verify nothing is read back and the ignored write passes for a good one.
-    EXPECT_EQ(Run({"write", "--port", "COM4", "--range", "10-12", "--no-verify", file_.string()}), 0);
+    EXPECT_EQ(
+        Run({"write", "--port", "COM4", "--no-backup", "--range", "10-12", "--no-verify", file_.string()}),
+        0);
     EXPECT_TRUE(Requests(IsReadFrame).empty());
     EXPECT_TRUE(err_.str().empty());
 }
@@ -109,7 +111,7 @@ TEST_F(ProbexCliSafeWrite, VerifiedWriteOfAGoodDeviceSucceedsQuietly)
     for (int i = 0; i < 256; ++i)
         image[i] = std::uint8_t(i);
     WriteImage(file_, image);
-    EXPECT_EQ(Run({"write", "--port", "COM4", file_.string()}), 0) << err_.str();
+    EXPECT_EQ(Run({"write", "--port", "COM4", "--no-backup", file_.string()}), 0) << err_.str();
     EXPECT_TRUE(err_.str().empty());
     EXPECT_EQ(sim_->Eeprom().Bytes(), image);
     EXPECT_EQ(Requests(IsReadFrame).size(), 256u);
@@ -172,14 +174,14 @@ TEST_F(ProbexCliSafeWrite, FailedWriteSaysWhichAddressesWereWritten)
     StartSimulator(failing);
     Image image{};
     WriteImage(file_, image);
-    EXPECT_EQ(Run({"write", "--port", "COM4", "--range", "40-47", file_.string()}), 4);
+    EXPECT_EQ(Run({"write", "--port", "COM4", "--no-backup", "--range", "40-47", file_.string()}), 4);
     EXPECT_EQ(err_.str(), "Receive check sum error\nBytes 40 - 41 were written, 42 - 47 were not.\n");
 
     // The answer to the fourth step of 41 comes back wrong, after the device took the byte: the
     // account must not claim it was not written.
     failing.badChecksumAnswer = 2 + 4 * 2;
     StartSimulator(failing);
-    EXPECT_EQ(Run({"write", "--port", "COM4", "--range", "40-47", file_.string()}), 4);
+    EXPECT_EQ(Run({"write", "--port", "COM4", "--no-backup", "--range", "40-47", file_.string()}), 4);
     EXPECT_EQ(err_.str(),
               "Receive check sum error\nBytes 40 were written, 42 - 47 were not. Byte 41 may or may "
               "not have been written.\n");
@@ -330,7 +332,8 @@ TEST_P(ProbexCliStopSignal, SecondSignalEndsTheProgramAtOnceWithThePortsSettings
     const auto lineBefore = LineNow();
     WriteImage(file_, Image{});
     sim_->Log().Clear();
-    const pid_t pid = Spawn({"write", "--port", "COM4", file_.string()});
+    // No backup: at this pace its reading would take minutes before the first write frame.
+    const pid_t pid = Spawn({"write", "--port", "COM4", "--no-backup", file_.string()});
     ASSERT_TRUE(WaitForRequests(IsWriteFrame, 1));
     kill(pid, GetParam());
     ASSERT_TRUE(WaitUntilTaken(pid, GetParam()));

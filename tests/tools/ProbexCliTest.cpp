@@ -356,6 +356,10 @@ TEST_F(ProbexCli, UsageErrorsExit64WithoutTouchingTheDevice)
         {{"id", "--port", "COM4", "--byte-gap", "2"}, "--byte-gap goes with --frames only"},
         {{"id", "--port", "COM4", "--frames", "--byte-gap", "21"}, "--byte-gap takes 0 to 20 milliseconds"},
         {{"id", "--port", "COM4", "--frames", "--byte-gap", "-1"}, "--byte-gap takes 0 to 20 milliseconds"},
+        {{"read", "--port", "COM4", "--no-backup", "x.bin"}, "--no-backup goes with write only"},
+        {{"backups", "x.bin"}, "backups takes no FILE"},
+        {{"backups", "--range", "10-1F"}, "--range goes with read, write and compare only"},
+        {{"backups", "--trace", "-"}, "backups takes --trace, --frames and --last only with --port"},
         {{}, "no command"},
     };
     for (const Case& c : cases) {
@@ -368,9 +372,9 @@ TEST_F(ProbexCli, UsageErrorsExit64WithoutTouchingTheDevice)
 TEST_F(ProbexCli, HelpDescribesEveryCommandOptionAndStatus)
 {
     EXPECT_EQ(Run({"--help"}), 0);
-    for (const char* part :
-         {"probex-cli id", "probex-cli read", "probex-cli write", "--port", "--timeout", "--frames",
-          "--byte-gap", "--last", "--range", "--trace", "Wrong", "64", "65", "Receive check sum error"})
+    for (const char* part : {"probex-cli id", "probex-cli read", "probex-cli write", "--port", "--timeout",
+                             "--frames", "--byte-gap", "--last", "--range", "--trace", "Wrong", "64", "65",
+                             "Receive check sum error", "probex-cli backups", "--no-backup"})
         EXPECT_NE(out_.str().find(part), std::string::npos) << part;
     // Each exit status stands beside the window application's text for it.
     for (const std::uint16_t result :

@@ -43,16 +43,18 @@ std::string CliHelp()
         "  probex-cli id    --port NAME [--timeout SECONDS] [--last]\n"
         "  probex-cli read  --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST] FILE\n"
         "  probex-cli write --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST]\n"
-        "                   [--no-verify] [--changed-only] FILE\n"
+        "                   [--no-verify] [--changed-only] [--no-backup] FILE\n"
         "  probex-cli compare --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST] FILE\n"
+        "  probex-cli backups [--port NAME [--timeout SECONDS] [--last]]\n"
         "  each of them also takes [--frames [--byte-gap MS]] [--trace FILE]\n"
         "  probex-cli --help | --version\n"
         "\n"
         "Reads the ID of a ZAQ device behind a K-line adapter, or reads or writes its 256-byte\n"
-        "EEPROM. Every command prints the device's ID text on stdout, and checks FILE before the\n"
-        "device is touched. Progress (\"" +
+        "EEPROM. Every command that reaches the device prints its ID text on stdout, and checks\n"
+        "FILE before the device is touched. Progress (\"" +
         operation::PercentText(37) +
-        "\") goes to stderr while stderr is a terminal.\n"
+        "\") goes to stderr while stderr is a\n"
+        "terminal.\n"
         "\n"
         "Commands:\n"
         "  id        read the device's identification only\n"
@@ -62,13 +64,18 @@ std::string CliHelp()
         "            regular file that can be read and written, or missing, in a folder that takes\n"
         "            new files; when FILE is a symbolic link, the link stays and its file is\n"
         "            replaced.\n"
-        "  write     write the range from FILE, a readable regular file of exactly 256 bytes, then\n"
-        "            read the written bytes back in the same connection; each byte that differs is\n"
-        "            listed on stderr (\"0x10: wrote AB, read 00\"). A write that fails or is\n"
-        "            stopped says on stderr which addresses were written and which not.\n"
+        "  write     first read the device's whole EEPROM and store it as a backup (its path goes\n"
+        "            to stderr; the newest 50 per device are kept under\n"
+        "            $XDG_DATA_HOME/Velmora/backups/ID/), then write the range from FILE, a\n"
+        "            readable regular file of exactly 256 bytes, then read the written bytes back\n"
+        "            in the same connection; each byte that differs is listed on stderr (\"0x10:\n"
+        "            wrote AB, read 00\"). A write that fails or is stopped says on stderr which\n"
+        "            addresses were written and which not.\n"
         "  compare   read the range from the device and compare it with FILE, which must hold\n"
         "            exactly 256 bytes and is left as it is; prints how many bytes differ and\n"
         "            where.\n"
+        "  backups   list the stored backups, one file a line, oldest first per device; with\n"
+        "            --port only those of the device there, after reading its ID.\n"
         "\n"
         "Options:\n"
         "  --port NAME          COMn (through the per-user port map, as in the window\n"
@@ -84,6 +91,7 @@ std::string CliHelp()
         "  --no-verify          write: do not read the written bytes back\n"
         "  --changed-only       write: read the range first and write only the bytes that differ\n"
         "                       from FILE; says how many were written\n"
+        "  --no-backup          write: store no backup first\n"
         "  --trace FILE         write a trace of the connection (every byte sent with its echo,\n"
         "                       every answer, how it ended) to FILE; - for stderr. FILE must be\n"
         "                       a regular file or missing, and not the command's FILE (65)\n"
@@ -103,8 +111,10 @@ std::string CliHelp()
             "  64  wrong usage\n"
             "  65  FILE cannot be read or written, or is not 256 bytes long (\"" +
             LoadString(res::IDS_WRONG_FILE_SIZE) +
-            "\")\n"
-            "  74  the ID text or a result could not be written to stdout, or the trace to its file\n"
+            "\"),\n"
+            "      or a write's backup could not be stored (nothing was written)\n"
+            "  74  the ID text, a result or the backups' list could not be written to stdout, or the\n"
+            "      trace to its file\n"
             "  130  stopped by SIGINT, SIGTERM, SIGHUP or SIGQUIT\n";
     return text;
 }
@@ -214,6 +224,9 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
         } else if (arg == "--no-verify") {
             options.verify = false;
             writeOnly = arg;
+        } else if (arg == "--no-backup") {
+            options.backup = false;
+            writeOnly = arg;
         } else if (arg == "--changed-only") {
             options.changedOnly = true;
             writeOnly = arg;
@@ -239,12 +252,15 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
         options.command = Command::Write;
     } else if (command == "compare") {
         options.command = Command::Compare;
+    } else if (command == "backups") {
+        options.command = Command::Backups;
+        files = 0;
     } else {
         error = "unknown command " + platform::PrintableName(command);
         return false;
     }
     if (positional.size() != files + 1) {
-        error = files ? command + " needs exactly one FILE" : "id takes no FILE";
+        error = files ? command + " needs exactly one FILE" : command + " takes no FILE";
         return false;
     }
     if (files)
@@ -253,7 +269,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
         error = writeOnly + " goes with write only";
         return false;
     }
-    if (rangeGiven && options.command == Command::ReadId) {
+    if (rangeGiven && (options.command == Command::ReadId || options.command == Command::Backups)) {
         error = "--range goes with read, write and compare only";
         return false;
     }
@@ -261,7 +277,12 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
         error = "--byte-gap goes with --frames only";
         return false;
     }
-    if (options.port.empty()) {
+    const bool deviceOptions = !options.tracePath.empty() || options.wholeFrames || options.lastOperation;
+    if (options.command == Command::Backups && options.port.empty() && deviceOptions) {
+        error = "backups takes --trace, --frames and --last only with --port";
+        return false;
+    }
+    if (options.port.empty() && options.command != Command::Backups) {
         error = "--port is required";
         return false;
     }

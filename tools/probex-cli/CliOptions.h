@@ -14,7 +14,8 @@ enum class Command {
     ReadId,
     Read,
     Write,
-    Compare
+    Compare,
+    Backups,  // lists the stored backups, of the device on --port when given
 };
 
 struct CliOptions {
@@ -27,6 +28,7 @@ struct CliOptions {
     std::string file;
     bool verify = true;  // write: read the written bytes back before the connection ends
     bool changedOnly = false;
+    bool backup = true;        // write: store the whole EEPROM first
     bool wholeFrames = false;  // --frames: each request frame written at once
     std::uint32_t byteGapMs = 0;
     std::string tracePath;  // --trace: a file, "-" for stderr; empty for none

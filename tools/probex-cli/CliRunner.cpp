@@ -3,6 +3,7 @@
 
 #include "device/CDeviceZAQ.h"
 #include "device/ZaqProtocol.h"
+#include "operation/BackupFiles.h"
 #include "operation/DeviceResultText.h"
 #include "operation/Operation.h"
 #include "operation/OperationSummary.h"
@@ -64,12 +65,13 @@ operation::OperationRecord RunDevice(const CliOptions& options, const Dump& dump
     request.operation = OperationOf(options.command);
     request.port = options.port;
     request.timeoutMs = options.timeoutSeconds * 1000;
-    if (options.command != Command::ReadId) {
+    if (options.command != Command::ReadId && options.command != Command::Backups) {
         request.range =
             operation::RequestRange(options.first, options.last - options.first + 1, engine.eepromSize);
     }
     request.verify = options.verify;
     request.changedOnly = options.changedOnly;
+    request.backup = options.backup;
     request.wholeFrames = options.wholeFrames;
     request.byteGapMs = options.byteGapMs;
     request.lastOperation = options.lastOperation;
@@ -106,6 +108,13 @@ operation::OperationRecord RunDevice(const CliOptions& options, const Dump& dump
     }
 }
 
+void ListBackups(const std::string& device, std::ostream& out)
+{
+    for (const operation::BackupEntry& entry : operation::ListBackups(operation::BackupsFolder(), device))
+        out << entry.path << '\n';
+    out << std::flush;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, CliIo& io)
@@ -121,10 +130,18 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
         return 0;
     }
 
+    if (options.command == Command::Backups && options.port.empty()) {
+        ListBackups({}, io.out);
+        if (io.out)
+            return 0;
+        io.err << "probex-cli: the list could not be written to standard output" << std::endl;
+        return kExitOutput;
+    }
+
     // FILE is checked, and loaded, before the device is touched.
     Dump dump{};
     DumpFile file(options.file);
-    if (options.command != Command::ReadId) {
+    if (options.command != Command::ReadId && options.command != Command::Backups) {
         const bool read = options.command == Command::Read;
         const DumpLoad load = file.Open(read, dump, error);
         if (load == DumpLoad::WrongSize) {
@@ -155,6 +172,12 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
         outputLost = true;
     }
     const bool write = options.command == Command::Write;
+    if (const std::string backup = operation::BackupText(outcome); !backup.empty())
+        io.err << backup << std::endl;
+    if (outcome.result == device::ResultBackupFailed && !StopSignalReceived()) {
+        io.err << ResultText(outcome.result, outcome.refusalCode) << std::endl;
+        return kExitFile;
+    }
     if (outcome.result != device::ResultOk || StopSignalReceived()) {
         if (outcome.result != device::ResultOk)
             io.err << ResultText(outcome.result, outcome.refusalCode) << std::endl;
@@ -177,6 +200,8 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
         io.out << operation::ChangedOnlyText(outcome) << std::endl;
     if (options.command == Command::Compare)
         io.out << operation::CompareText(outcome) << std::endl;
+    if (options.command == Command::Backups)
+        ListBackups(operation::DeviceFolderName(outcome.idText), io.out);
     if (!outputLost && !io.out) {
         io.err << "probex-cli: the result could not be written to standard output" << std::endl;
         outputLost = true;

@@ -17,6 +17,7 @@
 #include "platform/LatencyTimer.h"
 #include "platform/MessageRegistry.h"
 #include "platform/MessageTarget.h"
+#include "platform/OpenFailure.h"
 #include "platform/PortNames.h"
 #include "platform/SerialTypes.h"
 
@@ -134,7 +135,7 @@ std::uint16_t CDeviceZAQ::SendByte(std::uint8_t value)
 {
     // Bounded like the echo: a stopped or full output must not hold the connection for ever.
     if (const std::uint32_t error = Write(&value, 1, nullptr, nullptr, zaq::kEchoTimeoutMs)) {
-        Trace("sent %02X: not sent (error %u)", value, unsigned(error));
+        Trace("sent %02X: not sent (%s)", value, platform::ErrnoText(platform::SystemErrno(error)).c_str());
         return ResultNoAdapter;
     }
     std::uint8_t echo;
@@ -571,7 +572,8 @@ std::uint32_t CDeviceZAQ::Run()
         if (traceSink)
             traceSink->ConnectionBegan(DescribeRequest());
         if (const std::uint32_t error = Open(portName, 0, 0, true)) {
-            Trace("cannot open %s (error %u)", portName.c_str(), unsigned(error));
+            Trace("cannot open %s",
+                  platform::DescribeOpenFailure(platform::OpenFailureOf(portName, error)).c_str());
             TraceResult(ResultPortError, false);
             openError = error;
             Notify(NotifyFinished, ResultPortError);

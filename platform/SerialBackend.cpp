@@ -1,0 +1,13 @@
+#include "platform/SerialBackend.h"
+
+#include "platform/ErrorCodes.h"
+
+namespace platform {
+
+bool SerialBackend::GetLowLatency(CommHandle, bool&)
+{
+    SetLastError(kErrorInvalidFunction);
+    return false;
+}
+
+}  // namespace platform

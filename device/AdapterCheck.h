@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Examines a K-line adapter without waking the device behind it: opens the port exclusively,
 // sets both line formats the device link uses and reads them back, times byte echoes at each,

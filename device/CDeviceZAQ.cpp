@@ -565,6 +565,7 @@ std::uint32_t CDeviceZAQ::Run()
             return 0;
         refusalCode = 0;
         openError = 0;
+        openErrno = 0;
         std::fill(std::begin(byteState), std::end(byteState), std::uint8_t{0});
         traceStartMs_ = platform::TickCount64();
         tracePlace_ = TracePlace();
@@ -572,10 +573,12 @@ std::uint32_t CDeviceZAQ::Run()
         if (traceSink)
             traceSink->ConnectionBegan(DescribeRequest());
         if (const std::uint32_t error = Open(portName, 0, 0, true)) {
-            Trace("cannot open %s",
-                  platform::DescribeOpenFailure(platform::OpenFailureOf(portName, error)).c_str());
-            TraceResult(ResultPortError, false);
             openError = error;
+            openErrno = platform::SystemErrno(error);
+            Trace("cannot open %s",
+                  platform::DescribeOpenFailure({portName, platform::DevicePathOf(portName), openErrno})
+                      .c_str());
+            TraceResult(ResultPortError, false);
             Notify(NotifyFinished, ResultPortError);
             continue;
         }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Why a serial port did not open, in words a person can act on: the system's own text of the
 // errno and, where one is known, what to do about it.

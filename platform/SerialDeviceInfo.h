@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What sysfs says is behind a serial device: the USB product and maker, the driver, the FTDI
 // latency timer, and the stable /dev/serial/by-id name pointing at it.

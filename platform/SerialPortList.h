@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ports a user may pick, with what is behind each: the COM names among COM1..COM16 that
 // lead to a device, sorted as text without regard to case (COM10..COM16 come between COM1 and

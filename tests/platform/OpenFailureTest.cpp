@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Why a port did not open: the errno table, and the one-line description of what really
 // happens when the serial backend opens a missing, busy, forbidden or non-serial port.
 #include "platform/OpenFailure.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What sysfs says is behind a serial device, read from a tree laid out as sysfs lays it out.
 #include "platform/SerialDeviceInfo.h"
 #include "tests/support/FakeSysfs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The port list: COM names of the port map and the devices no COM name reaches, each with what is
 // behind it; busy and forbidden ports stay listed, ports that are not there are left out.
 #include "platform/SerialPortList.h"

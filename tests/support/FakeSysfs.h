@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A temporary folder laid out as sysfs lays out serial devices (class/tty links into a device
 // tree, drivers, USB attributes, the FTDI latency timer) with a /dev/serial/by-id beside it.

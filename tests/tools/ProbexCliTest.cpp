@@ -254,7 +254,12 @@ TEST_F(ProbexCli, LinksAndLongNamesReachTheirFile)
 TEST_F(ProbexCli, DeviceFailuresExitWithTheirResultAndMessage)
 {
     EXPECT_EQ(Run({"id", "--port", "COM8"}), 1);
-    EXPECT_EQ(err_.str(), "Unable to open COM-port\n");
+    // Beside the described message: the port, why it did not open and what to do.
+    EXPECT_EQ(err_.str().rfind("Unable to open COM-port\nCOM8: no such port: the port map " +
+                                   portMap_.PortsFolder() + " has no COM8;",
+                               0),
+              0u)
+        << err_.str();
 
     zaqsim::SimOptions noAdapter;
     noAdapter.noEcho = true;
@@ -356,6 +361,10 @@ TEST_F(ProbexCli, UsageErrorsExit64WithoutTouchingTheDevice)
         {{"id", "--port", "COM4", "--byte-gap", "2"}, "--byte-gap goes with --frames only"},
         {{"id", "--port", "COM4", "--frames", "--byte-gap", "21"}, "--byte-gap takes 0 to 20 milliseconds"},
         {{"id", "--port", "COM4", "--frames", "--byte-gap", "-1"}, "--byte-gap takes 0 to 20 milliseconds"},
+        {{"ports", "--port", "COM4"}, "ports takes no --port"},
+        {{"id", "--port", "COM4", "--wake"}, "--wake goes with check only"},
+        {{"check"}, "--port is required"},
+        {{"check", "--port", "COM4", "x.bin"}, "check takes no FILE"},
         {{}, "no command"},
     };
     for (const Case& c : cases) {
@@ -369,8 +378,9 @@ TEST_F(ProbexCli, HelpDescribesEveryCommandOptionAndStatus)
 {
     EXPECT_EQ(Run({"--help"}), 0);
     for (const char* part :
-         {"probex-cli id", "probex-cli read", "probex-cli write", "--port", "--timeout", "--frames",
-          "--byte-gap", "--last", "--range", "--trace", "Wrong", "64", "65", "Receive check sum error"})
+         {"probex-cli id", "probex-cli read", "probex-cli write", "probex-cli ports", "probex-cli check",
+          "--port", "--timeout", "--frames", "--byte-gap", "--last", "--range", "--trace", "--wake", "Wrong",
+          "64", "65", "Receive check sum error"})
         EXPECT_NE(out_.str().find(part), std::string::npos) << part;
     // Each exit status stands beside the window application's text for it.
     for (const std::uint16_t result :

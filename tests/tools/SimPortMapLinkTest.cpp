@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zaq-sim --link: the port-map entry goes when the simulator stops, and so does a port-map
 // folder the simulator had to create for it, so COMn means /dev/ttyS(n-1) again.
 #include "tests/support/TempPortMap.h"

@@ -46,11 +46,13 @@ std::string CliHelp()
         "                   [--no-verify] [--changed-only] FILE\n"
         "  probex-cli compare --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST] FILE\n"
         "  each of them also takes [--frames [--byte-gap MS]] [--trace FILE]\n"
+        "  probex-cli ports\n"
+        "  probex-cli check --port NAME [--wake] [--timeout SECONDS] [--last]\n"
         "  probex-cli --help | --version\n"
         "\n"
         "Reads the ID of a ZAQ device behind a K-line adapter, or reads or writes its 256-byte\n"
-        "EEPROM. Every command prints the device's ID text on stdout, and checks FILE before the\n"
-        "device is touched. Progress (\"" +
+        "EEPROM. Every command that wakes the device prints its ID text on stdout, and checks FILE\n"
+        "before the device is touched. Progress (\"" +
         operation::PercentText(37) +
         "\") goes to stderr while stderr is a terminal.\n"
         "\n"
@@ -69,6 +71,15 @@ std::string CliHelp()
         "  compare   read the range from the device and compare it with FILE, which must hold\n"
         "            exactly 256 bytes and is left as it is; prints how many bytes differ and\n"
         "            where.\n"
+        "  ports     list the serial ports, one a line: the COM name (- where none leads to the\n"
+        "            device), the device path, what is behind it (USB product and maker, driver,\n"
+        "            /dev/serial/by-id name) and \"busy\" or \"no access\" where it cannot be opened\n"
+        "  check     examine the adapter without waking the device: open the port exclusively,\n"
+        "            set both line formats and read them back, time 20 byte echoes at each, show\n"
+        "            the USB identity, driver and latency timer; ends with a verdict and hints. Exit\n"
+        "            status 0 when the adapter echoes at both formats, 3 when it does not, 1 when\n"
+        "            the port cannot be opened. With --wake it then wakes the device and reads its\n"
+        "            ID, and the exit status is that of id.\n"
         "\n"
         "Options:\n"
         "  --port NAME          COMn (through the per-user port map, as in the window\n"
@@ -84,6 +95,7 @@ std::string CliHelp()
         "  --no-verify          write: do not read the written bytes back\n"
         "  --changed-only       write: read the range first and write only the bytes that differ\n"
         "                       from FILE; says how many were written\n"
+        "  --wake               check: go on to wake the device and read its ID\n"
         "  --trace FILE         write a trace of the connection (every byte sent with its echo,\n"
         "                       every answer, how it ended) to FILE; - for stderr. FILE must be\n"
         "                       a regular file or missing, and not the command's FILE (65)\n"
@@ -217,6 +229,8 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
         } else if (arg == "--changed-only") {
             options.changedOnly = true;
             writeOnly = arg;
+        } else if (arg == "--wake") {
+            options.wake = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
             error = "unknown option " + platform::PrintableName(arg);
             return false;
@@ -233,6 +247,12 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
     if (command == "id") {
         options.command = Command::ReadId;
         files = 0;
+    } else if (command == "ports") {
+        options.command = Command::Ports;
+        files = 0;
+    } else if (command == "check") {
+        options.command = Command::Check;
+        files = 0;
     } else if (command == "read") {
         options.command = Command::Read;
     } else if (command == "write") {
@@ -244,7 +264,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
         return false;
     }
     if (positional.size() != files + 1) {
-        error = files ? command + " needs exactly one FILE" : "id takes no FILE";
+        error = files ? command + " needs exactly one FILE" : command + " takes no FILE";
         return false;
     }
     if (files)
@@ -260,6 +280,17 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
     if (byteGapGiven && !options.wholeFrames) {
         error = "--byte-gap goes with --frames only";
         return false;
+    }
+    if (options.wake && options.command != Command::Check) {
+        error = "--wake goes with check only";
+        return false;
+    }
+    if (options.command == Command::Ports) {
+        if (!options.port.empty()) {
+            error = "ports takes no --port";
+            return false;
+        }
+        return true;
     }
     if (options.port.empty()) {
         error = "--port is required";

@@ -14,7 +14,9 @@ enum class Command {
     ReadId,
     Read,
     Write,
-    Compare
+    Compare,
+    Ports,
+    Check
 };
 
 struct CliOptions {
@@ -30,6 +32,7 @@ struct CliOptions {
     bool wholeFrames = false;  // --frames: each request frame written at once
     std::uint32_t byteGapMs = 0;
     std::string tracePath;  // --trace: a file, "-" for stderr; empty for none
+    bool wake = false;      // check: go on to wake the device and read its ID
 };
 
 // Parses the arguments (without argv[0]); false with a message for the user on failure.

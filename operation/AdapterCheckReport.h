@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The adapter check's findings as text: what was found, the verdict, and hints on what to do.
 #include "device/AdapterCheck.h"
@@ -5,14 +6,14 @@
 #include <string>
 #include <vector>
 
-namespace device {
+namespace operation {
 
-std::string VerdictText(AdapterVerdict verdict);
+std::string VerdictText(device::AdapterVerdict verdict);
 
 // What the findings suggest doing, most pressing first; empty when all is well.
-std::vector<std::string> AdapterCheckHints(const AdapterCheckResult& result);
+std::vector<std::string> AdapterCheckHints(const device::AdapterCheckResult& result);
 
 // The whole report, one finding a line, ending with the verdict and the hints.
-std::string AdapterCheckReport(const AdapterCheckResult& result);
+std::string AdapterCheckReport(const device::AdapterCheckResult& result);
 
-}  // namespace device
+}  // namespace operation

@@ -1,11 +1,16 @@
-#include "device/AdapterCheckReport.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "operation/AdapterCheckReport.h"
 
 #include "platform/SerialTypes.h"
 
 #include <cmath>
 #include <cstdio>
 
-namespace device {
+namespace operation {
+
+using device::AdapterCheckResult;
+using device::AdapterVerdict;
+using device::LineFormatCheck;
 
 namespace {
 
@@ -187,7 +192,7 @@ std::string AdapterCheckReport(const AdapterCheckResult& result)
         text += FormatLines("Wake-up format", result.pulseFormat, result.echoCount);
         text += FormatLines("Frame format", result.frameFormat, result.echoCount);
     }
-    text += "Verdict: " + VerdictText(VerdictOf(result)) + "\n";
+    text += "Verdict: " + VerdictText(device::VerdictOf(result)) + "\n";
     const std::vector<std::string> hints = AdapterCheckHints(result);
     if (!hints.empty()) {
         text += "Hints:\n";
@@ -197,4 +202,4 @@ std::string AdapterCheckReport(const AdapterCheckResult& result)
     return text;
 }
 
-}  // namespace device
+}  // namespace operation

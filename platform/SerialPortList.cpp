@@ -43,7 +43,13 @@ int ProbePortOpen(const std::string& portName)
     return 0;
 }
 
-std::vector<PortEntry> ListPorts(const PortOpenProbe& probe, const SysfsRoots& roots)
+std::vector<PortEntry> ListPorts(const SysfsRoots& roots)
+{
+    return ListPorts(ListSerialDevices(roots.sysClassTty), ProbePortOpen, roots);
+}
+
+std::vector<PortEntry> ListPorts(const std::vector<std::string>& devicePaths, const PortOpenProbe& probe,
+                                 const SysfsRoots& roots)
 {
     std::vector<PortEntry> comEntries;
     for (unsigned n = 1; n <= kListedComPorts; ++n) {
@@ -61,7 +67,7 @@ std::vector<PortEntry> ListPorts(const PortOpenProbe& probe, const SysfsRoots& r
     });
 
     std::vector<PortEntry> entries = std::move(comEntries);
-    for (const std::string& path : ListSerialDevices(roots.sysClassTty)) {
+    for (const std::string& path : devicePaths) {
         const bool reached = std::any_of(entries.begin(), entries.end(),
                                          [&path](const PortEntry& entry) { return entry.path == path; });
         if (reached)

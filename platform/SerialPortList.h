@@ -35,6 +35,10 @@ using PortOpenProbe = std::function<int(const std::string& portName)>;
 // Opens and closes `portName` through the system's serial backend.
 int ProbePortOpen(const std::string& portName);
 
-std::vector<PortEntry> ListPorts(const PortOpenProbe& probe = ProbePortOpen, const SysfsRoots& roots = {});
+// `devicePaths`: the serial devices present (ListSerialDevices), offered after the COM names.
+std::vector<PortEntry> ListPorts(const std::vector<std::string>& devicePaths, const PortOpenProbe& probe,
+                                 const SysfsRoots& roots = {});
+// The ports of this machine, each probed by opening it.
+std::vector<PortEntry> ListPorts(const SysfsRoots& roots = {});
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 // The port list: COM names of the port map and the devices no COM name reaches, each with what is
 // behind it; busy and forbidden ports stay listed, ports that are not there are left out.
 #include "platform/SerialPortList.h"
+#include "platform/PortNames.h"
 #include "tests/support/FakeSysfs.h"
 #include "tests/support/TempPortMap.h"
 
@@ -63,7 +64,7 @@ TEST(SerialPortList, ListsComNamesAsTextThenUnreachedDevicesWithWhatIsBehindThem
          PortAvailability::NoAccess},
         {"/dev/ttyUSB3", "", "/dev/ttyUSB3", "USB 1a86:7523, ch341", PortAvailability::Busy},
     };
-    EXPECT_EQ(ListPorts(probe, sysfs.Roots()), expected);
+    EXPECT_EQ(ListPorts(ListSerialDevices(sysfs.Roots().sysClassTty), probe, sysfs.Roots()), expected);
 
     // Built anew after COM1's adapter was unplugged (sysfs not yet updated): it is gone.
     auto unplugged = Probe({{"COM1", ENOENT},
@@ -74,7 +75,7 @@ TEST(SerialPortList, ListsComNamesAsTextThenUnreachedDevicesWithWhatIsBehindThem
                             {"/dev/ttyUSB2", ENODEV},
                             {"/dev/ttyUSB3", EWOULDBLOCK}});
     const std::vector<PortEntry> after(expected.begin() + 1, expected.end());
-    EXPECT_EQ(ListPorts(unplugged, sysfs.Roots()), after);
+    EXPECT_EQ(ListPorts(ListSerialDevices(sysfs.Roots().sysClassTty), unplugged, sysfs.Roots()), after);
 }
 
 TEST(SerialPortList, WithoutAPortMapComNamesAreTheBuiltInPortsThatHaveHardware)
@@ -91,7 +92,7 @@ TEST(SerialPortList, WithoutAPortMapComNamesAreTheBuiltInPortsThatHaveHardware)
     };
     const std::vector<PortEntry> expected{
         {"COM1", "COM1", "/dev/ttyS0", "serial8250", PortAvailability::Free}};
-    EXPECT_EQ(ListPorts(probe, sysfs.Roots()), expected);
+    EXPECT_EQ(ListPorts(ListSerialDevices(sysfs.Roots().sysClassTty), probe, sysfs.Roots()), expected);
     EXPECT_EQ(probed.size(), 16u) << "COM1 to COM16, and no ttyS by path";
 }
 

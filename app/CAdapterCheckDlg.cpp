@@ -39,7 +39,7 @@ CAdapterCheckDlg::CAdapterCheckDlg(QWidget* parent, Checker checker)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_);
     layout->addWidget(buttons);
-    resize(700, 440);
+    resize(620, 300);
 }
 
 CAdapterCheckDlg::~CAdapterCheckDlg()

@@ -3,7 +3,8 @@
 // "Чтение" and answering Yes to every question) and saves two pictures of the screen: one while
 // the progress bar runs, one after the read. Given a third picture, it then changes a few bytes
 // and writes a range to a device that ignores writes, and saves the window after the verify
-// marked the differences. Meant for a virtual display (scripts/screenshot.sh).
+// marked the differences; given a fourth, it then runs Check adapter and saves the window with the
+// check's report. Meant for a virtual display (scripts/screenshot.sh).
 #include <QApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -11,6 +12,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/CAdapterCheckDlg.h"
 #include "app/CMainFrame.h"
 #include "app/CProbexApp.h"
 #include "app/CProbexDoc.h"
@@ -58,8 +60,8 @@ int main(int argc, char** argv)
 {
     QApplication qt(argc, argv);
     const QStringList args = QApplication::arguments();
-    if (args.size() != 3 && args.size() != 4) {
-        std::fprintf(stderr, "usage: probex-screenshot PROGRESS.png DONE.png [VERIFY.png]\n");
+    if (args.size() < 3 || args.size() > 5) {
+        std::fprintf(stderr, "usage: probex-screenshot PROGRESS.png DONE.png [VERIFY.png [CHECK.png]]\n");
         return 64;
     }
     // The language of the environment, as the program takes it.
@@ -76,6 +78,23 @@ int main(int argc, char** argv)
     int result = 2;
     bool busySeen = false;
     bool progressSaved = false;
+
+    // The check scene: the adapter check's report over the window.
+    const auto startCheck = [&] {
+        app.OnCheckAdapter();
+        CAdapterCheckDlg* dialog = app.GetAdapterCheckDlg();
+        if (!dialog) {
+            result = 1;
+            QApplication::quit();
+            return;
+        }
+        QObject::connect(dialog, &CAdapterCheckDlg::reportShown, [&] {
+            QTimer::singleShot(300, [&] {
+                result = SaveScreen(args[4]) ? result : 1;
+                QApplication::quit();
+            });
+        });
+    };
 
     // The write scene: three bytes changed in 10 - 1F, which the device will not take.
     QTimer writePoll;
@@ -96,7 +115,11 @@ int main(int argc, char** argv)
             editor->SetSelection(dumpedit::CDumpEdit::kNoByte, dumpedit::CDumpEdit::kNoByte, false, true);
             QTimer::singleShot(300, [&] {
                 result = SaveScreen(args[3]) ? result : 1;
-                QApplication::quit();
+                if (args.size() == 5 && result == 0) {
+                    startCheck();
+                } else {
+                    QApplication::quit();
+                }
             });
         }
     });
@@ -114,7 +137,7 @@ int main(int argc, char** argv)
             poll.stop();
             QTimer::singleShot(300, [&] {
                 result = SaveScreen(args[2]) && progressSaved ? 0 : 1;
-                if (args.size() == 4 && result == 0) {
+                if (args.size() >= 4 && result == 0) {
                     startWrite();
                 } else {
                     QApplication::quit();

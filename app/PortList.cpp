@@ -40,10 +40,11 @@ QString PortDetailText(const platform::PortEntry& port)
 {
     QString text = QString::fromStdString(port.description);
     QString availability;
-    if (port.availability == platform::PortAvailability::Busy)
+    if (port.availability == platform::PortAvailability::Busy) {
         availability = LoadText(res::IDS_PORT_BUSY);
-    else if (port.availability == platform::PortAvailability::NoAccess)
+    } else if (port.availability == platform::PortAvailability::NoAccess) {
         availability = LoadText(res::IDS_PORT_NO_ACCESS);
+    }
     if (!availability.isEmpty())
         text += (text.isEmpty() ? QString() : QStringLiteral(" - ")) + availability;
     return text;

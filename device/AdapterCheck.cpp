@@ -151,10 +151,11 @@ AdapterCheckResult CheckAdapter(const std::string& portName, platform::SerialBac
     }
     result.opened = true;
     if (const platform::CommHandle second = backend.CreateFile(portName, false);
-        second != platform::kNullHandle)
+        second != platform::kNullHandle) {
         backend.CloseHandle(second);
-    else
+    } else {
         result.exclusive = true;
+    }
 
     // Reads return what has arrived at once; the waits are WaitForInput's.
     platform::CommTimeouts timeouts;

@@ -64,9 +64,10 @@ std::string FormatLines(const std::string& title, const LineFormatCheck& format,
         text += " (" + std::to_string(format.sent) + " sent)";
     if (format.changed)
         text += ", " + std::to_string(format.changed) + " changed";
-    if (format.echoed)
+    if (format.echoed) {
         text += "; round trip min " + Ms(format.minMs) + ", median " + Ms(format.medianMs) + ", max " +
                 Ms(format.maxMs);
+    }
     return text + "\n";
 }
 
@@ -122,28 +123,31 @@ std::vector<std::string> AdapterCheckHints(const AdapterCheckResult& result)
         hints.push_back("the check was stopped before it ended: what it found so far is incomplete");
     const LineFormatCheck& pulse = result.pulseFormat;
     const LineFormatCheck& frame = result.frameFormat;
-    if (!pulse.accepted)
+    if (!pulse.accepted) {
         hints.push_back("the driver refused " + FormatName(pulse) +
                         ": the device cannot be woken through it");
+    }
     if (!frame.accepted)
         hints.push_back("the driver refused " + FormatName(frame) + ": no frame can be sent through it");
-    if (pulse.accepted && frame.accepted && pulse.echoed == 0 && frame.echoed == 0 && !result.stopped)
+    if (pulse.accepted && frame.accepted && pulse.echoed == 0 && frame.echoed == 0 && !result.stopped) {
         hints.push_back("no echo: the adapter is not powered (it takes power from the diagnostic socket) or "
                         "not a K-line adapter");
-    else {
+    } else {
         for (const LineFormatCheck* format : {&pulse, &frame}) {
             if (!format->accepted || result.stopped)
                 continue;
-            if (format->echoed == 0)
+            if (format->echoed == 0) {
                 hints.push_back("no echo at " + FormatName(*format) +
                                 ": the adapter does not pass this format on to the line");
-            else if (format->echoed < result.echoCount)
+            } else if (format->echoed < result.echoCount) {
                 hints.push_back(std::to_string(result.echoCount - format->echoed) + " of " +
                                 std::to_string(result.echoCount) + " echoes missing at " +
                                 FormatName(*format) + ": a loose contact or a weak supply");
-            if (format->changed)
+            }
+            if (format->changed) {
                 hints.push_back(std::to_string(format->changed) + " echoes came back changed at " +
                                 FormatName(*format) + ": a noisy line or a speed the adapter cannot make");
+            }
         }
     }
     for (const LineFormatCheck* format : {&pulse, &frame}) {
@@ -156,10 +160,11 @@ std::vector<std::string> AdapterCheckHints(const AdapterCheckResult& result)
                             std::to_string(format->baud) + " (" + percent +
                             "% off): the device may not understand it");
         }
-        if (format->actualParity != format->parity)
+        if (format->actualParity != format->parity) {
             hints.push_back("the driver keeps " + ParityName(format->actualParity) + " instead of " +
                             ParityName(format->parity) +
                             ": its chip cannot make this format, and the wake-up pulse comes out wrong");
+        }
     }
     if (const auto latency = result.device.latencyTimerMs; latency && *latency > 1) {
         const std::string ms = std::to_string(*latency) + " ms";
@@ -167,9 +172,10 @@ std::vector<std::string> AdapterCheckHints(const AdapterCheckResult& result)
                         "; a whole EEPROM takes that much longer. Set it to 1 ms: echo 1 | sudo tee " +
                         result.device.latencyTimerPath + " (a udev rule keeps it across plugging in)");
     }
-    if (!result.exclusive)
+    if (!result.exclusive) {
         hints.push_back(
             "the port is not held exclusively: another program may write to it during a transfer");
+    }
     return hints;
 }
 

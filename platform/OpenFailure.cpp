@@ -18,12 +18,14 @@ namespace {
 
 std::string PermissionRemedy(const DeviceGroup& group)
 {
-    if (!group.groupMayOpen)
+    if (!group.groupMayOpen) {
         return "Only the device's owner may open it; a udev rule (GROUP=\"dialout\", MODE=\"0660\") lets "
                "the group dialout in.";
-    if (group.joinedSinceLogin)
+    }
+    if (group.joinedSinceLogin) {
         return "Your user is in the group " + group.name +
                ", but this session began before it joined: log out and in again.";
+    }
     return "Your user may not open serial ports: add it to the group " + group.name + " (sudo usermod -aG " +
            group.name + " \"$USER\"), then log out and in again.";
 }

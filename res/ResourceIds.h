@@ -114,8 +114,6 @@ inline constexpr ResourceId IDS_FAILED_CAUSE = 61266;
 inline constexpr ResourceId IDS_STOPPED_COMPARE = 61267;
 inline constexpr ResourceId IDS_COMPARED_SO_FAR = 61268;
 inline constexpr ResourceId IDS_COMPARED_NONE = 61269;
-inline constexpr ResourceId IDS_PORT_PATH_REASON = 61270;
-inline constexpr ResourceId IDS_PORT_REASON = 61271;
 
 // Document framework texts.
 inline constexpr ResourceId IDS_SAVE_CHANGES = 61699;

@@ -100,8 +100,6 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_STOPPED_COMPARE, "Stopped after %.1f s. %s"},
     {IDS_COMPARED_SO_FAR, "Bytes %s were compared: %s"},
     {IDS_COMPARED_NONE, "No byte was compared."},
-    {IDS_PORT_PATH_REASON, "%s (%s): %s"},
-    {IDS_PORT_REASON, "%s: %s"},
     {IDS_SAVE_CHANGES, "Save changes to %1?"},
     {IDS_FAILED_TO_OPEN_DOC, "Failed to open document."},
     {IDS_FAILED_TO_SAVE_DOC, "Failed to save document."},

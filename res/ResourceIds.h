@@ -40,6 +40,7 @@ inline constexpr ResourceId ID_VIEW_STATUS_BAR = 59393;
 inline constexpr ResourceId ID_VIEW_VERIFY_WRITE = 32771;
 inline constexpr ResourceId ID_VIEW_WRITE_CHANGED = 32772;
 inline constexpr ResourceId ID_VIEW_CONNECTION_LOG = 32773;
+// The adapter check of the Info menu.
 inline constexpr ResourceId ID_VIEW_CHECK_ADAPTER = 32774;
 // How requests go out: each frame at once, its echoes checked after it.
 inline constexpr ResourceId ID_VIEW_WHOLE_FRAMES = 32800;

@@ -377,10 +377,9 @@ TEST_F(ProbexCli, UsageErrorsExit64WithoutTouchingTheDevice)
 TEST_F(ProbexCli, HelpDescribesEveryCommandOptionAndStatus)
 {
     EXPECT_EQ(Run({"--help"}), 0);
-    for (const char* part :
-         {"probex-cli id", "probex-cli read", "probex-cli write", "probex-cli ports", "probex-cli check",
-          "--port", "--timeout", "--frames", "--byte-gap", "--last", "--range", "--trace", "--wake", "Wrong",
-          "64", "65", "Receive check sum error"})
+    for (const char* part : {"probex-cli id", "probex-cli read", "probex-cli write", "probex-cli ports",
+                             "probex-cli check", "--port", "--timeout", "--frames", "--byte-gap", "--last",
+                             "--range", "--trace", "--wake", "Wrong", "64", "65", "Receive check sum error"})
         EXPECT_NE(out_.str().find(part), std::string::npos) << part;
     // Each exit status stands beside the window application's text for it.
     for (const std::uint16_t result :

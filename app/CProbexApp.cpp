@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "app/CAboutDlg.h"
+#include "app/CAdapterCheckDlg.h"
 #include "app/CConnectionLogDlg.h"
 #include "app/CMainFrame.h"
 #include "app/CProbexDoc.h"
@@ -214,6 +215,9 @@ bool CProbexApp::OnCommand(res::ResourceId command)
     case res::ID_VIEW_CONNECTION_LOG:
         OnViewConnectionLog();
         return true;
+    case res::ID_VIEW_CHECK_ADAPTER:
+        OnCheckAdapter();
+        return true;
     case res::ID_FILE_NEW:
         document_->OnFileNew();
         return true;
@@ -246,6 +250,20 @@ void CProbexApp::OnViewConnectionLog()
         connectionLogDlg_ = new CConnectionLogDlg(*connectionLog_, frame_.get());
     connectionLogDlg_->show();
     connectionLogDlg_->raise();
+}
+
+void CProbexApp::OnCheckAdapter()
+{
+    // The check opens the port itself: it would find it held by our own transfer.
+    if (document_->IsDeviceBusy()) {
+        ShowMessage(res::IDS_DEVICE_BUSY, MessageButtons::Ok, MessageIcon::Exclamation);
+        return;
+    }
+    auto* dialog = new CAdapterCheckDlg(frame_.get(), options_.adapterChecker);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    adapterCheckDlg_ = dialog;
+    dialog->Start(view_->ChosenPort());
+    dialog->open();
 }
 
 void CProbexApp::OnAppAbout()

@@ -2,11 +2,13 @@
 #pragma once
 // The application: the settings store, the one document with its frame and form view, the
 // commands of the application's own, and the order in which all of it is made and taken down.
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
 
+#include "app/CAdapterCheckDlg.h"
 #include "app/CProbexView.h"
 #include "app/CProfileSettings.h"
 #include "res/ResourceIds.h"
@@ -22,10 +24,11 @@ class CConnectionLogDlg;
 class CProbexApp {
 public:
     struct Options {
-        CustomControlFactory controls;            // default: the registered window classes
-        CProbexView::DeviceLister devices;        // default: the serial devices of this machine
-        std::filesystem::path connectionLogFile;  // empty: the trace stays in memory
-        QString openFile{};                       // a dump opened once the window shows
+        CustomControlFactory controls;               // default: the registered window classes
+        CProbexView::DeviceLister devices;           // default: the serial devices of this machine
+        std::filesystem::path connectionLogFile;     // empty: the trace stays in memory
+        QString openFile{};                          // a dump opened once the window shows
+        CAdapterCheckDlg::Checker adapterChecker{};  // empty: the check on the system's serial backend
     };
 
     CProbexApp();
@@ -41,6 +44,10 @@ public:
     bool OnCommand(res::ResourceId command);
     void OnAppAbout();
     void OnViewConnectionLog();
+    // View > Check adapter: the check of the chosen port in a window-modal dialog.
+    void OnCheckAdapter();
+    // The dialog of the last check while it is open; nullptr otherwise.
+    CAdapterCheckDlg* GetAdapterCheckDlg() const { return adapterCheckDlg_; }
     ConnectionLog& GetConnectionLog() { return *connectionLog_; }
 
     static QString Title();
@@ -75,6 +82,7 @@ private:
     std::unique_ptr<CMainFrame> frame_;
     std::unique_ptr<CQtMessageTarget> messageTarget_;
     CConnectionLogDlg* connectionLogDlg_ = nullptr;  // a child of the frame
+    QPointer<CAdapterCheckDlg> adapterCheckDlg_;     // a child of the frame, deleted when closed
     CProbexView* view_ = nullptr;
 };
 

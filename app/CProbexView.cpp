@@ -21,6 +21,7 @@
 #include "app/docview/CPrompts.h"
 #include "dumpedit/widget/CDumpEdit.h"
 #include "operation/OperationRequest.h"
+#include "platform/SerialPortList.h"
 #include "res/FormIds.h"
 #include "res/StringTable.h"
 
@@ -144,21 +145,28 @@ bool CProbexView::Create(QWidget* parent, CProbexDoc* document, const CustomCont
 
 void CProbexView::FillPortList()
 {
-    CProbexDoc* doc = GetDocument();
-    portCombo_->addItems(BuildPortList([doc](const std::string& name) { return doc->IsPortFree(name); },
-                                       devices_ ? devices_() : std::vector<std::string>{}));
+    FillPortCombo(*portCombo_, platform::ListPorts(devices_ ? devices_() : std::vector<std::string>{},
+                                                   platform::ProbePortOpen));
+    ApplyCommandState();
+    if (portCombo_->count() == 0 && frame_)
+        frame_->ShowOutcome(LoadText(res::IDS_NO_PORTS));
 }
 
 void CProbexView::RefreshPortList()
 {
-    // The chosen port stays chosen even when it cannot be opened right now (our own transfer
-    // may hold it): a silent switch to another port could send a write to the wrong device.
+    // The chosen port stays chosen while it is there, busy or not (our own transfer may hold
+    // it). One that went away leaves nothing chosen rather than another port: a silent switch
+    // could send a write to the wrong device.
     const QString chosen = portCombo_->currentText();
     portCombo_->clear();
     FillPortList();
-    if (!chosen.isEmpty() && portCombo_->findText(chosen) < 0)
-        portCombo_->insertItem(0, chosen);
-    portCombo_->setCurrentIndex(std::max(0, portCombo_->findText(chosen)));
+    if (chosen.isEmpty()) {
+        portCombo_->setCurrentIndex(portCombo_->count() ? 0 : -1);
+        return;
+    }
+    portCombo_->setCurrentIndex(portCombo_->findText(chosen));
+    if (portCombo_->currentIndex() < 0)
+        selectedPort_ = chosen;  // still the user's choice: a command says the port is gone
 }
 
 void CProbexView::LoadSettings()
@@ -342,11 +350,25 @@ void CProbexView::OnInitialUpdate()
 
 void CProbexView::SetCommandsEnabled(bool enabled)
 {
-    dumpEdit_->setEnabled(enabled);
+    busy_ = !enabled;
+    ApplyCommandState();
+}
+
+void CProbexView::ApplyCommandState()
+{
+    // With no port to choose the device commands could only fail: they wait for a port (the
+    // status bar said why when the list came out empty).
+    const bool portsThere = portCombo_->count() > 0;
+    dumpEdit_->setEnabled(!busy_);
     for (QPushButton* button : {readIdButton_, readButton_, writeButton_, compareButton_})
-        button->setEnabled(enabled);
-    stopButton_->setEnabled(!enabled);
-    stopKey_->setEnabled(!enabled);
+        button->setEnabled(!busy_ && portsThere);
+    stopButton_->setEnabled(busy_);
+    stopKey_->setEnabled(busy_);
+}
+
+QString CProbexView::ChosenPort() const
+{
+    return portCombo_->currentIndex() >= 0 ? portCombo_->currentText() : selectedPort_;
 }
 
 void CProbexView::ShowIdText()

@@ -79,6 +79,8 @@ public:
     QSize FormSize() const { return formSize_; }
     std::uint32_t TimeoutSeconds() const { return timeoutSeconds_; }
     const QString& SelectedPort() const { return selectedPort_; }
+    // The port the list shows chosen, else the one kept in the settings.
+    QString ChosenPort() const;
     dumpedit::CDumpEdit* DumpEdit() const { return dumpEdit_; }
 
 protected:
@@ -96,6 +98,7 @@ private:
     void SetCommandsEnabled(bool enabled);
     // After a command handed its request to the document: an accepted one starts an operation.
     void AfterRequest();
+    void ApplyCommandState();
     void ShowIdText();
     std::uint32_t TimeoutMs() const { return timeoutSeconds_ * 1000; }
 
@@ -119,6 +122,7 @@ private:
     std::vector<std::pair<QWidget*, QRect>> designedPlaces_;
     // Where the keyboard focus was when the running operation started; it goes back there.
     QPointer<QWidget> focusBeforeOperation_;
+    bool busy_ = false;  // a device operation runs
     bool created_ = false;
     bool destroyed_ = false;
 };

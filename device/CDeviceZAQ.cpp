@@ -18,6 +18,7 @@
 #include "platform/LatencyTimer.h"
 #include "platform/MessageRegistry.h"
 #include "platform/MessageTarget.h"
+#include "platform/OpenFailure.h"
 #include "platform/PortNames.h"
 #include "platform/SerialTypes.h"
 
@@ -135,7 +136,7 @@ std::uint16_t CDeviceZAQ::SendByte(std::uint8_t value)
 {
     // Bounded like the echo: a stopped or full output must not hold the connection for ever.
     if (const std::uint32_t error = Write(&value, 1, nullptr, nullptr, zaq::kEchoTimeoutMs)) {
-        Trace("sent %02X: not sent (error %u)", value, unsigned(error));
+        Trace("sent %02X: not sent (%s)", value, platform::ErrnoText(platform::SystemErrno(error)).c_str());
         return ResultNoAdapter;
     }
     std::uint8_t echo;
@@ -607,6 +608,7 @@ std::uint32_t CDeviceZAQ::Run()
             return 0;
         refusalCode = 0;
         openError = 0;
+        openErrno = 0;
         std::fill(std::begin(byteState), std::end(byteState), std::uint8_t{0});
         traceStartMs_ = platform::TickCount64();
         tracePlace_ = TracePlace();
@@ -614,9 +616,12 @@ std::uint32_t CDeviceZAQ::Run()
         if (traceSink)
             traceSink->ConnectionBegan(DescribeRequest());
         if (const std::uint32_t error = Open(portName, 0, 0, true)) {
-            Trace("cannot open %s (error %u)", portName.c_str(), unsigned(error));
-            TraceResult(ResultPortError, false);
             openError = error;
+            openErrno = platform::SystemErrno(error);
+            Trace("cannot open %s",
+                  platform::DescribeOpenFailure({portName, platform::DevicePathOf(portName), openErrno})
+                      .c_str());
+            TraceResult(ResultPortError, false);
             Notify(NotifyFinished, ResultPortError);
             continue;
         }

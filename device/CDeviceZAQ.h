@@ -75,6 +75,8 @@ public:
     // The system error code of the open that ended the last request with ResultPortError; set
     // before that NotifyFinished, 0 otherwise.
     std::uint32_t openError = 0;
+    // The errno behind openError, which the code alone cannot tell (EACCES and EBUSY share one).
+    int openErrno = 0;
     // Receives the trace of every connection when set (before a request, like portName); must
     // outlive the requests. Unset, tracing costs a pointer test per event.
     TraceSink* traceSink = nullptr;

@@ -12,8 +12,7 @@ std::string FormatSystemMessage(std::uint32_t code)
     if (auto text = platform::ErrorText(code))
         return *text;
     char buffer[96];
-    std::snprintf(buffer, sizeof buffer, "The system cannot find message text for message number 0x%X.\r\n",
-                  code);
+    std::snprintf(buffer, sizeof buffer, "Unknown error code 0x%X", code);
     return buffer;
 }
 

@@ -5,8 +5,8 @@
 
 namespace device {
 
-// The system's text for an error code, line break included. A code without a text gets a
-// text that names its number.
+// The system's text (strerror) for an error code. A code without a text gets a text that names
+// its number.
 std::string FormatSystemMessage(std::uint32_t code);
 
 }  // namespace device

@@ -22,8 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     std::string error;
     if (probexcli::ParseCliOptions(args, options, error)) {
         // What the parser accepts is what the runner relies on.
-        // Listing the backups without a port reads only the disk.
-        const bool listsOnly = options.command == probexcli::Command::Backups && options.port.empty();
+        // Listing the ports, or the backups without a port, needs no device.
+        const bool listsOnly = options.command == probexcli::Command::Ports ||
+                               (options.command == probexcli::Command::Backups && options.port.empty());
         const bool talksToDevice = options.command != probexcli::Command::Help &&
                                    options.command != probexcli::Command::Version && !listsOnly;
         if (talksToDevice && (options.port.empty() || options.first > options.last || options.last > 0xFF ||

@@ -69,6 +69,7 @@ void Operation::Follow(const device::DeviceNotification& notification)
     record_.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began_).count();
     record_.refusalCode = engine_.refusalCode;
     record_.openError = engine_.openError;
+    record_.openErrno = engine_.openErrno;
     record_.endPass = pass;
     record_.endPassDone = passDone;
     record_.idText = engine_.idText;

@@ -5,6 +5,7 @@
 #include "operation/FormatText.h"
 #include "operation/RangeText.h"
 #include "platform/ErrorCodes.h"
+#include "platform/OpenFailure.h"
 #include "platform/PortNames.h"
 
 #include <algorithm>
@@ -134,12 +135,8 @@ std::string PortFailureText(const OperationRecord& record)
 {
     if (record.result != device::ResultPortError || record.openError == 0 || record.port.empty())
         return {};
-    const std::string reason =
-        platform::ErrorText(record.openError).value_or(std::to_string(record.openError));
-    const auto resolved = platform::ResolvePortName(record.port);
-    if (const std::string* path = std::get_if<std::string>(&resolved); path && *path != record.port)
-        return FormatText(res::IDS_PORT_PATH_REASON, record.port.c_str(), path->c_str(), reason.c_str());
-    return FormatText(res::IDS_PORT_REASON, record.port.c_str(), reason.c_str());
+    const int err = record.openErrno ? record.openErrno : platform::ErrnoOfCode(record.openError);
+    return platform::DescribeOpenFailure({record.port, platform::DevicePathOf(record.port), err});
 }
 
 std::string StatusSummary(const OperationRecord& record)

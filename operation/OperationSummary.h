@@ -28,8 +28,9 @@ std::uint32_t EndAddress(const OperationRecord& record);
 // "No byte was compared.".
 std::string ComparedSoFar(const OperationRecord& record);
 
-// The port that did not open, with the system's reason: "COM3 (/dev/ttyS2): Permission denied";
-// empty for any other result, or when the engine did not say why.
+// The port that did not open, its device, the system's reason and the remedy: "COM3
+// (/dev/ttyS2): Permission denied. Your user may not open serial ports: ..."; empty for any other
+// result, or when the engine did not say why.
 std::string PortFailureText(const OperationRecord& record);
 
 // For a failed read or write: "Bytes 00 - 55 were written, 56 - FF were not."; for a compare,

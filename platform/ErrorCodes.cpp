@@ -2,6 +2,7 @@
 #include "platform/ErrorCodes.h"
 
 #include <cerrno>
+#include <cstring>
 
 namespace platform {
 
@@ -40,53 +41,64 @@ std::uint32_t ErrorFromErrno(int err)
     }
 }
 
-std::optional<std::string> ErrorText(std::uint32_t code)
+int ErrnoOfCode(std::uint32_t code)
 {
     switch (code) {
     case kErrorSuccess:
-        return "The operation completed successfully.\r\n";
+        return 0;
     case kErrorInvalidFunction:
-        return "Incorrect function.\r\n";
+        return ENOTTY;
     case kErrorFileNotFound:
-        return "The system cannot find the file specified.\r\n";
+        return ENOENT;
     case kErrorAccessDenied:
-        return "Access is denied.\r\n";
+        return EACCES;
     case kErrorInvalidHandle:
-        return "The handle is invalid.\r\n";
+        return EBADF;
     case kErrorNotEnoughMemory:
-        return "Not enough memory resources are available to process this command.\r\n";
+        return ENOMEM;
     case kErrorGenFailure:
-        return "A device attached to the system is not functioning.\r\n";
-    case kErrorInvalidParameter:
-        return "The parameter is incorrect.\r\n";
-    case kStillActive:
-        return "No more data is available.\r\n";
-    case kErrorOperationAborted:
-        return "The I/O operation has been aborted because of either a thread exit or an "
-               "application request.\r\n";
-    case kErrorIoIncomplete:
-        return "Overlapped I/O event is not in a signaled state.\r\n";
-    case kErrorIoPending:
-        return "Overlapped I/O operation is in progress.\r\n";
     case kErrorIoDevice:
-        return "The request could not be performed because of an I/O device error.\r\n";
-    case kErrorPossibleDeadlock:
-        return "A potential deadlock condition has been detected.\r\n";
-    case kErrorAlreadyInitialized:
-        return "An attempt was made to perform an initialization operation when "
-               "initialization has already been completed.\r\n";
-    case kErrorTimeout:
-        return "This operation returned because the timeout period expired.\r\n";
+        return EIO;
+    case kErrorInvalidParameter:
     case kEInvalidArg:
-        return "The parameter is incorrect.\r\n";
+        return EINVAL;
+    case kStillActive:
+        return EBUSY;
+    case kErrorOperationAborted:
+        return ECANCELED;
+    case kErrorIoIncomplete:
+    case kErrorIoPending:
+        return EINPROGRESS;
+    case kErrorPossibleDeadlock:
+        return EDEADLK;
+    case kErrorAlreadyInitialized:
+        return EALREADY;
+    case kErrorTimeout:
+        return ETIMEDOUT;
     default:
-        return std::nullopt;
+        return 0;
     }
+}
+
+std::optional<std::string> ErrorText(std::uint32_t code)
+{
+    const int err = ErrnoOfCode(code);
+    if (err == 0 && code != kErrorSuccess)
+        return std::nullopt;
+    return ErrnoText(err);
+}
+
+std::string ErrnoText(int err)
+{
+    char buffer[128];
+    // The GNU strerror_r: the text may or may not land in the buffer.
+    return strerror_r(err, buffer, sizeof buffer);
 }
 
 namespace {
 thread_local std::uint32_t lastError = kErrorSuccess;
-}
+thread_local int lastErrno = 0;
+}  // namespace
 
 std::uint32_t GetLastError()
 {
@@ -96,6 +108,18 @@ std::uint32_t GetLastError()
 void SetLastError(std::uint32_t code)
 {
     lastError = code;
+    lastErrno = ErrnoOfCode(code);
+}
+
+void SetLastErrorFromErrno(int err)
+{
+    lastError = ErrorFromErrno(err);
+    lastErrno = err;
+}
+
+int SystemErrno(std::uint32_t code)
+{
+    return code == lastError ? lastErrno : ErrnoOfCode(code);
 }
 
 }  // namespace platform

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Error codes of the device link. The numbers are the ones the serial and thread classes
-// report to their callers (a Windows-style numbering), whatever the operating system said.
+// report to their callers (a Windows-style numbering); what a person reads is the system's own
+// text (strerror) of the errno behind a code, never the number.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -30,11 +31,26 @@ inline constexpr std::uint32_t kEInvalidArg = 0x80070057;
 // kErrorGenFailure.
 std::uint32_t ErrorFromErrno(int err);
 
-// System text of a code (ends with "\r\n" as such texts do), or nothing for an unknown code.
+// The errno a code stands for (several errno values share a code; this is the closest one), or
+// 0 for a code of no errno.
+int ErrnoOfCode(std::uint32_t code);
+
+// The system's text (strerror) of a code's errno, or nothing for an unknown code.
 std::optional<std::string> ErrorText(std::uint32_t code);
+
+// The system's text of an errno value ("Permission denied"), in the language of the messages
+// locale.
+std::string ErrnoText(int err);
 
 // Per-thread code of the last failed platform call, as the serial backend reports it.
 std::uint32_t GetLastError();
+// Sets the code; the errno behind it becomes ErrnoOfCode(code).
 void SetLastError(std::uint32_t code);
+// Sets the code of `err` and keeps `err` itself, which the code alone cannot tell apart
+// (EACCES and EBUSY are both kErrorAccessDenied).
+void SetLastErrorFromErrno(int err);
+// The errno behind `code`: the one kept with it when it is the thread's last error, else
+// ErrnoOfCode(code).
+int SystemErrno(std::uint32_t code);
 
 }  // namespace platform

@@ -203,6 +203,15 @@ void RequestLowLatency(int fd)
     (void)ioctl(fd, TIOCSSERIAL, &serial);
 }
 
+int ReadLowLatency(int fd, bool& on)
+{
+    serial_struct serial{};
+    if (ioctl(fd, TIOCGSERIAL, &serial) != 0)
+        return errno;
+    on = serial.flags & ASYNC_LOW_LATENCY;
+    return 0;
+}
+
 int QueuedInput(int fd, std::uint32_t& count)
 {
     int n = 0;

@@ -32,6 +32,9 @@ void ApplyModemLines(int fd, const Dcb& dcb);
 
 // Asks the driver to pass received bytes on without delay. Best effort.
 void RequestLowLatency(int fd);
+// Whether the driver passes received bytes on without delay; ENOTTY from a line that has no
+// such option (a pseudo-terminal).
+int ReadLowLatency(int fd, bool& on);
 
 int QueuedInput(int fd, std::uint32_t& count);
 int QueuedOutput(int fd, std::uint32_t& count);

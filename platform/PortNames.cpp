@@ -65,6 +65,30 @@ std::string PortMapFolder()
     return base + "/Velmora/ports";
 }
 
+bool IsComName(const std::string& name)
+{
+    return ComPortNumber(name) != 0;
+}
+
+std::string DevicePathOf(const std::string& portName)
+{
+    const auto resolved = ResolvePortName(portName);
+    const std::string* path = std::get_if<std::string>(&resolved);
+    if (!path)
+        return {};
+    // Followed by hand: a dangling link (its adapter unplugged) still names its device.
+    fs::path device = *path;
+    std::error_code ec;
+    for (int hops = 0; hops < 40 && fs::is_symlink(device, ec); ++hops) {
+        const fs::path target = fs::read_symlink(device, ec);
+        if (ec)
+            break;
+        device = target.is_absolute() ? target : device.parent_path() / target;
+    }
+    const fs::path canonical = fs::weakly_canonical(device, ec);
+    return (ec ? device : canonical).lexically_normal().string();
+}
+
 std::variant<std::string, std::uint32_t> ResolvePortName(const std::string& portName)
 {
     if (portName.find('/') != std::string::npos)

@@ -11,6 +11,9 @@ namespace platform {
 // $XDG_CONFIG_HOME/Velmora/ports, or ~/.config/Velmora/ports when XDG_CONFIG_HOME is unset.
 std::string PortMapFolder();
 
+// Whether `name` is of the form COMn (any case, n >= 1).
+bool IsComName(const std::string& name);
+
 // The device path of a port name, or an error code (kErrorFileNotFound for a name that names
 // no port). While the port map folder exists, only its entries (symbolic links named COM1,
 // COM2, ...) exist; without it, COMn is /dev/ttyS(n-1).
@@ -20,6 +23,10 @@ std::variant<std::string, std::uint32_t> ResolvePortName(const std::string& port
 // link or of a linked path (one level, so a /dev/serial/by-id name stays), else the path; empty
 // when the name names no port.
 std::string PortTarget(const std::string& portName);
+
+// The device a port name leads to, port-map and /dev/serial/by-id links followed
+// ("COM3" -> "/dev/ttyUSB0"); empty when the name names no port.
+std::string DevicePathOf(const std::string& portName);
 
 // Paths (/dev/...) of the serial devices present other than the built-in ttyS ports (which the
 // COMn names already reach): USB, ACM and other driver-backed ttys, in natural order.

@@ -117,6 +117,16 @@ std::uint32_t PosixPort::SetMask(std::uint32_t value)
     return 0;
 }
 
+std::uint32_t PosixPort::GetLowLatency(bool& on)
+{
+    std::lock_guard lock(mutex_);
+    if (closing_)
+        return kErrorInvalidHandle;
+    if (int err = line::ReadLowLatency(fd_, on))
+        return ErrorFromErrno(err);
+    return 0;
+}
+
 std::uint32_t PosixPort::Read(void* buffer, std::uint32_t length, std::uint32_t& count, Overlapped* record)
 {
     Operation op{Kind::Read, record, std::this_thread::get_id()};

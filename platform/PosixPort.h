@@ -32,6 +32,7 @@ public:
     std::uint32_t GetTimeouts(CommTimeouts& timeouts);
     std::uint32_t SetTimeouts(const CommTimeouts& timeouts);
     std::uint32_t SetMask(std::uint32_t mask);
+    std::uint32_t GetLowLatency(bool& on);
 
     // 0 when done at once (`count` set), kErrorIoPending when it goes on through `record`, or
     // an error code. Without a record, or on a port opened without overlapped I/O, the call

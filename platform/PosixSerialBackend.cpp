@@ -81,27 +81,29 @@ CommHandle PosixSerialBackend::CreateFile(const std::string& portName, bool over
     const int fd =
         ::open(std::get<std::string>(resolved).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        SetLastError(ErrorFromErrno(errno));
+        SetLastErrorFromErrno(errno);
         return kNullHandle;
     }
-    const auto refuse = [fd](std::uint32_t code) {
+    // The errno is kept beside the code, so a message can say which of its causes it was.
+    const auto refuse = [fd](int err) {
         ::close(fd);
-        SetLastError(code);
+        SetLastErrorFromErrno(err);
         return kNullHandle;
     };
     if (!::isatty(fd))
-        return refuse(kErrorInvalidFunction);
+        return refuse(ENOTTY);
+    // Another opener's lock: the port is busy, whatever word flock() has for it.
     if (const int err = line::LockExclusive(fd))
-        return refuse(err == EWOULDBLOCK ? kErrorAccessDenied : ErrorFromErrno(err));
+        return refuse(err == EWOULDBLOCK ? EBUSY : err);
 
     line::SavedSettings original{};
     if (const int err = line::SaveSettings(fd, original)) {
         line::ReleaseExclusive(fd);
-        return refuse(ErrorFromErrno(err));
+        return refuse(err);
     }
     if (const int err = line::MakeRaw(fd)) {
         line::ReleaseExclusive(fd);
-        return refuse(ErrorFromErrno(err));
+        return refuse(err);
     }
     Dcb state = DefaultState();
     line::ReadState(fd, state);
@@ -140,8 +142,10 @@ bool PosixSerialBackend::GetDefaultCommConfig(const std::string& portName, CommC
     if (const std::uint32_t* code = std::get_if<std::uint32_t>(&resolved))
         return Fail(*code);
     struct stat info {};
-    if (::stat(std::get<std::string>(resolved).c_str(), &info) != 0)
-        return Fail(ErrorFromErrno(errno));
+    if (::stat(std::get<std::string>(resolved).c_str(), &info) != 0) {
+        SetLastErrorFromErrno(errno);
+        return false;
+    }
     if (size < kCommConfigSize) {
         size = kCommConfigSize;
         return Fail(kErrorInsufficientBuffer);
@@ -225,6 +229,12 @@ std::uint32_t PosixSerialBackend::WaitForInput(CommHandle handle, std::chrono::s
 {
     const auto port = Find(handle);
     return port ? port->WaitForInput(until, stopFd) : kErrorInvalidHandle;
+}
+
+bool PosixSerialBackend::GetLowLatency(CommHandle handle, bool& on)
+{
+    const auto port = Find(handle);
+    return port && Outcome(port->GetLowLatency(on));
 }
 
 bool PosixSerialBackend::CancelIo(CommHandle handle)

@@ -37,6 +37,7 @@ public:
     bool CancelIo(CommHandle port) override;
     std::uint32_t WaitForInput(CommHandle port, std::chrono::steady_clock::time_point until,
                                int stopFd) override;
+    bool GetLowLatency(CommHandle port, bool& on) override;
 
     // The record a port gets from the system's default configuration: 9600 baud, 8 data bits,
     // no parity, one stop bit, no flow control, DTR and RTS on.

@@ -49,6 +49,9 @@ public:
     // the last error.
     virtual std::uint32_t WaitForInput(CommHandle port, std::chrono::steady_clock::time_point until,
                                        int stopFd) = 0;
+    // Whether the driver passes received bytes on without delay (the port asks for that when
+    // first used). A backend without such an option fails with kErrorInvalidFunction.
+    virtual bool GetLowLatency(CommHandle port, bool& on);
 };
 
 // The backend of the running system (the POSIX one), shared by the whole process.

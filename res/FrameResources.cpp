@@ -41,7 +41,9 @@ const std::vector<MenuItem>& MainMenu()
           {"Посылать &кадры целиком", ID_VIEW_WHOLE_FRAMES, {}},
           {"", 0, {}},
           {"&Журнал соединений", ID_VIEW_CONNECTION_LOG, {}}}},
-        {"&Инфо", 0, {{"&О читалке...", ID_APP_ABOUT, {}}}},
+        {"&Инфо",
+         0,
+         {{"&Check adapter ...", ID_VIEW_CHECK_ADAPTER, {}}, {"&О читалке...", ID_APP_ABOUT, {}}}},
     };
     return menu;
 }

@@ -40,6 +40,8 @@ inline constexpr ResourceId ID_VIEW_STATUS_BAR = 59393;
 inline constexpr ResourceId ID_VIEW_VERIFY_WRITE = 32771;
 inline constexpr ResourceId ID_VIEW_WRITE_CHANGED = 32772;
 inline constexpr ResourceId ID_VIEW_CONNECTION_LOG = 32773;
+// The adapter check of the Info menu.
+inline constexpr ResourceId ID_VIEW_CHECK_ADAPTER = 32774;
 // How requests go out: each frame at once, its echoes checked after it.
 inline constexpr ResourceId ID_VIEW_WHOLE_FRAMES = 32800;
 // Go to an address in the dump (Edit menu).
@@ -116,8 +118,6 @@ inline constexpr ResourceId IDS_FAILED_CAUSE = 61266;
 inline constexpr ResourceId IDS_STOPPED_COMPARE = 61267;
 inline constexpr ResourceId IDS_COMPARED_SO_FAR = 61268;
 inline constexpr ResourceId IDS_COMPARED_NONE = 61269;
-inline constexpr ResourceId IDS_PORT_PATH_REASON = 61270;
-inline constexpr ResourceId IDS_PORT_REASON = 61271;
 
 // Backups before a write (printf formats).
 inline constexpr ResourceId IDS_BACKUP_NOT_STORED = 61290;
@@ -145,6 +145,11 @@ inline constexpr ResourceId IDS_CLOSE_WHILE_BUSY = 61711;
 inline constexpr ResourceId IDS_CONNECTION_LOG_TITLE = 61714;
 inline constexpr ResourceId IDS_COPY_BUTTON = 61715;
 inline constexpr ResourceId IDS_SAVE_BUTTON = 61716;
+inline constexpr ResourceId IDS_ADAPTER_CHECK_TITLE = 61717;
+inline constexpr ResourceId IDS_ADAPTER_CHECKING = 61718;  // %1 the port
+inline constexpr ResourceId IDS_NO_PORTS = 61719;
+inline constexpr ResourceId IDS_PORT_BUSY = 61720;
+inline constexpr ResourceId IDS_PORT_NO_ACCESS = 61721;
 
 // The window program's command line (printf formats: %s the argument).
 inline constexpr ResourceId IDS_STARTUP_USAGE = 61740;

@@ -20,6 +20,8 @@ constexpr auto kStrings = std::to_array<Entry>({
     {ID_VIEW_VERIFY_WRITE, "Read every written byte back and compare it with the dump\nVerify after write"},
     {ID_VIEW_WRITE_CHANGED, "Write only the bytes that differ from the device's\nWrite only changed bytes"},
     {ID_VIEW_CONNECTION_LOG, "Show the trace of the last connections\nConnection log"},
+    {ID_VIEW_CHECK_ADAPTER,
+     "Examine the K-line adapter on the chosen port without waking the device\nCheck adapter"},
     {ID_EDIT_GOTO, "Move the caret to a byte given by its address\nGo to"},
     {ID_VIEW_WHOLE_FRAMES,
      "Send each request frame at once and check its echoes after it: much faster through a USB "
@@ -101,8 +103,6 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_STOPPED_COMPARE, "Stopped after %.1f s. %s"},
     {IDS_COMPARED_SO_FAR, "Bytes %s were compared: %s"},
     {IDS_COMPARED_NONE, "No byte was compared."},
-    {IDS_PORT_PATH_REASON, "%s (%s): %s"},
-    {IDS_PORT_REASON, "%s: %s"},
     {IDS_BACKUP_NOT_STORED, "Nothing was written: the EEPROM backup could not be stored"},
     {IDS_BACKUP_STORED, "Backup: %s"},
     {IDS_BACKUP_REASON, "Backup not stored: %s"},
@@ -126,6 +126,11 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_CONNECTION_LOG_TITLE, "Connection log"},
     {IDS_COPY_BUTTON, "Copy"},
     {IDS_SAVE_BUTTON, "Save..."},
+    {IDS_ADAPTER_CHECK_TITLE, "Adapter check"},
+    {IDS_ADAPTER_CHECKING, "Checking the adapter on %1 ..."},
+    {IDS_NO_PORTS, "No serial port found: plug the K-line adapter in, then open the port list"},
+    {IDS_PORT_BUSY, "busy"},
+    {IDS_PORT_NO_ACCESS, "no access"},
     {IDS_STARTUP_USAGE, "Usage: probex [FILE]\n"
                         "Reads and writes the EEPROM of a ZAQ device through a K-line adapter.\n"
                         "\n"

@@ -4,7 +4,8 @@
 // the progress bar runs, one after the read. Given a third picture, it then changes a few bytes
 // and writes a range to a device that ignores writes, and saves the window after the verify
 // marked the differences. Given a fourth, it opens File "Restore from backup..." on the backup
-// that write stored and saves the dialog. Meant for a virtual display (scripts/screenshot.sh).
+// that write stored and saves the dialog; given a fifth, it then runs Check adapter and saves the
+// window with the check's report. Meant for a virtual display (scripts/screenshot.sh).
 #include <QApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -12,6 +13,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/CAdapterCheckDlg.h"
 #include "app/CMainFrame.h"
 #include "app/CProbexApp.h"
 #include "app/CProbexDoc.h"
@@ -59,8 +61,10 @@ int main(int argc, char** argv)
 {
     QApplication qt(argc, argv);
     const QStringList args = QApplication::arguments();
-    if (args.size() < 3 || args.size() > 5) {
-        std::fprintf(stderr, "usage: probex-screenshot PROGRESS.png DONE.png [VERIFY.png [RESTORE.png]]\n");
+    if (args.size() < 3 || args.size() > 6) {
+        std::fprintf(
+            stderr,
+            "usage: probex-screenshot PROGRESS.png DONE.png [VERIFY.png [RESTORE.png [CHECK.png]]]\n");
         return 64;
     }
     // The language of the environment, as the program takes it.
@@ -87,6 +91,24 @@ int main(int argc, char** argv)
                 dialog->close();
         });
         frame->ExecuteCommand(res::ID_FILE_RESTORE_BACKUP);
+        InstallPrompts(&prompts);
+    };
+
+    // The check scene: the adapter check's report over the window.
+    const auto startCheck = [&] {
+        app.OnCheckAdapter();
+        CAdapterCheckDlg* dialog = app.GetAdapterCheckDlg();
+        if (!dialog) {
+            result = 1;
+            QApplication::quit();
+            return;
+        }
+        QObject::connect(dialog, &CAdapterCheckDlg::reportShown, [&] {
+            QTimer::singleShot(300, [&] {
+                result = SaveScreen(args[5]) ? result : 1;
+                QApplication::quit();
+            });
+        });
     };
 
     // The write scene: three bytes changed in 10 - 1F, which the device will not take.
@@ -108,9 +130,13 @@ int main(int argc, char** argv)
             editor->SetSelection(dumpedit::CDumpEdit::kNoByte, dumpedit::CDumpEdit::kNoByte, false, true);
             QTimer::singleShot(300, [&] {
                 result = SaveScreen(args[3]) ? result : 1;
-                if (args.size() == 5 && result == 0)
+                if (args.size() >= 5 && result == 0)
                     showRestore();
-                QApplication::quit();
+                if (args.size() == 6 && result == 0) {
+                    startCheck();
+                } else {
+                    QApplication::quit();
+                }
             });
         }
     });

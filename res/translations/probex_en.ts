@@ -395,14 +395,6 @@ Are you sure?</translation>
         <translation>No byte was compared.</translation>
     </message>
     <message>
-        <source>%s (%s): %s</source>
-        <translation>%s (%s): %s</translation>
-    </message>
-    <message>
-        <source>%s: %s</source>
-        <translation>%s: %s</translation>
-    </message>
-    <message>
         <source>Nothing was written: the EEPROM backup could not be stored</source>
         <translation>Nothing was written: the EEPROM backup could not be stored</translation>
     </message>
@@ -677,6 +669,36 @@ Try &apos;probex --help&apos;.
     <message>
         <source>ВЫход</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>Examine the K-line adapter on the chosen port without waking the device
+Check adapter</source>
+        <translation>Examine the K-line adapter on the chosen port without waking the device
+Check adapter</translation>
+    </message>
+    <message>
+        <source>Adapter check</source>
+        <translation>Adapter check</translation>
+    </message>
+    <message>
+        <source>Checking the adapter on %1 ...</source>
+        <translation>Checking the adapter on %1 ...</translation>
+    </message>
+    <message>
+        <source>No serial port found: plug the K-line adapter in, then open the port list</source>
+        <translation>No serial port found: plug the K-line adapter in, then open the port list</translation>
+    </message>
+    <message>
+        <source>busy</source>
+        <translation>busy</translation>
+    </message>
+    <message>
+        <source>no access</source>
+        <translation>no access</translation>
+    </message>
+    <message>
+        <source>&amp;Check adapter ...</source>
+        <translation>&amp;Check adapter ...</translation>
     </message>
 </context>
 <context>

@@ -207,7 +207,7 @@ TEST_F(MainFrame, MenusToolbarAndKeys)
     EXPECT_EQ(items[2], (QStringList{"&Панель", "&Статус", "-", "&Проверять запись",
                                      "Писать только &изменённые", "&Резервная копия перед записью",
                                      "Посылать &кадры целиком", "-", "&Журнал соединений"}));
-    EXPECT_EQ(items[3], (QStringList{"&О читалке..."}));
+    EXPECT_EQ(items[3], (QStringList{"&Check adapter ...", "&О читалке..."}));
 
     std::vector<QAction*> buttons;
     for (QAction* action : frame_.GetToolBar()->actions())

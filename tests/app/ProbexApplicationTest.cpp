@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -27,6 +28,7 @@
 #include <utility>
 
 #include "app/CAboutDlg.h"
+#include "app/CAdapterCheckDlg.h"
 #include "app/CConnectionLogDlg.h"
 #include "app/CMainFrame.h"
 #include "app/CProbexApp.h"
@@ -210,6 +212,14 @@ protected:
         }
         return true;
     }
+    // What the drop-down list shows beside each name.
+    QStringList Details() const
+    {
+        QStringList details;
+        for (int i = 0; i < Combo()->count(); ++i)
+            details << Combo()->model()->index(i, 1).data().toString();
+        return details;
+    }
     QStringList ComboItems() const
     {
         QStringList items;
@@ -266,7 +276,10 @@ TEST_F(ProbexApplication, PortListSortsAsTextAndPrefersAFreeComOneName)
     HeldPort busy(com1.SlavePath());
 
     Start();
-    EXPECT_EQ(ComboItems(), (QStringList{"COM10", "COM16", "COM2", QString::fromStdString(usb.SlavePath())}));
+    EXPECT_EQ(ComboItems(),
+              (QStringList{"COM1", "COM10", "COM16", "COM2", QString::fromStdString(usb.SlavePath())}));
+    EXPECT_EQ(Details(), (QStringList{"pseudo-terminal - busy", "pseudo-terminal", "pseudo-terminal",
+                                      "pseudo-terminal", "pseudo-terminal"}));
     EXPECT_EQ(Combo()->currentText(), "COM10") << "no settings: the first free name beginning with COM1";
     EXPECT_EQ(Timeout()->text(), "10");
     EXPECT_EQ(View()->SelectedPort(), "COM1");
@@ -281,23 +294,34 @@ TEST_F(ProbexApplication, PortListIsBuiltAnewEachTimeItDropsDownAndKeepsTheChose
     Combo()->setCurrentIndex(Combo()->findText("COM3"));
     ASSERT_EQ(ComboItems(), (QStringList{"COM2", "COM3"}));
 
-    // An adapter plugged in after start appears; a port another program took goes away.
+    // An adapter plugged in after start appears; a port another program took is shown busy.
     testsupport::PtyPair usb;
     devices_ = {usb.SlavePath()};
     {
         HeldPort taken(com2.SlavePath());
         Combo()->showPopup();
         Combo()->hidePopup();
-        EXPECT_EQ(ComboItems(), (QStringList{"COM3", QString::fromStdString(usb.SlavePath())}));
+        EXPECT_EQ(ComboItems(), (QStringList{"COM2", "COM3", QString::fromStdString(usb.SlavePath())}));
+        EXPECT_EQ(Details().front(), "pseudo-terminal - busy");
         EXPECT_EQ(Combo()->currentText(), "COM3");
     }
 
-    // The chosen port stays on the list while it cannot be opened.
-    HeldPort chosenTaken(com3.SlavePath());
+    // The chosen port stays chosen while it cannot be opened; one that went away is dropped.
+    {
+        HeldPort chosenTaken(com3.SlavePath());
+        portMap_.Unlink("COM2");
+        Combo()->showPopup();
+        Combo()->hidePopup();
+        EXPECT_EQ(Combo()->currentText(), "COM3");
+        EXPECT_EQ(ComboItems(), (QStringList{"COM3", QString::fromStdString(usb.SlavePath())}));
+    }
+
+    // The chosen port going away leaves nothing chosen, rather than another device.
+    portMap_.Unlink("COM3");
     Combo()->showPopup();
     Combo()->hidePopup();
-    EXPECT_EQ(Combo()->currentText(), "COM3");
-    EXPECT_TRUE(ComboItems().contains("COM2"));
+    EXPECT_EQ(Combo()->currentIndex(), -1);
+    EXPECT_EQ(View()->ChosenPort(), "COM3");
 }
 
 TEST_F(ProbexApplication, StoredPortWithoutItemSelectsTheFirstAndACommandStoresIt)
@@ -318,23 +342,51 @@ TEST_F(ProbexApplication, StoredPortWithoutItemSelectsTheFirstAndACommandStoresI
     EXPECT_EQ(Stored("Timeout").toUInt(), 25u);
 }
 
-TEST_F(ProbexApplication, EmptyPortListKeepsTheStoredNameAndPassesItOn)
+// With no port at all the device commands could only fail: they wait, and the status bar says
+// why, until the list finds a port.
+TEST_F(ProbexApplication, EmptyPortListDisablesTheDeviceCommandsAndSaysWhy)
 {
     StoreSettings("COM5", 3);  // the port map folder exists and is empty: no port at all
     Start();
     EXPECT_EQ(Combo()->count(), 0);
-    prompts_.QueueAnswer(MessageAnswer::Yes);
-    prompts_.QueueAnswer(MessageAnswer::No);
-    Button(res::IDC_READ_ID)->click();
-    WaitUntilFinished(true);
-    EXPECT_EQ(Stored("Port").toString(), "COM5");
-    EXPECT_EQ(app_->GetDocument()->device.portName, "COM5");
-    const std::vector<QString> texts = prompts_.MessageTexts();
-    ASSERT_EQ(texts.size(), 3u);
-    EXPECT_EQ(texts[0], "EEPROM ID will be read.\nAre you sure?");
-    EXPECT_EQ(texts[1], kLastOperation);
-    EXPECT_TRUE(texts[2].startsWith("Unable to open COM-port\nCOM5: ")) << texts[2].toStdString();
-    EXPECT_EQ(Codes(), std::vector<std::uint16_t>{1}) << "the view never left idle";
+    EXPECT_TRUE(AllButtons(false));
+    EXPECT_FALSE(Button(res::IDC_COMPARE)->isEnabled());
+    EXPECT_TRUE(Editor()->isEnabled());
+    EXPECT_EQ(Frame()->GetStatusBar()->GetPaneText(0),
+              "No serial port found: plug the K-line adapter in, then open the port list");
+    View()->SaveSettings();
+    EXPECT_EQ(Stored("Port").toString(), "COM5") << "the stored name is kept";
+
+    AddSimulator("COM5");
+    Combo()->showPopup();
+    Combo()->hidePopup();
+    EXPECT_EQ(ComboItems(), QStringList{"COM5"});
+    EXPECT_TRUE(AllButtons(true));
+}
+
+// Check adapter: the chosen port's check runs while the dialog says so, then shows its report,
+// which Copy puts on the clipboard; the device is not woken.
+TEST_F(ProbexApplication, CheckAdapterShowsTheReportOfTheChosenPortWithCopy)
+{
+    zaqsim::Simulator& sim = AddSimulator("COM1");
+    StoreSettings("COM1", 10);
+    Start();
+    ASSERT_TRUE(Frame()->ExecuteCommand(res::ID_VIEW_CHECK_ADAPTER));
+    CAdapterCheckDlg* dialog = app_->GetAdapterCheckDlg();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (dialog->Running() && std::chrono::steady_clock::now() < giveUp)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_FALSE(dialog->Running());
+    const QString report = dialog->TextView()->toPlainText();
+    EXPECT_TRUE(report.startsWith("Port: COM1 (" + QString::fromStdString(sim.SlavePath()) + ")\n"))
+        << report.toStdString();
+    EXPECT_TRUE(report.contains("Verdict: the adapter echoes at both formats.")) << report.toStdString();
+    dialog->CopyToClipboard();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), report);
+    EXPECT_TRUE(zaqsim::FramesOf(sim.Log().Frames(), zaqsim::FrameKind::Pulse).empty());
+    dialog->close();
 }
 
 TEST_F(ProbexApplication, TimeoutFieldIsCheckedBeforeAnyQuestion)

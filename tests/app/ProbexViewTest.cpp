@@ -20,6 +20,7 @@
 #include "dumpedit/widget/WindowClassRegistry.h"
 #include "tests/app/support/CScriptedPrompts.h"
 #include "tests/app/support/QtTestApplication.h"
+#include "tests/support/PtyPair.h"
 #include "tests/support/TempPortMap.h"
 
 using namespace app;
@@ -56,7 +57,9 @@ TEST(ProbexView, TellsItsFrameTheCaretTheEditorsNotesTheOutcomeAndItsSize)
     const CustomControlFactory controls = [](const std::string& name, QWidget* parent, std::uint32_t style) {
         return dumpedit::CWindowClassRegistry::Instance().Create(QString::fromStdString(name), parent, style);
     };
-    ASSERT_TRUE(view->Create(&window, &document, controls, [] { return std::vector<std::string>{}; }));
+    testsupport::PtyPair port;  // a port to choose: with none, the status bar would say so
+    ASSERT_TRUE(view->Create(&window, &document, controls,
+                             [&port] { return std::vector<std::string>{port.SlavePath()}; }));
     ASSERT_TRUE(document.OnFileNew());
     EXPECT_EQ(frame.fits, std::vector<QSize>{view->FormSize()});
     ASSERT_FALSE(frame.caretTexts.empty());

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdlib>
-#include <set>
 
 #include "app/CProfileSettings.h"
 #include "app/FormStretch.h"
@@ -37,14 +36,31 @@ TEST(TimeoutField, NoNumber)
     EXPECT_FALSE(ParseLeadingUnsigned(std::string(63, ' ') + "9")) << "only the first 63 characters count";
 }
 
-TEST(PortList, ComNamesSortAsTextThenDevicePaths)
+TEST(PortList, TheListShowsBesideEachNameWhatIsBehindItAndWhetherItCanBeOpened)
 {
-    const std::set<std::string> free{"COM1", "COM2",         "COM10",       "COM16",
-                                     "COM3", "/dev/ttyUSB0", "/dev/ttyACM1"};
-    const QStringList list = BuildPortList([&](const std::string& name) { return free.count(name) > 0; },
-                                           {"/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyACM1"});
-    EXPECT_EQ(list, (QStringList{"COM1", "COM10", "COM16", "COM2", "COM3", "/dev/ttyUSB0", "/dev/ttyACM1"}));
-    EXPECT_TRUE(BuildPortList([](const std::string&) { return false; }, {"/dev/ttyUSB0"}).isEmpty());
+    EnsureQApplication();
+    QComboBox combo;
+    using platform::PortAvailability;
+    FillPortCombo(
+        combo, {{"COM1", "COM1", "/dev/ttyUSB0", "FT232R USB UART (FTDI), ftdi_sio", PortAvailability::Busy},
+                {"COM10", "COM10", "/dev/pts/3", "pseudo-terminal", PortAvailability::Free},
+                {"/dev/ttyACM0", "", "/dev/ttyACM0", "", PortAvailability::NoAccess}});
+    QStringList names, details, tips;
+    for (int i = 0; i < combo.count(); ++i) {
+        names << combo.itemText(i);
+        details << combo.model()->index(i, 1).data().toString();
+        tips << combo.itemData(i, Qt::ToolTipRole).toString();
+    }
+    EXPECT_EQ(names, (QStringList{"COM1", "COM10", "/dev/ttyACM0"}));
+    EXPECT_EQ(details,
+              (QStringList{"FT232R USB UART (FTDI), ftdi_sio - busy", "pseudo-terminal", "no access"}));
+    EXPECT_EQ(tips, (QStringList{"/dev/ttyUSB0", "/dev/pts/3", "/dev/ttyACM0"}));
+    combo.setCurrentIndex(0);
+    EXPECT_EQ(combo.currentText(), "COM1") << "the closed box shows the name alone";
+
+    // A port that can be opened wins the prefix search over one that cannot.
+    EXPECT_EQ(FindItemWithPrefix(combo, "COM1"), 1);
+    EXPECT_EQ(FindItemWithPrefix(combo, "/dev"), 2) << "with no free match, the first match";
 }
 
 TEST(PortList, PrefixSearchIgnoresCaseAndTakesTheFirst)

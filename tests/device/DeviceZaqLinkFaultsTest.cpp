@@ -4,13 +4,16 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <fcntl.h>
 #include <string>
 #include <termios.h>
 #include <unistd.h>
 
 #include "platform/LineControl.h"
+#include "platform/SerialBackend.h"
 #include "tests/device/EngineHarness.h"
 #include "tests/device/RecordingTrace.h"
 
@@ -256,6 +259,39 @@ TEST(EngineTrace, WholeFramesShowTheSendingAndEachFrameWithItsEchoes)
     // The pulses, then one line for each of the four frames: start, identification, stop, trailer.
     EXPECT_EQ(std::ranges::count_if(lines, [](const std::string& line) { return line.starts_with("sent "); }),
               6);
+}
+
+// A port that does not open is traced with its device, the system's own reason and what to do,
+// never with an error number.
+TEST(EngineTrace, AFailedOpenNamesThePortTheSystemsReasonAndTheRemedy)
+{
+    EngineHarness h;
+    RecordingTrace trace;
+    h.engine->traceSink = &trace;
+    h.portMap.Link("COM4", h.sim->SlavePath());
+    platform::CommHandle holder = platform::DefaultSerialBackend().CreateFile("COM4", false);
+    ASSERT_NE(holder, platform::kNullHandle);
+    h.engine->portName = "COM4";
+    ASSERT_TRUE(h.engine->StartReadId(false));
+    ASSERT_EQ(h.NextPass().back(), (Notice{1, device::ResultPortError}));
+    platform::DefaultSerialBackend().CloseHandle(holder);
+    EXPECT_EQ(RecordingTrace::Text(trace.Lines().front()),
+              "cannot open COM4 (" + h.sim->SlavePath() + "): " + std::strerror(EBUSY) +
+                  ". Another program holds the port (a terminal program, a modem manager, another Probex): "
+                  "close it and try again.");
+
+    h.engine->portName = "COM9";
+    ASSERT_TRUE(h.engine->StartReadId(false));
+    ASSERT_EQ(h.NextPass().back(), (Notice{1, device::ResultPortError}));
+    const auto lines = trace.Lines();
+    const auto missing = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
+        return RecordingTrace::Text(line).rfind("cannot open COM9", 0) == 0;
+    });
+    ASSERT_NE(missing, lines.end());
+    EXPECT_EQ(RecordingTrace::Text(*missing).rfind(
+                  "cannot open COM9: no such port: the port map " + h.portMap.PortsFolder(), 0),
+              0u)
+        << *missing;
 }
 
 TEST(EngineTrace, EndsWithTheStepAFailureHappenedIn)

@@ -9,8 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <stdexcept>
 #include <thread>
@@ -139,7 +141,7 @@ TEST(ThreadLifecycle, TerminateOfAFinishedThreadKeepsRunsExitCode)
 TEST(ThreadLifecycle, TerminateRefusesWithoutAThreadAndFromTheWorkerItself)
 {
     FunctionThread idle([](FunctionThread&) { return 0u; });
-    ExpectThrows([&] { idle.Terminate(0); }, "CThreadEx::Terminate()", "The handle is invalid.\r\n",
+    ExpectThrows([&] { idle.Terminate(0); }, "CThreadEx::Terminate()", std::strerror(EBADF),
                  platform::kErrorInvalidHandle);
 
     std::atomic<std::uint32_t> caught{0};

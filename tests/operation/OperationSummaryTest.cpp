@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -184,12 +185,21 @@ TEST(OperationSummary, StoppedCompareSaysHowFarItGotAndWhatDifferedSoFar)
     EXPECT_EQ(RangeSplit(compare), "Bytes 10 - 17 were compared: No byte differs (8 compared)");
 }
 
-TEST(OperationSummary, PortThatDidNotOpenIsNamedWithTheReason)
+TEST(OperationSummary, PortThatDidNotOpenIsNamedWithTheReasonAndTheRemedy)
 {
     OperationRecord record = EndedIn(device::OpRead, device::ResultPortError, Pass::None, 0);
     record.port = "/dev/probex-no-such-port";
     record.openError = platform::ErrorFromErrno(ENOENT);
-    EXPECT_EQ(PortFailureText(record), "/dev/probex-no-such-port: " + *platform::ErrorText(record.openError));
+    EXPECT_EQ(PortFailureText(record), "/dev/probex-no-such-port: " + *platform::ErrorText(record.openError) +
+                                           ". The device is not there: the adapter is unplugged, or the port "
+                                           "name is wrong.");
+    // The errno the engine kept tells apart what the code cannot (EBUSY and EACCES share one).
+    record.openError = platform::ErrorFromErrno(EBUSY);
+    record.openErrno = EBUSY;
+    EXPECT_EQ(PortFailureText(record).rfind("/dev/probex-no-such-port: " + std::string(std::strerror(EBUSY)) +
+                                                ". Another program holds the port",
+                                            0),
+              0u);
     record.result = device::ResultAnswerTimeout;
     EXPECT_EQ(PortFailureText(record), "");
 }

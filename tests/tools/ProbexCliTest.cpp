@@ -254,7 +254,12 @@ TEST_F(ProbexCli, LinksAndLongNamesReachTheirFile)
 TEST_F(ProbexCli, DeviceFailuresExitWithTheirResultAndMessage)
 {
     EXPECT_EQ(Run({"id", "--port", "COM8"}), 1);
-    EXPECT_EQ(err_.str(), "Unable to open COM-port\n");
+    // Beside the described message: the port, why it did not open and what to do.
+    EXPECT_EQ(err_.str().rfind("Unable to open COM-port\nCOM8: no such port: the port map " +
+                                   portMap_.PortsFolder() + " has no COM8;",
+                               0),
+              0u)
+        << err_.str();
 
     zaqsim::SimOptions noAdapter;
     noAdapter.noEcho = true;
@@ -360,6 +365,10 @@ TEST_F(ProbexCli, UsageErrorsExit64WithoutTouchingTheDevice)
         {{"backups", "x.bin"}, "backups takes no FILE"},
         {{"backups", "--range", "10-1F"}, "--range goes with read, write and compare only"},
         {{"backups", "--trace", "-"}, "backups takes --trace, --frames and --last only with --port"},
+        {{"ports", "--port", "COM4"}, "ports takes no --port"},
+        {{"id", "--port", "COM4", "--wake"}, "--wake goes with check only"},
+        {{"check"}, "--port is required"},
+        {{"check", "--port", "COM4", "x.bin"}, "check takes no FILE"},
         {{}, "no command"},
     };
     for (const Case& c : cases) {
@@ -372,9 +381,10 @@ TEST_F(ProbexCli, UsageErrorsExit64WithoutTouchingTheDevice)
 TEST_F(ProbexCli, HelpDescribesEveryCommandOptionAndStatus)
 {
     EXPECT_EQ(Run({"--help"}), 0);
-    for (const char* part : {"probex-cli id", "probex-cli read", "probex-cli write", "--port", "--timeout",
-                             "--frames", "--byte-gap", "--last", "--range", "--trace", "Wrong", "64", "65",
-                             "Receive check sum error", "probex-cli backups", "--no-backup"})
+    for (const char* part :
+         {"probex-cli id", "probex-cli read", "probex-cli write", "probex-cli ports", "probex-cli check",
+          "--port", "--timeout", "--frames", "--byte-gap", "--last", "--range", "--trace", "--wake", "Wrong",
+          "64", "65", "Receive check sum error", "probex-cli backups", "--no-backup"})
         EXPECT_NE(out_.str().find(part), std::string::npos) << part;
     // Each exit status stands beside the window application's text for it.
     for (const std::uint16_t result :

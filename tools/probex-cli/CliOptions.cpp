@@ -47,11 +47,13 @@ std::string CliHelp()
         "  probex-cli compare --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST] FILE\n"
         "  probex-cli backups [--port NAME [--timeout SECONDS] [--last]]\n"
         "  each of them also takes [--frames [--byte-gap MS]] [--trace FILE]\n"
+        "  probex-cli ports\n"
+        "  probex-cli check --port NAME [--wake] [--timeout SECONDS] [--last]\n"
         "  probex-cli --help | --version\n"
         "\n"
         "Reads the ID of a ZAQ device behind a K-line adapter, or reads or writes its 256-byte\n"
-        "EEPROM. Every command that reaches the device prints its ID text on stdout, and checks\n"
-        "FILE before the device is touched. Progress (\"" +
+        "EEPROM. Every command that wakes the device prints its ID text on stdout, and checks FILE\n"
+        "before the device is touched. Progress (\"" +
         operation::PercentText(37) +
         "\") goes to stderr while stderr is a\n"
         "terminal.\n"
@@ -76,6 +78,15 @@ std::string CliHelp()
         "            where.\n"
         "  backups   list the stored backups, one file a line, oldest first per device; with\n"
         "            --port only those of the device there, after reading its ID.\n"
+        "  ports     list the serial ports, one a line: the COM name (- where none leads to the\n"
+        "            device), the device path, what is behind it (USB product and maker, driver,\n"
+        "            /dev/serial/by-id name) and \"busy\" or \"no access\" where it cannot be opened\n"
+        "  check     examine the adapter without waking the device: open the port exclusively,\n"
+        "            set both line formats and read them back, time 20 byte echoes at each, show\n"
+        "            the USB identity, driver and latency timer; ends with a verdict and hints. Exit\n"
+        "            status 0 when the adapter echoes at both formats, 3 when it does not, 1 when\n"
+        "            the port cannot be opened. With --wake it then wakes the device and reads its\n"
+        "            ID, and the exit status is that of id.\n"
         "\n"
         "Options:\n"
         "  --port NAME          COMn (through the per-user port map, as in the window\n"
@@ -92,6 +103,7 @@ std::string CliHelp()
         "  --changed-only       write: read the range first and write only the bytes that differ\n"
         "                       from FILE; says how many were written\n"
         "  --no-backup          write: store no backup first\n"
+        "  --wake               check: go on to wake the device and read its ID\n"
         "  --trace FILE         write a trace of the connection (every byte sent with its echo,\n"
         "                       every answer, how it ended) to FILE; - for stderr. FILE must be\n"
         "                       a regular file or missing, and not the command's FILE (65)\n"
@@ -230,6 +242,8 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
         } else if (arg == "--changed-only") {
             options.changedOnly = true;
             writeOnly = arg;
+        } else if (arg == "--wake") {
+            options.wake = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
             error = "unknown option " + platform::PrintableName(arg);
             return false;
@@ -245,6 +259,12 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
     std::size_t files = 1;
     if (command == "id") {
         options.command = Command::ReadId;
+        files = 0;
+    } else if (command == "ports") {
+        options.command = Command::Ports;
+        files = 0;
+    } else if (command == "check") {
+        options.command = Command::Check;
         files = 0;
     } else if (command == "read") {
         options.command = Command::Read;
@@ -277,12 +297,20 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
         error = "--byte-gap goes with --frames only";
         return false;
     }
+    if (options.wake && options.command != Command::Check) {
+        error = "--wake goes with check only";
+        return false;
+    }
     const bool deviceOptions = !options.tracePath.empty() || options.wholeFrames || options.lastOperation;
+    if (options.command == Command::Ports && (!options.port.empty() || deviceOptions || rangeGiven)) {
+        error = "ports takes no --port, --range, --trace, --frames or --last";
+        return false;
+    }
     if (options.command == Command::Backups && options.port.empty() && deviceOptions) {
         error = "backups takes --trace, --frames and --last only with --port";
         return false;
     }
-    if (options.port.empty() && options.command != Command::Backups) {
+    if (options.port.empty() && options.command != Command::Backups && options.command != Command::Ports) {
         error = "--port is required";
         return false;
     }

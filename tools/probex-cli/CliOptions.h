@@ -16,6 +16,8 @@ enum class Command {
     Write,
     Compare,
     Backups,  // lists the stored backups, of the device on --port when given
+    Ports,
+    Check
 };
 
 struct CliOptions {
@@ -32,6 +34,7 @@ struct CliOptions {
     bool wholeFrames = false;  // --frames: each request frame written at once
     std::uint32_t byteGapMs = 0;
     std::string tracePath;  // --trace: a file, "-" for stderr; empty for none
+    bool wake = false;      // check: go on to wake the device and read its ID
 };
 
 // Parses the arguments (without argv[0]); false with a message for the user on failure.

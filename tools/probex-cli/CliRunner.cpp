@@ -1,14 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/probex-cli/CliRunner.h"
 
+#include "device/AdapterCheck.h"
 #include "device/CDeviceZAQ.h"
 #include "device/ZaqProtocol.h"
+#include "operation/AdapterCheckReport.h"
 #include "operation/BackupFiles.h"
 #include "operation/DeviceResultText.h"
 #include "operation/Operation.h"
 #include "operation/OperationSummary.h"
 #include "operation/RangeText.h"
 #include "platform/MessageTarget.h"
+#include "platform/OpenFailure.h"
+#include "platform/SerialBackend.h"
+#include "platform/SerialPortList.h"
+#include "platform/StopSignal.h"
 #include "res/StringTable.h"
 #include "tools/probex-cli/CliOptions.h"
 #include "tools/probex-cli/DumpFile.h"
@@ -115,6 +121,58 @@ void ListBackups(const std::string& device, std::ostream& out)
     out << std::flush;
 }
 
+std::string AvailabilityText(platform::PortAvailability availability)
+{
+    switch (availability) {
+    case platform::PortAvailability::Busy:
+        return "busy";
+    case platform::PortAvailability::NoAccess:
+        return "no access";
+    case platform::PortAvailability::Free:
+        break;
+    }
+    return {};
+}
+
+int ListPorts(CliIo& io)
+{
+    const std::vector<platform::PortEntry> ports = platform::ListPorts();
+    for (const platform::PortEntry& port : ports) {
+        io.out << (port.comName.empty() ? "-" : port.comName) << "  " << port.path << "  "
+               << (port.description.empty() ? "-" : port.description);
+        if (const std::string availability = AvailabilityText(port.availability); !availability.empty())
+            io.out << "  " << availability;
+        io.out << '\n';
+    }
+    io.out << std::flush;
+    if (ports.empty())
+        io.err << "probex-cli: no serial port found" << std::endl;
+    return 0;
+}
+
+// The adapter check; the exit status, or -1 when it passed and the device is to be woken next.
+int CheckAdapter(const CliOptions& options, CliIo& io)
+{
+    platform::StopSignal stop;
+    const StopSignalRaises stopOnSignal(stop);
+    device::AdapterCheckOptions checkOptions;
+    checkOptions.stopFd = stop.Fd();
+    const device::AdapterCheckResult result =
+        device::CheckAdapter(options.port, platform::DefaultSerialBackend(), checkOptions);
+    io.out << operation::AdapterCheckReport(result) << std::flush;
+    if (StopSignalReceived())
+        return kExitSignal;
+    switch (device::VerdictOf(result)) {
+    case device::AdapterVerdict::CannotOpen:
+        io.err << platform::DescribeOpenFailure(result.openFailure) << std::endl;
+        return device::ResultPortError;
+    case device::AdapterVerdict::Echoes:
+        return options.wake ? -1 : 0;
+    default:
+        return device::ResultNoAdapter;
+    }
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, CliIo& io)
@@ -128,6 +186,13 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
     if (options.command == Command::Help || options.command == Command::Version) {
         io.out << (options.command == Command::Help ? CliHelp() : CliVersion());
         return 0;
+    }
+    if (options.command == Command::Ports)
+        return ListPorts(io);
+    if (options.command == Command::Check) {
+        if (const int status = CheckAdapter(options, io); status >= 0)
+            return status;
+        options.command = Command::ReadId;
     }
 
     if (options.command == Command::Backups && options.port.empty()) {
@@ -181,6 +246,8 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
     if (outcome.result != device::ResultOk || StopSignalReceived()) {
         if (outcome.result != device::ResultOk)
             io.err << ResultText(outcome.result, outcome.refusalCode) << std::endl;
+        if (const std::string why = operation::PortFailureText(outcome); !why.empty())
+            io.err << why << std::endl;
         if (write && outcome.result != device::ResultOk) {
             io.err << operation::WriteAccountText(outcome.byteState.data(), outcome.start, outcome.count)
                    << std::endl;

@@ -7,12 +7,14 @@
 
 #include "device/CDeviceZAQ.h"
 #include "platform/OpenLineSettings.h"
+#include "platform/StopSignal.h"
 
 namespace probexcli {
 
 namespace {
 
 std::atomic<device::CDeviceZAQ*> g_engine{nullptr};
+std::atomic<platform::StopSignal*> g_stopSignal{nullptr};
 volatile std::sig_atomic_t g_received = 0;
 
 static_assert(std::atomic<device::CDeviceZAQ*>::is_always_lock_free);
@@ -33,6 +35,8 @@ void OnStopSignal(int signal)
         g_received = 1;
         if (device::CDeviceZAQ* engine = g_engine.load())
             engine->RequestStop();
+        if (platform::StopSignal* stop = g_stopSignal.load())
+            stop->Raise();
     }
     errno = savedErrno;
 }
@@ -86,6 +90,18 @@ EngineStopOnSignal::EngineStopOnSignal(device::CDeviceZAQ& engine)
 EngineStopOnSignal::~EngineStopOnSignal()
 {
     g_engine.store(nullptr);
+}
+
+StopSignalRaises::StopSignalRaises(platform::StopSignal& stop)
+{
+    g_stopSignal.store(&stop);
+    if (StopSignalReceived())
+        stop.Raise();
+}
+
+StopSignalRaises::~StopSignalRaises()
+{
+    g_stopSignal.store(nullptr);
 }
 
 }  // namespace probexcli

@@ -8,6 +8,9 @@
 namespace device {
 class CDeviceZAQ;
 }
+namespace platform {
+class StopSignal;
+}
 
 namespace probexcli {
 
@@ -31,6 +34,15 @@ public:
     ~EngineStopOnSignal();
     EngineStopOnSignal(const EngineStopOnSignal&) = delete;
     EngineStopOnSignal& operator=(const EngineStopOnSignal&) = delete;
+};
+
+// While it lives, a stop signal raises `stop` (what the adapter check waits on beside its port).
+class StopSignalRaises {
+public:
+    explicit StopSignalRaises(platform::StopSignal& stop);
+    ~StopSignalRaises();
+    StopSignalRaises(const StopSignalRaises&) = delete;
+    StopSignalRaises& operator=(const StopSignalRaises&) = delete;
 };
 
 }  // namespace probexcli

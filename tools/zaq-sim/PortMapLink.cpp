@@ -8,12 +8,12 @@
 
 namespace zaqsim {
 
-bool LinkPort(const std::string& comName, const std::string& target, std::string& error)
+bool LinkPort(const std::string& comName, const std::string& target, std::string& error, bool& createdFolder)
 {
     namespace fs = std::filesystem;
     const fs::path folder = platform::PortMapFolder();
     std::error_code ec;
-    fs::create_directories(folder, ec);
+    createdFolder = fs::create_directories(folder, ec);
     const fs::path link = folder / comName;
     const fs::path temporary = folder / (comName + ".new");
     fs::remove(temporary, ec);
@@ -34,6 +34,15 @@ void UnlinkPort(const std::string& comName, const std::string& target)
     std::error_code ec;
     if (fs::read_symlink(link, ec) == fs::path(target) && !ec)
         fs::remove(link, ec);
+}
+
+void RemovePortMapFolderIfEmpty()
+{
+    namespace fs = std::filesystem;
+    const fs::path folder = platform::PortMapFolder();
+    std::error_code ec;
+    if (fs::is_directory(folder, ec) && fs::is_empty(folder, ec) && !ec)
+        fs::remove(folder, ec);
 }
 
 }  // namespace zaqsim

@@ -42,10 +42,12 @@ bool Simulator::OpenTerminal(std::string& error)
     if (!terminal_.Open(error))
         return false;
     if (!options_.linkName.empty()) {
-        if (!LinkPort(options_.linkName, terminal_.SlavePath(), error)) {
+        bool createdFolder = false;
+        if (!LinkPort(options_.linkName, terminal_.SlavePath(), error, createdFolder)) {
             terminal_.Close();
             return false;
         }
+        createdMapFolder_ = createdMapFolder_ || createdFolder;
         linkedPath_ = terminal_.SlavePath();
     }
     bytesReceived_ = 0;
@@ -77,6 +79,10 @@ void Simulator::Stop()
     if (!linkedPath_.empty())
         UnlinkPort(options_.linkName, linkedPath_);
     linkedPath_.clear();
+    // A folder left behind would change what every COMn means from then on.
+    if (createdMapFolder_)
+        RemovePortMapFolderIfEmpty();
+    createdMapFolder_ = false;
 }
 
 bool Simulator::Replug(std::string& error)

@@ -64,7 +64,8 @@ private:
     DeviceModel device_;
     PseudoTerminal terminal_;  // touched only by the serving thread once it runs
     std::string linkedPath_;
-    mutable std::mutex mutex_;  // guards what other threads ask for: the path and a replug
+    bool createdMapFolder_ = false;  // the port-map folder is ours to remove when we stop
+    mutable std::mutex mutex_;       // guards what other threads ask for: the path and a replug
     std::condition_variable replugDone_;
     std::string slavePath_;
     bool replugRequested_ = false;

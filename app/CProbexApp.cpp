@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 #include "app/CAboutDlg.h"
 #include "app/CAdapterCheckDlg.h"
@@ -14,12 +15,14 @@
 #include "app/CQtMessageTarget.h"
 #include "app/ConnectionLog.h"
 #include "app/ResourceText.h"
+#include "app/ZaqSimProcess.h"
 #include "app/docview/CPrompts.h"
 #include "device/CDeviceZAQ.h"
 #include "dumpedit/widget/DumpEditClasses.h"
 #include "dumpedit/widget/WindowClassRegistry.h"
 #include "platform/MessageTarget.h"
 #include "platform/PortNames.h"
+#include "platform/SerialPortList.h"
 #include "res/StringTable.h"
 
 namespace app {
@@ -30,6 +33,14 @@ const QString kOrganization = QStringLiteral("Velmora");
 const QString kWindowSection = QStringLiteral("Window");
 const QString kWidthEntry = QStringLiteral("Width");
 const QString kHeightEntry = QStringLiteral("Height");
+// The answer to the offer of the simulated adapter, kept so that it is asked once.
+const QString kSimulatorSection = QStringLiteral("Simulator");
+const QString kStartEntry = QStringLiteral("Start");
+enum SimulatorAnswer : std::uint32_t {
+    NotAsked = 0,
+    StartIt = 1,
+    LeaveIt = 2
+};
 
 struct ViewOption {
     res::ResourceId command;
@@ -46,6 +57,15 @@ constexpr ViewOption kViewOptions[] = {
     {res::ID_VIEW_WHOLE_FRAMES, &CProbexDoc::sendWholeFrames, "COM port", "WholeFrames", false},
     {res::ID_VIEW_BACKUP_BEFORE_WRITE, &CProbexDoc::backupBeforeWrite, "Write", "Backup", true},
 };
+
+// A built-in serial port (COM1 without a port map) has no K-line adapter behind it as a rule; any
+// other port may well have one.
+bool AdapterPortPresent(const std::vector<std::string>& devices)
+{
+    const std::vector<platform::PortEntry> ports = platform::ListPorts(devices, platform::ProbePortOpen);
+    return std::ranges::any_of(
+        ports, [](const platform::PortEntry& port) { return !port.path.starts_with("/dev/ttyS"); });
+}
 
 QWidget* CreateRegisteredControl(const std::string& className, QWidget* parent, std::uint32_t style)
 {
@@ -68,6 +88,8 @@ CProbexApp::CProbexApp(Options opts) : options_(std::move(opts)), settings_(kOrg
         options_.controls = CreateRegisteredControl;
     if (!options_.devices)
         options_.devices = [] { return platform::ListSerialDevices(); };
+    if (!options_.simulatedAdapter)
+        options_.simulatedAdapter = std::make_shared<ZaqSimProcess>(ZaqSimProcess::InstalledFiles());
 }
 
 CProbexApp::~CProbexApp()
@@ -87,6 +109,7 @@ void CProbexApp::DestroyMainWindow()
     frame_.reset();  // the view stores the settings unless the close already did
     view_ = nullptr;
     connectionLogDlg_ = nullptr;
+    options_.simulatedAdapter->Stop();
 }
 
 bool CProbexApp::InitInstance()
@@ -104,10 +127,36 @@ bool CProbexApp::InitInstance()
         placed.moveCenter(screen->availableGeometry().center());
         frame_->move(placed.topLeft());
     }
+    OfferSimulatedAdapter();
     // A file that cannot be opened is reported and leaves the new dump in place.
     if (!options_.openFile.isEmpty())
         document_->OpenDocumentFile(QFileInfo(options_.openFile).absoluteFilePath());
     return true;
+}
+
+void CProbexApp::OfferSimulatedAdapter()
+{
+    SimulatedAdapter& simulator = *options_.simulatedAdapter;
+    if (!simulator.Available() || AdapterPortPresent(options_.devices()))
+        return;
+    std::uint32_t answer = settings_.GetProfileInt(kSimulatorSection, kStartEntry, NotAsked);
+    if (answer == NotAsked) {
+        answer = ShowMessage(res::IDS_OFFER_SIMULATOR, MessageButtons::YesNo, MessageIcon::Question) ==
+                         MessageAnswer::Yes
+                     ? StartIt
+                     : LeaveIt;
+        settings_.WriteProfileInt(kSimulatorSection, kStartEntry, answer);
+    }
+    if (answer != StartIt)
+        return;
+    const QString comName = QString::fromStdString(platform::UnusedComName());
+    QString error;
+    if (!simulator.Start(comName, error)) {
+        frame_->ShowOutcome(LoadText(res::IDS_SIMULATOR_FAILED).arg(error));
+        return;
+    }
+    view_->RefreshPortList();
+    frame_->ShowOutcome(LoadText(res::IDS_SIMULATOR_STARTED).arg(comName, simulator.ImagePath()));
 }
 
 bool CProbexApp::CreateMainWindow()

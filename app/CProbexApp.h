@@ -11,6 +11,7 @@
 #include "app/CAdapterCheckDlg.h"
 #include "app/CProbexView.h"
 #include "app/CProfileSettings.h"
+#include "app/SimulatedAdapter.h"
 #include "res/ResourceIds.h"
 
 namespace app {
@@ -29,6 +30,8 @@ public:
         std::filesystem::path connectionLogFile;     // empty: the trace stays in memory
         QString openFile{};                          // a dump opened once the window shows
         CAdapterCheckDlg::Checker adapterChecker{};  // empty: the check on the system's serial backend
+        // Offered when no port is found; stopped with the window. Empty: the installed zaq-sim.
+        std::shared_ptr<SimulatedAdapter> simulatedAdapter{};
     };
 
     CProbexApp();
@@ -38,7 +41,8 @@ public:
     CProbexApp& operator=(const CProbexApp&) = delete;
 
     // Makes the document, the frame and the view, runs the first File New, shows the window
-    // centred and opens the file of the options, if any. False (after telling the user) when the window
+    // centred, offers the simulated adapter when no adapter is found and opens the file of the
+    // options, if any. False (after telling the user) when the window
     // cannot be made.
     bool InitInstance();
     bool OnCommand(res::ResourceId command);
@@ -59,6 +63,9 @@ public:
 
 private:
     bool CreateMainWindow();
+    // With no port an adapter may be behind, the simulated adapter: asked once, the answer kept;
+    // started when it was yes.
+    void OfferSimulatedAdapter();
     void DestroyMainWindow();
     bool QueryClose();
     // The View menu's options kept in the settings: verify, changed-only, whole frames,

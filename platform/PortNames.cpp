@@ -65,6 +65,19 @@ std::string PortMapFolder()
     return base + "/Velmora/ports";
 }
 
+std::string UnusedComName()
+{
+    const fs::path folder = PortMapFolder();
+    std::error_code ec;
+    for (int n = 1; n < 16; ++n) {
+        const fs::path entry = folder / ("COM" + std::to_string(n));
+        // A link to a device that went away still holds its name.
+        if (!fs::is_symlink(entry, ec) && !fs::exists(entry, ec))
+            return entry.filename().string();
+    }
+    return "COM16";
+}
+
 bool IsComName(const std::string& name)
 {
     return ComPortNumber(name) != 0;

@@ -11,6 +11,9 @@ namespace platform {
 // $XDG_CONFIG_HOME/Velmora/ports, or ~/.config/Velmora/ports when XDG_CONFIG_HOME is unset.
 std::string PortMapFolder();
 
+// The first of COM1..COM16 the port map does not hold, for a new entry; COM16 when it holds all.
+std::string UnusedComName();
+
 // Whether `name` is of the form COMn (any case, n >= 1).
 bool IsComName(const std::string& name);
 

@@ -150,6 +150,9 @@ inline constexpr ResourceId IDS_ADAPTER_CHECKING = 61718;  // %1 the port
 inline constexpr ResourceId IDS_NO_PORTS = 61719;
 inline constexpr ResourceId IDS_PORT_BUSY = 61720;
 inline constexpr ResourceId IDS_PORT_NO_ACCESS = 61721;
+inline constexpr ResourceId IDS_OFFER_SIMULATOR = 61722;
+inline constexpr ResourceId IDS_SIMULATOR_STARTED = 61723;  // %1 the COM name, %2 the image
+inline constexpr ResourceId IDS_SIMULATOR_FAILED = 61724;   // %1 the reason
 
 // The window program's command line (printf formats: %s the argument).
 inline constexpr ResourceId IDS_STARTUP_USAGE = 61740;

@@ -131,6 +131,12 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_NO_PORTS, "No serial port found: plug the K-line adapter in, then open the port list"},
     {IDS_PORT_BUSY, "busy"},
     {IDS_PORT_NO_ACCESS, "no access"},
+    {IDS_OFFER_SIMULATOR, "No serial adapter found. Start a simulated adapter with a ZAQ device behind it, "
+                          "holding a demonstration EEPROM image, to try the program?\n\nIt stops when the "
+                          "window closes. This question is not asked again."},
+    {IDS_SIMULATOR_STARTED,
+     "No serial adapter found: %1 is a simulated adapter and ZAQ device, its EEPROM image %2"},
+    {IDS_SIMULATOR_FAILED, "The simulated adapter did not start: %1"},
     {IDS_STARTUP_USAGE, "Usage: probex [FILE]\n"
                         "Reads and writes the EEPROM of a ZAQ device through a K-line adapter.\n"
                         "\n"

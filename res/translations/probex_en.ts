@@ -689,6 +689,22 @@ Check adapter</translation>
         <translation>No serial port found: plug the K-line adapter in, then open the port list</translation>
     </message>
     <message>
+        <source>No serial adapter found. Start a simulated adapter with a ZAQ device behind it, holding a demonstration EEPROM image, to try the program?
+
+It stops when the window closes. This question is not asked again.</source>
+        <translation>No serial adapter found. Start a simulated adapter with a ZAQ device behind it, holding a demonstration EEPROM image, to try the program?
+
+It stops when the window closes. This question is not asked again.</translation>
+    </message>
+    <message>
+        <source>No serial adapter found: %1 is a simulated adapter and ZAQ device, its EEPROM image %2</source>
+        <translation>No serial adapter found: %1 is a simulated adapter and ZAQ device, its EEPROM image %2</translation>
+    </message>
+    <message>
+        <source>The simulated adapter did not start: %1</source>
+        <translation>The simulated adapter did not start: %1</translation>
+    </message>
+    <message>
         <source>busy</source>
         <translation>busy</translation>
     </message>

@@ -23,7 +23,9 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <utility>
 
@@ -36,12 +38,14 @@
 #include "app/CProbexView.h"
 #include "app/CStatusBar.h"
 #include "app/ControlId.h"
+#include "app/ZaqSimProcess.h"
 #include "device/ZaqProtocol.h"
 #include "dumpedit/widget/CDumpEdit.h"
 #include "operation/BackupFiles.h"
 #include "platform/MessageTarget.h"
 #include "res/FormIds.h"
 #include "res/ProgramVersion.h"
+#include "res/StringTable.h"
 #include "tests/app/support/CScriptedPrompts.h"
 #include "tests/app/support/QtTestApplication.h"
 #include "tests/support/PtyPair.h"
@@ -340,6 +344,83 @@ TEST_F(ProbexApplication, StoredPortWithoutItemSelectsTheFirstAndACommandStoresI
     EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{"EEPROM ID will be read.\nAre you sure?"});
     EXPECT_EQ(Stored("Port").toString(), "COM2");
     EXPECT_EQ(Stored("Timeout").toUInt(), 25u);
+}
+
+// The installed program with no adapter offers the simulator once and keeps the answer; a yes
+// starts it under a COM name nothing holds, on the user's copy of the shipped image, until the
+// window closes.
+TEST_F(ProbexApplication, NoPortOffersTheSimulatorOnceAndRunsItWhileTheWindowIsOpen)
+{
+    const auto writeFile = [](const std::string& path, std::size_t size, char byte) {
+        std::ofstream(path, std::ios::binary) << std::string(size, byte);
+    };
+    const auto readFile = [](const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string scratch = portMap_.ConfigHome();
+    const std::string shipped = scratch + "/shipped.bin";
+    writeFile(shipped, 256, 0x5A);
+    const ZaqSimProcess::Files files{ZAQ_SIM_PATH, QString::fromStdString(shipped),
+                                     QString::fromStdString(scratch + "/data/demo.bin")};
+    const QString offer = QString::fromStdString(res::LoadString(res::IDS_OFFER_SIMULATOR));
+    const auto startWith = [&](std::optional<MessageAnswer> answer) {
+        prompts_.prompts.clear();
+        if (answer)
+            prompts_.QueueAnswer(*answer);
+        CProbexApp::Options options;
+        options.simulatedAdapter = std::make_shared<ZaqSimProcess>(files);
+        Start(std::move(options));
+        return prompts_.MessageTexts();
+    };
+    const auto comLink = [&](const char* name) {
+        return std::filesystem::is_symlink(portMap_.PortsFolder() + "/" + name);
+    };
+    portMap_.Link("COM1", scratch + "/unplugged");  // listed nowhere, yet its name is taken
+
+    EXPECT_EQ(startWith(MessageAnswer::Yes), std::vector<QString>{offer});
+    EXPECT_EQ(ComboItems(), QStringList{"COM2"});
+    EXPECT_TRUE(AllButtons(true));
+    EXPECT_EQ(Frame()->GetStatusBar()->GetPaneText(0),
+              "No serial adapter found: COM2 is a simulated adapter and ZAQ device, its EEPROM image " +
+                  files.image);
+    EXPECT_EQ(Details(), QStringList{"pseudo-terminal"}) << "it opens";
+    EXPECT_EQ(readFile(files.image.toStdString()), std::string(256, 0x5A)) << "a copy of the shipped image";
+    app_.reset();
+    EXPECT_FALSE(comLink("COM2")) << "the simulator stopped with the window";
+    EXPECT_TRUE(comLink("COM1"));
+
+    // The kept yes starts it without a question, on the copy as the device left it.
+    writeFile(files.image.toStdString(), 256, 0x11);
+    EXPECT_TRUE(startWith(std::nullopt).empty());
+    EXPECT_EQ(ComboItems(), QStringList{"COM2"});
+    EXPECT_EQ(readFile(files.image.toStdString()), std::string(256, 0x11));
+    app_.reset();
+
+    // A no is kept too: no simulator, no question, the described reason in the status bar.
+    QSettings(SettingsPath(), QSettings::IniFormat).remove("Simulator");
+    for (const auto answer : {std::optional{MessageAnswer::No}, std::optional<MessageAnswer>{}}) {
+        EXPECT_EQ(startWith(answer).size(), answer ? 1u : 0u);
+        EXPECT_EQ(Combo()->count(), 0);
+        EXPECT_FALSE(comLink("COM2"));
+        EXPECT_EQ(Frame()->GetStatusBar()->GetPaneText(0),
+                  "No serial port found: plug the K-line adapter in, then open the port list");
+        app_.reset();
+    }
+
+    // With a port there is nothing to offer; a simulator that fails says why.
+    QSettings(SettingsPath(), QSettings::IniFormat).setValue("Simulator/Start", 1);
+    AddSimulator("COM3");
+    EXPECT_TRUE(startWith(std::nullopt).empty());
+    EXPECT_EQ(ComboItems(), QStringList{"COM3"});
+    app_.reset();
+    sims_.clear();
+    writeFile(files.image.toStdString(), 10, 0);
+    EXPECT_TRUE(startWith(std::nullopt).empty());
+    EXPECT_EQ(Combo()->count(), 0);
+    EXPECT_TRUE(
+        Frame()->GetStatusBar()->GetPaneText(0).startsWith("The simulated adapter did not start: zaq-sim: "))
+        << Frame()->GetStatusBar()->GetPaneText(0).toStdString();
 }
 
 // With no port at all the device commands could only fail: they wait, and the status bar says

@@ -136,8 +136,13 @@ bool CProbexApp::InitInstance()
 
 void CProbexApp::OfferSimulatedAdapter()
 {
+    if (AdapterPortPresent(options_.devices()))
+        return;
+    // An empty list has said so already.
+    if (view_->PortCount() > 0)
+        frame_->ShowOutcome(LoadText(res::IDS_ONLY_BUILT_IN_PORTS));
     SimulatedAdapter& simulator = *options_.simulatedAdapter;
-    if (!simulator.Available() || AdapterPortPresent(options_.devices()))
+    if (!simulator.Available())
         return;
     std::uint32_t answer = settings_.GetProfileInt(kSimulatorSection, kStartEntry, NotAsked);
     if (answer == NotAsked) {

@@ -169,6 +169,11 @@ void CProbexView::RefreshPortList()
         selectedPort_ = chosen;  // still the user's choice: a command says the port is gone
 }
 
+int CProbexView::PortCount() const
+{
+    return portCombo_->count();
+}
+
 void CProbexView::LoadSettings()
 {
     selectedPort_ = settings_.GetProfileString(kSection, kPortEntry, QStringLiteral("COM1"));

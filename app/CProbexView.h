@@ -60,6 +60,7 @@ public:
     void LoadSettings();
     void FillPortList();
     void RefreshPortList();
+    int PortCount() const;
     bool SaveSettings();
 
     void OnReadId();

@@ -153,6 +153,7 @@ inline constexpr ResourceId IDS_PORT_NO_ACCESS = 61721;
 inline constexpr ResourceId IDS_OFFER_SIMULATOR = 61722;
 inline constexpr ResourceId IDS_SIMULATOR_STARTED = 61723;  // %1 the COM name, %2 the image
 inline constexpr ResourceId IDS_SIMULATOR_FAILED = 61724;   // %1 the reason
+inline constexpr ResourceId IDS_ONLY_BUILT_IN_PORTS = 61725;
 
 // The window program's command line (printf formats: %s the argument).
 inline constexpr ResourceId IDS_STARTUP_USAGE = 61740;

@@ -137,6 +137,8 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_SIMULATOR_STARTED,
      "No serial adapter found: %1 is a simulated adapter and ZAQ device, its EEPROM image %2"},
     {IDS_SIMULATOR_FAILED, "The simulated adapter did not start: %1"},
+    {IDS_ONLY_BUILT_IN_PORTS, "No USB or ACM serial adapter found, only built-in ports: plug the K-line "
+                              "adapter in, then open the port list"},
     {IDS_STARTUP_USAGE, "Usage: probex [FILE]\n"
                         "Reads and writes the EEPROM of a ZAQ device through a K-line adapter.\n"
                         "\n"

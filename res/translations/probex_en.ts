@@ -705,6 +705,10 @@ It stops when the window closes. This question is not asked again.</translation>
         <translation>The simulated adapter did not start: %1</translation>
     </message>
     <message>
+        <source>No USB or ACM serial adapter found, only built-in ports: plug the K-line adapter in, then open the port list</source>
+        <translation>No USB or ACM serial adapter found, only built-in ports: plug the K-line adapter in, then open the port list</translation>
+    </message>
+    <message>
         <source>busy</source>
         <translation>busy</translation>
     </message>

@@ -53,10 +53,13 @@ std::vector<fs::path> BackupsIn(const fs::path& folder)
     return files;
 }
 
-void RemoveOldest(const fs::path& folder, std::size_t keep)
+// `stored` stays whatever its name: after the clock went back it sorts first, yet it is the
+// only copy of what the device holds now.
+void RemoveOldest(const fs::path& folder, std::size_t keep, const fs::path& stored)
 {
-    const std::vector<fs::path> files = BackupsIn(folder);
-    for (std::size_t i = 0; i + keep < files.size(); ++i) {
+    std::vector<fs::path> files = BackupsIn(folder);
+    std::erase(files, stored);
+    for (std::size_t i = 0; i + keep < files.size() + 1; ++i) {
         std::error_code ignored;  // one that stays is removed after the next backup
         fs::remove(files[i], ignored);
     }
@@ -121,7 +124,7 @@ StoredBackup StoreBackupFile(const std::string& root, const std::string& idText,
             return {{}, file.string() + ": " + failed.message()};
         file = folder / (stamp + "-" + std::to_string(number) + kExtension);
     }
-    RemoveOldest(folder, keep);
+    RemoveOldest(folder, keep, file);
     return {file.string(), {}};
 }
 

@@ -52,6 +52,13 @@ std::error_code CheckStickyFolder(const std::string& folderPath, const std::stri
     return ReplaceRefusal::StickyFolder;
 }
 
+KeptAttributes NewFileAttributes()
+{
+    const mode_t mask = umask(0);
+    umask(mask);
+    return {0666 & ~mask, false, 0, 0};
+}
+
 // Gives the temporary file the kept owner and group.
 std::error_code TakeOwner(int fd, const KeptAttributes& kept)
 {
@@ -82,19 +89,10 @@ std::error_code make_error_code(ReplaceRefusal refusal)
 
 KeptAttributes AttributesToKeep(const std::string& target)
 {
-    KeptAttributes kept;
     struct stat existing {};
-    if (stat(target.c_str(), &existing) == 0) {
-        kept.mode = existing.st_mode & 07777;
-        kept.existed = true;
-        kept.owner = existing.st_uid;
-        kept.group = existing.st_gid;
-    } else {
-        const mode_t mask = umask(0);
-        umask(mask);
-        kept.mode = 0666 & ~mask;
-    }
-    return kept;
+    if (stat(target.c_str(), &existing) != 0)
+        return NewFileAttributes();
+    return {existing.st_mode & 07777, true, existing.st_uid, existing.st_gid};
 }
 
 AtomicReplace::AtomicReplace(std::string target, bool replace)
@@ -106,12 +104,20 @@ AtomicReplace::~AtomicReplace()
     Drop();
 }
 
+KeptAttributes AtomicReplace::Kept() const
+{
+    return replace_ ? AttributesToKeep(target_) : NewFileAttributes();
+}
+
 std::error_code AtomicReplace::Prepare()
 {
     if (fd_ >= 0)
         return {};
-    if (const std::error_code refused = CheckStickyFolder(folder_, target_))
-        return refused;
+    // A new file replaces nothing: whoever owns a file at its name, it only has to take another.
+    if (replace_) {
+        if (const std::error_code refused = CheckStickyFolder(folder_, target_))
+            return refused;
+    }
     std::error_code error;
 #ifdef O_TMPFILE
     // Nameless until it takes the target's place: a program killed meanwhile leaves nothing behind.
@@ -128,7 +134,7 @@ std::error_code AtomicReplace::Prepare()
 #endif
     // The owner and group are taken now, so a replacement that could not keep them is refused
     // before any costly work.
-    if (const std::error_code refused = TakeOwner(fd_, AttributesToKeep(target_))) {
+    if (const std::error_code refused = TakeOwner(fd_, Kept())) {
         Drop();
         return refused;
     }
@@ -197,7 +203,7 @@ std::error_code AtomicReplace::Commit(std::span<const std::uint8_t> bytes)
     if (const std::error_code error = Prepare())
         return error;
     // Looked at again: the file may have changed hands since Prepare().
-    const KeptAttributes kept = AttributesToKeep(target_);
+    const KeptAttributes kept = Kept();
     if (const std::error_code refused = TakeOwner(fd_, kept)) {
         Drop();
         return refused;

@@ -60,6 +60,7 @@ public:
     std::error_code Commit(std::span<const std::uint8_t> bytes);
 
 private:
+    KeptAttributes Kept() const;
     bool CreateNamed();
     bool NameNameless();
     bool Fill(std::span<const std::uint8_t> bytes, const KeptAttributes& kept);

@@ -69,6 +69,12 @@ TEST(BackupFiles, KeepsTheNewestFiftyOfADeviceInTheOrderTheyWereTaken)
     EXPECT_FALSE(fs::exists(paths[2]));
     EXPECT_TRUE(fs::exists(fs::path(root) / "ZAQ_1" / "notes.txt")) << "only backups are removed";
 
+    // The clock went back: the new backup has the oldest name, and still it is kept.
+    const operation::StoredBackup early = operation::StoreBackupFile(root, "ZAQ 1", Image{}, start - 86'400);
+    EXPECT_TRUE(fs::exists(early.path));
+    EXPECT_EQ(operation::ListBackups(root, "ZAQ_1").size(), operation::kBackupsKept);
+    EXPECT_FALSE(fs::exists(paths[3]));
+
     const std::vector<operation::BackupEntry> all = operation::ListBackups(root);
     ASSERT_EQ(all.size(), operation::kBackupsKept + 1);
     EXPECT_EQ(all.front().device, "ZAQ_1");

@@ -159,6 +159,17 @@ TEST_F(AtomicReplaceTest, ReplacementKeepsTheOwnerAndGroupOrIsRefusedFirst)
         EXPECT_EQ(Content(), c.refusal ? kOld : kNew);
         EXPECT_EQ(Mode(), mode_t(06755)) << "set-id bits kept with their owner and group";
         EXPECT_EQ(Names(), std::vector<std::string>{"image.bin"});
+
+        // A new file wanted at a name another user holds: only "taken", so the caller picks another.
+        const auto createNew = [&] {
+            const std::error_code error = platform::CreateNewFile(target_, kOld);
+            return error == std::errc::file_exists ? std::error_code{}
+                                                   : std::make_error_code(std::errc::io_error);
+        };
+        if (c.asNobody) {
+            EXPECT_EQ(AsNobody(createNew), 0);
+        }
+        EXPECT_EQ(Names(), std::vector<std::string>{"image.bin"});
     }
 }
 

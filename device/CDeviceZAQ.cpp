@@ -178,8 +178,10 @@ std::uint16_t CDeviceZAQ::SendWholeFrame(const std::uint8_t* bytes, std::size_t 
         const std::uint32_t error =
             Write(bytes + i, std::uint32_t(chunk), &written, nullptr, zaq::kEchoTimeoutMs);
         if (error != 0 || written != chunk) {
-            TraceFrame(bytes, length, nullptr, 0,
-                       (": not sent (error " + std::to_string(error) + ")").c_str());
+            // A short write without an error is the output not draining in time.
+            const std::string why =
+                error != 0 ? platform::ErrnoText(platform::SystemErrno(error)) : std::string("timed out");
+            TraceFrame(bytes, length, nullptr, 0, (": not sent (" + why + ")").c_str());
             return ResultNoAdapter;
         }
     }

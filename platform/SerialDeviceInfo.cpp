@@ -11,14 +11,20 @@ namespace platform {
 
 namespace {
 
-// The first line of a sysfs attribute, without its line break; empty when unreadable.
+// The first line of a sysfs attribute, without its line break; empty when unreadable. USB
+// strings come from the device itself: control characters become '?', so that none reaches a
+// terminal as an escape sequence.
 std::string ReadAttribute(const fs::path& file)
 {
     std::ifstream in(file);
     std::string line;
     std::getline(in, line);
-    while (!line.empty() && (line.back() == '\n' || line.back() == '\r' || line.back() == ' '))
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
         line.pop_back();
+    for (char& c : line) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    }
     return line;
 }
 

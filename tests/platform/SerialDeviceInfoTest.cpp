@@ -16,7 +16,8 @@ TEST(SerialDeviceInfo, ReadsUsbIdentityDriverLatencyTimerAndStableName)
     sysfs.AddUsbSerial("ttyUSB0", "ftdi_sio", {"0403", "6001", "FT232R USB UART", "FTDI", "A50285BI"}, 16);
     sysfs.AddById("usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0", "ttyUSB0");
     sysfs.AddUsbSerial("ttyUSB1", "ch341", {"1a86", "7523", "", "", ""});
-    sysfs.AddUsbInterfaceTty("ttyACM0", "cdc_acm", {"2341", "0043", "Uno", "Arduino", ""});
+    // The device names itself: an escape sequence in its strings must not reach a terminal.
+    sysfs.AddUsbInterfaceTty("ttyACM0", "cdc_acm", {"2341", "0043", "Uno", "Ard\x1B[2J\x7Fuino", ""});
     sysfs.AddBuiltIn("ttyS0", "serial8250");
     sysfs.AddVirtual("tty1");
 
@@ -33,8 +34,8 @@ TEST(SerialDeviceInfo, ReadsUsbIdentityDriverLatencyTimerAndStableName)
         {"/dev/ttyUSB0", true, "ftdi_sio", true, "0403:6001 FT232R USB UART/FTDI/A50285BI", 16,
          "FT232R USB UART (FTDI), ftdi_sio, usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0"},
         {"/dev/ttyUSB1", true, "ch341", true, "1a86:7523 //", std::nullopt, "USB 1a86:7523, ch341"},
-        {"/dev/ttyACM0", true, "cdc_acm", true, "2341:0043 Uno/Arduino/", std::nullopt,
-         "Uno (Arduino), cdc_acm"},
+        {"/dev/ttyACM0", true, "cdc_acm", true, "2341:0043 Uno/Ard?[2J?uino/", std::nullopt,
+         "Uno (Ard?[2J?uino), cdc_acm"},
         {"/dev/ttyS0", true, "serial8250", false, ": //", std::nullopt, "serial8250"},
         {"/dev/tty1", false, "", false, ": //", std::nullopt, ""},
         {"/dev/ttyUSB7", false, "", false, ": //", std::nullopt, ""},

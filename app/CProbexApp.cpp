@@ -156,7 +156,11 @@ void CProbexApp::OfferSimulatedAdapter()
         return;
     const QString comName = QString::fromStdString(platform::UnusedComName());
     QString error;
-    if (!simulator.Start(comName, error)) {
+    if (comName.isEmpty()) {
+        error = QString::fromStdString(platform::PortMapFolder()) + ": COM1 to COM" +
+                QString::number(platform::kListedComPorts) + " are all taken";
+    }
+    if (!error.isEmpty() || !simulator.Start(comName, error)) {
         frame_->ShowOutcome(LoadText(res::IDS_SIMULATOR_FAILED).arg(error));
         return;
     }

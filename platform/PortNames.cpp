@@ -69,13 +69,13 @@ std::string UnusedComName()
 {
     const fs::path folder = PortMapFolder();
     std::error_code ec;
-    for (int n = 1; n < 16; ++n) {
+    for (unsigned n = 1; n <= kListedComPorts; ++n) {
         const fs::path entry = folder / ("COM" + std::to_string(n));
         // A link to a device that went away still holds its name.
         if (!fs::is_symlink(entry, ec) && !fs::exists(entry, ec))
             return entry.filename().string();
     }
-    return "COM16";
+    return {};
 }
 
 bool IsComName(const std::string& name)

@@ -11,7 +11,10 @@ namespace platform {
 // $XDG_CONFIG_HOME/Velmora/ports, or ~/.config/Velmora/ports when XDG_CONFIG_HOME is unset.
 std::string PortMapFolder();
 
-// The first of COM1..COM16 the port map does not hold, for a new entry; COM16 when it holds all.
+// The port list offers COM1 to COM16.
+inline constexpr unsigned kListedComPorts = 16;
+
+// The first listed COM name the port map does not hold, for a new entry; empty when it holds all.
 std::string UnusedComName();
 
 // Whether `name` is of the form COMn (any case, n >= 1).

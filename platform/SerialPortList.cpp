@@ -14,8 +14,6 @@ namespace platform {
 
 namespace {
 
-constexpr unsigned kListedComPorts = 16;
-
 // The entry's availability, or nothing when the port is not there to be listed.
 std::optional<PortAvailability> AvailabilityOf(int err)
 {

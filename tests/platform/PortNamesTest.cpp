@@ -51,6 +51,14 @@ TEST(PortNames, ComNamesGoThroughThePortMapInAnyCase)
     EXPECT_EQ(Resolved("COM4"), "error 2");
     EXPECT_EQ(PortTarget("com3"), "/dev/ttyUSB7");
     EXPECT_EQ(PortTarget("COM4"), "");
+
+    // A new entry takes the first listed name free; a link to an unplugged device holds its name.
+    map.Link("COM1", "/dev/ttyUSB9-unplugged");
+    map.Link("COM2", "/dev/ttyUSB0");
+    EXPECT_EQ(UnusedComName(), "COM4");
+    for (unsigned n = 4; n <= kListedComPorts; ++n)
+        map.Link("COM" + std::to_string(n), "/dev/ttyUSB0");
+    EXPECT_EQ(UnusedComName(), "") << "never a name the map holds";
 }
 
 TEST(PortNames, WithoutThePortMapComNIsTtySNMinusOne)

@@ -22,6 +22,7 @@ bool LinkPort(const std::string& comName, const std::string& target, std::string
         fs::rename(temporary, link, ec);
     if (ec) {
         error = link.string() + ": " + ec.message();
+        fs::remove(temporary, ec);
         return false;
     }
     return true;

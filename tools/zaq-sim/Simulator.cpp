@@ -30,8 +30,10 @@ bool Simulator::Start(std::string& error)
         error = options_.logPath + ": cannot write the log";
         return false;
     }
-    if (!OpenTerminal(error))
+    if (!OpenTerminal(error)) {
+        Stop();  // takes back the link and the port-map folder a half-done start made
         return false;
+    }
     stop_ = false;
     thread_ = std::thread([this] { Serve(); });
     return true;
@@ -43,11 +45,12 @@ bool Simulator::OpenTerminal(std::string& error)
         return false;
     if (!options_.linkName.empty()) {
         bool createdFolder = false;
-        if (!LinkPort(options_.linkName, terminal_.SlavePath(), error, createdFolder)) {
+        const bool linked = LinkPort(options_.linkName, terminal_.SlavePath(), error, createdFolder);
+        createdMapFolder_ = createdMapFolder_ || createdFolder;  // removed again even when the link failed
+        if (!linked) {
             terminal_.Close();
             return false;
         }
-        createdMapFolder_ = createdMapFolder_ || createdFolder;
         linkedPath_ = terminal_.SlavePath();
     }
     bytesReceived_ = 0;

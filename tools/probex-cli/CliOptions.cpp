@@ -48,7 +48,7 @@ std::string CliHelp()
         "  probex-cli backups [--port NAME [--timeout SECONDS] [--last]]\n"
         "  each of them also takes [--frames [--byte-gap MS]] [--trace FILE]\n"
         "  probex-cli ports\n"
-        "  probex-cli check --port NAME [--wake] [--timeout SECONDS] [--last]\n"
+        "  probex-cli check --port NAME [--wake [--timeout SECONDS] [--last]]\n"
         "  probex-cli --help | --version\n"
         "\n"
         "Reads the ID of a ZAQ device behind a K-line adapter, or reads or writes its 256-byte\n"
@@ -183,6 +183,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
     std::vector<std::string> positional;
     std::string writeOnly;  // the last option that only a write takes
     bool rangeGiven = false;
+    bool timeoutGiven = false;
     bool optionsEnded = false;  // after "--" every argument is a command or a FILE
     bool byteGapGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -214,6 +215,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
         } else if (arg == "--timeout") {
             if (!ParseTimeout(args[++i], options.timeoutSeconds, error))
                 return false;
+            timeoutGiven = true;
         } else if (arg == "--range") {
             rangeGiven = true;
             if (!ParseRange(args[++i], options)) {
@@ -289,7 +291,9 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
         error = writeOnly + " goes with write only";
         return false;
     }
-    if (rangeGiven && (options.command == Command::ReadId || options.command == Command::Backups)) {
+    const bool takesRange = options.command == Command::Read || options.command == Command::Write ||
+                            options.command == Command::Compare;
+    if (rangeGiven && !takesRange) {
         error = "--range goes with read, write and compare only";
         return false;
     }
@@ -301,13 +305,19 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
         error = "--wake goes with check only";
         return false;
     }
-    const bool deviceOptions = !options.tracePath.empty() || options.wholeFrames || options.lastOperation;
-    if (options.command == Command::Ports && (!options.port.empty() || deviceOptions || rangeGiven)) {
-        error = "ports takes no --port, --range, --trace, --frames or --last";
+    // What only a connection to the device uses.
+    const bool connectionOptions =
+        timeoutGiven || !options.tracePath.empty() || options.wholeFrames || options.lastOperation;
+    if (options.command == Command::Ports && (!options.port.empty() || connectionOptions)) {
+        error = "ports takes no --port, --timeout, --trace, --frames or --last";
         return false;
     }
-    if (options.command == Command::Backups && options.port.empty() && deviceOptions) {
-        error = "backups takes --trace, --frames and --last only with --port";
+    if (options.command == Command::Backups && options.port.empty() && connectionOptions) {
+        error = "backups takes --timeout, --trace, --frames and --last only with --port";
+        return false;
+    }
+    if (options.command == Command::Check && !options.wake && connectionOptions) {
+        error = "check takes --timeout, --trace, --frames and --last only with --wake";
         return false;
     }
     if (options.port.empty() && options.command != Command::Backups && options.command != Command::Ports) {

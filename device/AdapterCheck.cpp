@@ -20,10 +20,11 @@ using Clock = std::chrono::steady_clock;
 constexpr std::uint32_t kPulseBaud = 400;
 constexpr std::uint8_t kByteSize = 8;
 
-// Sent in turn; none is 0x00, the one byte an asleep device takes for a wake-up pulse, and
-// their bits differ enough that a changed echo shows.
-constexpr std::array<std::uint8_t, 20> kEchoPattern{0x55, 0xAA, 0x0F, 0xF0, 0x33, 0xCC, 0x01,
-                                                    0x80, 0xFE, 0x7F, 0x5A, 0xA5, 0x3C, 0xC3,
+// Sent in turn, their bits differing enough that a changed echo shows. None holds the line low
+// for more than five bit times (start and parity bits counted), so that an asleep device, which
+// wakes on a line held low for a whole byte at the pulse speed, sees nothing like a pulse.
+constexpr std::array<std::uint8_t, 20> kEchoPattern{0x55, 0xAA, 0x0F, 0xF0, 0x33, 0xCC, 0x24,
+                                                    0xDB, 0xFE, 0x7F, 0x5A, 0xA5, 0x3C, 0xC3,
                                                     0x96, 0x69, 0x11, 0xEE, 0x42, 0xBD};
 
 class PortCheck {

@@ -351,6 +351,11 @@ TEST_F(ProbexApplication, StoredPortWithoutItemSelectsTheFirstAndACommandStoresI
 // window closes.
 TEST_F(ProbexApplication, NoPortOffersTheSimulatorOnceAndRunsItWhileTheWindowIsOpen)
 {
+#if defined(__SANITIZE_THREAD__)
+    // Qt starts a process with a clone that shares this process's memory until the exec; the
+    // thread sanitizer's bookkeeping of the child lands in ours and it stops the test.
+    GTEST_SKIP() << "starts a process, which the thread sanitizer cannot follow";
+#endif
     const auto writeFile = [](const std::string& path, std::size_t size, char byte) {
         std::ofstream(path, std::ios::binary) << std::string(size, byte);
     };

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CProfileSettings.h"
 
-#include <QDir>
 #include <QSettings>
+
+#include "platform/UserFolders.h"
 
 namespace app {
 
@@ -21,9 +22,7 @@ CProfileSettings::CProfileSettings(QString organization, QString application)
 
 QString CProfileSettings::FilePath() const
 {
-    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (base.isEmpty())
-        base = QDir::homePath() + QStringLiteral("/.config");
+    const QString base = QString::fromStdString(platform::UserFolder("XDG_CONFIG_HOME", ".config"));
     return base + QLatin1Char('/') + organization_ + QLatin1Char('/') + application_ +
            QStringLiteral(".conf");
 }

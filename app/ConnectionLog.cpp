@@ -7,6 +7,8 @@
 #include <cstring>
 #include <system_error>
 
+#include "platform/UserFolders.h"
+
 namespace app {
 
 namespace {
@@ -187,15 +189,8 @@ std::vector<ConnectionLog::Lines> ConnectionLog::LinesAfter(Position& seen, std:
 
 std::filesystem::path ConnectionLog::DefaultFile()
 {
-    const char* state = std::getenv("XDG_STATE_HOME");
-    const char* home = std::getenv("HOME");
-    std::filesystem::path folder = state && std::filesystem::path(state).is_absolute()
-                                       ? std::filesystem::path(state)
-                                   : home && *home ? std::filesystem::path(home) / ".local" / "state"
-                                                   : std::filesystem::path();
-    if (folder.empty())
-        return {};
-    return folder / "Velmora" / "probex.log";
+    return std::filesystem::path(platform::UserFolder("XDG_STATE_HOME", ".local/state")) / "Velmora" /
+           "probex.log";
 }
 
 std::filesystem::path ConnectionLog::RotatedFile(const std::filesystem::path& file, int number)

@@ -2,6 +2,7 @@
 #include "operation/BackupFiles.h"
 
 #include "platform/AtomicReplace.h"
+#include "platform/UserFolders.h"
 
 #include <algorithm>
 #include <cctype>
@@ -78,15 +79,7 @@ std::string Stamp(std::time_t when)
 
 std::string BackupsFolder()
 {
-    const char* data = std::getenv("XDG_DATA_HOME");
-    std::string base;
-    if (data && data[0] == '/') {
-        base = data;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = std::string(home ? home : "") + "/.local/share";
-    }
-    return base + "/Velmora/backups";
+    return platform::UserFolder("XDG_DATA_HOME", ".local/share") + "/Velmora/backups";
 }
 
 std::string DeviceFolderName(const std::string& idText)

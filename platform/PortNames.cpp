@@ -2,12 +2,12 @@
 #include "platform/PortNames.h"
 
 #include "platform/ErrorCodes.h"
+#include "platform/UserFolders.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
-#include <pwd.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -15,15 +15,6 @@ namespace fs = std::filesystem;
 namespace platform {
 
 namespace {
-
-std::string HomeFolder()
-{
-    if (const char* home = std::getenv("HOME"); home && *home)
-        return home;
-    if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir)
-        return entry->pw_dir;
-    return "/";
-}
 
 // The number n of "COMn" (any case, n >= 1), or 0 when the name is not of that form.
 unsigned ComPortNumber(const std::string& name)
@@ -60,9 +51,7 @@ bool NaturalLess(const std::string& a, const std::string& b)
 
 std::string PortMapFolder()
 {
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    const std::string base = (xdg && *xdg == '/') ? std::string(xdg) : HomeFolder() + "/.config";
-    return base + "/Velmora/ports";
+    return UserFolder("XDG_CONFIG_HOME", ".config") + "/Velmora/ports";
 }
 
 std::string UnusedComName()

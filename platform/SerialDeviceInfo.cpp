@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SerialDeviceInfo.h"
 
+#include "platform/PathText.h"
+
 #include <charconv>
 #include <filesystem>
 #include <fstream>
@@ -12,8 +14,7 @@ namespace platform {
 namespace {
 
 // The first line of a sysfs attribute, without its line break; empty when unreadable. USB
-// strings come from the device itself: control characters become '?', so that none reaches a
-// terminal as an escape sequence.
+// strings come from the device itself, so they are shown as any untrusted name is.
 std::string ReadAttribute(const fs::path& file)
 {
     std::ifstream in(file);
@@ -21,11 +22,7 @@ std::string ReadAttribute(const fs::path& file)
     std::getline(in, line);
     while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
         line.pop_back();
-    for (char& c : line) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            c = '?';
-    }
-    return line;
+    return PrintableName(line);
 }
 
 // The USB device a tty hangs under: the nearest folder upwards that has a vendor id. A

@@ -26,7 +26,7 @@ struct AddressRange {
 
 // The range a request covers: count 0 stands for the whole EEPROM; the rest is clipped to it
 // (count 0 when start lies beyond it).
-AddressRange RequestRange(std::uint32_t start, std::uint32_t count, std::uint32_t eepromSize);
+AddressRange RequestRange(std::uint32_t start, std::uint32_t count);
 
 // The question asked before a range operation (printf format: the first and the last address):
 // what a read, a write (of every byte, or of the changed ones only) or a compare will do.

@@ -51,7 +51,7 @@ bool NaturalLess(const std::string& a, const std::string& b)
 
 std::string PortMapFolder()
 {
-    return UserFolder("XDG_CONFIG_HOME", ".config") + "/Velmora/ports";
+    return ProgramFolder(FolderKind::Config) + "/ports";
 }
 
 std::string UnusedComName()

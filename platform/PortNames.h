@@ -8,7 +8,7 @@
 
 namespace platform {
 
-// $XDG_CONFIG_HOME/Velmora/ports, or ~/.config/Velmora/ports when XDG_CONFIG_HOME is unset.
+// The port map: "ports" in the program's config folder (ProgramFolder).
 std::string PortMapFolder();
 
 // The port list offers COM1 to COM16.

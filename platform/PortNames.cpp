@@ -72,6 +72,12 @@ bool IsComName(const std::string& name)
     return ComPortNumber(name) != 0;
 }
 
+std::string CanonicalComName(const std::string& name)
+{
+    const unsigned n = ComPortNumber(name);
+    return n == 0 ? std::string() : "COM" + std::to_string(n);
+}
+
 std::string DevicePathOf(const std::string& portName)
 {
     const auto resolved = ResolvePortName(portName);
@@ -102,7 +108,7 @@ std::variant<std::string, std::uint32_t> ResolvePortName(const std::string& port
     const fs::path folder = PortMapFolder();
     std::error_code ec;
     if (fs::is_directory(folder, ec)) {
-        const fs::path entry = folder / ("COM" + std::to_string(n));
+        const fs::path entry = folder / CanonicalComName(portName);
         if (!fs::is_symlink(entry, ec) && !fs::exists(entry, ec))
             return kErrorFileNotFound;
         return entry.string();

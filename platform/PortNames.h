@@ -17,8 +17,12 @@ inline constexpr unsigned kListedComPorts = 16;
 // The first listed COM name the port map does not hold, for a new entry; empty when it holds all.
 std::string UnusedComName();
 
-// Whether `name` is of the form COMn (any case, n >= 1).
+// Whether `name` is of the form COMn (any case, n from 1 to 65535 without a leading zero).
 bool IsComName(const std::string& name);
+
+// The name as the port map holds it: "COMn" in upper case ("com3" -> "COM3"); empty when
+// IsComName refuses it.
+std::string CanonicalComName(const std::string& name);
 
 // The device path of a port name, or an error code (kErrorFileNotFound for a name that names
 // no port). While the port map folder exists, only its entries (symbolic links named COM1,

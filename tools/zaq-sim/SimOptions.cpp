@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/zaq-sim/SimOptions.h"
 
-#include <cctype>
 #include <charconv>
+
+#include "platform/PortNames.h"
 
 namespace zaqsim {
 
@@ -54,7 +55,7 @@ bool ParseNumber(const std::string& text, std::uint32_t& value)
     return ec == std::errc() && ptr == end && !text.empty();
 }
 
-bool ParseIdBytes(const std::string& text, std::array<std::uint8_t, 12>& bytes)
+bool ParseIdBytes(const std::string& text, std::array<std::uint8_t, kIdBytes>& bytes)
 {
     if (text.size() != bytes.size() * 2)
         return false;
@@ -84,18 +85,6 @@ bool ParseHexBytes(const std::string& text, std::vector<std::uint8_t>& bytes)
     return true;
 }
 
-bool IsComName(const std::string& name)
-{
-    if (name.size() < 4 || name.size() > 6)
-        return false;
-    for (int i = 0; i < 3; ++i) {
-        if (std::toupper(static_cast<unsigned char>(name[i])) != "COM"[i])
-            return false;
-    }
-    std::uint32_t number = 0;
-    return ParseNumber(name.substr(3), number) && number >= 1;
-}
-
 }  // namespace
 
 bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error)
@@ -123,8 +112,11 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
         };
         bool ok = true;
         if (arg == "--link") {
-            ok = value(options.linkName);
-            if (ok && !IsComName(options.linkName)) {
+            std::string name;
+            ok = value(name);
+            // Registered as probex-cli looks it up, so that the name given reaches the terminal.
+            options.linkName = platform::CanonicalComName(name);
+            if (ok && options.linkName.empty()) {
                 error = "--link takes a name COM1, COM2, ...";
                 ok = false;
             }

@@ -59,12 +59,17 @@ std::string UnusedComName()
     const fs::path folder = PortMapFolder();
     std::error_code ec;
     for (unsigned n = 1; n <= kListedComPorts; ++n) {
-        const fs::path entry = folder / ("COM" + std::to_string(n));
+        const fs::path entry = folder / ComName(n);
         // A link to a device that went away still holds its name.
         if (!fs::is_symlink(entry, ec) && !fs::exists(entry, ec))
             return entry.filename().string();
     }
     return {};
+}
+
+std::string ComName(unsigned n)
+{
+    return "COM" + std::to_string(n);
 }
 
 bool IsComName(const std::string& name)
@@ -75,7 +80,7 @@ bool IsComName(const std::string& name)
 std::string CanonicalComName(const std::string& name)
 {
     const unsigned n = ComPortNumber(name);
-    return n == 0 ? std::string() : "COM" + std::to_string(n);
+    return n == 0 ? std::string() : ComName(n);
 }
 
 std::string DevicePathOf(const std::string& portName)

@@ -17,6 +17,9 @@ inline constexpr unsigned kListedComPorts = 16;
 // The first listed COM name the port map does not hold, for a new entry; empty when it holds all.
 std::string UnusedComName();
 
+// "COMn" for the number n (from 1).
+std::string ComName(unsigned n);
+
 // Whether `name` is of the form COMn (any case, n from 1 to 65535 without a leading zero).
 bool IsComName(const std::string& name);
 

@@ -14,6 +14,7 @@ namespace operation {
 
 inline constexpr std::uint32_t kMinTimeoutSeconds = 1;
 inline constexpr std::uint32_t kMaxTimeoutSeconds = 30;
+inline constexpr std::uint32_t kDefaultTimeoutSeconds = 10;
 
 // Empty when seconds is a time-out within the bounds; otherwise the message that asks for one:
 // "Please enter a positive integer." when there is no number at all.
@@ -35,13 +36,14 @@ res::ResourceId RangeQuestion(device::DeviceOperation operation, bool changedOnl
 struct OperationRequest {
     device::DeviceOperation operation = device::OpReadId;
     std::string port;
-    std::uint32_t timeoutMs = 10000;  // per answer byte
-    AddressRange range;               // as RequestRange gives it
-    bool verify = false;              // write: read the written bytes back
-    bool changedOnly = false;         // write: only the bytes that differ from the device's
-    bool wholeFrames = false;         // each request frame written at once, then its echoes read
-    std::uint32_t byteGapMs = 0;      // whole frames: the time between two bytes, 0 to 20
-    bool backup = false;              // write: store the whole EEPROM first (see BackupKeeper)
+    // Per answer byte.
+    std::uint32_t timeoutMs = kDefaultTimeoutSeconds * 1000;
+    AddressRange range;           // as RequestRange gives it
+    bool verify = false;          // write: read the written bytes back
+    bool changedOnly = false;     // write: only the bytes that differ from the device's
+    bool wholeFrames = false;     // each request frame written at once, then its echoes read
+    std::uint32_t byteGapMs = 0;  // whole frames: the time between two bytes, 0 to 20
+    bool backup = false;          // write: store the whole EEPROM first (see BackupKeeper)
     bool lastOperation = false;
 };
 

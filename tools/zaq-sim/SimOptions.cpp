@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/zaq-sim/SimOptions.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "platform/PortNames.h"
@@ -55,21 +56,6 @@ bool ParseNumber(const std::string& text, std::uint32_t& value)
     return ec == std::errc() && ptr == end && !text.empty();
 }
 
-bool ParseIdBytes(const std::string& text, std::array<std::uint8_t, kIdBytes>& bytes)
-{
-    if (text.size() != bytes.size() * 2)
-        return false;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        unsigned value = 0;
-        const char* first = text.data() + 2 * i;
-        auto [ptr, ec] = std::from_chars(first, first + 2, value, 16);
-        if (ec != std::errc() || ptr != first + 2)
-            return false;
-        bytes[i] = std::uint8_t(value);
-    }
-    return true;
-}
-
 bool ParseHexBytes(const std::string& text, std::vector<std::uint8_t>& bytes)
 {
     if (text.empty() || text.size() % 2 != 0)
@@ -82,6 +68,15 @@ bool ParseHexBytes(const std::string& text, std::vector<std::uint8_t>& bytes)
             return false;
         bytes.push_back(std::uint8_t(value));
     }
+    return true;
+}
+
+bool ParseIdBytes(const std::string& text, std::array<std::uint8_t, kIdBytes>& bytes)
+{
+    std::vector<std::uint8_t> parsed;
+    if (!ParseHexBytes(text, parsed) || parsed.size() != bytes.size())
+        return false;
+    std::copy(parsed.begin(), parsed.end(), bytes.begin());
     return true;
 }
 
@@ -129,7 +124,7 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
         } else if (arg == "--usb-latency") {
             ok = number(options.usbLatencyMs);
             if (ok && (options.usbLatencyMs < 1 || options.usbLatencyMs > kMaxUsbLatencyMs)) {
-                error = "--usb-latency takes 1 to 255 milliseconds";
+                error = "--usb-latency takes 1 to " + std::to_string(kMaxUsbLatencyMs) + " milliseconds";
                 ok = false;
             }
         } else if (arg == "--response-delay") {

@@ -23,13 +23,13 @@
 #include "platform/MessageTarget.h"
 #include "platform/PortNames.h"
 #include "platform/SerialPortList.h"
+#include "platform/UserFolders.h"
 #include "res/StringTable.h"
 
 namespace app {
 
 namespace {
 
-const QString kOrganization = QStringLiteral("Velmora");
 const QString kWindowSection = QStringLiteral("Window");
 const QString kWidthEntry = QStringLiteral("Width");
 const QString kHeightEntry = QStringLiteral("Height");
@@ -82,7 +82,8 @@ QString CProbexApp::Title()
 
 CProbexApp::CProbexApp() : CProbexApp(Options{}) {}
 
-CProbexApp::CProbexApp(Options opts) : options_(std::move(opts)), settings_(kOrganization, Title())
+CProbexApp::CProbexApp(Options opts)
+    : options_(std::move(opts)), settings_(QString::fromLatin1(platform::kProgramFolderName), Title())
 {
     if (!options_.controls)
         options_.controls = CreateRegisteredControl;

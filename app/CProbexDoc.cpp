@@ -43,7 +43,7 @@ bool CProbexDoc::OnNewDocument()
 {
     if (!CDocument::OnNewDocument())
         return false;
-    dumpSize = device.eepromSize;
+    dumpSize = operation::kEepromBytes;
     dumpData = std::make_unique<std::uint8_t[]>(dumpSize);  // zero-filled
     device.idText.clear();
     if (device.GetThreadHandle() == device::CThreadEx::kNoThread) {
@@ -70,13 +70,13 @@ void CProbexDoc::Serialize(CArchive& archive)
         archive.Write(dumpData.get(), dumpSize);
         return;
     }
-    if (archive.GetFileLength() != device.eepromSize) {
+    if (archive.GetFileLength() != operation::kEepromBytes) {
         Prompts().ShowMessage(LoadText(res::IDS_WRONG_FILE_SIZE) + QLatin1Char('\n') +
                                   LoadText(res::IDS_DUMP_SIZE_DETAIL)
                                       .arg(archive.GetFileName())
                                       .arg(archive.GetFileLength())
                                       .arg(archive.GetFileLength() == 1 ? "" : "s")
-                                      .arg(device.eepromSize),
+                                      .arg(operation::kEepromBytes),
                               MessageButtons::Ok, MessageIcon::Error);
         archive.Refuse();  // name, path, flag and views stay: saving must not hit that file
         return;
@@ -118,7 +118,7 @@ void CProbexDoc::ReadRange(const std::string& portName, std::uint32_t timeoutMs,
     operation::OperationRequest request;
     if (!PrepareRequest(request, device::OpRead, portName, timeoutMs))
         return;
-    request.range = operation::RequestRange(start, count, device.eepromSize);
+    request.range = operation::RequestRange(start, count);
     request.lastOperation = AskLastOperation();
     const std::uint32_t first = request.range.start;
     const std::uint32_t end = first + request.range.count;
@@ -161,7 +161,7 @@ void CProbexDoc::StartDeviceRange(device::DeviceOperation kind, const std::strin
     if (!PrepareRequest(request, kind, portName, timeoutMs))
         return;
     UpdateAllViews(HintShowId);
-    request.range = operation::RequestRange(start, count, device.eepromSize);
+    request.range = operation::RequestRange(start, count);
     request.lastOperation = AskLastOperation();
     request.verify = kind == device::OpWrite && verifyAfterWrite;
     request.changedOnly = kind == device::OpWrite && writeChangedOnly;

@@ -179,7 +179,7 @@ void CProbexView::LoadSettings()
     selectedPort_ = settings_.GetProfileString(kSection, kPortEntry, QStringLiteral("COM1"));
     const int index = FindItemWithPrefix(*portCombo_, selectedPort_);
     portCombo_->setCurrentIndex(index >= 0 ? index : 0);
-    timeoutSeconds_ = settings_.GetProfileInt(kSection, kTimeoutEntry, 10);
+    timeoutSeconds_ = settings_.GetProfileInt(kSection, kTimeoutEntry, operation::kDefaultTimeoutSeconds);
     DoDataExchange(false);
 }
 

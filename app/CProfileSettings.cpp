@@ -22,7 +22,7 @@ CProfileSettings::CProfileSettings(QString organization, QString application)
 
 QString CProfileSettings::FilePath() const
 {
-    const QString base = QString::fromStdString(platform::UserFolder("XDG_CONFIG_HOME", ".config"));
+    const QString base = QString::fromStdString(platform::UserFolder(platform::FolderKind::Config));
     return base + QLatin1Char('/') + organization_ + QLatin1Char('/') + application_ +
            QStringLiteral(".conf");
 }

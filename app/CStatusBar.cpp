@@ -7,6 +7,8 @@
 #include <qdrawutil.h>
 #include <optional>
 
+#include "dumpedit/core/DumpCaretStatus.h"
+#include "operation/OperationRecord.h"
 #include "res/FormIds.h"
 #include "res/StringTable.h"
 
@@ -105,8 +107,11 @@ PaneRect CStatusBar::GetCaretRect() const
     if (caretText_.isEmpty())
         return {};
     const int right = GetCount() > 1 ? GetItemRect(1).left - kGap : width() - kMargin;
-    // Wide enough for the longest text of a 256-byte dump, so the pane keeps still.
-    const int wanted = fontMetrics().horizontalAdvance(QStringLiteral("Addr FF  Value FF  255  11111111"));
+    // Wide enough for the longest text of the dump, so the pane keeps still: the last address
+    // holding 0xFF ("Addr FF  Value FF  255  11111111").
+    static const QString widest =
+        QString::fromLatin1(dumpedit::CaretStatusText(operation::kEepromBytes - 1, 0xFF, 2));
+    const int wanted = fontMetrics().horizontalAdvance(widest);
     const int paneWidth = std::max(wanted, fontMetrics().horizontalAdvance(caretText_)) + 2 * kTextInset;
     return {std::max(kMargin, right - paneWidth), kMargin, right, height() - kMargin};
 }

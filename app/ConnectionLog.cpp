@@ -189,8 +189,7 @@ std::vector<ConnectionLog::Lines> ConnectionLog::LinesAfter(Position& seen, std:
 
 std::filesystem::path ConnectionLog::DefaultFile()
 {
-    return std::filesystem::path(platform::UserFolder("XDG_STATE_HOME", ".local/state")) / "Velmora" /
-           "probex.log";
+    return std::filesystem::path(platform::ProgramFolder(platform::FolderKind::State)) / "probex.log";
 }
 
 std::filesystem::path ConnectionLog::RotatedFile(const std::filesystem::path& file, int number)

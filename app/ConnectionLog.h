@@ -58,8 +58,7 @@ public:
     // Grows with every line, so a window can tell cheaply whether there is anything new.
     std::uint64_t Version() const { return version_.load(std::memory_order_acquire); }
 
-    // $XDG_STATE_HOME/Velmora/probex.log, ~/.local/state when the variable is unset or, as the
-    // XDG rule says, not an absolute path.
+    // probex.log in the program's state folder (platform::ProgramFolder).
     static std::filesystem::path DefaultFile();
     // file.1, file.2, ...; file itself for 0.
     static std::filesystem::path RotatedFile(const std::filesystem::path& file, int number);

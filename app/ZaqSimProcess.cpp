@@ -5,9 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include "platform/ParentDeath.h"
+#include "platform/UserFolders.h"
 
 namespace app {
 
@@ -86,8 +86,7 @@ ZaqSimProcess::Files ZaqSimProcess::InstalledFiles()
     const QString bin = QCoreApplication::applicationDirPath();
     return {qEnvironmentVariable("PROBEX_ZAQ_SIM", bin + "/zaq-sim"),
             qEnvironmentVariable("PROBEX_DEMO_IMAGE", bin + "/../share/probex/demo-eeprom.bin"),
-            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                "/Velmora/demo-eeprom.bin"};
+            QString::fromStdString(platform::ProgramFolder(platform::FolderKind::Data)) + "/demo-eeprom.bin"};
 }
 
 }  // namespace app

@@ -6,6 +6,7 @@
 #include "app/ConnectionLog.h"
 #include "app/InterfaceLanguage.h"
 #include "app/StartupArguments.h"
+#include "platform/UserFolders.h"
 #include "res/ProgramVersion.h"
 
 #include <cstdio>
@@ -35,7 +36,7 @@ int main(int argc, char** argv)
         return 64;
     }
     app::InterfaceTranslation translation(app::InterfaceLanguageFromEnvironment());
-    QApplication::setOrganizationName(QStringLiteral("Velmora"));
+    QApplication::setOrganizationName(QString::fromLatin1(platform::kProgramFolderName));
     // Also the caption of every message box.
     QApplication::setApplicationName(app::CProbexApp::Title());
     // Lets a Wayland desktop match the window to its menu entry and icon.

@@ -404,7 +404,7 @@ std::uint16_t CDeviceZAQ::Identify()
     request[3] = 0x3C;
     request[4] = 0x00;
     tracePlace_.step = TraceStep::Identify;
-    if (std::uint16_t result = Transact(zaq::kIdData + zaq::kIdBytes))
+    if (std::uint16_t result = Transact(kZaqProfile.IdAnswerData()))
         return result;
     idText = zaq::FormatIdText(answer);
     Notify(NotifyIdReady, 0);
@@ -421,9 +421,10 @@ std::uint16_t CDeviceZAQ::RunPassOver(std::uint32_t first, std::uint32_t length,
                                       std::optional<DevicePass> pass, std::uint8_t need,
                                       const std::function<std::uint16_t(std::uint32_t)>& transferByte)
 {
-    std::uint32_t addresses[zaq::kRequestBound];
+    std::uint32_t addresses[kZaqProfile.eepromBytes];
     std::uint32_t total = 0;
-    for (std::uint32_t address = first; address < first + length && total < zaq::kRequestBound; ++address) {
+    for (std::uint32_t address = first; address < first + length && total < kZaqProfile.eepromBytes;
+         ++address) {
         if ((byteState[address] & need) == need)
             addresses[total++] = address;
     }
@@ -518,8 +519,8 @@ std::uint16_t CDeviceZAQ::CompareRange()
 
 std::uint16_t CDeviceZAQ::BackUpEeprom(bool changedOnly)
 {
-    std::uint8_t bytes[zaq::kRequestBound] = {};
-    const std::uint32_t size = std::min<std::uint32_t>(eepromSize, zaq::kRequestBound);
+    std::uint8_t bytes[kZaqProfile.eepromBytes] = {};
+    const std::uint32_t size = std::min<std::uint32_t>(eepromSize, kZaqProfile.eepromBytes);
     const auto readByte = [&](std::uint32_t address) {
         if (changedOnly && address >= start && address < start + count) {
             const std::uint16_t result = ReadBackByte(address);

@@ -14,8 +14,10 @@
 #include "device/CDeadline.h"
 #include "device/CSerialPort.h"
 #include "device/CThreadEx.h"
+#include "device/DeviceProfile.h"
 #include "device/DeviceTrace.h"
 #include "device/DeviceZaqTypes.h"
+#include "device/ZaqProtocol.h"
 #include "platform/StopSignal.h"
 
 namespace device {
@@ -33,7 +35,7 @@ public:
     // connection runs is served after it, with the fields as they are then.
     bool StartReadId(bool lastOperation);
     // data must hold the whole range at the indexes of its addresses and stay in place until
-    // NotifyFinished. false, and nothing posted, when start is 256 or more.
+    // NotifyFinished. false, and nothing posted, when start lies beyond the profile's EEPROM.
     bool StartRead(std::uint8_t* data, std::uint32_t start, std::uint32_t count, bool lastOperation);
     bool StartWrite(std::uint8_t* data, std::uint32_t start, std::uint32_t count, bool lastOperation);
     // Reads the range into readBack and compares it with data, which stays as it is.
@@ -56,9 +58,9 @@ public:
     CAutoEventEx requestEvent;
     std::string portName = "COM1";  // set by the caller before each request
     std::string idText;             // set by the worker before NotifyIdReady
-    std::uint16_t eepromSize = 256;
-    std::uint8_t request[256] = {0, 0x21, 0xF3};
-    std::uint8_t answer[256] = {};
+    std::uint16_t eepromSize = kZaqProfile.eepromBytes;
+    std::uint8_t request[zaq::kFrameBufferBytes] = {0, zaq::kTargetAddress, zaq::kSourceAddress};
+    std::uint8_t answer[zaq::kFrameBufferBytes] = {};
     std::uint8_t* data = nullptr;
     std::uint32_t start = 0;
     std::uint32_t count = 0;
@@ -98,8 +100,8 @@ public:
     // What the last range request did, per address (ByteStateFlag); a difference found by a
     // compare or a verify leaves the result 0, the caller reads it here. readBack holds the
     // device's bytes where byteState has ByteRead. Cleared when a connection begins.
-    std::uint8_t byteState[256] = {};
-    std::uint8_t readBack[256] = {};
+    std::uint8_t byteState[kZaqProfile.eepromBytes] = {};
+    std::uint8_t readBack[kZaqProfile.eepromBytes] = {};
 
 protected:
     std::uint32_t Run() override;

@@ -35,7 +35,7 @@ CThreadEx::Handle CThreadEx::Start()
         thread = std::thread([this, stored] {
             stored->wait();
             const std::uint32_t code = ThreadEntry(this);
-            std::uint32_t running = kStillActive;
+            std::uint32_t running = platform::kStillActive;
             exitCode.compare_exchange_strong(running, code);
         });
     } catch (const std::system_error& error) {
@@ -52,7 +52,7 @@ void CThreadEx::Terminate(std::uint32_t code)
         throw CExceptionEx("CThreadEx::Terminate()", platform::kErrorInvalidHandle);
     if (thread.joinable() && thread.get_id() == std::this_thread::get_id())
         throw CExceptionEx("CThreadEx::Terminate()", platform::kErrorPossibleDeadlock);
-    std::uint32_t running = kStillActive;
+    std::uint32_t running = platform::kStillActive;
     exitCode.compare_exchange_strong(running, code);
     stopSource.request_stop();
     if (thread.joinable())

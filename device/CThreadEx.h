@@ -5,6 +5,8 @@
 #include <stop_token>
 #include <thread>
 
+#include "platform/ErrorCodes.h"
+
 namespace device {
 
 // Owns one worker thread running the virtual body Run. Stopping is cooperative: Terminate asks
@@ -16,7 +18,6 @@ class CThreadEx {
 public:
     using Handle = std::uintptr_t;
     static constexpr Handle kNoThread = ~Handle(0);
-    static constexpr std::uint32_t kStillActive = 259;
 
     CThreadEx();
     virtual ~CThreadEx();
@@ -34,7 +35,7 @@ public:
     void Terminate(std::uint32_t exitCode);
     Handle GetThreadHandle() const { return threadHandle; }
 
-    // The exit code, kStillActive while the worker runs; false when no thread was started.
+    // The exit code, platform::kStillActive while the worker runs; false when no thread was started.
     bool GetExitCode(std::uint32_t& code) const;
 
     bool StopRequested() const { return stopSource.stop_requested(); }
@@ -48,7 +49,7 @@ private:
     Handle threadHandle;
     std::thread thread;
     std::stop_source stopSource;
-    std::atomic<std::uint32_t> exitCode{kStillActive};
+    std::atomic<std::uint32_t> exitCode{platform::kStillActive};
 };
 
 }  // namespace device

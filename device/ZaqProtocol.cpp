@@ -27,7 +27,7 @@ std::size_t AnswerChecksumIndex(std::uint8_t formatByte, std::uint8_t lengthByte
 
 std::string FormatIdText(const std::uint8_t* answer)
 {
-    const std::uint8_t* bytes = answer + AnswerDataIndex(answer[0]) + kIdData;
+    const std::uint8_t* bytes = answer + AnswerDataIndex(answer[0]) + kZaqProfile.idFirstData;
     // The last two pairs travel in the opposite order to how the ID is written.
     char text[40];
     std::snprintf(text, sizeof text, "MB: %02X%02X%02X %02X %02X %02X%02X %02X%02X", bytes[0], bytes[1],
@@ -39,11 +39,12 @@ std::string FormatIdText(const std::uint8_t* answer)
 
 bool ClipRange(std::uint32_t start, std::uint32_t& count)
 {
-    if (start >= kRequestBound)
+    const std::uint32_t size = kZaqProfile.eepromBytes;
+    if (start >= size)
         return false;
-    // Compared as a difference so that a huge count cannot wrap the sum below the bound.
-    if (count > kRequestBound - start)
-        count = kRequestBound - start;
+    // Compared as a difference so that a huge count cannot wrap the sum below the size.
+    if (count > size - start)
+        count = size - start;
     return true;
 }
 

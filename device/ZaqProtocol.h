@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "device/DeviceProfile.h"
 #include "device/DeviceZaqTypes.h"
 
 namespace device::zaq {
@@ -16,8 +17,8 @@ inline constexpr std::uint32_t kFrameBaud = 10472;
 inline constexpr std::uint32_t kEchoTimeoutMs = 1000;
 // The most time whole-frame sending leaves between two bytes of a frame.
 inline constexpr std::uint32_t kMaxByteGapMs = 20;
-// Requests address at most this many EEPROM bytes, whatever size the engine reports.
-inline constexpr std::uint32_t kRequestBound = 256;
+// Room for the longest frame, request or answer (132 bytes), and for the trailer.
+inline constexpr std::size_t kFrameBufferBytes = 256;
 // A long-form answer starts with exactly this format byte and carries its length in byte 3.
 inline constexpr std::uint8_t kLongAnswerFormat = 0x80;
 inline constexpr std::size_t kLongAnswerHeader = 4;
@@ -26,8 +27,6 @@ inline constexpr std::uint8_t kNegativeAnswer = 0x7F;
 inline constexpr std::size_t kRefusalReasonData = 2;
 // Data positions (counted from the first data byte) of what the program takes from answers.
 inline constexpr std::size_t kReadValueData = 4;
-inline constexpr std::size_t kIdData = 2;
-inline constexpr std::size_t kIdBytes = 12;  // data bytes kIdData.. make the ID
 inline constexpr std::size_t kIdTextLength = 27;
 
 // Eight-bit additive checksum of the bytes before it.
@@ -52,10 +51,11 @@ inline std::size_t AnswerDataIndex(std::uint8_t formatByte)
     return IsLongAnswer(formatByte) ? kLongAnswerHeader : 3;
 }
 
-// The ID text built from an identification answer (data bytes 2..13 are read).
+// The ID text built from an identification answer (the profile's ID bytes are read).
 std::string FormatIdText(const std::uint8_t* answer);
 
-// Clips a request's range to the bound; false when start is outside it.
+// Clips a request's range to the profile's EEPROM, whatever size the engine's eepromSize field
+// reports; false when start is outside it.
 bool ClipRange(std::uint32_t start, std::uint32_t& count);
 
 // wParam of a notification: code in the high word, value in the low word.

@@ -109,7 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         // As the engine asks: the identification and a read need their data bytes.
         std::size_t needed = 0;
         if (pick % 5 == 1) {
-            needed = device::zaq::kIdData + device::zaq::kIdBytes;
+            needed = device::kZaqProfile.IdAnswerData();
         } else if (pick % 5 == 2) {
             needed = device::zaq::kReadValueData + 1;
         }

@@ -79,7 +79,7 @@ std::string Stamp(std::time_t when)
 
 std::string BackupsFolder()
 {
-    return platform::UserFolder("XDG_DATA_HOME", ".local/share") + "/Velmora/backups";
+    return platform::ProgramFolder(platform::FolderKind::Data) + "/backups";
 }
 
 std::string DeviceFolderName(const std::string& idText)

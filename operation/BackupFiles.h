@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The backups on disk: one folder per device ID under $XDG_DATA_HOME/Velmora/backups, one file
+// The backups on disk: one folder per device ID under BackupsFolder(), one file
 // per backup named after the moment it was taken (YYYYmmdd-HHMMSS.bin), the newest kept.
 
 #include <cstddef>
@@ -14,8 +14,7 @@ namespace operation {
 
 inline constexpr std::size_t kBackupsKept = 50;
 
-// $XDG_DATA_HOME/Velmora/backups; ~/.local/share stands in for an unset or relative
-// XDG_DATA_HOME.
+// "backups" in the program's data folder (platform::ProgramFolder).
 std::string BackupsFolder();
 
 // The device's ID as a name of one folder: letters, digits, '-', '_' and '.' stay, anything else

@@ -3,6 +3,7 @@
 // What one device operation did: the request it ran, how it ended and the engine's account of
 // each address, taken when the connection ended.
 
+#include "device/DeviceProfile.h"
 #include "device/DeviceZaqTypes.h"
 #include "operation/OperationProgress.h"
 
@@ -12,7 +13,8 @@
 
 namespace operation {
 
-inline constexpr std::uint32_t kEepromBytes = 256;
+// The device's EEPROM, for the front ends, which reach the device through this layer only.
+inline constexpr std::uint32_t kEepromBytes = device::kZaqProfile.eepromBytes;
 
 // What became of a write's backup.
 enum class BackupState {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "operation/OperationRequest.h"
 
+#include "operation/OperationRecord.h"
 #include "res/StringTable.h"
 
 namespace operation {
@@ -21,14 +22,14 @@ std::string TimeoutProblem(std::optional<std::int64_t> seconds)
     return text;
 }
 
-AddressRange RequestRange(std::uint32_t start, std::uint32_t count, std::uint32_t eepromSize)
+AddressRange RequestRange(std::uint32_t start, std::uint32_t count)
 {
     if (count == 0)
-        return {0, eepromSize};
-    if (start >= eepromSize)
+        return {0, kEepromBytes};
+    if (start >= kEepromBytes)
         return {start, 0};
     // Compared as a difference so that a huge count cannot wrap the sum.
-    return {start, std::min(count, eepromSize - start)};
+    return {start, std::min(count, kEepromBytes - start)};
 }
 
 res::ResourceId RangeQuestion(device::DeviceOperation operation, bool changedOnly)

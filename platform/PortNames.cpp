@@ -51,7 +51,7 @@ bool NaturalLess(const std::string& a, const std::string& b)
 
 std::string PortMapFolder()
 {
-    return UserFolder("XDG_CONFIG_HOME", ".config") + "/Velmora/ports";
+    return ProgramFolder(FolderKind::Config) + "/ports";
 }
 
 std::string UnusedComName()
@@ -59,7 +59,7 @@ std::string UnusedComName()
     const fs::path folder = PortMapFolder();
     std::error_code ec;
     for (unsigned n = 1; n <= kListedComPorts; ++n) {
-        const fs::path entry = folder / ("COM" + std::to_string(n));
+        const fs::path entry = folder / ComName(n);
         // A link to a device that went away still holds its name.
         if (!fs::is_symlink(entry, ec) && !fs::exists(entry, ec))
             return entry.filename().string();
@@ -67,9 +67,20 @@ std::string UnusedComName()
     return {};
 }
 
+std::string ComName(unsigned n)
+{
+    return "COM" + std::to_string(n);
+}
+
 bool IsComName(const std::string& name)
 {
     return ComPortNumber(name) != 0;
+}
+
+std::string CanonicalComName(const std::string& name)
+{
+    const unsigned n = ComPortNumber(name);
+    return n == 0 ? std::string() : ComName(n);
 }
 
 std::string DevicePathOf(const std::string& portName)
@@ -102,7 +113,7 @@ std::variant<std::string, std::uint32_t> ResolvePortName(const std::string& port
     const fs::path folder = PortMapFolder();
     std::error_code ec;
     if (fs::is_directory(folder, ec)) {
-        const fs::path entry = folder / ("COM" + std::to_string(n));
+        const fs::path entry = folder / CanonicalComName(portName);
         if (!fs::is_symlink(entry, ec) && !fs::exists(entry, ec))
             return kErrorFileNotFound;
         return entry.string();

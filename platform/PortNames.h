@@ -8,7 +8,7 @@
 
 namespace platform {
 
-// $XDG_CONFIG_HOME/Velmora/ports, or ~/.config/Velmora/ports when XDG_CONFIG_HOME is unset.
+// The port map: "ports" in the program's config folder (ProgramFolder).
 std::string PortMapFolder();
 
 // The port list offers COM1 to COM16.
@@ -17,8 +17,15 @@ inline constexpr unsigned kListedComPorts = 16;
 // The first listed COM name the port map does not hold, for a new entry; empty when it holds all.
 std::string UnusedComName();
 
-// Whether `name` is of the form COMn (any case, n >= 1).
+// "COMn" for the number n (from 1).
+std::string ComName(unsigned n);
+
+// Whether `name` is of the form COMn (any case, n from 1 to 65535 without a leading zero).
 bool IsComName(const std::string& name);
+
+// The name as the port map holds it: "COMn" in upper case ("com3" -> "COM3"); empty when
+// IsComName refuses it.
+std::string CanonicalComName(const std::string& name);
 
 // The device path of a port name, or an error code (kErrorFileNotFound for a name that names
 // no port). While the port map folder exists, only its entries (symbolic links named COM1,

@@ -51,7 +51,7 @@ std::vector<PortEntry> ListPorts(const std::vector<std::string>& devicePaths, co
 {
     std::vector<PortEntry> comEntries;
     for (unsigned n = 1; n <= kListedComPorts; ++n) {
-        const std::string name = "COM" + std::to_string(n);
+        const std::string name = ComName(n);
         const std::string path = DevicePathOf(name);
         if (path.empty())
             continue;

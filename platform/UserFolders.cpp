@@ -16,11 +16,23 @@ std::string HomeFolder()
     return "/";
 }
 
-std::string UserFolder(const char* variable, const char* underHome)
+std::string UserFolder(FolderKind kind)
 {
-    if (const char* value = std::getenv(variable); value && value[0] == '/')
+    struct Base {
+        const char* variable;
+        const char* underHome;
+    };
+    const Base base = kind == FolderKind::Config ? Base{"XDG_CONFIG_HOME", ".config"}
+                      : kind == FolderKind::Data ? Base{"XDG_DATA_HOME", ".local/share"}
+                                                 : Base{"XDG_STATE_HOME", ".local/state"};
+    if (const char* value = std::getenv(base.variable); value && value[0] == '/')
         return value;
-    return HomeFolder() + "/" + underHome;
+    return HomeFolder() + "/" + base.underHome;
+}
+
+std::string ProgramFolder(FolderKind kind)
+{
+    return UserFolder(kind) + "/" + kProgramFolderName;
 }
 
 }  // namespace platform

@@ -5,7 +5,6 @@
 
 #include <QTemporaryDir>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -193,20 +192,6 @@ TEST(ConnectionLog, AFileThatCannotBeWrittenLeavesTheTraceInMemoryAndSaysSoOnce)
                               "     0 ms  opened COM1\n     9 ms  result 0: ok\n\n" +
                               Header("COM2") + "     0 ms  opened COM2\n");
     EXPECT_EQ(ReadAll(blocker), "a file, not a folder");
-}
-
-TEST(ConnectionLog, DefaultFileFollowsAnAbsoluteStateFolder)
-{
-    const char* home = std::getenv("HOME");
-    const std::string savedHome = home ? home : "";
-    ::setenv("XDG_STATE_HOME", "/tmp/state-home", 1);
-    EXPECT_EQ(ConnectionLog::DefaultFile(), "/tmp/state-home/Velmora/probex.log");
-    ::setenv("HOME", "/tmp/home", 1);
-    ::setenv("XDG_STATE_HOME", "state-home", 1);  // relative: ignored
-    EXPECT_EQ(ConnectionLog::DefaultFile(), "/tmp/home/.local/state/Velmora/probex.log");
-    ::unsetenv("XDG_STATE_HOME");
-    EXPECT_EQ(ConnectionLog::DefaultFile(), "/tmp/home/.local/state/Velmora/probex.log");
-    ::setenv("HOME", savedHome.c_str(), 1);
 }
 
 }  // namespace

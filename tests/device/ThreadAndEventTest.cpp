@@ -36,8 +36,8 @@ private:
 // Waits until the worker has ended by itself; exit codes are looked at without Terminate.
 std::uint32_t ExitCodeWhenEnded(const device::CThreadEx& thread)
 {
-    std::uint32_t code = device::CThreadEx::kStillActive;
-    while (thread.GetExitCode(code) && code == device::CThreadEx::kStillActive)
+    std::uint32_t code = platform::kStillActive;
+    while (thread.GetExitCode(code) && code == platform::kStillActive)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     return code;
 }

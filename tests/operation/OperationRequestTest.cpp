@@ -22,7 +22,7 @@ TEST(OperationRequest, CountZeroIsTheWholeEepromAndARangeIsClippedToIt)
         {0xFF, 1, 0xFF, 1}, {0x100, 4, 0x100, 0}, {0x10, 0xFFFFFFFF, 0x10, 0xF0},
     };
     for (const Case& c : cases) {
-        const operation::AddressRange range = RequestRange(c.start, c.count, 256);
+        const operation::AddressRange range = RequestRange(c.start, c.count);
         EXPECT_EQ(range.start, c.wantStart) << c.start << "+" << c.count;
         EXPECT_EQ(range.count, c.wantCount) << c.start << "+" << c.count;
     }

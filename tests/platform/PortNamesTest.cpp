@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -76,24 +75,6 @@ TEST(PortNames, OtherNamesNameNoPort)
     map.RemovePortsFolder();
     for (const char* name : {"", "COM", "COM0", "COM01", "COMX", "COM1a", "LPT1", "ttyS0", " COM1"})
         EXPECT_EQ(Resolved(name), "error 2") << '"' << name << '"';
-}
-
-TEST(PortNames, MapFolderFollowsXdgConfigHomeElseHome)
-{
-    TempPortMap map;
-    EXPECT_EQ(PortMapFolder(), map.ConfigHome() + "/Velmora/ports");
-    const char* home = std::getenv("HOME");
-    const std::string savedHome = home ? home : "";
-    unsetenv("XDG_CONFIG_HOME");
-    setenv("HOME", "/home/someone", 1);
-    EXPECT_EQ(PortMapFolder(), "/home/someone/.config/Velmora/ports");
-    setenv("XDG_CONFIG_HOME", "relative/ignored", 1);
-    EXPECT_EQ(PortMapFolder(), "/home/someone/.config/Velmora/ports");
-    if (home) {
-        setenv("HOME", savedHome.c_str(), 1);
-    } else {
-        unsetenv("HOME");
-    }
 }
 
 TEST(SerialDeviceList, ListsDriverBackedTtysOtherThanTtySInNaturalOrder)

@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "operation/OperationRecord.h"
+#include "operation/OperationRequest.h"
+
 namespace probexcli {
 
 enum class Command {
@@ -23,10 +26,10 @@ enum class Command {
 struct CliOptions {
     Command command = Command::Help;
     std::string port;
-    std::uint32_t timeoutSeconds = 10;
+    std::uint32_t timeoutSeconds = operation::kDefaultTimeoutSeconds;
     bool lastOperation = false;
     std::uint32_t first = 0x00;  // inclusive EEPROM range
-    std::uint32_t last = 0xFF;
+    std::uint32_t last = operation::kEepromBytes - 1;
     std::string file;
     bool verify = true;  // write: read the written bytes back before the connection ends
     bool changedOnly = false;

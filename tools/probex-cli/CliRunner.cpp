@@ -72,8 +72,7 @@ operation::OperationRecord RunDevice(const CliOptions& options, const Dump& dump
     request.port = options.port;
     request.timeoutMs = options.timeoutSeconds * 1000;
     if (options.command != Command::ReadId && options.command != Command::Backups) {
-        request.range =
-            operation::RequestRange(options.first, options.last - options.first + 1, engine.eepromSize);
+        request.range = operation::RequestRange(options.first, options.last - options.first + 1);
     }
     request.verify = options.verify;
     request.changedOnly = options.changedOnly;

@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The 256-byte EEPROM image file of probex-cli.
+// The EEPROM image file of probex-cli.
 
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 
+#include "operation/OperationRecord.h"
 #include "platform/AtomicReplace.h"
 
 namespace probexcli {
 
-using Dump = std::array<std::uint8_t, 256>;
+using Dump = std::array<std::uint8_t, operation::kEepromBytes>;
 
 enum class DumpLoad {
     Loaded,

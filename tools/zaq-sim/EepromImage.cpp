@@ -28,7 +28,8 @@ bool EepromImage::Load(const std::string& path, std::string& error)
     }
     std::vector<char> content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (content.size() != kSize) {
-        error = path + ": an EEPROM image has 256 bytes, this file has " + std::to_string(content.size());
+        error = path + ": an EEPROM image has " + std::to_string(kSize) + " bytes, this file has " +
+                std::to_string(content.size());
         return false;
     }
     std::memcpy(bytes_.data(), content.data(), kSize);

@@ -11,6 +11,8 @@ namespace zaqsim {
 
 class EepromImage {
 public:
+    // Written here again on purpose, as SimOptions' kIdBytes is: the tests hold the program to
+    // the simulator, so the simulator takes nothing of the device from the program's profile.
     static constexpr std::size_t kSize = 256;
 
     // Loads path, or creates it zeroed when missing; an empty path keeps the image in memory.

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/zaq-sim/SimOptions.h"
 
-#include <cctype>
+#include <algorithm>
 #include <charconv>
+
+#include "platform/PortNames.h"
 
 namespace zaqsim {
 
@@ -54,21 +56,6 @@ bool ParseNumber(const std::string& text, std::uint32_t& value)
     return ec == std::errc() && ptr == end && !text.empty();
 }
 
-bool ParseIdBytes(const std::string& text, std::array<std::uint8_t, 12>& bytes)
-{
-    if (text.size() != bytes.size() * 2)
-        return false;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        unsigned value = 0;
-        const char* first = text.data() + 2 * i;
-        auto [ptr, ec] = std::from_chars(first, first + 2, value, 16);
-        if (ec != std::errc() || ptr != first + 2)
-            return false;
-        bytes[i] = std::uint8_t(value);
-    }
-    return true;
-}
-
 bool ParseHexBytes(const std::string& text, std::vector<std::uint8_t>& bytes)
 {
     if (text.empty() || text.size() % 2 != 0)
@@ -84,16 +71,13 @@ bool ParseHexBytes(const std::string& text, std::vector<std::uint8_t>& bytes)
     return true;
 }
 
-bool IsComName(const std::string& name)
+bool ParseIdBytes(const std::string& text, std::array<std::uint8_t, kIdBytes>& bytes)
 {
-    if (name.size() < 4 || name.size() > 6)
+    std::vector<std::uint8_t> parsed;
+    if (!ParseHexBytes(text, parsed) || parsed.size() != bytes.size())
         return false;
-    for (int i = 0; i < 3; ++i) {
-        if (std::toupper(static_cast<unsigned char>(name[i])) != "COM"[i])
-            return false;
-    }
-    std::uint32_t number = 0;
-    return ParseNumber(name.substr(3), number) && number >= 1;
+    std::copy(parsed.begin(), parsed.end(), bytes.begin());
+    return true;
 }
 
 }  // namespace
@@ -123,8 +107,11 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
         };
         bool ok = true;
         if (arg == "--link") {
-            ok = value(options.linkName);
-            if (ok && !IsComName(options.linkName)) {
+            std::string name;
+            ok = value(name);
+            // Registered as probex-cli looks it up, so that the name given reaches the terminal.
+            options.linkName = platform::CanonicalComName(name);
+            if (ok && options.linkName.empty()) {
                 error = "--link takes a name COM1, COM2, ...";
                 ok = false;
             }
@@ -137,7 +124,7 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
         } else if (arg == "--usb-latency") {
             ok = number(options.usbLatencyMs);
             if (ok && (options.usbLatencyMs < 1 || options.usbLatencyMs > kMaxUsbLatencyMs)) {
-                error = "--usb-latency takes 1 to 255 milliseconds";
+                error = "--usb-latency takes 1 to " + std::to_string(kMaxUsbLatencyMs) + " milliseconds";
                 ok = false;
             }
         } else if (arg == "--response-delay") {

@@ -3,15 +3,20 @@
 // What the simulated adapter and device do, and which faults they inject.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace zaqsim {
 
+// How many ID bytes the device gives: the simulator's own copy, for the reason EepromImage's
+// kSize gives.
+inline constexpr std::size_t kIdBytes = 12;
+
 struct SimOptions {
     std::string eepromPath;    // empty: the image lives in memory only
-    std::string linkName;      // COMn to register in the per-user port map; empty: none
+    std::string linkName;      // COMn, upper case, to register in the per-user port map; empty: none
     std::string logPath;       // wire log file; empty: none
     bool longAnswers = false;  // answers in the 0x80 header form
     bool byteTiming = false;   // hold every byte for its time on the wire
@@ -23,8 +28,8 @@ struct SimOptions {
     // tens of milliseconds late, so they sit well below the 615 and 255 ms a client keeps.
     std::uint32_t minGap1Ms = 300;
     std::uint32_t minGap2Ms = 100;
-    std::array<std::uint8_t, 12> idBytes{0x0A, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F,
-                                         0x60, 0x71, 0x11, 0x22, 0x33, 0x44};
+    std::array<std::uint8_t, kIdBytes> idBytes{0x0A, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F,
+                                               0x60, 0x71, 0x11, 0x22, 0x33, 0x44};
     // Faults; 0 disables. Frames and answers are counted from 1 over the simulator's life.
     bool noEcho = false;                   // adapter absent: nothing comes back at all
     std::uint32_t silentFromFrame = 0;     // the device answers no request from this one on

@@ -11,22 +11,13 @@
 #include <QVBoxLayout>
 
 #include "app/ResourceText.h"
-#include "operation/AdapterCheckReport.h"
-#include "platform/SerialBackend.h"
+#include "operation/AdapterCheckRun.h"
 #include "res/ResourceIds.h"
 
 namespace app {
 
-CAdapterCheckDlg::CAdapterCheckDlg(QWidget* parent, Checker checker)
-    : QDialog(parent), checker_(std::move(checker)), text_(new QPlainTextEdit(this))
+CAdapterCheckDlg::CAdapterCheckDlg(QWidget* parent) : QDialog(parent), text_(new QPlainTextEdit(this))
 {
-    if (!checker_) {
-        checker_ = [](const std::string& portName, int stopFd) {
-            device::AdapterCheckOptions options;
-            options.stopFd = stopFd;
-            return device::CheckAdapter(portName, platform::DefaultSerialBackend(), options);
-        };
-    }
     setWindowTitle(LoadText(res::IDS_ADAPTER_CHECK_TITLE));
     text_->setReadOnly(true);
     text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -57,7 +48,7 @@ void CAdapterCheckDlg::Start(const QString& portName)
     const std::string port = portName.toStdString();
     const int stopFd = stop_.Fd();
     worker_ = std::thread([this, port, stopFd] {
-        const QString report = QString::fromStdString(operation::AdapterCheckReport(checker_(port, stopFd)));
+        const QString report = QString::fromStdString(operation::RunAdapterCheck(port, stopFd).report);
         // Handed to the dialog's own thread; a dialog being destroyed waits for this thread
         // first, and the queued call dies with it.
         QMetaObject::invokeMethod(

@@ -6,11 +6,8 @@
 #include <QDialog>
 #include <QString>
 
-#include <functional>
-#include <string>
 #include <thread>
 
-#include "device/AdapterCheck.h"
 #include "platform/StopSignal.h"
 
 class QPlainTextEdit;
@@ -22,10 +19,7 @@ class CAdapterCheckDlg : public QDialog {
     Q_OBJECT
 
 public:
-    using Checker = std::function<device::AdapterCheckResult(const std::string& portName, int stopFd)>;
-
-    // checker: the check itself (default: on the system's serial backend).
-    explicit CAdapterCheckDlg(QWidget* parent, Checker checker = {});
+    explicit CAdapterCheckDlg(QWidget* parent);
     // Stops a check under way and waits for it.
     ~CAdapterCheckDlg() override;
 
@@ -42,7 +36,6 @@ signals:
 private:
     void ShowReport(const QString& report);
 
-    Checker checker_;
     QPlainTextEdit* text_;
     QPushButton* copy_;
     platform::StopSignal stop_;

@@ -11,7 +11,6 @@
 #include "app/CStatusBarProgress.h"
 #include "app/ControlId.h"
 #include "app/WindowMessageEvent.h"
-#include "device/ZaqProtocol.h"
 #include "res/FrameResources.h"
 #include "res/StringTable.h"
 
@@ -49,7 +48,6 @@ CMainFrame::CMainFrame(QWidget* parent)
 {
     setWindowIcon(QIcon(QStringLiteral(":/icons/probex.png")));
     setWindowTitle(QString::fromStdString(res::DocumentString(res::DocumentStringField::WindowTitle)));
-    progress_.Begin(device::OpRead, 0);
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -239,22 +237,19 @@ void CMainFrame::FitClientTo(QSize clientSize)
     layout()->activate();
 }
 
-void CMainFrame::OnDeviceNotify(const device::DeviceNotification& notification)
+void CMainFrame::ShowDeviceProgress(device::DeviceNotify code, const operation::OperationProgress& progress)
 {
-    if (notification.code == device::NotifyOpened)
-        progress_.Begin(operationSource_ ? operationSource_() : device::OpRead, 0);
-    progress_.Follow(notification);
-    switch (notification.code) {
+    switch (code) {
     case device::NotifyRangeBegin:
         progressBar_.reset();  // a bar left over from an unfinished transfer
         // Each pass has a bar of its own; its first step names the pass.
         progressBar_ =
             std::make_unique<CStatusBarProgress>(this, Text(res::IDS_IDLE_MESSAGE), Text(res::IDS_PROGRESS),
-                                                 100, static_cast<int>(progress_.Total()), true, 0);
+                                                 100, static_cast<int>(progress.Total()), true, 0);
         break;
     case device::NotifyByteDone:
         if (progressBar_) {
-            progressBar_->SetText(QString::fromStdString(operation::PassProgressText(progress_)));
+            progressBar_->SetText(QString::fromStdString(operation::PassProgressText(progress)));
             progressBar_->StepIt();
         }
         break;
@@ -265,8 +260,6 @@ void CMainFrame::OnDeviceNotify(const device::DeviceNotification& notification)
     default:
         break;
     }
-    if (deviceNotifySink_)
-        deviceNotifySink_(notification);
 }
 
 bool CMainFrame::event(QEvent* event)
@@ -274,8 +267,8 @@ bool CMainFrame::event(QEvent* event)
     if (event->type() == WindowMessageEvent::EventType()) {
         const auto* message = static_cast<WindowMessageEvent*>(event);
         message->Receive();
-        if (message->message == deviceMessage_)
-            OnDeviceNotify(device::zaq::DecodeNotification(static_cast<std::uint32_t>(message->wParam)));
+        if (message->message == deviceMessage_ && deviceMessageSink_)
+            deviceMessageSink_(message->wParam);
         return true;
     }
     return QMainWindow::event(event);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: resizable down to its form, menu, toolbar and status bar of resource 128, the form view as
-// its client. Device notifications posted to it drive the status-bar progress and then go on
-// to the document.
+// its client. Device notifications posted to it go on to the document, whose operation's
+// progress the status bar then shows.
 #include <QMainWindow>
 #include <cstdint>
 #include <functional>
@@ -27,7 +27,7 @@ class CMainFrame : public QMainWindow, public ViewFrame {
     Q_OBJECT
 public:
     using CommandRoute = std::function<bool(res::ResourceId command)>;
-    using DeviceNotifySink = std::function<void(const device::DeviceNotification& notification)>;
+    using DeviceMessageSink = std::function<void(std::uintptr_t wParam)>;
     using CloseQuery = std::function<bool()>;
     // Whether a command can run now; nothing for a command whose item stays as it is.
     using CommandState = std::function<std::optional<bool>(res::ResourceId command)>;
@@ -42,21 +42,16 @@ public:
     void SetDeviceMessage(std::uint32_t message) { deviceMessage_ = message; }
     // Commands the frame does not serve itself go here (view, document, application).
     void SetCommandRoute(CommandRoute route) { commandRoute_ = std::move(route); }
-    // Where notifications go after the progress bar has seen them: the active view's document.
-    void SetDeviceNotifySink(DeviceNotifySink sink) { deviceNotifySink_ = std::move(sink); }
-    // Which operation the notifications after a NotifyOpened belong to, so the progress can name
-    // its passes; a read when unset.
-    void SetOperationSource(std::function<device::DeviceOperation()> source)
-    {
-        operationSource_ = std::move(source);
-    }
+    // Where the posted notifications go: the active view's document.
+    void SetDeviceMessageSink(DeviceMessageSink sink) { deviceMessageSink_ = std::move(sink); }
     // Asked for each item of a menu about to drop down.
     void SetCommandState(CommandState state) { commandState_ = std::move(state); }
     // Asked before the window closes; false keeps it open.
     void SetCloseQuery(CloseQuery query) { closeQuery_ = std::move(query); }
 
-    // One decoded notification: the progress bar follows it, then the sink gets it.
-    void OnDeviceNotify(const device::DeviceNotification& notification);
+    // The status-bar progress after a notification of the operation whose progress it is: a bar of
+    // its own for each pass, its text naming the pass.
+    void ShowDeviceProgress(device::DeviceNotify code, const operation::OperationProgress& progress);
 
     // Caption: the window title, " - ", the document's title, and the mark of a modified dump
     // (setWindowModified).
@@ -91,14 +86,12 @@ private:
     QToolBar* toolBar_ = nullptr;
     std::map<res::ResourceId, QAction*> actions_;
     std::unique_ptr<CStatusBarProgress> progressBar_;
-    operation::OperationProgress progress_;
     std::uint32_t deviceMessage_ = 0;
     bool clientFitted_ = false;
     CommandRoute commandRoute_;
-    DeviceNotifySink deviceNotifySink_;
+    DeviceMessageSink deviceMessageSink_;
     CloseQuery closeQuery_;
     CommandState commandState_;
-    std::function<device::DeviceOperation()> operationSource_;
 };
 
 }  // namespace app

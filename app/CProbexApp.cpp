@@ -17,7 +17,6 @@
 #include "app/ResourceText.h"
 #include "app/ZaqSimProcess.h"
 #include "app/docview/CPrompts.h"
-#include "device/CDeviceZAQ.h"
 #include "dumpedit/widget/DumpEditClasses.h"
 #include "dumpedit/widget/WindowClassRegistry.h"
 #include "platform/MessageTarget.h"
@@ -173,7 +172,7 @@ bool CProbexApp::CreateMainWindow()
 {
     document_ = std::make_unique<CProbexDoc>();
     connectionLog_ = std::make_unique<ConnectionLog>(options_.connectionLogFile);
-    document_->device.traceSink = connectionLog_.get();
+    document_->GetOperation().SetTraceSink(connectionLog_.get());
     frame_ = std::make_unique<CMainFrame>();
     if (!frame_->Create())
         return false;
@@ -182,14 +181,17 @@ bool CProbexApp::CreateMainWindow()
     if (!view_->Create(frame_.get(), document_.get(), options_.controls, options_.devices))
         return false;
     frame_->setCentralWidget(view_);
-    frame_->SetDeviceMessage(device::g_deviceZaqMessage);
+    frame_->SetDeviceMessage(operation::Operation::PostedMessage());
     frame_->SetCommandRoute([this](res::ResourceId command) { return OnCommand(command); });
-    frame_->SetDeviceNotifySink([this](const device::DeviceNotification& notification) {
+    frame_->SetDeviceMessageSink([this](std::uintptr_t wParam) {
         if (view_ && view_->GetDocument())
-            view_->GetDocument()->OnDeviceNotify(notification);
+            view_->GetDocument()->OnDeviceMessage(wParam);
     });
+    document_->SetProgressListener(
+        [frame = frame_.get()](device::DeviceNotify code, const operation::OperationProgress& progress) {
+            frame->ShowDeviceProgress(code, progress);
+        });
     frame_->SetCloseQuery([this] { return QueryClose(); });
-    frame_->SetOperationSource([this] { return document_->RunningOperation(); });
     frame_->SetCommandState([this](res::ResourceId command) { return view_->IsEditCommandEnabled(command); });
     LoadViewOptions();
     QObject::connect(document_.get(), &CDocument::titleChanged, frame_.get(), &CMainFrame::UpdateFrameTitle);
@@ -318,7 +320,7 @@ void CProbexApp::OnCheckAdapter()
         ShowMessage(res::IDS_DEVICE_BUSY, MessageButtons::Ok, MessageIcon::Exclamation);
         return;
     }
-    auto* dialog = new CAdapterCheckDlg(frame_.get(), options_.adapterChecker);
+    auto* dialog = new CAdapterCheckDlg(frame_.get());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     adapterCheckDlg_ = dialog;
     dialog->Start(view_->ChosenPort());

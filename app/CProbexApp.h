@@ -25,11 +25,10 @@ class CConnectionLogDlg;
 class CProbexApp {
 public:
     struct Options {
-        CustomControlFactory controls;               // default: the registered window classes
-        CProbexView::DeviceLister devices;           // default: the serial devices of this machine
-        std::filesystem::path connectionLogFile;     // empty: the trace stays in memory
-        QString openFile{};                          // a dump opened once the window shows
-        CAdapterCheckDlg::Checker adapterChecker{};  // empty: the check on the system's serial backend
+        CustomControlFactory controls;            // default: the registered window classes
+        CProbexView::DeviceLister devices;        // default: the serial devices of this machine
+        std::filesystem::path connectionLogFile;  // empty: the trace stays in memory
+        QString openFile{};                       // a dump opened once the window shows
         // Offered when no port is found; stopped with the window. Empty: the installed zaq-sim.
         std::shared_ptr<SimulatedAdapter> simulatedAdapter{};
     };

@@ -8,8 +8,8 @@
 #include "app/docview/CPrompts.h"
 #include "device/CExceptionEx.h"
 #include "operation/BackupFiles.h"
-#include "operation/DeviceResultText.h"
 #include "operation/OperationSummary.h"
+#include "operation/OutcomeLines.h"
 #include "res/ResourceIds.h"
 
 #include <QDir>
@@ -45,13 +45,11 @@ bool CProbexDoc::OnNewDocument()
         return false;
     dumpSize = operation::kEepromBytes;
     dumpData = std::make_unique<std::uint8_t[]>(dumpSize);  // zero-filled
-    device.idText.clear();
-    if (device.GetThreadHandle() == device::CThreadEx::kNoThread) {
-        try {
-            device.Start();
-        } catch (const device::CExceptionEx&) {
-            return false;  // no worker: the document is of no use
-        }
+    idText_.clear();
+    try {
+        operation_.StartWorker();
+    } catch (const device::CExceptionEx&) {
+        return false;  // no worker: the document is of no use
     }
     return true;
 }
@@ -94,7 +92,7 @@ bool CProbexDoc::PrepareRequest(operation::OperationRequest& request, device::De
         RefuseWhileBusy();
         return false;
     }
-    device.idText.clear();
+    idText_.clear();
     request.operation = kind;
     request.port = portName;
     request.timeoutMs = timeoutMs;
@@ -172,22 +170,20 @@ void CProbexDoc::StartDeviceRange(device::DeviceOperation kind, const std::strin
 void CProbexDoc::StopDevice()
 {
     if (deviceBusy_)
-        device.RequestStop();
+        operation_.RequestStop();
 }
 
 bool CProbexDoc::IsPortFree(const std::string& portName) const
 {
-    return device.IsPortFree(portName);
+    return operation_.IsPortFree(portName);
 }
 
-std::string CProbexDoc::GetIdText() const
+void CProbexDoc::OnDeviceMessage(std::uintptr_t wParam)
 {
-    return device.idText;
-}
-
-void CProbexDoc::OnDeviceNotify(const device::DeviceNotification& notification)
-{
-    operation_.Follow(notification);
+    const device::DeviceNotification notification = operation_.Follow(wParam);
+    // The progress bar goes first: the result's box must not find it still up.
+    if (progressListener_)
+        progressListener_(notification.code, operation_.Progress());
     switch (notification.code) {
     case device::NotifyOpened:
         UpdateAllViews(HintBusy);
@@ -196,6 +192,7 @@ void CProbexDoc::OnDeviceNotify(const device::DeviceNotification& notification)
         OnFinished();
         break;
     case device::NotifyIdReady:
+        idText_ = operation_.IdText();
         UpdateAllViews(HintShowId);
         break;
     case device::NotifyByteDone:
@@ -244,18 +241,12 @@ void CProbexDoc::OnFinished()
         UpdateAllViews(HintDifferences);
     }
     UpdateAllViews(HintIdle);
-    std::string text = operation::DeviceResultText(record.result, record.refusalCode);
-    if (!text.empty()) {
-        // A backup not stored says why; nothing was written then.
-        const std::string split = record.result == device::ResultBackupFailed ? operation::BackupText(record)
-                                                                              : operation::RangeSplit(record);
-        for (const std::string& detail : {operation::PortFailureText(record), split}) {
-            if (!detail.empty())
-                text += '\n' + detail;
-        }
-    } else if (record.operation == device::OpWrite && record.verify) {
-        text = operation::VerifyReport(record);
-    }
+    // A failure with its details, or what a verify found; a result without a message shows none.
+    const operation::OutcomeLines outcome = operation::DescribeOutcome(record, true);
+    const bool failed = !outcome.result.empty();
+    std::string text = failed ? outcome.result : outcome.verifyCount;
+    for (const std::string& line : failed ? outcome.details : outcome.verifyLines)
+        text += '\n' + line;
     // The user's own stop is no error.
     const MessageIcon icon =
         record.result == device::ResultStopped ? MessageIcon::Information : MessageIcon::Error;
@@ -269,9 +260,8 @@ bool CProbexDoc::OnFileRestoreBackup()
         return false;
     const QDir root(QString::fromStdString(operation::BackupsFolder()));
     QString folder = root.path();
-    if (const std::string id = device.idText;
-        !id.empty() && root.exists(QString::fromStdString(operation::DeviceFolderName(id))))
-        folder = root.filePath(QString::fromStdString(operation::DeviceFolderName(id)));
+    if (!idText_.empty() && root.exists(QString::fromStdString(operation::DeviceFolderName(idText_))))
+        folder = root.filePath(QString::fromStdString(operation::DeviceFolderName(idText_)));
     root.mkpath(QStringLiteral("."));  // the dialog opens where it is
     const auto path =
         Prompts().AskOpenFileName(LoadText(res::IDS_RESTORE_TITLE), LoadText(res::IDS_BACKUP_FILTER), folder);

@@ -2,18 +2,19 @@
 #pragma once
 
 #include "app/docview/CDocument.h"
-#include "device/CDeviceZAQ.h"
 #include "operation/Operation.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace app {
 
-// The dump document: the 256-byte EEPROM image, its file, and the device engine through which
-// the view reads and writes the device. Engine notifications come in through OnDeviceNotify.
+// The dump document: the 256-byte EEPROM image, its file, and the device operation through which
+// the view reads and writes the device. The engine's posted notifications come in through
+// OnDeviceMessage.
 class CProbexDoc : public CDocument {
     Q_OBJECT
 
@@ -52,10 +53,18 @@ public:
     bool OnFileRestoreBackup();
 
     bool IsPortFree(const std::string& portName) const;
-    std::string GetIdText() const;
+    // The ID the device gave in the latest request; cleared by New and by each new request.
+    std::string GetIdText() const { return idText_; }
 
-    // One engine notification, as the main frame decoded it.
-    void OnDeviceNotify(const device::DeviceNotification& notification);
+    // One posted engine notification (the wParam of its message): the operation follows it, the
+    // progress listener sees where it stands, then the views and the result's message box.
+    void OnDeviceMessage(std::uintptr_t wParam);
+    using ProgressListener =
+        std::function<void(device::DeviceNotify code, const operation::OperationProgress& progress)>;
+    void SetProgressListener(ProgressListener listener) { progressListener_ = std::move(listener); }
+
+    // Set its trace sink and timing here; requests go through the document.
+    operation::Operation& GetOperation() { return operation_; }
 
     static constexpr std::uint32_t kNoByte = operation::Operation::kNoAddress;
     // The address of the byte the latest NotifyByteDone announced; kNoByte when not known.
@@ -68,9 +77,6 @@ public:
 
     // What the last finished operation did and how long it took, for the status bar.
     std::string LastSummary() const;
-
-    // The operation of the latest request.
-    device::DeviceOperation RunningOperation() const { return operation_.Record().operation; }
 
     // From an accepted request until its NotifyFinished.
     bool IsDeviceBusy() const { return deviceBusy_; }
@@ -86,14 +92,6 @@ public:
 
     std::unique_ptr<std::uint8_t[]> dumpData;
     std::uint32_t dumpSize = 0;
-
-private:
-    // Before device, which names its engine. The engine's worker touches only the operation's
-    // own buffer; each byte a read brought goes into dumpData when its notification arrives.
-    operation::Operation operation_;
-
-public:
-    device::CDeviceZAQ& device = operation_.Engine();
 
 protected:
     bool CanReplaceContents() override;
@@ -119,6 +117,11 @@ private:
         std::uint32_t count = 0;
     };
 
+    // The engine's worker touches only the operation's own buffer; each byte a read brought goes
+    // into dumpData when its notification arrives.
+    operation::Operation operation_;
+    ProgressListener progressListener_;
+    std::string idText_;
     bool deviceBusy_ = false;
     bool reading_ = false;
     std::vector<bool> differences_;

@@ -1,11 +1,41 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "operation/Operation.h"
 
+#include "device/CDeviceZAQ.h"
+#include "device/ZaqProtocol.h"
 #include "operation/BackupFiles.h"
 
 #include <algorithm>
 
 namespace operation {
+
+std::uint32_t Operation::PostedMessage()
+{
+    return device::g_deviceZaqMessage;
+}
+
+Operation::Operation() : engine_(std::make_unique<device::CDeviceZAQ>()) {}
+
+Operation::~Operation() = default;
+
+void Operation::StartWorker()
+{
+    if (engine_->GetThreadHandle() == device::CThreadEx::kNoThread)
+        engine_->Start();
+}
+
+void Operation::SetTraceSink(device::TraceSink* sink)
+{
+    engine_->traceSink = sink;
+}
+
+void Operation::SetEngineTiming(const EngineTiming& timing)
+{
+    engine_->pulseMs = timing.pulseMs;
+    engine_->idleAfterPulse1Ms = timing.idleAfterPulse1Ms;
+    engine_->idleAfterPulse2Ms = timing.idleAfterPulse2Ms;
+    engine_->pauseAfterAnswerMs = timing.pauseAfterAnswerMs;
+}
 
 bool Operation::Start(const OperationRequest& request, const std::uint8_t* dump)
 {
@@ -17,22 +47,25 @@ bool Operation::Start(const OperationRequest& request, const std::uint8_t* dump)
     record_.verify = request.verify;
     record_.changedOnly = request.changedOnly;
     record_.port = request.port;
+    record_.timeoutMs = request.timeoutMs;
     progress_.Begin(request.operation, range.start);
+    idText_.clear();
     arrived_ = kNoAddress;
     began_ = std::chrono::steady_clock::now();
 
-    engine_.portName = request.port;
-    engine_.answerTimeoutMs = request.timeoutMs;
-    engine_.idText.clear();
-    engine_.verifyAfterWrite = request.verify;
-    engine_.writeChangedOnly = request.changedOnly;
-    engine_.sendWholeFrames = request.wholeFrames;
-    engine_.frameByteGapMs = request.byteGapMs;
+    device::CDeviceZAQ& engine = *engine_;
+    engine.portName = request.port;
+    engine.answerTimeoutMs = request.timeoutMs;
+    engine.idText.clear();
+    engine.verifyAfterWrite = request.verify;
+    engine.writeChangedOnly = request.changedOnly;
+    engine.sendWholeFrames = request.wholeFrames;
+    engine.frameByteGapMs = request.byteGapMs;
     if (request.operation == device::OpWrite)
         backups_.Arm(request.backup, BackupsFolder());
     // The engine's trace tells a write asked to back up from one that was not.
     const bool backup = request.operation == device::OpWrite && request.backup;
-    engine_.backupSink = backup ? &backups_ : nullptr;
+    engine.backupSink = backup ? &backups_ : nullptr;
     const bool takesDump = request.operation == device::OpWrite || request.operation == device::OpCompare;
     if (takesDump && dump && range.start < staging_.size()) {
         const std::uint32_t end = std::min<std::uint32_t>(range.start + range.count, staging_.size());
@@ -40,21 +73,29 @@ bool Operation::Start(const OperationRequest& request, const std::uint8_t* dump)
     }
     switch (request.operation) {
     case device::OpRead:
-        return engine_.StartRead(staging_.data(), range.start, range.count, request.lastOperation);
+        return engine.StartRead(staging_.data(), range.start, range.count, request.lastOperation);
     case device::OpWrite:
-        return engine_.StartWrite(staging_.data(), range.start, range.count, request.lastOperation);
+        return engine.StartWrite(staging_.data(), range.start, range.count, request.lastOperation);
     case device::OpCompare:
-        return engine_.StartCompare(staging_.data(), range.start, range.count, request.lastOperation);
+        return engine.StartCompare(staging_.data(), range.start, range.count, request.lastOperation);
     default:
-        return engine_.StartReadId(request.lastOperation);
+        return engine.StartReadId(request.lastOperation);
     }
 }
 
-void Operation::Follow(const device::DeviceNotification& notification)
+void Operation::RequestStop()
 {
-    // The engine's start is the request's, as no request is taken while one runs.
-    if (notification.code == device::NotifyRangeBegin)
-        progress_.SetRangeStart(engine_.start);
+    engine_->RequestStop();
+}
+
+bool Operation::IsPortFree(const std::string& port) const
+{
+    return engine_->IsPortFree(port);
+}
+
+device::DeviceNotification Operation::Follow(std::uintptr_t wParam)
+{
+    const device::DeviceNotification notification = device::zaq::DecodeNotification(std::uint32_t(wParam));
     // Where the operation stood, before the end of it closes the pass.
     const Pass pass = progress_.CurrentPass();
     const std::uint32_t passDone = progress_.Done();
@@ -62,22 +103,27 @@ void Operation::Follow(const device::DeviceNotification& notification)
     arrived_ = notification.code == device::NotifyByteDone && progress_.CurrentPass() == Pass::Read
                    ? progress_.CurrentAddress()
                    : kNoAddress;
+    // The worker set the ID before it posted this, and touches it no more in this request.
+    if (notification.code == device::NotifyIdReady)
+        idText_ = engine_->idText;
     if (notification.code != device::NotifyFinished)
-        return;
+        return notification;
+    const device::CDeviceZAQ& engine = *engine_;
     record_.result = notification.value;
     record_.done = progress_.BytesDone();
     record_.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began_).count();
-    record_.refusalCode = engine_.refusalCode;
-    record_.openError = engine_.openError;
-    record_.openErrno = engine_.openErrno;
+    record_.refusalCode = engine.refusalCode;
+    record_.openError = engine.openError;
+    record_.openErrno = engine.openErrno;
     record_.endPass = pass;
     record_.endPassDone = passDone;
-    record_.idText = engine_.idText;
-    std::copy(std::begin(engine_.byteState), std::end(engine_.byteState), record_.byteState.begin());
-    std::copy(std::begin(engine_.readBack), std::end(engine_.readBack), record_.readBack.begin());
+    record_.idText = engine.idText;
+    std::copy(std::begin(engine.byteState), std::end(engine.byteState), record_.byteState.begin());
+    std::copy(std::begin(engine.readBack), std::end(engine.readBack), record_.readBack.begin());
     record_.data = staging_;
     if (record_.operation == device::OpWrite)
         backups_.FillRecord(record_);
+    return notification;
 }
 
 }  // namespace operation

@@ -26,8 +26,6 @@ public:
     // A new request: a plain range's bytes are numbered upwards from start.
     void Begin(device::DeviceOperation operation, std::uint32_t start);
     void Follow(const device::DeviceNotification& notification);
-    // The first address of the range as the engine holds it.
-    void SetRangeStart(std::uint32_t start) { start_ = start; }
 
     Pass CurrentPass() const { return pass_; }
     device::DeviceOperation Operation() const { return operation_; }

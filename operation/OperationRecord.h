@@ -38,6 +38,7 @@ struct OperationRecord {
     std::array<std::uint8_t, kEepromBytes> byteState{};
     std::uint8_t refusalCode = 0;  // the device's reason when result is ResultRefused
     std::string port{};            // as the request named it
+    std::uint32_t timeoutMs = 0;   // the request's, per answer byte
     std::uint32_t openError = 0;   // the system's error code when result is ResultPortError
     int openErrno = 0;             // the errno behind it (0: the one the code stands for)
     // The pass that was running when the operation ended (None when it ended outside one), and

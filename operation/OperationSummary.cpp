@@ -209,18 +209,6 @@ std::vector<std::string> VerifyLines(const OperationRecord& record)
     return lines;
 }
 
-std::string VerifyReport(const OperationRecord& record)
-{
-    const std::vector<std::uint32_t> differing = Differences(record);
-    if (differing.empty())
-        return {};
-    std::string text =
-        FormatText(res::IDS_VERIFY_FAILED, unsigned(differing.size()), differing.size() == 1 ? "" : "s");
-    for (const std::string& line : VerifyLines(record))
-        text += '\n' + line;
-    return text;
-}
-
 std::string CompareText(const OperationRecord& record)
 {
     return DifferenceCountText(Differences(record), record.count);

@@ -3,7 +3,7 @@
 
 // What a device operation did, in words, for both front ends: a status-bar line for every
 // operation, for a range operation that failed which addresses were done and which not, the
-// verify report, the compare's count and the changed-only count.
+// verify's differences, the compare's count and the changed-only count.
 
 #include "operation/OperationRecord.h"
 
@@ -48,10 +48,6 @@ inline constexpr std::size_t kVerifyLines = 16;
 // One line per address a verify found different ("0x10: wrote AB, read 00"), the first
 // kVerifyLines of them, then "... and N more." for the rest.
 std::vector<std::string> VerifyLines(const OperationRecord& record);
-
-// The box after a verify that found differences: a count, then VerifyLines; empty when nothing
-// differs.
-std::string VerifyReport(const OperationRecord& record);
 
 // "3 bytes differ: 10, 11, 7F", "No byte differs (256 compared)".
 std::string CompareText(const OperationRecord& record);

@@ -13,7 +13,6 @@
 #include "app/CStatusBar.h"
 #include "app/CStatusBarProgress.h"
 #include "app/WindowMessageEvent.h"
-#include "device/ZaqProtocol.h"
 #include "res/FormIds.h"
 #include "tests/app/support/QtTestApplication.h"
 
@@ -29,11 +28,6 @@ std::uintptr_t WParam(std::uint16_t code, std::uint16_t value = 0)
     return (std::uintptr_t{code} << 16) | value;
 }
 
-device::DeviceNotification Notify(std::uint16_t code, std::uint16_t value = 0)
-{
-    return {static_cast<device::DeviceNotify>(code), value};
-}
-
 class MainFrame : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { EnsureQApplication(); }
@@ -43,14 +37,19 @@ protected:
         ASSERT_TRUE(frame_.Create());
         frame_.GetStatusBar()->SetLockKeyProbe({});
         frame_.SetDeviceMessage(kDeviceMessage);
-        frame_.SetDeviceNotifySink([this](const device::DeviceNotification& notification) {
-            forwarded_.push_back(device::zaq::PackNotification(notification.code, notification.value));
-            paneWhenForwarded_.push_back(PaneText());
-            barWhenForwarded_.push_back(frame_.GetProgressBar() != nullptr);
-        });
+        frame_.SetDeviceMessageSink([this](std::uintptr_t wParam) { forwarded_.push_back(wParam); });
+        progress_.Begin(device::OpRead, 0);
         frame_.setCentralWidget(new QWidget);
         frame_.FitClientTo(QSize(500, 300));
         frame_.show();
+    }
+
+    // The operation follows a notification, then the frame shows where it stands.
+    void Notify(std::uint16_t code, std::uint16_t value = 0)
+    {
+        const device::DeviceNotification notification{static_cast<device::DeviceNotify>(code), value};
+        progress_.Follow(notification);
+        frame_.ShowDeviceProgress(notification.code, progress_);
     }
 
     QString PaneText() const { return frame_.GetStatusBar()->GetPaneText(0); }
@@ -63,9 +62,8 @@ protected:
     }
 
     CMainFrame frame_;
-    std::vector<std::uint32_t> forwarded_;
-    std::vector<QString> paneWhenForwarded_;
-    std::vector<bool> barWhenForwarded_;
+    operation::OperationProgress progress_;
+    std::vector<std::uintptr_t> forwarded_;
 };
 
 }  // namespace
@@ -74,14 +72,14 @@ TEST_F(MainFrame, ThreeByteReadShowsItsProgressThenReady)
 {
     EXPECT_EQ(PaneText(), "Ready");
     QStringList texts;
-    frame_.OnDeviceNotify(Notify(0));
-    frame_.OnDeviceNotify(Notify(2));
+    Notify(0);
+    Notify(2);
     EXPECT_EQ(PaneText(), "Ready");
-    frame_.OnDeviceNotify(Notify(3, 3));
+    Notify(3, 3);
     texts << PaneText();
     EXPECT_EQ(VisibleBars(), 1);
     for (int i = 0; i < 3; ++i) {
-        frame_.OnDeviceNotify(Notify(4, static_cast<std::uint16_t>(i)));
+        Notify(4, static_cast<std::uint16_t>(i));
         texts << PaneText();
         ASSERT_NE(frame_.GetProgressBar(), nullptr);
         EXPECT_EQ(frame_.GetProgressBar()->Bar()->value(), i + 1);
@@ -91,48 +89,40 @@ TEST_F(MainFrame, ThreeByteReadShowsItsProgressThenReady)
                       frame_.GetStatusBar()->fontMetrics().horizontalAdvance(PaneText()));
     }
     EXPECT_EQ(texts, (QStringList{"Progress", "Reading 33 %", "Reading 66 %", "Reading 100 %"}));
-    frame_.OnDeviceNotify(Notify(5));
+    Notify(5);
     EXPECT_EQ(PaneText(), "Ready");
     EXPECT_EQ(VisibleBars(), 0);
     EXPECT_EQ(frame_.GetProgressBar(), nullptr);
-    frame_.OnDeviceNotify(Notify(1));  // finds no bar
+    Notify(1);  // finds no bar
     EXPECT_EQ(PaneText(), "Ready");
-
-    // Every notification reached the document, after the bar had seen it.
-    EXPECT_EQ(forwarded_, (std::vector<std::uint32_t>{0x00000, 0x20000, 0x30003, 0x40000, 0x40001, 0x40002,
-                                                      0x50000, 0x10000}));
-    EXPECT_EQ(paneWhenForwarded_[2], "Progress");
-    EXPECT_FALSE(barWhenForwarded_[6]);
 }
 
 TEST_F(MainFrame, OtherCodesLeaveTheStatusBarAlone)
 {
-    frame_.OnDeviceNotify(Notify(3, 200));
-    frame_.OnDeviceNotify(Notify(4));
+    Notify(3, 200);
+    Notify(4);
     const QString text = PaneText();
     EXPECT_EQ(text, "Reading 0 %");
     for (std::uint16_t code : {0, 2, 6, 0xFFFF})
-        frame_.OnDeviceNotify(Notify(code, 7));
+        Notify(code, 7);
     EXPECT_EQ(PaneText(), text);
     EXPECT_EQ(VisibleBars(), 1);
     EXPECT_EQ(frame_.GetProgressBar()->Bar()->value(), 1);
-    EXPECT_EQ(forwarded_.size(), 6u);
 
-    // A failed operation ends with code 1 alone: the bar is gone before the document hears of it.
-    frame_.OnDeviceNotify(Notify(1, 2));
+    // A failed operation ends with code 1 alone.
+    Notify(1, 2);
     EXPECT_EQ(VisibleBars(), 0);
-    EXPECT_FALSE(barWhenForwarded_.back());
-    EXPECT_EQ(paneWhenForwarded_.back(), "Ready");
+    EXPECT_EQ(PaneText(), "Ready");
 }
 
 TEST_F(MainFrame, StrayStepsAndEmptyTransfersAreHarmless)
 {
-    frame_.OnDeviceNotify(Notify(4));  // no bar yet
+    Notify(4);  // no bar yet
     EXPECT_EQ(PaneText(), "Ready");
-    frame_.OnDeviceNotify(Notify(3, 0));
-    frame_.OnDeviceNotify(Notify(4));  // no division by a zero total
+    Notify(3, 0);
+    Notify(4);  // no division by a zero total
     EXPECT_EQ(PaneText(), "Reading 100 %");
-    frame_.OnDeviceNotify(Notify(3, 4));  // a new transfer replaces the old bar
+    Notify(3, 4);  // a new transfer replaces the old bar
     EXPECT_EQ(VisibleBars(), 1);
     EXPECT_EQ(PaneText(), "Progress");
 }
@@ -146,8 +136,7 @@ TEST_F(MainFrame, PostedMessagesArriveInOrderOnTheUiThread)
     QCoreApplication::postEvent(&frame_, new WindowMessageEvent(kDeviceMessage, WParam(4), 0));
     EXPECT_TRUE(forwarded_.empty()) << "posting must not deliver at once";
     QApplication::processEvents();
-    EXPECT_EQ(forwarded_, (std::vector<std::uint32_t>{0x30002, 0x40000, 0x40000}));
-    EXPECT_EQ(PaneText(), "Reading 100 %");
+    EXPECT_EQ(forwarded_, (std::vector<std::uintptr_t>{0x30002, 0x40000, 0x40000}));
 }
 
 TEST_F(MainFrame, ResizableWindowWithCaptionAndModifiedMark)
@@ -325,46 +314,4 @@ TEST_F(MainFrame, MenuItemsAreEnabledAsTheirCommandsCanRunWhenTheMenuDropsDown)
     emit edit->aboutToShow();
     EXPECT_TRUE(frame_.GetAction(res::ID_EDIT_COPY)->isEnabled());
     EXPECT_FALSE(frame_.GetAction(res::ID_EDIT_PASTE)->isEnabled());
-}
-
-TEST_F(MainFrame, ProgressNamesEachPassOfAnOperation)
-{
-    struct Case {
-        device::DeviceOperation operation;
-        std::vector<device::DeviceNotification> stream;  // after NotifyOpened
-        QStringList texts;                               // the pane after each NotifyByteDone
-    };
-    using N = device::DeviceNotification;
-    const N done{device::NotifyByteDone, 0};
-    const N end{device::NotifyRangeEnd, 0};
-    const auto pass = [](device::DevicePass p) { return N{device::NotifyPassBegin, p}; };
-    const auto range = [](std::uint16_t count) { return N{device::NotifyRangeBegin, count}; };
-    const Case cases[] = {
-        {device::OpRead, {range(2), done, done, end}, {"Reading 50 %", "Reading 100 %"}},
-        {device::OpWrite, {range(4), done, end}, {"Writing 25 %"}},
-        {device::OpWrite,
-         {pass(device::PassWrite), range(2), done, end, pass(device::PassVerify), range(2), done, done, end},
-         {"Writing 50 %", "Verifying 50 %", "Verifying 100 %"}},
-        {device::OpWrite,
-         {pass(device::PassCompare), range(2), done, done, end, pass(device::PassWrite), range(1), done, end,
-          pass(device::PassVerify), range(1), done, end},
-         {"Reading the device first 50 %", "Reading the device first 100 %", "Writing 100 %",
-          "Verifying 100 %"}},
-        {device::OpWrite,
-         {pass(device::PassBackup), range(4), done, end, pass(device::PassWrite), range(1), done, end},
-         {"Backing up 25 %", "Writing 100 %"}},
-        {device::OpCompare, {pass(device::PassCompare), range(4), done, end}, {"Comparing 25 %"}},
-    };
-    for (const Case& c : cases) {
-        frame_.SetOperationSource([&c] { return c.operation; });
-        frame_.OnDeviceNotify({device::NotifyOpened, 0});
-        QStringList texts;
-        for (const N& notification : c.stream) {
-            frame_.OnDeviceNotify(notification);
-            if (notification.code == device::NotifyByteDone)
-                texts << PaneText();
-        }
-        frame_.OnDeviceNotify({device::NotifyFinished, device::ResultOk});
-        EXPECT_EQ(texts, c.texts) << c.texts.front().toStdString();
-    }
 }

@@ -146,11 +146,12 @@ protected:
             options.devices = [this] { return devices_; };
         app_ = std::make_unique<CProbexApp>(std::move(options));
         ASSERT_TRUE(app_->InitInstance());
-        testsupport::ShortenEngineTiming(app_->GetDocument()->device);
+        app_->GetDocument()->GetOperation().SetEngineTiming(
+            testsupport::ShortEngineTiming<operation::EngineTiming>());
         // Watch each notification as the frame hands it on.
-        Frame()->SetDeviceNotifySink([this](const device::DeviceNotification& notification) {
-            app_->GetDocument()->OnDeviceNotify(notification);
-            const std::uint16_t code = notification.code;
+        Frame()->SetDeviceMessageSink([this](std::uintptr_t wParam) {
+            app_->GetDocument()->OnDeviceMessage(wParam);
+            const std::uint16_t code = device::zaq::NotificationCode(std::uint32_t(wParam));
             snapshots_.push_back({code, Editor()->isEnabled(), AllButtons(true), AllButtons(false),
                                   Combo()->isEnabled(), Timeout()->isEnabled(),
                                   Frame()->GetStatusBar()->GetPaneText(0),
@@ -520,7 +521,7 @@ TEST_F(ProbexApplication, TimeoutFieldIsCheckedBeforeAnyQuestion)
     prompts_.QueueAnswer(MessageAnswer::Yes);
     prompts_.QueueAnswer(MessageAnswer::Yes);
     Button(res::IDC_READ_ID)->click();
-    EXPECT_EQ(app_->GetDocument()->device.answerTimeoutMs, 30000u);
+    EXPECT_EQ(app_->GetDocument()->GetOperation().Record().timeoutMs, 30000u);
     WaitUntilFinished();
 }
 
@@ -674,14 +675,17 @@ TEST_F(ProbexApplication, EachTransferredByteRepaintsOnlyTheEditorRowItIsIn)
     Start();
     PaintedArea paints;
     Editor()->viewport()->installEventFilter(&paints);
-    // Posted as the engine posts them, from the range the engine holds for a read of 1E..20.
+    // Posted as the engine posts them, after a read of 1E..20 that found no port.
     const auto deliver = [&](device::DeviceNotify code, std::uint16_t value) {
-        platform::PostToMainWindow(device::g_deviceZaqMessage, device::zaq::PackNotification(code, value), 0);
+        platform::PostToMainWindow(operation::Operation::PostedMessage(),
+                                   device::zaq::PackNotification(code, value), 0);
         for (int i = 0; i < 3; ++i)
             QApplication::processEvents();
         return paints.Take();
     };
-    app_->GetDocument()->device.start = 0x1E;
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    app_->GetDocument()->ReadRange("COM9", 1000, 0x1E, 3);
+    WaitUntilFinished(true);
     QApplication::processEvents();
     paints.Take();
     EXPECT_EQ(deliver(device::NotifyOpened, 0), Editor()->viewport()->rect()) << "disabling repaints it all";
@@ -938,8 +942,10 @@ TEST_F(ProbexApplication, StopButtonAndEscStopAWriteBetweenBytesAndSayWhatWasWri
         std::size_t bytesDone = 0;
         bool stopEnabledWhileBusy = false;
         bool othersDisabledWhileBusy = false;
-        Frame()->SetDeviceNotifySink([&](const device::DeviceNotification& notification) {
-            app_->GetDocument()->OnDeviceNotify(notification);
+        Frame()->SetDeviceMessageSink([&](std::uintptr_t wParam) {
+            app_->GetDocument()->OnDeviceMessage(wParam);
+            const device::DeviceNotification notification =
+                device::zaq::DecodeNotification(std::uint32_t(wParam));
             if (notification.code == device::NotifyByteDone && ++bytesDone == 2) {
                 // Between the steps of byte 02: the device has its address step, not yet the rest.
                 const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(30);
@@ -1002,8 +1008,10 @@ TEST_F(ProbexApplication, ClosingDuringAWriteAsksThenStopsCleanlyBeforeTheSavePr
     // The first close (File Exit) is answered No, the second (the window's close) Yes.
     std::size_t bytesDone = 0;
     bool writing = false;  // bytes of the write pass count, not those of its backup
-    Frame()->SetDeviceNotifySink([&](const device::DeviceNotification& notification) {
-        app_->GetDocument()->OnDeviceNotify(notification);
+    Frame()->SetDeviceMessageSink([&](std::uintptr_t wParam) {
+        app_->GetDocument()->OnDeviceMessage(wParam);
+        const device::DeviceNotification notification =
+            device::zaq::DecodeNotification(std::uint32_t(wParam));
         if (notification.code == device::NotifyPassBegin)
             writing = notification.value == device::PassWrite;
         if (notification.code == device::NotifyByteDone && writing) {

@@ -79,7 +79,7 @@ protected:
         options.linkName = kPort;
         sim_ = testsupport::StartSimulator(testsupport::ZeroGapSimOptions(std::move(options)));
         document_ = std::make_unique<CProbexDoc>();
-        testsupport::ShortenEngineTiming(document_->device);
+        document_->GetOperation().SetEngineTiming(testsupport::ShortEngineTiming<operation::EngineTiming>());
         document_->AddView(&view_);
         ASSERT_TRUE(document_->OnNewDocument());
     }
@@ -93,10 +93,8 @@ protected:
     // Hands the notifications to the document until the one that ends the pass.
     void DeliverUntilFinished()
     {
-        testsupport::TakeUntilFinished(target_, delivered_, [&](const auto& message) {
-            document_->OnDeviceNotify(
-                device::zaq::DecodeNotification(static_cast<std::uint32_t>(message.wParam)));
-        });
+        testsupport::TakeUntilFinished(
+            target_, delivered_, [&](const auto& message) { document_->OnDeviceMessage(message.wParam); });
     }
 
     // Request frames and trailers the device saw, the trailer last.
@@ -135,8 +133,6 @@ TEST_F(ProbexDocument, NewDumpIsZeroedUnnamedUnmodifiedAndStartsTheWorkerOnce)
     EXPECT_EQ(document_->GetTitle(), "No file");
     EXPECT_FALSE(document_->IsModified());
     EXPECT_EQ(document_->GetIdText(), "");
-    const auto worker = document_->device.GetThreadHandle();
-    EXPECT_NE(worker, device::CThreadEx::kNoThread);
 
     prompts_.QueueAnswer(MessageAnswer::Yes);
     document_->ReadId(kPort, kTimeoutMs);
@@ -150,7 +146,6 @@ TEST_F(ProbexDocument, NewDumpIsZeroedUnnamedUnmodifiedAndStartsTheWorkerOnce)
     EXPECT_EQ(Dump(*document_), Bytes(256, 0));
     EXPECT_EQ(document_->GetIdText(), "");
     EXPECT_EQ(view_.caption, "");
-    EXPECT_EQ(document_->device.GetThreadHandle(), worker);
 }
 
 TEST_F(ProbexDocument, SavedDumpIsTheRawImageAndOpensBackUnchanged)
@@ -169,7 +164,10 @@ TEST_F(ProbexDocument, SavedDumpIsTheRawImageAndOpensBackUnchanged)
 
     ASSERT_TRUE(document_->OnFileNew());
     const std::uint8_t* buffer = document_->dumpData.get();
-    document_->device.idText = "kept";  // opening does not clear the ID
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    document_->ReadId(kPort, kTimeoutMs);  // opening does not clear the ID
+    DeliverUntilFinished();
+    prompts_.prompts.clear();
     view_.hints.clear();
     ASSERT_TRUE(document_->OpenDocumentFile(path));
     EXPECT_EQ(Dump(*document_), Bytes(image.begin(), image.end()));
@@ -177,7 +175,7 @@ TEST_F(ProbexDocument, SavedDumpIsTheRawImageAndOpensBackUnchanged)
     EXPECT_EQ(document_->GetTitle(), "eeprom");
     EXPECT_FALSE(document_->IsModified());
     EXPECT_EQ(view_.hints, (Hints{CRecordingView::kInitialUpdate, HintReload}));
-    EXPECT_EQ(view_.caption, "kept");
+    EXPECT_EQ(view_.caption, kIdText);
     EXPECT_TRUE(prompts_.MessageTexts().empty());
 }
 
@@ -418,68 +416,6 @@ TEST_F(ProbexDocument, VerifiedWriteRepaintsTheBytesOfEachPassAndReportsWhatItFo
     EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>{kLastOperation});
 }
 
-TEST_F(ProbexDocument, WriteCutAfterAByteLastStepNamesThatBytePossiblyWritten)
-{
-    zaqsim::SimOptions silent;
-    silent.silentFromFrame = 10;  // the fourth step of the second byte goes unanswered
-    Start(silent);
-    document_->verifyAfterWrite = false;
-    std::ranges::copy(Pattern(), document_->dumpData.get());
-    prompts_.QueueAnswer(MessageAnswer::Yes);
-    document_->WriteRange(kPort, kTimeoutMs, 0x20, 3);
-    DeliverUntilFinished();
-    EXPECT_EQ(prompts_.MessageTexts().back(), "Device answer timeout\nBytes 20 were written, 22 were not. "
-                                              "Byte 21 may or may not have been written.");
-}
-
-TEST_F(ProbexDocument, EachFailedResultShowsItsTextAndSuccessShowsNone)
-{
-    struct Case {
-        const char* name;
-        zaqsim::SimOptions options;
-        const char* port;
-        std::vector<QString> messages;
-    };
-    zaqsim::SimOptions noAdapter, silent, refusing, changedEcho;
-    noAdapter.noEcho = true;
-    silent.silentFromFrame = 2;
-    refusing.refuseAnswer = 2;    // the identification
-    changedEcho.corruptEcho = 3;  // the connection start's first byte
-    const std::vector<Case> cases = {
-        {"success", {}, kPort, {kLastOperation}},
-        // The port named, then the system's reason.
-        {"unmapped port", {}, "COM9", {kLastOperation, "Unable to open COM-port\nCOM9: "}},
-        {"no adapter",
-         noAdapter,
-         kPort,
-         {kLastOperation, "K-line adapter not present or power off or invalid COM port"}},
-        {"silent device", silent, kPort, {kLastOperation, "Device answer timeout"}},
-        {"refusing device", refusing, kPort, {kLastOperation, "Device refused the request (code 22)"}},
-        {"changed echo", changedEcho, kPort, {kLastOperation, "K-line error: a sent byte came back changed"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        TearDown();
-        prompts_.prompts.clear();
-        view_.hints.clear();
-        delivered_ = target_.Messages().size();
-        Start(c.options);
-        prompts_.QueueAnswer(MessageAnswer::Yes);
-        document_->ReadId(c.port, kTimeoutMs);
-        DeliverUntilFinished();
-        const std::vector<QString> texts = prompts_.MessageTexts();
-        ASSERT_EQ(texts.size(), c.messages.size());
-        for (std::size_t i = 0; i < texts.size(); ++i) {
-            EXPECT_TRUE(c.messages[i].endsWith(": ")
-                            ? texts[i].startsWith(c.messages[i]) && texts[i] != c.messages[i]
-                            : texts[i] == c.messages[i])
-                << texts[i].toStdString();
-        }
-        EXPECT_EQ(view_.hints.back(), HintIdle);
-        EXPECT_FALSE(document_->IsModified());
-    }
-}
-
 TEST_F(ProbexDocument, NotificationsBecomeHintsAndResultBoxes)
 {
     Start();
@@ -510,14 +446,13 @@ TEST_F(ProbexDocument, NotificationsBecomeHintsAndResultBoxes)
         SCOPED_TRACE(testing::Message() << c.code << "(" << c.value << ")");
         view_.hints.clear();
         prompts_.prompts.clear();
-        document_->OnDeviceNotify(
-            {static_cast<device::DeviceNotify>(c.code), static_cast<std::uint16_t>(c.value)});
+        document_->OnDeviceMessage(device::zaq::PackNotification(std::uint16_t(c.code), c.value));
         EXPECT_EQ(view_.hints, c.hints);
         EXPECT_EQ(prompts_.MessageTexts(), c.messages);
     }
     // A byte done outside a range names no byte.
     view_.repainted.clear();
-    document_->OnDeviceNotify({device::NotifyByteDone, 0});
+    document_->OnDeviceMessage(device::zaq::PackNotification(device::NotifyByteDone, 0));
     EXPECT_EQ(view_.repainted, std::vector<std::uint32_t>{CProbexDoc::kNoByte});
 }
 
@@ -540,8 +475,8 @@ TEST_F(ProbexDocument, NewAndOpenDuringAnOperationLeaveTheBufferAlone)
     EXPECT_FALSE(document_->OpenDocumentFile(other));
     const std::string idBefore = document_->GetIdText();
     document_->ReadId("COM9", kTimeoutMs + 1000);  // a second request is refused as well
-    EXPECT_EQ(document_->device.portName, kPort) << "the running request keeps its port";
-    EXPECT_EQ(document_->device.answerTimeoutMs, kTimeoutMs);
+    EXPECT_EQ(document_->GetOperation().Record().port, kPort) << "the running request keeps its port";
+    EXPECT_EQ(document_->GetOperation().Record().timeoutMs, kTimeoutMs);
     EXPECT_EQ(document_->GetIdText(), idBefore);
     const QString busy = "A device operation is running.\nPlease wait until it ends.";
     EXPECT_EQ(prompts_.MessageTexts(), (std::vector<QString>{busy, busy, busy, busy}));

@@ -3,7 +3,6 @@
 // over a real pseudo-terminal, the backups in a folder of the test's own.
 #include <gtest/gtest.h>
 
-#include "device/ZaqProtocol.h"
 #include "operation/BackupFiles.h"
 #include "operation/Operation.h"
 #include "operation/OperationSummary.h"
@@ -42,8 +41,8 @@ protected:
             device_[i] = std::uint8_t(255 - i);
         sim_ = testsupport::StartSimulator(testsupport::ZeroGapSimOptions());
         sim_->Eeprom().Fill(device_);
-        testsupport::ShortenEngineTiming(run_.Engine());
-        run_.Engine().Start();
+        run_.SetEngineTiming(testsupport::ShortEngineTiming<operation::EngineTiming>());
+        run_.StartWorker();
     }
 
     const operation::OperationRecord& Write(const Image& dump, operation::AddressRange range,
@@ -60,14 +59,12 @@ protected:
         sim_->Log().Clear();
         passes_.clear();
         EXPECT_TRUE(run_.Start(request, dump.data()));
-        testsupport::TakeUntilFinished(target_, seen_,
-                                       [&](const testsupport::RecordingMessageTarget::Message& m) {
-                                           const device::DeviceNotification notification =
-                                               device::zaq::DecodeNotification(std::uint32_t(m.wParam));
-                                           run_.Follow(notification);
-                                           if (notification.code == device::NotifyPassBegin)
-                                               passes_.push_back(notification.value);
-                                       });
+        testsupport::TakeUntilFinished(
+            target_, seen_, [&](const testsupport::RecordingMessageTarget::Message& m) {
+                const device::DeviceNotification notification = run_.Follow(m.wParam);
+                if (notification.code == device::NotifyPassBegin)
+                    passes_.push_back(notification.value);
+            });
         return run_.Record();
     }
 

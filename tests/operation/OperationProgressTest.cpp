@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Following the notification stream: the pass, its progress and the address done.
+// Following the notification stream: the pass, its progress and the address done, and the text
+// that names them.
 #include <gtest/gtest.h>
 
 #include "operation/OperationProgress.h"
 
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -12,7 +14,7 @@ namespace {
 using namespace device;
 using operation::OperationProgress;
 using operation::Pass;
-using Seen = std::tuple<Pass, std::uint32_t, int>;  // at each NotifyByteDone: pass, address, percent
+using Seen = std::tuple<Pass, std::uint32_t, std::string>;  // at each NotifyByteDone: pass, address, text
 
 constexpr std::uint32_t kNone = OperationProgress::kNoAddress;
 
@@ -36,12 +38,12 @@ TEST(OperationProgress, NamesThePassTheAddressAndThePercentOfEachByte)
           {NotifyByteDone},
           {NotifyRangeEnd},
           {NotifyFinished}},
-         {{Pass::Read, 0x10, 50}, {Pass::Read, 0x11, 100}}},
+         {{Pass::Read, 0x10, "Reading 50 %"}, {Pass::Read, 0x11, "Reading 100 %"}}},
         {"plain write",
          OpWrite,
          0xFE,
          {{NotifyRangeBegin, 1}, {NotifyByteDone}, {NotifyRangeEnd}},
-         {{Pass::Write, 0xFE, 100}}},
+         {{Pass::Write, 0xFE, "Writing 100 %"}}},
         {"changed-only write: the reading, the differing addresses, their verify",
          OpWrite,
          0,
@@ -60,11 +62,11 @@ TEST(OperationProgress, NamesThePassTheAddressAndThePercentOfEachByte)
           {NotifyByteDone, 2},
           {NotifyRangeEnd},
           {NotifyFinished}},
-         {{Pass::Compare, 0, 33},
-          {Pass::Compare, 1, 66},
-          {Pass::Compare, 2, 100},
-          {Pass::Write, 2, 100},
-          {Pass::Verify, 2, 100}}},
+         {{Pass::Compare, 0, "Reading the device first 33 %"},
+          {Pass::Compare, 1, "Reading the device first 66 %"},
+          {Pass::Compare, 2, "Reading the device first 100 %"},
+          {Pass::Write, 2, "Writing 100 %"},
+          {Pass::Verify, 2, "Verifying 100 %"}}},
         {"write backed up first: the whole EEPROM, then an announced write of the range",
          OpWrite,
          0x80,
@@ -77,8 +79,19 @@ TEST(OperationProgress, NamesThePassTheAddressAndThePercentOfEachByte)
           {NotifyRangeBegin, 1},
           {NotifyByteDone, 0x80},
           {NotifyRangeEnd}},
-         {{Pass::Backup, 0, 50}, {Pass::Backup, 1, 100}, {Pass::Write, 0x80, 100}}},
-        {"a byte outside a range names none", OpRead, 0, {{NotifyByteDone, 7}}, {{Pass::None, kNone, 100}}},
+         {{Pass::Backup, 0, "Backing up 50 %"},
+          {Pass::Backup, 1, "Backing up 100 %"},
+          {Pass::Write, 0x80, "Writing 100 %"}}},
+        {"compare",
+         OpCompare,
+         0x20,
+         {{NotifyPassBegin, PassCompare}, {NotifyRangeBegin, 4}, {NotifyByteDone, 0x21}, {NotifyRangeEnd}},
+         {{Pass::Compare, 0x21, "Comparing 25 %"}}},
+        {"a byte outside a range names none",
+         OpRead,
+         0,
+         {{NotifyByteDone, 7}},
+         {{Pass::None, kNone, "100% complete"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -88,7 +101,8 @@ TEST(OperationProgress, NamesThePassTheAddressAndThePercentOfEachByte)
         for (const DeviceNotification& notification : c.stream) {
             progress.Follow(notification);
             if (notification.code == NotifyByteDone)
-                seen.emplace_back(progress.CurrentPass(), progress.CurrentAddress(), progress.Percent());
+                seen.emplace_back(progress.CurrentPass(), progress.CurrentAddress(),
+                                  PassProgressText(progress));
         }
         EXPECT_EQ(seen, c.seen);
         EXPECT_EQ(progress.BytesDone(), c.seen.size());

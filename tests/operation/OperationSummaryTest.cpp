@@ -68,10 +68,6 @@ TEST(OperationSummary, WriteOptionsCompareAndStopHaveTheirOwnLines)
     OperationRecord differs = Write(0x10, 4, 4, device::ResultOk, true);
     differs.byteState[0x11] |= device::ByteRead | device::ByteDiffers;
     EXPECT_EQ(StatusSummary(differs), "Verify: 1 byte differs: 11 (2.0 s)");
-    differs.data[0x11] = 0xAB;
-    EXPECT_EQ(VerifyReport(differs),
-              "Verify after write found 1 byte different from the dump:\n0x11: wrote AB, read 00");
-    EXPECT_EQ(VerifyReport(Write(0, 4, 4, device::ResultOk, true)), "");
 
     // Changed only: two of the range differed and were written.
     OperationRecord changed{device::OpWrite, 0, 256, 0, device::ResultOk, 1.04, true, true};
@@ -106,7 +102,6 @@ TEST(OperationSummary, VerifyListIsCappedAlike)
         if (differing > kVerifyLines) {
             EXPECT_EQ(lines.back(), "... and " + std::to_string(differing - kVerifyLines) + " more.");
         }
-        EXPECT_TRUE(VerifyReport(record).ends_with("\n" + lines.back()));
     }
 }
 

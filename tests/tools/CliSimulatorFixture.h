@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "device/CDeviceZAQ.h"
 #include "tests/support/ShortEngineTiming.h"
 #include "tests/support/TempPortMap.h"
 #include "tests/support/TestSimulator.h"
@@ -62,7 +61,7 @@ protected:
     {
         out_.str("");
         err_.str("");
-        probexcli::CliIo io{out_, err_, progress_, testsupport::ShortenEngineTiming};
+        probexcli::CliIo io{out_, err_, progress_, testsupport::ShortEngineTiming<operation::EngineTiming>()};
         return probexcli::RunCli(args, io);
     }
 

@@ -16,7 +16,6 @@
 #include <thread>
 #include <unistd.h>
 
-#include "device/CDeviceZAQ.h"
 #include "platform/LineControl.h"
 #include "tests/support/TempPortMap.h"
 #include "tests/support/ZaqFrames.h"

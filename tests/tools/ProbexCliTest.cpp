@@ -19,7 +19,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "device/CDeviceZAQ.h"
+#include "device/DeviceZaqTypes.h"
 #include "operation/DeviceResultText.h"
 #include "res/StringTable.h"
 #include "tests/support/RecordingMessageTarget.h"

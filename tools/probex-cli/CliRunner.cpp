@@ -1,18 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/probex-cli/CliRunner.h"
 
-#include "device/AdapterCheck.h"
-#include "device/CDeviceZAQ.h"
-#include "device/ZaqProtocol.h"
-#include "operation/AdapterCheckReport.h"
+#include "operation/AdapterCheckRun.h"
 #include "operation/BackupFiles.h"
-#include "operation/DeviceResultText.h"
 #include "operation/Operation.h"
 #include "operation/OperationSummary.h"
-#include "operation/RangeText.h"
+#include "operation/OutcomeLines.h"
 #include "platform/MessageTarget.h"
-#include "platform/OpenFailure.h"
-#include "platform/SerialBackend.h"
 #include "platform/SerialPortList.h"
 #include "platform/StopSignal.h"
 #include "res/StringTable.h"
@@ -28,12 +22,6 @@
 namespace probexcli {
 
 namespace {
-
-std::string ResultText(std::uint16_t result, std::uint8_t refusalCode)
-{
-    const std::string text = operation::DeviceResultText(result, refusalCode);
-    return text.empty() ? "Device error" : text;
-}
 
 device::DeviceOperation OperationOf(Command command)
 {
@@ -61,12 +49,11 @@ operation::OperationRecord RunDevice(const CliOptions& options, const Dump& dump
                                      std::ostream* traceOut)
 {
     TraceQueue trace;
-    NotificationQueue queue(device::g_deviceZaqMessage);
+    NotificationQueue queue(operation::Operation::PostedMessage());
     InstalledTarget installed(queue);
     operation::Operation run;
-    device::CDeviceZAQ& engine = run.Engine();
     if (traceOut)
-        engine.traceSink = &trace;
+        run.SetTraceSink(&trace);
     operation::OperationRequest request;
     request.operation = OperationOf(options.command);
     request.port = options.port;
@@ -80,22 +67,21 @@ operation::OperationRecord RunDevice(const CliOptions& options, const Dump& dump
     request.wholeFrames = options.wholeFrames;
     request.byteGapMs = options.byteGapMs;
     request.lastOperation = options.lastOperation;
-    if (io.prepareEngine)
-        io.prepareEngine(engine);
-    StartWorkerWithoutStopSignals(engine);
+    if (io.engineTiming)
+        run.SetEngineTiming(*io.engineTiming);
+    StartWorkerWithoutStopSignals(run);
     run.Start(request, dump.data());
-    const EngineStopOnSignal stopOnSignal(engine);
+    const OperationStopOnSignal stopOnSignal(run);
 
     bool progressShown = false;
     for (;;) {
-        const device::DeviceNotification notification = device::zaq::DecodeNotification(queue.Take());
+        const std::uint32_t wParam = queue.Take();
         if (traceOut)
             trace.DrainTo(*traceOut);
-        run.Follow(notification);
-        switch (notification.code) {
+        switch (run.Follow(wParam).code) {
         case device::NotifyIdReady:
             // A failure (standard output closed, a reader gone) is told once the connection is over.
-            io.out << engine.idText << std::endl;
+            io.out << run.IdText() << std::endl;
             break;
         case device::NotifyByteDone:
             if (io.showProgress && run.Progress().Total() > 0) {
@@ -154,16 +140,13 @@ int CheckAdapter(const CliOptions& options, CliIo& io)
 {
     platform::StopSignal stop;
     const StopSignalRaises stopOnSignal(stop);
-    device::AdapterCheckOptions checkOptions;
-    checkOptions.stopFd = stop.Fd();
-    const device::AdapterCheckResult result =
-        device::CheckAdapter(options.port, platform::DefaultSerialBackend(), checkOptions);
-    io.out << operation::AdapterCheckReport(result) << std::flush;
+    const operation::AdapterCheckOutcome check = operation::RunAdapterCheck(options.port, stop.Fd());
+    io.out << check.report << std::flush;
     if (StopSignalReceived())
         return kExitSignal;
-    switch (device::VerdictOf(result)) {
+    switch (check.verdict) {
     case device::AdapterVerdict::CannotOpen:
-        io.err << platform::DescribeOpenFailure(result.openFailure) << std::endl;
+        io.err << check.openFailure << std::endl;
         return device::ResultPortError;
     case device::AdapterVerdict::Echoes:
         return options.wake ? -1 : 0;
@@ -235,25 +218,20 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
         io.err << "probex-cli: " << error << std::endl;
         outputLost = true;
     }
-    const bool write = options.command == Command::Write;
-    if (const std::string backup = operation::BackupText(outcome); !backup.empty())
-        io.err << backup << std::endl;
-    if (outcome.result == device::ResultBackupFailed && !StopSignalReceived()) {
-        io.err << ResultText(outcome.result, outcome.refusalCode) << std::endl;
-        return kExitFile;
-    }
+    // FILE keeps its old bytes when a read fails: the lines name none of the new ones.
+    const operation::OutcomeLines lines = operation::DescribeOutcome(outcome, false);
+    if (!lines.backupStored.empty())
+        io.err << lines.backupStored << std::endl;
     if (outcome.result != device::ResultOk || StopSignalReceived()) {
         if (outcome.result != device::ResultOk)
-            io.err << ResultText(outcome.result, outcome.refusalCode) << std::endl;
-        if (const std::string why = operation::PortFailureText(outcome); !why.empty())
-            io.err << why << std::endl;
-        if (write && outcome.result != device::ResultOk) {
-            io.err << operation::WriteAccountText(outcome.byteState.data(), outcome.start, outcome.count)
-                   << std::endl;
-        }
+            io.err << (lines.result.empty() ? "Device error" : lines.result) << std::endl;
+        for (const std::string& detail : lines.details)
+            io.err << detail << std::endl;
         // A signal wins over the result it caused, and over a success that came just before it:
         // the user asked for the program to end, and FILE stays as it was.
-        return StopSignalReceived() ? kExitSignal : outcome.result;
+        if (StopSignalReceived())
+            return kExitSignal;
+        return outcome.result == device::ResultBackupFailed ? kExitFile : outcome.result;
     }
     if (options.command == Command::Read) {
         std::copy_n(outcome.data.begin() + outcome.start, outcome.count, dump.begin() + outcome.start);
@@ -262,20 +240,17 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
             return kExitFile;
         }
     }
-    if (write && options.changedOnly)
-        io.out << operation::ChangedOnlyText(outcome) << std::endl;
-    if (options.command == Command::Compare)
-        io.out << operation::CompareText(outcome) << std::endl;
+    if (!lines.found.empty())
+        io.out << lines.found << std::endl;
     if (options.command == Command::Backups)
         ListBackups(operation::DeviceFolderName(outcome.idText), io.out);
     if (!outputLost && !io.out) {
         io.err << "probex-cli: the result could not be written to standard output" << std::endl;
         outputLost = true;
     }
-    if (write) {
-        for (const std::string& line : operation::VerifyLines(outcome))
-            io.err << line << std::endl;
-    }
+    // The differences only: the exit status says that there are some.
+    for (const std::string& line : lines.verifyLines)
+        io.err << line << std::endl;
     if (outputLost)
         return kExitOutput;
     return operation::Differences(outcome).empty() ? 0 : kExitDifferences;

@@ -2,14 +2,12 @@
 #pragma once
 // probex-cli's work, apart from main() so that tests can run it in-process.
 
-#include <functional>
+#include "operation/Operation.h"
+
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
-
-namespace device {
-class CDeviceZAQ;
-}
 
 namespace probexcli {
 
@@ -23,8 +21,8 @@ struct CliIo {
     std::ostream& out;
     std::ostream& err;
     bool showProgress = false;
-    // Called on the engine before its request; the program leaves the engine as it is.
-    std::function<void(device::CDeviceZAQ&)> prepareEngine;
+    // The engine's timing for the request; the program leaves the engine's own.
+    std::optional<operation::EngineTiming> engineTiming;
 };
 
 // Runs one command; returns the exit status.

@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <pthread.h>
 
-#include "device/CDeviceZAQ.h"
+#include "operation/Operation.h"
 #include "platform/OpenLineSettings.h"
 #include "platform/StopSignal.h"
 
@@ -13,11 +13,11 @@ namespace probexcli {
 
 namespace {
 
-std::atomic<device::CDeviceZAQ*> g_engine{nullptr};
+std::atomic<operation::Operation*> g_operation{nullptr};
 std::atomic<platform::StopSignal*> g_stopSignal{nullptr};
 volatile std::sig_atomic_t g_received = 0;
 
-static_assert(std::atomic<device::CDeviceZAQ*>::is_always_lock_free);
+static_assert(std::atomic<operation::Operation*>::is_always_lock_free);
 
 constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
 
@@ -33,8 +33,8 @@ void OnStopSignal(int signal)
         std::raise(signal);
     } else {
         g_received = 1;
-        if (device::CDeviceZAQ* engine = g_engine.load())
-            engine->RequestStop();
+        if (operation::Operation* run = g_operation.load())
+            run->RequestStop();
         if (platform::StopSignal* stop = g_stopSignal.load())
             stop->Raise();
     }
@@ -70,26 +70,26 @@ bool StopSignalReceived()
     return g_received != 0;
 }
 
-void StartWorkerWithoutStopSignals(device::CDeviceZAQ& engine)
+void StartWorkerWithoutStopSignals(operation::Operation& run)
 {
     // A handler running on the worker could still hold the engine while this thread destroys it.
     const sigset_t stopSignals = StopSignalSet();
     sigset_t previous;
     pthread_sigmask(SIG_BLOCK, &stopSignals, &previous);
-    engine.Start();
+    run.StartWorker();
     pthread_sigmask(SIG_SETMASK, &previous, nullptr);
 }
 
-EngineStopOnSignal::EngineStopOnSignal(device::CDeviceZAQ& engine)
+OperationStopOnSignal::OperationStopOnSignal(operation::Operation& run)
 {
-    g_engine.store(&engine);
+    g_operation.store(&run);
     if (StopSignalReceived())
-        engine.RequestStop();
+        run.RequestStop();
 }
 
-EngineStopOnSignal::~EngineStopOnSignal()
+OperationStopOnSignal::~OperationStopOnSignal()
 {
-    g_engine.store(nullptr);
+    g_operation.store(nullptr);
 }
 
 StopSignalRaises::StopSignalRaises(platform::StopSignal& stop)

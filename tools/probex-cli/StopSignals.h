@@ -5,8 +5,8 @@
 
 #include <csignal>
 
-namespace device {
-class CDeviceZAQ;
+namespace operation {
+class Operation;
 }
 namespace platform {
 class StopSignal;
@@ -24,16 +24,16 @@ void InstallStopSignals();
 bool StopSignalReceived();
 
 // Starts the engine's worker with the stop signals blocked, so that the handler never runs there.
-void StartWorkerWithoutStopSignals(device::CDeviceZAQ& engine);
+void StartWorkerWithoutStopSignals(operation::Operation& run);
 
-// While it lives, a stop signal asks this engine to stop. Made after the request (which clears
-// any earlier stop), so a signal that came before it stops the request at once.
-class EngineStopOnSignal {
+// While it lives, a stop signal asks this operation to stop. Made after the request (which
+// clears any earlier stop), so a signal that came before it stops the request at once.
+class OperationStopOnSignal {
 public:
-    explicit EngineStopOnSignal(device::CDeviceZAQ& engine);
-    ~EngineStopOnSignal();
-    EngineStopOnSignal(const EngineStopOnSignal&) = delete;
-    EngineStopOnSignal& operator=(const EngineStopOnSignal&) = delete;
+    explicit OperationStopOnSignal(operation::Operation& run);
+    ~OperationStopOnSignal();
+    OperationStopOnSignal(const OperationStopOnSignal&) = delete;
+    OperationStopOnSignal& operator=(const OperationStopOnSignal&) = delete;
 };
 
 // While it lives, a stop signal raises `stop` (what the adapter check waits on beside its port).

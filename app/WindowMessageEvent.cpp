@@ -3,8 +3,9 @@
 
 namespace app {
 
-WindowMessageEvent::WindowMessageEvent(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam)
-    : QEvent(EventType()), message(message), wParam(wParam), lParam(lParam)
+WindowMessageEvent::WindowMessageEvent(std::uint32_t number, std::uintptr_t wordParam,
+                                       std::intptr_t longParam)
+    : QEvent(EventType()), message(number), wParam(wordParam), lParam(longParam)
 {}
 
 QEvent::Type WindowMessageEvent::EventType()

@@ -9,7 +9,7 @@ namespace app {
 
 class WindowMessageEvent : public QEvent {
 public:
-    WindowMessageEvent(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
+    WindowMessageEvent(std::uint32_t number, std::uintptr_t wordParam, std::intptr_t longParam);
 
     static QEvent::Type EventType();
 

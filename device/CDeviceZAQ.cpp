@@ -334,10 +334,10 @@ void CDeviceZAQ::TraceLineFormat(std::uint32_t baud, const char* parity)
     Trace("line %u baud, 8 data bits, %s parity, 1 stop bit", unsigned(baud), parity);
 }
 
-void CDeviceZAQ::TraceAnswer(const char* label, std::size_t count)
+void CDeviceZAQ::TraceAnswer(const char* label, std::size_t byteCount)
 {
     if (traceSink)
-        Trace("%s%s", label, HexBytes(answer, count).c_str());
+        Trace("%s%s", label, HexBytes(answer, byteCount).c_str());
 }
 
 void CDeviceZAQ::TraceFrame(const std::uint8_t* bytes, std::size_t length, const std::uint8_t* echoes,

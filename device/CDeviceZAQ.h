@@ -135,7 +135,7 @@ private:
     void Trace(const char* format, ...) __attribute__((format(printf, 2, 3)));
     void TraceLineFormat(std::uint32_t baud, const char* parity);
     // The first `count` bytes of `answer`.
-    void TraceAnswer(const char* label, std::size_t count);
+    void TraceAnswer(const char* label, std::size_t byteCount);
     // The request about to be served, for the trace's header line.
     TraceBegin DescribeRequest() const;
     // The line that tells how the connection ended, then the sink's end event; woken when the

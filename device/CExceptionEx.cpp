@@ -5,12 +5,12 @@
 
 namespace device {
 
-CExceptionEx::CExceptionEx(std::string context, std::string message)
-    : context(std::move(context)), message(std::move(message)), code(0)
+CExceptionEx::CExceptionEx(std::string contextText, std::string messageText)
+    : context(std::move(contextText)), message(std::move(messageText)), code(0)
 {}
 
-CExceptionEx::CExceptionEx(std::string context, std::uint32_t code)
-    : context(std::move(context)), message(FormatSystemMessage(code)), code(code)
+CExceptionEx::CExceptionEx(std::string contextText, std::uint32_t errorCode)
+    : context(std::move(contextText)), message(FormatSystemMessage(errorCode)), code(errorCode)
 {}
 
 }  // namespace device

@@ -8,9 +8,9 @@ namespace device {
 // The exception of the thread and event wrappers, thrown and caught by value.
 class CExceptionEx {
 public:
-    CExceptionEx(std::string context, std::string message);
-    // The message is the system's text for `code`.
-    CExceptionEx(std::string context, std::uint32_t code);
+    CExceptionEx(std::string contextText, std::string messageText);
+    // The message is the system's text for `errorCode`.
+    CExceptionEx(std::string contextText, std::uint32_t errorCode);
 
     const std::string& GetContext() const { return context; }
     const std::string& GetMessage() const { return message; }

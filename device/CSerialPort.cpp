@@ -31,8 +31,8 @@ Dcb EmptyRecord()
 
 CSerialPort::CSerialPort() : CSerialPort(DefaultSerialBackend()) {}
 
-CSerialPort::CSerialPort(SerialBackend& backend)
-    : lastError(0), portHandle(kNullHandle), firedEvents(0), eventMask(0), backend(&backend)
+CSerialPort::CSerialPort(SerialBackend& portBackend)
+    : lastError(0), portHandle(kNullHandle), firedEvents(0), eventMask(0), backend(&portBackend)
 {}
 
 CSerialPort::~CSerialPort()

@@ -23,8 +23,8 @@ public:
     static constexpr std::uint32_t kOpenEventMask = 0xC1;  // EV_RXCHAR | EV_BREAK | EV_ERR
 
     CSerialPort();
-    // A port on another backend (tests use a scripted one); `backend` must outlive the port.
-    explicit CSerialPort(platform::SerialBackend& backend);
+    // A port on another backend (tests use a scripted one); `portBackend` must outlive the port.
+    explicit CSerialPort(platform::SerialBackend& portBackend);
     virtual ~CSerialPort();
     CSerialPort(const CSerialPort&) = delete;
     CSerialPort& operator=(const CSerialPort&) = delete;

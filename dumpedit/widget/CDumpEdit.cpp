@@ -91,15 +91,15 @@ void CDumpEdit::RelayoutForOptions(bool redraw)
     Redraw(redraw);
 }
 
-void CDumpEdit::SetBuffer(quint8* data, quint32 size, bool redraw)
+void CDumpEdit::SetBuffer(quint8* bytes, quint32 size, bool redraw)
 {
     anchor_ = selFirst_ = selLast_ = kNoByte;
     markFirst_ = markLast_ = kNoByte;
-    buffer_ = data;
+    buffer_ = bytes;
     size_ = size;
     // New contents: nothing to undo, and nothing changed yet.
     history_.Clear(true);
-    byteStates_.Reset(data, size);
+    byteStates_.Reset(bytes, size);
     byteStates_.ClearDifferences();
     layoutStale_ = true;
     Redraw(redraw);

@@ -51,7 +51,7 @@ public:
     explicit CDumpEdit(QWidget* parent = nullptr, quint32 style = 0);
     ~CDumpEdit() override;
 
-    void SetBuffer(quint8* data, quint32 size, bool redraw);
+    void SetBuffer(quint8* bytes, quint32 size, bool redraw);
     quint8* Buffer() const { return buffer_; }
     quint32 Size() const { return size_; }
 
@@ -188,7 +188,7 @@ private:
     void NotifyChange();
     void UpdateCaretStatus();
     void ApplyHistoryStep(std::optional<dumpedit::EditSpan> span);
-    void PasteBytes(const quint8* data, quint32 count);
+    void PasteBytes(const quint8* bytes, quint32 count);
     bool CanPaste() const;
     std::optional<std::vector<std::uint8_t>> ClipboardHexText() const;
     bool SearchFrom(quint32 from);

@@ -59,13 +59,13 @@ void CDumpEdit::PasteClipboard()
         return;
     }
     if (const std::optional<std::vector<std::uint8_t>> block = Clipboard().BinaryData()) {
-        const std::optional<BinaryBlockView> data = DecodeBinaryBlock(*block);
-        if (!data) {
+        const std::optional<BinaryBlockView> pasted = DecodeBinaryBlock(*block);
+        if (!pasted) {
             emit StatusMessage(tr("Nothing pasted: the bytes on the clipboard are damaged"));
-        } else if (data->count == 0) {
+        } else if (pasted->count == 0) {
             emit StatusMessage(tr("Nothing pasted: the clipboard holds no bytes"));
         } else {
-            PasteBytes(data->bytes, data->count);
+            PasteBytes(pasted->bytes, pasted->count);
         }
         return;
     }
@@ -95,7 +95,7 @@ std::optional<std::vector<std::uint8_t>> CDumpEdit::ClipboardHexText() const
     return ParseHexBytes(*text);
 }
 
-void CDumpEdit::PasteBytes(const quint8* data, quint32 count)
+void CDumpEdit::PasteBytes(const quint8* bytes, quint32 count)
 {
     const quint32 pos = HasSelection() ? selFirst_ : caretPos_;
     const quint32 offered = count;
@@ -105,7 +105,7 @@ void CDumpEdit::PasteBytes(const quint8* data, quint32 count)
         return;
     }
     const std::vector<std::uint8_t> before(buffer_ + pos, buffer_ + pos + count);
-    std::memcpy(buffer_ + pos, data, count);
+    std::memcpy(buffer_ + pos, bytes, count);
     history_.RecordOverwrite(pos, before, std::vector<std::uint8_t>(buffer_ + pos, buffer_ + pos + count));
     const quint32 last = pos + count - 1;
     SetSelection(pos, last, true, false);

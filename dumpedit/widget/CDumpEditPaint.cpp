@@ -162,12 +162,12 @@ void CDumpEdit::PaintHexColumn(QPainter& p)
             // Drawn in pieces so the marked digits are not painted over black ones.
             const int m = row.mark->begin;
             const int me = row.mark->end;
-            const QStringView text(line);
+            const QStringView digits(line);
             p.setPen(hexText_);
-            rowPainter_.Draw(p, left, baseline, text.left(m));
-            rowPainter_.Draw(p, left + me * cw, baseline, text.mid(me));
+            rowPainter_.Draw(p, left, baseline, digits.left(m));
+            rowPainter_.Draw(p, left + me * cw, baseline, digits.mid(me));
             p.setPen(markText_);
-            rowPainter_.Draw(p, left + m * cw, baseline, text.mid(m, me - m));
+            rowPainter_.Draw(p, left + m * cw, baseline, digits.mid(m, me - m));
         } else {
             p.setPen(hexText_);
             rowPainter_.Draw(p, left, baseline, line);

@@ -345,8 +345,8 @@ TEST_P(ProbexCliStopSignal, SecondSignalEndsTheProgramAtOnceWithThePortsSettings
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, ProbexCliStopSignal, ::testing::Values(SIGINT, SIGTERM, SIGHUP, SIGQUIT),
-                         [](const ::testing::TestParamInfo<int>& info) {
-                             return std::string(sigabbrev_np(info.param));
+                         [](const ::testing::TestParamInfo<int>& signal) {
+                             return std::string(sigabbrev_np(signal.param));
                          });
 
 TEST_F(ProbexCliSignal, ReaderThatWentAwayDoesNotCutTheConnection)

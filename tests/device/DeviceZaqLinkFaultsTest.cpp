@@ -12,6 +12,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include "operation/OpenFailureText.h"
 #include "platform/LineControl.h"
 #include "platform/SerialBackend.h"
 #include "tests/device/EngineHarness.h"
@@ -268,6 +269,7 @@ TEST(EngineTrace, AFailedOpenNamesThePortTheSystemsReasonAndTheRemedy)
     EngineHarness h;
     RecordingTrace trace;
     h.engine->traceSink = &trace;
+    h.engine->describeOpenFailure = &operation::DescribeOpenFailure;
     h.portMap.Link("COM4", h.sim->SlavePath());
     platform::CommHandle holder = platform::DefaultSerialBackend().CreateFile("COM4", false);
     ASSERT_NE(holder, platform::kNullHandle);

@@ -281,19 +281,6 @@ TEST(EngineTrace, AFailedOpenNamesThePortTheSystemsReasonAndTheRemedy)
               "cannot open COM4 (" + h.sim->SlavePath() + "): " + std::strerror(EBUSY) +
                   ". Another program holds the port (a terminal program, a modem manager, another Probex): "
                   "close it and try again.");
-
-    h.engine->portName = "COM9";
-    ASSERT_TRUE(h.engine->StartReadId(false));
-    ASSERT_EQ(h.NextPass().back(), (Notice{1, device::ResultPortError}));
-    const auto lines = trace.Lines();
-    const auto missing = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
-        return RecordingTrace::Text(line).rfind("cannot open COM9", 0) == 0;
-    });
-    ASSERT_NE(missing, lines.end());
-    EXPECT_EQ(RecordingTrace::Text(*missing).rfind(
-                  "cannot open COM9: no such port: the port map " + h.portMap.PortsFolder(), 0),
-              0u)
-        << *missing;
 }
 
 TEST(EngineTrace, EndsWithTheStepAFailureHappenedIn)

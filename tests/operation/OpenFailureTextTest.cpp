@@ -16,8 +16,7 @@
 #include <unistd.h>
 
 using namespace platform;
-using operation::DescribeOpenFailure;
-using operation::OpenFailureRemedy;
+using namespace operation;
 
 namespace {
 

@@ -225,7 +225,8 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
         io.err << lines.backupStored << std::endl;
     if (outcome.result != device::ResultOk || StopSignalReceived()) {
         if (outcome.result != device::ResultOk)
-            io.err << (lines.result.empty() ? res::LoadString(res::IDS_CLI_DEVICE_ERROR) : lines.result) << std::endl;
+            io.err << (lines.result.empty() ? res::LoadString(res::IDS_CLI_DEVICE_ERROR) : lines.result)
+                   << std::endl;
         for (const std::string& detail : lines.details)
             io.err << detail << std::endl;
         // A signal wins over the result it caused, and over a success that came just before it:

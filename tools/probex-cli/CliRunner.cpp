@@ -224,9 +224,10 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
     if (!lines.backupStored.empty())
         io.err << lines.backupStored << std::endl;
     if (outcome.result != device::ResultOk || StopSignalReceived()) {
-        if (outcome.result != device::ResultOk)
+        if (outcome.result != device::ResultOk) {
             io.err << (lines.result.empty() ? res::LoadString(res::IDS_CLI_DEVICE_ERROR) : lines.result)
                    << std::endl;
+        }
         for (const std::string& detail : lines.details)
             io.err << detail << std::endl;
         // A signal wins over the result it caused, and over a success that came just before it:

@@ -157,8 +157,9 @@ void CProbexApp::OfferSimulatedAdapter()
     const QString comName = QString::fromStdString(platform::UnusedComName());
     QString error;
     if (comName.isEmpty()) {
-        error = QString::fromStdString(platform::PortMapFolder()) + ": COM1 to COM" +
-                QString::number(platform::kListedComPorts) + " are all taken";
+        error = LoadText(res::IDS_COM_NAMES_TAKEN)
+                    .arg(QString::fromStdString(platform::PortMapFolder()),
+                         QString::number(platform::kListedComPorts));
     }
     if (!error.isEmpty() || !simulator.Start(comName, error)) {
         frame_->ShowOutcome(LoadText(res::IDS_SIMULATOR_FAILED).arg(error));

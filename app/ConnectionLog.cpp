@@ -7,6 +7,7 @@
 #include <cstring>
 #include <system_error>
 
+#include "operation/FormatText.h"
 #include "platform/UserFolders.h"
 
 namespace app {
@@ -146,8 +147,7 @@ void ConnectionLog::NoteFileProblem(int error)
     if (fileProblemNoted_)
         return;
     fileProblemNoted_ = true;
-    KeepLine("(the log file " + file_.string() + " cannot be written: " + std::strerror(error) +
-             "; the connections are kept here only)");
+    KeepLine(operation::FormatText(res::IDS_LOG_FILE_FAILED, file_.string(), std::strerror(error)));
 }
 
 std::string ConnectionLog::Text() const

@@ -621,9 +621,9 @@ std::uint32_t CDeviceZAQ::Run()
         if (const std::uint32_t error = Open(portName, 0, 0, true)) {
             openError = error;
             openErrno = platform::SystemErrno(error);
+            const platform::OpenFailure failure{portName, platform::DevicePathOf(portName), openErrno};
             Trace("cannot open %s",
-                  platform::DescribeOpenFailure({portName, platform::DevicePathOf(portName), openErrno})
-                      .c_str());
+                  describeOpenFailure ? describeOpenFailure(failure).c_str() : portName.c_str());
             TraceResult(ResultPortError, false);
             Notify(NotifyFinished, ResultPortError);
             continue;

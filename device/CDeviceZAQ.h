@@ -18,6 +18,7 @@
 #include "device/DeviceTrace.h"
 #include "device/DeviceZaqTypes.h"
 #include "device/ZaqProtocol.h"
+#include "platform/OpenFailure.h"
 #include "platform/StopSignal.h"
 
 namespace device {
@@ -82,6 +83,9 @@ public:
     // Receives the trace of every connection when set (before a request, like portName); must
     // outlive the requests. Unset, tracing costs a pointer test per event.
     TraceSink* traceSink = nullptr;
+    // The words the trace gives a port that did not open, remedy included: the front end's, which
+    // has the texts. Unset, the trace names the port alone.
+    std::string (*describeOpenFailure)(const platform::OpenFailure& failure) = nullptr;
 
     // Write options, set by the caller before StartWrite like answerTimeoutMs. Verify reads the
     // bytes written back in the same connection, before its stop frame; changed-only first reads

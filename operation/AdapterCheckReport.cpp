@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "operation/AdapterCheckReport.h"
 
+#include "operation/FormatText.h"
+#include "operation/OpenFailureText.h"
 #include "platform/SerialTypes.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace operation {
 
@@ -21,30 +22,28 @@ std::string ParityName(std::uint8_t parity)
 {
     switch (parity) {
     case platform::kNoParity:
-        return "no parity";
+        return res::LoadString(res::IDS_PARITY_NONE);
     case platform::kOddParity:
-        return "odd parity";
+        return res::LoadString(res::IDS_PARITY_ODD);
     case platform::kEvenParity:
-        return "even parity";
+        return res::LoadString(res::IDS_PARITY_EVEN);
     case platform::kMarkParity:
-        return "mark parity";
+        return res::LoadString(res::IDS_PARITY_MARK);
     case platform::kSpaceParity:
-        return "space parity";
+        return res::LoadString(res::IDS_PARITY_SPACE);
     default:
-        return "parity " + std::to_string(parity);
+        return FormatText(res::IDS_PARITY_OTHER, unsigned(parity));
     }
 }
 
 std::string FormatName(const LineFormatCheck& format)
 {
-    return std::to_string(format.baud) + " baud, " + ParityName(format.parity);
+    return FormatText(res::IDS_CHECK_FORMAT_NAME, unsigned(format.baud), ParityName(format.parity));
 }
 
 std::string Ms(double value)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f ms", value);
-    return text;
+    return FormatText(res::IDS_CHECK_MS, value);
 }
 
 double BaudErrorPercent(const LineFormatCheck& format)
@@ -52,21 +51,20 @@ double BaudErrorPercent(const LineFormatCheck& format)
     return format.baud ? 100.0 * std::fabs(double(format.actualBaud) - format.baud) / format.baud : 0;
 }
 
-std::string FormatLines(const std::string& title, const LineFormatCheck& format, std::uint32_t echoCount)
+std::string FormatLines(res::ResourceId title, const LineFormatCheck& format, std::uint32_t echoCount)
 {
-    std::string text = title + " (" + FormatName(format) + "): ";
+    std::string text = FormatText(res::IDS_CHECK_FORMAT_HEAD, res::LoadString(title), FormatName(format));
     if (!format.accepted)
-        return text + "refused by the driver\n";
-    text += "set; read back " + std::to_string(format.actualBaud) + " baud, " +
-            ParityName(format.actualParity) + "\n  echoes: " + std::to_string(format.echoed) + " of " +
-            std::to_string(echoCount);
+        return text + res::LoadString(res::IDS_CHECK_FORMAT_REFUSED) + "\n";
+    text += FormatText(res::IDS_CHECK_FORMAT_SET, unsigned(format.actualBaud),
+                       ParityName(format.actualParity), unsigned(format.echoed), unsigned(echoCount));
     if (format.sent < echoCount)
-        text += " (" + std::to_string(format.sent) + " sent)";
+        text += FormatText(res::IDS_CHECK_ECHOES_SENT, unsigned(format.sent));
     if (format.changed)
-        text += ", " + std::to_string(format.changed) + " changed";
+        text += FormatText(res::IDS_CHECK_ECHOES_CHANGED, unsigned(format.changed));
     if (format.echoed) {
-        text += "; round trip min " + Ms(format.minMs) + ", median " + Ms(format.medianMs) + ", max " +
-                Ms(format.maxMs);
+        text +=
+            FormatText(res::IDS_CHECK_ROUND_TRIP, Ms(format.minMs), Ms(format.medianMs), Ms(format.maxMs));
     }
     return text + "\n";
 }
@@ -76,25 +74,27 @@ std::string AdapterLine(const AdapterCheckResult& result)
     const platform::SerialDeviceInfo& info = result.device;
     if (!info.usb) {
         if (result.path.rfind("/dev/pts/", 0) == 0)
-            return "pseudo-terminal (no USB device behind it)";
-        return info.inSysfs ? "not a USB device" : "unknown to the system";
+            return res::LoadString(res::IDS_CHECK_PSEUDO_TERMINAL);
+        return res::LoadString(info.inSysfs ? res::IDS_CHECK_NOT_USB : res::IDS_CHECK_UNKNOWN_DEVICE);
     }
-    std::string text = info.product.empty() ? "USB device" : info.product;
+    std::string text = info.product.empty() ? res::LoadString(res::IDS_CHECK_USB_DEVICE) : info.product;
     if (!info.manufacturer.empty())
         text += " (" + info.manufacturer + ")";
-    text += ", USB " + info.vendorId + ":" + info.productId;
+    text += FormatText(res::IDS_CHECK_USB_IDS, info.vendorId, info.productId);
     if (!info.serialNumber.empty())
-        text += ", serial " + info.serialNumber;
+        text += FormatText(res::IDS_CHECK_USB_SERIAL, info.serialNumber);
     return text;
 }
 
 std::string LatencyLine(const AdapterCheckResult& result)
 {
-    std::string text = result.device.latencyTimerMs ? std::to_string(*result.device.latencyTimerMs) + " ms"
-                                                    : std::string("none (the driver has no latency timer)");
-    text += "; low latency: ";
-    text += result.lowLatency ? (*result.lowLatency ? "on" : "off") : "not offered by the driver";
-    return text;
+    std::string text = result.device.latencyTimerMs
+                           ? FormatText(res::IDS_CHECK_WHOLE_MS, unsigned(*result.device.latencyTimerMs))
+                           : res::LoadString(res::IDS_CHECK_NO_LATENCY_TIMER);
+    const res::ResourceId lowLatency = result.lowLatency
+                                           ? (*result.lowLatency ? res::IDS_CHECK_ON : res::IDS_CHECK_OFF)
+                                           : res::IDS_CHECK_LOW_LATENCY_NOT_OFFERED;
+    return text + FormatText(res::IDS_CHECK_LOW_LATENCY, res::LoadString(lowLatency));
 }
 
 }  // namespace
@@ -103,13 +103,13 @@ std::string VerdictText(AdapterVerdict verdict)
 {
     switch (verdict) {
     case AdapterVerdict::Echoes:
-        return "the adapter echoes at both formats.";
+        return res::LoadString(res::IDS_VERDICT_ECHOES);
     case AdapterVerdict::EchoFaulty:
-        return "the adapter echoes, but not every byte came back as sent.";
+        return res::LoadString(res::IDS_VERDICT_ECHO_FAULTY);
     case AdapterVerdict::NoEcho:
-        return "no echo at one format or both: the device cannot be reached through this adapter.";
+        return res::LoadString(res::IDS_VERDICT_NO_ECHO);
     case AdapterVerdict::CannotOpen:
-        return "the port cannot be opened.";
+        return res::LoadString(res::IDS_VERDICT_CANNOT_OPEN);
     }
     return {};
 }
@@ -120,33 +120,29 @@ std::vector<std::string> AdapterCheckHints(const AdapterCheckResult& result)
     if (!result.opened)
         return hints;
     if (result.stopped)
-        hints.push_back("the check was stopped before it ended: what it found so far is incomplete");
+        hints.push_back(res::LoadString(res::IDS_HINT_STOPPED));
     const LineFormatCheck& pulse = result.pulseFormat;
     const LineFormatCheck& frame = result.frameFormat;
-    if (!pulse.accepted) {
-        hints.push_back("the driver refused " + FormatName(pulse) +
-                        ": the device cannot be woken through it");
-    }
+    if (!pulse.accepted)
+        hints.push_back(FormatText(res::IDS_HINT_NO_WAKE_FORMAT, FormatName(pulse)));
     if (!frame.accepted)
-        hints.push_back("the driver refused " + FormatName(frame) + ": no frame can be sent through it");
+        hints.push_back(FormatText(res::IDS_HINT_NO_FRAME_FORMAT, FormatName(frame)));
     if (pulse.accepted && frame.accepted && pulse.echoed == 0 && frame.echoed == 0 && !result.stopped) {
-        hints.push_back("no echo: the adapter is not powered (it takes power from the diagnostic socket) or "
-                        "not a K-line adapter");
+        hints.push_back(res::LoadString(res::IDS_HINT_NO_ECHO));
     } else {
         for (const LineFormatCheck* format : {&pulse, &frame}) {
             if (!format->accepted || result.stopped)
                 continue;
             if (format->echoed == 0) {
-                hints.push_back("no echo at " + FormatName(*format) +
-                                ": the adapter does not pass this format on to the line");
+                hints.push_back(FormatText(res::IDS_HINT_NO_ECHO_AT, FormatName(*format)));
             } else if (format->echoed < result.echoCount) {
-                hints.push_back(std::to_string(result.echoCount - format->echoed) + " of " +
-                                std::to_string(result.echoCount) + " echoes missing at " +
-                                FormatName(*format) + ": a loose contact or a weak supply");
+                hints.push_back(FormatText(res::IDS_HINT_ECHOES_MISSING,
+                                           unsigned(result.echoCount - format->echoed),
+                                           unsigned(result.echoCount), FormatName(*format)));
             }
             if (format->changed) {
-                hints.push_back(std::to_string(format->changed) + " echoes came back changed at " +
-                                FormatName(*format) + ": a noisy line or a speed the adapter cannot make");
+                hints.push_back(
+                    FormatText(res::IDS_HINT_ECHOES_CHANGED, unsigned(format->changed), FormatName(*format)));
             }
         }
     }
@@ -154,54 +150,47 @@ std::vector<std::string> AdapterCheckHints(const AdapterCheckResult& result)
         if (!format->accepted)
             continue;
         if (BaudErrorPercent(*format) > kBaudTolerancePercent) {
-            char percent[16];
-            std::snprintf(percent, sizeof percent, "%.1f", BaudErrorPercent(*format));
-            hints.push_back("the driver runs " + std::to_string(format->actualBaud) + " baud instead of " +
-                            std::to_string(format->baud) + " (" + percent +
-                            "% off): the device may not understand it");
+            hints.push_back(FormatText(res::IDS_HINT_BAUD_OFF, unsigned(format->actualBaud),
+                                       unsigned(format->baud), BaudErrorPercent(*format)));
         }
         if (format->actualParity != format->parity) {
-            hints.push_back("the driver keeps " + ParityName(format->actualParity) + " instead of " +
-                            ParityName(format->parity) +
-                            ": its chip cannot make this format, and the wake-up pulse comes out wrong");
+            hints.push_back(FormatText(res::IDS_HINT_PARITY_KEPT, ParityName(format->actualParity),
+                                       ParityName(format->parity)));
         }
     }
     if (const auto latency = result.device.latencyTimerMs; latency && *latency > 1) {
-        const std::string ms = std::to_string(*latency) + " ms";
-        hints.push_back("latency timer " + ms + ": every byte waits " + ms +
-                        "; a whole EEPROM takes that much longer. Set it to 1 ms: echo 1 | sudo tee " +
-                        result.device.latencyTimerPath + " (a udev rule keeps it across plugging in)");
+        const std::string ms = FormatText(res::IDS_CHECK_WHOLE_MS, unsigned(*latency));
+        hints.push_back(FormatText(res::IDS_HINT_LATENCY, ms, ms, result.device.latencyTimerPath));
     }
-    if (!result.exclusive) {
-        hints.push_back(
-            "the port is not held exclusively: another program may write to it during a transfer");
-    }
+    if (!result.exclusive)
+        hints.push_back(res::LoadString(res::IDS_HINT_NOT_EXCLUSIVE));
     return hints;
 }
 
 std::string AdapterCheckReport(const AdapterCheckResult& result)
 {
-    std::string text = "Port: " + result.portName;
+    std::string text = FormatText(res::IDS_CHECK_PORT, result.portName);
     if (!result.path.empty() && result.path != result.portName)
         text += " (" + result.path + ")";
-    text += "\nAdapter: " + AdapterLine(result) + "\n";
+    text += "\n" + FormatText(res::IDS_CHECK_ADAPTER, AdapterLine(result)) + "\n";
     if (!result.device.driver.empty())
-        text += "Driver: " + result.device.driver + "\n";
+        text += FormatText(res::IDS_CHECK_DRIVER, result.device.driver) + "\n";
     if (!result.device.byIdName.empty())
-        text += "Stable name: /dev/serial/by-id/" + result.device.byIdName + "\n";
+        text += FormatText(res::IDS_CHECK_STABLE_NAME, result.device.byIdName) + "\n";
     if (!result.opened) {
-        text += "Opened: no: " + platform::DescribeOpenFailure(result.openFailure) + "\n";
+        text += FormatText(res::IDS_CHECK_NOT_OPENED, DescribeOpenFailure(result.openFailure)) + "\n";
     } else {
-        text += std::string("Opened: ") +
-                (result.exclusive ? "exclusively (a second open is refused)" : "not exclusively") + "\n";
-        text += "Latency timer: " + LatencyLine(result) + "\n";
-        text += FormatLines("Wake-up format", result.pulseFormat, result.echoCount);
-        text += FormatLines("Frame format", result.frameFormat, result.echoCount);
+        text += res::LoadString(result.exclusive ? res::IDS_CHECK_OPENED_EXCLUSIVELY
+                                                 : res::IDS_CHECK_OPENED_SHARED) +
+                "\n";
+        text += FormatText(res::IDS_CHECK_LATENCY, LatencyLine(result)) + "\n";
+        text += FormatLines(res::IDS_CHECK_WAKE_UP_FORMAT, result.pulseFormat, result.echoCount);
+        text += FormatLines(res::IDS_CHECK_FRAME_FORMAT, result.frameFormat, result.echoCount);
     }
-    text += "Verdict: " + VerdictText(device::VerdictOf(result)) + "\n";
+    text += FormatText(res::IDS_CHECK_VERDICT, VerdictText(device::VerdictOf(result))) + "\n";
     const std::vector<std::string> hints = AdapterCheckHints(result);
     if (!hints.empty()) {
-        text += "Hints:\n";
+        text += res::LoadString(res::IDS_CHECK_HINTS) + "\n";
         for (const std::string& hint : hints)
             text += "- " + hint + "\n";
     }

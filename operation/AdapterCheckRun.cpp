@@ -2,7 +2,7 @@
 #include "operation/AdapterCheckRun.h"
 
 #include "operation/AdapterCheckReport.h"
-#include "platform/OpenFailure.h"
+#include "operation/OpenFailureText.h"
 
 namespace operation {
 
@@ -15,7 +15,7 @@ AdapterCheckOutcome RunAdapterCheck(const std::string& portName, int stopFd, pla
     outcome.verdict = device::VerdictOf(result);
     outcome.report = AdapterCheckReport(result);
     if (outcome.verdict == device::AdapterVerdict::CannotOpen)
-        outcome.openFailure = platform::DescribeOpenFailure(result.openFailure);
+        outcome.openFailure = DescribeOpenFailure(result.openFailure);
     return outcome;
 }
 

@@ -79,7 +79,7 @@ std::string Stamp(std::time_t when)
 
 std::string BackupsFolder()
 {
-    return platform::ProgramFolder(platform::FolderKind::Data) + "/backups";
+    return platform::ProgramFolder(platform::FolderKind::Data) + "/" + kBackupsFolderName;
 }
 
 std::string DeviceFolderName(const std::string& idText)

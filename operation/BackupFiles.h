@@ -13,6 +13,8 @@
 namespace operation {
 
 inline constexpr std::size_t kBackupsKept = 50;
+// The backups' folder in the program's data folder.
+inline constexpr char kBackupsFolderName[] = "backups";
 
 // "backups" in the program's data folder (platform::ProgramFolder).
 std::string BackupsFolder();

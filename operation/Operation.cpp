@@ -4,6 +4,7 @@
 #include "device/CDeviceZAQ.h"
 #include "device/ZaqProtocol.h"
 #include "operation/BackupFiles.h"
+#include "operation/OpenFailureText.h"
 
 #include <algorithm>
 
@@ -14,7 +15,10 @@ std::uint32_t Operation::PostedMessage()
     return device::g_deviceZaqMessage;
 }
 
-Operation::Operation() : engine_(std::make_unique<device::CDeviceZAQ>()) {}
+Operation::Operation() : engine_(std::make_unique<device::CDeviceZAQ>())
+{
+    engine_->describeOpenFailure = &DescribeOpenFailure;
+}
 
 Operation::~Operation() = default;
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "operation/OperationRequest.h"
 
+#include "operation/FormatText.h"
 #include "operation/OperationRecord.h"
-#include "res/StringTable.h"
 
 namespace operation {
 
@@ -12,14 +12,9 @@ std::string TimeoutProblem(std::optional<std::int64_t> seconds)
         return res::LoadString(res::IDS_PARSE_INT);
     if (*seconds >= kMinTimeoutSeconds && *seconds <= kMaxTimeoutSeconds)
         return {};
-    // The entry's template has numbered places, as a widget fills them in.
-    std::string text = res::LoadString(res::IDS_PARSE_INT_RANGE);
-    for (const auto& [place, value] :
-         {std::pair{"%1", kMinTimeoutSeconds}, std::pair{"%2", kMaxTimeoutSeconds}}) {
-        if (const std::size_t at = text.find(place); at != std::string::npos)
-            text.replace(at, 2, std::to_string(value));
-    }
-    return text;
+    // The entry's places are numbered, as a widget fills them in.
+    return FormatPlaces(res::IDS_PARSE_INT_RANGE,
+                        {std::to_string(kMinTimeoutSeconds), std::to_string(kMaxTimeoutSeconds)});
 }
 
 AddressRange RequestRange(std::uint32_t start, std::uint32_t count)

@@ -3,9 +3,9 @@
 
 #include "operation/DeviceResultText.h"
 #include "operation/FormatText.h"
+#include "operation/OpenFailureText.h"
 #include "operation/RangeText.h"
 #include "platform/ErrorCodes.h"
-#include "platform/OpenFailure.h"
 #include "platform/PortNames.h"
 
 #include <algorithm>
@@ -136,7 +136,7 @@ std::string PortFailureText(const OperationRecord& record)
     if (record.result != device::ResultPortError || record.openError == 0 || record.port.empty())
         return {};
     const int err = record.openErrno ? record.openErrno : platform::ErrnoOfCode(record.openError);
-    return platform::DescribeOpenFailure({record.port, platform::DevicePathOf(record.port), err});
+    return DescribeOpenFailure({record.port, platform::DevicePathOf(record.port), err});
 }
 
 std::string StatusSummary(const OperationRecord& record)

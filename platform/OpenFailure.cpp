@@ -16,20 +16,6 @@ namespace platform {
 
 namespace {
 
-std::string PermissionRemedy(const DeviceGroup& group)
-{
-    if (!group.groupMayOpen) {
-        return "Only the device's owner may open it; a udev rule (GROUP=\"dialout\", MODE=\"0660\") lets "
-               "the group dialout in.";
-    }
-    if (group.joinedSinceLogin) {
-        return "Your user is in the group " + group.name +
-               ", but this session began before it joined: log out and in again.";
-    }
-    return "Your user may not open serial ports: add it to the group " + group.name + " (sudo usermod -aG " +
-           group.name + " \"$USER\"), then log out and in again.";
-}
-
 bool ProcessHasGroup(gid_t gid)
 {
     if (getegid() == gid)
@@ -57,7 +43,7 @@ bool UserListedInGroup(gid_t gid)
 
 }  // namespace
 
-OpenFailureReason ExplainOpenFailure(int err, const DeviceGroup& group)
+OpenFailureReason ExplainOpenFailure(int err)
 {
     OpenFailureReason reason;
     reason.systemText = ErrnoText(err);
@@ -65,25 +51,19 @@ OpenFailureReason ExplainOpenFailure(int err, const DeviceGroup& group)
     case EACCES:
     case EPERM:
         reason.kind = OpenFailureKind::NoPermission;
-        reason.remedy = PermissionRemedy(group);
         break;
     case ENOENT:
     case ENODEV:
     case ENXIO:
     case EIO:  // a built-in port with no hardware behind it
         reason.kind = OpenFailureKind::Missing;
-        reason.remedy = "The device is not there: the adapter is unplugged, or the port name is wrong.";
         break;
     case EBUSY:
     case EWOULDBLOCK:
         reason.kind = OpenFailureKind::Busy;
-        reason.remedy = "Another program holds the port (a terminal program, a modem manager, another "
-                        "Probex): close it and try again.";
         break;
     case ENOTTY:
         reason.kind = OpenFailureKind::NotSerial;
-        reason.remedy =
-            "This is not a serial port: choose the adapter's port (/dev/ttyUSB0, /dev/ttyACM0, ...).";
         break;
     default:
         break;
@@ -109,26 +89,6 @@ OpenFailure OpenFailureOf(const std::string& portName, std::uint32_t code)
     // The errno first: finding the path makes system calls of its own.
     const int err = SystemErrno(code);
     return {portName, DevicePathOf(portName), err};
-}
-
-std::string DescribeOpenFailure(const OpenFailure& failure)
-{
-    std::string where = failure.portName;
-    if (!failure.path.empty() && failure.path != failure.portName)
-        where += " (" + failure.path + ")";
-    if (failure.path.empty()) {
-        if (!IsComName(failure.portName))
-            return where + ": not a port name: give COMn or a device path (/dev/ttyUSB0).";
-        return where + ": no such port: the port map " + PortMapFolder() + " has no " + failure.portName +
-               "; link it there to the adapter's device, or remove the folder to make COMn /dev/ttyS(n-1).";
-    }
-    const OpenFailureReason reason = ExplainOpenFailure(
-        failure.err,
-        failure.err == EACCES || failure.err == EPERM ? DeviceGroupOf(failure.path) : DeviceGroup{});
-    std::string text = where + ": " + reason.systemText + ".";
-    if (!reason.remedy.empty())
-        text += " " + reason.remedy;
-    return text;
 }
 
 }  // namespace platform

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Why a serial port did not open, in words a person can act on: the system's own text of the
-// errno and, where one is known, what to do about it.
+// Why a serial port did not open: the kind of failure, which decides the remedy, the system's own
+// text of the errno, and the group that may open the device. The words of the remedies are the
+// front ends' (operation/OpenFailureText.h).
 #include <cstdint>
 #include <string>
 
@@ -27,10 +28,9 @@ struct DeviceGroup {
 struct OpenFailureReason {
     OpenFailureKind kind = OpenFailureKind::Other;
     std::string systemText;  // strerror
-    std::string remedy;      // empty when none is known
 };
 
-OpenFailureReason ExplainOpenFailure(int err, const DeviceGroup& group = {});
+OpenFailureReason ExplainOpenFailure(int err);
 
 // The group owning the device file at `path` (dialout when it cannot be told).
 DeviceGroup DeviceGroupOf(const std::string& path);
@@ -44,9 +44,5 @@ struct OpenFailure {
 // The failure of opening `portName` that ended in `code` on this thread, just now: the errno
 // kept with the code, and the device the name leads to.
 OpenFailure OpenFailureOf(const std::string& portName, std::uint32_t code);
-
-// One line naming the port, its device, the system's reason and the remedy:
-// "COM3 (/dev/ttyUSB0): Permission denied. Your user may not open ..."
-std::string DescribeOpenFailure(const OpenFailure& failure);
 
 }  // namespace platform

@@ -154,6 +154,8 @@ inline constexpr ResourceId IDS_OFFER_SIMULATOR = 61722;
 inline constexpr ResourceId IDS_SIMULATOR_STARTED = 61723;  // %1 the COM name, %2 the image
 inline constexpr ResourceId IDS_SIMULATOR_FAILED = 61724;   // %1 the reason
 inline constexpr ResourceId IDS_ONLY_BUILT_IN_PORTS = 61725;
+inline constexpr ResourceId IDS_COM_NAMES_TAKEN = 61726;  // %1 the port map, %2 the last COM number
+inline constexpr ResourceId IDS_LOG_FILE_FAILED = 61727;  // %s the file, %s the reason
 
 // The window program's command line (printf formats: %s the argument).
 inline constexpr ResourceId IDS_STARTUP_USAGE = 61740;
@@ -162,5 +164,110 @@ inline constexpr ResourceId IDS_STARTUP_EXTRA_FILE = 61742;
 
 // Beside "Wrong file size!": %1 the file's name, %2 its size, %3 the plural's ending, %4 a dump's size.
 inline constexpr ResourceId IDS_DUMP_SIZE_DETAIL = 61745;
+
+// A port that did not open: where, the system's reason and the remedy (printf formats).
+inline constexpr ResourceId IDS_OPEN_REASON = 61750;        // %s the port, %s the system's text
+inline constexpr ResourceId IDS_OPEN_NOT_A_NAME = 61751;    // %s the name
+inline constexpr ResourceId IDS_OPEN_NO_SUCH_PORT = 61752;  // %s the name, %s the port map, %s the name
+inline constexpr ResourceId IDS_OPEN_OWNER_ONLY = 61753;
+inline constexpr ResourceId IDS_OPEN_JOINED_SINCE_LOGIN = 61754;  // %s the group
+inline constexpr ResourceId IDS_OPEN_NO_PERMISSION = 61755;       // %s the group, twice
+inline constexpr ResourceId IDS_OPEN_MISSING = 61756;
+inline constexpr ResourceId IDS_OPEN_BUSY = 61757;
+inline constexpr ResourceId IDS_OPEN_NOT_SERIAL = 61758;
+
+// The adapter check's report (printf formats).
+inline constexpr ResourceId IDS_CHECK_PORT = 61760;
+inline constexpr ResourceId IDS_CHECK_ADAPTER = 61761;
+inline constexpr ResourceId IDS_CHECK_DRIVER = 61762;
+inline constexpr ResourceId IDS_CHECK_STABLE_NAME = 61763;
+inline constexpr ResourceId IDS_CHECK_NOT_OPENED = 61764;
+inline constexpr ResourceId IDS_CHECK_OPENED_EXCLUSIVELY = 61765;
+inline constexpr ResourceId IDS_CHECK_OPENED_SHARED = 61766;
+inline constexpr ResourceId IDS_CHECK_LATENCY = 61767;
+inline constexpr ResourceId IDS_CHECK_WAKE_UP_FORMAT = 61768;
+inline constexpr ResourceId IDS_CHECK_FRAME_FORMAT = 61769;
+inline constexpr ResourceId IDS_CHECK_VERDICT = 61770;
+inline constexpr ResourceId IDS_CHECK_HINTS = 61771;
+inline constexpr ResourceId IDS_CHECK_FORMAT_HEAD = 61772;  // %s the title, %s the format
+inline constexpr ResourceId IDS_CHECK_FORMAT_REFUSED = 61773;
+inline constexpr ResourceId IDS_CHECK_FORMAT_SET = 61774;
+inline constexpr ResourceId IDS_CHECK_ECHOES_SENT = 61775;
+inline constexpr ResourceId IDS_CHECK_ECHOES_CHANGED = 61776;
+inline constexpr ResourceId IDS_CHECK_ROUND_TRIP = 61777;
+inline constexpr ResourceId IDS_CHECK_MS = 61778;
+inline constexpr ResourceId IDS_CHECK_WHOLE_MS = 61779;
+inline constexpr ResourceId IDS_CHECK_FORMAT_NAME = 61780;  // %u the baud rate, %s the parity
+inline constexpr ResourceId IDS_PARITY_NONE = 61781;
+inline constexpr ResourceId IDS_PARITY_ODD = 61782;
+inline constexpr ResourceId IDS_PARITY_EVEN = 61783;
+inline constexpr ResourceId IDS_PARITY_MARK = 61784;
+inline constexpr ResourceId IDS_PARITY_SPACE = 61785;
+inline constexpr ResourceId IDS_PARITY_OTHER = 61786;
+inline constexpr ResourceId IDS_CHECK_PSEUDO_TERMINAL = 61787;
+inline constexpr ResourceId IDS_CHECK_NOT_USB = 61788;
+inline constexpr ResourceId IDS_CHECK_UNKNOWN_DEVICE = 61789;
+inline constexpr ResourceId IDS_CHECK_USB_DEVICE = 61790;
+inline constexpr ResourceId IDS_CHECK_USB_IDS = 61791;
+inline constexpr ResourceId IDS_CHECK_USB_SERIAL = 61792;
+inline constexpr ResourceId IDS_CHECK_NO_LATENCY_TIMER = 61793;
+inline constexpr ResourceId IDS_CHECK_LOW_LATENCY = 61794;
+inline constexpr ResourceId IDS_CHECK_ON = 61795;
+inline constexpr ResourceId IDS_CHECK_OFF = 61796;
+inline constexpr ResourceId IDS_CHECK_LOW_LATENCY_NOT_OFFERED = 61797;
+inline constexpr ResourceId IDS_VERDICT_ECHOES = 61798;
+inline constexpr ResourceId IDS_VERDICT_ECHO_FAULTY = 61799;
+inline constexpr ResourceId IDS_VERDICT_NO_ECHO = 61800;
+inline constexpr ResourceId IDS_VERDICT_CANNOT_OPEN = 61801;
+inline constexpr ResourceId IDS_HINT_STOPPED = 61802;
+inline constexpr ResourceId IDS_HINT_NO_WAKE_FORMAT = 61803;
+inline constexpr ResourceId IDS_HINT_NO_FRAME_FORMAT = 61804;
+inline constexpr ResourceId IDS_HINT_NO_ECHO = 61805;
+inline constexpr ResourceId IDS_HINT_NO_ECHO_AT = 61806;
+inline constexpr ResourceId IDS_HINT_ECHOES_MISSING = 61807;
+inline constexpr ResourceId IDS_HINT_ECHOES_CHANGED = 61808;
+inline constexpr ResourceId IDS_HINT_BAUD_OFF = 61809;
+inline constexpr ResourceId IDS_HINT_PARITY_KEPT = 61810;
+inline constexpr ResourceId IDS_HINT_LATENCY = 61811;
+inline constexpr ResourceId IDS_HINT_NOT_EXCLUSIVE = 61812;
+
+// The command-line client: its help (numbered places %1, %2, ... filled from the constants), its
+// usage errors and its messages (printf formats).
+inline constexpr ResourceId IDS_CLI_HELP = 61820;
+inline constexpr ResourceId IDS_CLI_EXIT_STATUS = 61821;
+inline constexpr ResourceId IDS_CLI_EXIT_STATUS_END = 61822;
+inline constexpr ResourceId IDS_CLI_ERROR = 61823;
+inline constexpr ResourceId IDS_CLI_USAGE_ERROR = 61824;
+inline constexpr ResourceId IDS_CLI_DEVICE_ERROR = 61825;
+inline constexpr ResourceId IDS_CLI_NO_PORTS = 61826;
+inline constexpr ResourceId IDS_CLI_LIST_LOST = 61827;
+inline constexpr ResourceId IDS_CLI_ID_LOST = 61828;
+inline constexpr ResourceId IDS_CLI_RESULT_LOST = 61829;
+inline constexpr ResourceId IDS_CLI_NEEDS_VALUE = 61830;
+inline constexpr ResourceId IDS_CLI_BAD_RANGE = 61831;
+inline constexpr ResourceId IDS_CLI_BAD_BYTE_GAP = 61832;
+inline constexpr ResourceId IDS_CLI_UNKNOWN_OPTION = 61833;
+inline constexpr ResourceId IDS_CLI_NO_COMMAND = 61834;
+inline constexpr ResourceId IDS_CLI_UNKNOWN_COMMAND = 61835;
+inline constexpr ResourceId IDS_CLI_NEEDS_FILE = 61836;
+inline constexpr ResourceId IDS_CLI_TAKES_NO_FILE = 61837;
+inline constexpr ResourceId IDS_CLI_WRITE_ONLY = 61838;
+inline constexpr ResourceId IDS_CLI_RANGE_ONLY = 61839;
+inline constexpr ResourceId IDS_CLI_BYTE_GAP_ONLY = 61840;
+inline constexpr ResourceId IDS_CLI_WAKE_ONLY = 61841;
+inline constexpr ResourceId IDS_CLI_PORTS_OPTIONS = 61842;
+inline constexpr ResourceId IDS_CLI_BACKUPS_OPTIONS = 61843;
+inline constexpr ResourceId IDS_CLI_CHECK_OPTIONS = 61844;
+inline constexpr ResourceId IDS_CLI_PORT_REQUIRED = 61845;
+inline constexpr ResourceId IDS_CLI_CANNOT_READ = 61846;
+inline constexpr ResourceId IDS_CLI_CANNOT_WRITE = 61847;
+inline constexpr ResourceId IDS_CLI_CANNOT_REPLACE = 61848;
+inline constexpr ResourceId IDS_CLI_NO_NEW_FILE = 61849;
+inline constexpr ResourceId IDS_CLI_CURRENT_FOLDER = 61850;
+inline constexpr ResourceId IDS_CLI_NOT_REGULAR = 61851;
+inline constexpr ResourceId IDS_CLI_TRACE_IS_FILE = 61852;
+inline constexpr ResourceId IDS_CLI_TRACE_NOT_REGULAR = 61853;
+inline constexpr ResourceId IDS_CLI_TRACE_CANNOT = 61854;
+inline constexpr ResourceId IDS_CLI_TRACE_LOST = 61855;
 
 }  // namespace res

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "res/StringTable.h"
 
+#include "res/CliHelpText.h"
+
 #include <algorithm>
 #include <array>
 #include <atomic>
@@ -139,6 +141,8 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_SIMULATOR_FAILED, "The simulated adapter did not start: %1"},
     {IDS_ONLY_BUILT_IN_PORTS, "No USB or ACM serial adapter found, only built-in ports: plug the K-line "
                               "adapter in, then open the port list"},
+    {IDS_COM_NAMES_TAKEN, "%1: COM1 to COM%2 are all taken"},
+    {IDS_LOG_FILE_FAILED, "(the log file %s cannot be written: %s; the connections are kept here only)"},
     {IDS_STARTUP_USAGE, "Usage: probex [FILE]\n"
                         "Reads and writes the EEPROM of a ZAQ device through a K-line adapter.\n"
                         "\n"
@@ -147,6 +151,132 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_STARTUP_UNKNOWN_OPTION, "probex: unknown option %s\nTry 'probex --help'.\n"},
     {IDS_STARTUP_EXTRA_FILE, "probex: one FILE only; %s is one too many\nTry 'probex --help'.\n"},
     {IDS_DUMP_SIZE_DETAIL, "%1 holds %2 byte%3; a dump holds %4."},
+    {IDS_OPEN_REASON, "%s: %s."},
+    {IDS_OPEN_NOT_A_NAME, "%s: not a port name: give COMn or a device path (/dev/ttyUSB0)."},
+    {IDS_OPEN_NO_SUCH_PORT,
+     "%s: no such port: the port map %s has no %s; link it there to the adapter's device, "
+     "or remove the folder to make COMn /dev/ttyS(n-1)."},
+    {IDS_OPEN_OWNER_ONLY,
+     "Only the device's owner may open it; a udev rule (GROUP=\"dialout\", MODE=\"0660\") "
+     "lets the group dialout in."},
+    {IDS_OPEN_JOINED_SINCE_LOGIN,
+     "Your user is in the group %s, but this session began before it joined: log out and in again."},
+    {IDS_OPEN_NO_PERMISSION,
+     "Your user may not open serial ports: add it to the group %s (sudo usermod -aG %s "
+     "\"$USER\"), then log out and in again."},
+    {IDS_OPEN_MISSING, "The device is not there: the adapter is unplugged, or the port name is wrong."},
+    {IDS_OPEN_BUSY, "Another program holds the port (a terminal program, a modem manager, another Probex): "
+                    "close it and try again."},
+    {IDS_OPEN_NOT_SERIAL,
+     "This is not a serial port: choose the adapter's port (/dev/ttyUSB0, /dev/ttyACM0, ...)."},
+    {IDS_CHECK_PORT, "Port: %s"},
+    {IDS_CHECK_ADAPTER, "Adapter: %s"},
+    {IDS_CHECK_DRIVER, "Driver: %s"},
+    {IDS_CHECK_STABLE_NAME, "Stable name: /dev/serial/by-id/%s"},
+    {IDS_CHECK_NOT_OPENED, "Opened: no: %s"},
+    {IDS_CHECK_OPENED_EXCLUSIVELY, "Opened: exclusively (a second open is refused)"},
+    {IDS_CHECK_OPENED_SHARED, "Opened: not exclusively"},
+    {IDS_CHECK_LATENCY, "Latency timer: %s"},
+    {IDS_CHECK_WAKE_UP_FORMAT, "Wake-up format"},
+    {IDS_CHECK_FRAME_FORMAT, "Frame format"},
+    {IDS_CHECK_VERDICT, "Verdict: %s"},
+    {IDS_CHECK_HINTS, "Hints:"},
+    {IDS_CHECK_FORMAT_HEAD, "%s (%s): "},
+    {IDS_CHECK_FORMAT_REFUSED, "refused by the driver"},
+    {IDS_CHECK_FORMAT_SET, "set; read back %u baud, %s\n  echoes: %u of %u"},
+    {IDS_CHECK_ECHOES_SENT, " (%u sent)"},
+    {IDS_CHECK_ECHOES_CHANGED, ", %u changed"},
+    {IDS_CHECK_ROUND_TRIP, "; round trip min %s, median %s, max %s"},
+    {IDS_CHECK_MS, "%.1f ms"},
+    {IDS_CHECK_WHOLE_MS, "%u ms"},
+    {IDS_CHECK_FORMAT_NAME, "%u baud, %s"},
+    {IDS_PARITY_NONE, "no parity"},
+    {IDS_PARITY_ODD, "odd parity"},
+    {IDS_PARITY_EVEN, "even parity"},
+    {IDS_PARITY_MARK, "mark parity"},
+    {IDS_PARITY_SPACE, "space parity"},
+    {IDS_PARITY_OTHER, "parity %u"},
+    {IDS_CHECK_PSEUDO_TERMINAL, "pseudo-terminal (no USB device behind it)"},
+    {IDS_CHECK_NOT_USB, "not a USB device"},
+    {IDS_CHECK_UNKNOWN_DEVICE, "unknown to the system"},
+    {IDS_CHECK_USB_DEVICE, "USB device"},
+    {IDS_CHECK_USB_IDS, ", USB %s:%s"},
+    {IDS_CHECK_USB_SERIAL, ", serial %s"},
+    {IDS_CHECK_NO_LATENCY_TIMER, "none (the driver has no latency timer)"},
+    {IDS_CHECK_LOW_LATENCY, "; low latency: %s"},
+    {IDS_CHECK_ON, "on"},
+    {IDS_CHECK_OFF, "off"},
+    {IDS_CHECK_LOW_LATENCY_NOT_OFFERED, "not offered by the driver"},
+    {IDS_VERDICT_ECHOES, "the adapter echoes at both formats."},
+    {IDS_VERDICT_ECHO_FAULTY, "the adapter echoes, but not every byte came back as sent."},
+    {IDS_VERDICT_NO_ECHO,
+     "no echo at one format or both: the device cannot be reached through this adapter."},
+    {IDS_VERDICT_CANNOT_OPEN, "the port cannot be opened."},
+    {IDS_HINT_STOPPED, "the check was stopped before it ended: what it found so far is incomplete"},
+    {IDS_HINT_NO_WAKE_FORMAT, "the driver refused %s: the device cannot be woken through it"},
+    {IDS_HINT_NO_FRAME_FORMAT, "the driver refused %s: no frame can be sent through it"},
+    {IDS_HINT_NO_ECHO,
+     "no echo: the adapter is not powered (it takes power from the diagnostic socket) or not "
+     "a K-line adapter"},
+    {IDS_HINT_NO_ECHO_AT, "no echo at %s: the adapter does not pass this format on to the line"},
+    {IDS_HINT_ECHOES_MISSING, "%u of %u echoes missing at %s: a loose contact or a weak supply"},
+    {IDS_HINT_ECHOES_CHANGED,
+     "%u echoes came back changed at %s: a noisy line or a speed the adapter cannot make"},
+    {IDS_HINT_BAUD_OFF,
+     "the driver runs %u baud instead of %u (%.1f%% off): the device may not understand it"},
+    {IDS_HINT_PARITY_KEPT,
+     "the driver keeps %s instead of %s: its chip cannot make this format, and the wake-up "
+     "pulse comes out wrong"},
+    {IDS_HINT_LATENCY,
+     "latency timer %s: every byte waits %s; a whole EEPROM takes that much longer. Set it to 1 "
+     "ms: echo 1 | sudo tee %s (a udev rule keeps it across plugging in)"},
+    {IDS_HINT_NOT_EXCLUSIVE,
+     "the port is not held exclusively: another program may write to it during a transfer"},
+    {IDS_CLI_HELP, kCliHelpText},
+    {IDS_CLI_EXIT_STATUS, "Exit status:\n"
+                          "  0   success\n"},
+    {IDS_CLI_EXIT_STATUS_END,
+     "  8   the written bytes read back, or the compared range, differ from FILE\n"
+     "  9   %1\n"
+     "  64  wrong usage\n"
+     "  65  FILE cannot be read or written, or is not %3 bytes long (\"%2\"),\n"
+     "      or a write's backup could not be stored (nothing was written)\n"
+     "  74  the ID text, a result or the backups' list could not be written to stdout, or the\n"
+     "      trace to its file\n"
+     "  130  stopped by SIGINT, SIGTERM, SIGHUP or SIGQUIT\n"},
+    {IDS_CLI_ERROR, "probex-cli: %s"},
+    {IDS_CLI_USAGE_ERROR, "probex-cli: %s\nTry 'probex-cli --help'."},
+    {IDS_CLI_DEVICE_ERROR, "Device error"},
+    {IDS_CLI_NO_PORTS, "probex-cli: no serial port found"},
+    {IDS_CLI_LIST_LOST, "probex-cli: the list could not be written to standard output"},
+    {IDS_CLI_ID_LOST, "probex-cli: the ID text could not be written to standard output"},
+    {IDS_CLI_RESULT_LOST, "probex-cli: the result could not be written to standard output"},
+    {IDS_CLI_NEEDS_VALUE, "%s needs a value"},
+    {IDS_CLI_BAD_RANGE, "--range takes FIRST-LAST in hex, 00 to FF, with FIRST not above LAST"},
+    {IDS_CLI_BAD_BYTE_GAP, "--byte-gap takes 0 to %u milliseconds"},
+    {IDS_CLI_UNKNOWN_OPTION, "unknown option %s"},
+    {IDS_CLI_NO_COMMAND, "no command given"},
+    {IDS_CLI_UNKNOWN_COMMAND, "unknown command %s"},
+    {IDS_CLI_NEEDS_FILE, "%s needs exactly one FILE"},
+    {IDS_CLI_TAKES_NO_FILE, "%s takes no FILE"},
+    {IDS_CLI_WRITE_ONLY, "%s goes with write only"},
+    {IDS_CLI_RANGE_ONLY, "--range goes with read, write and compare only"},
+    {IDS_CLI_BYTE_GAP_ONLY, "--byte-gap goes with --frames only"},
+    {IDS_CLI_WAKE_ONLY, "--wake goes with check only"},
+    {IDS_CLI_PORTS_OPTIONS, "ports takes no --port, --timeout, --trace, --frames or --last"},
+    {IDS_CLI_BACKUPS_OPTIONS, "backups takes --timeout, --trace, --frames and --last only with --port"},
+    {IDS_CLI_CHECK_OPTIONS, "check takes --timeout, --trace, --frames and --last only with --wake"},
+    {IDS_CLI_PORT_REQUIRED, "--port is required"},
+    {IDS_CLI_CANNOT_READ, "cannot read %s: %s"},
+    {IDS_CLI_CANNOT_WRITE, "cannot write %s: %s"},
+    {IDS_CLI_CANNOT_REPLACE, "cannot replace %s: %s"},
+    {IDS_CLI_NO_NEW_FILE, "cannot write %s: no new file can be made in %s: %s"},
+    {IDS_CLI_CURRENT_FOLDER, "the current folder"},
+    {IDS_CLI_NOT_REGULAR, "%s: not a regular file"},
+    {IDS_CLI_TRACE_IS_FILE, "cannot write the trace to %s: it is FILE"},
+    {IDS_CLI_TRACE_NOT_REGULAR, "cannot write the trace to %s: not a regular file"},
+    {IDS_CLI_TRACE_CANNOT, "cannot write the trace to %s: %s"},
+    {IDS_CLI_TRACE_LOST, "the trace could not be written to %s: %s"},
 });
 
 static_assert(std::ranges::is_sorted(kStrings, {}, &Entry::id), "string table must stay sorted by id");

@@ -2,8 +2,8 @@
 #pragma once
 
 // The program's texts, keyed by resource id, as described (Russian menus and buttons, English
-// messages). Texts are UTF-8; format placeholders
-// ("%1", "%02X", "%d") are kept as written and filled in by the caller.
+// messages), the command-line client's included. Texts are UTF-8; format placeholders ("%1",
+// "%02X", "%d") are kept as written and filled in by the caller (operation/FormatText.h).
 
 #include "res/ResourceIds.h"
 

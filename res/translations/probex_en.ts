@@ -720,6 +720,572 @@ It stops when the window closes. This question is not asked again.</translation>
         <source>&amp;Check adapter ...</source>
         <translation>&amp;Check adapter ...</translation>
     </message>
+    <message>
+        <source>%1: COM1 to COM%2 are all taken</source>
+        <translation>%1: COM1 to COM%2 are all taken</translation>
+    </message>
+    <message>
+        <source>(the log file %s cannot be written: %s; the connections are kept here only)</source>
+        <translation>(the log file %s cannot be written: %s; the connections are kept here only)</translation>
+    </message>
+    <message>
+        <source>%s: %s.</source>
+        <translation>%s: %s.</translation>
+    </message>
+    <message>
+        <source>%s: not a port name: give COMn or a device path (/dev/ttyUSB0).</source>
+        <translation>%s: not a port name: give COMn or a device path (/dev/ttyUSB0).</translation>
+    </message>
+    <message>
+        <source>%s: no such port: the port map %s has no %s; link it there to the adapter&apos;s device, or remove the folder to make COMn /dev/ttyS(n-1).</source>
+        <translation>%s: no such port: the port map %s has no %s; link it there to the adapter&apos;s device, or remove the folder to make COMn /dev/ttyS(n-1).</translation>
+    </message>
+    <message>
+        <source>Only the device&apos;s owner may open it; a udev rule (GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;) lets the group dialout in.</source>
+        <translation>Only the device&apos;s owner may open it; a udev rule (GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;) lets the group dialout in.</translation>
+    </message>
+    <message>
+        <source>Your user is in the group %s, but this session began before it joined: log out and in again.</source>
+        <translation>Your user is in the group %s, but this session began before it joined: log out and in again.</translation>
+    </message>
+    <message>
+        <source>Your user may not open serial ports: add it to the group %s (sudo usermod -aG %s &quot;$USER&quot;), then log out and in again.</source>
+        <translation>Your user may not open serial ports: add it to the group %s (sudo usermod -aG %s &quot;$USER&quot;), then log out and in again.</translation>
+    </message>
+    <message>
+        <source>The device is not there: the adapter is unplugged, or the port name is wrong.</source>
+        <translation>The device is not there: the adapter is unplugged, or the port name is wrong.</translation>
+    </message>
+    <message>
+        <source>Another program holds the port (a terminal program, a modem manager, another Probex): close it and try again.</source>
+        <translation>Another program holds the port (a terminal program, a modem manager, another Probex): close it and try again.</translation>
+    </message>
+    <message>
+        <source>This is not a serial port: choose the adapter&apos;s port (/dev/ttyUSB0, /dev/ttyACM0, ...).</source>
+        <translation>This is not a serial port: choose the adapter&apos;s port (/dev/ttyUSB0, /dev/ttyACM0, ...).</translation>
+    </message>
+    <message>
+        <source>Port: %s</source>
+        <translation>Port: %s</translation>
+    </message>
+    <message>
+        <source>Adapter: %s</source>
+        <translation>Adapter: %s</translation>
+    </message>
+    <message>
+        <source>Driver: %s</source>
+        <translation>Driver: %s</translation>
+    </message>
+    <message>
+        <source>Stable name: /dev/serial/by-id/%s</source>
+        <translation>Stable name: /dev/serial/by-id/%s</translation>
+    </message>
+    <message>
+        <source>Opened: no: %s</source>
+        <translation>Opened: no: %s</translation>
+    </message>
+    <message>
+        <source>Opened: exclusively (a second open is refused)</source>
+        <translation>Opened: exclusively (a second open is refused)</translation>
+    </message>
+    <message>
+        <source>Opened: not exclusively</source>
+        <translation>Opened: not exclusively</translation>
+    </message>
+    <message>
+        <source>Latency timer: %s</source>
+        <translation>Latency timer: %s</translation>
+    </message>
+    <message>
+        <source>Wake-up format</source>
+        <translation>Wake-up format</translation>
+    </message>
+    <message>
+        <source>Frame format</source>
+        <translation>Frame format</translation>
+    </message>
+    <message>
+        <source>Verdict: %s</source>
+        <translation>Verdict: %s</translation>
+    </message>
+    <message>
+        <source>Hints:</source>
+        <translation>Hints:</translation>
+    </message>
+    <message>
+        <source>%s (%s): </source>
+        <translation>%s (%s): </translation>
+    </message>
+    <message>
+        <source>refused by the driver</source>
+        <translation>refused by the driver</translation>
+    </message>
+    <message>
+        <source>set; read back %u baud, %s
+  echoes: %u of %u</source>
+        <translation>set; read back %u baud, %s
+  echoes: %u of %u</translation>
+    </message>
+    <message>
+        <source> (%u sent)</source>
+        <translation> (%u sent)</translation>
+    </message>
+    <message>
+        <source>, %u changed</source>
+        <translation>, %u changed</translation>
+    </message>
+    <message>
+        <source>; round trip min %s, median %s, max %s</source>
+        <translation>; round trip min %s, median %s, max %s</translation>
+    </message>
+    <message>
+        <source>%.1f ms</source>
+        <translation>%.1f ms</translation>
+    </message>
+    <message>
+        <source>%u ms</source>
+        <translation>%u ms</translation>
+    </message>
+    <message>
+        <source>%u baud, %s</source>
+        <translation>%u baud, %s</translation>
+    </message>
+    <message>
+        <source>no parity</source>
+        <translation>no parity</translation>
+    </message>
+    <message>
+        <source>odd parity</source>
+        <translation>odd parity</translation>
+    </message>
+    <message>
+        <source>even parity</source>
+        <translation>even parity</translation>
+    </message>
+    <message>
+        <source>mark parity</source>
+        <translation>mark parity</translation>
+    </message>
+    <message>
+        <source>space parity</source>
+        <translation>space parity</translation>
+    </message>
+    <message>
+        <source>parity %u</source>
+        <translation>parity %u</translation>
+    </message>
+    <message>
+        <source>pseudo-terminal (no USB device behind it)</source>
+        <translation>pseudo-terminal (no USB device behind it)</translation>
+    </message>
+    <message>
+        <source>not a USB device</source>
+        <translation>not a USB device</translation>
+    </message>
+    <message>
+        <source>unknown to the system</source>
+        <translation>unknown to the system</translation>
+    </message>
+    <message>
+        <source>USB device</source>
+        <translation>USB device</translation>
+    </message>
+    <message>
+        <source>, USB %s:%s</source>
+        <translation>, USB %s:%s</translation>
+    </message>
+    <message>
+        <source>, serial %s</source>
+        <translation>, serial %s</translation>
+    </message>
+    <message>
+        <source>none (the driver has no latency timer)</source>
+        <translation>none (the driver has no latency timer)</translation>
+    </message>
+    <message>
+        <source>; low latency: %s</source>
+        <translation>; low latency: %s</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>not offered by the driver</source>
+        <translation>not offered by the driver</translation>
+    </message>
+    <message>
+        <source>the adapter echoes at both formats.</source>
+        <translation>the adapter echoes at both formats.</translation>
+    </message>
+    <message>
+        <source>the adapter echoes, but not every byte came back as sent.</source>
+        <translation>the adapter echoes, but not every byte came back as sent.</translation>
+    </message>
+    <message>
+        <source>no echo at one format or both: the device cannot be reached through this adapter.</source>
+        <translation>no echo at one format or both: the device cannot be reached through this adapter.</translation>
+    </message>
+    <message>
+        <source>the port cannot be opened.</source>
+        <translation>the port cannot be opened.</translation>
+    </message>
+    <message>
+        <source>the check was stopped before it ended: what it found so far is incomplete</source>
+        <translation>the check was stopped before it ended: what it found so far is incomplete</translation>
+    </message>
+    <message>
+        <source>the driver refused %s: the device cannot be woken through it</source>
+        <translation>the driver refused %s: the device cannot be woken through it</translation>
+    </message>
+    <message>
+        <source>the driver refused %s: no frame can be sent through it</source>
+        <translation>the driver refused %s: no frame can be sent through it</translation>
+    </message>
+    <message>
+        <source>no echo: the adapter is not powered (it takes power from the diagnostic socket) or not a K-line adapter</source>
+        <translation>no echo: the adapter is not powered (it takes power from the diagnostic socket) or not a K-line adapter</translation>
+    </message>
+    <message>
+        <source>no echo at %s: the adapter does not pass this format on to the line</source>
+        <translation>no echo at %s: the adapter does not pass this format on to the line</translation>
+    </message>
+    <message>
+        <source>%u of %u echoes missing at %s: a loose contact or a weak supply</source>
+        <translation>%u of %u echoes missing at %s: a loose contact or a weak supply</translation>
+    </message>
+    <message>
+        <source>%u echoes came back changed at %s: a noisy line or a speed the adapter cannot make</source>
+        <translation>%u echoes came back changed at %s: a noisy line or a speed the adapter cannot make</translation>
+    </message>
+    <message>
+        <source>the driver runs %u baud instead of %u (%.1f%% off): the device may not understand it</source>
+        <translation>the driver runs %u baud instead of %u (%.1f%% off): the device may not understand it</translation>
+    </message>
+    <message>
+        <source>the driver keeps %s instead of %s: its chip cannot make this format, and the wake-up pulse comes out wrong</source>
+        <translation>the driver keeps %s instead of %s: its chip cannot make this format, and the wake-up pulse comes out wrong</translation>
+    </message>
+    <message>
+        <source>latency timer %s: every byte waits %s; a whole EEPROM takes that much longer. Set it to 1 ms: echo 1 | sudo tee %s (a udev rule keeps it across plugging in)</source>
+        <translation>latency timer %s: every byte waits %s; a whole EEPROM takes that much longer. Set it to 1 ms: echo 1 | sudo tee %s (a udev rule keeps it across plugging in)</translation>
+    </message>
+    <message>
+        <source>the port is not held exclusively: another program may write to it during a transfer</source>
+        <translation>the port is not held exclusively: another program may write to it during a transfer</translation>
+    </message>
+    <message>
+        <source>Usage:
+  probex-cli id    --port NAME [--timeout SECONDS] [--last]
+  probex-cli read  --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST] FILE
+  probex-cli write --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST]
+                   [--no-verify] [--changed-only] [--no-backup] FILE
+  probex-cli compare --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST] FILE
+  probex-cli backups [--port NAME [--timeout SECONDS] [--last]]
+  each of them also takes [--frames [--byte-gap MS]] [--trace FILE]
+  probex-cli ports
+  probex-cli check --port NAME [--wake [--timeout SECONDS] [--last]]
+  probex-cli --help | --version
+
+Reads the ID of a ZAQ device behind a K-line adapter, or reads or writes its %2-byte
+EEPROM. Every command that wakes the device prints its ID text on stdout, and checks FILE
+before the device is touched. Progress (&quot;%1&quot;) goes to stderr while stderr is a
+terminal.
+
+Commands:
+  id        read the device&apos;s identification only
+  read      read the range into FILE. Bytes of FILE outside the range are kept; a missing
+            FILE starts as %2 zero bytes. FILE is replaced, atomically, only after the
+            whole range has been read: a failed read leaves it as it was. FILE must be a
+            regular file that can be read and written, or missing, in a folder that takes
+            new files; when FILE is a symbolic link, the link stays and its file is
+            replaced.
+  write     first read the device&apos;s whole EEPROM and store it as a backup (its path goes
+            to stderr; the newest %3 per device are kept under
+            %4/ID/), then write the range from FILE, a
+            readable regular file of exactly %2 bytes, then read the written bytes back
+            in the same connection; each byte that differs is listed on stderr (&quot;0x10:
+            wrote AB, read 00&quot;). A write that fails or is stopped says on stderr which
+            addresses were written and which not.
+  compare   read the range from the device and compare it with FILE, which must hold
+            exactly %2 bytes and is left as it is; prints how many bytes differ and
+            where.
+  backups   list the stored backups, one file a line, oldest first per device; with
+            --port only those of the device there, after reading its ID.
+  ports     list the serial ports, one a line: the COM name (- where none leads to the
+            device), the device path, what is behind it (USB product and maker, driver,
+            /dev/serial/by-id name) and &quot;busy&quot; or &quot;no access&quot; where it cannot be opened
+  check     examine the adapter without waking the device: open the port exclusively,
+            set both line formats and read them back, time %5 byte echoes at each, show
+            the USB identity, driver and latency timer; ends with a verdict and hints. Exit
+            status 0 when the adapter echoes at both formats, 3 when it does not, 1 when
+            the port cannot be opened. With --wake it then wakes the device and reads its
+            ID, and the exit status is that of id.
+
+Options:
+  --port NAME          COMn (through the per-user port map, as in the window
+                       application) or a device path such as /dev/ttyUSB0
+  --timeout SECONDS    time allowed for each answer byte, %6 to %7 (default %8)
+  --frames             send each request frame in one write, then check all its echoes,
+                       instead of waiting for each byte&apos;s echo before the next byte:
+                       much faster through a USB adapter. The K-line allows it, but no
+                       device has been seen taking it, so it is not the default
+  --byte-gap MS        with --frames: MS milliseconds between two bytes, 0 to %9 (default 0)
+  --last               mark the request as the last operation for the device
+  --range FIRST-LAST   EEPROM addresses in hex, 00 to FF, inclusive (default 00-FF)
+  --no-verify          write: do not read the written bytes back
+  --changed-only       write: read the range first and write only the bytes that differ
+                       from FILE; says how many were written
+  --no-backup          write: store no backup first
+  --wake               check: go on to wake the device and read its ID
+  --trace FILE         write a trace of the connection (every byte sent with its echo,
+                       every answer, how it ended) to FILE; - for stderr. FILE must be
+                       a regular file or missing, and not the command&apos;s FILE (65)
+  --help               show this text
+  --                   end of the options: what follows is the command and FILE, even
+                       when it starts with -
+  --version            show the version
+
+</source>
+        <translation>Usage:
+  probex-cli id    --port NAME [--timeout SECONDS] [--last]
+  probex-cli read  --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST] FILE
+  probex-cli write --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST]
+                   [--no-verify] [--changed-only] [--no-backup] FILE
+  probex-cli compare --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST] FILE
+  probex-cli backups [--port NAME [--timeout SECONDS] [--last]]
+  each of them also takes [--frames [--byte-gap MS]] [--trace FILE]
+  probex-cli ports
+  probex-cli check --port NAME [--wake [--timeout SECONDS] [--last]]
+  probex-cli --help | --version
+
+Reads the ID of a ZAQ device behind a K-line adapter, or reads or writes its %2-byte
+EEPROM. Every command that wakes the device prints its ID text on stdout, and checks FILE
+before the device is touched. Progress (&quot;%1&quot;) goes to stderr while stderr is a
+terminal.
+
+Commands:
+  id        read the device&apos;s identification only
+  read      read the range into FILE. Bytes of FILE outside the range are kept; a missing
+            FILE starts as %2 zero bytes. FILE is replaced, atomically, only after the
+            whole range has been read: a failed read leaves it as it was. FILE must be a
+            regular file that can be read and written, or missing, in a folder that takes
+            new files; when FILE is a symbolic link, the link stays and its file is
+            replaced.
+  write     first read the device&apos;s whole EEPROM and store it as a backup (its path goes
+            to stderr; the newest %3 per device are kept under
+            %4/ID/), then write the range from FILE, a
+            readable regular file of exactly %2 bytes, then read the written bytes back
+            in the same connection; each byte that differs is listed on stderr (&quot;0x10:
+            wrote AB, read 00&quot;). A write that fails or is stopped says on stderr which
+            addresses were written and which not.
+  compare   read the range from the device and compare it with FILE, which must hold
+            exactly %2 bytes and is left as it is; prints how many bytes differ and
+            where.
+  backups   list the stored backups, one file a line, oldest first per device; with
+            --port only those of the device there, after reading its ID.
+  ports     list the serial ports, one a line: the COM name (- where none leads to the
+            device), the device path, what is behind it (USB product and maker, driver,
+            /dev/serial/by-id name) and &quot;busy&quot; or &quot;no access&quot; where it cannot be opened
+  check     examine the adapter without waking the device: open the port exclusively,
+            set both line formats and read them back, time %5 byte echoes at each, show
+            the USB identity, driver and latency timer; ends with a verdict and hints. Exit
+            status 0 when the adapter echoes at both formats, 3 when it does not, 1 when
+            the port cannot be opened. With --wake it then wakes the device and reads its
+            ID, and the exit status is that of id.
+
+Options:
+  --port NAME          COMn (through the per-user port map, as in the window
+                       application) or a device path such as /dev/ttyUSB0
+  --timeout SECONDS    time allowed for each answer byte, %6 to %7 (default %8)
+  --frames             send each request frame in one write, then check all its echoes,
+                       instead of waiting for each byte&apos;s echo before the next byte:
+                       much faster through a USB adapter. The K-line allows it, but no
+                       device has been seen taking it, so it is not the default
+  --byte-gap MS        with --frames: MS milliseconds between two bytes, 0 to %9 (default 0)
+  --last               mark the request as the last operation for the device
+  --range FIRST-LAST   EEPROM addresses in hex, 00 to FF, inclusive (default 00-FF)
+  --no-verify          write: do not read the written bytes back
+  --changed-only       write: read the range first and write only the bytes that differ
+                       from FILE; says how many were written
+  --no-backup          write: store no backup first
+  --wake               check: go on to wake the device and read its ID
+  --trace FILE         write a trace of the connection (every byte sent with its echo,
+                       every answer, how it ended) to FILE; - for stderr. FILE must be
+                       a regular file or missing, and not the command&apos;s FILE (65)
+  --help               show this text
+  --                   end of the options: what follows is the command and FILE, even
+                       when it starts with -
+  --version            show the version
+
+</translation>
+    </message>
+    <message>
+        <source>Exit status:
+  0   success
+</source>
+        <translation>Exit status:
+  0   success
+</translation>
+    </message>
+    <message>
+        <source>  8   the written bytes read back, or the compared range, differ from FILE
+  9   %1
+  64  wrong usage
+  65  FILE cannot be read or written, or is not %3 bytes long (&quot;%2&quot;),
+      or a write&apos;s backup could not be stored (nothing was written)
+  74  the ID text, a result or the backups&apos; list could not be written to stdout, or the
+      trace to its file
+  130  stopped by SIGINT, SIGTERM, SIGHUP or SIGQUIT
+</source>
+        <translation>  8   the written bytes read back, or the compared range, differ from FILE
+  9   %1
+  64  wrong usage
+  65  FILE cannot be read or written, or is not %3 bytes long (&quot;%2&quot;),
+      or a write&apos;s backup could not be stored (nothing was written)
+  74  the ID text, a result or the backups&apos; list could not be written to stdout, or the
+      trace to its file
+  130  stopped by SIGINT, SIGTERM, SIGHUP or SIGQUIT
+</translation>
+    </message>
+    <message>
+        <source>probex-cli: %s</source>
+        <translation>probex-cli: %s</translation>
+    </message>
+    <message>
+        <source>probex-cli: %s
+Try &apos;probex-cli --help&apos;.</source>
+        <translation>probex-cli: %s
+Try &apos;probex-cli --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Device error</source>
+        <translation>Device error</translation>
+    </message>
+    <message>
+        <source>probex-cli: no serial port found</source>
+        <translation>probex-cli: no serial port found</translation>
+    </message>
+    <message>
+        <source>probex-cli: the list could not be written to standard output</source>
+        <translation>probex-cli: the list could not be written to standard output</translation>
+    </message>
+    <message>
+        <source>probex-cli: the ID text could not be written to standard output</source>
+        <translation>probex-cli: the ID text could not be written to standard output</translation>
+    </message>
+    <message>
+        <source>probex-cli: the result could not be written to standard output</source>
+        <translation>probex-cli: the result could not be written to standard output</translation>
+    </message>
+    <message>
+        <source>%s needs a value</source>
+        <translation>%s needs a value</translation>
+    </message>
+    <message>
+        <source>--range takes FIRST-LAST in hex, 00 to FF, with FIRST not above LAST</source>
+        <translation>--range takes FIRST-LAST in hex, 00 to FF, with FIRST not above LAST</translation>
+    </message>
+    <message>
+        <source>--byte-gap takes 0 to %u milliseconds</source>
+        <translation>--byte-gap takes 0 to %u milliseconds</translation>
+    </message>
+    <message>
+        <source>unknown option %s</source>
+        <translation>unknown option %s</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>no command given</translation>
+    </message>
+    <message>
+        <source>unknown command %s</source>
+        <translation>unknown command %s</translation>
+    </message>
+    <message>
+        <source>%s needs exactly one FILE</source>
+        <translation>%s needs exactly one FILE</translation>
+    </message>
+    <message>
+        <source>%s takes no FILE</source>
+        <translation>%s takes no FILE</translation>
+    </message>
+    <message>
+        <source>%s goes with write only</source>
+        <translation>%s goes with write only</translation>
+    </message>
+    <message>
+        <source>--range goes with read, write and compare only</source>
+        <translation>--range goes with read, write and compare only</translation>
+    </message>
+    <message>
+        <source>--byte-gap goes with --frames only</source>
+        <translation>--byte-gap goes with --frames only</translation>
+    </message>
+    <message>
+        <source>--wake goes with check only</source>
+        <translation>--wake goes with check only</translation>
+    </message>
+    <message>
+        <source>ports takes no --port, --timeout, --trace, --frames or --last</source>
+        <translation>ports takes no --port, --timeout, --trace, --frames or --last</translation>
+    </message>
+    <message>
+        <source>backups takes --timeout, --trace, --frames and --last only with --port</source>
+        <translation>backups takes --timeout, --trace, --frames and --last only with --port</translation>
+    </message>
+    <message>
+        <source>check takes --timeout, --trace, --frames and --last only with --wake</source>
+        <translation>check takes --timeout, --trace, --frames and --last only with --wake</translation>
+    </message>
+    <message>
+        <source>--port is required</source>
+        <translation>--port is required</translation>
+    </message>
+    <message>
+        <source>cannot read %s: %s</source>
+        <translation>cannot read %s: %s</translation>
+    </message>
+    <message>
+        <source>cannot write %s: %s</source>
+        <translation>cannot write %s: %s</translation>
+    </message>
+    <message>
+        <source>cannot replace %s: %s</source>
+        <translation>cannot replace %s: %s</translation>
+    </message>
+    <message>
+        <source>cannot write %s: no new file can be made in %s: %s</source>
+        <translation>cannot write %s: no new file can be made in %s: %s</translation>
+    </message>
+    <message>
+        <source>the current folder</source>
+        <translation>the current folder</translation>
+    </message>
+    <message>
+        <source>%s: not a regular file</source>
+        <translation>%s: not a regular file</translation>
+    </message>
+    <message>
+        <source>cannot write the trace to %s: it is FILE</source>
+        <translation>cannot write the trace to %s: it is FILE</translation>
+    </message>
+    <message>
+        <source>cannot write the trace to %s: not a regular file</source>
+        <translation>cannot write the trace to %s: not a regular file</translation>
+    </message>
+    <message>
+        <source>cannot write the trace to %s: %s</source>
+        <translation>cannot write the trace to %s: %s</translation>
+    </message>
+    <message>
+        <source>the trace could not be written to %s: %s</source>
+        <translation>the trace could not be written to %s: %s</translation>
+    </message>
 </context>
 <context>
     <name>dumpedit::CDumpEdit</name>

@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/probex-cli/CliOptions.h"
 
+#include "device/AdapterCheck.h"
 #include "device/DeviceZaqTypes.h"
 #include "device/ZaqProtocol.h"
+#include "operation/BackupFiles.h"
 #include "operation/DeviceResultText.h"
+#include "operation/FormatText.h"
 #include "operation/OperationProgress.h"
+#include "operation/OperationRecord.h"
 #include "operation/OperationRequest.h"
 #include "platform/PathText.h"
+#include "platform/UserFolders.h"
 #include "res/ProgramVersion.h"
 #include "res/StringTable.h"
 
@@ -15,6 +20,8 @@
 #include <optional>
 
 namespace probexcli {
+
+using operation::FormatText;
 
 namespace {
 
@@ -37,97 +44,21 @@ std::string HelpText(std::uint16_t result)
 
 std::string CliHelp()
 {
-    using res::LoadString;
-    std::string text =
-        "Usage:\n"
-        "  probex-cli id    --port NAME [--timeout SECONDS] [--last]\n"
-        "  probex-cli read  --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST] FILE\n"
-        "  probex-cli write --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST]\n"
-        "                   [--no-verify] [--changed-only] [--no-backup] FILE\n"
-        "  probex-cli compare --port NAME [--timeout SECONDS] [--last] [--range FIRST-LAST] FILE\n"
-        "  probex-cli backups [--port NAME [--timeout SECONDS] [--last]]\n"
-        "  each of them also takes [--frames [--byte-gap MS]] [--trace FILE]\n"
-        "  probex-cli ports\n"
-        "  probex-cli check --port NAME [--wake [--timeout SECONDS] [--last]]\n"
-        "  probex-cli --help | --version\n"
-        "\n"
-        "Reads the ID of a ZAQ device behind a K-line adapter, or reads or writes its 256-byte\n"
-        "EEPROM. Every command that wakes the device prints its ID text on stdout, and checks FILE\n"
-        "before the device is touched. Progress (\"" +
-        operation::PercentText(37) +
-        "\") goes to stderr while stderr is a\n"
-        "terminal.\n"
-        "\n"
-        "Commands:\n"
-        "  id        read the device's identification only\n"
-        "  read      read the range into FILE. Bytes of FILE outside the range are kept; a missing\n"
-        "            FILE starts as 256 zero bytes. FILE is replaced, atomically, only after the\n"
-        "            whole range has been read: a failed read leaves it as it was. FILE must be a\n"
-        "            regular file that can be read and written, or missing, in a folder that takes\n"
-        "            new files; when FILE is a symbolic link, the link stays and its file is\n"
-        "            replaced.\n"
-        "  write     first read the device's whole EEPROM and store it as a backup (its path goes\n"
-        "            to stderr; the newest 50 per device are kept under\n"
-        "            $XDG_DATA_HOME/Velmora/backups/ID/), then write the range from FILE, a\n"
-        "            readable regular file of exactly 256 bytes, then read the written bytes back\n"
-        "            in the same connection; each byte that differs is listed on stderr (\"0x10:\n"
-        "            wrote AB, read 00\"). A write that fails or is stopped says on stderr which\n"
-        "            addresses were written and which not.\n"
-        "  compare   read the range from the device and compare it with FILE, which must hold\n"
-        "            exactly 256 bytes and is left as it is; prints how many bytes differ and\n"
-        "            where.\n"
-        "  backups   list the stored backups, one file a line, oldest first per device; with\n"
-        "            --port only those of the device there, after reading its ID.\n"
-        "  ports     list the serial ports, one a line: the COM name (- where none leads to the\n"
-        "            device), the device path, what is behind it (USB product and maker, driver,\n"
-        "            /dev/serial/by-id name) and \"busy\" or \"no access\" where it cannot be opened\n"
-        "  check     examine the adapter without waking the device: open the port exclusively,\n"
-        "            set both line formats and read them back, time 20 byte echoes at each, show\n"
-        "            the USB identity, driver and latency timer; ends with a verdict and hints. Exit\n"
-        "            status 0 when the adapter echoes at both formats, 3 when it does not, 1 when\n"
-        "            the port cannot be opened. With --wake it then wakes the device and reads its\n"
-        "            ID, and the exit status is that of id.\n"
-        "\n"
-        "Options:\n"
-        "  --port NAME          COMn (through the per-user port map, as in the window\n"
-        "                       application) or a device path such as /dev/ttyUSB0\n"
-        "  --timeout SECONDS    time allowed for each answer byte, 1 to 30 (default 10)\n"
-        "  --frames             send each request frame in one write, then check all its echoes,\n"
-        "                       instead of waiting for each byte's echo before the next byte:\n"
-        "                       much faster through a USB adapter. The K-line allows it, but no\n"
-        "                       device has been seen taking it, so it is not the default\n"
-        "  --byte-gap MS        with --frames: MS milliseconds between two bytes, 0 to 20 (default 0)\n"
-        "  --last               mark the request as the last operation for the device\n"
-        "  --range FIRST-LAST   EEPROM addresses in hex, 00 to FF, inclusive (default 00-FF)\n"
-        "  --no-verify          write: do not read the written bytes back\n"
-        "  --changed-only       write: read the range first and write only the bytes that differ\n"
-        "                       from FILE; says how many were written\n"
-        "  --no-backup          write: store no backup first\n"
-        "  --wake               check: go on to wake the device and read its ID\n"
-        "  --trace FILE         write a trace of the connection (every byte sent with its echo,\n"
-        "                       every answer, how it ended) to FILE; - for stderr. FILE must be\n"
-        "                       a regular file or missing, and not the command's FILE (65)\n"
-        "  --help               show this text\n"
-        "  --                   end of the options: what follows is the command and FILE, even\n"
-        "                       when it starts with -\n"
-        "  --version            show the version\n"
-        "\n";
-    text += "Exit status:\n"
-            "  0   success\n";
+    using operation::FormatPlaces;
+    const std::string eepromSize = std::to_string(operation::kEepromBytes);
+    std::string text = FormatPlaces(
+        res::IDS_CLI_HELP,
+        {operation::PercentText(37), eepromSize, std::to_string(operation::kBackupsKept),
+         "$XDG_DATA_HOME/" + std::string(platform::kProgramFolderName) + "/" + operation::kBackupsFolderName,
+         std::to_string(device::AdapterCheckOptions{}.echoCount),
+         std::to_string(operation::kMinTimeoutSeconds), std::to_string(operation::kMaxTimeoutSeconds),
+         std::to_string(operation::kDefaultTimeoutSeconds), std::to_string(device::zaq::kMaxByteGapMs)});
+    text += res::LoadString(res::IDS_CLI_EXIT_STATUS);
     for (const std::uint16_t result : kDeviceFailures)
         text += "  " + std::to_string(result) + "   " + HelpText(result) + "\n";
-    text += "  8   the written bytes read back, or the compared range, differ from FILE\n"
-            "  9   " +
-            HelpText(device::ResultShortAnswer) +
-            "\n"
-            "  64  wrong usage\n"
-            "  65  FILE cannot be read or written, or is not 256 bytes long (\"" +
-            LoadString(res::IDS_WRONG_FILE_SIZE) +
-            "\"),\n"
-            "      or a write's backup could not be stored (nothing was written)\n"
-            "  74  the ID text, a result or the backups' list could not be written to stdout, or the\n"
-            "      trace to its file\n"
-            "  130  stopped by SIGINT, SIGTERM, SIGHUP or SIGQUIT\n";
+    text +=
+        FormatPlaces(res::IDS_CLI_EXIT_STATUS_END, {HelpText(device::ResultShortAnswer),
+                                                    res::LoadString(res::IDS_WRONG_FILE_SIZE), eepromSize});
     return text;
 }
 
@@ -207,7 +138,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
         const bool takesValue = arg == "--port" || arg == "--timeout" || arg == "--range" ||
                                 arg == "--trace" || arg == "--byte-gap";
         if (takesValue && i + 1 >= args.size()) {
-            error = arg + " needs a value";
+            error = FormatText(res::IDS_CLI_NEEDS_VALUE, arg);
             return false;
         }
         if (arg == "--port") {
@@ -219,15 +150,14 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
         } else if (arg == "--range") {
             rangeGiven = true;
             if (!ParseRange(args[++i], options)) {
-                error = "--range takes FIRST-LAST in hex, 00 to FF, with FIRST not above LAST";
+                error = res::LoadString(res::IDS_CLI_BAD_RANGE);
                 return false;
             }
         } else if (arg == "--trace") {
             options.tracePath = args[++i];
         } else if (arg == "--byte-gap") {
             if (!ParseByteGap(args[++i], options.byteGapMs)) {
-                error =
-                    "--byte-gap takes 0 to " + std::to_string(device::zaq::kMaxByteGapMs) + " milliseconds";
+                error = FormatText(res::IDS_CLI_BAD_BYTE_GAP, unsigned(device::zaq::kMaxByteGapMs));
                 return false;
             }
             byteGapGiven = true;
@@ -247,14 +177,14 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
         } else if (arg == "--wake") {
             options.wake = true;
         } else if (arg.size() > 1 && arg[0] == '-') {
-            error = "unknown option " + platform::PrintableName(arg);
+            error = FormatText(res::IDS_CLI_UNKNOWN_OPTION, platform::PrintableName(arg));
             return false;
         } else {
             positional.push_back(arg);
         }
     }
     if (positional.empty()) {
-        error = "no command given";
+        error = res::LoadString(res::IDS_CLI_NO_COMMAND);
         return false;
     }
     const std::string& command = positional.front();
@@ -278,50 +208,50 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
         options.command = Command::Backups;
         files = 0;
     } else {
-        error = "unknown command " + platform::PrintableName(command);
+        error = FormatText(res::IDS_CLI_UNKNOWN_COMMAND, platform::PrintableName(command));
         return false;
     }
     if (positional.size() != files + 1) {
-        error = files ? command + " needs exactly one FILE" : command + " takes no FILE";
+        error = FormatText(files ? res::IDS_CLI_NEEDS_FILE : res::IDS_CLI_TAKES_NO_FILE, command);
         return false;
     }
     if (files)
         options.file = positional[1];
     if (!writeOnly.empty() && options.command != Command::Write) {
-        error = writeOnly + " goes with write only";
+        error = FormatText(res::IDS_CLI_WRITE_ONLY, writeOnly);
         return false;
     }
     const bool takesRange = options.command == Command::Read || options.command == Command::Write ||
                             options.command == Command::Compare;
     if (rangeGiven && !takesRange) {
-        error = "--range goes with read, write and compare only";
+        error = res::LoadString(res::IDS_CLI_RANGE_ONLY);
         return false;
     }
     if (byteGapGiven && !options.wholeFrames) {
-        error = "--byte-gap goes with --frames only";
+        error = res::LoadString(res::IDS_CLI_BYTE_GAP_ONLY);
         return false;
     }
     if (options.wake && options.command != Command::Check) {
-        error = "--wake goes with check only";
+        error = res::LoadString(res::IDS_CLI_WAKE_ONLY);
         return false;
     }
     // What only a connection to the device uses.
     const bool connectionOptions =
         timeoutGiven || !options.tracePath.empty() || options.wholeFrames || options.lastOperation;
     if (options.command == Command::Ports && (!options.port.empty() || connectionOptions)) {
-        error = "ports takes no --port, --timeout, --trace, --frames or --last";
+        error = res::LoadString(res::IDS_CLI_PORTS_OPTIONS);
         return false;
     }
     if (options.command == Command::Backups && options.port.empty() && connectionOptions) {
-        error = "backups takes --timeout, --trace, --frames and --last only with --port";
+        error = res::LoadString(res::IDS_CLI_BACKUPS_OPTIONS);
         return false;
     }
     if (options.command == Command::Check && !options.wake && connectionOptions) {
-        error = "check takes --timeout, --trace, --frames and --last only with --wake";
+        error = res::LoadString(res::IDS_CLI_CHECK_OPTIONS);
         return false;
     }
     if (options.port.empty() && options.command != Command::Backups && options.command != Command::Ports) {
-        error = "--port is required";
+        error = res::LoadString(res::IDS_CLI_PORT_REQUIRED);
         return false;
     }
     return true;

@@ -3,6 +3,7 @@
 
 #include "operation/AdapterCheckRun.h"
 #include "operation/BackupFiles.h"
+#include "operation/FormatText.h"
 #include "operation/Operation.h"
 #include "operation/OperationSummary.h"
 #include "operation/OutcomeLines.h"
@@ -110,9 +111,9 @@ std::string AvailabilityText(platform::PortAvailability availability)
 {
     switch (availability) {
     case platform::PortAvailability::Busy:
-        return "busy";
+        return res::LoadString(res::IDS_PORT_BUSY);
     case platform::PortAvailability::NoAccess:
-        return "no access";
+        return res::LoadString(res::IDS_PORT_NO_ACCESS);
     case platform::PortAvailability::Free:
         break;
     }
@@ -131,7 +132,7 @@ int ListPorts(CliIo& io)
     }
     io.out << std::flush;
     if (ports.empty())
-        io.err << "probex-cli: no serial port found" << std::endl;
+        io.err << res::LoadString(res::IDS_CLI_NO_PORTS) << std::endl;
     return 0;
 }
 
@@ -162,7 +163,7 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
     CliOptions options;
     std::string error;
     if (!ParseCliOptions(args, options, error)) {
-        io.err << "probex-cli: " << error << "\nTry 'probex-cli --help'." << std::endl;
+        io.err << operation::FormatText(res::IDS_CLI_USAGE_ERROR, error) << std::endl;
         return kExitUsage;
     }
     if (options.command == Command::Help || options.command == Command::Version) {
@@ -181,7 +182,7 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
         ListBackups({}, io.out);
         if (io.out)
             return 0;
-        io.err << "probex-cli: the list could not be written to standard output" << std::endl;
+        io.err << res::LoadString(res::IDS_CLI_LIST_LOST) << std::endl;
         return kExitOutput;
     }
 
@@ -196,14 +197,14 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
             return kExitFile;
         }
         if (load == DumpLoad::Unusable || (load == DumpLoad::Missing && !read)) {
-            io.err << "probex-cli: " << error << std::endl;
+            io.err << operation::FormatText(res::IDS_CLI_ERROR, error) << std::endl;
             return kExitFile;
         }
     }
 
     TraceFile trace;
     if (!options.tracePath.empty() && !trace.Open(options.tracePath, file.Target(), io.err, error)) {
-        io.err << "probex-cli: " << error << std::endl;
+        io.err << operation::FormatText(res::IDS_CLI_ERROR, error) << std::endl;
         return kExitFile;
     }
 
@@ -211,11 +212,11 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
     // Output that was promised and could not be written is told now, after the clean close.
     bool outputLost = false;
     if (!io.out) {
-        io.err << "probex-cli: the ID text could not be written to standard output" << std::endl;
+        io.err << res::LoadString(res::IDS_CLI_ID_LOST) << std::endl;
         outputLost = true;
     }
     if (!trace.Finish(error)) {
-        io.err << "probex-cli: " << error << std::endl;
+        io.err << operation::FormatText(res::IDS_CLI_ERROR, error) << std::endl;
         outputLost = true;
     }
     // FILE keeps its old bytes when a read fails: the lines name none of the new ones.
@@ -223,8 +224,10 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
     if (!lines.backupStored.empty())
         io.err << lines.backupStored << std::endl;
     if (outcome.result != device::ResultOk || StopSignalReceived()) {
-        if (outcome.result != device::ResultOk)
-            io.err << (lines.result.empty() ? "Device error" : lines.result) << std::endl;
+        if (outcome.result != device::ResultOk) {
+            io.err << (lines.result.empty() ? res::LoadString(res::IDS_CLI_DEVICE_ERROR) : lines.result)
+                   << std::endl;
+        }
         for (const std::string& detail : lines.details)
             io.err << detail << std::endl;
         // A signal wins over the result it caused, and over a success that came just before it:
@@ -236,7 +239,7 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
     if (options.command == Command::Read) {
         std::copy_n(outcome.data.begin() + outcome.start, outcome.count, dump.begin() + outcome.start);
         if (!file.Replace(dump, error)) {
-            io.err << "probex-cli: " << error << std::endl;
+            io.err << operation::FormatText(res::IDS_CLI_ERROR, error) << std::endl;
             return kExitFile;
         }
     }
@@ -245,7 +248,7 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
     if (options.command == Command::Backups)
         ListBackups(operation::DeviceFolderName(outcome.idText), io.out);
     if (!outputLost && !io.out) {
-        io.err << "probex-cli: the result could not be written to standard output" << std::endl;
+        io.err << res::LoadString(res::IDS_CLI_RESULT_LOST) << std::endl;
         outputLost = true;
     }
     // The differences only: the exit status says that there are some.

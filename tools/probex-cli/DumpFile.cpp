@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "operation/FormatText.h"
 #include "platform/PathText.h"
 
 namespace probexcli {
@@ -20,9 +21,10 @@ namespace {
 
 constexpr int kMaxLinks = 40;  // as many as the kernel follows in a path
 
-std::string WithReason(const std::string& text)
+// The text of `id`, "cannot read %s: %s" and the like, for the file and errno.
+std::string WithReason(res::ResourceId id, const std::string& file)
 {
-    return text + ": " + std::strerror(errno);
+    return operation::FormatText(id, file, std::strerror(errno));
 }
 
 }  // namespace
@@ -42,12 +44,12 @@ DumpLoad DumpFile::Open(bool replace, Dump& dump, std::string& error)
     // is touched, rather than after a whole read.
     replacement_ = std::make_unique<platform::AtomicReplace>(target_);
     if (const std::error_code failed = replacement_->Prepare()) {
-        const std::string folder = folder_ == "." ? "the current folder" : platform::PrintableName(folder_);
+        const std::string folder =
+            folder_ == "." ? res::LoadString(res::IDS_CLI_CURRENT_FOLDER) : platform::PrintableName(folder_);
         if (failed.category() == platform::ReplaceRefusalCategory()) {
-            error = "cannot replace " + shown_ + ": " + failed.message();
+            error = operation::FormatText(res::IDS_CLI_CANNOT_REPLACE, shown_, failed.message());
         } else {
-            error =
-                "cannot write " + shown_ + ": no new file can be made in " + folder + ": " + failed.message();
+            error = operation::FormatText(res::IDS_CLI_NO_NEW_FILE, shown_, folder, failed.message());
         }
         return DumpLoad::Unusable;
     }
@@ -72,7 +74,7 @@ bool DumpFile::FollowLinks(std::string& error)
             errno = ENAMETOOLONG;
         }
         if (size < 0 || size == ssize_t(sizeof text)) {
-            error = WithReason(shown_);
+            error = shown_ + ": " + std::strerror(errno);
             return false;
         }
         const std::string link(text, std::size_t(size));
@@ -84,33 +86,33 @@ bool DumpFile::FollowLinks(std::string& error)
 
 DumpLoad DumpFile::LoadTarget(bool replace, Dump& dump, std::string& error)
 {
-    const std::string cannot = replace ? "cannot write " : "cannot read ";
+    const res::ResourceId cannot = replace ? res::IDS_CLI_CANNOT_WRITE : res::IDS_CLI_CANNOT_READ;
     struct stat info {};
     if (stat(target_.c_str(), &info) != 0) {
         const bool missing = errno == ENOENT && !target_.empty();
-        error = WithReason(cannot + shown_);
+        error = WithReason(cannot, shown_);
         return missing ? DumpLoad::Missing : DumpLoad::Unusable;
     }
     // Only a regular file is opened: opening a FIFO waits for a writer, a device may act on it.
     if (!S_ISREG(info.st_mode)) {
-        error = shown_ + ": not a regular file";
+        error = operation::FormatText(res::IDS_CLI_NOT_REGULAR, shown_);
         return DumpLoad::Unusable;
     }
     // Opened for what the command will do with it: a read replaces the file, so it must be
     // writable as well. O_NONBLOCK: something else put there since stat() cannot block us.
     const int fd = open(target_.c_str(), (replace ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        error = WithReason(cannot + shown_);
+        error = WithReason(cannot, shown_);
         return DumpLoad::Unusable;
     }
     DumpLoad outcome = DumpLoad::Loaded;
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        error = shown_ + ": not a regular file";
+        error = operation::FormatText(res::IDS_CLI_NOT_REGULAR, shown_);
         outcome = DumpLoad::Unusable;
     } else if (info.st_size != off_t(dump.size())) {
         outcome = DumpLoad::WrongSize;
     } else if (pread(fd, dump.data(), dump.size(), 0) != ssize_t(dump.size())) {
-        error = WithReason(cannot + shown_);
+        error = WithReason(cannot, shown_);
         outcome = DumpLoad::Unusable;
     }
     close(fd);
@@ -120,7 +122,7 @@ DumpLoad DumpFile::LoadTarget(bool replace, Dump& dump, std::string& error)
 bool DumpFile::Replace(const Dump& dump, std::string& error)
 {
     if (const std::error_code failed = replacement_->Commit(dump)) {
-        error = "cannot write " + shown_ + ": " + failed.message();
+        error = operation::FormatText(res::IDS_CLI_CANNOT_WRITE, shown_, failed.message());
         return false;
     }
     return true;

@@ -8,9 +8,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "operation/FormatText.h"
 #include "platform/PathText.h"
 
 namespace probexcli {
+
+using operation::FormatText;
 
 // Writes straight to a descriptor and keeps the first error, which a std::ofstream would lose.
 class TraceFile::Buffer : public std::streambuf {
@@ -92,26 +95,25 @@ bool TraceFile::Open(const std::string& path, const std::string& dumpTarget, std
         return true;
     }
     shown_ = platform::PrintableName(path);
-    const std::string cannot = "cannot write the trace to " + shown_;
     if (IsTheDump(path, dumpTarget)) {
-        error = cannot + ": it is FILE";
+        error = FormatText(res::IDS_CLI_TRACE_IS_FILE, shown_);
         return false;
     }
     struct stat info {};
     if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        error = cannot + ": not a regular file";
+        error = FormatText(res::IDS_CLI_TRACE_NOT_REGULAR, shown_);
         return false;
     }
     // O_NONBLOCK: a FIFO put there since stat() cannot hold the program in open().
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
     if (fd < 0) {
-        error = cannot + ": " + std::strerror(errno);
+        error = FormatText(res::IDS_CLI_TRACE_CANNOT, shown_, std::strerror(errno));
         return false;
     }
     // Emptied only once it is known to be a regular file other than FILE.
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || IsTheDump(path, dumpTarget) ||
         ftruncate(fd, 0) != 0) {
-        error = cannot + ": not a regular file";
+        error = FormatText(res::IDS_CLI_TRACE_NOT_REGULAR, shown_);
         close(fd);
         return false;
     }
@@ -129,7 +131,7 @@ bool TraceFile::Finish(std::string& error)
     file_->flush();
     if (buffer_->error == 0)
         return true;
-    error = "the trace could not be written to " + shown_ + ": " + std::strerror(buffer_->error);
+    error = FormatText(res::IDS_CLI_TRACE_LOST, shown_, std::strerror(buffer_->error));
     return false;
 }
 

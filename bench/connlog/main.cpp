@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
 #include <numeric>
 #include <string>
@@ -52,7 +51,12 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const int polls = argc > 1 ? std::atoi(argv[1]) : 20;
+    bool counted = true;
+    const int polls = argc > 1 ? QByteArray(argv[1]).toInt(&counted) : 20;
+    if (!counted || polls <= 0) {
+        std::fprintf(stderr, "usage: bench-connection-log [POLLS]\n");
+        return 2;
+    }
 
     app::ConnectionLog log;
     // The last connection is the one under way.

@@ -9,7 +9,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
 
 #include "bench/editor/DemoDump.h"
@@ -21,7 +20,12 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    const int repaints = argc > 1 ? std::atoi(argv[1]) : 2000;
+    bool counted = true;
+    const int repaints = argc > 1 ? QByteArray(argv[1]).toInt(&counted) : 2000;
+    if (!counted || repaints <= 0) {
+        std::fprintf(stderr, "usage: bench-editor-repaint [REPAINTS]\n");
+        return 2;
+    }
     dumpedit::CDumpEdit edit(nullptr, dumpedit::CDumpEdit::DES_MULTILINE | dumpedit::CDumpEdit::WS_BORDER |
                                           dumpedit::CDumpEdit::WS_TABSTOP);
     DemoDump dump;

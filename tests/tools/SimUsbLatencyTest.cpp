@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,7 @@ const SimClock::time_point kStart{std::chrono::hours(1)};
 
 SimClock::time_point At(double ms)
 {
-    return kStart + Micros(std::int64_t(ms * 1000 + 0.5));
+    return kStart + Micros(std::llround(ms * 1000));
 }
 
 double MsOf(SimClock::time_point time)

@@ -32,7 +32,7 @@ WaitResult Event::Wait(std::uint32_t timeoutMs)
     return Wait(timeoutMs, std::stop_token());
 }
 
-WaitResult Event::Wait(std::uint32_t timeoutMs, std::stop_token stop)
+WaitResult Event::Wait(std::uint32_t timeoutMs, const std::stop_token& stop)
 {
     std::unique_lock lock(mutex_);
     const auto isSignalled = [this] { return signalled_; };

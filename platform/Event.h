@@ -31,7 +31,7 @@ public:
     // wait it satisfies, so any number of Set calls before a wait release one wait.
     WaitResult Wait(std::uint32_t timeoutMs);
     // The same, and a stop request on `stop` ends the wait with Stopped.
-    WaitResult Wait(std::uint32_t timeoutMs, std::stop_token stop);
+    WaitResult Wait(std::uint32_t timeoutMs, const std::stop_token& stop);
 
 private:
     const bool manualReset_;

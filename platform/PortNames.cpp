@@ -150,6 +150,7 @@ std::vector<std::string> ListSerialDevices(const std::string& sysClassTty)
     }
     std::sort(names.begin(), names.end(), NaturalLess);
     std::vector<std::string> paths;
+    paths.reserve(names.size());
     for (const auto& name : names)
         paths.push_back("/dev/" + name);
     return paths;

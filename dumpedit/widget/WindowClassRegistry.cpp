@@ -9,12 +9,12 @@ CWindowClassRegistry& CWindowClassRegistry::Instance()
     return registry;
 }
 
-bool CWindowClassRegistry::Register(const QString& className, Creator creator)
+bool CWindowClassRegistry::Register(const QString& className, const Creator& creator)
 {
     if (creators_.contains(className)) {
         return false;
     }
-    creators_.insert(className, std::move(creator));
+    creators_.insert(className, creator);
     return true;
 }
 

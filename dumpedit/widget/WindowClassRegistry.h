@@ -19,7 +19,7 @@ public:
     static CWindowClassRegistry& Instance();
 
     // Registers a class once; false when the name is already taken (the first one stays).
-    bool Register(const QString& className, Creator creator);
+    bool Register(const QString& className, const Creator& creator);
     bool IsRegistered(const QString& className) const;
     // nullptr when no class of that name is registered. The parent owns the new widget.
     QWidget* Create(const QString& className, QWidget* parent, quint32 style) const;

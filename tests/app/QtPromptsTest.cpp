@@ -25,7 +25,7 @@ namespace {
 
 // Runs `act` on the modal window once it is up. Should `act` leave the window open (a failed
 // assertion returns early), the window is rejected so the test goes on.
-void WhenModalShows(std::function<void(QWidget*)> act)
+void WhenModalShows(const std::function<void(QWidget*)>& act)
 {
     auto* timer = new QTimer;
     timer->setInterval(5);

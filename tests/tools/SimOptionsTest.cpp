@@ -9,7 +9,7 @@
 
 namespace {
 
-bool Parse(std::vector<std::string> args, zaqsim::SimOptions& options, std::string& error)
+bool Parse(const std::vector<std::string>& args, zaqsim::SimOptions& options, std::string& error)
 {
     return zaqsim::ParseSimOptions(args, options, error);
 }

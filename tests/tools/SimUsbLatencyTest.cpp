@@ -67,6 +67,7 @@ std::vector<Release> Drive(std::uint32_t latencyMs, const std::vector<double>& a
 std::vector<double> Evenly(double firstMs, double stepMs, int count)
 {
     std::vector<double> times;
+    times.reserve(count);
     for (int i = 0; i < count; ++i)
         times.push_back(firstMs + i * stepMs);
     return times;

@@ -100,9 +100,10 @@ TEST(OperationProgress, NamesThePassTheAddressAndThePercentOfEachByte)
         std::vector<Seen> seen;
         for (const DeviceNotification& notification : c.stream) {
             progress.Follow(notification);
-            if (notification.code == NotifyByteDone)
+            if (notification.code == NotifyByteDone) {
                 seen.emplace_back(progress.CurrentPass(), progress.CurrentAddress(),
                                   PassProgressText(progress));
+            }
         }
         EXPECT_EQ(seen, c.seen);
         EXPECT_EQ(progress.BytesDone(), c.seen.size());

@@ -350,6 +350,7 @@ void CDeviceZAQ::TraceFrame(const std::uint8_t* bytes, std::size_t length, const
     Trace("sent%s %s%s%s", HexBytes(bytes, length).c_str(), how, echoText.c_str(), outcome);
 }
 
+// NOLINTNEXTLINE(cert-dcl50-cpp): printf-style on purpose, its formats checked by the compiler
 void CDeviceZAQ::Trace(const char* format, ...)
 {
     if (!traceSink)

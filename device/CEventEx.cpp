@@ -26,11 +26,11 @@ bool CEventEx::WaitEvent(std::uint32_t timeoutMs)
     return WaitEvent(timeoutMs, std::stop_token());
 }
 
-bool CEventEx::WaitEvent(std::uint32_t timeoutMs, std::stop_token stop)
+bool CEventEx::WaitEvent(std::uint32_t timeoutMs, const std::stop_token& stop)
 {
     if (!eventHandle)
         throw CExceptionEx("WaitEvent()", platform::kErrorInvalidHandle);
-    switch (eventHandle->Wait(timeoutMs, std::move(stop))) {
+    switch (eventHandle->Wait(timeoutMs, stop)) {
     case platform::WaitResult::Signalled:
         return true;
     case platform::WaitResult::Stopped:

@@ -23,7 +23,7 @@ public:
     bool WaitEvent(std::uint32_t timeoutMs);
     // The same, and a stop request on `stop` ends the wait with false: a thread body waits this
     // way so that CThreadEx::Terminate can wake it.
-    bool WaitEvent(std::uint32_t timeoutMs, std::stop_token stop);
+    bool WaitEvent(std::uint32_t timeoutMs, const std::stop_token& stop);
 
 protected:
     std::unique_ptr<platform::Event> eventHandle;

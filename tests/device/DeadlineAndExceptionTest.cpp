@@ -51,8 +51,8 @@ TEST(ExceptionEx, CarriesTheSystemTextForACode)
     EXPECT_EQ(e.GetMessage(), std::strerror(EACCES));
     EXPECT_EQ(e.GetCode(), 5u);
 
-    const device::CExceptionEx copy =
-        e;  // NOLINT(performance-unnecessary-copy-initialization): the copy is tested
+    // NOLINTNEXTLINE(performance-unnecessary-copy-initialization): the copy is what is tested
+    const device::CExceptionEx copy = e;
     EXPECT_EQ(copy.GetContext(), e.GetContext());
     EXPECT_EQ(copy.GetMessage(), e.GetMessage());
     EXPECT_EQ(copy.GetCode(), 5u);

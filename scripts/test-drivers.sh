@@ -10,9 +10,9 @@
 # - Timing. QEMU's chips send at no baud rate at all, so no byte time or echo delay is judged.
 # - Mark/space parity on USB: QEMU's FTDI model refuses it (the kernel logs "FAILED to set
 #   databits/stopbits/parity") and the bytes go out at the previous format.
-# What the host sees: QEMU hands the pseudo-terminal the nearest standard rate (the 10472 baud
-# frames arrive as 9600, the 400 baud pulses as 300) and plain even/odd parity, so zaq-sim runs
-# with --any-line-format, its line-format checks off.
+# What the host sees: QEMU hands the pseudo-terminal a standard rate near the guest's (the 10472
+# baud frames arrive as 9600, the 400 baud pulses as 600) and at most even/odd parity, which a
+# pseudo-terminal drops, so zaq-sim runs with --any-line-format, its line-format checks off.
 #
 # Usage: test-drivers.sh [BUILD [ZAQ-SIM-ARGS...]]   (BUILD holds tools/probex-cli and zaq-sim)
 # The extra arguments go to both simulators: --ignore-writes must make the run fail.

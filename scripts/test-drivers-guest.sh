@@ -1,4 +1,5 @@
 #!/bin/busybox sh
+# shellcheck shell=dash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # PID 1 of the driver test's guest (see test-drivers.sh): loads the drivers, runs probex-cli on
 # the 16550 (8250 driver, ttyS1) and on the emulated FTDI chip (ftdi_sio, ttyUSB0), leaves
@@ -10,7 +11,7 @@ export PATH=/bin HOME=/tmp XDG_CONFIG_HOME=/tmp/config XDG_DATA_HOME=/tmp/data
 mount -t devtmpfs devtmpfs /dev
 exec </dev/console >/dev/console 2>&1
 mount -t sysfs sysfs /sys
-for module in $(cat /lib/modules/order); do insmod "/lib/modules/$module"; done
+while read -r module; do insmod "/lib/modules/$module"; done </lib/modules/order
 mount -t 9p -o trans=virtio,version=9p2000.L share /share
 in=/share/in out=/share/out
 
@@ -26,13 +27,12 @@ step() {
     echo $? >"$out/$name.rc"
 }
 
-# Waits until process $1 holds $2 open.
-wait_for_open() {
-    tries=0
-    while [ $tries -lt 200 ] && ! ls -l "/proc/$1/fd" 2>/dev/null | grep -q "$2"; do
-        sleep 0.05
-        tries=$((tries + 1))
+# Whether process $1 holds $2 open.
+holds() {
+    for fd in /proc/"$1"/fd/*; do
+        [ "$(readlink "$fd")" = "$2" ] && return 0
     done
+    return 1
 }
 
 step ports ports
@@ -40,8 +40,8 @@ for port in ttyS1 ttyUSB0; do
     dev=/dev/$port
     # What probex-cli changes while it holds the port and must give back: the serial flags
     # (low latency) and an FTDI chip's latency timer.
-    settings="/sys/class/tty/$port/flags /sys/class/tty/$port/device/latency_timer"
-    cat $settings >"$out/$port.settings-before" 2>/dev/null
+    flags=/sys/class/tty/$port/flags timer=/sys/class/tty/$port/device/latency_timer
+    cat "$flags" "$timer" >"$out/$port.settings-before" 2>/dev/null
     step "$port.check" check --port "$dev"
     step "$port.check-wake" check --wake --port "$dev"
     step "$port.id" id --port "$dev"
@@ -52,11 +52,12 @@ for port in ttyS1 ttyUSB0; do
     # A second open while a read holds the port.
     probex-cli read --port "$dev" "$out/$port.held.bin" >"$out/$port.held.out" 2>"$out/$port.held.err" &
     held=$!
-    wait_for_open $held "$dev"
+    tries=0
+    while [ $tries -lt 200 ] && ! holds $held "$dev"; do sleep 0.05; tries=$((tries + 1)); done
     step "$port.second" id --port "$dev"
     wait $held
     echo $? >"$out/$port.held.rc"
-    cat $settings >"$out/$port.settings-after" 2>/dev/null
+    cat "$flags" "$timer" >"$out/$port.settings-after" 2>/dev/null
 done
 dmesg >"$out/dmesg.txt"
 sync

@@ -18,7 +18,7 @@ CTEST_ARGS ?= --output-on-failure -j$(JOBS)
 PROBEX_WERROR ?= OFF
 FUZZ_SECONDS ?= 30
 
-.PHONY: all deps deps-package build test test-asan test-tsan fuzz run bench package \
+.PHONY: all deps deps-package build test test-asan test-tsan test-drivers fuzz run bench package \
         package-reproducible dist format format-check lint clean
 
 all: build
@@ -59,6 +59,18 @@ test-asan: deps
 test-tsan: deps
 	$(call configure_and_build,build-tsan,-DPROBEX_SANITIZER=thread -DCMAKE_BUILD_TYPE=Debug)
 	cd build-tsan && ctest $(CTEST_ARGS)
+
+# probex-cli in a QEMU guest (software emulation) on Debian's kernel and its 8250 and ftdi_sio
+# drivers, each port served by zaq-sim; see scripts/test-drivers.sh. ZAQ_SIM_ARGS go to both
+# simulators: ZAQ_SIM_ARGS=--ignore-writes must make it fail.
+DRIVER_TEST_PACKAGES := qemu-system-x86 linux-image-amd64 busybox-static cpio
+ZAQ_SIM_ARGS ?=
+
+test-drivers: deps
+	$(call install_missing,$(DRIVER_TEST_PACKAGES),--no-install-recommends)
+	cmake -S . -B $(BUILD) -DPROBEX_WERROR=$(PROBEX_WERROR) >/dev/null
+	cmake --build $(BUILD) -j$(JOBS) --target probex-cli zaq-sim
+	./scripts/test-drivers.sh $(BUILD) $(ZAQ_SIM_ARGS)
 
 # Every fuzz target for FUZZ_SECONDS from its seed corpus; clang and its fuzzing runtime are
 # installed for this target only.

@@ -11,12 +11,12 @@ namespace {
 struct Places {
     std::string conversions;        // printf's, one letter (with its length modifier) each
     std::bitset<10> numbered;       // %1 to %9
-    std::bitset<10> pluralEndings;  // numbered places right after a letter
+    std::bitset<10> pluralEndings;  // numbered places right after a word ("byte%3")
 };
 
-bool IsLetter(char c)
+bool IsLowerCaseLetter(char c)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    return c >= 'a' && c <= 'z';
 }
 
 bool IsDigit(char c)
@@ -59,7 +59,7 @@ Places FindPlaces(std::string_view text)
         } else if (widthStart == start + 1 && widthEnd == widthStart + 1 && text[widthStart] != '0') {
             const auto number = static_cast<std::size_t>(text[widthStart] - '0');
             places.numbered.set(number);
-            if (start > 0 && IsLetter(text[start - 1]))
+            if (start > 0 && IsLowerCaseLetter(text[start - 1]))
                 places.pluralEndings.set(number);
             i = widthStart;
         }

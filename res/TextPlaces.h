@@ -10,7 +10,7 @@ namespace res {
 // - printf's places ("%s", "%02X", "%.1f") with the same conversions in the same order; flags,
 //   width and precision may differ ("%.0s" swallows an English plural ending);
 // - numbered places ("%1", "%2") in any order, each of the source's; one right after a letter
-//   ("byte%3") is an English plural ending and may be left out.
+//   in lower case ("byte%3", not "COM%2") is an English plural ending and may be left out.
 bool KeepsPlaces(std::string_view source, std::string_view translation);
 
 }  // namespace res

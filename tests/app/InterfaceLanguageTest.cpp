@@ -184,7 +184,7 @@ TEST(InterfaceLanguage, RussianKeepsTheDescribedTextsAndAnyOtherShowsEnglish)
         EXPECT_EQ(MenuTitles(frame), (QStringList{"&Фаил", "&Правка", "&Вид", "&Инфо"}));
         EXPECT_EQ(FormButtonText(res::IDC_READ), "Чтение");
         EXPECT_EQ(res::LoadString(res::IDS_WRONG_FILE_SIZE), "Wrong file size!");
-        EXPECT_EQ(frame.GetAction(res::ID_FILE_NEW)->text(), "&New");
+        EXPECT_EQ(frame.GetAction(res::ID_FILE_NEW)->text(), "&New\tCtrl+N");
         // What the description leaves unquoted is Russian.
         EXPECT_TRUE(frame.GetAction(res::ID_VIEW_CHECK_ADAPTER)->text().contains(kCyrillic));
         EXPECT_TRUE(LoadText(res::IDS_CONNECTION_LOG_TITLE).contains(kCyrillic));

@@ -1426,5 +1426,13 @@ Try &apos;probex-cli --help&apos;.</source>
         <source>Not found</source>
         <translation>Не найдено</translation>
     </message>
+    <message>
+        <source>Addr</source>
+        <translation>Адрес</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Байт</translation>
+    </message>
 </context>
 </TS>

@@ -1,9 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DOUTPUT=file.inc -P TsToCatalog.cmake probex_en.ts probex_ru.ts ...
 # Writes the "res" context of each translation file as C++ data for res/TextCatalog.cpp, so the
-# command-line client speaks the window's languages without Qt. A message without a finished
-# translation, or with the source text as its translation, is left out: the program shows its
-# source text. Needs nothing beyond CMake.
+# command-line client speaks the window's languages without Qt. As with lrelease, a message with
+# an empty translation, or one no longer in use (vanished, obsolete), is left out, and so is one
+# that translates to its source text: the program shows its source text. Needs nothing beyond CMake.
 cmake_minimum_required(VERSION 3.25)
 
 set(ts_files)
@@ -119,7 +119,7 @@ foreach(ts IN LISTS ts_files)
       ts_element("${message_body}" 0 -1 source)
       set(source "${value}")
       ts_element("${message_body}" 0 -1 translation)
-      if(NOT found OR value STREQUAL "" OR value STREQUAL source OR attributes MATCHES "type=")
+      if(NOT found OR value STREQUAL "" OR value STREQUAL source OR attributes MATCHES "vanished|obsolete")
         continue()
       endif()
       ts_literal("${source}" source_literal)

@@ -76,10 +76,11 @@ std::vector<SourceText> TrTexts()
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
-        if (xml.name() == QStringLiteral("name"))
+        if (xml.name() == QStringLiteral("name")) {
             context = xml.readElementText().toStdString();
-        else if (xml.name() == QStringLiteral("source"))
+        } else if (xml.name() == QStringLiteral("source")) {
             texts.push_back({context, xml.readElementText().toStdString()});
+        }
     }
     return texts;
 }
@@ -152,10 +153,11 @@ TEST(InterfaceLanguage, EachTranslationHasEveryTextWithItsPlaces)
         std::string placesLost;
         for (const auto& [context, source] : texts) {
             const QString translation = translator.translate(context.c_str(), source.c_str());
-            if (translation.isEmpty())
+            if (translation.isEmpty()) {
                 lacking += TsEntry(context, source);
-            else if (!res::KeepsPlaces(source, translation.toStdString()))
+            } else if (!res::KeepsPlaces(source, translation.toStdString())) {
                 placesLost += "\n  " + source + "\n  -> " + translation.toStdString();
+            }
         }
         EXPECT_EQ(lacking, "") << file.toStdString() << " lacks these texts";
         EXPECT_EQ(placesLost, "") << file.toStdString() << ": these translations lost a format place";

@@ -29,7 +29,8 @@ TEST(InterfaceLanguage, TheFirstSetVariableChooses)
         {{{"LANGUAGE", "ru"}}, "en"},
         {{{"LANG", "ru_RU.UTF-8"}, {"LC_ALL", "C"}, {"LANGUAGE", "ru"}}, "en"},
     };
-    for (const auto& [env, language] : cases) {
+    for (const auto& c : cases) {
+        const Env& env = c.first;
         const std::string chosen = res::InterfaceLanguage([&env](const char* name) -> const char* {
             const auto it = env.find(name);
             return it == env.end() ? nullptr : it->second.c_str();
@@ -37,7 +38,7 @@ TEST(InterfaceLanguage, TheFirstSetVariableChooses)
         std::string shown;
         for (const auto& [name, value] : env)
             shown += name + "=" + value + " ";
-        EXPECT_EQ(chosen, language) << shown;
+        EXPECT_EQ(chosen, c.second) << shown;
     }
 }
 

@@ -13,8 +13,8 @@ namespace app {
 using res::InterfaceLanguageFromEnvironment;
 
 // The program's texts in a language, for as long as it lives: a language with a translation file
-// shows that one (Russian keeps the described texts as they are and translates the others), any
-// other language shows English; Qt's own buttons follow. Needs the application object.
+// shows that one (Russian keeps the window's own Russian and English texts and translates the
+// others), any other language shows English; Qt's own buttons follow. Needs the application object.
 class InterfaceTranslation {
 public:
     explicit InterfaceTranslation(const std::string& language);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The interface languages: every text in each translation file, Russian keeping the described
+// The interface languages: every text in each translation file, Russian keeping the window's own
 // texts, English for any other language.
 #include <gtest/gtest.h>
 
@@ -187,7 +187,7 @@ TEST(InterfaceLanguage, RussianKeepsTheDescribedTextsAndAnyOtherShowsEnglish)
         EXPECT_EQ(FormButtonText(res::IDC_READ), "Чтение");
         EXPECT_EQ(res::LoadString(res::IDS_WRONG_FILE_SIZE), "Wrong file size!");
         EXPECT_EQ(frame.GetAction(res::ID_FILE_NEW)->text(), "&New\tCtrl+N");
-        // What the description leaves unquoted is Russian.
+        // The texts added since are Russian.
         EXPECT_TRUE(frame.GetAction(res::ID_VIEW_CHECK_ADAPTER)->text().contains(kCyrillic));
         EXPECT_TRUE(LoadText(res::IDS_CONNECTION_LOG_TITLE).contains(kCyrillic));
         EXPECT_TRUE(QCoreApplication::translate("dumpedit::CDumpEdit", "Not found").contains(kCyrillic));

@@ -40,7 +40,7 @@ TEST_F(TextCatalog, TheStringTableSpeaksTheChosenLanguage)
     const std::string russian = res::LoadString(res::IDS_CLI_NO_COMMAND);
     EXPECT_TRUE(HasCyrillic(russian)) << russian;
     EXPECT_EQ(res::CatalogText("ru", source), russian);
-    // The described texts as they are, an English one included.
+    // The window's own texts as they are, an English one included.
     EXPECT_EQ(res::LoadString(res::IDS_WRONG_FILE_SIZE), "Wrong file size!");
     EXPECT_EQ(res::CatalogText("ru", "Wrong file size!"), std::nullopt);
     EXPECT_EQ(res::LoadUntranslatedString(res::IDS_CLI_NO_COMMAND), source);

@@ -159,8 +159,9 @@ TEST(InterfaceLanguage, EachTranslationHasEveryTextWithItsPlaces)
                 placesLost += "\n  " + source + "\n  -> " + translation.toStdString();
             }
         }
-        EXPECT_EQ(lacking, "") << file.toStdString() << " lacks these texts";
-        EXPECT_EQ(placesLost, "") << file.toStdString() << ": these translations lost a format place";
+        EXPECT_TRUE(lacking.empty()) << file.toStdString() << " lacks these texts:" << lacking;
+        EXPECT_TRUE(placesLost.empty())
+            << file.toStdString() << ": these translations lost a format place:" << placesLost;
     }
 }
 

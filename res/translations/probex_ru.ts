@@ -1030,7 +1030,7 @@ It stops when the window closes. This question is not asked again.</source>
     </message>
     <message>
         <source>%u echoes came back changed at %s: a noisy line or a speed the adapter cannot make</source>
-        <translation>%u эхо-байтов вернулись изменёнными при %s: помехи на линии или скорость, недоступная адаптеру</translation>
+        <translation>изменённых эхо-байтов: %u при %s: помехи на линии или скорость, недоступная адаптеру</translation>
     </message>
     <message>
         <source>the driver runs %u baud instead of %u (%.1f%% off): the device may not understand it</source>
@@ -1042,7 +1042,7 @@ It stops when the window closes. This question is not asked again.</source>
     </message>
     <message>
         <source>latency timer %s: every byte waits %s; a whole EEPROM takes that much longer. Set it to 1 ms: echo 1 | sudo tee %s (a udev rule keeps it across plugging in)</source>
-        <translation>таймер задержки %s: каждый байт ждёт %s; вся EEPROM читается настолько же дольше. Установите 1 мс: echo 1 | sudo tee %s (правило udev сохранит это при повторном подключении)</translation>
+        <translation>таймер задержки %s: каждый байт ждёт %s; на всю EEPROM уходит соответственно больше времени. Установите 1 мс: echo 1 | sudo tee %s (правило udev сохранит это при повторном подключении)</translation>
     </message>
     <message>
         <source>the port is not held exclusively: another program may write to it during a transfer</source>

@@ -8,6 +8,7 @@
 #include "app/docview/CPrompts.h"
 #include "device/CExceptionEx.h"
 #include "operation/BackupFiles.h"
+#include "operation/FormatText.h"
 #include "operation/OperationSummary.h"
 #include "operation/OutcomeLines.h"
 #include "res/ResourceIds.h"
@@ -16,6 +17,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 namespace app {
@@ -69,12 +71,13 @@ void CProbexDoc::Serialize(CArchive& archive)
         return;
     }
     if (archive.GetFileLength() != operation::kEepromBytes) {
+        // Numbered places by number: a translation may leave out the plural ending.
+        const std::string detail = operation::FormatPlaces(
+            res::IDS_DUMP_SIZE_DETAIL,
+            {archive.GetFileName().toStdString(), std::to_string(archive.GetFileLength()),
+             archive.GetFileLength() == 1 ? "" : "s", std::to_string(operation::kEepromBytes)});
         Prompts().ShowMessage(LoadText(res::IDS_WRONG_FILE_SIZE) + QLatin1Char('\n') +
-                                  LoadText(res::IDS_DUMP_SIZE_DETAIL)
-                                      .arg(archive.GetFileName())
-                                      .arg(archive.GetFileLength())
-                                      .arg(archive.GetFileLength() == 1 ? "" : "s")
-                                      .arg(operation::kEepromBytes),
+                                  QString::fromStdString(detail),
                               MessageButtons::Ok, MessageIcon::Error);
         archive.Refuse();  // name, path, flag and views stay: saving must not hit that file
         return;

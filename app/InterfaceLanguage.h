@@ -4,20 +4,17 @@
 #include <QString>
 #include <QTranslator>
 
-#include <functional>
 #include <string>
+
+#include "res/InterfaceLanguage.h"
 
 namespace app {
 
-// The language the user asks for, as a lower-case code ("ru", "en", "de"): the first of
-// LANGUAGE (a colon-separated list), LC_ALL, LC_MESSAGES and LANG that is set; "en" for none
-// and for the C locale. `variable` reads one variable (nullptr when unset).
-std::string InterfaceLanguage(const std::function<const char*(const char* name)>& variable);
-std::string InterfaceLanguageFromEnvironment();
+using res::InterfaceLanguageFromEnvironment;
 
-// The program's texts in a language, for as long as it lives: Russian shows every text as
-// described (and Qt's own buttons in Russian); a language with a translation of its own shows
-// that one; any other language shows English. Needs the application object.
+// The program's texts in a language, for as long as it lives: a language with a translation file
+// shows that one (Russian keeps the window's own Russian and English texts and translates the
+// others), any other language shows English; Qt's own buttons follow. Needs the application object.
 class InterfaceTranslation {
 public:
     explicit InterfaceTranslation(const std::string& language);
@@ -25,9 +22,9 @@ public:
     InterfaceTranslation(const InterfaceTranslation&) = delete;
     InterfaceTranslation& operator=(const InterfaceTranslation&) = delete;
 
-    // The language whose texts show: "ru" for the described texts, else the translation's.
+    // The language whose texts show: the translation's.
     const QString& Language() const { return language_; }
-    // The program's translation; empty for the described texts.
+    // The program's translation.
     const QTranslator& Program() const { return program_; }
 
     // The translation file of the program's texts in a language, among the program's resources.

@@ -8,6 +8,7 @@
 #include "app/StartupArguments.h"
 #include "platform/UserFolders.h"
 #include "res/ProgramVersion.h"
+#include "res/TextCatalog.h"
 
 #include <cstdio>
 #include <string_view>
@@ -20,7 +21,8 @@ int main(int argc, char** argv)
         std::fputs(res::VersionText("probex").c_str(), stdout);
         return 0;
     }
-    // --help is answered before Qt looks for a display.
+    // --help and a wrong argument are answered before Qt looks for a display, in the same language.
+    res::UseCatalog(res::InterfaceLanguageFromEnvironment());
     if (app::ParseStartupArguments({argv + 1, argv + argc}).help) {
         std::fputs(app::StartupUsage().c_str(), stdout);
         return 0;

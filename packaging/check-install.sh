@@ -7,6 +7,7 @@
 # what the programs' --help says, the bash completion, and one version everywhere. Reports every
 # fault, not just the first.
 set -uo pipefail
+export LC_ALL=C.UTF-8  # the programs answer in English, as these checks read them
 build=$1 id=$2
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 dest=$(mktemp -d)

@@ -2,6 +2,7 @@
 #include "res/StringTable.h"
 
 #include "res/CliHelpText.h"
+#include "res/TextPlaces.h"
 
 #include <algorithm>
 #include <array>
@@ -309,6 +310,12 @@ std::string LoadString(ResourceId id)
     return entry ? Localize(entry->text) : std::string();
 }
 
+std::string LoadUntranslatedString(ResourceId id)
+{
+    const Entry* entry = Find(id);
+    return entry ? std::string(entry->text) : std::string();
+}
+
 bool HasString(ResourceId id)
 {
     return Find(id) != nullptr;
@@ -331,7 +338,11 @@ void SetTranslation(Translation translation)
 std::string Localize(std::string_view described)
 {
     const Translation translation = g_translation;
-    return translation ? translation(described) : std::string(described);
+    if (!translation)
+        return std::string(described);
+    // A translation that lost or reordered a place would have printf read the wrong values.
+    std::string text = translation(described);
+    return KeepsPlaces(described, text) ? text : std::string(described);
 }
 
 std::string DocumentString(DocumentStringField field)

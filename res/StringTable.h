@@ -16,6 +16,9 @@ namespace res {
 // The text of a string-table entry; empty when the id has none.
 std::string LoadString(ResourceId id);
 
+// The text as the table has it, in no other language: for lines other programs read.
+std::string LoadUntranslatedString(ResourceId id);
+
 // Whether the table has an entry for the id.
 bool HasString(ResourceId id);
 
@@ -23,8 +26,9 @@ bool HasString(ResourceId id);
 std::vector<ResourceId> StringIds();
 
 // The interface language's text for a described text (of this table, a menu or a form); the
-// described text itself where the language has none. Installed once by a front end that offers
-// other languages; nullptr (the default) keeps every text as described.
+// described text itself where the language has none, or one whose format places differ
+// (res/TextPlaces.h). Installed once by a front end that offers other languages; nullptr (the
+// default) keeps every text as described.
 using Translation = std::string (*)(std::string_view described);
 void SetTranslation(Translation translation);
 // A described text in the interface language; LoadString returns its texts through it.

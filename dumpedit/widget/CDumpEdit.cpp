@@ -471,10 +471,11 @@ void CDumpEdit::NotifyChange()
 
 void CDumpEdit::UpdateCaretStatus()
 {
-    const QString text =
-        HasBytes() && caretPos_ < size_
-            ? QString::fromLatin1(dumpedit::CaretStatusText(caretPos_, buffer_[caretPos_], addressDigits_))
-            : QString();
+    const QString text = HasBytes() && caretPos_ < size_
+                             ? QString::fromStdString(dumpedit::CaretStatusText(
+                                   caretPos_, buffer_[caretPos_], addressDigits_, tr("Addr").toStdString(),
+                                   tr("Value").toStdString()))
+                             : QString();
     if (text != caretStatus_) {
         caretStatus_ = text;
         emit CaretStatusChanged(caretStatus_);

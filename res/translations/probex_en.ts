@@ -1349,5 +1349,13 @@ Try &apos;probex-cli --help&apos;.</translation>
         <source>Not found</source>
         <translation>Not found</translation>
     </message>
+    <message>
+        <source>Addr</source>
+        <translation>Addr</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
 </context>
 </TS>

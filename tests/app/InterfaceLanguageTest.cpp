@@ -1,25 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The interface language: chosen from the environment, Russian as described, English otherwise.
+// The interface languages: every text in each translation file, Russian keeping the window's own
+// texts, English for any other language.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTranslator>
+#include <QXmlStreamReader>
 
-#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/CMainFrame.h"
 #include "app/ControlId.h"
 #include "app/DialogBuilder.h"
 #include "app/InterfaceLanguage.h"
+#include "app/ResourceText.h"
 #include "res/DialogTemplate.h"
 #include "res/FormIds.h"
 #include "res/FrameResources.h"
 #include "res/StringTable.h"
+#include "res/TextPlaces.h"
 #include "tests/app/support/QtTestApplication.h"
 
 using namespace app;
@@ -51,6 +59,55 @@ std::vector<std::string> DescribedTexts()
     return texts;
 }
 
+struct SourceText {
+    std::string context;
+    std::string source;
+};
+
+// The texts of the Qt code's tr() calls, as lupdate finds them in app/ and dumpedit/.
+std::vector<SourceText> TrTexts()
+{
+    std::vector<SourceText> texts;
+    QFile file(QStringLiteral(PROBEX_TR_TEXTS));
+    if (!file.open(QIODevice::ReadOnly))
+        return texts;
+    QXmlStreamReader xml(&file);
+    std::string context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QStringLiteral("name")) {
+            context = xml.readElementText().toStdString();
+        } else if (xml.name() == QStringLiteral("source")) {
+            texts.push_back({context, xml.readElementText().toStdString()});
+        }
+    }
+    return texts;
+}
+
+// Every text of the program in its translation context.
+std::vector<SourceText> ProgramTexts()
+{
+    std::vector<SourceText> texts;
+    for (std::string& text : DescribedTexts())
+        texts.push_back({"res", std::move(text)});
+    for (SourceText& text : TrTexts())
+        texts.push_back(std::move(text));
+    return texts;
+}
+
+std::string XmlText(const std::string& text)
+{
+    return QString::fromStdString(text).toHtmlEscaped().replace('\'', QStringLiteral("&apos;")).toStdString();
+}
+
+// The entry a translation file lacks, to fill in.
+std::string TsEntry(const std::string& context, const std::string& source)
+{
+    return "\n<context><name>" + context + "</name>\n    <message>\n        <source>" + XmlText(source) +
+           "</source>\n        <translation></translation>\n    </message>\n</context>";
+}
+
 QStringList MenuTitles(const CMainFrame& frame)
 {
     QStringList titles;
@@ -78,43 +135,44 @@ const QRegularExpression kCyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
 
 }  // namespace
 
-TEST(InterfaceLanguage, TheFirstSetVariableChooses)
+// Every language's translation file, by the list of texts it lacks (empty when it has them all),
+// each with a ready-made entry to paste into the file (README.md, "Interface language"); and every text
+// whose translation lost or changed a format place.
+TEST(InterfaceLanguage, EachTranslationHasEveryTextWithItsPlaces)
 {
-    using Env = std::map<std::string, std::string>;
-    const std::pair<Env, std::string> cases[] = {
-        {{}, "en"},
-        {{{"LANG", "ru_RU.UTF-8"}}, "ru"},
-        {{{"LANG", "C.UTF-8"}}, "en"},
-        {{{"LANG", "POSIX"}}, "en"},
-        {{{"LANG", "de_DE.UTF-8"}}, "de"},
-        {{{"LANG", "ru_RU.UTF-8"}, {"LC_MESSAGES", "en_GB.UTF-8"}}, "en"},
-        {{{"LANG", "en_US.UTF-8"}, {"LC_ALL", "ru_UA.UTF-8"}}, "ru"},
-        {{{"LANG", "en_US.UTF-8"}, {"LANGUAGE", "ru:en"}}, "ru"},
-        {{{"LANG", "ru_RU.UTF-8"}, {"LANGUAGE", "sr@latin:ru"}}, "sr"},
-        {{{"LANG", "ru_RU.UTF-8"}, {"LANGUAGE", ""}}, "ru"},
-        {{{"LANGUAGE", "C:RU"}}, "ru"},
-    };
-    for (const auto& c : cases) {
-        const Env& env = c.first;
-        const std::string& language = c.second;
-        const std::string chosen = InterfaceLanguage([&env](const char* name) -> const char* {
-            const auto it = env.find(name);
-            return it == env.end() ? nullptr : it->second.c_str();
-        });
-        EXPECT_EQ(chosen, language) << (env.empty() ? "(nothing set)" : env.begin()->second);
+    EnsureQApplication();
+    ASSERT_FALSE(TrTexts().empty()) << "no tr() texts in " << PROBEX_TR_TEXTS;
+    const std::vector<SourceText> texts = ProgramTexts();
+    const QStringList files = QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("probex_*.qm")});
+    ASSERT_TRUE(files.contains("probex_en.qm") && files.contains("probex_ru.qm"))
+        << files.join(' ').toStdString();
+    for (const QString& file : files) {
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(QStringLiteral(":/i18n/") + file));
+        std::string lacking;
+        std::string placesLost;
+        for (const auto& [context, source] : texts) {
+            const QString translation = translator.translate(context.c_str(), source.c_str());
+            if (translation.isEmpty()) {
+                lacking += TsEntry(context, source);
+            } else if (!res::KeepsPlaces(source, translation.toStdString())) {
+                placesLost += "\n  " + source + "\n  -> " + translation.toStdString();
+            }
+        }
+        EXPECT_TRUE(lacking.empty()) << file.toStdString() << " lacks these texts:" << lacking;
+        EXPECT_TRUE(placesLost.empty())
+            << file.toStdString() << ": these translations lost a format place:" << placesLost;
     }
 }
 
-TEST(InterfaceLanguage, EveryDescribedTextHasAnEnglishText)
+TEST(InterfaceLanguage, EnglishHasNoRussianText)
 {
     EnsureQApplication();
-    const std::vector<std::string> described = DescribedTexts();
     const InterfaceTranslation english("en");
     ASSERT_EQ(english.Language(), "en");
-    for (const std::string& text : described) {
-        const QString translated = english.Program().translate("res", text.c_str());
-        EXPECT_FALSE(translated.isEmpty()) << "no English text for: " << text;
-        EXPECT_FALSE(translated.contains(kCyrillic)) << text;
+    for (const auto& [context, source] : ProgramTexts()) {
+        const QString translated = english.Program().translate(context.c_str(), source.c_str());
+        EXPECT_FALSE(translated.contains(kCyrillic)) << source;
     }
 }
 
@@ -129,6 +187,11 @@ TEST(InterfaceLanguage, RussianKeepsTheDescribedTextsAndAnyOtherShowsEnglish)
         EXPECT_EQ(MenuTitles(frame), (QStringList{"&Фаил", "&Правка", "&Вид", "&Инфо"}));
         EXPECT_EQ(FormButtonText(res::IDC_READ), "Чтение");
         EXPECT_EQ(res::LoadString(res::IDS_WRONG_FILE_SIZE), "Wrong file size!");
+        EXPECT_EQ(frame.GetAction(res::ID_FILE_NEW)->text(), "&New\tCtrl+N");
+        // The texts added since are Russian.
+        EXPECT_TRUE(frame.GetAction(res::ID_VIEW_CHECK_ADAPTER)->text().contains(kCyrillic));
+        EXPECT_TRUE(LoadText(res::IDS_CONNECTION_LOG_TITLE).contains(kCyrillic));
+        EXPECT_TRUE(QCoreApplication::translate("dumpedit::CDumpEdit", "Not found").contains(kCyrillic));
         EXPECT_TRUE(YesButtonText().contains(kCyrillic)) << "Qt's own buttons in Russian";
     }
     for (const std::string language : {"en", "de"}) {

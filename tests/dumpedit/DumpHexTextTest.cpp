@@ -78,4 +78,5 @@ TEST(DumpCaretStatus, AddressAndValueInHexDecimalAndBinary)
     EXPECT_EQ(CaretStatusText(0x1F, 0x3C, 2), "Addr 1F  Value 3C  60  00111100");
     EXPECT_EQ(CaretStatusText(0, 0xFF, 2), "Addr 00  Value FF  255  11111111");
     EXPECT_EQ(CaretStatusText(0x100, 5, 2), "Addr 100  Value 05  5  00000101");
+    EXPECT_EQ(CaretStatusText(0x1F, 0x3C, 2, "Адрес", "Байт"), "Адрес 1F  Байт 3C  60  00111100");
 }

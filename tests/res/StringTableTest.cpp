@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -85,6 +87,16 @@ TEST(StringTable, CommandPromptsSplitIntoStatusTextAndToolTip)
     // A text without a line break has no tool tip.
     EXPECT_EQ(res::PromptStatusText(res::IDS_IDLE_MESSAGE), "Ready");
     EXPECT_EQ(res::PromptToolTip(res::IDS_IDLE_MESSAGE), "");
+}
+
+TEST(StringTable, ATranslationThatLosesAPlaceIsNotShown)
+{
+    res::SetTranslation([](std::string_view described) {
+        return described == "Device answer timeout" ? std::string("Таймаут ответа") : std::string("Сбой: %s");
+    });
+    EXPECT_EQ(res::LoadString(res::IDS_ANSWER_TIMEOUT), "Таймаут ответа");
+    EXPECT_EQ(res::LoadString(res::IDS_FAILED_AFTER), "Failed after %.1f s") << "%s would read a double";
+    res::SetTranslation(nullptr);
 }
 
 }  // namespace

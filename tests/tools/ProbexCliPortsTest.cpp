@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // probex-cli ports and check, in-process against the simulator on COM4.
 #include "platform/SerialBackend.h"
+#include "res/StringTable.h"
+#include "res/TextCatalog.h"
 #include "tests/support/PtyPair.h"
 #include "tests/tools/CliSimulatorFixture.h"
 
@@ -24,14 +26,21 @@ TEST_F(ProbexCliPorts, PortsListsEachPortWithWhatIsBehindItAndWhetherItIsBusy)
     ASSERT_NE(holder, platform::kNullHandle);
     portMap_.Link("COM2", held.SlavePath());
     portMap_.Link("COM3", "/dev/probex-unplugged");
-    EXPECT_EQ(Run({"ports"}), 0);
+    // Scripts read these lines: the same in every language.
+    for (const char* language : {"en", "ru"}) {
+        res::UseCatalog(language);
+        out_.str("");
+        EXPECT_EQ(Run({"ports"}), 0);
+        // The COM names come first; serial devices of this machine may follow.
+        EXPECT_EQ(out_.str().rfind("COM2  " + held.SlavePath() + "  pseudo-terminal  busy\n" + "COM4  " +
+                                       sim_->SlavePath() + "  pseudo-terminal\n",
+                                   0),
+                  0u)
+            << language << ":\n"
+            << out_.str();
+    }
+    res::SetTranslation(nullptr);
     backend.CloseHandle(holder);
-    // The COM names come first; serial devices of this machine may follow.
-    EXPECT_EQ(out_.str().rfind("COM2  " + held.SlavePath() + "  pseudo-terminal  busy\n" + "COM4  " +
-                                   sim_->SlavePath() + "  pseudo-terminal\n",
-                               0),
-              0u)
-        << out_.str();
     EXPECT_FALSE(OutHas("COM3")) << "a port that is not there is left out";
     EXPECT_EQ(sim_->Log().ClientByteCount(), 0u);
 }

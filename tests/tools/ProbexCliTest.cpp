@@ -18,6 +18,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 
 #include "device/DeviceZaqTypes.h"
 #include "operation/DeviceResultText.h"
@@ -407,6 +408,35 @@ TEST(ProbexCliProgram, ExitStatusReachesTheShell)
     const std::string program = PROBEX_CLI_PATH;
     EXPECT_EQ(WEXITSTATUS(std::system((program + " --help >/dev/null").c_str())), 0);
     EXPECT_EQ(WEXITSTATUS(std::system((program + " id 2>/dev/null").c_str())), 64);
+}
+
+// What a shell command writes on its standard output.
+std::string CommandOutput(const std::string& command)
+{
+    std::string text;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        std::array<char, 256> buffer{};
+        while (const std::size_t count = std::fread(buffer.data(), 1, buffer.size(), pipe))
+            text.append(buffer.data(), count);
+        pclose(pipe);
+    }
+    return text;
+}
+
+// The locale chooses the language of what the program says, not its exit status.
+TEST(ProbexCliProgram, SpeaksRussianUnderARussianLocale)
+{
+    const std::string program = PROBEX_CLI_PATH;
+    const std::string message = "no command given";
+    for (const auto& [locale, english] :
+         {std::pair{"LANG=ru_RU.UTF-8", false}, std::pair{"LC_ALL=C LANGUAGE=ru", true},
+          std::pair{"LANG=de_DE.UTF-8", true}}) {
+        const std::string command =
+            "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES " + std::string(locale) + " " + program;
+        const std::string said = CommandOutput(command + " 2>&1");
+        EXPECT_EQ(said.find(message) != std::string::npos, english) << locale << ": " << said;
+        EXPECT_EQ(WEXITSTATUS(std::system((command + " 2>/dev/null").c_str())), 64) << locale;
+    }
 }
 
 // The program through a shell: descriptors closed at start stay taken, so the port never becomes

@@ -107,13 +107,14 @@ void ListBackups(const std::string& device, std::ostream& out)
     out << std::flush;
 }
 
+// Scripts read these lines: the same words in every language.
 std::string AvailabilityText(platform::PortAvailability availability)
 {
     switch (availability) {
     case platform::PortAvailability::Busy:
-        return res::LoadString(res::IDS_PORT_BUSY);
+        return res::LoadUntranslatedString(res::IDS_PORT_BUSY);
     case platform::PortAvailability::NoAccess:
-        return res::LoadString(res::IDS_PORT_NO_ACCESS);
+        return res::LoadUntranslatedString(res::IDS_PORT_NO_ACCESS);
     case platform::PortAvailability::Free:
         break;
     }

@@ -7,6 +7,8 @@
 #include <iostream>
 #include <unistd.h>
 
+#include "res/InterfaceLanguage.h"
+#include "res/TextCatalog.h"
 #include "tools/probex-cli/CliRunner.h"
 #include "tools/probex-cli/StopSignals.h"
 
@@ -39,6 +41,7 @@ int main(int argc, char** argv)
     }
     if (stdoutWasClosed)
         std::cout.setstate(std::ios::badbit);  // what goes there is lost: the program says so
+    res::UseCatalog(res::InterfaceLanguageFromEnvironment());
     probexcli::InstallStopSignals();
     probexcli::CliIo io{std::cout, std::cerr, isatty(STDERR_FILENO) == 1, {}};
     return probexcli::RunCli(std::vector<std::string>(argv + 1, argv + argc), io);

@@ -989,6 +989,7 @@ It stops when the window closes. This question is not asked again.</translation>
   each of them also takes [--frames [--byte-gap MS]] [--trace FILE]
   probex-cli ports
   probex-cli check --port NAME [--wake [--timeout SECONDS] [--last]]
+  probex-cli diff FILE1 FILE2
   probex-cli --help | --version
 
 Reads the ID of a ZAQ device behind a K-line adapter, or reads or writes its %2-byte
@@ -1025,6 +1026,10 @@ Commands:
             status 0 when the adapter echoes at both formats, 3 when it does not, 1 when
             the port cannot be opened. With --wake it then wakes the device and reads its
             ID, and the exit status is that of id.
+  diff      compare two dumps of %2 bytes without a device (a dump and a backup, two
+            reads); prints how many bytes differ and where. Exit status 0 when they are
+            equal, 8 when they differ, 65 when a file cannot be read or is not %2 bytes
+            long.
 
 Options:
   --port NAME          COMn (through the per-user port map, as in the window
@@ -1061,6 +1066,7 @@ Options:
   each of them also takes [--frames [--byte-gap MS]] [--trace FILE]
   probex-cli ports
   probex-cli check --port NAME [--wake [--timeout SECONDS] [--last]]
+  probex-cli diff FILE1 FILE2
   probex-cli --help | --version
 
 Reads the ID of a ZAQ device behind a K-line adapter, or reads or writes its %2-byte
@@ -1097,6 +1103,10 @@ Commands:
             status 0 when the adapter echoes at both formats, 3 when it does not, 1 when
             the port cannot be opened. With --wake it then wakes the device and reads its
             ID, and the exit status is that of id.
+  diff      compare two dumps of %2 bytes without a device (a dump and a backup, two
+            reads); prints how many bytes differ and where. Exit status 0 when they are
+            equal, 8 when they differ, 65 when a file cannot be read or is not %2 bytes
+            long.
 
 Options:
   --port NAME          COMn (through the per-user port map, as in the window

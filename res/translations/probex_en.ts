@@ -547,6 +547,10 @@ Try &apos;probex --help&apos;.
         <translation>Restore from &amp;backup...</translation>
     </message>
     <message>
+        <source>Compare with &amp;file...</source>
+        <translation>Compare with &amp;file...</translation>
+    </message>
+    <message>
         <source>E&amp;xit</source>
         <translation>E&amp;xit</translation>
     </message>

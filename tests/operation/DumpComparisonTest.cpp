@@ -46,10 +46,4 @@ TEST(DumpComparison, FindsEveryDifferingAddressAndSaysSoAsTheDeviceCompareDoes)
     }
 }
 
-TEST(DumpComparison, WrongSizeSaysHowLongTheFileIs)
-{
-    EXPECT_EQ(DumpSizeDetail("a.bin", 255), "a.bin holds 255 bytes; a dump holds 256.");
-    EXPECT_EQ(DumpSizeDetail("a.bin", 1), "a.bin holds 1 byte; a dump holds 256.");
-}
-
 }  // namespace

@@ -177,7 +177,6 @@ TEST_F(ProbexCli, DiffListsTheAddressesAtWhichTwoDumpsDifferWithoutTheDevice)
     const fs::path cut = folder_ / "cut.bin";
     WriteFile(cut, bytes.substr(0, 200));
     EXPECT_EQ(Run({"diff", dump.string(), cut.string()}), probexcli::kExitFile);
-    EXPECT_EQ(err_.str(), "Wrong file size!\n" + cut.string() + " holds 200 bytes; a dump holds 256.\n");
     EXPECT_EQ(Run({"diff", (folder_ / "missing.bin").string(), dump.string()}), probexcli::kExitFile);
     EXPECT_NE(err_.str().find("missing.bin"), std::string::npos) << err_.str();
     EXPECT_TRUE(out_.str().empty());

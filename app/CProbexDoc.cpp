@@ -285,7 +285,7 @@ bool CProbexDoc::OnFileCompareWithFile()
                               MessageButtons::Ok, MessageIcon::Error);
         return false;
     }
-    // Read one byte past a dump: a file that grew since its size was taken is still refused.
+    // One byte more than a dump: a longer file shows itself in what was read.
     const QByteArray other = file.read(qint64(operation::kEepromBytes) + 1);
     if (other.size() != qint64(operation::kEepromBytes)) {
         ShowWrongSize(name, std::uintmax_t(std::max(file.size(), qint64(other.size()))));

@@ -295,6 +295,9 @@ bool CProbexApp::OnCommand(res::ResourceId command)
     case res::ID_FILE_RESTORE_BACKUP:
         document_->OnFileRestoreBackup();
         return true;
+    case res::ID_FILE_COMPARE_FILE:
+        document_->OnFileCompareWithFile();
+        return true;
     case res::ID_VIEW_VERIFY_WRITE:
     case res::ID_VIEW_WRITE_CHANGED:
     case res::ID_VIEW_WHOLE_FRAMES:

@@ -8,12 +8,13 @@
 #include "app/docview/CPrompts.h"
 #include "device/CExceptionEx.h"
 #include "operation/BackupFiles.h"
-#include "operation/FormatText.h"
+#include "operation/DumpComparison.h"
 #include "operation/OperationSummary.h"
 #include "operation/OutcomeLines.h"
 #include "res/ResourceIds.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -33,6 +34,14 @@ bool AskLastOperation()
 void RefuseWhileBusy()
 {
     ShowMessage(res::IDS_DEVICE_BUSY, MessageButtons::Ok, MessageIcon::Exclamation);
+}
+
+void ShowWrongSize(const QString& fileName, std::uintmax_t size)
+{
+    const std::string detail = operation::DumpSizeDetail(fileName.toStdString(), size);
+    Prompts().ShowMessage(LoadText(res::IDS_WRONG_FILE_SIZE) + QLatin1Char('\n') +
+                              QString::fromStdString(detail),
+                          MessageButtons::Ok, MessageIcon::Error);
 }
 
 }  // namespace
@@ -71,14 +80,7 @@ void CProbexDoc::Serialize(CArchive& archive)
         return;
     }
     if (archive.GetFileLength() != operation::kEepromBytes) {
-        // Numbered places by number: a translation may leave out the plural ending.
-        const std::string detail = operation::FormatPlaces(
-            res::IDS_DUMP_SIZE_DETAIL,
-            {archive.GetFileName().toStdString(), std::to_string(archive.GetFileLength()),
-             archive.GetFileLength() == 1 ? "" : "s", std::to_string(operation::kEepromBytes)});
-        Prompts().ShowMessage(LoadText(res::IDS_WRONG_FILE_SIZE) + QLatin1Char('\n') +
-                                  QString::fromStdString(detail),
-                              MessageButtons::Ok, MessageIcon::Error);
+        ShowWrongSize(archive.GetFileName(), archive.GetFileLength());
         archive.Refuse();  // name, path, flag and views stay: saving must not hit that file
         return;
     }
@@ -257,17 +259,58 @@ void CProbexDoc::OnFinished()
         Prompts().ShowMessage(QString::fromStdString(text), MessageButtons::Ok, icon);
 }
 
+QString CProbexDoc::BackupsFolder() const
+{
+    const QDir root(QString::fromStdString(operation::BackupsFolder()));
+    root.mkpath(QStringLiteral("."));  // the dialog opens where it is
+    if (!idText_.empty() && root.exists(QString::fromStdString(operation::DeviceFolderName(idText_))))
+        return root.filePath(QString::fromStdString(operation::DeviceFolderName(idText_)));
+    return root.path();
+}
+
+bool CProbexDoc::OnFileCompareWithFile()
+{
+    // A running compare or verify would put its own marks over these.
+    if (deviceBusy_) {
+        RefuseWhileBusy();
+        return false;
+    }
+    const auto path = Prompts().AskOpenFileName(LoadText(res::IDS_COMPARE_FILE_TITLE),
+                                                LoadText(res::IDS_DUMP_FILTER), BackupsFolder());
+    if (!path)
+        return false;
+    QFile file(*path);
+    const QString name = QFileInfo(*path).fileName();
+    if (!file.open(QIODevice::ReadOnly)) {
+        Prompts().ShowMessage(LoadText(res::IDS_FILE_OPEN_REASON).arg(name, file.errorString()),
+                              MessageButtons::Ok, MessageIcon::Error);
+        return false;
+    }
+    // One byte more than a dump: a longer file shows itself in what was read.
+    const QByteArray other = file.read(qint64(operation::kEepromBytes) + 1);
+    if (other.size() != qint64(operation::kEepromBytes)) {
+        ShowWrongSize(name, std::uintmax_t(std::max(file.size(), qint64(other.size()))));
+        return false;
+    }
+    const auto* otherBytes = reinterpret_cast<const std::uint8_t*>(other.constData());
+    const std::vector<std::uint32_t> differing =
+        operation::DumpDifferences({dumpData.get(), dumpSize}, {otherBytes, std::size_t(other.size())});
+    differences_.assign(dumpSize, false);
+    for (const std::uint32_t address : differing)
+        differences_[address] = true;
+    UpdateAllViews(HintDifferences);
+    fileComparison_ =
+        operation::FileComparisonSummary(name.toStdString(), differing, operation::kEepromBytes);
+    UpdateAllViews(HintFileCompared);
+    return true;
+}
+
 bool CProbexDoc::OnFileRestoreBackup()
 {
     if (!CanReplaceContents())
         return false;
-    const QDir root(QString::fromStdString(operation::BackupsFolder()));
-    QString folder = root.path();
-    if (!idText_.empty() && root.exists(QString::fromStdString(operation::DeviceFolderName(idText_))))
-        folder = root.filePath(QString::fromStdString(operation::DeviceFolderName(idText_)));
-    root.mkpath(QStringLiteral("."));  // the dialog opens where it is
-    const auto path =
-        Prompts().AskOpenFileName(LoadText(res::IDS_RESTORE_TITLE), LoadText(res::IDS_BACKUP_FILTER), folder);
+    const auto path = Prompts().AskOpenFileName(LoadText(res::IDS_RESTORE_TITLE),
+                                                LoadText(res::IDS_BACKUP_FILTER), BackupsFolder());
     if (!path)
         return false;
     // "ID-20261207-201500.bin": the device and the moment, as the backup's folder and name say.

@@ -51,6 +51,12 @@ public:
     // File "Restore from backup...": the open dialog in the backups folder (the last device's
     // own, when it has one); the chosen backup opens as an unsaved dump named after it.
     bool OnFileRestoreBackup();
+    // File "Compare with file...": marks the bytes of the dump that differ from a chosen dump file
+    // (a backup, another dump) as a compare with the device does, told by HintDifferences, then
+    // HintFileCompared; the dump stays as it is. Refused while an operation runs.
+    bool OnFileCompareWithFile();
+    // What the last comparison with a file found, for the status bar.
+    const std::string& FileComparison() const { return fileComparison_; }
 
     bool IsPortFree(const std::string& portName) const;
     // The ID the device gave in the latest request; cleared by New and by each new request.
@@ -105,6 +111,8 @@ private:
     void StartDeviceRange(device::DeviceOperation kind, const std::string& portName, std::uint32_t timeoutMs,
                           std::uint32_t start, std::uint32_t count);
     void RestoreUnreadBytes();
+    // The backups folder, the last device's own when it has one.
+    QString BackupsFolder() const;
     void OnFinished();
 
     // The running read's range as it was before the read cleared it.
@@ -125,6 +133,7 @@ private:
     bool deviceBusy_ = false;
     bool reading_ = false;
     std::vector<bool> differences_;
+    std::string fileComparison_;
     ByteSpan readSpan_;
     PendingRead pendingRead_;
     CutRead cutRead_;

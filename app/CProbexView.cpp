@@ -429,6 +429,10 @@ void CProbexView::OnUpdate(UpdateHint hint)
     case HintDifferences:
         dumpEdit_->SetDifferences(GetDocument()->Differences(), true);
         break;
+    case HintFileCompared:
+        if (frame_)
+            frame_->ShowOutcome(QString::fromStdString(GetDocument()->FileComparison()));
+        break;
     case HintReadDone: {
         const CProbexDoc::ByteSpan span = GetDocument()->ReadSpan();
         dumpEdit_->AcceptRead(span.first, span.last, !GetDocument()->IsModified());

@@ -18,6 +18,8 @@ enum ViewHint : UpdateHint {
     HintReadCutShort,
     // A compare or verify ended: Differences() holds what it found.
     HintDifferences,
+    // The dump was compared with a file: FileComparison() says what was found.
+    HintFileCompared,
 };
 
 }  // namespace app

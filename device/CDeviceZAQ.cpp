@@ -127,6 +127,7 @@ std::uint16_t CDeviceZAQ::ReceiveByte(std::uint8_t& destination, std::uint32_t t
         if (waited != 0 && waited != platform::kErrorTimeout) {
             if (waited == platform::kErrorIoDevice)
                 Trace("line hung up");
+            tracePortError_ = waited;
             return ResultAnswerTimeout;
         }
     }
@@ -137,6 +138,7 @@ std::uint16_t CDeviceZAQ::SendByte(std::uint8_t value)
     // Bounded like the echo: a stopped or full output must not hold the connection for ever.
     if (const std::uint32_t error = Write(&value, 1, nullptr, nullptr, zaq::kEchoTimeoutMs)) {
         Trace("sent %02X: not sent (%s)", value, platform::ErrnoText(platform::SystemErrno(error)).c_str());
+        tracePortError_ = error;
         return ResultNoAdapter;
     }
     std::uint8_t echo;
@@ -144,6 +146,7 @@ std::uint16_t CDeviceZAQ::SendByte(std::uint8_t value)
         Trace("sent %02X, no echo", value);
         return ResultNoAdapter;
     }
+    ++traceEchoes_;
     // A changed echo means the device may have taken another byte than the one we meant.
     if (echo != value) {
         Trace("sent %02X, echo %02X: changed", value, echo);
@@ -182,6 +185,7 @@ std::uint16_t CDeviceZAQ::SendWholeFrame(const std::uint8_t* bytes, std::size_t 
             const std::string why =
                 error != 0 ? platform::ErrnoText(platform::SystemErrno(error)) : std::string("timed out");
             TraceFrame(bytes, length, nullptr, 0, (": not sent (" + why + ")").c_str());
+            tracePortError_ = error;
             return ResultNoAdapter;
         }
     }
@@ -194,6 +198,7 @@ std::uint16_t CDeviceZAQ::SendWholeFrame(const std::uint8_t* bytes, std::size_t 
             TraceFrame(bytes, length, echoes, i, ", then no echo");
             return ResultNoAdapter;
         }
+        ++traceEchoes_;
     }
     for (std::size_t i = 0; i < length; ++i) {
         // A changed echo means the device may have taken another frame than the one we meant.
@@ -298,11 +303,12 @@ TraceBegin CDeviceZAQ::DescribeRequest() const
 
 void CDeviceZAQ::TraceResult(std::uint16_t result, bool woken)
 {
+    lastEnd =
+        TraceEnd{result, refusalCode, tracePlace_, woken, traceLastByteDone_, tracePortError_, traceEchoes_};
     if (!traceSink)
         return;
-    const TraceEnd end{result, refusalCode, tracePlace_, woken, traceLastByteDone_};
-    Trace("result %u: %s", unsigned(result), DescribeEnd(end).c_str());
-    traceSink->ConnectionEnded(end);
+    Trace("result %u: %s", unsigned(result), DescribeEnd(lastEnd).c_str());
+    traceSink->ConnectionEnded(lastEnd);
 }
 
 void CDeviceZAQ::TraceLink()
@@ -617,6 +623,8 @@ std::uint32_t CDeviceZAQ::Run()
         traceStartMs_ = platform::TickCount64();
         tracePlace_ = TracePlace();
         traceLastByteDone_.reset();
+        tracePortError_ = 0;
+        traceEchoes_ = 0;
         if (traceSink)
             traceSink->ConnectionBegan(DescribeRequest());
         if (const std::uint32_t error = Open(portName, 0, 0, true)) {

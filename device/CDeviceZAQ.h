@@ -86,6 +86,9 @@ public:
     // The words the trace gives a port that did not open, remedy included: the front end's, which
     // has the texts. Unset, the trace names the port alone.
     std::string (*describeOpenFailure)(const platform::OpenFailure& failure) = nullptr;
+    // How and where the last connection ended, the facts of its trace's last line; set before its
+    // NotifyFinished, with or without traceSink.
+    TraceEnd lastEnd;
 
     // Write options, set by the caller before StartWrite like answerTimeoutMs. Verify reads the
     // bytes written back in the same connection, before its stop frame; changed-only first reads
@@ -142,8 +145,8 @@ private:
     void TraceAnswer(const char* label, std::size_t byteCount);
     // The request about to be served, for the trace's header line.
     TraceBegin DescribeRequest() const;
-    // The line that tells how the connection ended, then the sink's end event; woken when the
-    // device answered the start frame.
+    // Keeps how the connection ended in lastEnd, then traces its line and the sink's end event;
+    // woken when the device answered the start frame.
     void TraceResult(std::uint16_t result, bool woken);
     // How this connection sends, and the latency timer of a USB serial chip behind the port.
     void TraceLink();
@@ -156,6 +159,8 @@ private:
     std::uint64_t traceStartMs_ = 0;
     TracePlace tracePlace_;  // raised with the thread's stop request
     std::optional<std::uint32_t> traceLastByteDone_;
+    std::uint32_t tracePortError_ = 0;
+    std::uint32_t traceEchoes_ = 0;
     std::uint16_t ReadByte(std::uint32_t address, std::uint8_t& value);
     std::uint16_t WriteByte(std::uint32_t address);
     std::uint16_t CompareRange();

@@ -57,6 +57,11 @@ struct TraceEnd {
     // and trailer, and the address of the last byte done, none before the first.
     bool woken = false;
     std::optional<std::uint32_t> lastByteDone;
+    // The system's error when the port itself failed (hung up, or would not take a byte): the
+    // adapter went away, rather than stayed silent. 0 otherwise.
+    std::uint32_t portError = 0;
+    // Bytes the adapter echoed in this connection, changed ones included.
+    std::uint32_t echoes = 0;
 };
 
 // Calls come on the engine's worker thread, each connection's in this order: ConnectionBegan,

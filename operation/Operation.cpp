@@ -122,6 +122,7 @@ device::DeviceNotification Operation::Follow(std::uintptr_t wParam)
     record_.endPass = pass;
     record_.endPassDone = passDone;
     record_.idText = engine.idText;
+    record_.end = engine.lastEnd;
     std::copy(std::begin(engine.byteState), std::end(engine.byteState), record_.byteState.begin());
     std::copy(std::begin(engine.readBack), std::end(engine.readBack), record_.readBack.begin());
     record_.data = staging_;

@@ -4,6 +4,7 @@
 // each address, taken when the connection ended.
 
 #include "device/DeviceProfile.h"
+#include "device/DeviceTrace.h"
 #include "device/DeviceZaqTypes.h"
 #include "operation/OperationProgress.h"
 
@@ -46,6 +47,8 @@ struct OperationRecord {
     Pass endPass = Pass::None;
     std::uint32_t endPassDone = 0;
     std::string idText{};  // the ID the device gave, empty when it gave none
+    // Where the connection ended and what the port did, as the connection log's last line has it.
+    device::TraceEnd end{};
     // The staging buffer at the end: the bytes read, or the bytes written or compared with.
     std::array<std::uint8_t, kEepromBytes> data{};
     std::array<std::uint8_t, kEepromBytes> readBack{};  // where byteState has ByteRead

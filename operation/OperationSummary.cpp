@@ -38,12 +38,8 @@ std::string ShortList(const std::vector<std::uint32_t>& addresses)
 
 std::string CompareSummary(const OperationRecord& record)
 {
-    const std::vector<std::uint32_t> differing = Differences(record);
-    const std::string line =
-        differing.size() > kStatusAddresses
-            ? FormatText(res::IDS_BYTES_DIFFER, unsigned(differing.size()), ShortList(differing).c_str())
-            : DifferenceCountText(differing, record.count);
-    return FormatText(res::IDS_TIMED, line.c_str(), record.seconds);
+    return FormatText(res::IDS_TIMED, DifferenceStatusText(Differences(record), record.count).c_str(),
+                      record.seconds);
 }
 
 std::vector<std::uint32_t> WrittenAddresses(const OperationRecord& record)
@@ -101,6 +97,13 @@ std::uint8_t PassNeed(Pass pass)
 }
 
 }  // namespace
+
+std::string DifferenceStatusText(const std::vector<std::uint32_t>& differing, std::uint32_t compared)
+{
+    if (differing.size() > kStatusAddresses)
+        return FormatText(res::IDS_BYTES_DIFFER, unsigned(differing.size()), ShortList(differing).c_str());
+    return DifferenceCountText(differing, compared);
+}
 
 std::uint32_t EndAddress(const OperationRecord& record)
 {

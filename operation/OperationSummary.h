@@ -19,6 +19,10 @@ namespace operation {
 // says so: "Wrote 256 bytes in 6.1 s, without a backup".
 std::string StatusSummary(const OperationRecord& record);
 
+// What a compare found, as the status line has room for: "3 bytes differ: 10, 11, 7F", the first
+// few of many followed by "...", "No byte differs (256 compared)".
+std::string DifferenceStatusText(const std::vector<std::uint32_t>& differing, std::uint32_t compared);
+
 // The address an operation that failed or stopped was working on: the next one of its running
 // pass; kNoAddress when it ended outside a pass or after its last address.
 inline constexpr std::uint32_t kNoEndAddress = 0xFFFFFFFF;

@@ -2,6 +2,7 @@
 #include "operation/OutcomeLines.h"
 
 #include "operation/DeviceResultText.h"
+#include "operation/FailureDetail.h"
 #include "operation/FormatText.h"
 #include "operation/OperationSummary.h"
 
@@ -19,7 +20,7 @@ OutcomeLines DescribeOutcome(const OperationRecord& record, bool keepsCutRead)
         const std::string split = record.result == device::ResultBackupFailed ? BackupText(record)
                                   : cutRead                                   ? std::string()
                                                                               : RangeSplit(record);
-        for (const std::string& detail : {PortFailureText(record), split}) {
+        for (const std::string& detail : {PortFailureText(record), FailureDetail(record), split}) {
             if (!detail.empty())
                 lines.details.push_back(detail);
         }

@@ -12,8 +12,8 @@ namespace operation {
 
 struct OutcomeLines {
     // A result other than success: its message (empty for a result that has none), then why the
-    // port did not open and what became of the range: which addresses were written, compared or
-    // read, or why the backup was not stored.
+    // port did not open, what happened where (FailureDetail) and what became of the range: which
+    // addresses were written, compared or read, or why the backup was not stored.
     std::string result;
     std::vector<std::string> details;
     // Where a write's backup went: "Backup: PATH".

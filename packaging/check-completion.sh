@@ -45,7 +45,7 @@ expect() {
   esac
 }
 
-expect has "probex-cli " "id read write compare"
+expect has "probex-cli " "id read write compare diff"
 expect exact "probex-cli w" "write"
 expect exact "probex-cli read --ch" "--changed-only"
 expect has "probex-cli --" "--port --timeout --last --range --no-verify --trace --help --version"
@@ -54,7 +54,7 @@ expect has "probex-cli read --port " "COM3 COM7"
 expect lacks "probex-cli read --port " "COM1 dump.bin"
 expect exact "probex-cli read --port /dev/nul" "/dev/null"
 expect exact "probex-cli --port COM3 read d" "dump.bin dumps"
-expect exact "probex-cli --port COM3 --timeout 5 d" ""
+expect exact "probex-cli --port COM3 --timeout 5 d" "diff"
 expect exact "probex-cli read --timeout " ""
 expect has "probex-cli read --trace " "- dump.bin"
 expect exact "probex-cli write --port COM3 -- -" "-odd.bin"

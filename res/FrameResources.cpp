@@ -16,6 +16,7 @@ const std::vector<MenuItem>& MainMenu()
           {"Save &As...", ID_FILE_SAVE_AS, {}},
           {"", 0, {}},
           {"Restore from &backup...", ID_FILE_RESTORE_BACKUP, {}},
+          {"Compare with &file...", ID_FILE_COMPARE_FILE, {}},
           {"", 0, {}},
           {"E&xit", ID_APP_EXIT, {}}}},
         {"&Правка",

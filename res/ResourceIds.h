@@ -270,4 +270,38 @@ inline constexpr ResourceId IDS_CLI_TRACE_NOT_REGULAR = 61853;
 inline constexpr ResourceId IDS_CLI_TRACE_CANNOT = 61854;
 inline constexpr ResourceId IDS_CLI_TRACE_LOST = 61855;
 
+// What happened where, under a failed operation's message: the step of the connection, the byte
+// sent or awaited (printf formats).
+inline constexpr ResourceId IDS_STEP_OPENING = 62000;
+inline constexpr ResourceId IDS_STEP_PULSE = 62001;
+inline constexpr ResourceId IDS_STEP_START = 62002;
+inline constexpr ResourceId IDS_STEP_IDENTIFY = 62003;
+inline constexpr ResourceId IDS_STEP_READ = 62004;
+inline constexpr ResourceId IDS_STEP_WRITE = 62005;
+inline constexpr ResourceId IDS_STEP_STOP = 62006;
+inline constexpr ResourceId IDS_STEP_TRAILER = 62007;
+inline constexpr ResourceId IDS_STEP_BACKUP_READ = 62008;
+inline constexpr ResourceId IDS_STEP_VERIFY_READ = 62009;
+inline constexpr ResourceId IDS_STEP_CHANGED_READ = 62010;
+inline constexpr ResourceId IDS_SENT_BYTE = 62011;
+inline constexpr ResourceId IDS_ANSWER_BYTE = 62012;
+inline constexpr ResourceId IDS_DETAIL_NO_ECHO = 62013;
+inline constexpr ResourceId IDS_DETAIL_ECHOED_BEFORE = 62014;
+inline constexpr ResourceId IDS_DETAIL_ECHOED_NONE = 62015;
+inline constexpr ResourceId IDS_DETAIL_PORT_GONE = 62016;
+inline constexpr ResourceId IDS_DETAIL_CHANGED_ECHO = 62017;
+inline constexpr ResourceId IDS_DETAIL_TIMEOUT = 62018;
+inline constexpr ResourceId IDS_DETAIL_CHECKSUM = 62019;
+inline constexpr ResourceId IDS_DETAIL_REFUSED = 62020;
+inline constexpr ResourceId IDS_DETAIL_SHORT = 62021;
+inline constexpr ResourceId IDS_DETAIL_IN = 62022;
+
+// File "Compare with file...": its command, dialog and status line; probex-cli diff.
+inline constexpr ResourceId ID_FILE_COMPARE_FILE = 62030;
+inline constexpr ResourceId IDS_COMPARE_FILE_TITLE = 62031;
+inline constexpr ResourceId IDS_DUMP_FILTER = 62032;
+inline constexpr ResourceId IDS_COMPARED_WITH_FILE = 62033;
+inline constexpr ResourceId IDS_CLI_DIFF_FILES = 62034;
+inline constexpr ResourceId IDS_CLI_DIFF_OPTIONS = 62035;
+
 }  // namespace res

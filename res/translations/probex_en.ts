@@ -547,6 +547,10 @@ Try &apos;probex --help&apos;.
         <translation>Restore from &amp;backup...</translation>
     </message>
     <message>
+        <source>Compare with &amp;file...</source>
+        <translation>Compare with &amp;file...</translation>
+    </message>
+    <message>
         <source>E&amp;xit</source>
         <translation>E&amp;xit</translation>
     </message>
@@ -989,6 +993,7 @@ It stops when the window closes. This question is not asked again.</translation>
   each of them also takes [--frames [--byte-gap MS]] [--trace FILE]
   probex-cli ports
   probex-cli check --port NAME [--wake [--timeout SECONDS] [--last]]
+  probex-cli diff FILE1 FILE2
   probex-cli --help | --version
 
 Reads the ID of a ZAQ device behind a K-line adapter, or reads or writes its %2-byte
@@ -1025,6 +1030,10 @@ Commands:
             status 0 when the adapter echoes at both formats, 3 when it does not, 1 when
             the port cannot be opened. With --wake it then wakes the device and reads its
             ID, and the exit status is that of id.
+  diff      compare two dumps of %2 bytes without a device (a dump and a backup, two
+            reads); prints how many bytes differ and where. Exit status 0 when they are
+            equal, 8 when they differ, 65 when a file cannot be read or is not %2 bytes
+            long.
 
 Options:
   --port NAME          COMn (through the per-user port map, as in the window
@@ -1061,6 +1070,7 @@ Options:
   each of them also takes [--frames [--byte-gap MS]] [--trace FILE]
   probex-cli ports
   probex-cli check --port NAME [--wake [--timeout SECONDS] [--last]]
+  probex-cli diff FILE1 FILE2
   probex-cli --help | --version
 
 Reads the ID of a ZAQ device behind a K-line adapter, or reads or writes its %2-byte
@@ -1097,6 +1107,10 @@ Commands:
             status 0 when the adapter echoes at both formats, 3 when it does not, 1 when
             the port cannot be opened. With --wake it then wakes the device and reads its
             ID, and the exit status is that of id.
+  diff      compare two dumps of %2 bytes without a device (a dump and a backup, two
+            reads); prints how many bytes differ and where. Exit status 0 when they are
+            equal, 8 when they differ, 65 when a file cannot be read or is not %2 bytes
+            long.
 
 Options:
   --port NAME          COMn (through the per-user port map, as in the window
@@ -1285,6 +1299,124 @@ Try &apos;probex-cli --help&apos;.</translation>
     <message>
         <source>the trace could not be written to %s: %s</source>
         <translation>the trace could not be written to %s: %s</translation>
+    </message>
+    <message>
+        <source>the opening of the port</source>
+        <translation>the opening of the port</translation>
+    </message>
+    <message>
+        <source>the wake-up pulse %d</source>
+        <translation>the wake-up pulse %d</translation>
+    </message>
+    <message>
+        <source>the connection start</source>
+        <translation>the connection start</translation>
+    </message>
+    <message>
+        <source>the identification</source>
+        <translation>the identification</translation>
+    </message>
+    <message>
+        <source>the read of 0x%02X</source>
+        <translation>the read of 0x%02X</translation>
+    </message>
+    <message>
+        <source>step %d of 4 of the write of 0x%02X</source>
+        <translation>step %d of 4 of the write of 0x%02X</translation>
+    </message>
+    <message>
+        <source>the connection stop</source>
+        <translation>the connection stop</translation>
+    </message>
+    <message>
+        <source>the trailer</source>
+        <translation>the trailer</translation>
+    </message>
+    <message>
+        <source>the backup&apos;s read of 0x%02X</source>
+        <translation>the backup&apos;s read of 0x%02X</translation>
+    </message>
+    <message>
+        <source>the verify&apos;s read of 0x%02X</source>
+        <translation>the verify&apos;s read of 0x%02X</translation>
+    </message>
+    <message>
+        <source>the read of 0x%02X that finds the changed bytes</source>
+        <translation>the read of 0x%02X that finds the changed bytes</translation>
+    </message>
+    <message>
+        <source>byte %d sent in %s</source>
+        <translation>byte %d sent in %s</translation>
+    </message>
+    <message>
+        <source>byte %d of the answer in %s</source>
+        <translation>byte %d of the answer in %s</translation>
+    </message>
+    <message>
+        <source>Waited %.1f s for the echo of %s; it did not come.</source>
+        <translation>Waited %.1f s for the echo of %s; it did not come.</translation>
+    </message>
+    <message>
+        <source>The adapter had echoed %u byte%s of this connection before it.</source>
+        <translation>The adapter had echoed %u byte%s of this connection before it.</translation>
+    </message>
+    <message>
+        <source>Nothing was echoed in this connection.</source>
+        <translation>Nothing was echoed in this connection.</translation>
+    </message>
+    <message>
+        <source>The port went away at %s (%s): the adapter was unplugged or its connection to the computer broke.</source>
+        <translation>The port went away at %s (%s): the adapter was unplugged or its connection to the computer broke.</translation>
+    </message>
+    <message>
+        <source>The echo of %s came back changed.</source>
+        <translation>The echo of %s came back changed.</translation>
+    </message>
+    <message>
+        <source>Waited %.1f s for %s; it did not come.</source>
+        <translation>Waited %.1f s for %s; it did not come.</translation>
+    </message>
+    <message>
+        <source>The answer in %s had a wrong checksum.</source>
+        <translation>The answer in %s had a wrong checksum.</translation>
+    </message>
+    <message>
+        <source>The device refused %s.</source>
+        <translation>The device refused %s.</translation>
+    </message>
+    <message>
+        <source>The answer in %s was too short.</source>
+        <translation>The answer in %s was too short.</translation>
+    </message>
+    <message>
+        <source>It happened in %s.</source>
+        <translation>It happened in %s.</translation>
+    </message>
+    <message>
+        <source>Mark the bytes of the dump that differ from a file
+Compare with file</source>
+        <translation>Mark the bytes of the dump that differ from a file
+Compare with file</translation>
+    </message>
+    <message>
+        <source>Compare with file</source>
+        <translation>Compare with file</translation>
+    </message>
+    <message>
+        <source>Dumps (*.bin);;All Files (*.*)</source>
+        <translation>Dumps (*.bin);;All Files (*.*)</translation>
+    </message>
+    <message>
+        <source>Compared with %s: %s</source>
+        <translation>Compared with %s: %s</translation>
+    </message>
+    <message>
+        <source>diff needs exactly two files, FILE1 and FILE2</source>
+        <translation>diff needs exactly two files, FILE1 and FILE2</translation>
+    </message>
+    <message>
+        <source>diff takes no options</source>
+        <translation>diff takes no options</translation>
     </message>
 </context>
 <context>

@@ -189,7 +189,7 @@ TEST_F(MainFrame, MenusToolbarAndKeys)
     EXPECT_EQ(titles, (QStringList{"&Фаил", "&Правка", "&Вид", "&Инфо"}));
     ASSERT_EQ(items.size(), 4u);
     EXPECT_EQ(items[0], (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
-                                     "Restore from &backup...", "-", "E&xit"}));
+                                     "Restore from &backup...", "Compare with &file...", "-", "E&xit"}));
     EXPECT_EQ(items[1], (QStringList{"&Отменить\tCtrl+Z", "&Повторить\tCtrl+Y", "-", "&Копировать\tCtrl+C",
                                      "Вст&авить\tCtrl+V", "Выделить &всё\tCtrl+A", "-", "&Найти...\tCtrl+F",
                                      "Найти &далее\tF3", "Пере&йти к адресу...\tCtrl+G"}));

@@ -717,7 +717,10 @@ TEST_F(ProbexApplication, ErrorBoxComesAfterTheFormIsEnabledAgain)
     prompts_.QueueAnswer(MessageAnswer::Yes);
     Button(res::IDC_READ_ID)->click();
     WaitUntilFinished(true);
-    EXPECT_EQ(prompts_.MessageTexts().back(), "K-line adapter not present or power off or invalid COM port");
+    // The described message first, then what happened where, from the connection's own record.
+    EXPECT_EQ(prompts_.MessageTexts().back(), "K-line adapter not present or power off or invalid COM port\n"
+                                              "Waited 1.0 s for the echo of the wake-up pulse 1; it did not "
+                                              "come. Nothing was echoed in this connection.");
     EXPECT_EQ(prompts_.prompts.back().icon, MessageIcon::Error);
     EXPECT_TRUE(enabledAtError);
 }
@@ -1268,6 +1271,43 @@ TEST_F(ProbexApplication, CompareLeavesTheDumpAndMarksExactlyTheDifferingBytes)
     WaitUntilFinished();
     EXPECT_NE(Editor()->ByteStateAt(0x7F), dumpedit::ByteState::Differs);
     EXPECT_TRUE(Frame()->GetStatusBar()->GetPaneText(0).startsWith("No byte differs (16 compared) - "));
+}
+
+TEST_F(ProbexApplication, CompareWithFileMarksTheBytesThatDifferFromItAndLeavesTheDump)
+{
+    AddSimulator("COM1");
+    Start();
+    const Bytes dump = Pattern();
+    std::copy(dump.begin(), dump.end(), app_->GetDocument()->dumpData.get());
+    Bytes backup = dump;
+    backup[0x00] ^= 0x01;
+    backup[0xFE] ^= 0x80;
+    const QString folder = QString::fromStdString(portMap_.ConfigHome());
+    const auto writeFile = [&](const QString& name, const Bytes& bytes) {
+        QFile file(folder + "/" + name);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        EXPECT_EQ(file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())),
+                  qint64(bytes.size()));
+        return file.fileName();
+    };
+
+    prompts_.QueueFileName(writeFile("backup.bin", backup));
+    ASSERT_TRUE(Frame()->ExecuteCommand(res::ID_FILE_COMPARE_FILE));
+    ASSERT_EQ(prompts_.prompts.size(), 1u);
+    EXPECT_EQ(prompts_.prompts[0].kind, CScriptedPrompts::Kind::OpenFile);
+    EXPECT_EQ(prompts_.prompts[0].text, "Compare with file");
+    for (std::uint32_t a = 0; a < 256; ++a)
+        EXPECT_EQ(Editor()->ByteStateAt(a) == dumpedit::ByteState::Differs, a == 0x00 || a == 0xFE) << a;
+    EXPECT_EQ(Frame()->GetStatusBar()->GetPaneText(0), "Compared with backup.bin: 2 bytes differ: 00, FE");
+    EXPECT_EQ(Dump(), dump);
+    EXPECT_FALSE(app_->GetDocument()->IsModified());
+
+    // A file that is no dump is refused as File Open refuses it; the marks stay.
+    prompts_.QueueFileName(writeFile("short.bin", Bytes(100)));
+    EXPECT_TRUE(Frame()->ExecuteCommand(res::ID_FILE_COMPARE_FILE));
+    EXPECT_EQ(prompts_.MessageTexts().back(),
+              "Wrong file size!\nshort.bin holds 100 bytes; a dump holds 256.");
+    EXPECT_EQ(Editor()->ByteStateAt(0xFE), dumpedit::ByteState::Differs);
 }
 
 TEST_F(ProbexApplication, GrowingWindowGrowsTheEditorKeepsTheButtonsBesideItAndIsRemembered)

@@ -215,6 +215,9 @@ TEST(EngineEndToEnd, UnplugDuringAReadEndsThePassAndTheEngineServesTheNextReques
     const std::uint16_t result = pass.back().value;
     EXPECT_TRUE(result == device::ResultAnswerTimeout || result == device::ResultNoAdapter) << result;
     EXPECT_TRUE(h.sim->Unplugged());
+    // Kept without a trace sink: the port went away, which a silent adapter does not do.
+    EXPECT_NE(h.engine->lastEnd.portError, 0u);
+    EXPECT_EQ(h.engine->lastEnd.place.step, device::TraceStep::Read);
 
     // Still unplugged: the port is gone.
     ASSERT_TRUE(h.engine->StartReadId(false));

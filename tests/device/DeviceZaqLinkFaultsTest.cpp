@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "operation/OpenFailureText.h"
+#include "platform/ErrorCodes.h"
 #include "platform/LineControl.h"
 #include "platform/SerialBackend.h"
 #include "tests/device/EngineHarness.h"
@@ -168,6 +169,7 @@ TEST(EngineLinkFaults, HangUpInTheMiddleOfAnAnswerEndsTheWaitAtOnce)
     ASSERT_TRUE(h.engine->StartReadId(false));
     EXPECT_EQ(h.NextPass(), (Pass{{0, 0}, {1, device::ResultAnswerTimeout}}));
     EXPECT_TRUE(h.sim->Unplugged());
+    EXPECT_EQ(h.engine->lastEnd.portError, platform::kErrorIoDevice) << "told apart from a silent device";
 }
 
 TEST(EngineLinkFaults, ConnectionLeavesTheLineSettingsAsItFoundThem)

@@ -104,6 +104,7 @@ TEST(EngineWholeFrames, ChangedEchoIsALineErrorAndAMissingOneNoAdapterInEitherSe
         std::size_t clientBytes;
         const char* trace;
         const char* end;
+        std::uint32_t echoes;  // taken before it ended, a changed one included
     };
     // The third byte of the connection start, after the two pulses.
     auto changed = testsupport::ZeroGapSimOptions();
@@ -113,16 +114,17 @@ TEST(EngineWholeFrames, ChangedEchoIsALineErrorAndAMissingOneNoAdapterInEitherSe
     lost.loseByte = 2 + 5 + 4;
     const Case cases[] = {
         {"changed, byte by byte", kByteByByte, changed, device::ResultLineError, 2 + 3,
-         "sent F3, echo F2: changed", "result 6: changed echo for byte 3 of the connection start request"},
+         "sent F3, echo F2: changed", "result 6: changed echo for byte 3 of the connection start request",
+         2 + 3},
         {"changed, whole frames", kWholeFrames, changed, device::ResultLineError, 2 + 5,
          "sent 81 21 F3 81 16 at once, echo 81 21 F2 81 16: byte 3 changed",
-         "result 6: changed echo for byte 3 of the connection start request"},
+         "result 6: changed echo for byte 3 of the connection start request", 2 + 5},
         {"lost, byte by byte", kByteByByte, lost, device::ResultNoAdapter, 2 + 5 + 4, "sent 3C, no echo",
-         "result 3: no echo for byte 4 of the identification request"},
+         "result 3: no echo for byte 4 of the identification request", 2 + 5 + 3},
         // Which echo of the frame is missing cannot be told: the last one is.
         {"lost, whole frames", kWholeFrames, lost, device::ResultNoAdapter, 2 + 5 + 6,
          "sent 82 21 F3 3C 00 D2 at once, echo 82 21 F3 00 D2, then no echo",
-         "result 3: no echo for byte 6 of the identification request"},
+         "result 3: no echo for byte 6 of the identification request", 2 + 5 + 5},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -137,6 +139,8 @@ TEST(EngineWholeFrames, ChangedEchoIsALineErrorAndAMissingOneNoAdapterInEitherSe
         ASSERT_GE(lines.size(), 2u);
         EXPECT_EQ(lines[lines.size() - 2], c.trace);
         EXPECT_EQ(lines.back(), c.end);
+        EXPECT_EQ(h.engine->lastEnd.echoes, c.echoes);
+        EXPECT_EQ(h.engine->lastEnd.portError, 0u) << "the port stayed";
     }
 }
 

@@ -51,6 +51,8 @@ TEST(OutcomeLines, EachEndSaysWhatWentWrongOrWhatWasFound)
     stoppedCompare.byteState[0x10] = ByteRead;
     OperationRecord cutRead = Ended(OpRead, ResultAnswerTimeout);
     cutRead.done = 2;
+    cutRead.timeoutMs = 2000;
+    cutRead.end.place = {device::TraceStep::Read, 0x12, 0, 8, 1, true};
     OperationRecord noBackup = Ended(OpWrite, ResultBackupFailed, BytePlanned);
     noBackup.backup = BackupState::Failed;
     noBackup.backupError = "/b: Permission denied";
@@ -82,8 +84,14 @@ TEST(OutcomeLines, EachEndSaysWhatWentWrongOrWhatWasFound)
         {"read kept",
          cutRead,
          true,
-         {"result: Device answer timeout", "detail: Bytes 10 - 11 were read, 12 - 13 keep their values."}},
-        {"read not kept", cutRead, false, {"result: Device answer timeout"}},
+         {"result: Device answer timeout",
+          "detail: Waited 2.0 s for byte 1 of the answer in the read of 0x12; it did not come.",
+          "detail: Bytes 10 - 11 were read, 12 - 13 keep their values."}},
+        {"read not kept",
+         cutRead,
+         false,
+         {"result: Device answer timeout",
+          "detail: Waited 2.0 s for byte 1 of the answer in the read of 0x12; it did not come."}},
         {"backup not stored",
          noBackup,
          false,
@@ -92,8 +100,12 @@ TEST(OutcomeLines, EachEndSaysWhatWentWrongOrWhatWasFound)
         {"backed up, then failed",
          backedUp,
          false,
-         {"result: Device answer timeout", "detail: No byte was written.", "backup: Backup: /b/1.bin"}},
-        {"result without a message", Ended(OpWrite, 8, BytePlanned), false, {"detail: No byte was written."}},
+         {"result: Device answer timeout", "detail: It happened in the opening of the port.",
+          "detail: No byte was written.", "backup: Backup: /b/1.bin"}},
+        {"result without a message",
+         Ended(OpWrite, 8, BytePlanned),
+         false,
+         {"detail: It happened in the opening of the port.", "detail: No byte was written."}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Parts(DescribeOutcome(c.record, c.keepsCutRead)), c.parts) << c.what;

@@ -174,16 +174,19 @@ TEST_F(ProbexCliSafeWrite, FailedWriteSaysWhichAddressesWereWritten)
     Image image{};
     WriteImage(file_, image);
     EXPECT_EQ(Run({"write", "--port", "COM4", "--no-backup", "--range", "40-47", file_.string()}), 4);
-    EXPECT_EQ(err_.str(), "Receive check sum error\nBytes 40 - 41 were written, 42 - 47 were not.\n");
+    EXPECT_EQ(err_.str(),
+              "Receive check sum error\nThe answer in step 2 of 4 of the write of 0x42 had a wrong "
+              "checksum.\nBytes 40 - 41 were written, 42 - 47 were not.\n");
 
     // The answer to the fourth step of 41 comes back wrong, after the device took the byte: the
     // account must not claim it was not written.
     failing.badChecksumAnswer = 2 + 4 * 2;
     StartSimulator(failing);
     EXPECT_EQ(Run({"write", "--port", "COM4", "--no-backup", "--range", "40-47", file_.string()}), 4);
-    EXPECT_EQ(err_.str(),
-              "Receive check sum error\nBytes 40 were written, 42 - 47 were not. Byte 41 may or may "
-              "not have been written.\n");
+    EXPECT_EQ(
+        err_.str(),
+        "Receive check sum error\nThe answer in step 4 of 4 of the write of 0x41 had a wrong checksum.\n"
+        "Bytes 40 were written, 42 - 47 were not. Byte 41 may or may not have been written.\n");
     EXPECT_EQ(sim_->Eeprom().Get(0x41), 0x00);  // it was
 
     // The identification fails: nothing was written.
@@ -191,7 +194,9 @@ TEST_F(ProbexCliSafeWrite, FailedWriteSaysWhichAddressesWereWritten)
     silent.silentFromFrame = 2;
     StartSimulator(silent);
     EXPECT_EQ(Run({"write", "--port", "COM4", "--timeout", "1", file_.string()}), 2);
-    EXPECT_EQ(err_.str(), "Device answer timeout\nNo byte was written.\n");
+    EXPECT_EQ(err_.str(),
+              "Device answer timeout\nWaited 1.0 s for byte 1 of the answer in the identification; it "
+              "did not come.\nNo byte was written.\n");
 }
 
 TEST_F(ProbexCliSafeWrite, WriteOptionsGoWithWriteOnlyAndHelpListsEveryStatus)

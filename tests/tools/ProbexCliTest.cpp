@@ -48,6 +48,11 @@ std::string ImageText(const Image& image)
     return std::string(image.begin(), image.end());
 }
 
+std::string FirstLine(const std::string& text)
+{
+    return text.substr(0, text.find('\n'));
+}
+
 std::size_t FilesIn(const fs::path& folder)
 {
     return std::size_t(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
@@ -117,7 +122,7 @@ TEST_F(ProbexCli, FailedReadLeavesTheFileAsItWas)
     const fs::path file = folder_ / "dump.bin";
     WriteFile(file, std::string(256, 'x'));
     EXPECT_EQ(Run({"read", "--port", "COM4", "--timeout", "1", file.string()}), 2);
-    EXPECT_EQ(err_.str(), "Device answer timeout\n");
+    EXPECT_EQ(FirstLine(err_.str()), "Device answer timeout");
     EXPECT_EQ(ImageText(ReadImage(file)), std::string(256, 'x'));
     EXPECT_EQ(FilesInFolder(), 1u);  // no temporary file left behind
 
@@ -146,7 +151,7 @@ TEST_F(ProbexCli, WriteRefusesFilesThatAreNotExactly256Bytes)
     const fs::path file = folder_ / "short.bin";
     WriteFile(file, std::string(255, '\0'));
     EXPECT_EQ(Run({"write", "--port", "COM4", file.string()}), probexcli::kExitFile);
-    EXPECT_EQ(err_.str(), "Wrong file size!\n");
+    EXPECT_EQ(err_.str(), "Wrong file size!\n" + file.string() + " holds 255 bytes; a dump holds 256.\n");
     WriteFile(file, std::string(257, '\0'));
     EXPECT_EQ(Run({"write", "--port", "COM4", file.string()}), probexcli::kExitFile);
     EXPECT_EQ(Run({"write", "--port", "COM4", (folder_ / "missing.bin").string()}), probexcli::kExitFile);
@@ -154,6 +159,29 @@ TEST_F(ProbexCli, WriteRefusesFilesThatAreNotExactly256Bytes)
     EXPECT_EQ(Run({"read", "--port", "COM4", file.string()}), probexcli::kExitFile);
     EXPECT_EQ(fs::file_size(file), 257u);
     EXPECT_EQ(sim_->Log().ClientByteCount(), 0u);  // the device was never woken
+}
+
+TEST_F(ProbexCli, DiffListsTheAddressesAtWhichTwoDumpsDifferWithoutTheDevice)
+{
+    const fs::path dump = folder_ / "dump.bin";
+    const fs::path backup = folder_ / "backup.bin";
+    std::string bytes(256, '\x11');
+    WriteFile(dump, bytes);
+    bytes[0x10] = 0;
+    bytes[0x7F] = 0;
+    WriteFile(backup, bytes);
+    EXPECT_EQ(Run({"diff", dump.string(), backup.string()}), probexcli::kExitDifferences) << err_.str();
+    EXPECT_EQ(out_.str(), "2 bytes differ: 10, 7F\n");
+    EXPECT_EQ(Run({"diff", dump.string(), dump.string()}), 0) << err_.str();
+    EXPECT_EQ(out_.str(), "No byte differs (256 compared)\n");
+
+    const fs::path cut = folder_ / "cut.bin";
+    WriteFile(cut, bytes.substr(0, 200));
+    EXPECT_EQ(Run({"diff", dump.string(), cut.string()}), probexcli::kExitFile);
+    EXPECT_EQ(Run({"diff", (folder_ / "missing.bin").string(), dump.string()}), probexcli::kExitFile);
+    EXPECT_NE(err_.str().find("missing.bin"), std::string::npos) << err_.str();
+    EXPECT_TRUE(out_.str().empty());
+    EXPECT_EQ(sim_->Log().ClientByteCount(), 0u);
 }
 
 // FILE is checked before the device is touched: a FIFO, a folder that takes no new file, a file
@@ -266,13 +294,16 @@ TEST_F(ProbexCli, DeviceFailuresExitWithTheirResultAndMessage)
     noAdapter.noEcho = true;
     StartSimulator(noAdapter);
     EXPECT_EQ(Run({"id", "--port", "COM4"}), 3);
-    EXPECT_EQ(err_.str(), "K-line adapter not present or power off or invalid COM port\n");
+    // Under each message, what happened where, as the window says it.
+    EXPECT_EQ(err_.str(), "K-line adapter not present or power off or invalid COM port\nWaited 1.0 s for the "
+                          "echo of the wake-up pulse 1; it did not come. Nothing was echoed in this "
+                          "connection.\n");
 
     zaqsim::SimOptions badChecksum;
     badChecksum.badChecksumAnswer = 2;
     StartSimulator(badChecksum);
     EXPECT_EQ(Run({"id", "--port", "COM4"}), 4);
-    EXPECT_EQ(err_.str(), "Receive check sum error\n");
+    EXPECT_EQ(FirstLine(err_.str()), "Receive check sum error");
     EXPECT_TRUE(out_.str().empty());
 
     zaqsim::SimOptions refusing;
@@ -280,20 +311,20 @@ TEST_F(ProbexCli, DeviceFailuresExitWithTheirResultAndMessage)
     StartSimulator(refusing);
     const fs::path file = folder_ / "refused.bin";
     EXPECT_EQ(Run({"read", "--port", "COM4", "--range", "10-11", file.string()}), 5);
-    EXPECT_EQ(err_.str(), "Device refused the request (code 22)\n");
+    EXPECT_EQ(FirstLine(err_.str()), "Device refused the request (code 22)");
     EXPECT_FALSE(fs::exists(file));
 
     zaqsim::SimOptions changedEcho;
     changedEcho.corruptEcho = 1;  // the first wake-up pulse
     StartSimulator(changedEcho);
     EXPECT_EQ(Run({"id", "--port", "COM4"}), 6);
-    EXPECT_EQ(err_.str(), "K-line error: a sent byte came back changed\n");
+    EXPECT_EQ(FirstLine(err_.str()), "K-line error: a sent byte came back changed");
 
     zaqsim::SimOptions shortAnswer;
     shortAnswer.shortAnswer = 3;  // the first read: its service byte only
     StartSimulator(shortAnswer);
     EXPECT_EQ(Run({"read", "--port", "COM4", "--range", "10-11", file.string()}), 9);
-    EXPECT_EQ(err_.str(), "Device answer too short\n");
+    EXPECT_EQ(FirstLine(err_.str()), "Device answer too short");
     EXPECT_FALSE(fs::exists(file));
 }
 
@@ -375,6 +406,9 @@ TEST_F(ProbexCli, UsageErrorsExit64WithoutTouchingTheDevice)
         {{"id", "--port", "COM4", "--wake"}, "--wake goes with check only"},
         {{"check"}, "--port is required"},
         {{"check", "--port", "COM4", "x.bin"}, "check takes no FILE"},
+        {{"diff", "x.bin"}, "diff needs exactly two files, FILE1 and FILE2"},
+        {{"diff", "--port", "COM4", "x.bin", "y.bin"}, "diff takes no options"},
+        {{"diff", "--range", "10-1F", "x.bin", "y.bin"}, "diff takes no options"},
         {{}, "no command"},
     };
     for (const Case& c : cases) {
@@ -387,10 +421,26 @@ TEST_F(ProbexCli, UsageErrorsExit64WithoutTouchingTheDevice)
 TEST_F(ProbexCli, HelpDescribesEveryCommandOptionAndStatus)
 {
     EXPECT_EQ(Run({"--help"}), 0);
-    for (const char* part :
-         {"probex-cli id", "probex-cli read", "probex-cli write", "probex-cli ports", "probex-cli check",
-          "--port", "--timeout", "--frames", "--byte-gap", "--last", "--range", "--trace", "--wake", "Wrong",
-          "64", "65", "Receive check sum error", "probex-cli backups", "--no-backup"})
+    for (const char* part : {"probex-cli id",
+                             "probex-cli read",
+                             "probex-cli write",
+                             "probex-cli ports",
+                             "probex-cli check",
+                             "--port",
+                             "--timeout",
+                             "--frames",
+                             "--byte-gap",
+                             "--last",
+                             "--range",
+                             "--trace",
+                             "--wake",
+                             "Wrong",
+                             "64",
+                             "65",
+                             "Receive check sum error",
+                             "probex-cli backups",
+                             "--no-backup",
+                             "probex-cli diff"})
         EXPECT_NE(out_.str().find(part), std::string::npos) << part;
     // Each exit status stands beside the window application's text for it.
     for (const std::uint16_t result :

@@ -207,16 +207,32 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
     } else if (command == "backups") {
         options.command = Command::Backups;
         files = 0;
+    } else if (command == "diff") {
+        options.command = Command::Diff;
+        files = 2;
     } else {
         error = FormatText(res::IDS_CLI_UNKNOWN_COMMAND, platform::PrintableName(command));
         return false;
     }
     if (positional.size() != files + 1) {
-        error = FormatText(files ? res::IDS_CLI_NEEDS_FILE : res::IDS_CLI_TAKES_NO_FILE, command);
+        error = files == 2
+                    ? res::LoadString(res::IDS_CLI_DIFF_FILES)
+                    : FormatText(files ? res::IDS_CLI_NEEDS_FILE : res::IDS_CLI_TAKES_NO_FILE, command);
         return false;
     }
     if (files)
         options.file = positional[1];
+    if (files == 2)
+        options.otherFile = positional[2];
+    // Two files and nothing else: no device is touched.
+    if (options.command == Command::Diff) {
+        const bool anyOption = !options.port.empty() || rangeGiven || timeoutGiven || byteGapGiven ||
+                               !options.tracePath.empty() || options.wholeFrames || options.lastOperation ||
+                               !writeOnly.empty() || options.wake;
+        if (anyOption)
+            error = res::LoadString(res::IDS_CLI_DIFF_OPTIONS);
+        return !anyOption;
+    }
     if (!writeOnly.empty() && options.command != Command::Write) {
         error = FormatText(res::IDS_CLI_WRITE_ONLY, writeOnly);
         return false;

@@ -20,7 +20,8 @@ enum class Command {
     Compare,
     Backups,  // lists the stored backups, of the device on --port when given
     Ports,
-    Check
+    Check,
+    Diff  // compares file with otherFile, without a device
 };
 
 struct CliOptions {
@@ -31,7 +32,8 @@ struct CliOptions {
     std::uint32_t first = 0x00;  // inclusive EEPROM range
     std::uint32_t last = operation::kEepromBytes - 1;
     std::string file;
-    bool verify = true;  // write: read the written bytes back before the connection ends
+    std::string otherFile;  // diff's FILE2
+    bool verify = true;     // write: read the written bytes back before the connection ends
     bool changedOnly = false;
     bool backup = true;        // write: store the whole EEPROM first
     bool wholeFrames = false;  // --frames: each request frame written at once

@@ -3,10 +3,12 @@
 
 #include "operation/AdapterCheckRun.h"
 #include "operation/BackupFiles.h"
+#include "operation/DumpComparison.h"
 #include "operation/FormatText.h"
 #include "operation/Operation.h"
 #include "operation/OperationSummary.h"
 #include "operation/OutcomeLines.h"
+#include "operation/RangeText.h"
 #include "platform/MessageTarget.h"
 #include "platform/SerialPortList.h"
 #include "platform/StopSignal.h"
@@ -157,6 +159,40 @@ int CheckAdapter(const CliOptions& options, CliIo& io)
     }
 }
 
+// Loads FILE for a command that only reads it; false, said on stderr, when it is no dump.
+bool LoadDump(DumpFile& file, Dump& dump, CliIo& io)
+{
+    std::string error;
+    switch (file.Open(false, dump, error)) {
+    case DumpLoad::Loaded:
+        return true;
+    case DumpLoad::WrongSize:
+        io.err << res::LoadString(res::IDS_WRONG_FILE_SIZE) << '\n' << error << std::endl;
+        return false;
+    default:
+        io.err << operation::FormatText(res::IDS_CLI_ERROR, error) << std::endl;
+        return false;
+    }
+}
+
+// diff: the addresses at which two dumps differ, as compare prints them.
+int DiffFiles(const CliOptions& options, CliIo& io)
+{
+    Dump dump{};
+    Dump other{};
+    DumpFile file(options.file);
+    DumpFile otherFile(options.otherFile);
+    if (!LoadDump(file, dump, io) || !LoadDump(otherFile, other, io))
+        return kExitFile;
+    const std::vector<std::uint32_t> differing = operation::DumpDifferences(dump, other);
+    io.out << operation::DifferenceCountText(differing, operation::kEepromBytes) << std::endl;
+    if (!io.out) {
+        io.err << res::LoadString(res::IDS_CLI_RESULT_LOST) << std::endl;
+        return kExitOutput;
+    }
+    return differing.empty() ? 0 : kExitDifferences;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, CliIo& io)
@@ -173,6 +209,8 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
     }
     if (options.command == Command::Ports)
         return ListPorts(io);
+    if (options.command == Command::Diff)
+        return DiffFiles(options, io);
     if (options.command == Command::Check) {
         if (const int status = CheckAdapter(options, io); status >= 0)
             return status;
@@ -194,7 +232,7 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
         const bool read = options.command == Command::Read;
         const DumpLoad load = file.Open(read, dump, error);
         if (load == DumpLoad::WrongSize) {
-            io.err << res::LoadString(res::IDS_WRONG_FILE_SIZE) << std::endl;
+            io.err << res::LoadString(res::IDS_WRONG_FILE_SIZE) << '\n' << error << std::endl;
             return kExitFile;
         }
         if (load == DumpLoad::Unusable || (load == DumpLoad::Missing && !read)) {

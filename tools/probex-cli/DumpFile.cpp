@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "operation/DumpComparison.h"
 #include "operation/FormatText.h"
 #include "platform/PathText.h"
 
@@ -110,6 +111,7 @@ DumpLoad DumpFile::LoadTarget(bool replace, Dump& dump, std::string& error)
         error = operation::FormatText(res::IDS_CLI_NOT_REGULAR, shown_);
         outcome = DumpLoad::Unusable;
     } else if (info.st_size != off_t(dump.size())) {
+        error = operation::DumpSizeDetail(shown_, std::uintmax_t(info.st_size));
         outcome = DumpLoad::WrongSize;
     } else if (pread(fd, dump.data(), dump.size(), 0) != ssize_t(dump.size())) {
         error = WithReason(cannot, shown_);

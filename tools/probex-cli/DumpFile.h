@@ -35,7 +35,8 @@ public:
     // For a write (replace false) the file must be a readable regular file. For a read (replace
     // true) it must be a regular file open to reading and writing, or missing, and its folder
     // must take a new file: the temporary file is created here already. Never blocks: a FIFO
-    // or a device is refused without being opened.
+    // or a device is refused without being opened. error says why it was not Loaded: for
+    // WrongSize, how long the file is.
     DumpLoad Open(bool replace, Dump& dump, std::string& error);
 
     // Replaces the file with the dump: written to the temporary file beside it, flushed to the

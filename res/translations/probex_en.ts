@@ -239,6 +239,10 @@ Are you sure?</translation>
         <translation>Device answer too short</translation>
     </message>
     <message>
+        <source>Device answered another request</source>
+        <translation>Device answered another request</translation>
+    </message>
+    <message>
         <source>EEPROM range %02X - %02X will be compared with the dump.
 Are you sure?</source>
         <translation>EEPROM range %02X - %02X will be compared with the dump.
@@ -1135,6 +1139,7 @@ Options:
     <message>
         <source>  8   the written bytes read back, or the compared range, differ from FILE
   9   %1
+  11  %4
   64  wrong usage
   65  FILE cannot be read or written, or is not %3 bytes long (&quot;%2&quot;),
       or a write&apos;s backup could not be stored (nothing was written)
@@ -1144,6 +1149,7 @@ Options:
 </source>
         <translation>  8   the written bytes read back, or the compared range, differ from FILE
   9   %1
+  11  %4
   64  wrong usage
   65  FILE cannot be read or written, or is not %3 bytes long (&quot;%2&quot;),
       or a write&apos;s backup could not be stored (nothing was written)

@@ -165,6 +165,11 @@ std::uint16_t CDeviceZAQ::SendFrame(const std::uint8_t* bytes, std::size_t lengt
     return ResultOk;
 }
 
+void CDeviceZAQ::PauseBetweenBytes(std::uint32_t milliseconds)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
 std::uint16_t CDeviceZAQ::SendWholeFrame(const std::uint8_t* bytes, std::size_t length)
 {
     const std::uint32_t gapMs = ByteGapMs();
@@ -173,7 +178,7 @@ std::uint16_t CDeviceZAQ::SendWholeFrame(const std::uint8_t* bytes, std::size_t 
     const std::size_t chunk = gapMs == 0 ? length : 1;
     for (std::size_t i = 0; i < length; i += chunk) {
         if (i != 0)
-            std::this_thread::sleep_for(std::chrono::milliseconds(gapMs));
+            PauseBetweenBytes(gapMs);
         std::uint32_t written = 0;
         const std::uint32_t error =
             Write(bytes + i, std::uint32_t(chunk), &written, nullptr, zaq::kEchoTimeoutMs);
@@ -314,8 +319,7 @@ void CDeviceZAQ::TraceLink()
     if (!traceSink)
         return;
     if (sendWholeFrames) {
-        Trace("sending whole frames, %u ms between bytes",
-              unsigned(ByteGapMs()));
+        Trace("sending whole frames, %u ms between bytes", unsigned(ByteGapMs()));
     } else {
         Trace("sending byte by byte");
     }

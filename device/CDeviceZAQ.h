@@ -117,6 +117,8 @@ protected:
     // The bytes of one frame with their echoes, as sendWholeFrames says; tracePlace_.sentByte
     // names the byte whose echo failed.
     std::uint16_t SendFrame(const std::uint8_t* bytes, std::size_t length);
+    // The wait between two bytes of a whole frame sent apart.
+    virtual void PauseBetweenBytes(std::uint32_t milliseconds);
     // Sends the request frame and receives its answer; a positive answer with fewer than
     // `neededData` data bytes (or none) ends the connection with ResultShortAnswer, one that is
     // not this request's (zaq::AnswersRequest) with ResultUnexpectedAnswer.

@@ -65,11 +65,13 @@ public:
     // up, and the time it was given is kept.
     std::uint32_t WaitForInput(std::chrono::steady_clock::time_point until, int) override
     {
-        waitsMs.push_back(std::chrono::duration_cast<std::chrono::milliseconds>(
-                              until - std::chrono::steady_clock::now())
-                              .count());
+        waitsMs.push_back(
+            std::chrono::duration_cast<std::chrono::milliseconds>(until - std::chrono::steady_clock::now())
+                .count());
         return platform::kErrorIoDevice;
     }
+
+    void PauseBetweenBytes(std::uint32_t milliseconds) override { pausesMs.push_back(milliseconds); }
 
     // Scripts the answer to the frame now in `request`.
     void Answer(Bytes bytes)
@@ -90,6 +92,7 @@ public:
     std::optional<std::uint8_t> echoValue;
     std::uint32_t takeAtMost = std::numeric_limits<std::uint32_t>::max();  // bytes of each write
     std::vector<long long> waitsMs;
+    std::vector<std::uint32_t> pausesMs;
 };
 
 class EngineTransact : public ::testing::Test {
@@ -242,6 +245,26 @@ TEST_F(EngineTransact, EveryAnswerByteWaitsTheAnswerTimeOut)
     }
 }
 
+// A whole frame goes in one write, or byte by byte with the gap asked for, but never more than a
+// frame may wait between two bytes.
+TEST_F(EngineTransact, AWholeFramesBytesAreApartByTheGapAskedForUpToItsLimit)
+{
+    engine_.sendWholeFrames = true;
+    for (const auto& [asked, used] : {std::pair{0u, 0u}, std::pair{2u, 2u}, std::pair{20u, 20u},
+                                      std::pair{21u, 20u}, std::pair{60000u, 20u}}) {
+        SCOPED_TRACE(asked);
+        SetUpIdentification();
+        engine_.frameByteGapMs = asked;
+        engine_.sent.clear();
+        engine_.pausesMs.clear();
+        engine_.Answer(WithChecksum({0x82, 0xF3, 0x21, 0x7C, 0x00}));
+        EXPECT_EQ(engine_.Transact(), device::ResultOk);
+        EXPECT_EQ(engine_.sent.size(), 6u);
+        EXPECT_EQ(engine_.pausesMs,
+                  used == 0 ? std::vector<std::uint32_t>{} : std::vector<std::uint32_t>(5, used));
+    }
+}
+
 // A frame the driver took only in part is not sent: no echo is awaited for it.
 TEST_F(EngineTransact, AWholeFrameTheDriverTookInPartIsNoAdapter)
 {
@@ -251,7 +274,8 @@ TEST_F(EngineTransact, AWholeFrameTheDriverTookInPartIsNoAdapter)
     engine_.takeAtMost = 2;
     SetUpIdentification();
     EXPECT_EQ(engine_.Transact(), device::ResultNoAdapter);
-    EXPECT_EQ(trace.Texts(), std::vector<std::string>{"sent 82 21 F3 3C 00 D2 at once: not sent (timed out)"});
+    EXPECT_EQ(trace.Texts(),
+              std::vector<std::string>{"sent 82 21 F3 3C 00 D2 at once: not sent (timed out)"});
 }
 
 // A negative answer ends the frame whatever its form; its reason code is kept for the message.
@@ -294,13 +318,17 @@ TEST_F(EngineTransact, APositiveAnswerMustBeThisRequestsAndCarryTheDataItNeeds)
     };
     const Case cases[] = {
         {"the read's answer", {0x85, 0xF3, 0x21, 0x63, 0x00, 0x81, 0x10, 0x5A}, device::ResultOk},
-        {"the same in the long form", {0x80, 0xF3, 0x21, 0x05, 0x63, 0x00, 0x81, 0x10, 0x5A}, device::ResultOk},
+        {"the same in the long form",
+         {0x80, 0xF3, 0x21, 0x05, 0x63, 0x00, 0x81, 0x10, 0x5A},
+         device::ResultOk},
         // The value's place would hold the byte an earlier answer left there.
         {"one data byte short", {0x84, 0xF3, 0x21, 0x63, 0x00, 0x81, 0x10}, device::ResultShortAnswer},
         {"no data at all", {0xC0, 0xF3, 0x21}, device::ResultShortAnswer},
-        {"a write step's answer", {0x85, 0xF3, 0x21, 0x7D, 0x00, 0x81, 0x10, 0x5A},
+        {"a write step's answer",
+         {0x85, 0xF3, 0x21, 0x7D, 0x00, 0x81, 0x10, 0x5A},
          device::ResultUnexpectedAnswer},
-        {"the read of the next address", {0x85, 0xF3, 0x21, 0x63, 0x00, 0x81, 0x11, 0x5A},
+        {"the read of the next address",
+         {0x85, 0xF3, 0x21, 0x63, 0x00, 0x81, 0x11, 0x5A},
          device::ResultUnexpectedAnswer},
         {"a refusal", {0x83, 0xF3, 0x21, 0x7F, 0x23, 0x31}, device::ResultRefused},
     };

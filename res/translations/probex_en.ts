@@ -243,6 +243,16 @@ Are you sure?</translation>
         <translation>Device answered another request</translation>
     </message>
     <message>
+        <source>set; the driver tells nothing back
+  echoes: %u of %u</source>
+        <translation>set; the driver tells nothing back
+  echoes: %u of %u</translation>
+    </message>
+    <message>
+        <source>Read back: the driver&apos;s record of each format; it shows what the driver made of the request, not whether a USB adapter&apos;s chip took it (a refusal shows in the kernel log, and as echoes missing or changed)</source>
+        <translation>Read back: the driver&apos;s record of each format; it shows what the driver made of the request, not whether a USB adapter&apos;s chip took it (a refusal shows in the kernel log, and as echoes missing or changed)</translation>
+    </message>
+    <message>
         <source>EEPROM range %02X - %02X will be compared with the dump.
 Are you sure?</source>
         <translation>EEPROM range %02X - %02X will be compared with the dump.

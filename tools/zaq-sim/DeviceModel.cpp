@@ -161,8 +161,8 @@ std::vector<std::uint8_t> DeviceModel::Collect(std::uint8_t byte, const LineSett
         // As a device that lost count, or a line that dropped a request, would answer.
         std::vector<std::uint8_t> next = frame;
         next[6] = std::uint8_t(frame[6] + 1);
-        log_.Note("answer " + std::to_string(options_.otherAddressAnswer) + " is the read of " + Hex(next[6]) +
-                  ", not of " + Hex(frame[6]));
+        log_.Note("answer " + std::to_string(options_.otherAddressAnswer) + " is the read of " +
+                  Hex(next[6]) + ", not of " + Hex(frame[6]));
         answer = Serve(next);
     } else {
         answer = Serve(frame);

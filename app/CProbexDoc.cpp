@@ -138,10 +138,9 @@ void CProbexDoc::ReadRange(const std::string& portName, std::uint32_t timeoutMs,
         reading_ = deviceBusy_;
     }
     if (!deviceBusy_) {
+        // Nothing was read: the bytes, and how they differ from the file, stay as they were.
         RestoreUnreadBytes();
         pendingRead_ = {};
-        if (first < end)
-            UpdateAllViews(HintReadDone);
     }
 }
 
@@ -220,10 +219,15 @@ void CProbexDoc::OnFinished()
         UpdateAllViews(HintReadCutShort);
     }
     pendingRead_ = {};
-    // Even a read cut short replaced bytes under the editor's undo history.
+    // Even a read cut short replaced bytes under the editor's undo history. Only the bytes the
+    // device sent are its contents; the others keep their marks.
     if (reading_) {
         reading_ = false;
-        UpdateAllViews(HintReadDone);
+        const std::uint32_t read = std::min(record.done, readSpan_.last - readSpan_.first + 1);
+        if (read != 0) {
+            readSpan_.last = readSpan_.first + read - 1;
+            UpdateAllViews(HintReadDone);
+        }
     }
     // Whatever a compare or verify found, as far as it got, is what the device holds now. A write
     // without verify leaves what the device holds unknown, and bytes read agree with it; with no

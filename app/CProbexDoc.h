@@ -87,7 +87,8 @@ public:
     // From an accepted request until its NotifyFinished.
     bool IsDeviceBusy() const { return deviceBusy_; }
 
-    // The bytes [first, last] of the latest read request, told to the views by HintReadDone.
+    // The bytes [first, last] the latest read brought, up to the last one the device sent; told
+    // to the views by HintReadDone, which a read that brought none does not send.
     struct ByteSpan {
         std::uint32_t first = 0, last = 0;
     };

@@ -13,7 +13,7 @@ enum ViewHint : UpdateHint {
     HintRepaint,                       // the data changed in place
     HintIdle,                          // the device operation ended
     HintSaved,                         // the dump was saved to its file
-    HintReadDone,                      // a device read ended: ReadSpan() holds the bytes it covered
+    HintReadDone,                      // a device read ended: ReadSpan() holds the bytes it brought
     // A read failed: only the bytes it did read are new; the rest of its range has its old values.
     HintReadCutShort,
     // A compare or verify ended: Differences() holds what it found.

@@ -51,6 +51,7 @@ public:
         format.accepted = backend_.SetCommState(port_, dcb);
         platform::Dcb actual;
         if (backend_.GetCommState(port_, actual)) {
+            format.readBack = true;
             format.actualBaud = actual.baudRate;
             format.actualParity = actual.parity;
         }

@@ -18,6 +18,9 @@ struct LineFormatCheck {
     std::uint32_t baud = 0;
     std::uint8_t parity = 0;
     bool accepted = false;  // the driver took the format
+    // The driver told the format it holds then (actualBaud, actualParity): its own record, which
+    // shows what it made of the request, not what a USB chip behind it accepted.
+    bool readBack = false;
     std::uint32_t actualBaud = 0;
     std::uint8_t actualParity = 0;
     std::uint32_t sent = 0;

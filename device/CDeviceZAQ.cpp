@@ -168,15 +168,20 @@ std::uint16_t CDeviceZAQ::SendFrame(const std::uint8_t* bytes, std::size_t lengt
     return ResultOk;
 }
 
+void CDeviceZAQ::PauseBetweenBytes(std::uint32_t milliseconds)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
 std::uint16_t CDeviceZAQ::SendWholeFrame(const std::uint8_t* bytes, std::size_t length)
 {
-    const std::uint32_t gapMs = std::min(frameByteGapMs, zaq::kMaxByteGapMs);
+    const std::uint32_t gapMs = ByteGapMs();
     tracePlace_.sentByte = 1;
     // Bounded as a byte's sending is. Without a gap the driver gets the frame in one write.
     const std::size_t chunk = gapMs == 0 ? length : 1;
     for (std::size_t i = 0; i < length; i += chunk) {
         if (i != 0)
-            std::this_thread::sleep_for(std::chrono::milliseconds(gapMs));
+            PauseBetweenBytes(gapMs);
         std::uint32_t written = 0;
         const std::uint32_t error =
             Write(bytes + i, std::uint32_t(chunk), &written, nullptr, zaq::kEchoTimeoutMs);
@@ -255,9 +260,13 @@ std::uint16_t CDeviceZAQ::Transact(std::size_t neededData)
         return ResultRefused;
     }
     // What the request needs is taken from fixed positions: from a shorter answer they would
-    // hold bytes left over from an earlier one.
-    if (checksumAt - first < neededData)
+    // hold bytes left over from an earlier one. Every positive answer carries its service byte.
+    if (checksumAt - first < std::max<std::size_t>(neededData, 1))
         return ResultShortAnswer;
+    // A right checksum does not say whose answer this is: one meant for another request, or for
+    // another address, would put its bytes where this request's belong.
+    if (!zaq::AnswersRequest(request + zaq::kRequestDataIndex, answer + first))
+        return ResultUnexpectedAnswer;
     std::this_thread::sleep_for(std::chrono::milliseconds(pauseAfterAnswerMs));
     return ResultOk;
 }
@@ -316,8 +325,7 @@ void CDeviceZAQ::TraceLink()
     if (!traceSink)
         return;
     if (sendWholeFrames) {
-        Trace("sending whole frames, %u ms between bytes",
-              unsigned(std::min(frameByteGapMs, zaq::kMaxByteGapMs)));
+        Trace("sending whole frames, %u ms between bytes", unsigned(ByteGapMs()));
     } else {
         Trace("sending byte by byte");
     }
@@ -351,7 +359,7 @@ void CDeviceZAQ::TraceFrame(const std::uint8_t* bytes, std::size_t length, const
 {
     if (!traceSink)
         return;
-    const char* how = std::min(frameByteGapMs, zaq::kMaxByteGapMs) == 0 ? "at once" : "apart";
+    const char* how = ByteGapMs() == 0 ? "at once" : "apart";
     const std::string echoText = echoes ? ", echo" + HexBytes(echoes, echoed) : std::string();
     Trace("sent%s %s%s%s", HexBytes(bytes, length).c_str(), how, echoText.c_str(), outcome);
 }

@@ -3,6 +3,7 @@
 // The ZAQ device engine: runs each request (read ID, read or write an EEPROM range) as one
 // K-line connection on its worker thread and reports every step as a posted notification.
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -119,8 +120,11 @@ protected:
     // The bytes of one frame with their echoes, as sendWholeFrames says; tracePlace_.sentByte
     // names the byte whose echo failed.
     std::uint16_t SendFrame(const std::uint8_t* bytes, std::size_t length);
-    // Sends the request frame and receives its answer; an accepted answer with fewer than
-    // `neededData` data bytes ends the connection with ResultShortAnswer.
+    // The wait between two bytes of a whole frame sent apart.
+    virtual void PauseBetweenBytes(std::uint32_t milliseconds);
+    // Sends the request frame and receives its answer; a positive answer with fewer than
+    // `neededData` data bytes (or none) ends the connection with ResultShortAnswer, one that is
+    // not this request's (zaq::AnswersRequest) with ResultUnexpectedAnswer.
     std::uint16_t Transact(std::size_t neededData = 0);
 
 private:
@@ -154,6 +158,8 @@ private:
     void TraceFrame(const std::uint8_t* bytes, std::size_t length, const std::uint8_t* echoes,
                     std::size_t echoed, const char* outcome);
     std::uint16_t SendWholeFrame(const std::uint8_t* bytes, std::size_t length);
+    // frameByteGapMs as sending uses it, and as the trace tells it: never above zaq::kMaxByteGapMs.
+    std::uint32_t ByteGapMs() const { return std::min(frameByteGapMs, zaq::kMaxByteGapMs); }
 
     platform::StopSignal stopSignal_;
     std::uint64_t traceStartMs_ = 0;

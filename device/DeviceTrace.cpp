@@ -150,6 +150,8 @@ std::string DescribeEnd(const TraceEnd& end)
         return "answer too short in the " + DescribeStep(place);
     case ResultBackupFailed:
         return "the backup was not stored, so nothing was written";
+    case ResultUnexpectedAnswer:
+        return "answer to another request in the " + DescribeStep(place);
     default:
         return "result " + std::to_string(end.result) + " in the " + DescribeStep(place);
     }

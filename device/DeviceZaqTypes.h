@@ -31,6 +31,9 @@ enum DeviceResult : std::uint16_t {
     // A write's backup could not be stored; nothing was written, and the connection was closed
     // cleanly. Numbered apart from the results the device and the line give.
     ResultBackupFailed = 10,
+    // A positive answer that is not this request's: another service byte than the request's
+    // + 0x40, or a read's answer naming another address.
+    ResultUnexpectedAnswer = 11,
 };
 
 enum DeviceNotify : std::uint16_t {

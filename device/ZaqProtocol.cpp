@@ -25,6 +25,14 @@ std::size_t AnswerChecksumIndex(std::uint8_t formatByte, std::uint8_t lengthByte
     return std::size_t(formatByte & 0x3F) + 3;
 }
 
+bool AnswersRequest(const std::uint8_t* requestData, const std::uint8_t* answerData)
+{
+    const std::uint8_t service = requestData[0];
+    if (answerData[0] != std::uint8_t(service + kPositiveAnswerOffset))
+        return false;
+    return service != kReadService || answerData[kReadAddressData] == requestData[kReadAddressData];
+}
+
 std::string FormatIdText(const std::uint8_t* answer)
 {
     const std::uint8_t* bytes = answer + AnswerDataIndex(answer[0]) + kZaqProfile.idFirstData;

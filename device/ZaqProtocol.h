@@ -25,7 +25,14 @@ inline constexpr std::size_t kLongAnswerHeader = 4;
 // A negative answer: this first data byte, the refused service, then the reason code.
 inline constexpr std::uint8_t kNegativeAnswer = 0x7F;
 inline constexpr std::size_t kRefusalReasonData = 2;
-// Data positions (counted from the first data byte) of what the program takes from answers.
+// A request's first data byte, its service byte, follows the format byte and the addresses.
+inline constexpr std::size_t kRequestDataIndex = 3;
+// A positive answer's service byte is the request's plus this.
+inline constexpr std::uint8_t kPositiveAnswerOffset = 0x40;
+inline constexpr std::uint8_t kReadService = 0x23;
+// Data positions (counted from the first data byte) of what the program takes from answers; a
+// read's request and its answer both carry the address at kReadAddressData.
+inline constexpr std::size_t kReadAddressData = 3;
 inline constexpr std::size_t kReadValueData = 4;
 inline constexpr std::size_t kIdTextLength = 27;
 
@@ -50,6 +57,11 @@ inline std::size_t AnswerDataIndex(std::uint8_t formatByte)
 {
     return IsLongAnswer(formatByte) ? kLongAnswerHeader : 3;
 }
+
+// Whether a positive answer belongs to the request it came after: its service byte is the
+// request's + 0x40, and a read's answer names the address asked for. Both point at their first
+// data byte; the answer holds at least the data its request needs.
+bool AnswersRequest(const std::uint8_t* requestData, const std::uint8_t* answerData);
 
 // The ID text built from an identification answer (the profile's ID bytes are read).
 std::string FormatIdText(const std::uint8_t* answer);

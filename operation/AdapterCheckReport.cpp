@@ -56,8 +56,12 @@ std::string FormatLines(res::ResourceId title, const LineFormatCheck& format, st
     std::string text = FormatText(res::IDS_CHECK_FORMAT_HEAD, res::LoadString(title), FormatName(format));
     if (!format.accepted)
         return text + res::LoadString(res::IDS_CHECK_FORMAT_REFUSED) + "\n";
-    text += FormatText(res::IDS_CHECK_FORMAT_SET, unsigned(format.actualBaud),
-                       ParityName(format.actualParity), unsigned(format.echoed), unsigned(echoCount));
+    if (format.readBack) {
+        text += FormatText(res::IDS_CHECK_FORMAT_SET, unsigned(format.actualBaud),
+                           ParityName(format.actualParity), unsigned(format.echoed), unsigned(echoCount));
+    } else {
+        text += FormatText(res::IDS_CHECK_FORMAT_SET_UNREAD, unsigned(format.echoed), unsigned(echoCount));
+    }
     if (format.sent < echoCount)
         text += FormatText(res::IDS_CHECK_ECHOES_SENT, unsigned(format.sent));
     if (format.changed)
@@ -147,7 +151,7 @@ std::vector<std::string> AdapterCheckHints(const AdapterCheckResult& result)
         }
     }
     for (const LineFormatCheck* format : {&pulse, &frame}) {
-        if (!format->accepted)
+        if (!format->accepted || !format->readBack)
             continue;
         if (BaudErrorPercent(*format) > kBaudTolerancePercent) {
             hints.push_back(FormatText(res::IDS_HINT_BAUD_OFF, unsigned(format->actualBaud),
@@ -186,6 +190,9 @@ std::string AdapterCheckReport(const AdapterCheckResult& result)
         text += FormatText(res::IDS_CHECK_LATENCY, LatencyLine(result)) + "\n";
         text += FormatLines(res::IDS_CHECK_WAKE_UP_FORMAT, result.pulseFormat, result.echoCount);
         text += FormatLines(res::IDS_CHECK_FRAME_FORMAT, result.frameFormat, result.echoCount);
+        if ((result.pulseFormat.accepted && result.pulseFormat.readBack) ||
+            (result.frameFormat.accepted && result.frameFormat.readBack))
+            text += res::LoadString(res::IDS_CHECK_READ_BACK_NOTE) + "\n";
     }
     text += FormatText(res::IDS_CHECK_VERDICT, VerdictText(device::VerdictOf(result))) + "\n";
     const std::vector<std::string> hints = AdapterCheckHints(result);

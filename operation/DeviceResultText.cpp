@@ -27,6 +27,8 @@ res::ResourceId DeviceResultMessage(std::uint16_t result)
         return res::IDS_SHORT_ANSWER;
     case device::ResultBackupFailed:
         return res::IDS_BACKUP_NOT_STORED;
+    case device::ResultUnexpectedAnswer:
+        return res::IDS_UNEXPECTED_ANSWER;
     default:
         return 0;
     }

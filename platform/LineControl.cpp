@@ -95,6 +95,8 @@ int SaveSettings(int fd, SavedSettings& saved)
     if (int err = GetTermios(fd, tio))
         return err;
     std::memcpy(saved.data, &tio, sizeof tio);
+    bool on = false;
+    saved.lowLatency = static_cast<signed char>(ReadLowLatency(fd, on) == 0 ? on : -1);
     return 0;
 }
 
@@ -102,7 +104,12 @@ int RestoreSettings(int fd, const SavedSettings& saved)
 {
     termios2 tio{};
     std::memcpy(&tio, saved.data, sizeof tio);
-    return SetTermios(fd, tio);
+    const int err = SetTermios(fd, tio);
+    // Set only when it differs: setting it anew makes some drivers talk to their chip.
+    bool on = false;
+    if (saved.lowLatency >= 0 && ReadLowLatency(fd, on) == 0 && on != (saved.lowLatency == 1))
+        (void)SetLowLatency(fd, saved.lowLatency == 1);
+    return err;
 }
 
 int ReadState(int fd, Dcb& dcb)
@@ -196,11 +203,20 @@ void ApplyModemLines(int fd, const Dcb& dcb)
 
 void RequestLowLatency(int fd)
 {
+    (void)SetLowLatency(fd, true);
+}
+
+int SetLowLatency(int fd, bool on)
+{
     serial_struct serial{};
     if (ioctl(fd, TIOCGSERIAL, &serial) != 0)
-        return;
-    serial.flags |= ASYNC_LOW_LATENCY;
-    (void)ioctl(fd, TIOCSSERIAL, &serial);
+        return errno;
+    if (on) {
+        serial.flags |= ASYNC_LOW_LATENCY;
+    } else {
+        serial.flags &= ~ASYNC_LOW_LATENCY;
+    }
+    return ioctl(fd, TIOCSSERIAL, &serial) == 0 ? 0 : errno;
 }
 
 int ReadLowLatency(int fd, bool& on)

@@ -11,9 +11,12 @@ namespace platform::line {
 // Raw binary line: no echo, no line editing, no character translation, receiver on.
 int MakeRaw(int fd);
 
-// The driver's settings as a whole, to put back later.
+// The driver's settings as a whole, to put back later: the line settings and, on a driver that
+// has it, the low-latency option (a USB adapter's latency timer follows it, for every later
+// program). Restoring makes system calls only, so a signal handler may do it.
 struct SavedSettings {
     alignas(8) unsigned char data[64];
+    signed char lowLatency = -1;  // 0 or 1 as found; -1 for a driver without the option
 };
 int SaveSettings(int fd, SavedSettings& saved);
 int RestoreSettings(int fd, const SavedSettings& saved);
@@ -32,6 +35,8 @@ void ApplyModemLines(int fd, const Dcb& dcb);
 
 // Asks the driver to pass received bytes on without delay. Best effort.
 void RequestLowLatency(int fd);
+// Sets or clears that option; ENOTTY from a line that has none.
+int SetLowLatency(int fd, bool on);
 // Whether the driver passes received bytes on without delay; ENOTTY from a line that has no
 // such option (a pseudo-terminal).
 int ReadLowLatency(int fd, bool& on);

@@ -47,7 +47,7 @@ void RestoreOpenLines()
     for (const OpenLine& line : g_lines) {
         const int fd = line.fd.load(std::memory_order_acquire);
         if (fd >= 0)
-            RestoreSettings(fd, line.original);  // one ioctl
+            RestoreSettings(fd, line.original);  // ioctls only
     }
 }
 

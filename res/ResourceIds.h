@@ -270,6 +270,11 @@ inline constexpr ResourceId IDS_CLI_TRACE_NOT_REGULAR = 61853;
 inline constexpr ResourceId IDS_CLI_TRACE_CANNOT = 61854;
 inline constexpr ResourceId IDS_CLI_TRACE_LOST = 61855;
 
+// An answer that belongs to another request; what the adapter check's read-back shows.
+inline constexpr ResourceId IDS_UNEXPECTED_ANSWER = 61940;
+inline constexpr ResourceId IDS_CHECK_FORMAT_SET_UNREAD = 61941;  // like IDS_CHECK_FORMAT_SET
+inline constexpr ResourceId IDS_CHECK_READ_BACK_NOTE = 61942;
+
 // What happened where, under a failed operation's message: the step of the connection, the byte
 // sent or awaited (printf formats).
 inline constexpr ResourceId IDS_STEP_OPENING = 62000;

@@ -239,6 +239,7 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_CLI_EXIT_STATUS_END,
      "  8   the written bytes read back, or the compared range, differ from FILE\n"
      "  9   %1\n"
+     "  11  %4\n"
      "  64  wrong usage\n"
      "  65  FILE cannot be read or written, or is not %3 bytes long (\"%2\"),\n"
      "      or a write's backup could not be stored (nothing was written)\n"
@@ -278,6 +279,12 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_CLI_TRACE_NOT_REGULAR, "cannot write the trace to %s: not a regular file"},
     {IDS_CLI_TRACE_CANNOT, "cannot write the trace to %s: %s"},
     {IDS_CLI_TRACE_LOST, "the trace could not be written to %s: %s"},
+    {IDS_UNEXPECTED_ANSWER, "Device answered another request"},
+    {IDS_CHECK_FORMAT_SET_UNREAD, "set; the driver tells nothing back\n  echoes: %u of %u"},
+    {IDS_CHECK_READ_BACK_NOTE,
+     "Read back: the driver's record of each format; it shows what the driver made of the request, "
+     "not whether a USB adapter's chip took it (a refusal shows in the kernel log, and as echoes "
+     "missing or changed)"},
     {IDS_STEP_OPENING, "the opening of the port"},
     {IDS_STEP_PULSE, "the wake-up pulse %d"},
     {IDS_STEP_START, "the connection start"},

@@ -239,6 +239,20 @@ Are you sure?</translation>
         <translation>Device answer too short</translation>
     </message>
     <message>
+        <source>Device answered another request</source>
+        <translation>Device answered another request</translation>
+    </message>
+    <message>
+        <source>set; the driver tells nothing back
+  echoes: %u of %u</source>
+        <translation>set; the driver tells nothing back
+  echoes: %u of %u</translation>
+    </message>
+    <message>
+        <source>Read back: the driver&apos;s record of each format; it shows what the driver made of the request, not whether a USB adapter&apos;s chip took it (a refusal shows in the kernel log, and as echoes missing or changed)</source>
+        <translation>Read back: the driver&apos;s record of each format; it shows what the driver made of the request, not whether a USB adapter&apos;s chip took it (a refusal shows in the kernel log, and as echoes missing or changed)</translation>
+    </message>
+    <message>
         <source>EEPROM range %02X - %02X will be compared with the dump.
 Are you sure?</source>
         <translation>EEPROM range %02X - %02X will be compared with the dump.
@@ -1149,6 +1163,7 @@ Options:
     <message>
         <source>  8   the written bytes read back, or the compared range, differ from FILE
   9   %1
+  11  %4
   64  wrong usage
   65  FILE cannot be read or written, or is not %3 bytes long (&quot;%2&quot;),
       or a write&apos;s backup could not be stored (nothing was written)
@@ -1158,6 +1173,7 @@ Options:
 </source>
         <translation>  8   the written bytes read back, or the compared range, differ from FILE
   9   %1
+  11  %4
   64  wrong usage
   65  FILE cannot be read or written, or is not %3 bytes long (&quot;%2&quot;),
       or a write&apos;s backup could not be stored (nothing was written)

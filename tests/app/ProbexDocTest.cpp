@@ -307,6 +307,9 @@ TEST_F(ProbexDocument, ReadFailingPartWayKeepsWhatWasReadAndReportsAfterIdle)
     EXPECT_EQ(Dump(*document_), expected);
     EXPECT_EQ(document_->CutReadStart(), 0x10u);
     EXPECT_EQ(document_->CutReadCount(), 4u);
+    // The editor takes only those four as the device's contents.
+    EXPECT_EQ(document_->ReadSpan().first, 0x10u);
+    EXPECT_EQ(document_->ReadSpan().last, 0x13u);
     ASSERT_EQ(std::ranges::count(view_.hints, HintReadCutShort), 1);
     EXPECT_LT(std::ranges::find(view_.hints, HintReadCutShort) - view_.hints.begin(),
               std::ranges::find(view_.hints, HintIdle) - view_.hints.begin());
@@ -337,6 +340,7 @@ TEST_F(ProbexDocument, ReadFailingBeforeItsFirstByteLeavesTheDumpAsItWas)
     EXPECT_EQ(Dump(*document_), before);
     EXPECT_EQ(document_->CutReadCount(), 0u);
     EXPECT_EQ(std::ranges::count(view_.hints, HintReadCutShort), 1);
+    EXPECT_EQ(std::ranges::count(view_.hints, HintReadDone), 0) << "no byte was read";
 
     // A read that succeeds afterwards is not mistaken for a cut one.
     TearDown();
@@ -473,6 +477,11 @@ TEST_F(ProbexDocument, NewAndOpenDuringAnOperationLeaveTheBufferAlone)
 
     prompts_.QueueAnswer(MessageAnswer::Yes);
     document_->ReadRange(kPort, kTimeoutMs, 0, 0);
+    ASSERT_TRUE(document_->IsDeviceBusy());
+    // The device names itself before the refused requests come.
+    while (document_->GetIdText().empty() && target_.WaitForCount(delivered_ + 1, 30000))
+        document_->OnDeviceMessage(target_.Messages()[delivered_++].wParam);
+    ASSERT_EQ(document_->GetIdText(), kIdText);
     ASSERT_TRUE(document_->IsDeviceBusy());
     prompts_.prompts.clear();
     EXPECT_FALSE(document_->OnFileNew());

@@ -123,6 +123,10 @@ TEST(TraceTexts, HeaderAndEndLinesOverEveryResult)
          End(device::ResultShortAnswer, read10Answer3),
          "2026-12-07 19:25:27 +0000  read 0x10 (1 byte)  port COM3 (/dev/ttyUSB0)",
          "answer too short in the read of 0x10"},
+        {"UTC0", Begin(device::OpRead, 0x10, 1, "COM3", "/dev/ttyUSB0"),
+         End(device::ResultUnexpectedAnswer, read10Answer3),
+         "2026-12-07 19:25:27 +0000  read 0x10 (1 byte)  port COM3 (/dev/ttyUSB0)",
+         "answer to another request in the read of 0x10"},
         // A result this build does not know still says where it happened.
         {"UTC0", Begin(device::OpReadId, 0, 0, "COM3", "/dev/ttyUSB0"), End(42, {TraceStep::Start, 0, 0, 3}),
          "2026-12-07 19:25:27 +0000  read ID  port COM3 (/dev/ttyUSB0)", "result 42 in the connection start"},

@@ -94,6 +94,23 @@ TEST(EngineLinkFaults, AnswerTooShortForItsRequestEndsTheConnectionAndTakesNothi
     }
 }
 
+// A read answered for the next address would shift the dump by a byte: the connection ends there,
+// and the value is not taken.
+TEST(EngineLinkFaults, AReadAnsweredForAnotherAddressEndsTheConnectionAndTakesNothing)
+{
+    auto options = testsupport::ZeroGapSimOptions();
+    options.otherAddressAnswer = 4;  // start, identification, the read of 0x10, then of 0x11
+    EngineHarness h(options);
+    h.sim->Eeprom().Put(0x10, 0x5A);
+    h.sim->Eeprom().Put(0x12, 0xA5);
+    std::array<std::uint8_t, 256> buffer{};
+    ASSERT_TRUE(h.engine->StartRead(buffer.data(), 0x10, 3, false));
+    EXPECT_EQ(h.NextPass(), (Pass{{0, 0}, {2, 0}, {3, 3}, {4, 0}, {1, device::ResultUnexpectedAnswer}}));
+    EXPECT_EQ(buffer[0x10], 0x5A);
+    EXPECT_EQ(buffer[0x11], 0x00) << "not the byte of 0x12";
+    EXPECT_EQ(h.WireFrames().size(), 4u);  // no stop frame after it
+}
+
 TEST(EngineLinkFaults, LongAndShortAnswersYieldTheSameIdAndBytes)
 {
     std::array<std::string, 2> ids;

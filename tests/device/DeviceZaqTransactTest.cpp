@@ -3,13 +3,17 @@
 // an echo (unless the script drops it), followed by the scripted answer bytes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <deque>
+#include <limits>
 #include <optional>
 #include <vector>
 
 #include "device/CDeviceZAQ.h"
+#include "platform/ErrorCodes.h"
+#include "tests/device/RecordingTrace.h"
 #include "tests/support/ZaqFrames.h"
 
 namespace {
@@ -29,6 +33,7 @@ public:
                         platform::Overlapped*, std::uint32_t) override
     {
         const auto* p = static_cast<const std::uint8_t*>(bytes);
+        length = std::min(length, takeAtMost);
         for (std::uint32_t i = 0; i < length; ++i) {
             sent.push_back(p[i]);
             if (echoesLeft != 0) {
@@ -56,6 +61,18 @@ public:
         return 0;
     }
 
+    // Nothing more arrives while the engine waits: the wait ends at once, as on a line that hung
+    // up, and the time it was given is kept.
+    std::uint32_t WaitForInput(std::chrono::steady_clock::time_point until, int) override
+    {
+        waitsMs.push_back(
+            std::chrono::duration_cast<std::chrono::milliseconds>(until - std::chrono::steady_clock::now())
+                .count());
+        return platform::kErrorIoDevice;
+    }
+
+    void PauseBetweenBytes(std::uint32_t milliseconds) override { pausesMs.push_back(milliseconds); }
+
     // Scripts the answer to the frame now in `request`.
     void Answer(Bytes bytes)
     {
@@ -73,6 +90,9 @@ public:
     std::size_t answerAfterBytes = 0;
     long echoesLeft = -1;  // negative: echo everything
     std::optional<std::uint8_t> echoValue;
+    std::uint32_t takeAtMost = std::numeric_limits<std::uint32_t>::max();  // bytes of each write
+    std::vector<long long> waitsMs;
+    std::vector<std::uint32_t> pausesMs;
 };
 
 class EngineTransact : public ::testing::Test {
@@ -106,18 +126,18 @@ TEST_F(EngineTransact, ConstructorValues)
 TEST_F(EngineTransact, SendsTheFrameWithItsChecksumAndTakesAShortAnswer)
 {
     SetUpIdentification();
-    engine_.Answer(WithChecksum({0xC2, 0x99, 0x99, 0x01, 0x02}));  // addresses are not checked
+    engine_.Answer(WithChecksum({0xC2, 0x99, 0x99, 0x7C, 0x02}));  // header addresses are not checked
     engine_.incoming.clear();
     EXPECT_EQ(engine_.Transact(), device::ResultOk);
     EXPECT_EQ(engine_.sent, (Bytes{0x82, 0x21, 0xF3, 0x3C, 0x00, 0xD2}));
-    EXPECT_EQ(engine_.answer[3], 0x01);
+    EXPECT_EQ(engine_.answer[3], 0x7C);
     EXPECT_EQ(engine_.answer[4], 0x02);
     EXPECT_TRUE(engine_.incoming.empty());
 
     // The pause after an accepted answer, at its default length.
     engine_.pauseAfterAnswerMs = 1;
     engine_.sent.clear();
-    engine_.Answer(WithChecksum({0xC2, 0x99, 0x99, 0x01, 0x02}));
+    engine_.Answer(WithChecksum({0xC2, 0x99, 0x99, 0x7C, 0x02}));
     const auto before = std::chrono::steady_clock::now();
     EXPECT_EQ(engine_.Transact(), device::ResultOk);
     EXPECT_GE(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(1));
@@ -127,7 +147,7 @@ TEST_F(EngineTransact, LongAnswerLengthComesFromByteThree)
 {
     SetUpIdentification();
     // 0x85: five data bytes, checksum at index 9; the byte after it stays unread.
-    Bytes answer = WithChecksum({0x80, 0xF3, 0x21, 0x85, 1, 2, 3, 4, 5});
+    Bytes answer = WithChecksum({0x80, 0xF3, 0x21, 0x85, 0x7C, 2, 3, 4, 5});
     answer.push_back(0x77);
     engine_.Answer(answer);
     EXPECT_EQ(engine_.Transact(), device::ResultOk);
@@ -136,20 +156,21 @@ TEST_F(EngineTransact, LongAnswerLengthComesFromByteThree)
     EXPECT_EQ(engine_.incoming.front(), 0x77);
 }
 
+// Without a data byte it carries no service byte either: too short for any request.
 TEST_F(EngineTransact, LongAnswerWithoutDataHasItsChecksumAtFour)
 {
     SetUpIdentification();
     Bytes answer = WithChecksum({0x80, 0xF3, 0x21, 0x00});
     answer.push_back(0x77);
     engine_.Answer(answer);
-    EXPECT_EQ(engine_.Transact(), device::ResultOk);
+    EXPECT_EQ(engine_.Transact(), device::ResultShortAnswer);
     EXPECT_EQ(engine_.incoming.size(), 1u);
 }
 
 TEST_F(EngineTransact, ShortFormUsesOnlyTheLowSixBitsOfTheFormatByte)
 {
     SetUpIdentification();
-    Bytes answer = WithChecksum({0xC2, 0xF3, 0x21, 0xAA, 0xBB});  // checksum at 5
+    Bytes answer = WithChecksum({0xC2, 0xF3, 0x21, 0x7C, 0xBB});  // checksum at 5
     answer.push_back(0x77);
     engine_.Answer(answer);
     EXPECT_EQ(engine_.Transact(), device::ResultOk);
@@ -207,6 +228,56 @@ TEST_F(EngineTransact, ChangedEchoIsALineErrorAndEndsTheFrameAtOnce)
     EXPECT_EQ(engine_.sent, (Bytes{0x82}));
 }
 
+// Each answer byte, the first one included, may take the user's time-out, not the second an echo
+// gets.
+TEST_F(EngineTransact, EveryAnswerByteWaitsTheAnswerTimeOut)
+{
+    SetUpIdentification();
+    engine_.answerTimeoutMs = 30000;
+    for (const Bytes& arrived : {Bytes{}, Bytes{0x83, 0xF3}}) {
+        SCOPED_TRACE(arrived.size());
+        engine_.sent.clear();
+        engine_.waitsMs.clear();
+        engine_.Answer(arrived);
+        EXPECT_EQ(engine_.Transact(), device::ResultAnswerTimeout);
+        ASSERT_EQ(engine_.waitsMs.size(), 1u);
+        EXPECT_GT(engine_.waitsMs[0], 20000);
+    }
+}
+
+// A whole frame goes in one write, or byte by byte with the gap asked for, but never more than a
+// frame may wait between two bytes.
+TEST_F(EngineTransact, AWholeFramesBytesAreApartByTheGapAskedForUpToItsLimit)
+{
+    engine_.sendWholeFrames = true;
+    for (const auto& [asked, used] : {std::pair{0u, 0u}, std::pair{2u, 2u}, std::pair{20u, 20u},
+                                      std::pair{21u, 20u}, std::pair{60000u, 20u}}) {
+        SCOPED_TRACE(asked);
+        SetUpIdentification();
+        engine_.frameByteGapMs = asked;
+        engine_.sent.clear();
+        engine_.pausesMs.clear();
+        engine_.Answer(WithChecksum({0x82, 0xF3, 0x21, 0x7C, 0x00}));
+        EXPECT_EQ(engine_.Transact(), device::ResultOk);
+        EXPECT_EQ(engine_.sent.size(), 6u);
+        EXPECT_EQ(engine_.pausesMs,
+                  used == 0 ? std::vector<std::uint32_t>{} : std::vector<std::uint32_t>(5, used));
+    }
+}
+
+// A frame the driver took only in part is not sent: no echo is awaited for it.
+TEST_F(EngineTransact, AWholeFrameTheDriverTookInPartIsNoAdapter)
+{
+    enginetest::RecordingTrace trace;
+    engine_.traceSink = &trace;
+    engine_.sendWholeFrames = true;
+    engine_.takeAtMost = 2;
+    SetUpIdentification();
+    EXPECT_EQ(engine_.Transact(), device::ResultNoAdapter);
+    EXPECT_EQ(trace.Texts(),
+              std::vector<std::string>{"sent 82 21 F3 3C 00 D2 at once: not sent (timed out)"});
+}
+
 // A negative answer ends the frame whatever its form; its reason code is kept for the message.
 TEST_F(EngineTransact, NegativeAnswerIsARefusalCarryingTheReasonInBothForms)
 {
@@ -235,6 +306,37 @@ TEST_F(EngineTransact, NegativeAnswerIsARefusalCarryingTheReasonInBothForms)
     engine_.sent.clear();
     engine_.Answer(WithChecksum({0x80, 0xF3, 0x7F, 0x02, 0x7C, 0x7F}));
     EXPECT_EQ(engine_.Transact(), device::ResultOk);
+}
+
+// The read of 0x10, which takes its value from the fifth data byte.
+TEST_F(EngineTransact, APositiveAnswerMustBeThisRequestsAndCarryTheDataItNeeds)
+{
+    struct Case {
+        const char* name;
+        Bytes answer;
+        device::DeviceResult result;
+    };
+    const Case cases[] = {
+        {"the read's answer", {0x85, 0xF3, 0x21, 0x63, 0x00, 0x81, 0x10, 0x5A}, device::ResultOk},
+        {"the same in the long form",
+         {0x80, 0xF3, 0x21, 0x05, 0x63, 0x00, 0x81, 0x10, 0x5A},
+         device::ResultOk},
+        // The value's place would hold the byte an earlier answer left there.
+        {"one data byte short", {0x84, 0xF3, 0x21, 0x63, 0x00, 0x81, 0x10}, device::ResultShortAnswer},
+        {"no data at all", {0xC0, 0xF3, 0x21}, device::ResultShortAnswer},
+        {"the read of the next address",
+         {0x85, 0xF3, 0x21, 0x63, 0x00, 0x81, 0x11, 0x5A},
+         device::ResultUnexpectedAnswer},
+        {"a refusal", {0x83, 0xF3, 0x21, 0x7F, 0x23, 0x31}, device::ResultRefused},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Bytes read = {0x84, 0x21, 0xF3, 0x23, 0x00, 0x81, 0x10};
+        std::copy(read.begin(), read.end(), engine_.request);
+        engine_.sent.clear();
+        engine_.Answer(WithChecksum(c.answer));
+        EXPECT_EQ(engine_.Transact(device::zaq::kReadValueData + 1), c.result);
+    }
 }
 
 TEST_F(EngineTransact, ReceiveByteTakesWhateverArrivesNext)

@@ -109,6 +109,9 @@ TEST(EngineWholeFrames, ChangedEchoIsALineErrorAndAMissingOneNoAdapterInEitherSe
     // The third byte of the connection start, after the two pulses.
     auto changed = testsupport::ZeroGapSimOptions();
     changed.corruptEcho = 2 + 3;
+    // The connection start's checksum: the device ignores the frame, the engine must not wait.
+    auto changedChecksum = testsupport::ZeroGapSimOptions();
+    changedChecksum.corruptEcho = 2 + 5;
     // The fourth byte of the identification never reaches the device: it does not answer.
     auto lost = testsupport::ZeroGapSimOptions();
     lost.loseByte = 2 + 5 + 4;
@@ -119,6 +122,9 @@ TEST(EngineWholeFrames, ChangedEchoIsALineErrorAndAMissingOneNoAdapterInEitherSe
         {"changed, whole frames", kWholeFrames, changed, device::ResultLineError, 2 + 5,
          "sent 81 21 F3 81 16 at once, echo 81 21 F2 81 16: byte 3 changed",
          "result 6: changed echo for byte 3 of the connection start request", 2 + 5},
+        {"changed checksum, whole frames", kWholeFrames, changedChecksum, device::ResultLineError, 2 + 5,
+         "sent 81 21 F3 81 16 at once, echo 81 21 F3 81 17: byte 5 changed",
+         "result 6: changed echo for byte 5 of the connection start request", 2 + 5},
         {"lost, byte by byte", kByteByByte, lost, device::ResultNoAdapter, 2 + 5 + 4, "sent 3C, no echo",
          "result 3: no echo for byte 4 of the identification request", 2 + 5 + 3},
         // Which echo of the frame is missing cannot be told: the last one is.

@@ -46,6 +46,35 @@ TEST(ZaqProtocol, AnswerChecksumIndexFollowsTheHeaderForm)
     EXPECT_EQ(device::zaq::AnswerChecksumIndex(0x81, 0x00), 4u);
 }
 
+// Request and answer data bytes, each from the service byte on.
+TEST(ZaqProtocol, APositiveAnswerCarriesTheServicePlus40AndAReadsAnswerTheAddressAskedFor)
+{
+    struct Case {
+        const char* name;
+        Bytes request;
+        Bytes answer;
+        bool belongs;
+    };
+    const Case cases[] = {
+        {"connection start", {0x81}, {0xC1, 0x00, 0xEF, 0x8F}, true},
+        {"identification", {0x3C, 0x00}, {0x7C, 0x00, 0x0A}, true},
+        {"read", {0x23, 0x00, 0x81, 0x10}, {0x63, 0x00, 0x81, 0x10, 0x5A}, true},
+        {"write step", {0x3D, 0x00, 0x00, 0x63, 0xAB}, {0x7D, 0x00, 0x63, 0xAB}, true},
+        {"connection stop", {0x82}, {0xC2, 0x00}, true},
+        {"stop answered as a start", {0x82}, {0xC1, 0x00}, false},
+        {"read answered as a write step", {0x23, 0x00, 0x81, 0x10}, {0x7D, 0x00, 0x81, 0x10, 0x5A}, false},
+        {"service byte itself echoed", {0x3C, 0x00}, {0x3C, 0x00, 0x0A}, false},
+        {"read of the next address", {0x23, 0x00, 0x81, 0x10}, {0x63, 0x00, 0x81, 0x11, 0x5A}, false},
+        {"read of address FF for 00", {0x23, 0x00, 0x81, 0x00}, {0x63, 0x00, 0x81, 0xFF, 0x5A}, false},
+        // Only a read's answer names an address; a write step's is not compared.
+        {"write step naming other bytes", {0x3D, 0x00, 0x00, 0x62, 0x10}, {0x7D, 0x00, 0x62, 0x11}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(device::zaq::AnswersRequest(c.request.data(), c.answer.data()), c.belongs);
+    }
+}
+
 TEST(ZaqProtocol, IdTextSwapsTheLastPairsAndSplitsTheFirstGroup)
 {
     std::array<std::uint8_t, 17> answer{};

@@ -184,12 +184,16 @@ TEST(DumpByteStates, UnchangedChangedAndDiffering)
     bytes[1] = 2;
     EXPECT_EQ(states.StateOf(1, bytes[1]), ByteState::Unchanged);
 
-    // A partial read takes only its bytes as the new reference.
+    // A partial read takes only its bytes, the last one included, as the new reference.
     bytes[1] = 0x22;
     bytes[5] = 0x66;
-    states.Accept(bytes.data(), 4, 100);
+    bytes[6] = 0x77;
+    states.Accept(bytes.data(), 4, 5);
     EXPECT_EQ(states.StateOf(1, bytes[1]), ByteState::Changed);
     EXPECT_EQ(states.StateOf(5, bytes[5]), ByteState::Unchanged);
+    EXPECT_EQ(states.StateOf(6, bytes[6]), ByteState::Changed);
+    states.Accept(bytes.data(), 6, 100);  // an end beyond the reference is cut
+    EXPECT_EQ(states.StateOf(6, bytes[6]), ByteState::Unchanged);
 
     // A new reference (a save) keeps the differences; only clearing them drops them.
     states.Reset(bytes.data(), 8);

@@ -22,9 +22,10 @@ AdapterCheckResult GoodResult()
     result.opened = true;
     result.exclusive = true;
     result.echoCount = 20;
-    result.pulseFormat = {400, platform::kSpaceParity, true, 400, platform::kSpaceParity, 20, 20, 0, 28, 29,
-                          31};
-    result.frameFormat = {10472, platform::kNoParity, true, 10472, platform::kNoParity, 20, 20, 0, 1, 1.2, 2};
+    result.pulseFormat = {
+        400, platform::kSpaceParity, true, true, 400, platform::kSpaceParity, 20, 20, 0, 28, 29, 31};
+    result.frameFormat = {
+        10472, platform::kNoParity, true, true, 10472, platform::kNoParity, 20, 20, 0, 1, 1.2, 2};
     return result;
 }
 
@@ -113,6 +114,9 @@ TEST(AdapterCheckReport, SaysWhatWasFoundThenTheVerdictAndTheHints)
         "  echoes: 20 of 20; round trip min 28.0 ms, median 29.0 ms, max 31.0 ms\n"
         "Frame format (10472 baud, no parity): set; read back 10472 baud, no parity\n"
         "  echoes: 20 of 20, 1 changed; round trip min 1.0 ms, median 1.2 ms, max 2.0 ms\n"
+        "Read back: the driver's record of each format; it shows what the driver made of the request, "
+        "not whether a USB adapter's chip took it (a refusal shows in the kernel log, and as echoes "
+        "missing or changed)\n"
         "Verdict: the adapter echoes, but not every byte came back as sent.\n"
         "Hints:\n"
         "- 1 echoes came back changed at 10472 baud, no parity: a noisy line or a speed the adapter "
@@ -141,6 +145,23 @@ TEST(AdapterCheckReport, ASilentAdapterAndAPortThatDidNotOpen)
           "Hints:\n- no echo: the adapter is not powered (it takes power from the diagnostic "
           "socket) or not a K-line adapter\n"})
         EXPECT_NE(silentReport.find(line), std::string::npos) << line << "---\n" << silentReport;
+
+    // A driver that tells nothing back is not said to have read anything back, nor blamed for a
+    // speed or parity it never named.
+    AdapterCheckResult unread = GoodResult();
+    for (LineFormatCheck* format : {&unread.pulseFormat, &unread.frameFormat}) {
+        format->readBack = false;
+        format->actualBaud = 0;
+        format->actualParity = 0;
+    }
+    const std::string unreadReport = AdapterCheckReport(unread);
+    EXPECT_NE(unreadReport.find("Frame format (10472 baud, no parity): set; the driver tells nothing back\n"
+                                "  echoes: 20 of 20;"),
+              std::string::npos)
+        << unreadReport;
+    EXPECT_EQ(unreadReport.find("read back"), std::string::npos) << unreadReport;
+    EXPECT_EQ(unreadReport.find("Read back"), std::string::npos) << unreadReport;
+    EXPECT_TRUE(AdapterCheckHints(unread).empty());
 
     AdapterCheckResult closed;
     closed.portName = "COM3";

@@ -20,6 +20,7 @@ TEST(DeviceResultText, EachDeviceFailureHasItsOwnMessageAndSuccessNone)
     EXPECT_EQ(DeviceResultMessage(device::ResultRefused), res::IDS_DEVICE_REFUSED);
     EXPECT_EQ(DeviceResultMessage(device::ResultLineError), res::IDS_LINE_ERROR);
     EXPECT_EQ(DeviceResultText(device::ResultShortAnswer, 0), "Device answer too short");
+    EXPECT_EQ(DeviceResultText(device::ResultUnexpectedAnswer, 0), "Device answered another request");
     EXPECT_EQ(DeviceResultMessage(8), 0u) << "8 stays free";
     EXPECT_EQ(DeviceResultMessage(0xFFFF), 0u);
 }

@@ -10,7 +10,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <fcntl.h>
+#include <string>
 #include <thread>
+#include <unistd.h>
 
 using namespace platform;
 using testsupport::PtyPair;
@@ -101,6 +104,53 @@ TEST_F(PosixBackendOnPty, OpenLinesGetTheirSettingsBackWhileStillOpen)
     EXPECT_TRUE(pty_.SlaveSettings().raw);
     line::RestoreOpenLines();
     EXPECT_FALSE(pty_.SlaveSettings().raw);
+}
+
+// A pseudo-terminal has no low-latency option; a built-in serial line has, when this machine has
+// one this user may open. A USB adapter's latency timer follows the option, for every later
+// program, so the port leaves it as it found it, on closing and in a signal handler alike.
+TEST(PosixBackendOnSerialLine, LowLatencyIsPutBackAsFound)
+{
+    std::string path;
+    for (const char* candidate : {"/dev/ttyS0", "/dev/ttyS1", "/dev/ttyS2", "/dev/ttyS3"}) {
+        const int fd = ::open(candidate, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+        bool on = false;
+        if (fd >= 0 && line::ReadLowLatency(fd, on) == 0 && path.empty())
+            path = candidate;
+        if (fd >= 0)
+            ::close(fd);
+    }
+    if (path.empty())
+        GTEST_SKIP() << "no serial line with a low-latency option to open";
+    const int probe = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(probe, 0);
+    bool found = false;
+    ASSERT_EQ(line::ReadLowLatency(probe, found), 0);
+    const auto lowLatency = [&] {
+        bool on = false;
+        EXPECT_EQ(line::ReadLowLatency(probe, on), 0);
+        return on;
+    };
+    PosixSerialBackend backend;
+    for (const bool before : {false, true}) {
+        for (const bool bySignalHandler : {false, true}) {
+            SCOPED_TRACE(std::to_string(before) +
+                         (bySignalHandler ? " by the signal handler" : " by closing"));
+            ASSERT_EQ(line::SetLowLatency(probe, before), 0);
+            const CommHandle port = backend.CreateFile(path, false);
+            ASSERT_NE(port, kNullHandle) << GetLastError();
+            ASSERT_TRUE(backend.SetCommMask(port, 0));  // the first use asks for low latency
+            EXPECT_TRUE(lowLatency());
+            if (bySignalHandler) {
+                line::RestoreOpenLines();
+                EXPECT_EQ(lowLatency(), before);
+            }
+            ASSERT_TRUE(backend.CloseHandle(port));
+            EXPECT_EQ(lowLatency(), before);
+        }
+    }
+    line::SetLowLatency(probe, found);
+    ::close(probe);
 }
 
 TEST_F(PosixBackendOnPty, StateRecordRoundTripsIncludingMembersTheDriverHasNoPlaceFor)

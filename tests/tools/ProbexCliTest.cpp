@@ -326,6 +326,13 @@ TEST_F(ProbexCli, DeviceFailuresExitWithTheirResultAndMessage)
     EXPECT_EQ(Run({"read", "--port", "COM4", "--range", "10-11", file.string()}), 9);
     EXPECT_EQ(FirstLine(err_.str()), "Device answer too short");
     EXPECT_FALSE(fs::exists(file));
+
+    zaqsim::SimOptions otherAddress;
+    otherAddress.otherAddressAnswer = 3;  // the first read is answered for the next address
+    StartSimulator(otherAddress);
+    EXPECT_EQ(Run({"read", "--port", "COM4", "--range", "10-11", file.string()}), 11);
+    EXPECT_EQ(err_.str(), "Device answered another request\n");
+    EXPECT_FALSE(fs::exists(file));
 }
 
 TEST_F(ProbexCli, TraceGoesToItsFileOrToStderr)
@@ -450,6 +457,7 @@ TEST_F(ProbexCli, HelpDescribesEveryCommandOptionAndStatus)
                                  res::LoadString(operation::DeviceResultMessage(result)) + "\n";
         EXPECT_NE(out_.str().find(line), std::string::npos) << line;
     }
+    EXPECT_NE(out_.str().find("  11  Device answered another request\n"), std::string::npos);
     EXPECT_NE(out_.str().find("  5   Device refused the request (code XX)\n"), std::string::npos);
 }
 

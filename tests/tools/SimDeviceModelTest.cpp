@@ -313,6 +313,17 @@ TEST_F(SimDeviceModel, InjectedFaultsSilenceAndCorruptTheNamedFrames)
     EXPECT_TRUE(Send(kIdentifyFrame).empty());
 }
 
+TEST_F(SimDeviceModel, AnswerForAnotherAddressIsTheNextAddressesReadWithItsByte)
+{
+    options_.otherAddressAnswer = 3;
+    eeprom_.Put(0x10, 0x5A);
+    eeprom_.Put(0x11, 0xA5);
+    StartConnection();
+    Send(kIdentifyFrame);
+    EXPECT_EQ(Send(ReadFrame(0x10)), WithChecksum({0x85, 0xF3, 0x21, 0x63, 0x00, 0x81, 0x11, 0xA5}));
+    EXPECT_EQ(Send(ReadFrame(0x10)), WithChecksum({0x85, 0xF3, 0x21, 0x63, 0x00, 0x81, 0x10, 0x5A}));
+}
+
 TEST_F(SimDeviceModel, RefusedAnswerIsANegativeAnswerAndARefusedWriteStepCommitsNothing)
 {
     for (bool longForm : {false, true}) {

@@ -62,10 +62,10 @@ TEST(SimOptions, ParsesTheLinkFaults)
 {
     zaqsim::SimOptions o;
     std::string error;
-    ASSERT_TRUE(
-        Parse({"--refuse", "3", "--short-answer", "4", "--corrupt-echo", "7", "--lose-byte", "9", "--stale",
-               "c17f0a", "--unplug-in-answer", "2", "--ignore-writes", "--any-line-format", "image.bin"},
-              o, error))
+    ASSERT_TRUE(Parse({"--refuse", "3", "--short-answer", "4", "--corrupt-echo", "7", "--lose-byte", "9",
+                       "--stale", "c17f0a", "--unplug-in-answer", "2", "--ignore-writes", "--any-line-format",
+                       "--answer-other-address", "5", "image.bin"},
+                      o, error))
         << error;
     EXPECT_TRUE(o.ignoreWrites);
     EXPECT_TRUE(o.anyLineFormat);
@@ -74,6 +74,7 @@ TEST(SimOptions, ParsesTheLinkFaults)
     EXPECT_NE(std::string(zaqsim::kSimUsage).find("--ignore-writes"), std::string::npos);
     EXPECT_EQ(o.refuseAnswer, 3u);
     EXPECT_EQ(o.shortAnswer, 4u);
+    EXPECT_EQ(o.otherAddressAnswer, 5u);
     EXPECT_EQ(o.corruptEcho, 7u);
     EXPECT_EQ(o.loseByte, 9u);
     EXPECT_EQ(o.unplugInAnswer, 2u);

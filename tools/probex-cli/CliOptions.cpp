@@ -56,9 +56,9 @@ std::string CliHelp()
     text += res::LoadString(res::IDS_CLI_EXIT_STATUS);
     for (const std::uint16_t result : kDeviceFailures)
         text += "  " + std::to_string(result) + "   " + HelpText(result) + "\n";
-    text +=
-        FormatPlaces(res::IDS_CLI_EXIT_STATUS_END, {HelpText(device::ResultShortAnswer),
-                                                    res::LoadString(res::IDS_WRONG_FILE_SIZE), eepromSize});
+    text += FormatPlaces(res::IDS_CLI_EXIT_STATUS_END,
+                         {HelpText(device::ResultShortAnswer), res::LoadString(res::IDS_WRONG_FILE_SIZE),
+                          eepromSize, HelpText(device::ResultUnexpectedAnswer)});
     return text;
 }
 

@@ -169,6 +169,14 @@ std::vector<std::uint8_t> DeviceModel::Collect(std::uint8_t byte, const LineSett
         log_.Note("answer " + std::to_string(options_.refuseAnswer) + " refuses service " + Hex(frame[3]));
         nextWriteStep_ = 0;  // a refused step leaves the EEPROM as it was
         answer = Refusal(frame[3], kRefusalReason);
+    } else if (options_.otherAddressAnswer != 0 && answersSent_ + 1 == options_.otherAddressAnswer &&
+               frame[3] == 0x23 && length >= 7) {
+        // As a device that lost count, or a line that dropped a request, would answer.
+        std::vector<std::uint8_t> next = frame;
+        next[6] = std::uint8_t(frame[6] + 1);
+        log_.Note("answer " + std::to_string(options_.otherAddressAnswer) + " is the read of " +
+                  Hex(next[6]) + ", not of " + Hex(frame[6]));
+        answer = Serve(next);
     } else {
         answer = Serve(frame);
     }

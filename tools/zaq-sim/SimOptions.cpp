@@ -43,6 +43,9 @@ const char* const kSimUsage =
     "  --unplug-in-answer N   answer N breaks off after two bytes: the terminal disappears\n"
     "  --refuse N             answer N is a negative answer (7F, the service, reason 22)\n"
     "  --short-answer N       answer N carries its service byte only, with a right checksum\n"
+    "  --answer-other-address N\n"
+    "                         answer N, when it answers a read, answers the read of the next\n"
+    "                         address instead (that address and its byte, a right checksum)\n"
     "  --corrupt-echo N       received byte N is changed on the line (device and echo see 0x01 flipped)\n"
     "  --lose-byte N          received byte N is lost on the line: the device never sees it, no echo\n"
     "  --stale HEX            these bytes wait in the client's receive queue before it connects,\n"
@@ -161,6 +164,8 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
             ok = number(options.refuseAnswer);
         } else if (arg == "--short-answer") {
             ok = number(options.shortAnswer);
+        } else if (arg == "--answer-other-address") {
+            ok = number(options.otherAddressAnswer);
         } else if (arg == "--corrupt-echo") {
             ok = number(options.corruptEcho);
         } else if (arg == "--lose-byte") {

@@ -41,6 +41,7 @@ struct SimOptions {
     std::uint32_t unplugInAnswer = 0;      // this answer breaks off after 2 bytes: unplugged
     std::uint32_t refuseAnswer = 0;        // this answer is a negative one (reason kRefusalReason)
     std::uint32_t shortAnswer = 0;         // this answer carries its service byte only
+    std::uint32_t otherAddressAnswer = 0;  // this answer, a read's, is the next address's read
     std::uint32_t corruptEcho = 0;         // this received byte (counted from 1) comes back changed
     std::uint32_t loseByte = 0;            // this received byte never reaches the line: no device, no echo
     std::vector<std::uint8_t> staleBytes;  // waiting in the client's receive queue from the start

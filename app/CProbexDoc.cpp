@@ -260,9 +260,16 @@ bool CProbexDoc::OnFileRestoreBackup()
         return false;
     const QDir root(QString::fromStdString(operation::BackupsFolder()));
     QString folder = root.path();
-    if (!idText_.empty() && root.exists(QString::fromStdString(operation::DeviceFolderName(idText_))))
-        folder = root.filePath(QString::fromStdString(operation::DeviceFolderName(idText_)));
-    root.mkpath(QStringLiteral("."));  // the dialog opens where it is
+    // The device's own folder, or else the one an earlier version kept its backups in.
+    if (!idText_.empty()) {
+        for (const std::string& name : operation::DeviceBackupFolders(idText_, operation_.IdBytes())) {
+            if (root.exists(QString::fromStdString(name))) {
+                folder = root.filePath(QString::fromStdString(name));
+                break;
+            }
+        }
+    }
+    operation::MakeBackupsFolder(operation::DefaultBackupsRoot());  // the dialog opens where it is
     const auto path =
         Prompts().AskOpenFileName(LoadText(res::IDS_RESTORE_TITLE), LoadText(res::IDS_BACKUP_FILTER), folder);
     if (!path)

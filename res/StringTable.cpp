@@ -277,6 +277,9 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_CLI_TRACE_NOT_REGULAR, "cannot write the trace to %s: not a regular file"},
     {IDS_CLI_TRACE_CANNOT, "cannot write the trace to %s: %s"},
     {IDS_CLI_TRACE_LOST, "the trace could not be written to %s: %s"},
+    {IDS_FILE_NOT_REGULAR, "not a regular file"},
+    {IDS_FILE_IS_LINK, "a symbolic link, which is not followed"},
+    {IDS_CLI_REPEATED_OPTION, "%s is given more than once"},
 });
 
 static_assert(std::ranges::is_sorted(kStrings, {}, &Entry::id), "string table must stay sorted by id");

@@ -134,7 +134,7 @@ bool CDocument::OnOpenDocument(const QString& path)
         return false;
     }
     if (file.size() != 0) {
-        CArchive archive(file, CArchive::Mode::Load);
+        CArchive archive(file, CArchive::Mode::Load, path);
         Serialize(archive);
         if (archive.HasFailed()) {
             if (!archive.WasRefused())

@@ -39,10 +39,11 @@ int OpenRegularFile(const std::string& path, FileUse use, std::error_code& error
     // O_NONBLOCK: a FIFO would hold open() until a writer came; a device may act on being opened
     // without O_NOCTTY. Both are turned down right after.
     int flags = O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-    if (use == FileUse::Read)
+    if (use == FileUse::Read) {
         flags |= O_RDONLY;
-    else
+    } else {
         flags |= O_WRONLY | O_CREAT | O_NOFOLLOW | (use == FileUse::Append ? O_APPEND : 0);
+    }
     const int fd = open(path.c_str(), flags, mode_t(newMode));
     if (fd < 0) {
         const int failure = errno;

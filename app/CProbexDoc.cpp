@@ -265,10 +265,15 @@ void CProbexDoc::OnFinished()
 
 QString CProbexDoc::BackupsFolder() const
 {
+    operation::MakeBackupsFolder(operation::DefaultBackupsRoot());  // the dialog opens where it is
     const QDir root(QString::fromStdString(operation::BackupsFolder()));
-    root.mkpath(QStringLiteral("."));  // the dialog opens where it is
-    if (!idText_.empty() && root.exists(QString::fromStdString(operation::DeviceFolderName(idText_))))
-        return root.filePath(QString::fromStdString(operation::DeviceFolderName(idText_)));
+    // The device's own folder, or else the one an earlier version kept its backups in.
+    if (!idText_.empty()) {
+        for (const std::string& name : operation::DeviceBackupFolders(idText_, operation_.IdBytes())) {
+            if (root.exists(QString::fromStdString(name)))
+                return root.filePath(QString::fromStdString(name));
+        }
+    }
     return root.path();
 }
 

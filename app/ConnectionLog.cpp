@@ -2,12 +2,12 @@
 #include "app/ConnectionLog.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <system_error>
 
+#include "operation/FileProblemText.h"
 #include "operation/FormatText.h"
+#include "platform/RegularFile.h"
 #include "platform/UserFolders.h"
 
 namespace app {
@@ -22,6 +22,11 @@ std::size_t Footprint(const std::string& text, std::size_t lines)
 }  // namespace
 
 ConnectionLog::ConnectionLog(std::filesystem::path file) : file_(std::move(file)) {}
+
+ConnectionLog::~ConnectionLog()
+{
+    CloseFile();
+}
 
 void ConnectionLog::ConnectionBegan(const device::TraceBegin& begin)
 {
@@ -51,7 +56,7 @@ void ConnectionLog::BeginConnection(const std::string* header)
         EndConnection();
     connections_.push_back(Connection{++connectionsBegun_, {}, {}});
     connectionOpen_ = true;
-    const int error = OpenFile();
+    const std::error_code error = OpenFile();
     if (header)
         AddLine(*header);
     if (error)
@@ -65,9 +70,9 @@ void ConnectionLog::EndConnection()
     Connection& last = connections_.back();
     last.text.shrink_to_fit();
     last.lineStarts.shrink_to_fit();
-    if (out_.is_open()) {
-        out_ << '\n';
-        out_.close();
+    if (fd_ >= 0) {
+        platform::WriteAll(fd_, "\n");
+        CloseFile();
     }
 }
 
@@ -94,44 +99,54 @@ void ConnectionLog::KeepLine(std::string_view line)
 
 void ConnectionLog::WriteLine(const std::string& line)
 {
-    if (!out_.is_open())
+    if (fd_ < 0)
         return;
     if (fileBytes_ >= kFileBytes) {
-        if (const int error = OpenFile()) {
+        if (const std::error_code error = OpenFile()) {
             NoteFileProblem(error);
             return;
         }
     }
     // On disk at once, so the lines before a hang or a crash are there to read.
-    errno = 0;
-    out_ << line << '\n' << std::flush;
+    const std::error_code error = platform::WriteAll(fd_, line + '\n');
     fileBytes_ += line.size() + 1;
-    if (!out_) {
-        const int error = errno ? errno : EIO;
-        out_.close();
+    if (error) {
+        CloseFile();
         NoteFileProblem(error);
     }
 }
 
-int ConnectionLog::OpenFile()
+std::error_code ConnectionLog::OpenFile()
 {
-    out_.close();
+    CloseFile();
     if (file_.empty())
-        return 0;
+        return {};
     // A log that cannot be written must never stop a transfer: the trace stays in memory.
     std::error_code error;
     std::filesystem::create_directories(file_.parent_path(), error);
+    // Owner-only when new: the trace holds every byte read from the device.
+    fd_ = platform::OpenRegularFile(file_.string(), platform::FileUse::Append, error);
+    if (fd_ < 0)
+        return error;
+    // The size of the file just opened; a name swapped meanwhile only moves the rotation.
     fileBytes_ = std::filesystem::file_size(file_, error);
-    if (!error && fileBytes_ >= kFileBytes)
+    if (!error && fileBytes_ >= kFileBytes) {
+        CloseFile();
         RotateFiles();
+        fd_ = platform::OpenRegularFile(file_.string(), platform::FileUse::Append, error);
+        if (fd_ < 0)
+            return error;
+    }
     // Counted from here even when the file could not be moved aside, so that is tried again
     // only after another bound's worth of lines, not for every line.
     fileBytes_ = error || fileBytes_ >= kFileBytes ? 0 : fileBytes_;
-    errno = 0;
-    out_.open(file_, std::ios::app);
-    if (out_.is_open())
-        return 0;
-    return errno ? errno : EIO;
+    return {};
+}
+
+void ConnectionLog::CloseFile()
+{
+    platform::CloseFile(fd_);
+    fd_ = -1;
 }
 
 void ConnectionLog::RotateFiles()
@@ -142,12 +157,13 @@ void ConnectionLog::RotateFiles()
         std::filesystem::rename(RotatedFile(file_, number - 1), RotatedFile(file_, number), ignored);
 }
 
-void ConnectionLog::NoteFileProblem(int error)
+void ConnectionLog::NoteFileProblem(const std::error_code& error)
 {
     if (fileProblemNoted_)
         return;
     fileProblemNoted_ = true;
-    KeepLine(operation::FormatText(res::IDS_LOG_FILE_FAILED, file_.string(), std::strerror(error)));
+    KeepLine(
+        operation::FormatText(res::IDS_LOG_FILE_FAILED, file_.string(), operation::FileProblemText(error)));
 }
 
 std::string ConnectionLog::Text() const

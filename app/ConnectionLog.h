@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
-#include <fstream>
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace app {
@@ -43,6 +43,9 @@ public:
 
     // An empty path keeps the trace in memory only.
     explicit ConnectionLog(std::filesystem::path file = {});
+    ~ConnectionLog() override;
+    ConnectionLog(const ConnectionLog&) = delete;
+    ConnectionLog& operator=(const ConnectionLog&) = delete;
 
     void ConnectionBegan(const device::TraceBegin& begin) override;
     void TraceLine(const std::string& line) override;
@@ -77,15 +80,18 @@ private:
     void KeepLine(std::string_view line);
     void WriteLine(const std::string& line);
     // Opens the file for appending, first rotating the files when it has grown past the bound;
-    // the errno of a failure, 0 when open or when there is no file.
-    int OpenFile();
+    // why it failed, nothing when open or when there is no file. Only a regular file is taken,
+    // never through a symbolic link at its name (another user's link there would have the
+    // trace appended to its target), and a FIFO cannot hold the opening up.
+    std::error_code OpenFile();
+    void CloseFile();
     void RotateFiles();
     // Once a run, in memory only: the window's reader learns why probex.log lacks the trace.
-    void NoteFileProblem(int error);
+    void NoteFileProblem(const std::error_code& error);
 
     mutable std::mutex mutex_;
     std::filesystem::path file_;
-    std::ofstream out_;             // open while a connection runs
+    int fd_ = -1;                   // open while a connection runs
     std::uintmax_t fileBytes_ = 0;  // the open file's size
     bool fileProblemNoted_ = false;
     std::deque<Connection> connections_;

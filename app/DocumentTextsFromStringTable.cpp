@@ -16,6 +16,7 @@ DocumentTexts DocumentTextsFromStringTable()
         .saveChanges = LoadText(res::IDS_SAVE_CHANGES),
         .openFailed = LoadText(res::IDS_FAILED_TO_OPEN_DOC),
         .openFailedReason = LoadText(res::IDS_FILE_OPEN_REASON),
+        .notRegularFile = LoadText(res::IDS_FILE_NOT_REGULAR),
         .saveFailed = LoadText(res::IDS_FAILED_TO_SAVE_DOC),
         .saveFailedReason = LoadText(res::IDS_FILE_SAVE_REASON),
     };

@@ -422,6 +422,7 @@ std::uint16_t CDeviceZAQ::Identify()
     if (std::uint16_t result = Transact(kZaqProfile.IdAnswerData()))
         return result;
     idText = zaq::FormatIdText(answer);
+    idBytes = zaq::IdBytes(answer);
     Notify(NotifyIdReady, 0);
     return ResultOk;
 }
@@ -547,7 +548,7 @@ std::uint16_t CDeviceZAQ::BackUpEeprom(bool changedOnly)
     if (std::uint16_t result = RunPassOver(0, size, PassBackup, 0, readByte))
         return result;
     Trace("backup of %u bytes handed over", unsigned(size));
-    if (!backupSink->StoreBackup(idText, std::span<const std::uint8_t>(bytes, size))) {
+    if (!backupSink->StoreBackup(idText, idBytes, std::span<const std::uint8_t>(bytes, size))) {
         Trace("backup not stored: nothing written");
         return ResultBackupFailed;
     }
@@ -556,7 +557,7 @@ std::uint16_t CDeviceZAQ::BackUpEeprom(bool changedOnly)
 
 std::uint16_t CDeviceZAQ::WriteRange()
 {
-    const bool backedUp = backupSink && backupSink->WantsBackup(idText);
+    const bool backedUp = backupSink && backupSink->WantsBackup(idText, idBytes);
     if (backedUp) {
         if (std::uint16_t result = BackUpEeprom(writeChangedOnly))
             return result;

@@ -60,6 +60,7 @@ public:
     CAutoEventEx requestEvent;
     std::string portName = "COM1";  // set by the caller before each request
     std::string idText;             // set by the worker before NotifyIdReady
+    DeviceIdBytes idBytes{};        // with idText: all the ID bytes, which the text shows in part
     std::uint16_t eepromSize = kZaqProfile.eepromBytes;
     std::uint8_t request[zaq::kFrameBufferBytes] = {0, zaq::kTargetAddress, zaq::kSourceAddress};
     std::uint8_t answer[zaq::kFrameBufferBytes] = {};

@@ -3,6 +3,7 @@
 // The ZAQ device as this program knows it: the size of its EEPROM, and where its identification
 // answer carries the ID.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -20,5 +21,8 @@ struct DeviceProfile {
 };
 
 inline constexpr DeviceProfile kZaqProfile{256, 2, 12};
+
+// Every ID byte as the identification answer carries them; the ID text shows only some.
+using DeviceIdBytes = std::array<std::uint8_t, kZaqProfile.idBytes>;
 
 }  // namespace device

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/ZaqProtocol.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace device::zaq {
@@ -42,6 +43,14 @@ std::string FormatIdText(const std::uint8_t* answer)
                   bytes[2], bytes[3], bytes[4], bytes[9], bytes[8], bytes[11], bytes[10]);
     std::string id(text);
     id.insert(7, 1, ' ');
+    return id;
+}
+
+DeviceIdBytes IdBytes(const std::uint8_t* answer)
+{
+    const std::uint8_t* bytes = answer + AnswerDataIndex(answer[0]) + kZaqProfile.idFirstData;
+    DeviceIdBytes id{};
+    std::copy(bytes, bytes + id.size(), id.begin());
     return id;
 }
 

@@ -65,6 +65,8 @@ bool AnswersRequest(const std::uint8_t* requestData, const std::uint8_t* answerD
 
 // The ID text built from an identification answer (the profile's ID bytes are read).
 std::string FormatIdText(const std::uint8_t* answer);
+// Every ID byte of an identification answer, in the order they travel.
+DeviceIdBytes IdBytes(const std::uint8_t* answer);
 
 // Clips a request's range to the profile's EEPROM, whatever size the engine's eepromSize field
 // reports; false when start is outside it.

@@ -3,6 +3,7 @@
 
 #include "operation/FormatText.h"
 #include "operation/OpenFailureText.h"
+#include "platform/PathText.h"
 #include "platform/SerialTypes.h"
 
 #include <cmath>
@@ -173,9 +174,9 @@ std::vector<std::string> AdapterCheckHints(const AdapterCheckResult& result)
 
 std::string AdapterCheckReport(const AdapterCheckResult& result)
 {
-    std::string text = FormatText(res::IDS_CHECK_PORT, result.portName);
+    std::string text = FormatText(res::IDS_CHECK_PORT, platform::PrintableName(result.portName));
     if (!result.path.empty() && result.path != result.portName)
-        text += " (" + result.path + ")";
+        text += " (" + platform::PrintableName(result.path) + ")";
     text += "\n" + FormatText(res::IDS_CHECK_ADAPTER, AdapterLine(result)) + "\n";
     if (!result.device.driver.empty())
         text += FormatText(res::IDS_CHECK_DRIVER, result.device.driver) + "\n";

@@ -1,143 +1,160 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "operation/BackupFiles.h"
 
-#include "platform/AtomicReplace.h"
+#include "operation/BackupPruning.h"
+#include "operation/FileProblemText.h"
+#include "platform/PathText.h"
+#include "platform/PrivateFolder.h"
 #include "platform/UserFolders.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cstdlib>
-#include <filesystem>
-#include <tuple>
+#include <memory>
 
 namespace operation {
 
-namespace fs = std::filesystem;
-
 namespace {
 
-constexpr std::size_t kStampLength = 15;  // YYYYmmdd-HHMMSS
-constexpr std::size_t kMaxFolderName = 100;
-constexpr char kExtension[] = ".bin";
+// The stored order of 50 names is about a kilobyte; a file much larger is no order of ours.
+constexpr std::size_t kMaxStoredOrderBytes = 64 * 1024;
 
-// The order in which backups were taken: the stamp, then the number of one taken in the same
-// second. Empty stamp for a name that is no backup's.
-std::tuple<std::string, unsigned long> BackupKey(const fs::path& file)
+std::string Failure(const std::string& path, const std::error_code& error)
 {
-    const std::string stem = file.stem().string();
-    if (file.extension() != kExtension || stem.size() < kStampLength || stem[8] != '-')
-        return {};
-    for (std::size_t i = 0; i < kStampLength; ++i) {
-        if (i != 8 && !std::isdigit(static_cast<unsigned char>(stem[i])))
-            return {};
-    }
-    unsigned long number = 1;
-    if (stem.size() > kStampLength) {
-        const std::string rest = stem.substr(kStampLength);
-        if (rest.size() < 2 || rest[0] != '-' ||
-            !std::all_of(rest.begin() + 1, rest.end(), [](unsigned char c) { return std::isdigit(c); }))
-            return {};
-        number = std::strtoul(rest.c_str() + 1, nullptr, 10);
-    }
-    return {stem.substr(0, kStampLength), number};
+    return path + ": " + FileProblemText(error);
 }
 
-std::vector<fs::path> BackupsIn(const fs::path& folder)
+// The backups folder, `create`d when missing; null with the reason and the folder it concerns.
+std::unique_ptr<platform::PrivateFolder> OpenRoot(const BackupsRoot& root, bool create,
+                                                  std::error_code& failed, std::string& where)
 {
-    std::vector<fs::path> files;
-    std::error_code error;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
-        if (entry.is_regular_file(error) && !std::get<0>(BackupKey(entry.path())).empty())
-            files.push_back(entry.path());
+    std::unique_ptr<platform::PrivateFolder> folder =
+        platform::PrivateFolder::OpenBase(root.base, create, failed);
+    where = root.base;
+    for (const std::string& name : root.below) {
+        if (!folder)
+            break;
+        where = platform::InFolder(where, name);
+        folder = folder->Open(name, create, failed);
     }
-    std::ranges::sort(files, {}, BackupKey);
-    return files;
+    return folder;
 }
 
-// `stored` stays whatever its name: after the clock went back it sorts first, yet it is the
-// only copy of what the device holds now.
-void RemoveOldest(const fs::path& folder, std::size_t keep, const fs::path& stored)
+std::vector<std::string> BackupsIn(const platform::PrivateFolder& folder)
 {
-    std::vector<fs::path> files = BackupsIn(folder);
-    std::erase(files, stored);
-    for (std::size_t i = 0; i + keep < files.size() + 1; ++i) {
-        std::error_code ignored;  // one that stays is removed after the next backup
-        fs::remove(files[i], ignored);
-    }
+    std::vector<std::string> names = folder.Files();
+    std::erase_if(names, [](const std::string& name) { return !IsBackupFileName(name); });
+    std::ranges::sort(names, TakenBefore);
+    return names;
 }
 
-std::string Stamp(std::time_t when)
+// Removal is best effort: one that stays is removed after the next backup.
+void Prune(platform::PrivateFolder& folder, const std::string& stored,
+           const std::set<std::string>& storedThisRun, std::size_t keep)
 {
-    std::tm local{};
-    localtime_r(&when, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
-    return text;
+    std::string text;
+    folder.ReadFile(kStoredOrderFile, text, kMaxStoredOrderBytes);
+    std::vector<std::string> order = ParseStoredOrder(text);
+    std::erase(order, stored);
+    order.push_back(stored);
+    std::set<std::string> protectedNames;
+    for (const std::string& name : folder.Files()) {
+        if (storedThisRun.contains(platform::InFolder(folder.Path(), name)))
+            protectedNames.insert(name);
+    }
+    const PruneChoice choice = ChooseBackupsToRemove(order, folder.Files(), protectedNames, keep);
+    for (const std::string& name : choice.remove)
+        folder.RemoveFile(name);
+    const std::string newText = StoredOrderText(choice.order);
+    folder.ReplaceFile(kStoredOrderFile,
+                       std::span(reinterpret_cast<const std::uint8_t*>(newText.data()), newText.size()));
 }
 
 }  // namespace
 
+std::string BackupsRoot::Path() const
+{
+    std::string path = base;
+    for (const std::string& name : below)
+        path = platform::InFolder(path, name);
+    return path;
+}
+
+BackupsRoot DefaultBackupsRoot()
+{
+    return {platform::UserFolder(platform::FolderKind::Data),
+            {platform::kProgramFolderName, kBackupsFolderName}};
+}
+
 std::string BackupsFolder()
 {
-    return platform::ProgramFolder(platform::FolderKind::Data) + "/" + kBackupsFolderName;
+    return DefaultBackupsRoot().Path();
 }
 
-std::string DeviceFolderName(const std::string& idText)
+std::error_code MakeBackupsFolder(const BackupsRoot& root)
 {
+    std::error_code failed;
+    std::string where;
+    const std::unique_ptr<platform::PrivateFolder> folder = OpenRoot(root, true, failed, where);
+    return folder ? folder->KeepPrivate() : failed;
+}
+
+std::vector<std::string> DeviceBackupFolders(const std::string& idText, const device::DeviceIdBytes& idBytes)
+{
+    return {BackupFolderName(idText, idBytes), DeviceFolderName(idText)};
+}
+
+StoredBackup StoreBackupFile(const BackupsRoot& root, const std::string& idText,
+                             const device::DeviceIdBytes& idBytes, std::span<const std::uint8_t> bytes,
+                             std::time_t when, std::set<std::string>& storedThisRun, std::size_t keep)
+{
+    std::error_code failed;
+    std::string where;
+    std::unique_ptr<platform::PrivateFolder> backups = OpenRoot(root, true, failed, where);
+    if (!backups)
+        return {{}, Failure(where, failed)};
+    const std::string deviceName = BackupFolderName(idText, idBytes);
+    std::unique_ptr<platform::PrivateFolder> device = backups->Open(deviceName, true, failed);
+    if (!device)
+        return {{}, Failure(platform::InFolder(backups->Path(), deviceName), failed)};
+    // Folders an earlier version made open to all are closed now; their old files with them.
+    backups->KeepPrivate();
+    device->KeepPrivate();
+    std::tm local{};
+    localtime_r(&when, &local);
     std::string name;
-    for (const char c : idText.substr(0, kMaxFolderName)) {
-        const auto byte = static_cast<unsigned char>(c);
-        name += std::isalnum(byte) || c == '-' || c == '_' || c == '.' ? c : '_';
-    }
-    // Leading dots would hide the folder, or make it "." or "..".
-    for (char& c : name) {
-        if (c != '.')
-            break;
-        c = '_';
-    }
-    return name.empty() ? std::string("unknown") : name;
-}
-
-StoredBackup StoreBackupFile(const std::string& root, const std::string& idText,
-                             std::span<const std::uint8_t> bytes, std::time_t when, std::size_t keep)
-{
-    const fs::path folder = fs::path(root) / DeviceFolderName(idText);
-    std::error_code error;
-    fs::create_directories(folder, error);
-    if (error)
-        return {{}, folder.string() + ": " + error.message()};
-    const std::string stamp = Stamp(when);
-    fs::path file = folder / (stamp + kExtension);
     // Never over another backup, not even one another process stores in the same second.
-    for (unsigned number = 2;; ++number) {
-        const std::error_code failed = platform::CreateNewFile(file.string(), bytes);
-        if (!failed)
-            break;
+    for (unsigned number = 1;; ++number) {
+        name = BackupFileName(local, number);
+        failed = device->CreateFile(name, bytes);
         if (failed != std::errc::file_exists)
-            return {{}, file.string() + ": " + failed.message()};
-        file = folder / (stamp + "-" + std::to_string(number) + kExtension);
+            break;
     }
-    RemoveOldest(folder, keep, file);
-    return {file.string(), {}};
+    const std::string path = platform::InFolder(device->Path(), name);
+    if (failed)
+        return {{}, Failure(path, failed)};
+    storedThisRun.insert(path);
+    Prune(*device, name, storedThisRun, keep);
+    return {path, {}};
 }
 
-std::vector<BackupEntry> ListBackups(const std::string& root, const std::string& device)
+std::vector<BackupEntry> ListBackups(const BackupsRoot& root, const std::vector<std::string>& folders)
 {
-    std::vector<fs::path> folders;
-    std::error_code error;
-    if (!device.empty()) {
-        folders.push_back(fs::path(root) / device);
-    } else {
-        for (const fs::directory_entry& entry : fs::directory_iterator(root, error)) {
-            if (entry.is_directory(error))
-                folders.push_back(entry.path());
-        }
-        std::ranges::sort(folders);
+    std::error_code failed;
+    std::string where;
+    const std::unique_ptr<platform::PrivateFolder> backups = OpenRoot(root, false, failed, where);
+    if (!backups)
+        return {};
+    std::vector<std::string> names = folders;
+    if (names.empty()) {
+        names = backups->Folders();
+        std::ranges::sort(names);
     }
     std::vector<BackupEntry> entries;
-    for (const fs::path& folder : folders) {
-        for (const fs::path& file : BackupsIn(folder))
-            entries.push_back({folder.filename().string(), file.string()});
+    for (const std::string& name : names) {
+        const std::unique_ptr<platform::PrivateFolder> device = backups->Open(name, false, failed);
+        if (!device)
+            continue;
+        for (const std::string& file : BackupsIn(*device))
+            entries.push_back({name, platform::InFolder(device->Path(), file)});
     }
     return entries;
 }

@@ -2,6 +2,7 @@
 #include "operation/OpenFailureText.h"
 
 #include "operation/FormatText.h"
+#include "platform/PathText.h"
 #include "platform/PortNames.h"
 
 namespace operation {
@@ -31,13 +32,15 @@ std::string OpenFailureRemedy(OpenFailureKind kind, const platform::DeviceGroup&
 
 std::string DescribeOpenFailure(const platform::OpenFailure& failure)
 {
-    std::string where = failure.portName;
+    // Names as a terminal shows them safely: a port map's entry may hold any bytes.
+    std::string where = platform::PrintableName(failure.portName);
     if (!failure.path.empty() && failure.path != failure.portName)
-        where += " (" + failure.path + ")";
+        where += " (" + platform::PrintableName(failure.path) + ")";
     if (failure.path.empty()) {
         if (!platform::IsComName(failure.portName))
             return FormatText(res::IDS_OPEN_NOT_A_NAME, where);
-        return FormatText(res::IDS_OPEN_NO_SUCH_PORT, where, platform::PortMapFolder(), failure.portName);
+        return FormatText(res::IDS_OPEN_NO_SUCH_PORT, where, platform::PortMapFolder(),
+                          platform::PrintableName(failure.portName));
     }
     const platform::OpenFailureReason reason = platform::ExplainOpenFailure(failure.err);
     // Only a refusal needs the device's group, which takes a look into the group database.

@@ -54,6 +54,7 @@ bool Operation::Start(const OperationRequest& request, const std::uint8_t* dump)
     record_.timeoutMs = request.timeoutMs;
     progress_.Begin(request.operation, range.start);
     idText_.clear();
+    idBytes_ = {};
     arrived_ = kNoAddress;
     began_ = std::chrono::steady_clock::now();
 
@@ -61,12 +62,13 @@ bool Operation::Start(const OperationRequest& request, const std::uint8_t* dump)
     engine.portName = request.port;
     engine.answerTimeoutMs = request.timeoutMs;
     engine.idText.clear();
+    engine.idBytes = {};
     engine.verifyAfterWrite = request.verify;
     engine.writeChangedOnly = request.changedOnly;
     engine.sendWholeFrames = request.wholeFrames;
     engine.frameByteGapMs = request.byteGapMs;
     if (request.operation == device::OpWrite)
-        backups_.Arm(request.backup, BackupsFolder());
+        backups_.Arm(request.backup, DefaultBackupsRoot());
     // The engine's trace tells a write asked to back up from one that was not.
     const bool backup = request.operation == device::OpWrite && request.backup;
     engine.backupSink = backup ? &backups_ : nullptr;
@@ -108,8 +110,10 @@ device::DeviceNotification Operation::Follow(std::uintptr_t wParam)
                    ? progress_.CurrentAddress()
                    : kNoAddress;
     // The worker set the ID before it posted this, and touches it no more in this request.
-    if (notification.code == device::NotifyIdReady)
+    if (notification.code == device::NotifyIdReady) {
         idText_ = engine_->idText;
+        idBytes_ = engine_->idBytes;
+    }
     if (notification.code != device::NotifyFinished)
         return notification;
     const device::CDeviceZAQ& engine = *engine_;
@@ -123,6 +127,7 @@ device::DeviceNotification Operation::Follow(std::uintptr_t wParam)
     record_.endPassDone = passDone;
     record_.idText = engine.idText;
     record_.end = engine.lastEnd;
+    record_.idBytes = engine.idBytes;
     std::copy(std::begin(engine.byteState), std::end(engine.byteState), record_.byteState.begin());
     std::copy(std::begin(engine.readBack), std::end(engine.readBack), record_.readBack.begin());
     record_.data = staging_;

@@ -68,6 +68,8 @@ public:
     const OperationRecord& Record() const { return record_; }
     // The ID the device gave in the latest request, from its NotifyIdReady on; empty before.
     const std::string& IdText() const { return idText_; }
+    // With IdText: every ID byte (zeros before it).
+    const device::DeviceIdBytes& IdBytes() const { return idBytes_; }
     // The address whose byte the latest notification put into the staging buffer (a read's),
     // and the byte; kNoAddress otherwise.
     std::uint32_t ArrivedAddress() const { return arrived_; }
@@ -78,6 +80,7 @@ private:
     OperationProgress progress_;
     OperationRecord record_;
     std::string idText_;
+    device::DeviceIdBytes idBytes_{};
     std::uint32_t arrived_ = kNoAddress;
     std::chrono::steady_clock::time_point began_;
     BackupKeeper backups_;  // outlives the engine, which calls it from its worker

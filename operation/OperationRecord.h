@@ -46,7 +46,8 @@ struct OperationRecord {
     // how many of its addresses it had done.
     Pass endPass = Pass::None;
     std::uint32_t endPassDone = 0;
-    std::string idText{};  // the ID the device gave, empty when it gave none
+    std::string idText{};             // the ID the device gave, empty when it gave none
+    device::DeviceIdBytes idBytes{};  // all its bytes, which tell apart devices of one ID text
     // Where the connection ended and what the port did, as the connection log's last line has it.
     device::TraceEnd end{};
     // The staging buffer at the end: the bytes read, or the bytes written or compared with.

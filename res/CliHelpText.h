@@ -37,7 +37,7 @@ inline constexpr std::string_view kCliHelpText =
     "            new files; when FILE is a symbolic link, the link stays and its file is\n"
     "            replaced.\n"
     "  write     first read the device's whole EEPROM and store it as a backup (its path goes\n"
-    "            to stderr; the newest %3 per device are kept under\n"
+    "            to stderr; the last %3 stored per device are kept under\n"
     "            %4/ID/), then write the range from FILE, a\n"
     "            readable regular file of exactly %2 bytes, then read the written bytes back\n"
     "            in the same connection; each byte that differs is listed on stderr (\"0x10:\n"

@@ -269,6 +269,9 @@ inline constexpr ResourceId IDS_CLI_TRACE_IS_FILE = 61852;
 inline constexpr ResourceId IDS_CLI_TRACE_NOT_REGULAR = 61853;
 inline constexpr ResourceId IDS_CLI_TRACE_CANNOT = 61854;
 inline constexpr ResourceId IDS_CLI_TRACE_LOST = 61855;
+inline constexpr ResourceId IDS_FILE_NOT_REGULAR = 61960;
+inline constexpr ResourceId IDS_FILE_IS_LINK = 61961;
+inline constexpr ResourceId IDS_CLI_REPEATED_OPTION = 61962;  // %s the option
 
 // An answer that belongs to another request; what the adapter check's read-back shows.
 inline constexpr ResourceId IDS_UNEXPECTED_ANSWER = 61940;

@@ -285,6 +285,9 @@ constexpr auto kStrings = std::to_array<Entry>({
      "Read back: the driver's record of each format; it shows what the driver made of the request, "
      "not whether a USB adapter's chip took it (a refusal shows in the kernel log, and as echoes "
      "missing or changed)"},
+    {IDS_FILE_NOT_REGULAR, "not a regular file"},
+    {IDS_FILE_IS_LINK, "a symbolic link, which is not followed"},
+    {IDS_CLI_REPEATED_OPTION, "%s is given more than once"},
     {IDS_STEP_OPENING, "the opening of the port"},
     {IDS_STEP_PULSE, "the wake-up pulse %d"},
     {IDS_STEP_START, "the connection start"},

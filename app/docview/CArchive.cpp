@@ -15,6 +15,8 @@ std::uint64_t CArchive::GetFileLength() const
 
 QString CArchive::GetFileName() const
 {
+    if (!path_.isEmpty())
+        return QFileInfo(path_).fileName();
     const auto* file = qobject_cast<const QFileDevice*>(&file_);
     return file ? QFileInfo(file->fileName()).fileName() : QString();
 }

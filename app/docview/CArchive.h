@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 
 class QIODevice;
 
@@ -19,7 +20,9 @@ public:
         Load
     };
 
-    CArchive(QIODevice& file, Mode mode) : file_(file), mode_(mode) {}
+    // `path` names the file when `file` cannot (one opened from a descriptor).
+    CArchive(QIODevice& file, Mode mode, QString path = {}) : file_(file), mode_(mode), path_(std::move(path))
+    {}
 
     bool IsStoring() const { return mode_ == Mode::Store; }
     bool IsLoading() const { return mode_ == Mode::Load; }
@@ -41,6 +44,7 @@ public:
 private:
     QIODevice& file_;
     Mode mode_;
+    QString path_;
     bool failed_ = false;
     bool refused_ = false;
 };

@@ -5,6 +5,7 @@
 #include "app/docview/CPrompts.h"
 #include "app/docview/CView.h"
 #include "platform/AtomicReplace.h"
+#include "platform/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -118,13 +119,22 @@ bool CDocument::OnNewDocument()
 
 bool CDocument::OnOpenDocument(const QString& path)
 {
+    // Only a regular file: a FIFO would hold the window until a writer came, a device may act on
+    // being read. The check and the reading are on one descriptor, so nothing can be swapped in.
+    std::error_code refused;
+    const int fd =
+        platform::OpenRegularFile(QFile::encodeName(path).toStdString(), platform::FileUse::Read, refused);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ReportFailure(texts_.openFailed, texts_.openFailedReason, path, file.errorString());
+    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        const QString reason = refused == platform::FileRefusal::NotRegular ? texts_.notRegularFile
+                               : refused ? QString::fromLocal8Bit(refused.message())
+                                         : file.errorString();
+        platform::CloseFile(fd < 0 || file.isOpen() ? -1 : fd);
+        ReportFailure(texts_.openFailed, texts_.openFailedReason, path, reason);
         return false;
     }
     if (file.size() != 0) {
-        CArchive archive(file, CArchive::Mode::Load);
+        CArchive archive(file, CArchive::Mode::Load, path);
         Serialize(archive);
         if (archive.HasFailed()) {
             if (!archive.WasRefused())

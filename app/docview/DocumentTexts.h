@@ -16,6 +16,7 @@ struct DocumentTexts {
     // system's reason.
     QString openFailed;
     QString openFailedReason;
+    QString notRegularFile;  // the reason for a file that is no regular one (a FIFO, a device)
     QString saveFailed;
     QString saveFailedReason;
 };

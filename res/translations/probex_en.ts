@@ -1024,7 +1024,7 @@ Commands:
             new files; when FILE is a symbolic link, the link stays and its file is
             replaced.
   write     first read the device&apos;s whole EEPROM and store it as a backup (its path goes
-            to stderr; the newest %3 per device are kept under
+            to stderr; the last %3 stored per device are kept under
             %4/ID/), then write the range from FILE, a
             readable regular file of exactly %2 bytes, then read the written bytes back
             in the same connection; each byte that differs is listed on stderr (&quot;0x10:
@@ -1101,7 +1101,7 @@ Commands:
             new files; when FILE is a symbolic link, the link stays and its file is
             replaced.
   write     first read the device&apos;s whole EEPROM and store it as a backup (its path goes
-            to stderr; the newest %3 per device are kept under
+            to stderr; the last %3 stored per device are kept under
             %4/ID/), then write the range from FILE, a
             readable regular file of exactly %2 bytes, then read the written bytes back
             in the same connection; each byte that differs is listed on stderr (&quot;0x10:
@@ -1433,6 +1433,18 @@ Compare with file</translation>
     <message>
         <source>diff takes no options</source>
         <translation>diff takes no options</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>a symbolic link, which is not followed</source>
+        <translation>a symbolic link, which is not followed</translation>
+    </message>
+    <message>
+        <source>%s is given more than once</source>
+        <translation>%s is given more than once</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 namespace {
 
 using app::ConnectionLog;
@@ -137,6 +139,9 @@ TEST(ConnectionLog, AppendsToItsFileAndRotatesItPastTheBound)
     Connection(log, "COM1", {"     0 ms  opened COM1", "     9 ms  result 2: answer time-out"});
     EXPECT_EQ(ReadAll(file),
               Header("COM1") + "     0 ms  opened COM1\n     9 ms  result 2: answer time-out\n\n");
+    // The trace holds what the device's EEPROM holds: the user's alone.
+    EXPECT_EQ(std::filesystem::status(file).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 
     std::filesystem::resize_file(file, ConnectionLog::kFileBytes);
     log.ConnectionBegan(ReadIdOn("COM2"));
@@ -192,6 +197,28 @@ TEST(ConnectionLog, AFileThatCannotBeWrittenLeavesTheTraceInMemoryAndSaysSoOnce)
                               "     0 ms  opened COM1\n     9 ms  result 0: ok\n\n" +
                               Header("COM2") + "     0 ms  opened COM2\n");
     EXPECT_EQ(ReadAll(blocker), "a file, not a folder");
+}
+
+TEST(ConnectionLog, NeverAppendsThroughALinkAtItsNameNorWaitsForAFifo)
+{
+    QTemporaryDir dir;
+    const std::filesystem::path folder = dir.path().toStdString();
+    std::ofstream(folder / "elsewhere") << "another user's file";
+    std::filesystem::create_symlink(folder / "elsewhere", folder / "link.log");
+    ASSERT_EQ(mkfifo((folder / "fifo.log").c_str(), 0600), 0);
+    struct Case {
+        std::filesystem::path file;
+        std::string reason;
+    };
+    for (const Case& c : {Case{folder / "link.log", "a symbolic link, which is not followed"},
+                          Case{folder / "fifo.log", "not a regular file"}}) {
+        ConnectionLog log(c.file);
+        Connection(log, "COM1", {"     0 ms  opened COM1"});
+        EXPECT_EQ(log.Text(), Header("COM1") + "(the log file " + c.file.string() +
+                                  " cannot be written: " + c.reason +
+                                  "; the connections are kept here only)\n     0 ms  opened COM1\n");
+    }
+    EXPECT_EQ(ReadAll(folder / "elsewhere"), "another user's file");
 }
 
 }  // namespace

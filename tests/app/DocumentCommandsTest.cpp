@@ -230,12 +230,14 @@ TEST_F(DocumentCommands, FileThatCannotBeOpenedIsReportedAndChangesNothing)
     EXPECT_TRUE(document_.IsModified());
     EXPECT_TRUE(view_.hints.empty());
 
-    // A folder cannot be read as a document either.
-    prompts_.QueueAnswer(MessageAnswer::No);
-    EXPECT_FALSE(document_.OpenDocumentFile(dir_.path()));
-    EXPECT_TRUE(prompts_.MessageTexts().back().startsWith("Failed to open document.\nFailed to open " +
-                                                          dir_.path() + ": "))
-        << prompts_.MessageTexts().back().toStdString();
+    // Nor anything but a regular file, and a FIFO without a writer does not hold the window.
+    ASSERT_EQ(mkfifo(PathOf("fifo").toLocal8Bit().constData(), 0600), 0);
+    for (const QString& path : {dir_.path(), PathOf("fifo"), QString("/dev/zero")}) {
+        prompts_.QueueAnswer(MessageAnswer::No);
+        EXPECT_FALSE(document_.OpenDocumentFile(path));
+        EXPECT_EQ(prompts_.MessageTexts().back(),
+                  "Failed to open document.\nFailed to open " + path + ": not a regular file.");
+    }
     EXPECT_EQ(document_.loads, 0);
 }
 

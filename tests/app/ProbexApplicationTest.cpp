@@ -1121,7 +1121,8 @@ TEST_F(ProbexApplication, BacksADeviceUpOncePerRunCanBeTurnedOffAndRestoresABack
     std::fill_n(app_->GetDocument()->dumpData.get(), 256, std::uint8_t{0x11});
     EXPECT_FALSE(write().contains("backup"));
     EXPECT_FALSE(write().contains("backup"));
-    const std::vector<operation::BackupEntry> backups = operation::ListBackups(home.BackupsFolder());
+    const std::vector<operation::BackupEntry> backups =
+        operation::ListBackups(operation::DefaultBackupsRoot());
     ASSERT_EQ(backups.size(), 1u);
     QFile stored(QString::fromStdString(backups[0].path));
     ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
@@ -1133,7 +1134,7 @@ TEST_F(ProbexApplication, BacksADeviceUpOncePerRunCanBeTurnedOffAndRestoresABack
     EXPECT_FALSE(backup->isChecked());
     EXPECT_EQ(QSettings(SettingsPath(), QSettings::IniFormat).value("Write/Backup").toInt(), 0);
     EXPECT_TRUE(write().contains(", without a backup"));
-    EXPECT_EQ(operation::ListBackups(home.BackupsFolder()).size(), 1u);
+    EXPECT_EQ(operation::ListBackups(operation::DefaultBackupsRoot()).size(), 1u);
 
     // Restored: the dialog opens in the device's own backups, the backup comes in unsaved.
     app_->GetDocument()->SetModifiedFlag(false);

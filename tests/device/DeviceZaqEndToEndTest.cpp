@@ -90,7 +90,7 @@ TEST(EngineEndToEnd, WholeEepromRoundTripsInTheLongAnswerForm)
 {
     auto options = testsupport::ZeroGapSimOptions();
     options.longAnswers = true;
-    options.idBytes = {0xDE, 0xAD, 0xBE, 0xEF, 0x01, 0, 0, 0, 0x12, 0x34, 0x56, 0x78};
+    options.idBytes = {0xDE, 0xAD, 0xBE, 0xEF, 0x01, 0xA5, 0xA6, 0xA7, 0x12, 0x34, 0x56, 0x78};
     EngineHarness h(options);
     const auto image = Pattern();
     auto written = image;
@@ -100,6 +100,7 @@ TEST(EngineEndToEnd, WholeEepromRoundTripsInTheLongAnswerForm)
     EXPECT_EQ(write.size(), 256u + 5u);
     EXPECT_EQ(h.sim->Eeprom().Bytes(), image);
     EXPECT_EQ(h.engine->idText, "MB: DEA DBE EF 01 3412 7856");
+    EXPECT_EQ(h.engine->idBytes, options.idBytes) << "also those the text leaves out";
 
     std::array<std::uint8_t, 256> readBack{};
     ASSERT_TRUE(h.engine->StartRead(readBack.data(), 0, 0x1000, false));  // clipped to 256

@@ -174,6 +174,14 @@ TEST(AdapterCheckReport, ASilentAdapterAndAPortThatDidNotOpen)
                                               ". Another program holds the port (a terminal program, a modem "
                                               "manager, another Probex): close it and try again.\n"
                                               "Verdict: the port cannot be opened.\n");
+
+    // A path's control characters reach no terminal raw.
+    closed.portName = closed.path = "/dev/probex-\x1b[2J";
+    closed.openFailure = {closed.portName, closed.path, ENOENT};
+    const std::string odd = AdapterCheckReport(closed);
+    EXPECT_EQ(odd.rfind("Port: /dev/probex-\\x1B[2J\n", 0), 0u) << odd;
+    EXPECT_NE(odd.find("Opened: no: /dev/probex-\\x1B[2J: "), std::string::npos) << odd;
+    EXPECT_EQ(odd.find('\x1b'), std::string::npos);
 }
 
 }  // namespace

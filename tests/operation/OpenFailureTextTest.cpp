@@ -81,6 +81,7 @@ TEST(OpenFailure, DescriptionsOfRealFailuresNameThePortDeviceReasonAndRemedy)
     ASSERT_NE(holder, kNullHandle);
     portMap.Link("COM2", pty.SlavePath());
     portMap.Link("COM3", "/dev/probex-unplugged");
+    portMap.Link("COM5", "/dev/probex-\x1b[2J");  // a port map's entry may hold any bytes
     const std::string folder = portMap.PortsFolder();
 
     struct Case {
@@ -97,6 +98,9 @@ TEST(OpenFailure, DescriptionsOfRealFailuresNameThePortDeviceReasonAndRemedy)
         {"/dev/null", "/dev/null: " + std::string(std::strerror(ENOTTY)) + ".", "not a serial port"},
         {"COM7", "COM7: no such port: the port map " + folder + " has no COM7;", "remove the folder"},
         {"ttyUSB0", "ttyUSB0: not a port name", "COMn or a device path"},
+        {"COM5", "COM5 (/dev/probex-\\x1B[2J): " + std::string(std::strerror(ENOENT)) + ".", "unplugged"},
+        {"/dev/probex-\x07\xC2\x9B",
+         "/dev/probex-\\x07\\xC2\\x9B: " + std::string(std::strerror(ENOENT)) + ".", "unplugged"},
     };
     for (const Case& c : cases) {
         ASSERT_EQ(backend.CreateFile(c.portName, false), kNullHandle) << c.portName;

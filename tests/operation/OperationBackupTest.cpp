@@ -87,7 +87,7 @@ protected:
 
     std::vector<operation::BackupEntry> Backups() const
     {
-        return operation::ListBackups(home_.BackupsFolder());
+        return operation::ListBackups(operation::DefaultBackupsRoot());
     }
 
     testsupport::TempDataHome home_;
@@ -112,7 +112,7 @@ TEST_F(OperationBackup, AWriteStoresTheWholeEepromAsItWasBeforeWritingAndOnlyOnc
     EXPECT_EQ(ReadImage(first.backupPath), device_) << "the whole EEPROM, not only the range";
     EXPECT_EQ(first.backupBytes, device_);
     EXPECT_EQ(fs::path(first.backupPath).parent_path(),
-              fs::path(home_.BackupsFolder()) / operation::DeviceFolderName(first.idText));
+              fs::path(home_.BackupsFolder()) / operation::BackupFolderName(first.idText, first.idBytes));
     EXPECT_EQ(sim_->Eeprom().Bytes(), dump);
     // Every address read before the first write step went out.
     const auto frames = Frames();

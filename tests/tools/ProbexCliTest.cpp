@@ -78,8 +78,13 @@ TEST_F(ProbexCli, ReadOfARangeKeepsTheRestOfAnExistingFile)
     Image before;
     before.fill(0x11);
     WriteFile(file, ImageText(before));
+    // Another name of the old file, as a reader that has it open sees it: replaced whole, the
+    // old file stays as it was; written over in place, a failure part-way would leave it cut.
+    fs::create_hard_link(file, folder_ / "reader");
     progress_ = true;
     EXPECT_EQ(Run({"read", "--port", "COM4", "--range", "1e-20", file.string()}), 0) << err_.str();
+    EXPECT_EQ(ReadImage(folder_ / "reader"), before);
+    fs::remove(folder_ / "reader");
     const Image after = ReadImage(file);
     for (int i = 0; i < 256; ++i) {
         const bool inRange = i >= 0x1E && i <= 0x20;
@@ -411,6 +416,7 @@ TEST_F(ProbexCli, UsageErrorsExit64WithoutTouchingTheDevice)
         {{"check", "--port", "COM4", "--trace", "-"},
          "check takes --timeout, --trace, --frames and --last only with --wake"},
         {{"id", "--port", "COM4", "--wake"}, "--wake goes with check only"},
+        {{"id", "--port", "COM4", "--port", "COM5"}, "--port is given more than once"},
         {{"check"}, "--port is required"},
         {{"check", "--port", "COM4", "x.bin"}, "check takes no FILE"},
         {{"diff", "x.bin"}, "diff needs exactly two files, FILE1 and FILE2"},

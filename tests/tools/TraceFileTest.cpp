@@ -39,6 +39,9 @@ TEST_F(TraceFileTest, RefusesTheDumpFifosFoldersAndDevicesWithoutTouchingThem)
     fs::create_symlink("dump.bin", folder_ / "link");
     fs::create_hard_link(dump_, folder_ / "hard");
     fs::create_directory(folder_ / "sub");
+    // Another user's link in a folder open to all, to a file of the user's own.
+    std::ofstream(folder_ / "precious") << "kept";
+    fs::create_symlink("precious", folder_ / "planted");
     struct Case {
         std::string path;
         std::string dump;  // the command's FILE
@@ -52,6 +55,7 @@ TEST_F(TraceFileTest, RefusesTheDumpFifosFoldersAndDevicesWithoutTouchingThem)
              Case{(folder_ / "sub/../dump.bin").string(), dump_.string(), "it is FILE"},
              Case{missingDump, missingDump, "it is FILE"},  // a read into a new FILE
              Case{(folder_ / "fifo").string(), "", "not a regular file"},
+             Case{(folder_ / "planted").string(), dump_.string(), "a symbolic link, which is not followed"},
              Case{"/dev/null", "", "not a regular file"},
              Case{(folder_ / "sub").string(), "", "not a regular file"},
              Case{(folder_ / "none/trace.txt").string(), "", "No such file or directory"},
@@ -64,6 +68,7 @@ TEST_F(TraceFileTest, RefusesTheDumpFifosFoldersAndDevicesWithoutTouchingThem)
     }
     EXPECT_EQ(fs::file_size(dump_), 256u) << "FILE is never emptied";
     EXPECT_FALSE(fs::exists(missingDump));
+    EXPECT_EQ(fs::file_size(folder_ / "precious"), 4u) << "a link's target is never emptied";
 }
 
 TEST_F(TraceFileTest, WritesARegularOrNewFileOrStderrAndReportsAFailedWrite)

@@ -18,6 +18,7 @@
 #include <charconv>
 #include <limits>
 #include <optional>
+#include <set>
 
 namespace probexcli {
 
@@ -117,6 +118,7 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
     bool timeoutGiven = false;
     bool optionsEnded = false;  // after "--" every argument is a command or a FILE
     bool byteGapGiven = false;
+    std::set<std::string> valuesGiven;  // a second value would silently win over the first
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (optionsEnded) {
@@ -139,6 +141,10 @@ bool ParseCliOptions(const std::vector<std::string>& args, CliOptions& options, 
                                 arg == "--trace" || arg == "--byte-gap";
         if (takesValue && i + 1 >= args.size()) {
             error = FormatText(res::IDS_CLI_NEEDS_VALUE, arg);
+            return false;
+        }
+        if (takesValue && !valuesGiven.insert(arg).second) {
+            error = FormatText(res::IDS_CLI_REPEATED_OPTION, arg);
             return false;
         }
         if (arg == "--port") {

@@ -102,9 +102,11 @@ operation::OperationRecord RunDevice(const CliOptions& options, const Dump& dump
     }
 }
 
-void ListBackups(const std::string& device, std::ostream& out)
+// All the backups, or only those of `folders`.
+void ListBackups(const std::vector<std::string>& folders, std::ostream& out)
 {
-    for (const operation::BackupEntry& entry : operation::ListBackups(operation::BackupsFolder(), device))
+    for (const operation::BackupEntry& entry :
+         operation::ListBackups(operation::DefaultBackupsRoot(), folders))
         out << entry.path << '\n';
     out << std::flush;
 }
@@ -285,7 +287,7 @@ int RunCli(const std::vector<std::string>& args, CliIo& io)
     if (!lines.found.empty())
         io.out << lines.found << std::endl;
     if (options.command == Command::Backups)
-        ListBackups(operation::DeviceFolderName(outcome.idText), io.out);
+        ListBackups(operation::DeviceBackupFolders(outcome.idText, outcome.idBytes), io.out);
     if (!outputLost && !io.out) {
         io.err << res::LoadString(res::IDS_CLI_RESULT_LOST) << std::endl;
         outputLost = true;

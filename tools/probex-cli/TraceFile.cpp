@@ -3,13 +3,14 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "operation/FileProblemText.h"
 #include "operation/FormatText.h"
 #include "platform/PathText.h"
+#include "platform/RegularFile.h"
 
 namespace probexcli {
 
@@ -99,25 +100,25 @@ bool TraceFile::Open(const std::string& path, const std::string& dumpTarget, std
         error = FormatText(res::IDS_CLI_TRACE_IS_FILE, shown_);
         return false;
     }
-    struct stat info {};
-    if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        error = FormatText(res::IDS_CLI_TRACE_NOT_REGULAR, shown_);
-        return false;
-    }
-    // O_NONBLOCK: a FIFO put there since stat() cannot hold the program in open().
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    // Never through a link at the name: in a folder others may write to, another user's link
+    // would have the trace written over (and first empty) a file of its choosing. A FIFO or a
+    // device is turned down without waiting. Owner-only when new: the trace holds the bytes read.
+    std::error_code failed;
+    const int fd = platform::OpenRegularFile(path, platform::FileUse::Write, failed);
     if (fd < 0) {
-        error = FormatText(res::IDS_CLI_TRACE_CANNOT, shown_, std::strerror(errno));
+        error = failed == platform::FileRefusal::NotRegular
+                    ? FormatText(res::IDS_CLI_TRACE_NOT_REGULAR, shown_)
+                    : FormatText(res::IDS_CLI_TRACE_CANNOT, shown_, operation::FileProblemText(failed));
         return false;
     }
-    // Emptied only once it is known to be a regular file other than FILE.
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || IsTheDump(path, dumpTarget) ||
-        ftruncate(fd, 0) != 0) {
-        error = FormatText(res::IDS_CLI_TRACE_NOT_REGULAR, shown_);
+    // Emptied only once it is known to be a regular file of its own, not FILE.
+    const bool isTheDump = IsTheDump(path, dumpTarget);
+    if (isTheDump || ftruncate(fd, 0) != 0) {
+        error = isTheDump ? FormatText(res::IDS_CLI_TRACE_IS_FILE, shown_)
+                          : FormatText(res::IDS_CLI_TRACE_CANNOT, shown_, std::strerror(errno));
         close(fd);
         return false;
     }
-    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     buffer_ = std::make_unique<Buffer>(fd);
     file_ = std::make_unique<std::ostream>(buffer_.get());
     out_ = file_.get();

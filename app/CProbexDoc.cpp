@@ -6,6 +6,7 @@
 #include "app/ViewHint.h"
 #include "app/docview/CArchive.h"
 #include "app/docview/CPrompts.h"
+#include "app/docview/ReadableFile.h"
 #include "device/CExceptionEx.h"
 #include "operation/BackupFiles.h"
 #include "operation/DumpComparison.h"
@@ -288,11 +289,12 @@ bool CProbexDoc::OnFileCompareWithFile()
                                                 LoadText(res::IDS_DUMP_FILTER), BackupsFolder());
     if (!path)
         return false;
-    QFile file(*path);
+    QFile file;
     const QString name = QFileInfo(*path).fileName();
-    if (!file.open(QIODevice::ReadOnly)) {
-        Prompts().ShowMessage(LoadText(res::IDS_FILE_OPEN_REASON).arg(name, file.errorString()),
-                              MessageButtons::Ok, MessageIcon::Error);
+    QString reason;
+    if (!OpenReadableFile(file, *path, LoadText(res::IDS_FILE_NOT_REGULAR), reason)) {
+        Prompts().ShowMessage(LoadText(res::IDS_FILE_OPEN_REASON).arg(name, reason), MessageButtons::Ok,
+                              MessageIcon::Error);
         return false;
     }
     // One byte more than a dump: a longer file shows itself in what was read.

@@ -4,8 +4,8 @@
 #include "app/docview/CArchive.h"
 #include "app/docview/CPrompts.h"
 #include "app/docview/CView.h"
+#include "app/docview/ReadableFile.h"
 #include "platform/AtomicReplace.h"
-#include "platform/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -119,17 +119,9 @@ bool CDocument::OnNewDocument()
 
 bool CDocument::OnOpenDocument(const QString& path)
 {
-    // Only a regular file: a FIFO would hold the window until a writer came, a device may act on
-    // being read. The check and the reading are on one descriptor, so nothing can be swapped in.
-    std::error_code refused;
-    const int fd =
-        platform::OpenRegularFile(QFile::encodeName(path).toStdString(), platform::FileUse::Read, refused);
-    QFile file(path);
-    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        const QString reason = refused == platform::FileRefusal::NotRegular ? texts_.notRegularFile
-                               : refused ? QString::fromLocal8Bit(refused.message())
-                                         : file.errorString();
-        platform::CloseFile(fd < 0 || file.isOpen() ? -1 : fd);
+    QFile file;
+    QString reason;
+    if (!OpenReadableFile(file, path, texts_.notRegularFile, reason)) {
         ReportFailure(texts_.openFailed, texts_.openFailedReason, path, reason);
         return false;
     }

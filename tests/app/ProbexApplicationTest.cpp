@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -1310,6 +1311,12 @@ TEST_F(ProbexApplication, CompareWithFileMarksTheBytesThatDifferFromItAndLeavesT
     EXPECT_TRUE(Frame()->ExecuteCommand(res::ID_FILE_COMPARE_FILE));
     EXPECT_EQ(prompts_.MessageTexts().back(),
               "Wrong file size!\nshort.bin holds 100 bytes; a dump holds 256.");
+    // A FIFO would hold the window until a writer came: refused at once.
+    const QString fifo = folder + "/fifo.bin";
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    prompts_.QueueFileName(fifo);
+    EXPECT_TRUE(Frame()->ExecuteCommand(res::ID_FILE_COMPARE_FILE));
+    EXPECT_EQ(prompts_.MessageTexts().back(), "Failed to open fifo.bin: not a regular file.");
     EXPECT_EQ(Editor()->ByteStateAt(0xFE), dumpedit::ByteState::Differs);
 }
 

@@ -49,6 +49,8 @@ inline constexpr ResourceId ID_EDIT_GOTO = 32790;
 // Backups: the File menu's restore, the View menu's option.
 inline constexpr ResourceId ID_FILE_RESTORE_BACKUP = 32810;
 inline constexpr ResourceId ID_VIEW_BACKUP_BEFORE_WRITE = 32811;
+// The Info menu's start of the simulated adapter (not on Windows, which has no simulator).
+inline constexpr ResourceId ID_APP_START_SIMULATOR = 32830;
 
 // Status-bar indicators.
 inline constexpr ResourceId ID_INDICATOR_CAPS = 59137;
@@ -269,5 +271,14 @@ inline constexpr ResourceId IDS_CLI_TRACE_IS_FILE = 61852;
 inline constexpr ResourceId IDS_CLI_TRACE_NOT_REGULAR = 61853;
 inline constexpr ResourceId IDS_CLI_TRACE_CANNOT = 61854;
 inline constexpr ResourceId IDS_CLI_TRACE_LOST = 61855;
+
+// The chosen port's device, the wake-up, new dumps' files (62040-62079).
+inline constexpr ResourceId IDS_PORT_LEADS_ELSEWHERE = 62040;  // %s the name, %s now, %s then
+inline constexpr ResourceId IDS_PORT_LEADS_NOWHERE = 62041;    // %s the name, %s then
+inline constexpr ResourceId IDS_PORT_GO_ON = 62042;            // %s the name
+inline constexpr ResourceId IDS_PASS_WAKING = 62043;
+inline constexpr ResourceId IDS_NEW_DUMP_FILE_NAME = 62044;
+inline constexpr ResourceId IDS_DUMP_FILE_FILTER = 62045;
+inline constexpr ResourceId IDS_SIMULATOR_RUNS = 62046;  // %1 the COM name, %2 the image
 
 }  // namespace res

@@ -11,6 +11,7 @@
 #include "operation/OperationSummary.h"
 #include "operation/OutcomeLines.h"
 #include "res/ResourceIds.h"
+#include "res/StringTable.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -46,6 +47,7 @@ bool CProbexDoc::OnNewDocument()
     dumpSize = operation::kEepromBytes;
     dumpData = std::make_unique<std::uint8_t[]>(dumpSize);  // zero-filled
     idText_.clear();
+    dumpDeviceId_.clear();
     try {
         operation_.StartWorker();
     } catch (const device::CExceptionEx&) {
@@ -81,8 +83,10 @@ void CProbexDoc::Serialize(CArchive& archive)
     }
     // Read aside first: a read cut short must not leave the dump half replaced.
     std::vector<std::uint8_t> loaded(dumpSize);
-    if (archive.Read(loaded.data(), loaded.size()))
+    if (archive.Read(loaded.data(), loaded.size())) {
         std::ranges::copy(loaded, dumpData.get());
+        dumpDeviceId_.clear();
+    }
 }
 
 bool CProbexDoc::PrepareRequest(operation::OperationRequest& request, device::DeviceOperation kind,
@@ -218,6 +222,8 @@ void CProbexDoc::OnFinished()
     // Even a read cut short replaced bytes under the editor's undo history.
     if (reading_) {
         reading_ = false;
+        if (record.done > 0 && !idText_.empty())
+            dumpDeviceId_ = idText_;
         UpdateAllViews(HintReadDone);
     }
     // Whatever a compare or verify found, as far as it got, is what the device holds now. A write
@@ -284,6 +290,16 @@ void CProbexDoc::RestoreUnreadBytes()
     std::copy(pendingRead_.before.begin() + kept, pendingRead_.before.end(),
               dumpData.get() + pendingRead_.start + kept);
     cutRead_ = {pendingRead_.start, static_cast<std::uint32_t>(kept)};
+}
+
+QString CProbexDoc::ProposedFileName() const
+{
+    if (!dumpDeviceId_.empty())
+        return QString::fromStdString(operation::DeviceFolderName(dumpDeviceId_)) + QStringLiteral(".bin");
+    // A restored backup keeps the name it was given.
+    if (GetTitle() == QString::fromStdString(res::DocumentString(res::DocumentStringField::DocumentName)))
+        return LoadText(res::IDS_NEW_DUMP_FILE_NAME);
+    return GetTitle();
 }
 
 bool CProbexDoc::CanReplaceContents()

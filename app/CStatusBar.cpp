@@ -190,8 +190,13 @@ void CStatusBar::FitMessageLines()
 {
     if (panes_.empty())
         return;
-    const int needed = static_cast<int>(std::clamp<qsizetype>(
-        WrappedLines(panes_[0].text, MessageTextRect().width()).size(), 1, kMaxMessageLines));
+    // A bar not laid out yet is a few pixels wide: its text would take a line per letter.
+    constexpr int kLeastLetters = 20;
+    const int width = MessageTextRect().width();
+    const int needed = width < kLeastLetters * fontMetrics().averageCharWidth()
+                           ? 1
+                           : static_cast<int>(std::clamp<qsizetype>(
+                                 WrappedLines(panes_[0].text, width).size(), 1, kMaxMessageLines));
     if (needed == messageLines_)
         return;
     messageLines_ = needed;

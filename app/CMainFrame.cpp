@@ -294,9 +294,10 @@ void CMainFrame::ShowDeviceProgress(device::DeviceNotify code, const operation::
     case device::NotifyOpened:
     case device::NotifyIdReady:
         // Until the device has answered, its wake-up is what runs; a pass under way says itself.
-        if (!progressBar_)
+        if (!progressBar_) {
             ShowOutcome(progress.Waking() ? QString::fromStdString(operation::PassProgressText(progress))
                                           : QString());
+        }
         break;
     case device::NotifyRangeBegin:
         progressBar_.reset();  // a bar left over from an unfinished transfer

@@ -371,19 +371,19 @@ void CProbexView::FitEditorFont()
     if (dumpEdit_->Size() == 0)
         return;  // no bytes to fit yet
     QFont font = designedFont_;
-    const qreal designed = QFontInfo(designedFont_).pointSizeF();
-    constexpr qreal kLargest = 4;  // times the designed size: beyond it the dump would only blur
-    qreal fitting = designed;
-    for (qreal size = designed + 1; size <= designed * kLargest; size += 1) {
-        font.setPointSizeF(size);
+    const int designed = QFontInfo(designedFont_).pointSize();
+    constexpr int kLargest = 4;  // times the designed size
+    int fitting = designed;
+    for (int size = designed + 1; size <= designed * kLargest; ++size) {
+        font.setPointSize(size);
         if (!dumpEdit_->ShowsAllAt(font))
             break;
         fitting = size;
     }
-    if (QFontInfo(dumpEdit_->DumpFont()).pointSizeF() == fitting)
+    font.setPointSize(fitting);
+    if (QFontInfo(dumpEdit_->DumpFont()).pointSize() == fitting)
         return;
-    font.setPointSizeF(fitting);
-    dumpEdit_->SetDumpFont(font, true);
+    dumpEdit_->SetDumpFont(fitting == designed ? designedFont_ : font, true);
 }
 
 void CProbexView::OnStop()

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CMainFrame.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include "app/CStatusBar.h"
@@ -81,8 +84,31 @@ QAction* CMainFrame::GetAction(res::ResourceId command) const
     return it == actions_.end() ? nullptr : it->second;
 }
 
+bool CMainFrame::LeaveMenuBarFor(const QKeyEvent& key)
+{
+    // A menu closed with Esc leaves the menu bar holding the keyboard focus until a second Esc.
+    // The editing keys are the focused control's own, not the window's shortcuts, so there they
+    // would reach nobody: a key with Ctrl gives the focus back and goes where the focus was.
+    const bool modifierAlone = key.key() == Qt::Key_Control || key.key() == Qt::Key_Shift ||
+                               key.key() == Qt::Key_Alt || key.key() == Qt::Key_Meta;
+    if (!(key.modifiers() & Qt::ControlModifier) || modifierAlone || !menuBar()->hasFocus() ||
+        !focusBeforeMenuBar_)
+        return false;
+    QWidget* target = focusBeforeMenuBar_;
+    target->setFocus(Qt::MenuBarFocusReason);  // the menu bar, losing it, leaves its keyboard mode
+    QKeyEvent again(key.type(), key.key(), key.modifiers(), key.text(), key.isAutoRepeat(),
+                    static_cast<ushort>(key.count()));
+    QApplication::sendEvent(target, &again);
+    return true;
+}
+
 bool CMainFrame::CreateMenu()
 {
+    menuBar()->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && now != menuBar() && now->window() == this)
+            focusBeforeMenuBar_ = now;
+    });
     for (const res::MenuItem& popup : res::MainMenu()) {
         QMenu* menu = menuBar()->addMenu(QString::fromStdString(res::Localize(popup.text)));
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { UpdateMenuItems(*menu); });
@@ -212,10 +238,35 @@ void CMainFrame::ShowCaretText(const QString& text)
         statusBar_->SetCaretText(text);
 }
 
-void CMainFrame::ShowTransientMessage(const QString& text, std::chrono::milliseconds duration)
+void CMainFrame::ShowNote(const QString& text)
 {
-    if (statusBar_)
-        statusBar_->showMessage(text, static_cast<int>(duration.count()));
+    if (!statusBar_)
+        return;
+    statusBar_->SetNote(text);
+    // Watched from after the key or click that brought the note, which is still being handled.
+    QTimer::singleShot(0, this, [this] {
+        if (statusBar_ && !statusBar_->GetNote().isEmpty())
+            qApp->installEventFilter(this);
+    });
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == menuBar() && event->type() == QEvent::KeyPress &&
+        LeaveMenuBarFor(*static_cast<QKeyEvent*>(event)))
+        return true;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        qApp->removeEventFilter(this);
+        if (statusBar_)
+            statusBar_->SetNote({});
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::ShowOutcome(const QString& text)
@@ -240,6 +291,14 @@ void CMainFrame::FitClientTo(QSize clientSize)
 void CMainFrame::ShowDeviceProgress(device::DeviceNotify code, const operation::OperationProgress& progress)
 {
     switch (code) {
+    case device::NotifyOpened:
+    case device::NotifyIdReady:
+        // Until the device has answered, its wake-up is what runs; a pass under way says itself.
+        if (!progressBar_) {
+            ShowOutcome(progress.Waking() ? QString::fromStdString(operation::PassProgressText(progress))
+                                          : QString());
+        }
+        break;
     case device::NotifyRangeBegin:
         progressBar_.reset();  // a bar left over from an unfinished transfer
         // Each pass has a bar of its own; its first step names the pass.

@@ -4,6 +4,7 @@
 // its client. Device notifications posted to it go on to the document, whose operation's
 // progress the status bar then shows.
 #include <QMainWindow>
+#include <QPointer>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -15,6 +16,7 @@
 #include "operation/OperationProgress.h"
 #include "res/ResourceIds.h"
 
+class QKeyEvent;
 class QMenu;
 class QToolBar;
 
@@ -59,7 +61,7 @@ public:
 
     // The form view's window.
     void ShowCaretText(const QString& text) override;
-    void ShowTransientMessage(const QString& text, std::chrono::milliseconds duration) override;
+    void ShowNote(const QString& text) override;
     void ShowOutcome(const QString& text) override;
     void FitClientTo(QSize clientSize) override;
 
@@ -72,10 +74,14 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    // While a note shows: the user's next key or click takes it away.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     bool CreateMenu();
+    // A key that the menu bar holds but cannot use; false when it is the menu bar's.
+    bool LeaveMenuBarFor(const QKeyEvent& key);
     bool CreateToolBar();
     bool CreateStatusBar();
     void BindAccelerators();
@@ -92,6 +98,8 @@ private:
     DeviceMessageSink deviceMessageSink_;
     CloseQuery closeQuery_;
     CommandState commandState_;
+    // The control of this window that last had the keyboard focus, for when the menu bar holds it.
+    QPointer<QWidget> focusBeforeMenuBar_;
 };
 
 }  // namespace app

@@ -152,8 +152,13 @@ void CProbexApp::OfferSimulatedAdapter()
                      : LeaveIt;
         settings_.WriteProfileInt(kSimulatorSection, kStartEntry, answer);
     }
-    if (answer != StartIt)
-        return;
+    if (answer == StartIt)
+        StartSimulatedAdapter(res::IDS_SIMULATOR_STARTED);
+}
+
+void CProbexApp::StartSimulatedAdapter(res::ResourceId startedText)
+{
+    SimulatedAdapter& simulator = *options_.simulatedAdapter;
     const QString comName = QString::fromStdString(platform::UnusedComName());
     QString error;
     if (comName.isEmpty()) {
@@ -166,7 +171,9 @@ void CProbexApp::OfferSimulatedAdapter()
         return;
     }
     view_->RefreshPortList();
-    frame_->ShowOutcome(LoadText(res::IDS_SIMULATOR_STARTED).arg(comName, simulator.ImagePath()));
+    // The simulator is what the user wants to work with; its name leads to it from now on.
+    view_->ChoosePort(comName);
+    frame_->ShowOutcome(LoadText(startedText).arg(comName, simulator.ImagePath()));
 }
 
 bool CProbexApp::CreateMainWindow()
@@ -193,7 +200,12 @@ bool CProbexApp::CreateMainWindow()
             frame->ShowDeviceProgress(code, progress);
         });
     frame_->SetCloseQuery([this] { return QueryClose(); });
-    frame_->SetCommandState([this](res::ResourceId command) { return view_->IsEditCommandEnabled(command); });
+    frame_->SetCommandState([this](res::ResourceId command) -> std::optional<bool> {
+        // One simulator at a time, and only where there is one to start.
+        if (command == res::ID_APP_START_SIMULATOR)
+            return options_.simulatedAdapter->Available() && !options_.simulatedAdapter->Running();
+        return view_->IsEditCommandEnabled(command);
+    });
     LoadViewOptions();
     QObject::connect(document_.get(), &CDocument::titleChanged, frame_.get(), &CMainFrame::UpdateFrameTitle);
     frame_->UpdateFrameTitle(document_->GetTitle());
@@ -280,6 +292,12 @@ bool CProbexApp::OnCommand(res::ResourceId command)
     case res::ID_VIEW_CHECK_ADAPTER:
         OnCheckAdapter();
         return true;
+#ifndef _WIN32
+    case res::ID_APP_START_SIMULATOR:
+        if (!options_.simulatedAdapter->Running())
+            StartSimulatedAdapter(res::IDS_SIMULATOR_RUNS);
+        return true;
+#endif
     case res::ID_FILE_NEW:
         document_->OnFileNew();
         return true;

@@ -65,6 +65,9 @@ private:
     // With no port an adapter may be behind, the simulated adapter: asked once, the answer kept;
     // started when it was yes.
     void OfferSimulatedAdapter();
+    // Starts it under the first free COM name, chooses that name, and says so with startedText
+    // (%1 the name, %2 the image) or why it did not start.
+    void StartSimulatedAdapter(res::ResourceId startedText);
     void DestroyMainWindow();
     bool QueryClose();
     // The View menu's options kept in the settings: verify, changed-only, whole frames,

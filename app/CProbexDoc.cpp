@@ -13,6 +13,7 @@
 #include "operation/OperationSummary.h"
 #include "operation/OutcomeLines.h"
 #include "res/ResourceIds.h"
+#include "res/StringTable.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,6 +59,7 @@ bool CProbexDoc::OnNewDocument()
     dumpSize = operation::kEepromBytes;
     dumpData = std::make_unique<std::uint8_t[]>(dumpSize);  // zero-filled
     idText_.clear();
+    dumpDeviceId_.clear();
     try {
         operation_.StartWorker();
     } catch (const device::CExceptionEx&) {
@@ -87,8 +89,10 @@ void CProbexDoc::Serialize(CArchive& archive)
     }
     // Read aside first: a read cut short must not leave the dump half replaced.
     std::vector<std::uint8_t> loaded(dumpSize);
-    if (archive.Read(loaded.data(), loaded.size()))
+    if (archive.Read(loaded.data(), loaded.size())) {
         std::ranges::copy(loaded, dumpData.get());
+        dumpDeviceId_.clear();
+    }
 }
 
 bool CProbexDoc::PrepareRequest(operation::OperationRequest& request, device::DeviceOperation kind,
@@ -227,6 +231,8 @@ void CProbexDoc::OnFinished()
         const std::uint32_t read = std::min(record.done, readSpan_.last - readSpan_.first + 1);
         if (read != 0) {
             readSpan_.last = readSpan_.first + read - 1;
+            if (!idText_.empty())
+                dumpDeviceId_ = idText_;
             UpdateAllViews(HintReadDone);
         }
     }
@@ -341,6 +347,16 @@ void CProbexDoc::RestoreUnreadBytes()
     std::copy(pendingRead_.before.begin() + kept, pendingRead_.before.end(),
               dumpData.get() + pendingRead_.start + kept);
     cutRead_ = {pendingRead_.start, static_cast<std::uint32_t>(kept)};
+}
+
+QString CProbexDoc::ProposedFileName() const
+{
+    if (!dumpDeviceId_.empty())
+        return QString::fromStdString(operation::DeviceFolderName(dumpDeviceId_)) + QStringLiteral(".bin");
+    // A restored backup keeps the name it was given.
+    if (GetTitle() == QString::fromStdString(res::DocumentString(res::DocumentStringField::DocumentName)))
+        return LoadText(res::IDS_NEW_DUMP_FILE_NAME);
+    return GetTitle();
 }
 
 bool CProbexDoc::CanReplaceContents()

@@ -102,6 +102,8 @@ public:
 
 protected:
     bool CanReplaceContents() override;
+    // A dump read from a device is named after the device's ID; a new one "dump.bin".
+    QString ProposedFileName() const override;
 
 private:
     // Refused while busy; the ID caption cleared.
@@ -131,6 +133,8 @@ private:
     operation::Operation operation_;
     ProgressListener progressListener_;
     std::string idText_;
+    // The ID of the device the dump's bytes were read from; empty for a new or loaded dump.
+    std::string dumpDeviceId_;
     bool deviceBusy_ = false;
     bool reading_ = false;
     std::vector<bool> differences_;

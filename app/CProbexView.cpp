@@ -2,11 +2,13 @@
 #include "app/CProbexView.h"
 
 #include <QComboBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QShortcut>
+#include <QTimer>
 
 #include "app/CProbexDoc.h"
 #include "app/CProfileSettings.h"
@@ -35,7 +37,7 @@ namespace {
 const QString kSection = QStringLiteral("COM port");
 const QString kPortEntry = QStringLiteral("Port");
 const QString kTimeoutEntry = QStringLiteral("Timeout");
-constexpr std::chrono::milliseconds kEditorMessageTime{5000};
+constexpr std::chrono::milliseconds kPortWatchInterval{2000};
 
 // The string-table text filled in printf style; the formats are the program's own.
 QString FormatText(res::ResourceId id, unsigned first, unsigned last)
@@ -117,6 +119,7 @@ bool CProbexView::Create(QWidget* parent, CProbexDoc* document, const CustomCont
     dumpEdit_->ShowCharColumn(true, false);
     dumpEdit_->SetBytesPerRow(16, false, true);
     dumpEdit_->SetMarkColors(0xFFFFFF, 0xFFFFFF, 0x0000FF, true);
+    designedFont_ = dumpEdit_->DumpFont();
 
     connect(dumpEdit_, &dumpedit::CDumpEdit::Changed, this, [this] { OnDumpChanged(); });
     connect(dumpEdit_, &dumpedit::CDumpEdit::CaretStatusChanged, this, [this](const QString& text) {
@@ -125,7 +128,7 @@ bool CProbexView::Create(QWidget* parent, CProbexDoc* document, const CustomCont
     });
     connect(dumpEdit_, &dumpedit::CDumpEdit::StatusMessage, this, [this](const QString& text) {
         if (frame_)
-            frame_->ShowTransientMessage(text, kEditorMessageTime);
+            frame_->ShowNote(text);
     });
     connect(readIdButton_, &QPushButton::clicked, this, [this] { OnReadId(); });
     connect(readButton_, &QPushButton::clicked, this, [this] { OnRead(); });
@@ -139,7 +142,60 @@ bool CProbexView::Create(QWidget* parent, CProbexDoc* document, const CustomCont
     if (auto* popup = qobject_cast<PopupComboBox*>(portCombo_))
         connect(popup, &PopupComboBox::aboutToShowPopup, this, [this] { RefreshPortList(); });
     LoadSettings();
+    chosenPort_.Choose(ChosenPort().toStdString());
+    connect(portCombo_, &QComboBox::activated, this, [this] { ChoosePort(portCombo_->currentText()); });
+    portWatch_ = new QTimer(this);
+    portWatch_->setInterval(kPortWatchInterval);
+    connect(portWatch_, &QTimer::timeout, this, [this] { CheckChosenPort(); });
+    portWatch_->start();
     created_ = true;
+    return true;
+}
+
+void CProbexView::ChoosePort(const QString& name)
+{
+    if (const int index = portCombo_->findText(name); index >= 0)
+        portCombo_->setCurrentIndex(index);
+    selectedPort_ = name;
+    chosenPort_.Choose(name.toStdString());
+    if (!portChangeShown_.isEmpty() && frame_)
+        frame_->ShowOutcome({});
+    portChangeShown_.clear();
+}
+
+void CProbexView::CheckChosenPort()
+{
+    if (busy_)
+        return;
+    if (ChosenPort().toStdString() != chosenPort_.Name()) {
+        ChoosePort(ChosenPort());
+        return;
+    }
+    const QString text = chosenPort_.Look() == operation::PortChange::None
+                             ? QString()
+                             : QString::fromStdString(chosenPort_.ChangeText());
+    if (text == portChangeShown_)
+        return;
+    portChangeShown_ = text;
+    if (frame_)
+        frame_->ShowOutcome(text);
+}
+
+bool CProbexView::ConfirmChosenPort()
+{
+    if (selectedPort_.toStdString() != chosenPort_.Name()) {
+        ChoosePort(selectedPort_);
+        return true;
+    }
+    if (chosenPort_.Look() == operation::PortChange::None)
+        return true;
+    portChangeShown_ = QString::fromStdString(chosenPort_.ChangeText());
+    if (frame_)
+        frame_->ShowOutcome(portChangeShown_);
+    if (Prompts().ShowMessage(QString::fromStdString(chosenPort_.Question()), MessageButtons::YesNo,
+                              MessageIcon::Question) != MessageAnswer::Yes)
+        return false;
+    chosenPort_.Accept();
     return true;
 }
 
@@ -220,7 +276,7 @@ bool CProbexView::AskRangeQuestion(std::uint32_t textId, std::uint32_t first, st
 
 void CProbexView::OnReadId()
 {
-    if (!SaveSettings())
+    if (!SaveSettings() || !ConfirmChosenPort())
         return;
     if (ShowMessage(res::IDS_CONFIRM_READ_ID, MessageButtons::YesNo, MessageIcon::Question) !=
         MessageAnswer::Yes)
@@ -245,7 +301,7 @@ CProbexView::CommandRange CProbexView::SelectedRange() const
 
 void CProbexView::OnRead()
 {
-    if (!SaveSettings())
+    if (!SaveSettings() || !ConfirmChosenPort())
         return;
     const CommandRange range = SelectedRange();
     if (range.selected) {
@@ -262,7 +318,7 @@ void CProbexView::OnRead()
 
 void CProbexView::OnWrite()
 {
-    if (!SaveSettings())
+    if (!SaveSettings() || !ConfirmChosenPort())
         return;
     const CommandRange range = SelectedRange();
     if (!AskRangeQuestion(operation::RangeQuestion(device::OpWrite, GetDocument()->writeChangedOnly),
@@ -274,7 +330,7 @@ void CProbexView::OnWrite()
 
 void CProbexView::OnCompare()
 {
-    if (!SaveSettings())
+    if (!SaveSettings() || !ConfirmChosenPort())
         return;
     const CommandRange range = SelectedRange();
     if (!AskRangeQuestion(operation::RangeQuestion(device::OpCompare, false), range.first, range.last))
@@ -290,6 +346,7 @@ void CProbexView::AfterRequest()
     // The outcome of the previous operation no longer holds.
     if (frame_)
         frame_->ShowOutcome({});
+    portChangeShown_.clear();
     focusBeforeOperation_ = window()->focusWidget();
 }
 
@@ -306,6 +363,27 @@ void CProbexView::resizeEvent(QResizeEvent* event)
     }
     for (const auto& [control, place] : designedPlaces_)
         control->setGeometry(StretchedPlace(place, editor, growth));
+    FitEditorFont();
+}
+
+void CProbexView::FitEditorFont()
+{
+    if (dumpEdit_->Size() == 0)
+        return;  // no bytes to fit yet
+    QFont font = designedFont_;
+    const int designed = QFontInfo(designedFont_).pointSize();
+    constexpr int kLargest = 4;  // times the designed size
+    int fitting = designed;
+    for (int size = designed + 1; size <= designed * kLargest; ++size) {
+        font.setPointSize(size);
+        if (!dumpEdit_->ShowsAllAt(font))
+            break;
+        fitting = size;
+    }
+    font.setPointSize(fitting);
+    if (QFontInfo(dumpEdit_->DumpFont()).pointSize() == fitting)
+        return;
+    dumpEdit_->SetDumpFont(fitting == designed ? designedFont_ : font, true);
 }
 
 void CProbexView::OnStop()
@@ -386,6 +464,7 @@ void CProbexView::OnUpdate(UpdateHint hint)
     switch (hint) {
     case HintReload:
         dumpEdit_->SetBuffer(GetDocument()->dumpData.get(), GetDocument()->dumpSize, true);
+        FitEditorFont();
         ShowIdText();
         break;
     case HintBusy:

@@ -3,6 +3,7 @@
 // The form view: the dump editor, the COM-port list, the time-out entry and the device
 // commands. It keeps the port and the time-out in the per-user settings. The editor grows with
 // the view; the controls below it keep their places relative to it.
+#include <QFont>
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
@@ -15,12 +16,14 @@
 
 #include "app/DialogBuilder.h"
 #include "app/docview/CView.h"
+#include "operation/ChosenPort.h"
 
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QShortcut;
+class QTimer;
 
 namespace dumpedit {
 class CDumpEdit;
@@ -82,6 +85,11 @@ public:
     const QString& SelectedPort() const { return selectedPort_; }
     // The port the list shows chosen, else the one kept in the settings.
     QString ChosenPort() const;
+    // Chooses the port in the list and remembers the device it leads to now.
+    void ChoosePort(const QString& name);
+    // Looks whether the chosen port still leads to the device it led to when chosen, and says so
+    // in the status bar when not. Runs every few seconds while no operation runs.
+    void CheckChosenPort();
     dumpedit::CDumpEdit* DumpEdit() const { return dumpEdit_; }
 
 protected:
@@ -96,11 +104,17 @@ private:
     };
     CommandRange SelectedRange() const;
     bool AskRangeQuestion(std::uint32_t textId, std::uint32_t first, std::uint32_t last) const;
+    // Before an operation on the chosen port: true when it leads where it led when chosen, or the
+    // user goes on with where it leads now.
+    bool ConfirmChosenPort();
     void SetCommandsEnabled(bool enabled);
     // After a command handed its request to the document: an accepted one starts an operation.
     void AfterRequest();
     void ApplyCommandState();
     void ShowIdText();
+    // The editor's font grows with the editor: the largest size at which the whole dump still
+    // shows, never smaller than the designed one.
+    void FitEditorFont();
     std::uint32_t TimeoutMs() const { return timeoutSeconds_ * 1000; }
 
     CProfileSettings& settings_;
@@ -116,6 +130,11 @@ private:
     QPushButton* compareButton_ = nullptr;
     QPushButton* stopButton_ = nullptr;
     QShortcut* stopKey_ = nullptr;
+    QFont designedFont_;
+    QTimer* portWatch_ = nullptr;
+    operation::ChosenPort chosenPort_;
+    // The chosen port's change the status bar shows; empty when it shows none.
+    QString portChangeShown_;
     std::uint32_t timeoutSeconds_ = 30;
     QString selectedPort_;
     QSize formSize_;

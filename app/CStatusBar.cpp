@@ -3,8 +3,11 @@
 
 #include <QHelpEvent>
 #include <QPainter>
+#include <QResizeEvent>
+#include <QTextLayout>
 #include <QToolTip>
 #include <qdrawutil.h>
+#include <algorithm>
 #include <optional>
 
 #include "dumpedit/core/DumpCaretStatus.h"
@@ -75,6 +78,8 @@ bool CStatusBar::SetPaneText(int index, const QString& text, bool updateNow)
     if (index < 0 || index >= GetCount())
         return false;
     panes_[index].text = text;
+    if (index == 0)
+        FitMessageLines();
     if (updateNow) {
         repaint();  // the text is wanted on screen before a long step goes on
     } else {
@@ -121,6 +126,7 @@ void CStatusBar::SetCaretText(const QString& text)
     if (text == caretText_)
         return;
     caretText_ = text;
+    FitMessageLines();  // the caret's pane takes its width from the message pane
     update();
 }
 
@@ -131,6 +137,8 @@ bool CStatusBar::IsIndicatorOn(int index) const
 
 QString CStatusBar::RestingText() const
 {
+    if (!note_.isEmpty())
+        return note_;
     return outcome_.isEmpty() ? idleText_ : outcome_;
 }
 
@@ -148,6 +156,13 @@ void CStatusBar::SetOutcome(const QString& text)
         SetPaneText(0, RestingText());
 }
 
+void CStatusBar::SetNote(const QString& text)
+{
+    note_ = text;
+    if (!panes_.empty() && currentMessage().isEmpty())
+        SetPaneText(0, RestingText());
+}
+
 QRect CStatusBar::MessageTextRect() const
 {
     const PaneRect r = GetItemRect(0);
@@ -155,12 +170,52 @@ QRect CStatusBar::MessageTextRect() const
         .adjusted(kTextInset, 0, -kTextInset, 0);
 }
 
+QStringList CStatusBar::WrappedLines(const QString& text, int width) const
+{
+    QStringList lines;
+    QTextLayout layout(text, font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(std::max(1, width));
+        lines << text.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return lines;
+}
+
+void CStatusBar::FitMessageLines()
+{
+    if (panes_.empty())
+        return;
+    // A bar not laid out yet is a few pixels wide: its text would take a line per letter.
+    constexpr int kLeastLetters = 20;
+    const int width = MessageTextRect().width();
+    const int needed = width < kLeastLetters * fontMetrics().averageCharWidth()
+                           ? 1
+                           : static_cast<int>(std::clamp<qsizetype>(
+                                 WrappedLines(panes_[0].text, width).size(), 1, kMaxMessageLines));
+    if (needed == messageLines_)
+        return;
+    messageLines_ = needed;
+    updateGeometry();
+}
+
+void CStatusBar::resizeEvent(QResizeEvent* event)
+{
+    QStatusBar::resizeEvent(event);
+    if (event->size().width() != event->oldSize().width())
+        FitMessageLines();
+}
+
 QString CStatusBar::ToolTipAt(QPoint pos) const
 {
     if (panes_.empty() || !MessageTextRect().contains(pos))
         return {};
     const QString& text = panes_[0].text;
-    return fontMetrics().horizontalAdvance(text) > MessageTextRect().width() ? text : QString();
+    return WrappedLines(text, MessageTextRect().width()).size() > kMaxMessageLines ? text : QString();
 }
 
 bool CStatusBar::event(QEvent* event)
@@ -200,7 +255,7 @@ void CStatusBar::UpdateIndicators()
 
 QSize CStatusBar::sizeHint() const
 {
-    return {QStatusBar::sizeHint().width(), fontMetrics().height() + 2 * kMargin + 4};
+    return {QStatusBar::sizeHint().width(), messageLines_ * fontMetrics().height() + 2 * kMargin + 4};
 }
 
 QSize CStatusBar::minimumSizeHint() const
@@ -217,9 +272,14 @@ void CStatusBar::paintEvent(QPaintEvent*)
         qDrawShadePanel(&painter, rect, palette(), true, 1);
         painter.setPen(palette().color(QPalette::WindowText));
         if (i == 0) {
-            painter.drawText(
-                MessageTextRect(), Qt::AlignLeft | Qt::AlignVCenter,
-                fontMetrics().elidedText(panes_[i].text, Qt::ElideRight, MessageTextRect().width()));
+            const QRect textRect = MessageTextRect();
+            QStringList lines = WrappedLines(panes_[i].text, textRect.width());
+            if (lines.size() > kMaxMessageLines) {
+                const QString rest = QStringList(lines.mid(kMaxMessageLines - 1)).join(QLatin1Char(' '));
+                lines = lines.mid(0, kMaxMessageLines - 1);
+                lines << fontMetrics().elidedText(rest, Qt::ElideRight, textRect.width());
+            }
+            painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, lines.join(QLatin1Char('\n')));
         } else if (panes_[i].on) {
             painter.drawText(rect, Qt::AlignCenter, panes_[i].text);
         }

@@ -2,8 +2,9 @@
 #pragma once
 // A status bar of panes: a stretching message pane first, then fixed indicator panes whose
 // text shows only while their lock key is on. The message pane shows a prompt while one is
-// shown, otherwise the outcome of the last operation, otherwise the idle text; a text too long
-// for it is cut with an ellipsis and shown whole as its tool tip.
+// shown, otherwise a note, otherwise the outcome of the last operation, otherwise the idle text.
+// A text too long for one line wraps, the bar growing to up to kMaxMessageLines lines; one too
+// long for those is cut with an ellipsis and shown whole as its tool tip.
 #include <QStatusBar>
 #include <QString>
 #include <vector>
@@ -17,6 +18,8 @@ namespace app {
 class CStatusBar : public QStatusBar {
     Q_OBJECT
 public:
+    static constexpr int kMaxMessageLines = 3;
+
     explicit CStatusBar(QWidget* parent = nullptr);
 
     // Ids of the panes; each indicator shows its string-table text.
@@ -33,6 +36,10 @@ public:
     // replaced or cleared (an empty text).
     void SetOutcome(const QString& text);
     const QString& GetOutcome() const { return outcome_; }
+    // A note on the user's last action (a paste refused, a search that found nothing): stays in
+    // front of the outcome until replaced or cleared (an empty text).
+    void SetNote(const QString& text);
+    const QString& GetNote() const { return note_; }
     // The tool tip at a point: the message pane's whole text where it had to be cut; else empty.
     QString ToolTipAt(QPoint pos) const;
     // The editor's caret position, in a pane of its own before the indicators; no pane while
@@ -45,9 +52,12 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    // The lines the message pane's text takes at the pane's width now (1 to kMaxMessageLines).
+    int MessageLineCount() const { return messageLines_; }
 
 protected:
     bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
@@ -61,11 +71,17 @@ private:
     std::vector<Pane> panes_;
     QString RestingText() const;
     QRect MessageTextRect() const;
+    // The message text broken into lines at width; all of them, however many.
+    QStringList WrappedLines(const QString& text, int width) const;
+    // Grows or shrinks the bar to the lines the message text needs.
+    void FitMessageLines();
 
     QString idleText_;
     QString outcome_;
+    QString note_;
     QString caretText_;
     LockKeyProbe lockKeyProbe_;
+    int messageLines_ = 1;
 };
 
 }  // namespace app

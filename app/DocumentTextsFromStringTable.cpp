@@ -11,6 +11,7 @@ DocumentTexts DocumentTextsFromStringTable()
     return {
         .untitled = QString::fromStdString(res::DocumentString(res::DocumentStringField::DocumentName)),
         .fileFilter = LoadText(res::IDS_ALL_FILES_FILTER),
+        .saveFilter = LoadText(res::IDS_DUMP_FILTER),
         .openTitle = LoadText(res::IDS_OPEN_TITLE),
         .saveAsTitle = LoadText(res::IDS_SAVE_AS_TITLE),
         .saveChanges = LoadText(res::IDS_SAVE_CHANGES),

@@ -16,6 +16,7 @@ public:
     virtual bool Start(const QString& comName, QString& error) = 0;
     // Stops it, taking its COM name away; nothing when it is not running.
     virtual void Stop() = 0;
+    virtual bool Running() const = 0;
     // The EEPROM image the device serves and writes to.
     virtual QString ImagePath() const = 0;
 };

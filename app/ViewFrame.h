@@ -4,8 +4,6 @@
 #include <QSize>
 #include <QString>
 
-#include <chrono>
-
 namespace app {
 
 // The window around the form view, as far as the view needs it: the status bar's texts and the
@@ -16,8 +14,9 @@ public:
 
     // The editor's caret position and value, in its own pane.
     virtual void ShowCaretText(const QString& text) = 0;
-    // A short note (a failed search) that goes away after `duration`.
-    virtual void ShowTransientMessage(const QString& text, std::chrono::milliseconds duration) = 0;
+    // A note on what the user just did (a paste refused, a failed search): it stays until the
+    // user's next key or click.
+    virtual void ShowNote(const QString& text) = 0;
     // What the last device operation came to, where the idle prompt stands, until the next
     // operation starts; an empty text clears it.
     virtual void ShowOutcome(const QString& text) = 0;

@@ -25,6 +25,7 @@ public:
     bool Available() const override;
     bool Start(const QString& comName, QString& error) override;
     void Stop() override;
+    bool Running() const override { return process_.state() != QProcess::NotRunning; }
     QString ImagePath() const override { return files_.image; }
 
     // zaq-sim beside this program and the image under its share folder, as the package installs

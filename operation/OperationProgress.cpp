@@ -32,6 +32,7 @@ void OperationProgress::Begin(device::DeviceOperation operation, std::uint32_t s
 
 void OperationProgress::Follow(const device::DeviceNotification& notification)
 {
+    waking_ = notification.code == device::NotifyOpened;
     switch (notification.code) {
     case device::NotifyPassBegin:
         announced_ = true;
@@ -77,6 +78,8 @@ std::string PercentText(int percent)
 
 std::string PassProgressText(const OperationProgress& progress)
 {
+    if (progress.Waking())
+        return res::LoadString(res::IDS_PASS_WAKING);
     const int percent = progress.Percent();
     switch (progress.CurrentPass()) {
     case Pass::Read:

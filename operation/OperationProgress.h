@@ -28,6 +28,8 @@ public:
     void Follow(const device::DeviceNotification& notification);
 
     Pass CurrentPass() const { return pass_; }
+    // From the port's opening until the device gave its ID (or the operation ended): the wake-up.
+    bool Waking() const { return waking_; }
     device::DeviceOperation Operation() const { return operation_; }
     // The running pass: addresses it visits, bytes done, and that as a percentage.
     std::uint32_t Total() const { return total_; }
@@ -42,6 +44,7 @@ private:
     device::DeviceOperation operation_ = device::OpReadId;
     std::uint32_t start_ = 0;
     Pass pass_ = Pass::None;
+    bool waking_ = false;
     bool announced_ = false;  // NotifyPassBegin came: NotifyByteDone names its address
     std::uint32_t next_ = kNoAddress;
     std::uint32_t address_ = kNoAddress;
@@ -55,7 +58,8 @@ std::string PercentText(int percent);
 
 // The running pass and how far it got: "Reading 37 %", "Writing 37 %", "Verifying 12 %",
 // "Backing up 5 %" (the whole EEPROM, before a write), "Reading the device first 50 %" (before a
-// changed-only write), "Comparing 80 %"; PercentText outside a pass.
+// changed-only write), "Comparing 80 %"; "Waking the device" before the first pass; PercentText
+// outside a pass.
 std::string PassProgressText(const OperationProgress& progress);
 
 }  // namespace operation

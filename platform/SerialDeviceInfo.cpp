@@ -58,8 +58,9 @@ SerialDeviceInfo ReadSerialDeviceInfo(const std::string& devicePath, const Sysfs
     info.ttyName = fs::path(devicePath).filename().string();
     if (info.ttyName.empty())
         return info;
-    const fs::path classEntry = fs::path(roots.sysClassTty) / info.ttyName;
     std::error_code ec;
+    info.present = fs::exists(devicePath, ec);
+    const fs::path classEntry = fs::path(roots.sysClassTty) / info.ttyName;
     const fs::path device = fs::canonical(classEntry / "device", ec);
     if (ec)
         return info;

@@ -15,7 +15,8 @@ struct SysfsRoots {
 };
 
 struct SerialDeviceInfo {
-    std::string ttyName;  // "ttyUSB0"
+    std::string ttyName;   // "ttyUSB0"
+    bool present = false;  // the device node exists
     bool inSysfs = false;
     std::string driver;  // "ftdi_sio", "ch341", "pl2303", "cdc_acm"; empty when none is bound
     bool usb = false;

@@ -44,7 +44,11 @@ const std::vector<MenuItem>& MainMenu()
           {"&Журнал соединений", ID_VIEW_CONNECTION_LOG, {}}}},
         {"&Инфо",
          0,
-         {{"&Check adapter ...", ID_VIEW_CHECK_ADAPTER, {}}, {"&О читалке...", ID_APP_ABOUT, {}}}},
+         {{"&Check adapter ...", ID_VIEW_CHECK_ADAPTER, {}},
+#ifndef _WIN32
+          {"&Start simulator", ID_APP_START_SIMULATOR, {}},
+#endif
+          {"&О читалке...", ID_APP_ABOUT, {}}}},
     };
     return menu;
 }

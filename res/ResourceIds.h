@@ -49,6 +49,8 @@ inline constexpr ResourceId ID_EDIT_GOTO = 32790;
 // Backups: the File menu's restore, the View menu's option.
 inline constexpr ResourceId ID_FILE_RESTORE_BACKUP = 32810;
 inline constexpr ResourceId ID_VIEW_BACKUP_BEFORE_WRITE = 32811;
+// The Info menu's start of the simulated adapter (not on Windows, which has no simulator).
+inline constexpr ResourceId ID_APP_START_SIMULATOR = 32830;
 
 // Status-bar indicators.
 inline constexpr ResourceId ID_INDICATOR_CAPS = 59137;
@@ -311,5 +313,13 @@ inline constexpr ResourceId IDS_DUMP_FILTER = 62032;
 inline constexpr ResourceId IDS_COMPARED_WITH_FILE = 62033;
 inline constexpr ResourceId IDS_CLI_DIFF_FILES = 62034;
 inline constexpr ResourceId IDS_CLI_DIFF_OPTIONS = 62035;
+
+// The chosen port's device, the wake-up, new dumps' files (62040-62079).
+inline constexpr ResourceId IDS_PORT_LEADS_ELSEWHERE = 62040;  // %s the name, %s now, %s then
+inline constexpr ResourceId IDS_PORT_LEADS_NOWHERE = 62041;    // %s the name, %s then
+inline constexpr ResourceId IDS_PORT_GO_ON = 62042;            // %s the name
+inline constexpr ResourceId IDS_PASS_WAKING = 62043;
+inline constexpr ResourceId IDS_NEW_DUMP_FILE_NAME = 62044;
+inline constexpr ResourceId IDS_SIMULATOR_RUNS = 62046;  // %1 the COM name, %2 the image
 
 }  // namespace res

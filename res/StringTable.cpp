@@ -32,6 +32,8 @@ constexpr auto kStrings = std::to_array<Entry>({
     {ID_FILE_RESTORE_BACKUP, "Open a backup of a device's EEPROM as a new dump\nRestore from backup"},
     {ID_VIEW_BACKUP_BEFORE_WRITE,
      "Store the device's whole EEPROM before the first write to it in this run\nBackup before write"},
+    {ID_APP_START_SIMULATOR, "Start a simulated adapter with a ZAQ device behind it, on a copy of the "
+                             "demonstration EEPROM image\nStart simulator"},
     {IDS_APP_TITLE, "Probex"},
     {IDS_IDLE_MESSAGE, "Ready"},
     {ID_FILE_NEW, "Create a new dump\nNew"},
@@ -145,10 +147,12 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_COM_NAMES_TAKEN, "%1: COM1 to COM%2 are all taken"},
     {IDS_LOG_FILE_FAILED, "(the log file %s cannot be written: %s; the connections are kept here only)"},
     {IDS_STARTUP_USAGE, "Usage: probex [FILE]\n"
+                        "       probex --version\n"
                         "Reads and writes the EEPROM of a ZAQ device through a K-line adapter.\n"
                         "\n"
-                        "  FILE        a 256-byte dump to open at start\n"
-                        "  -h, --help  print this help and exit\n"},
+                        "  FILE           a 256-byte dump to open at start\n"
+                        "  -h, --help     print this help and exit\n"
+                        "      --version  print the version, the copyright and the licence, and exit\n"},
     {IDS_STARTUP_UNKNOWN_OPTION, "probex: unknown option %s\nTry 'probex --help'.\n"},
     {IDS_STARTUP_EXTRA_FILE, "probex: one FILE only; %s is one too many\nTry 'probex --help'.\n"},
     {IDS_DUMP_SIZE_DETAIL, "%1 holds %2 byte%3; a dump holds %4."},
@@ -318,6 +322,12 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_COMPARED_WITH_FILE, "Compared with %s: %s"},
     {IDS_CLI_DIFF_FILES, "diff needs exactly two files, FILE1 and FILE2"},
     {IDS_CLI_DIFF_OPTIONS, "diff takes no options"},
+    {IDS_PORT_LEADS_ELSEWHERE, "%s now leads to %s, not to %s as when it was chosen"},
+    {IDS_PORT_LEADS_NOWHERE, "%s leads to no device now; it led to %s when it was chosen"},
+    {IDS_PORT_GO_ON, "Go on with %s all the same?"},
+    {IDS_PASS_WAKING, "Waking the device"},
+    {IDS_NEW_DUMP_FILE_NAME, "dump.bin"},
+    {IDS_SIMULATOR_RUNS, "%1 is a simulated adapter and ZAQ device, its EEPROM image %2"},
 });
 
 static_assert(std::ranges::is_sorted(kStrings, {}, &Entry::id), "string table must stay sorted by id");

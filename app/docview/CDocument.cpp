@@ -239,10 +239,12 @@ bool CDocument::OnFileSave()
 
 bool CDocument::OnFileSaveAs()
 {
+    const QString name = ProposedFileName();
     const QString proposed = !pathName_.isEmpty()    ? pathName_
-                             : lastFolder_.isEmpty() ? title_
-                                                     : QDir(lastFolder_).filePath(title_);
-    const auto path = Prompts().AskSaveFileName(texts_.saveAsTitle, texts_.fileFilter, proposed);
+                             : lastFolder_.isEmpty() ? name
+                                                     : QDir(lastFolder_).filePath(name);
+    const auto path = Prompts().AskSaveFileName(
+        texts_.saveAsTitle, texts_.saveFilter.isEmpty() ? texts_.fileFilter : texts_.saveFilter, proposed);
     return path && DoSave(*path);
 }
 

@@ -74,6 +74,8 @@ protected:
     // Whether New and Open may replace the document's contents now. A document that refuses
     // tells the user why.
     virtual bool CanReplaceContents() { return true; }
+    // The file name Save As proposes for a document without a path: its title.
+    virtual QString ProposedFileName() const { return title_; }
 
 private:
     bool DoSave(const QString& path);

@@ -7,8 +7,9 @@ namespace app {
 
 // What the document layer says to the user, in the application's words.
 struct DocumentTexts {
-    QString untitled;     // the title of a document that has no file
-    QString fileFilter;   // the open and save dialogs' filter
+    QString untitled;    // the title of a document that has no file
+    QString fileFilter;  // the open dialog's filter, and the save dialog's without saveFilter
+    QString saveFilter;
     QString openTitle;    // the open dialog's title
     QString saveAsTitle;  // the save dialog's title
     QString saveChanges;  // the save prompt; %1: the file's name

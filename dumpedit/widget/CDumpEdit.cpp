@@ -268,6 +268,27 @@ void CDumpEdit::RecalcLayout()
     fontAscent_ = metrics.ascent();
     const int charWidth = metrics.horizontalAdvance(QLatin1Char('0'));
     rowPainter_ = CGlyphRowPainter(font_, charWidth, UpperHalfGlyphs());
+    const DumpLayoutOptions options = LayoutOptions();
+    const QSize client = viewport()->size();
+    layout_ = ComputeDumpLayout(options, charWidth, metrics.height(), client.width(), client.height());
+    topRow_ = std::min(topRow_, layout_.maxTopRow);
+    hScroll_ = std::min(hScroll_, layout_.maxHScroll);
+    PostUpdateScrollBars();
+}
+
+bool CDumpEdit::ShowsAllAt(const QFont& font) const
+{
+    const QFontMetrics metrics(GridAlignedFont(font));
+    const DumpLayoutOptions options = LayoutOptions();
+    // The area without scroll bars, which go once everything shows.
+    const QSize client = contentsRect().size();
+    const DumpLayout layout = ComputeDumpLayout(options, metrics.horizontalAdvance(QLatin1Char('0')),
+                                                metrics.height(), client.width(), client.height());
+    return layout.maxTopRow == 0 && layout.maxHScroll == 0;
+}
+
+DumpLayoutOptions CDumpEdit::LayoutOptions() const
+{
     DumpLayoutOptions options;
     options.size = size_;
     options.configuredBytesPerRow = configuredBytesPerRow_;
@@ -276,11 +297,7 @@ void CDumpEdit::RecalcLayout()
     options.showAddress = showAddress_;
     options.showChars = showChars_;
     options.multiline = IsMultiline();
-    const QSize client = viewport()->size();
-    layout_ = ComputeDumpLayout(options, charWidth, metrics.height(), client.width(), client.height());
-    topRow_ = std::min(topRow_, layout_.maxTopRow);
-    hScroll_ = std::min(hScroll_, layout_.maxHScroll);
-    PostUpdateScrollBars();
+    return options;
 }
 
 void CDumpEdit::PostUpdateScrollBars()

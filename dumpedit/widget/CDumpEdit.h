@@ -73,6 +73,8 @@ public:
     // Only fixed-pitch fonts are taken; anything else leaves the current font in place.
     void SetDumpFont(const QFont& font, bool redraw);
     const QFont& DumpFont() const { return font_; }
+    // Whether every byte would show at `font` in the control's area, with no need to scroll.
+    bool ShowsAllAt(const QFont& font) const;
 
     // The id carried by the change notification (the dialog item id on a form).
     void SetControlId(int id) { controlId_ = id; }
@@ -199,6 +201,7 @@ private:
     // A buffer with at least one byte: the only state in which the caret, keys and paste act.
     bool HasBytes() const { return buffer_ != nullptr && size_ > 0; }
     quint32 ClampToBuffer(quint32 pos) const;
+    dumpedit::DumpLayoutOptions LayoutOptions() const;
     void RecalcLayout();
     void PostUpdateScrollBars();
     void UpdateScrollBars();

@@ -210,6 +210,15 @@ void CDumpEdit::mousePressEvent(QMouseEvent* event)
     history_.CloseGroup();
     const QPoint point = event->position().toPoint();
     const HitResult hit = HitTest(point);
+    // Shift extends the selection from its anchor (the caret when there is none) to the click.
+    if (event->modifiers() & Qt::ShiftModifier) {
+        if (anchor_ == kNoByte)
+            anchor_ = caretPos_;
+        PlaceCaret(hit.index, hit.high);
+        dragRect_ = Rect{-1, -1, -1, -1};
+        SelectFromAnchorTo(hit.index);
+        return;
+    }
     PlaceCaret(hit.index, hit.high);
     const int distance = QApplication::startDragDistance();
     dragRect_ = DragRect(ToPoint(point), distance, distance);

@@ -504,16 +504,20 @@ Please wait until it ends.</translation>
     </message>
     <message>
         <source>Usage: probex [FILE]
+       probex --version
 Reads and writes the EEPROM of a ZAQ device through a K-line adapter.
 
-  FILE        a 256-byte dump to open at start
-  -h, --help  print this help and exit
+  FILE           a 256-byte dump to open at start
+  -h, --help     print this help and exit
+      --version  print the version, the copyright and the licence, and exit
 </source>
         <translation>Usage: probex [FILE]
+       probex --version
 Reads and writes the EEPROM of a ZAQ device through a K-line adapter.
 
-  FILE        a 256-byte dump to open at start
-  -h, --help  print this help and exit
+  FILE           a 256-byte dump to open at start
+  -h, --help     print this help and exit
+      --version  print the version, the copyright and the licence, and exit
 </translation>
     </message>
     <message>
@@ -1417,6 +1421,24 @@ Compare with file</translation>
     <message>
         <source>Compare with file</source>
         <translation>Compare with file</translation>
+        <source>%s now leads to %s, not to %s as when it was chosen</source>
+        <translation>%s now leads to %s, not to %s as when it was chosen</translation>
+    </message>
+    <message>
+        <source>%s leads to no device now; it led to %s when it was chosen</source>
+        <translation>%s leads to no device now; it led to %s when it was chosen</translation>
+    </message>
+    <message>
+        <source>Go on with %s all the same?</source>
+        <translation>Go on with %s all the same?</translation>
+    </message>
+    <message>
+        <source>Waking the device</source>
+        <translation>Waking the device</translation>
+    </message>
+    <message>
+        <source>dump.bin</source>
+        <translation>dump.bin</translation>
     </message>
     <message>
         <source>Dumps (*.bin);;All Files (*.*)</source>
@@ -1445,6 +1467,18 @@ Compare with file</translation>
     <message>
         <source>%s is given more than once</source>
         <translation>%s is given more than once</translation>
+        <source>Start a simulated adapter with a ZAQ device behind it, on a copy of the demonstration EEPROM image
+Start simulator</source>
+        <translation>Start a simulated adapter with a ZAQ device behind it, on a copy of the demonstration EEPROM image
+Start simulator</translation>
+    </message>
+    <message>
+        <source>&amp;Start simulator</source>
+        <translation>&amp;Start simulator</translation>
+    </message>
+    <message>
+        <source>%1 is a simulated adapter and ZAQ device, its EEPROM image %2</source>
+        <translation>%1 is a simulated adapter and ZAQ device, its EEPROM image %2</translation>
     </message>
 </context>
 <context>

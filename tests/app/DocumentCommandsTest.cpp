@@ -135,7 +135,7 @@ TEST_F(DocumentCommands, SaveAsProposesTheTitleThenThePathAndAddsNoExtension)
     ASSERT_EQ(prompts_.prompts.size(), 1u);
     EXPECT_EQ(prompts_.prompts[0].kind, Kind::SaveFile);
     EXPECT_EQ(prompts_.prompts[0].text, "Save As");
-    EXPECT_EQ(prompts_.prompts[0].filter, "All Files (*.*)");
+    EXPECT_EQ(prompts_.prompts[0].filter, "Dumps (*.bin);;All Files (*.*)");
     EXPECT_EQ(prompts_.prompts[0].proposedName, "No file");
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"dump"});
     EXPECT_EQ(document_.GetTitle(), "dump");

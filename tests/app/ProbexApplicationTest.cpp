@@ -10,6 +10,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPaintEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -414,6 +416,18 @@ TEST_F(ProbexApplication, NoPortOffersTheSimulatorOnceAndRunsItWhileTheWindowIsO
                   "No serial port found: plug the K-line adapter in, then open the port list");
         app_.reset();
     }
+    // After a no the Info menu still starts it, chosen at once; while it runs, once only.
+    startWith(std::nullopt);
+    EXPECT_TRUE(Frame()->ExecuteCommand(res::ID_APP_START_SIMULATOR));
+    EXPECT_EQ(ComboItems(), QStringList{"COM2"});
+    EXPECT_EQ(View()->ChosenPort(), "COM2");
+    EXPECT_EQ(Frame()->GetStatusBar()->GetPaneText(0),
+              "COM2 is a simulated adapter and ZAQ device, its EEPROM image " + files.image);
+    QMenu* info = Frame()->menuBar()->actions().at(3)->menu();
+    emit info->aboutToShow();
+    EXPECT_FALSE(Frame()->GetAction(res::ID_APP_START_SIMULATOR)->isEnabled());
+    app_.reset();
+    EXPECT_FALSE(comLink("COM2"));
 
     // With a port there is nothing to offer; a simulator that fails says why.
     QSettings(SettingsPath(), QSettings::IniFormat).setValue("Simulator/Start", 1);

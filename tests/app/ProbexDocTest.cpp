@@ -5,6 +5,7 @@
 #include "app/CProbexDoc.h"
 #include "app/ViewHint.h"
 #include "device/ZaqProtocol.h"
+#include "operation/BackupFiles.h"
 #include "tests/app/support/CRecordingView.h"
 #include "tests/app/support/CScriptedPrompts.h"
 #include "tests/app/support/QtTestApplication.h"
@@ -282,6 +283,36 @@ TEST_F(ProbexDocument, ReadRangeZeroesExactlyTheRangeThenFillsItFromTheDevice)
     ASSERT_EQ(view_.repainted.size(), 256u);
     EXPECT_EQ(view_.repainted.front(), 0u);
     EXPECT_EQ(view_.repainted.back(), 0xFFu);
+}
+
+// Save As names a new dump "dump.bin" and one read from a device after its ID; a loaded one by its
+// file.
+TEST_F(ProbexDocument, SaveAsProposesDumpBinOrTheDevicesId)
+{
+    Start();
+    const auto proposed = [this] {
+        prompts_.QueueFileName(std::nullopt);
+        EXPECT_FALSE(document_->OnFileSaveAs());
+        return QFileInfo(prompts_.prompts.back().proposedName).fileName();
+    };
+    EXPECT_EQ(proposed(), "dump.bin");
+    EXPECT_EQ(prompts_.prompts.back().filter, "Dumps (*.bin);;All Files (*.*)");
+
+    prompts_.QueueAnswer(MessageAnswer::Yes);
+    document_->ReadRange(kPort, kTimeoutMs, 0, 0);
+    DeliverUntilFinished();
+    ASSERT_FALSE(document_->GetIdText().empty());
+    EXPECT_EQ(proposed(),
+              QString::fromStdString(operation::DeviceFolderName(document_->GetIdText())) + ".bin");
+
+    const QString file = dir_.filePath("kept.bin");
+    WriteFile(file, QByteArray(256, '\0'));
+    ASSERT_TRUE(document_->OpenDocumentFile(file));
+    prompts_.QueueFileName(std::nullopt);
+    EXPECT_FALSE(document_->OnFileSaveAs());
+    EXPECT_EQ(prompts_.prompts.back().proposedName, QFileInfo(file).absoluteFilePath());
+    ASSERT_TRUE(document_->OnFileNew());
+    EXPECT_EQ(proposed(), "dump.bin");
 }
 
 TEST_F(ProbexDocument, ReadFailingPartWayKeepsWhatWasReadAndReportsAfterIdle)

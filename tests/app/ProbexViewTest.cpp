@@ -3,21 +3,24 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontInfo>
+#include <QPushButton>
 #include <QTest>
 #include <QWidget>
 
-#include <chrono>
 #include <vector>
 
 #include "app/CProbexDoc.h"
 #include "app/CProbexView.h"
 #include "app/CProfileSettings.h"
+#include "app/ControlId.h"
 #include "app/ViewFrame.h"
 #include "app/ViewHint.h"
 #include "dumpedit/widget/CDumpEdit.h"
 #include "dumpedit/widget/DumpEditClasses.h"
 #include "dumpedit/widget/DumpPrompts.h"
 #include "dumpedit/widget/WindowClassRegistry.h"
+#include "res/FormIds.h"
 #include "tests/app/support/CScriptedPrompts.h"
 #include "tests/app/support/QtTestApplication.h"
 #include "tests/support/PtyPair.h"
@@ -29,17 +32,16 @@ namespace {
 
 struct CRecordingFrame : ViewFrame {
     void ShowCaretText(const QString& text) override { caretTexts.push_back(text); }
-    void ShowTransientMessage(const QString& text, std::chrono::milliseconds duration) override
-    {
-        messages.push_back(text);
-        durations.push_back(duration);
-    }
+    void ShowNote(const QString& text) override { messages.push_back(text); }
     void ShowOutcome(const QString& text) override { outcomes.push_back(text); }
     void FitClientTo(QSize clientSize) override { fits.push_back(clientSize); }
 
     std::vector<QString> caretTexts, messages, outcomes;
-    std::vector<std::chrono::milliseconds> durations;
     std::vector<QSize> fits;
+};
+
+const CustomControlFactory kControls = [](const std::string& name, QWidget* parent, std::uint32_t style) {
+    return dumpedit::CWindowClassRegistry::Instance().Create(QString::fromStdString(name), parent, style);
 };
 
 TEST(ProbexView, TellsItsFrameTheCaretTheEditorsNotesTheOutcomeAndItsSize)
@@ -54,9 +56,7 @@ TEST(ProbexView, TellsItsFrameTheCaretTheEditorsNotesTheOutcomeAndItsSize)
     QWidget window;
     auto* view = new CProbexView(settings);
     view->SetFrame(&frame);
-    const CustomControlFactory controls = [](const std::string& name, QWidget* parent, std::uint32_t style) {
-        return dumpedit::CWindowClassRegistry::Instance().Create(QString::fromStdString(name), parent, style);
-    };
+    const CustomControlFactory& controls = kControls;
     testsupport::PtyPair port;  // a port to choose: with none, the status bar would say so
     ASSERT_TRUE(view->Create(&window, &document, controls,
                              [&port] { return std::vector<std::string>{port.SlavePath()}; }));
@@ -82,10 +82,93 @@ TEST(ProbexView, TellsItsFrameTheCaretTheEditorsNotesTheOutcomeAndItsSize)
     QTest::keyClick(editor, Qt::Key_F, Qt::ControlModifier);
     editor->SetPrompts(nullptr);
     EXPECT_EQ(frame.messages, std::vector<QString>{"Not found"});
-    EXPECT_EQ(frame.durations, std::vector<std::chrono::milliseconds>{std::chrono::seconds(5)});
 
     document.UpdateAllViews(HintIdle);
     EXPECT_EQ(frame.outcomes, std::vector<QString>{QString::fromStdString(document.LastSummary())});
+}
+
+// A COM name whose link now leads to another device, or to none: the status bar says so, and the
+// next operation asks before it goes there.
+TEST(ProbexView, SaysWhenTheChosenPortLeadsElsewhereAndAsksBeforeUsingIt)
+{
+    EnsureQApplication();
+    testsupport::TempPortMap config;
+    CScriptedPrompts prompts;
+    dumpedit::RegisterDumpEditClasses();
+    CProfileSettings settings("Velmora", "Probex");
+    CProbexDoc document;
+    CRecordingFrame frame;
+    QWidget window;
+    testsupport::PtyPair first;
+    testsupport::PtyPair second;
+    config.Link("COM1", first.SlavePath());
+    auto* view = new CProbexView(settings);
+    view->SetFrame(&frame);
+    ASSERT_TRUE(view->Create(&window, &document, kControls, [] { return std::vector<std::string>{}; }));
+    ASSERT_TRUE(document.OnFileNew());
+    ASSERT_EQ(view->ChosenPort(), "COM1");
+    const auto clickReadId = [&] {
+        prompts.prompts.clear();
+        FindControl<QPushButton>(view, res::IDC_READ_ID)->click();
+        return prompts.MessageTexts();
+    };
+
+    view->CheckChosenPort();
+    EXPECT_TRUE(frame.outcomes.empty());
+    config.Link("COM1", second.SlavePath());
+    view->CheckChosenPort();
+    view->CheckChosenPort();
+    const QString change =
+        QString("COM1 now leads to %1, not to %2 as when it was chosen")
+            .arg(QString::fromStdString(second.SlavePath()), QString::fromStdString(first.SlavePath()));
+    EXPECT_EQ(frame.outcomes, std::vector<QString>{change}) << "said once";
+
+    prompts.QueueAnswer(MessageAnswer::No);
+    EXPECT_EQ(clickReadId(), std::vector<QString>{change + "\nGo on with COM1 all the same?"});
+    EXPECT_FALSE(document.IsDeviceBusy());
+    prompts.QueueAnswer(MessageAnswer::Yes);
+    prompts.QueueAnswer(MessageAnswer::No);
+    EXPECT_EQ(clickReadId(), (std::vector<QString>{change + "\nGo on with COM1 all the same?",
+                                                   "EEPROM ID will be read.\nAre you sure?"}));
+    prompts.QueueAnswer(MessageAnswer::No);
+    EXPECT_EQ(clickReadId(), std::vector<QString>{"EEPROM ID will be read.\nAre you sure?"})
+        << "the answer holds for the device it is now";
+
+    config.Unlink("COM1");
+    view->CheckChosenPort();
+    EXPECT_EQ(frame.outcomes.back(), QString("COM1 leads to no device now; it led to %1 when it was chosen")
+                                         .arg(QString::fromStdString(second.SlavePath())));
+}
+
+// The whole dump shows in whatever room the window gives the editor, in a font as large as fits.
+TEST(ProbexView, EditorFontGrowsWithTheViewAndBackToTheDesignedSize)
+{
+    EnsureQApplication();
+    testsupport::TempPortMap config;
+    CScriptedPrompts prompts;
+    dumpedit::RegisterDumpEditClasses();
+    CProfileSettings settings("Velmora", "Probex");
+    CProbexDoc document;
+    QWidget window;
+    auto* view = new CProbexView(settings);
+    ASSERT_TRUE(view->Create(&window, &document, kControls, [] { return std::vector<std::string>{}; }));
+    ASSERT_TRUE(document.OnFileNew());
+    window.show();
+    dumpedit::CDumpEdit* editor = view->DumpEdit();
+    const qreal designed = QFontInfo(editor->DumpFont()).pointSizeF();
+    view->resize(view->FormSize());
+    EXPECT_EQ(QFontInfo(editor->DumpFont()).pointSizeF(), designed);
+
+    view->resize(view->FormSize() * 2);
+    const qreal grown = QFontInfo(editor->DumpFont()).pointSizeF();
+    EXPECT_GT(grown, designed);
+    EXPECT_TRUE(editor->ShowsAllAt(editor->DumpFont()));
+    QFont larger = editor->DumpFont();
+    larger.setPointSizeF(grown + 1);
+    EXPECT_FALSE(editor->ShowsAllAt(larger)) << "the largest that fits";
+
+    view->resize(view->FormSize());
+    EXPECT_EQ(QFontInfo(editor->DumpFont()).pointSizeF(), designed);
 }
 
 }  // namespace

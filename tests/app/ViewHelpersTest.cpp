@@ -155,4 +155,5 @@ TEST(StartupArguments, FileHelpAndWrongUse)
         EXPECT_EQ(parsed.error, c.error) << what;
     }
     EXPECT_TRUE(StartupUsage().starts_with("Usage: probex [FILE]\n"));
+    EXPECT_NE(StartupUsage().find("--version"), std::string::npos) << "main answers it";
 }

@@ -320,6 +320,26 @@ TEST_F(DumpEditInput, DraggingSelectsFromThePressedByte)
     EXPECT_EQ(Selection(), std::make_pair(0x11u, 0x23u));
 }
 
+TEST_F(DumpEditInput, ShiftClickExtendsTheSelectionFromItsAnchor)
+{
+    const auto shiftClick = [this](quint32 byte) {
+        MouseAt(*edit, QEvent::MouseButtonPress, HighDigitCentre(*edit, byte), Qt::LeftButton, Qt::LeftButton,
+                Qt::ShiftModifier);
+        MouseAt(*edit, QEvent::MouseButtonRelease, HighDigitCentre(*edit, byte), Qt::LeftButton, Qt::NoButton,
+                Qt::ShiftModifier);
+    };
+    CaretTo(0x12);
+    shiftClick(0x35);  // from the caret
+    EXPECT_EQ(Selection(), std::make_pair(0x12u, 0x35u));
+    EXPECT_EQ(edit->CaretPos(), 0x35u);
+    shiftClick(0x04);  // the anchor stays
+    EXPECT_EQ(Selection(), std::make_pair(0x04u, 0x12u));
+    MouseAt(*edit, QEvent::MouseButtonPress, HighDigitCentre(*edit, 0x40), Qt::LeftButton, Qt::LeftButton);
+    MouseAt(*edit, QEvent::MouseButtonRelease, HighDigitCentre(*edit, 0x40), Qt::LeftButton, Qt::NoButton);
+    shiftClick(0x44);  // from the plain click
+    EXPECT_EQ(Selection(), std::make_pair(0x40u, 0x44u));
+}
+
 TEST_F(DumpEditInput, DoubleClickSelectsTheMarkOrOneByte)
 {
     edit->SetMarkedRange(0x20, 0x3F, false, true);

@@ -65,10 +65,10 @@ std::unique_ptr<dumpedit::CDumpEdit> MakeEdit(quint8* bytes, quint32 size, QSize
 }
 
 void MouseAt(dumpedit::CDumpEdit& edit, QEvent::Type type, QPoint client, Qt::MouseButton button,
-             Qt::MouseButtons buttons)
+             Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
     QMouseEvent event(type, QPointF(client), edit.viewport()->mapToGlobal(QPointF(client)), button, buttons,
-                      Qt::NoModifier);
+                      modifiers);
     QApplication::sendEvent(edit.viewport(), &event);
 }
 

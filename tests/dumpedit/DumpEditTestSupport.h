@@ -43,7 +43,7 @@ std::unique_ptr<dumpedit::CDumpEdit> MakeEdit(quint8* bytes, quint32 size, QSize
 
 // Sends mouse events straight to the control's client area.
 void MouseAt(dumpedit::CDumpEdit& edit, QEvent::Type type, QPoint client, Qt::MouseButton button,
-             Qt::MouseButtons buttons);
+             Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
 // The client point at the middle of a byte's high digit (its row must be in view).
 QPoint HighDigitCentre(dumpedit::CDumpEdit& edit, quint32 pos);

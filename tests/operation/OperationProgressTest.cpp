@@ -116,3 +116,25 @@ TEST(OperationProgress, NamesThePassTheAddressAndThePercentOfEachByte)
 }
 
 }  // namespace
+
+TEST(OperationProgress, NamesTheWakeUpUntilTheDeviceAnswers)
+{
+    struct Case {
+        DeviceNotification notification;
+        bool waking;
+    };
+    const Case stream[] = {
+        {{NotifyOpened}, true},    {{NotifyIdReady}, false}, {{NotifyRangeBegin, 1}, false},
+        {{NotifyFinished}, false}, {{NotifyOpened}, true},   {{NotifyFinished, ResultNoAdapter}, false},
+    };
+    OperationProgress progress;
+    progress.Begin(OpRead, 0);
+    EXPECT_FALSE(progress.Waking()) << "before the port opened";
+    for (const Case& c : stream) {
+        progress.Follow(c.notification);
+        EXPECT_EQ(progress.Waking(), c.waking) << c.notification.code;
+        if (c.waking) {
+            EXPECT_EQ(operation::PassProgressText(progress), "Waking the device");
+        }
+    }
+}

@@ -110,6 +110,8 @@ std::string FailureDetail(const OperationRecord& record)
         return FormatText(res::IDS_DETAIL_REFUSED, StepText(record));
     case device::ResultShortAnswer:
         return FormatText(res::IDS_DETAIL_SHORT, StepText(record));
+    case device::ResultUnexpectedAnswer:
+        return FormatText(res::IDS_DETAIL_OTHER_ANSWER, StepText(record));
     default:
         break;
     }

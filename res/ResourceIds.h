@@ -305,6 +305,7 @@ inline constexpr ResourceId IDS_DETAIL_CHECKSUM = 62019;
 inline constexpr ResourceId IDS_DETAIL_REFUSED = 62020;
 inline constexpr ResourceId IDS_DETAIL_SHORT = 62021;
 inline constexpr ResourceId IDS_DETAIL_IN = 62022;
+inline constexpr ResourceId IDS_DETAIL_OTHER_ANSWER = 62023;
 
 // File "Compare with file...": its command, dialog and status line; probex-cli diff.
 inline constexpr ResourceId ID_FILE_COMPARE_FILE = 62030;

@@ -316,6 +316,7 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_DETAIL_REFUSED, "The device refused %s."},
     {IDS_DETAIL_SHORT, "The answer in %s was too short."},
     {IDS_DETAIL_IN, "It happened in %s."},
+    {IDS_DETAIL_OTHER_ANSWER, "The answer in %s was the answer to another request."},
     {ID_FILE_COMPARE_FILE, "Mark the bytes of the dump that differ from a file\nCompare with file"},
     {IDS_COMPARE_FILE_TITLE, "Compare with file"},
     {IDS_DUMP_FILTER, "Dumps (*.bin);;All Files (*.*)"},

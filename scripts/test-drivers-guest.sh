@@ -1,6 +1,6 @@
 #!/bin/busybox sh
-# shellcheck shell=dash
 # SPDX-License-Identifier: GPL-3.0-or-later
+# shellcheck shell=dash
 # PID 1 of the driver test's guest (see test-drivers.sh): loads the drivers, runs probex-cli on
 # the 16550 (8250 driver, ttyS1) and on the emulated FTDI chip (ftdi_sio, ttyUSB0), leaves
 # every command's output, error text and exit status in the folder shared with the host, which

@@ -94,6 +94,9 @@ TEST(FailureDetail, SaysWhatHappenedAtWhichStepAndByte)
         {"a short answer",
          {device::ResultShortAnswer, identifyByte5},
          "The answer in the identification was too short."},
+        {"an answer to another request",
+         {device::ResultUnexpectedAnswer, {TraceStep::Read, 0x25}},
+         "The answer in the read of 0x25 was the answer to another request."},
         {"a trailer byte",
          {device::ResultNoAdapter, {TraceStep::Trailer, 0, 0, 4}, 1},
          "Waited 1.0 s for the echo of byte 4 sent in the trailer; it did not come. The adapter had echoed "

@@ -336,7 +336,9 @@ TEST_F(ProbexCli, DeviceFailuresExitWithTheirResultAndMessage)
     otherAddress.otherAddressAnswer = 3;  // the first read is answered for the next address
     StartSimulator(otherAddress);
     EXPECT_EQ(Run({"read", "--port", "COM4", "--range", "10-11", file.string()}), 11);
-    EXPECT_EQ(err_.str(), "Device answered another request\n");
+    EXPECT_EQ(err_.str(),
+              "Device answered another request\nThe answer in the read of 0x10 was the answer to another "
+              "request.\n");
     EXPECT_FALSE(fs::exists(file));
 }
 

@@ -1462,7 +1462,7 @@ Try &apos;probex-cli --help&apos;.</source>
     </message>
     <message>
         <source>The adapter had echoed %u byte%s of this connection before it.</source>
-        <translation>До этого адаптер вернул эхо байтов этого соединения: %u%.0s.</translation>
+        <translation>До этого адаптер вернул в этом соединении эхо байтов: %u%.0s.</translation>
     </message>
     <message>
         <source>Nothing was echoed in this connection.</source>
@@ -1474,7 +1474,7 @@ Try &apos;probex-cli --help&apos;.</source>
     </message>
     <message>
         <source>The echo of %s came back changed.</source>
-        <translation>Эхо %s вернулось изменённым.</translation>
+        <translation>Изменённым вернулось эхо %s.</translation>
     </message>
     <message>
         <source>Waited %.1f s for %s; it did not come.</source>

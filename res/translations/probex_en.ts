@@ -1421,6 +1421,8 @@ Compare with file</translation>
     <message>
         <source>Compare with file</source>
         <translation>Compare with file</translation>
+    </message>
+    <message>
         <source>%s now leads to %s, not to %s as when it was chosen</source>
         <translation>%s now leads to %s, not to %s as when it was chosen</translation>
     </message>
@@ -1467,6 +1469,8 @@ Compare with file</translation>
     <message>
         <source>%s is given more than once</source>
         <translation>%s is given more than once</translation>
+    </message>
+    <message>
         <source>Start a simulated adapter with a ZAQ device behind it, on a copy of the demonstration EEPROM image
 Start simulator</source>
         <translation>Start a simulated adapter with a ZAQ device behind it, on a copy of the demonstration EEPROM image

@@ -445,7 +445,7 @@ Are you sure?</source>
     </message>
     <message>
         <source>EEPROM backups (*.bin);;All Files (*.*)</source>
-        <translation>Резервные копии EEPROM (*.bin);;Все файлы (*.*)</translation>
+        <translation>Резервные копии EEPROM (*.bin);;All Files (*.*)</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
@@ -524,16 +524,20 @@ Please wait until it ends.</source>
     </message>
     <message>
         <source>Usage: probex [FILE]
+       probex --version
 Reads and writes the EEPROM of a ZAQ device through a K-line adapter.
 
-  FILE        a 256-byte dump to open at start
-  -h, --help  print this help and exit
+  FILE           a 256-byte dump to open at start
+  -h, --help     print this help and exit
+      --version  print the version, the copyright and the licence, and exit
 </source>
         <translation>Использование: probex [ФАЙЛ]
+               probex --version
 Читает и записывает EEPROM устройства ZAQ через адаптер K-line.
 
-  ФАЙЛ        дамп на 256 байт, который открывается при запуске
-  -h, --help  показать эту справку и выйти
+  ФАЙЛ           дамп на 256 байт, который открывается при запуске
+  -h, --help     показать эту справку и выйти
+      --version  показать версию, авторские права и лицензию и выйти
 </translation>
     </message>
     <message>
@@ -1059,6 +1063,7 @@ It stops when the window closes. This question is not asked again.</source>
   each of them also takes [--frames [--byte-gap MS]] [--trace FILE]
   probex-cli ports
   probex-cli check --port NAME [--wake [--timeout SECONDS] [--last]]
+  probex-cli diff FILE1 FILE2
   probex-cli --help | --version
 
 Reads the ID of a ZAQ device behind a K-line adapter, or reads or writes its %2-byte
@@ -1075,7 +1080,7 @@ Commands:
             new files; when FILE is a symbolic link, the link stays and its file is
             replaced.
   write     first read the device&apos;s whole EEPROM and store it as a backup (its path goes
-            to stderr; the newest %3 per device are kept under
+            to stderr; the last %3 stored per device are kept under
             %4/ID/), then write the range from FILE, a
             readable regular file of exactly %2 bytes, then read the written bytes back
             in the same connection; each byte that differs is listed on stderr (&quot;0x10:
@@ -1095,6 +1100,10 @@ Commands:
             status 0 when the adapter echoes at both formats, 3 when it does not, 1 when
             the port cannot be opened. With --wake it then wakes the device and reads its
             ID, and the exit status is that of id.
+  diff      compare two dumps of %2 bytes without a device (a dump and a backup, two
+            reads); prints how many bytes differ and where. Exit status 0 when they are
+            equal, 8 when they differ, 65 when a file cannot be read or is not %2 bytes
+            long.
 
 Options:
   --port NAME          COMn (through the per-user port map, as in the window
@@ -1131,6 +1140,7 @@ Options:
   каждая из них принимает также [--frames [--byte-gap МС]] [--trace ФАЙЛ]
   probex-cli ports
   probex-cli check --port ИМЯ [--wake [--timeout СЕКУНДЫ] [--last]]
+  probex-cli diff ФАЙЛ1 ФАЙЛ2
   probex-cli --help | --version
 
 Читает ID устройства ZAQ за адаптером K-line, читает или записывает его EEPROM
@@ -1147,8 +1157,8 @@ Options:
             в папке, где можно создавать файлы; если ФАЙЛ — символическая ссылка, ссылка
             остаётся, а заменяется её файл.
   write     сначала прочитать всю EEPROM устройства и сохранить её как резервную копию
-            (путь к ней выводится в stderr; для каждого устройства хранятся %3 новейших, в
-            %4/ID/), затем записать диапазон из ФАЙЛА, обычного файла
+            (путь к ней выводится в stderr; для каждого устройства хранятся %3 последних
+            сохранённых, в %4/ID/), затем записать диапазон из ФАЙЛА, обычного файла
             ровно в %2 байт, доступного для чтения, затем прочитать записанные байты обратно
             в том же соединении; каждый отличающийся байт выводится в stderr (&quot;0x10:
             записано AB, прочитано 00&quot;). Неудачная или остановленная запись сообщает
@@ -1169,6 +1179,10 @@ Options:
             и советы. Код возврата 0, если адаптер отвечает эхом в обоих форматах, 3, если
             нет, 1, если порт не открывается. С --wake затем пробуждает устройство и
             читает его ID, и код возврата — как у id.
+  diff      сравнить два дампа по %2 байт без устройства (дамп и резервную копию, два
+            чтения); выводит, сколько байтов различается и где. Код возврата 0, если они
+            совпадают, 8, если различаются, 65, если файл нельзя прочитать или его длина
+            не %2 байт.
 
 Параметры:
   --port ИМЯ           COMn (через карту портов пользователя, как в оконном
@@ -1210,6 +1224,7 @@ Options:
     <message>
         <source>  8   the written bytes read back, or the compared range, differ from FILE
   9   %1
+  11  %4
   64  wrong usage
   65  FILE cannot be read or written, or is not %3 bytes long (&quot;%2&quot;),
       or a write&apos;s backup could not be stored (nothing was written)
@@ -1219,6 +1234,7 @@ Options:
 </source>
         <translation>  8   записанные байты при обратном чтении или сравниваемый диапазон отличаются от ФАЙЛА
   9   %1
+  11  %4
   64  неверный вызов
   65  ФАЙЛ нельзя прочитать или записать, или его длина не %3 байт (&quot;%2&quot;),
       или не удалось сохранить резервную копию перед записью (ничего не записано)
@@ -1360,6 +1376,189 @@ Try &apos;probex-cli --help&apos;.</source>
     <message>
         <source>the trace could not be written to %s: %s</source>
         <translation>протокол не удалось записать в %s: %s</translation>
+    </message>
+    <message>
+        <source>Device answered another request</source>
+        <extracomment>Shown as it is in Russian.</extracomment>
+        <translation>Device answered another request</translation>
+    </message>
+    <message>
+        <source>set; the driver tells nothing back
+  echoes: %u of %u</source>
+        <translation>установлен; драйвер ничего не сообщает обратно
+  эхо: %u из %u</translation>
+    </message>
+    <message>
+        <source>Read back: the driver&apos;s record of each format; it shows what the driver made of the request, not whether a USB adapter&apos;s chip took it (a refusal shows in the kernel log, and as echoes missing or changed)</source>
+        <translation>Прочитано обратно — то, что драйвер записал о каждом формате: это показывает, как драйвер понял запрос, но не то, принял ли его микросхема USB-адаптера (отказ виден в журнале ядра, а также по пропавшему или изменённому эху)</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>не обычный файл</translation>
+    </message>
+    <message>
+        <source>a symbolic link, which is not followed</source>
+        <translation>символическая ссылка, по которой не переходят</translation>
+    </message>
+    <message>
+        <source>%s is given more than once</source>
+        <translation>%s указан более одного раза</translation>
+    </message>
+    <message>
+        <source>the opening of the port</source>
+        <translation>открытия порта</translation>
+    </message>
+    <message>
+        <source>the wake-up pulse %d</source>
+        <translation>импульса пробуждения %d</translation>
+    </message>
+    <message>
+        <source>the connection start</source>
+        <translation>начала соединения</translation>
+    </message>
+    <message>
+        <source>the identification</source>
+        <translation>идентификации</translation>
+    </message>
+    <message>
+        <source>the read of 0x%02X</source>
+        <translation>чтения 0x%02X</translation>
+    </message>
+    <message>
+        <source>step %d of 4 of the write of 0x%02X</source>
+        <translation>шага %d из 4 записи 0x%02X</translation>
+    </message>
+    <message>
+        <source>the connection stop</source>
+        <translation>завершения соединения</translation>
+    </message>
+    <message>
+        <source>the trailer</source>
+        <translation>завершающей посылки</translation>
+    </message>
+    <message>
+        <source>the backup&apos;s read of 0x%02X</source>
+        <translation>чтения 0x%02X для резервной копии</translation>
+    </message>
+    <message>
+        <source>the verify&apos;s read of 0x%02X</source>
+        <translation>проверочного чтения 0x%02X</translation>
+    </message>
+    <message>
+        <source>the read of 0x%02X that finds the changed bytes</source>
+        <translation>чтения 0x%02X для поиска изменённых байтов</translation>
+    </message>
+    <message>
+        <source>byte %d sent in %s</source>
+        <translation>байта %d, отправленного в ходе %s</translation>
+    </message>
+    <message>
+        <source>byte %d of the answer in %s</source>
+        <translation>байта %d ответа в ходе %s</translation>
+    </message>
+    <message>
+        <source>Waited %.1f s for the echo of %s; it did not come.</source>
+        <translation>Ждали %.1f с эха %s; оно не пришло.</translation>
+    </message>
+    <message>
+        <source>The adapter had echoed %u byte%s of this connection before it.</source>
+        <translation>До этого адаптер вернул в этом соединении эхо байтов: %u%.0s.</translation>
+    </message>
+    <message>
+        <source>Nothing was echoed in this connection.</source>
+        <translation>В этом соединении эха не было ни разу.</translation>
+    </message>
+    <message>
+        <source>The port went away at %s (%s): the adapter was unplugged or its connection to the computer broke.</source>
+        <translation>Порт пропал во время %s (%s): адаптер отключили или прервалась его связь с компьютером.</translation>
+    </message>
+    <message>
+        <source>The echo of %s came back changed.</source>
+        <translation>Изменённым вернулось эхо %s.</translation>
+    </message>
+    <message>
+        <source>Waited %.1f s for %s; it did not come.</source>
+        <translation>Ждали %.1f с %s; он не пришёл.</translation>
+    </message>
+    <message>
+        <source>The answer in %s had a wrong checksum.</source>
+        <translation>Ответ в ходе %s пришёл с неверной контрольной суммой.</translation>
+    </message>
+    <message>
+        <source>The device refused %s.</source>
+        <translation>Устройство ответило отказом в ходе %s.</translation>
+    </message>
+    <message>
+        <source>The answer in %s was too short.</source>
+        <translation>Ответ в ходе %s оказался слишком коротким.</translation>
+    </message>
+    <message>
+        <source>It happened in %s.</source>
+        <translation>Это случилось в ходе %s.</translation>
+    </message>
+    <message>
+        <source>Mark the bytes of the dump that differ from a file
+Compare with file</source>
+        <translation>Отметить байты дампа, которые отличаются от файла
+Сравнить с файлом</translation>
+    </message>
+    <message>
+        <source>Compare with file</source>
+        <translation>Сравнение с файлом</translation>
+    </message>
+    <message>
+        <source>Dumps (*.bin);;All Files (*.*)</source>
+        <translation>Дампы (*.bin);;All Files (*.*)</translation>
+    </message>
+    <message>
+        <source>Compared with %s: %s</source>
+        <translation>Сравнение с %s: %s</translation>
+    </message>
+    <message>
+        <source>diff needs exactly two files, FILE1 and FILE2</source>
+        <translation>diff требует ровно два файла, ФАЙЛ1 и ФАЙЛ2</translation>
+    </message>
+    <message>
+        <source>diff takes no options</source>
+        <translation>diff не принимает параметров</translation>
+    </message>
+    <message>
+        <source>%s now leads to %s, not to %s as when it was chosen</source>
+        <translation>%s теперь ведёт к %s, а не к %s, как при выборе</translation>
+    </message>
+    <message>
+        <source>%s leads to no device now; it led to %s when it was chosen</source>
+        <translation>%s теперь не ведёт ни к какому устройству; при выборе вёл к %s</translation>
+    </message>
+    <message>
+        <source>Go on with %s all the same?</source>
+        <translation>Всё равно продолжить с %s?</translation>
+    </message>
+    <message>
+        <source>Waking the device</source>
+        <translation>Пробуждение устройства</translation>
+    </message>
+    <message>
+        <source>dump.bin</source>
+        <translation>dump.bin</translation>
+    </message>
+    <message>
+        <source>Start a simulated adapter with a ZAQ device behind it, on a copy of the demonstration EEPROM image
+Start simulator</source>
+        <translation>Запустить имитацию адаптера с устройством ZAQ на копии демонстрационного образа EEPROM
+Запустить имитатор</translation>
+    </message>
+    <message>
+        <source>&amp;Start simulator</source>
+        <translation>&amp;Запустить имитатор</translation>
+    </message>
+    <message>
+        <source>%1 is a simulated adapter and ZAQ device, its EEPROM image %2</source>
+        <translation>%1 — имитация адаптера и устройства ZAQ, образ EEPROM %2</translation>
+    </message>
+    <message>
+        <source>Compare with &amp;file...</source>
+        <translation>Сравнить с &amp;файлом...</translation>
     </message>
 </context>
 <context>

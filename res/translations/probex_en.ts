@@ -1413,6 +1413,10 @@ Try &apos;probex-cli --help&apos;.</translation>
         <translation>It happened in %s.</translation>
     </message>
     <message>
+        <source>The answer in %s was the answer to another request.</source>
+        <translation>The answer in %s was the answer to another request.</translation>
+    </message>
+    <message>
         <source>Mark the bytes of the dump that differ from a file
 Compare with file</source>
         <translation>Mark the bytes of the dump that differ from a file

@@ -1497,6 +1497,10 @@ Try &apos;probex-cli --help&apos;.</source>
         <translation>Это случилось в ходе %s.</translation>
     </message>
     <message>
+        <source>The answer in %s was the answer to another request.</source>
+        <translation>Ответ в ходе %s был ответом на другой запрос.</translation>
+    </message>
+    <message>
         <source>Mark the bytes of the dump that differ from a file
 Compare with file</source>
         <translation>Отметить байты дампа, которые отличаются от файла

@@ -269,5 +269,7 @@ inline constexpr ResourceId IDS_CLI_TRACE_IS_FILE = 61852;
 inline constexpr ResourceId IDS_CLI_TRACE_NOT_REGULAR = 61853;
 inline constexpr ResourceId IDS_CLI_TRACE_CANNOT = 61854;
 inline constexpr ResourceId IDS_CLI_TRACE_LOST = 61855;
+// Where no simulated adapter can run, the first start without an adapter says how to connect one.
+inline constexpr ResourceId IDS_CONNECT_ADAPTER_GUIDE = 61900;
 
 }  // namespace res

@@ -159,6 +159,43 @@ TEST_F(SimDeviceModel, StaysAsleepWhenTheWakeUpIsWrong)
         EXPECT_TRUE(Feed(b, slow).empty());
 }
 
+// Behind an emulated port the terminal shows a standard rate and no fixed parity for pulses
+// and frames alike; a 0x00 is a pulse only where no frame is under way.
+TEST_F(SimDeviceModel, AnyLineFormatTakesPulsesAndFramesByPlaceNotFormat)
+{
+    LineSettings standard;
+    standard.baud = 9600;
+    auto wakeAt = [&](const LineSettings& line) {
+        Feed(0x00, line);
+        now_ += 615ms;
+        Feed(0x00, line);
+        now_ += 255ms;
+    };
+    auto sendAt = [&](const Bytes& frame, const LineSettings& line) {
+        Bytes answer;
+        for (std::uint8_t byte : frame) {
+            Bytes out = Feed(byte, line);
+            if (!out.empty())
+                answer = out;
+        }
+        return answer;
+    };
+    eeprom_.Put(0x00, 0x5A);
+    for (bool any : {false, true}) {
+        options_.anyLineFormat = any;
+        wakeAt(standard);
+        EXPECT_EQ(sendAt(kStartFrame, standard).empty(), !any) << any;
+    }
+    // Awake: the zeros inside a read of address 0 are data, not pulses.
+    const Bytes answer = sendAt(ReadFrame(0x00), standard);
+    ASSERT_EQ(answer.size(), 9u);
+    EXPECT_EQ(answer[7], 0x5A);
+    // A zero where a frame would start begins a new wake-up.
+    wakeAt(standard);
+    EXPECT_TRUE(HasNote("a new wake-up while awake"));
+    EXPECT_FALSE(sendAt(kStartFrame, standard).empty());
+}
+
 TEST_F(SimDeviceModel, IgnoresRequestsBeforeTheConnectionStartAndBadChecksums)
 {
     WakeUp();

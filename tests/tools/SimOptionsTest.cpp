@@ -62,11 +62,14 @@ TEST(SimOptions, ParsesTheLinkFaults)
 {
     zaqsim::SimOptions o;
     std::string error;
-    ASSERT_TRUE(Parse({"--refuse", "3", "--short-answer", "4", "--corrupt-echo", "7", "--lose-byte", "9",
-                       "--stale", "c17f0a", "--unplug-in-answer", "2", "--ignore-writes", "image.bin"},
-                      o, error))
+    ASSERT_TRUE(
+        Parse({"--refuse", "3", "--short-answer", "4", "--corrupt-echo", "7", "--lose-byte", "9", "--stale",
+               "c17f0a", "--unplug-in-answer", "2", "--ignore-writes", "--any-line-format", "image.bin"},
+              o, error))
         << error;
     EXPECT_TRUE(o.ignoreWrites);
+    EXPECT_TRUE(o.anyLineFormat);
+    EXPECT_FALSE(zaqsim::SimOptions{}.anyLineFormat);
     EXPECT_FALSE(zaqsim::SimOptions{}.ignoreWrites);
     EXPECT_NE(std::string(zaqsim::kSimUsage).find("--ignore-writes"), std::string::npos);
     EXPECT_EQ(o.refuseAnswer, 3u);

@@ -40,6 +40,18 @@ DeviceModel::DeviceModel(const SimOptions& options, EepromImage& eeprom, WireLog
     : options_(options), eeprom_(eeprom), log_(log)
 {}
 
+bool DeviceModel::IsPulse(std::uint8_t byte, const LineSettings& line) const
+{
+    if (byte != 0x00)
+        return false;
+    return options_.anyLineFormat ? frame_.empty() : line.IsPulseFormat(kFrameBaud);
+}
+
+bool DeviceModel::IsFrameFormat(const LineSettings& line) const
+{
+    return options_.anyLineFormat || line.IsFrameFormat(kFrameBaud);
+}
+
 void DeviceModel::StartPulse(const LineSettings& line, SimClock::time_point time)
 {
     state_ = State::AfterPulse1;
@@ -52,18 +64,19 @@ void DeviceModel::Reject(const std::string& why, std::uint8_t byte, const LineSe
                          SimClock::time_point time)
 {
     log_.Note(why + " (byte " + Hex(byte) + " at " + line.Text() + ")");
+    // A pulse that ends one attempt may begin the next.
+    const bool pulse = IsPulse(byte, line);
     state_ = State::Asleep;
     connected_ = false;
     frame_.clear();
-    // A pulse that ends one attempt may begin the next.
-    if (byte == 0x00 && line.IsPulseFormat(kFrameBaud))
+    if (pulse)
         StartPulse(line, time);
 }
 
 std::vector<std::uint8_t> DeviceModel::OnByte(std::uint8_t byte, const LineSettings& line,
                                               SimClock::time_point time)
 {
-    const bool pulse = byte == 0x00 && line.IsPulseFormat(kFrameBaud);
+    const bool pulse = IsPulse(byte, line);
     switch (state_) {
     case State::Asleep:
         if (pulse) {
@@ -87,7 +100,7 @@ std::vector<std::uint8_t> DeviceModel::OnByte(std::uint8_t byte, const LineSetti
     }
     case State::AfterPulse2: {
         const long gap = Millis(time - pulseTime_);
-        if (!line.IsFrameFormat(kFrameBaud)) {
+        if (pulse || !IsFrameFormat(line)) {
             Reject("wake-up broken: first frame byte not at frame format", byte, line, time);
             return {};
         }
@@ -102,8 +115,8 @@ std::vector<std::uint8_t> DeviceModel::OnByte(std::uint8_t byte, const LineSetti
     }
     case State::Awake:
     case State::Trailer:
-        if (!line.IsFrameFormat(kFrameBaud)) {
-            Reject("byte not at frame format", byte, line, time);
+        if (pulse || !IsFrameFormat(line)) {
+            Reject(pulse ? "a new wake-up while awake" : "byte not at frame format", byte, line, time);
             return {};
         }
         return Collect(byte, line, time);

@@ -32,6 +32,10 @@ private:
         Trailer
     };
 
+    // A wake-up pulse: 0x00 at the pulse format, or with any line format, 0x00 where no frame
+    // is under way (no frame starts with it).
+    bool IsPulse(std::uint8_t byte, const LineSettings& line) const;
+    bool IsFrameFormat(const LineSettings& line) const;
     void StartPulse(const LineSettings& line, SimClock::time_point time);
     void Reject(const std::string& why, std::uint8_t byte, const LineSettings& line,
                 SimClock::time_point time);

@@ -21,6 +21,11 @@ const char* const kSimUsage =
     "  --long                 answer in the long (0x80) header form\n"
     "  --byte-timing          hold each byte for its time on the wire (0.955 ms at 10472 baud),\n"
     "                         to the microsecond when the machine lets zaq-sim run\n"
+    "  --any-line-format      take wake-up pulses and frames at any speed and parity the\n"
+    "                         terminal shows: a pulse is a 0x00 where no frame is under way.\n"
+    "                         For a terminal behind an emulated serial port or a Windows\n"
+    "                         compatibility layer, which pass only standard rates (no 10472)\n"
+    "                         and no mark/space parity to a pseudo-terminal\n"
     "  --usb-latency MS       behave as a USB serial chip with a latency timer of MS (1-255):\n"
     "                         echoes and answers reach the host when MS has passed since the\n"
     "                         last release, or when 62 bytes are waiting\n"
@@ -121,6 +126,8 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
             options.longAnswers = true;
         } else if (arg == "--byte-timing") {
             options.byteTiming = true;
+        } else if (arg == "--any-line-format") {
+            options.anyLineFormat = true;
         } else if (arg == "--usb-latency") {
             ok = number(options.usbLatencyMs);
             if (ok && (options.usbLatencyMs < 1 || options.usbLatencyMs > kMaxUsbLatencyMs)) {

@@ -20,6 +20,9 @@ struct SimOptions {
     std::string logPath;       // wire log file; empty: none
     bool longAnswers = false;  // answers in the 0x80 header form
     bool byteTiming = false;   // hold every byte for its time on the wire
+    // Pulses and frames are taken at whatever speed and parity the terminal shows: behind an
+    // emulator's serial port the terminal carries only standard rates and no fixed parity.
+    bool anyLineFormat = false;
     // What goes to the host waits in a USB serial chip for this latency timer; 0: no chip.
     std::uint32_t usbLatencyMs = 0;
     std::uint32_t responseDelayMs = 0;

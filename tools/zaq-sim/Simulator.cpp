@@ -30,6 +30,8 @@ bool Simulator::Start(std::string& error)
         error = options_.logPath + ": cannot write the log";
         return false;
     }
+    if (options_.anyLineFormat)
+        log_.Note("line formats not checked: pulses and frames taken at any speed and parity");
     if (!OpenTerminal(error)) {
         Stop();  // takes back the link and the port-map folder a half-done start made
         return false;

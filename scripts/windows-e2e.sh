@@ -49,7 +49,9 @@ rm -rf "$WINEPREFIX/drive_c/users/$USER/AppData/Roaming/Velmora" \
 
 # Wine starts a program in the Windows form of the current folder: plain file names reach it.
 cd "$work"
-cli() { run "$dist/probex-cli.exe" "$@"; }
+# The folder's programs get nothing but what lies beside them, as on a Windows machine.
+own() { PROBEX_WINE_OWN_FOLDER=1 run "$@"; }
+cli() { own "$dist/probex-cli.exe" "$@"; }
 expect_status() {
     local want=$1 status=0
     shift
@@ -80,7 +82,7 @@ xvfb_pid=$!
 for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
 export DISPLAY=$display
 
-run "$dist/probex.exe" >"$work/probex.out" 2>&1 &
+own "$dist/probex.exe" >"$work/probex.out" 2>&1 &
 probex_pid=$!
 shown=
 for _ in $(seq 300); do

@@ -5,7 +5,8 @@
 # Runs a program of the Windows build under Wine and exits with its status. The Qt DLLs and
 # plugins come from the Windows Qt (PROBEX_QT_WINDOWS, default as scripts/build-qt-windows.sh
 # makes it) and the compiler's runtime DLLs from mingw-w64, so a test program runs from the build
-# folder as it is. The Wine prefix is WINEPREFIX (default ~/.cache/probex/wine), made on first
+# folder as it is; with PROBEX_WINE_OWN_FOLDER=1 the program gets nothing but what lies beside it,
+# as on a machine without either. The Wine prefix is WINEPREFIX (default ~/.cache/probex/wine), made on first
 # use without the Mono and Gecko prompts; set WINEDEBUG to see Wine's own messages.
 set -euo pipefail
 [ $# -ge 1 ] || { echo "usage: $0 PROGRAM.exe [ARGUMENTS...]" >&2; exit 64; }
@@ -17,11 +18,15 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
 windows_path() { echo "Z:${1//\//\\}"; }
-runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
-pthread=$(dirname "$(realpath "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")")
-export WINEPATH="$(windows_path "$qt/bin");$(windows_path "$runtime");$(windows_path "$pthread")"
-export QT_PLUGIN_PATH
-QT_PLUGIN_PATH=$(windows_path "$qt/plugins")
+if [ "${PROBEX_WINE_OWN_FOLDER:-}" = 1 ]; then
+    unset WINEPATH QT_PLUGIN_PATH
+else
+    runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+    pthread=$(dirname "$(realpath "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")")
+    export WINEPATH="$(windows_path "$qt/bin");$(windows_path "$runtime");$(windows_path "$pthread")"
+    export QT_PLUGIN_PATH
+    QT_PLUGIN_PATH=$(windows_path "$qt/plugins")
+fi
 
 # Two test programs started at once must not both make the prefix.
 mkdir -p "$(dirname "$WINEPREFIX")"

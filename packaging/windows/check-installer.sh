@@ -2,10 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Usage: packaging/windows/check-installer.sh SETUP.exe PROBEX-FOLDER
 # Installs SETUP.exe silently under Wine (in WINEPREFIX, else a prefix of its own), as an
-# administrator would, and
-# checks the result: every file of PROBEX-FOLDER in Program Files, the Start-menu entry, the
-# uninstall entry Settings > Apps lists, and probex-cli.exe running from there with nothing but its
-# own folder. Then uninstalls silently: all of it gone, and a file the user put in the folder kept.
+# administrator would, and checks the result: every file of PROBEX-FOLDER in Program Files, the
+# Start-menu entry, the uninstall entry Settings > Apps lists, and probex-cli.exe running from
+# there with nothing but its own folder. Then uninstalls silently: all of it gone, and a file the user put in the folder kept.
 set -euo pipefail
 [ $# -eq 2 ] || { echo "usage: $0 SETUP.exe PROBEX-FOLDER" >&2; exit 64; }
 root=$(cd "$(dirname "$0")/../.." && pwd)

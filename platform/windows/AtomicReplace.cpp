@@ -11,6 +11,9 @@
 #include <random>
 #include <windows.h>
 
+// This file defines platform::ReplaceFile; the A/W macro would rename it.
+#undef ReplaceFile
+
 namespace platform {
 
 namespace {

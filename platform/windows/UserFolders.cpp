@@ -6,8 +6,9 @@
 #include "platform/windows/WideText.h"
 
 #include <cwchar>
-#include <shlobj.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shlobj.h>
 
 namespace platform {
 

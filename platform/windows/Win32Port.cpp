@@ -167,6 +167,10 @@ void Win32Port::Finish(Operation& op)
     DWORD transferred = 0;
     const BOOL ok = GetOverlappedResult(handle_, &op.native, &transferred, TRUE);
     op.status = ok ? 0 : ::GetLastError();
+    // A read or write that ran out of its time-outs is done with what it moved; Windows says so
+    // with success, Wine with a time-out code.
+    if (op.kind != Kind::WaitEvent && (op.status == ERROR_TIMEOUT || op.status == WAIT_TIMEOUT))
+        op.status = 0;
     op.done = transferred;
     if (op.kind == Kind::WaitEvent && op.events)
         *op.events = ok ? op.nativeEvents : 0;

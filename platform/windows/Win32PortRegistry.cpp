@@ -4,8 +4,9 @@
 #include "platform/PortNames.h"
 #include "platform/windows/WideText.h"
 
-#include <setupapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <setupapi.h>
 
 namespace platform {
 

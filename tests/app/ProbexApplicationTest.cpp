@@ -441,8 +441,8 @@ TEST_F(ProbexApplication, NoPortWithoutASimulatorSaysOnceHowToConnectAnAdapter)
         options.simulatedAdapter = std::make_shared<NoSimulatedAdapter>();
         Start(std::move(options));
         EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>(shown, guide));
-        if (shown > 0)
-            EXPECT_EQ(prompts_.prompts.at(0).icon, MessageIcon::Information);
+        for (const auto& prompt : prompts_.prompts)
+            EXPECT_EQ(prompt.icon, MessageIcon::Information);
         app_.reset();
     }
 }

@@ -105,7 +105,11 @@ bool TraceFile::Open(const std::string& path, const std::string& dumpTarget, std
         return false;
     }
     // O_NONBLOCK: a FIFO put there since stat() cannot hold the program in open().
+#ifdef _WIN32
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_NOINHERIT, 0666);
+#else
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+#endif
     if (fd < 0) {
         error = FormatText(res::IDS_CLI_TRACE_CANNOT, shown_, std::strerror(errno));
         return false;
@@ -117,7 +121,9 @@ bool TraceFile::Open(const std::string& path, const std::string& dumpTarget, std
         close(fd);
         return false;
     }
+#ifndef _WIN32
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+#endif
     buffer_ = std::make_unique<Buffer>(fd);
     file_ = std::make_unique<std::ostream>(buffer_.get());
     out_ = file_.get();

@@ -44,8 +44,8 @@ pty=$(head -n1 "$work/sim.out")
 
 run reg add 'HKLM\Software\Wine\Ports' /v COM1 /t REG_SZ /d "$pty" /f >/dev/null
 wineserver -k  # the mapping takes effect at the next start of the Wine server
-rm -rf "$WINEPREFIX/drive_c/users/$USER/AppData/Roaming/Velmora" \
-    "$WINEPREFIX/drive_c/users/$USER/AppData/Local/Velmora"
+rm -rf "$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Velmora" \
+    "$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Velmora"
 
 # Wine starts a program in the Windows form of the current folder: plain file names reach it.
 cd "$work"
@@ -67,7 +67,7 @@ cp original.bin changed.bin
 printf '\x12\x34\x56' | dd of=changed.bin bs=1 seek=$((0x40)) conv=notrunc status=none
 expect_status 0 write --port COM1 changed.bin
 cmp changed.bin eeprom.bin || fail "after the write the simulator's image is not the written dump"
-grep -q 'backup' cli.err || fail "the write named no backup: $(cat cli.err)"
+grep -q '^Backup: ' cli.err || fail "the write named no backup: $(cat cli.err)"
 echo "probex-cli.exe write with verify: the device holds the written dump"
 
 expect_status 0 compare --port COM1 changed.bin

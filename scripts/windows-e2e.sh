@@ -23,7 +23,7 @@ run() { "$root/scripts/wine-run.sh" "$@"; }
 
 work=$(mktemp -d)
 export WINEPREFIX=${WINEPREFIX:-$work/wine}
-sim_pid= xvfb_pid=
+sim_pid='' xvfb_pid=''
 cleanup() {
     [ -n "$sim_pid" ] && { kill "$sim_pid" 2>/dev/null || true; wait "$sim_pid" 2>/dev/null || true; }
     [ -n "$xvfb_pid" ] && { kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; }
@@ -101,7 +101,7 @@ wait "$probex_pid" 2>/dev/null || true
 cp original.bin eeprom.bin
 mkdir -p "$(dirname "$shot")"
 rm -f "$work/progress.png" "$work/done.png"
-LANGUAGE= LC_ALL= LC_MESSAGES= LANG=ru_RU.UTF-8 run "$screenshot_exe" progress.png done.png 2>"$work/screenshot.err" \
+LANGUAGE='' LC_ALL='' LC_MESSAGES='' LANG=ru_RU.UTF-8 run "$screenshot_exe" progress.png done.png 2>"$work/screenshot.err" \
     || fail "probex-screenshot.exe failed: $(cat "$work/screenshot.err")"
 if grep -E '"(Unable|Device|K-line|Receive)' "$work/screenshot.err"; then
     fail "the read through the window failed"

@@ -23,9 +23,9 @@ if [ "${PROBEX_WINE_OWN_FOLDER:-}" = 1 ]; then
 else
     runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
     pthread=$(dirname "$(realpath "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")")
-    export WINEPATH="$(windows_path "$qt/bin");$(windows_path "$runtime");$(windows_path "$pthread")"
-    export QT_PLUGIN_PATH
+    WINEPATH="$(windows_path "$qt/bin");$(windows_path "$runtime");$(windows_path "$pthread")"
     QT_PLUGIN_PATH=$(windows_path "$qt/plugins")
+    export WINEPATH QT_PLUGIN_PATH
 fi
 
 # Two test programs started at once must not both make the prefix.

@@ -12,6 +12,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 list=$(mktemp --suffix=.nsh)
 trap 'rm -f "$list"' EXIT
+# shellcheck disable=SC2016 # $INSTDIR is NSIS's, not the shell's
 (
     cd "$source"
     find . -type f | sort | sed 's|^\./||; s|/|\\|g; s|.*|  Delete "$INSTDIR\\&"|'

@@ -18,7 +18,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 dist=$(realpath "$1")
 sim=$(realpath "$2")
 shot=$(realpath -m "$3")
-screenshot_exe=${PROBEX_SCREENSHOT_EXE:-$(dirname "$dist")/cmake/app/probex-screenshot.exe}
+screenshot_exe=${PROBEX_SCREENSHOT_EXE:-$(dirname "$dist")/cmake/probex-screenshot.exe}
 run() { "$root/scripts/wine-run.sh" "$@"; }
 
 work=$(mktemp -d)

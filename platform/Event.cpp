@@ -38,9 +38,9 @@ WaitResult Event::Wait(std::uint32_t timeoutMs, const std::stop_token& stop)
     const auto isSignalled = [this] { return signalled_; };
     bool got;
 #ifdef _WIN32
-    // The C++ library's stop callbacks, which the stop-token waits register, hang now and then on
-    // Windows (a wake-up of their semaphore is lost when a stop request races the callback's
-    // removal). The wait looks at the stop request every few milliseconds instead.
+    // The C++ library's wait of a condition variable on a stop token hangs now and then on Windows
+    // when the stop request comes as the wait begins (seen under Wine within a few tries). The
+    // wait looks at the stop request every few milliseconds instead.
     using Clock = std::chrono::steady_clock;
     constexpr auto kStopCheck = std::chrono::milliseconds(10);
     const auto until = timeoutMs == kInfinite ? Clock::time_point::max()

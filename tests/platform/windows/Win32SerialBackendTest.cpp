@@ -146,8 +146,6 @@ TEST_F(Win32SerialPair, AReadWithNothingComingEndsAtItsTimeoutEmpty)
     EXPECT_EQ(count, 0u);
 }
 
-// Before the wait for input: under Wine 8, GetDefaultCommConfigW in a process that has waited for
-// input this way hangs (not seen with a single WaitCommEvent cancelled; cause not found yet).
 TEST_F(Win32SerialPair, TheSystemsDefaultConfigurationIsFoundByEitherName)
 {
     for (const std::string& name : {nearName_, "\\\\.\\" + nearName_}) {

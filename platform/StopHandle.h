@@ -7,6 +7,7 @@ namespace platform {
 
 #ifdef _WIN32
 using StopHandle = void*;
+// NOLINTNEXTLINE(misc-misplaced-const): the handle itself is what stays constant.
 inline constexpr StopHandle kNoStopHandle = nullptr;
 #else
 using StopHandle = int;

@@ -13,7 +13,8 @@ namespace platform {
 namespace {
 
 // A driver that keeps no history of the events that came while nobody waited could miss bytes
-// arriving just before the wait began: each wait for input looks at the queue again this often.
+// arriving just before the wait began, and a pending wait may have fired on bytes already read:
+// each wait for input looks at the queue again this often.
 constexpr DWORD kInputRecheckMs = 50;
 
 void Signal(Overlapped* record, std::uint32_t status, std::uint32_t transferred)
@@ -61,6 +62,8 @@ Win32Port::~Win32Port()
         CloseHandle(event);
     if (wakeEvent_)
         CloseHandle(wakeEvent_);
+    if (inputWait_.hEvent)
+        CloseHandle(inputWait_.hEvent);
 }
 
 std::uint32_t Win32Port::SetMask(std::uint32_t mask)
@@ -72,6 +75,7 @@ std::uint32_t Win32Port::SetMask(std::uint32_t mask)
     if (!SetCommMask(handle_, mask))
         return ::GetLastError();
     mask_ = mask;
+    rxCharAdded_ = false;
     return 0;
 }
 
@@ -179,65 +183,57 @@ void Win32Port::Finish(Operation& op)
 
 std::uint32_t Win32Port::WaitForInput(std::chrono::steady_clock::time_point until, StopHandle stop)
 {
-    std::uint32_t mask = 0;
-    {
-        std::lock_guard lock(mutex_);
-        if (closing_)
-            return kErrorInvalidHandle;
-        mask = mask_;
+    std::unique_lock lock(mutex_);
+    if (closing_)
+        return kErrorInvalidHandle;
+    // The wait needs received bytes among the driver's events; they stay there afterwards (a later
+    // SetMask sets the caller's mask exactly).
+    if ((mask_ & EV_RXCHAR) == 0 && !rxCharAdded_) {
+        if (!SetCommMask(handle_, mask_ | EV_RXCHAR))
+            return ::GetLastError();
+        rxCharAdded_ = true;
     }
-    // The wait needs received bytes among the events; the port's own mask comes back after it.
-    const bool addRxChar = (mask & EV_RXCHAR) == 0;
-    if (addRxChar && !SetCommMask(handle_, mask | EV_RXCHAR))
-        return ::GetLastError();
-    HANDLE event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    std::uint32_t outcome = event ? kErrorTimeout : ::GetLastError();
-    while (event) {
+    if (!inputWait_.hEvent) {
+        inputWait_.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        if (!inputWait_.hEvent)
+            return ::GetLastError();
+    }
+    lock.unlock();
+    // One event wait is kept pending from call to call, never cancelled before the port closes:
+    // Wine 8 leaves something behind for every cancelled one, and after a few its
+    // GetDefaultCommConfigW hangs.
+    for (;;) {
         DWORD errors = 0;
         COMSTAT status{};
-        if (!ClearCommError(handle_, &errors, &status)) {
-            outcome = ::GetLastError();
-            break;
-        }
-        if (status.cbInQue > 0) {
-            outcome = 0;
-            break;
-        }
+        if (!ClearCommError(handle_, &errors, &status))
+            return ::GetLastError();
+        if (status.cbInQue > 0)
+            return 0;
         const auto left = until - std::chrono::steady_clock::now();
-        if (left <= std::chrono::steady_clock::duration::zero()) {
-            outcome = kErrorTimeout;
-            break;
-        }
-        OVERLAPPED wait{};
-        wait.hEvent = event;
-        ResetEvent(event);
-        DWORD fired = 0;
-        if (!WaitCommEvent(handle_, &fired, &wait) && ::GetLastError() != ERROR_IO_PENDING) {
-            outcome = ::GetLastError();
-            break;
+        if (left <= std::chrono::steady_clock::duration::zero())
+            return kErrorTimeout;
+        if (!inputWaitPending_) {
+            inputWait_.Internal = inputWait_.InternalHigh = 0;
+            ResetEvent(inputWait_.hEvent);
+            if (!WaitCommEvent(handle_, &inputEvents_, &inputWait_) && ::GetLastError() != ERROR_IO_PENDING)
+                return ::GetLastError();
+            inputWaitPending_ = true;
         }
         const auto leftMs = std::chrono::ceil<std::chrono::milliseconds>(left).count();
         const DWORD sliceMs = DWORD(std::min<long long>(leftMs, kInputRecheckMs));
-        const HANDLE handles[2] = {event, stop};
+        const HANDLE handles[2] = {inputWait_.hEvent, stop};
         const DWORD woke = WaitForMultipleObjects(stop ? 2 : 1, handles, FALSE, sliceMs);
-        if (woke != WAIT_OBJECT_0)
-            CancelIoEx(handle_, &wait);
-        DWORD unused = 0;
-        GetOverlappedResult(handle_, &wait, &unused, TRUE);
-        if (woke == WAIT_OBJECT_0 + 1) {
-            outcome = kErrorOperationAborted;
-            break;
+        if (woke == WAIT_OBJECT_0) {
+            DWORD unused = 0;
+            GetOverlappedResult(handle_, &inputWait_, &unused, FALSE);
+            inputWaitPending_ = false;
+        } else if (woke == WAIT_OBJECT_0 + 1) {
+            return kErrorOperationAborted;
+        } else if (woke == WAIT_FAILED) {
+            return ::GetLastError();
         }
-        if (woke == WAIT_FAILED) {
-            outcome = ::GetLastError();
-            break;
-        }
+        // Bytes, or a slice gone by: the queue is looked at again.
     }
-    if (event)
-        CloseHandle(event);
-    if (addRxChar)
-        SetCommMask(handle_, mask);
-    return outcome;
 }
 
 std::uint32_t Win32Port::Result(Overlapped& record, std::uint32_t& count, bool wait)
@@ -291,6 +287,11 @@ void Win32Port::Shutdown()
             retiredEvents_.push_back(op.native.hEvent);
         }
         pending_.clear();
+        if (inputWaitPending_) {
+            DWORD unused = 0;
+            GetOverlappedResult(handle_, &inputWait_, &unused, TRUE);
+            inputWaitPending_ = false;
+        }
     }
     Wake();
     if (worker_.joinable())

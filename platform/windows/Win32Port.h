@@ -7,6 +7,8 @@
 #include "platform/SerialTypes.h"
 #include "platform/StopHandle.h"
 
+#include <windows.h>
+
 #include <chrono>
 #include <cstdint>
 #include <list>
@@ -67,6 +69,11 @@ private:
 
     std::mutex mutex_;
     std::uint32_t mask_ = 0;
+    bool rxCharAdded_ = false;  // the driver's mask has EV_RXCHAR for WaitForInput, beside mask_
+    // WaitForInput's event wait, kept pending from one call to the next (by one caller at a time).
+    OVERLAPPED inputWait_{};
+    DWORD inputEvents_ = 0;
+    bool inputWaitPending_ = false;
     bool closing_ = false;
     std::list<Operation> pending_;
     std::vector<void*> retiredEvents_;  // closed by the thread, which may still be waiting on them

@@ -187,8 +187,11 @@ bool Win32SerialBackend::GetDefaultCommConfig(const std::string& portName, CommC
         return Fail(ERROR_INSUFFICIENT_BUFFER);
     }
     // The provider's data may follow the record: room for it, and only the record is kept.
-    const std::wstring name =
-        WideFromUtf8(CanonicalComName(portName).empty() ? portName : CanonicalComName(portName));
+    // The call takes the bare COM name ("COM3"), not the device path.
+    std::string bare = portName.rfind("\\\\.\\", 0) == 0 ? portName.substr(4) : portName;
+    if (const std::string canonical = CanonicalComName(bare); !canonical.empty())
+        bare = canonical;
+    const std::wstring name = WideFromUtf8(bare);
     DWORD nativeSize = sizeof(COMMCONFIG);
     std::vector<unsigned char> buffer(nativeSize);
     for (int attempt = 0; attempt < 2; ++attempt) {

@@ -146,6 +146,22 @@ TEST_F(Win32SerialPair, AReadWithNothingComingEndsAtItsTimeoutEmpty)
     EXPECT_EQ(count, 0u);
 }
 
+TEST_F(Win32SerialPair, TheSystemsDefaultConfigurationIsFoundByEitherName)
+{
+    for (const std::string& name : {nearName_, "\\\\.\\" + nearName_}) {
+        CommConfig config;
+        std::uint32_t size = kCommConfigSize;
+        ASSERT_TRUE(backend_.GetDefaultCommConfig(name, config, size))
+            << name << ": " << ErrnoText(GetLastError());
+        EXPECT_EQ(size, kCommConfigSize);
+        EXPECT_NE(config.dcb.baudRate, 0u) << name;
+    }
+    CommConfig config;
+    std::uint32_t small = 4;
+    EXPECT_FALSE(backend_.GetDefaultCommConfig(nearName_, config, small));
+    EXPECT_EQ(small, kCommConfigSize);
+}
+
 TEST_F(Win32SerialPair, WaitForInputEndsOnBytesDeadlineAndStop)
 {
     StopSignal stop;

@@ -12,6 +12,7 @@ public:
     bool Available() const override { return false; }
     bool Start(const QString&, QString&) override { return false; }
     void Stop() override {}
+    bool Running() const override { return false; }
     QString ImagePath() const override { return {}; }
 };
 

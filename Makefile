@@ -22,7 +22,7 @@ FUZZ_SECONDS ?= 30
 # Debian's source, Wine to run the tests and the installer, NSIS to make it.
 WINDOWS_BUILD    ?= build-windows
 WINDOWS_DIST     := $(WINDOWS_BUILD)/Probex-$(VERSION)
-WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix ninja-build googletest wine wine64 nsis xvfb \
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix ninja-build googletest wine wine64 nsis xvfb x11-utils \
                     qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n dpkg-dev
 QT_WINDOWS_CACHE ?= $(HOME)/.cache/probex
 QT_WINDOWS       := $(QT_WINDOWS_CACHE)/qt6-6.4.2-mingw-w64-x86_64

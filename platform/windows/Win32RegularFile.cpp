@@ -92,9 +92,9 @@ int OpenRegularFile(const std::string& path, FileUse use, std::error_code& error
         error = refusal;
         return -1;
     }
+    // The handle itself is not inherited: CreateFileW was given no security attributes.
     const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(file),
-                                   _O_BINARY | _O_NOINHERIT | (use == FileUse::Read ? _O_RDONLY : 0) |
-                                       (use == FileUse::Append ? _O_APPEND : 0));
+                                   _O_BINARY | (use == FileUse::Append ? _O_APPEND : 0));
     if (fd < 0) {
         CloseHandle(file);
         error = std::make_error_code(std::errc::too_many_files_open);

@@ -18,8 +18,21 @@ CTEST_ARGS ?= --output-on-failure -j$(JOBS)
 PROBEX_WERROR ?= OFF
 FUZZ_SECONDS ?= 30
 
-.PHONY: all deps deps-package build test test-asan test-tsan test-drivers fuzz run bench package \
-        package-reproducible dist format format-check lint clean
+# The Windows build: mingw-w64, Qt for Windows (scripts/build-qt-windows.sh), GoogleTest from
+# Debian's source, Wine to run the tests and the installer, NSIS to make it.
+WINDOWS_BUILD    ?= build-windows
+WINDOWS_DIST     := $(WINDOWS_BUILD)/Probex-$(VERSION)
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix ninja-build googletest wine wine64 nsis xvfb x11-utils \
+                    qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n dpkg-dev
+QT_WINDOWS_CACHE ?= $(HOME)/.cache/probex
+QT_WINDOWS       := $(QT_WINDOWS_CACHE)/qt6-6.4.2-mingw-w64-x86_64
+WINDOWS_TOOLCHAIN := $(CURDIR)/cmake/mingw-w64-x86_64.cmake
+GTEST_WINDOWS    := $(CURDIR)/$(WINDOWS_BUILD)/googletest
+# Every Wine start of the Windows targets shares one prefix of the build folder.
+WINDOWS_ENV      := WINEPREFIX=$(CURDIR)/$(WINDOWS_BUILD)/wine PROBEX_QT_WINDOWS=$(QT_WINDOWS)
+
+.PHONY: all deps deps-package deps-windows build test test-asan test-tsan test-drivers fuzz run bench package \
+        package-reproducible dist format format-check lint clean windows windows-test windows-installer
 
 all: build
 
@@ -107,6 +120,35 @@ dist:
 	mkdir -p $(BUILD)
 	git archive --format=tar --prefix=probex-$(VERSION)/ HEAD | gzip -9n >$(BUILD)/probex-$(VERSION).tar.gz
 
+deps-windows:
+	$(call install_missing,$(WINDOWS_PACKAGES),--no-install-recommends)
+
+# probex.exe, probex-cli.exe and the portable test programs for 64-bit Windows, laid out with all
+# they load in $(WINDOWS_DIST).
+windows: deps-windows
+	scripts/build-qt-windows.sh $(QT_WINDOWS_CACHE)
+	cmake -S /usr/src/googletest -B $(WINDOWS_BUILD)/googletest-build -G Ninja --toolchain $(WINDOWS_TOOLCHAIN) \
+	  -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=$(GTEST_WINDOWS) >/dev/null
+	cmake --build $(WINDOWS_BUILD)/googletest-build -j$(JOBS) --target install >/dev/null
+	cmake -S . -B $(WINDOWS_BUILD)/cmake -G Ninja --toolchain $(WINDOWS_TOOLCHAIN) -DCMAKE_BUILD_TYPE=Release \
+	  "-DCMAKE_PREFIX_PATH=$(QT_WINDOWS);$(GTEST_WINDOWS)" -DPROBEX_WERROR=$(PROBEX_WERROR) >/dev/null
+	cmake --build $(WINDOWS_BUILD)/cmake -j$(JOBS)
+	rm -rf $(WINDOWS_DIST)
+	cmake --install $(WINDOWS_BUILD)/cmake --prefix $(CURDIR)/$(WINDOWS_DIST) --strip >/dev/null
+
+# The portable test programs under Wine, then the end-to-end cases: probex-cli.exe and probex.exe
+# under Wine on COM1, mapped to the pseudo-terminal of the Linux zaq-sim.
+windows-test: windows deps
+	cd $(WINDOWS_BUILD)/cmake && $(WINDOWS_ENV) ctest $(CTEST_ARGS)
+	cmake -S . -B $(BUILD) -DPROBEX_WERROR=$(PROBEX_WERROR) >/dev/null
+	cmake --build $(BUILD) -j$(JOBS) --target zaq-sim
+	$(WINDOWS_ENV) scripts/windows-e2e.sh $(WINDOWS_DIST) $(BUILD)/tools/zaq-sim docs/screenshot-windows.png
+
+# Probex-VERSION-setup.exe in $(WINDOWS_BUILD), installed and uninstalled under Wine as a check.
+windows-installer: windows
+	packaging/windows/make-installer.sh $(WINDOWS_DIST) $(VERSION) $(WINDOWS_BUILD)/Probex-$(VERSION)-setup.exe
+	$(WINDOWS_ENV) packaging/windows/check-installer.sh $(WINDOWS_BUILD)/Probex-$(VERSION)-setup.exe $(WINDOWS_DIST)
+
 # The house style of .clang-format, over every C++ file git knows.
 CXX_SOURCES = git ls-files -z '*.cpp' '*.h'
 
@@ -130,4 +172,4 @@ lint: deps
 	  | sed '/^[0-9]* warnings\? generated\.$$/d'
 
 clean:
-	rm -rf build build-asan build-tsan build-fuzz
+	rm -rf build build-asan build-tsan build-fuzz $(WINDOWS_BUILD)

@@ -46,7 +46,7 @@ void CAdapterCheckDlg::Start(const QString& portName)
         return;  // one check a dialog
     text_->setPlainText(LoadText(res::IDS_ADAPTER_CHECKING).arg(portName));
     const std::string port = portName.toStdString();
-    const int stopFd = stop_.Fd();
+    const platform::StopHandle stopFd = stop_.Fd();
     worker_ = std::thread([this, port, stopFd] {
         const QString report = QString::fromStdString(operation::RunAdapterCheck(port, stopFd).report);
         // Handed to the dialog's own thread; a dialog being destroyed waits for this thread

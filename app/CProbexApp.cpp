@@ -14,8 +14,11 @@
 #include "app/CProbexDoc.h"
 #include "app/CQtMessageTarget.h"
 #include "app/ConnectionLog.h"
+#include "app/NoSimulatedAdapter.h"
 #include "app/ResourceText.h"
+#ifndef _WIN32
 #include "app/ZaqSimProcess.h"
+#endif
 #include "app/docview/CPrompts.h"
 #include "dumpedit/widget/DumpEditClasses.h"
 #include "dumpedit/widget/WindowClassRegistry.h"
@@ -66,6 +69,15 @@ bool AdapterPortPresent(const std::vector<std::string>& devices)
         ports, [](const platform::PortEntry& port) { return !port.path.starts_with("/dev/ttyS"); });
 }
 
+std::shared_ptr<SimulatedAdapter> InstalledSimulatedAdapter()
+{
+#ifdef _WIN32
+    return std::make_shared<NoSimulatedAdapter>();
+#else
+    return std::make_shared<ZaqSimProcess>(ZaqSimProcess::InstalledFiles());
+#endif
+}
+
 QWidget* CreateRegisteredControl(const std::string& className, QWidget* parent, std::uint32_t style)
 {
     return dumpedit::CWindowClassRegistry::Instance().Create(QString::fromStdString(className), parent,
@@ -89,7 +101,7 @@ CProbexApp::CProbexApp(Options opts)
     if (!options_.devices)
         options_.devices = [] { return platform::ListSerialDevices(); };
     if (!options_.simulatedAdapter)
-        options_.simulatedAdapter = std::make_shared<ZaqSimProcess>(ZaqSimProcess::InstalledFiles());
+        options_.simulatedAdapter = InstalledSimulatedAdapter();
 }
 
 CProbexApp::~CProbexApp()
@@ -142,9 +154,16 @@ void CProbexApp::OfferSimulatedAdapter()
     if (view_->PortCount() > 0)
         frame_->ShowOutcome(LoadText(res::IDS_ONLY_BUILT_IN_PORTS));
     SimulatedAdapter& simulator = *options_.simulatedAdapter;
+    std::uint32_t answer = settings_.GetProfileInt(kSimulatorSection, kStartEntry, NotAsked);
+    if (!simulator.Supported()) {
+        if (answer == NotAsked) {
+            ShowMessage(res::IDS_CONNECT_ADAPTER_GUIDE, MessageButtons::Ok, MessageIcon::Information);
+            settings_.WriteProfileInt(kSimulatorSection, kStartEntry, LeaveIt);
+        }
+        return;
+    }
     if (!simulator.Available())
         return;
-    std::uint32_t answer = settings_.GetProfileInt(kSimulatorSection, kStartEntry, NotAsked);
     if (answer == NotAsked) {
         answer = ShowMessage(res::IDS_OFFER_SIMULATOR, MessageButtons::YesNo, MessageIcon::Question) ==
                          MessageAnswer::Yes

@@ -63,7 +63,7 @@ public:
 private:
     bool CreateMainWindow();
     // With no port an adapter may be behind, the simulated adapter: asked once, the answer kept;
-    // started when it was yes.
+    // started when it was yes. Where none can run, once how to connect an adapter.
     void OfferSimulatedAdapter();
     // Starts it under the first free COM name, chooses that name, and says so with startedText
     // (%1 the name, %2 the image) or why it did not start.

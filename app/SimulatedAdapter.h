@@ -10,6 +10,8 @@ class SimulatedAdapter {
 public:
     virtual ~SimulatedAdapter() = default;
 
+    // False where no simulator can run on this system at all.
+    virtual bool Supported() const { return true; }
     // False when there is nothing to start (the simulator or its image is not installed).
     virtual bool Available() const = 0;
     // Starts it under comName and returns once the name leads to it; false with the reason.

@@ -57,7 +57,7 @@ AdapterVerdict VerdictOf(const AdapterCheckResult& result);
 struct AdapterCheckOptions {
     std::uint32_t echoCount = 20;
     std::uint32_t echoTimeoutMs = 1000;
-    int stopFd = -1;  // readable: the check ends where it is
+    platform::StopHandle stopFd = platform::kNoStopHandle;  // raised: the check ends where it is
     platform::SysfsRoots roots;
 };
 

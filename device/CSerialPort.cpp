@@ -333,7 +333,8 @@ std::uint32_t CSerialPort::Read(void* buffer, std::uint32_t length, std::uint32_
                  count, overlapped, timeoutMs, true);
 }
 
-std::uint32_t CSerialPort::WaitForInput(std::chrono::steady_clock::time_point until, int stopFd)
+std::uint32_t CSerialPort::WaitForInput(std::chrono::steady_clock::time_point until,
+                                        platform::StopHandle stopFd)
 {
     if (!IsOpen())
         return lastError;

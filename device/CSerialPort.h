@@ -55,9 +55,10 @@ public:
     virtual std::uint32_t Read(void* buffer, std::uint32_t length, std::uint32_t* bytesRead,
                                platform::Overlapped* overlapped, std::uint32_t timeoutMs);
 
-    // Blocks until received bytes wait, the line hangs up (1117), `stopFd` becomes readable
+    // Blocks until received bytes wait, the line hangs up (1117), `stopFd` is raised
     // (995) or `until` passes (1460): 0 when bytes wait. The code is kept in lastError.
-    virtual std::uint32_t WaitForInput(std::chrono::steady_clock::time_point until, int stopFd);
+    virtual std::uint32_t WaitForInput(std::chrono::steady_clock::time_point until,
+                                       platform::StopHandle stopFd);
 
     // True with lastError 0 when open; false with lastError 6 otherwise.
     bool IsOpen();

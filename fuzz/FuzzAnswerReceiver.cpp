@@ -51,7 +51,7 @@ public:
     }
 
     // The input used up is a line that hung up: the wait ends at once.
-    std::uint32_t WaitForInput(std::chrono::steady_clock::time_point, int) override
+    std::uint32_t WaitForInput(std::chrono::steady_clock::time_point, platform::StopHandle) override
     {
         return echoes_.empty() && input.empty() ? platform::kErrorIoDevice : 0;
     }

@@ -6,7 +6,8 @@
 
 namespace operation {
 
-AdapterCheckOutcome RunAdapterCheck(const std::string& portName, int stopFd, platform::SerialBackend& backend)
+AdapterCheckOutcome RunAdapterCheck(const std::string& portName, platform::StopHandle stopFd,
+                                    platform::SerialBackend& backend)
 {
     device::AdapterCheckOptions options;
     options.stopFd = stopFd;

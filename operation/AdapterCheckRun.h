@@ -15,9 +15,9 @@ struct AdapterCheckOutcome {
     std::string openFailure;  // CannotOpen: the port, the system's reason and the remedy
 };
 
-// Checks the adapter on portName without waking the device; a readable stopFd ends the check
+// Checks the adapter on portName without waking the device; a raised stopFd ends the check
 // where it is.
-AdapterCheckOutcome RunAdapterCheck(const std::string& portName, int stopFd,
+AdapterCheckOutcome RunAdapterCheck(const std::string& portName, platform::StopHandle stopFd,
                                     platform::SerialBackend& backend = platform::DefaultSerialBackend());
 
 }  // namespace operation

@@ -2,15 +2,20 @@
 #pragma once
 // Replacing a file whole or not at all: the new content goes to a temporary file beside it,
 // reaches the disk, and is renamed over it, so that a reader sees either the old file or the
-// whole new one, and a crash leaves one of the two.
+// whole new one, and a crash leaves one of the two. On Windows the rename is MoveFileExW with
+// write-through, after FlushFileBuffers; files there have no owner or mode to keep.
 
 #include <cstdint>
 #include <span>
 #include <string>
-#include <sys/types.h>
 #include <system_error>
+#ifndef _WIN32
+#include <sys/types.h>
+#endif
 
 namespace platform {
+
+#ifndef _WIN32
 
 // What a replacement keeps of the file it replaces.
 struct KeptAttributes {
@@ -23,6 +28,7 @@ struct KeptAttributes {
 // The attributes the replacement of `target` takes: those of the file there, or those of any
 // new file (0666 less the umask, the caller's owner and group) when there is none.
 KeptAttributes AttributesToKeep(const std::string& target);
+#endif
 
 // Why a replacement is refused though the folder takes new files; their message() says it.
 enum class ReplaceRefusal {
@@ -34,12 +40,13 @@ std::error_code make_error_code(ReplaceRefusal refusal);
 
 // For a temporary file made by other means (a Qt save) that is to replace `target`: refused when
 // the folder is sticky and `target` another user's, or when the file open at `fd` cannot be given
-// the owner and group of `target`; otherwise given them.
+// the owner and group of `target`; otherwise given them. Windows: nothing to keep, never refused.
 std::error_code KeepOwnerOf(const std::string& target, int fd);
 
 // One replacement of `target`. A symbolic link at `target` is itself replaced; callers that mean
-// the file it leads to pass that file. Errors are errno values in the generic category, so
-// message() is the system's own text.
+// the file it leads to pass that file. Errors are errno values in the generic category (Win32
+// codes in Win32ErrorCategory on Windows, which compare equal to their std::errc), so message()
+// is the system's own text.
 class AtomicReplace {
 public:
     // With `replace` false a file already at `target` stays, and Commit() fails with EEXIST.
@@ -60,17 +67,22 @@ public:
     std::error_code Commit(std::span<const std::uint8_t> bytes);
 
 private:
+#ifdef _WIN32
+    bool Fill(std::span<const std::uint8_t> bytes);
+    void* file_ = nullptr;  // the temporary file's handle while it is open
+#else
     KeptAttributes Kept() const;
     bool CreateNamed();
     bool NameNameless();
     bool Fill(std::span<const std::uint8_t> bytes, const KeptAttributes& kept);
     bool Place();  // the finished temporary file takes the target's name; errno tells a failure
+    int fd_ = -1;
+#endif
     void Drop();
 
     std::string target_;
     std::string folder_;
     bool replace_ = true;
-    int fd_ = -1;
     std::string name_;  // empty while the temporary file has no name (O_TMPFILE)
 };
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Error codes of the device link. The numbers are the ones the serial and thread classes
-// report to their callers (a Windows-style numbering); what a person reads is the system's own
-// text (strerror) of the errno behind a code, never the number.
+// report to their callers (the Win32 numbering). Behind each code stands the system's own number:
+// on POSIX an errno value, whose text (strerror) is what a person reads; on Windows the Win32
+// code itself, read as its FormatMessage text followed by the number.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -31,15 +32,15 @@ inline constexpr std::uint32_t kEInvalidArg = 0x80070057;
 // kErrorGenFailure.
 std::uint32_t ErrorFromErrno(int err);
 
-// The errno a code stands for (several errno values share a code; this is the closest one), or
-// 0 for a code of no errno.
+// The system number a code stands for: POSIX, the closest errno (several share a code), or 0 for a
+// code of no errno; Windows, the code.
 int ErrnoOfCode(std::uint32_t code);
 
-// The system's text (strerror) of a code's errno, or nothing for an unknown code.
+// The system's text of a code's system number, or nothing for a code the system has no text for.
 std::optional<std::string> ErrorText(std::uint32_t code);
 
-// The system's text of an errno value ("Permission denied"), in the language of the messages
-// locale.
+// The system's text of a system number, in the user's language: strerror ("Permission denied")
+// on POSIX, FormatMessage with the number on Windows ("Access is denied (5)").
 std::string ErrnoText(int err);
 
 // Per-thread code of the last failed platform call, as the serial backend reports it.

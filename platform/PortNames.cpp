@@ -16,24 +16,6 @@ namespace platform {
 
 namespace {
 
-// The number n of "COMn" (any case, n >= 1), or 0 when the name is not of that form.
-unsigned ComPortNumber(const std::string& name)
-{
-    if (name.size() < 4 || name.size() > 12)
-        return 0;
-    for (size_t i = 0; i < 3; ++i) {
-        if (std::toupper(static_cast<unsigned char>(name[i])) != "COM"[i])
-            return 0;
-    }
-    const std::string digits = name.substr(3);
-    if (!std::all_of(digits.begin(), digits.end(), [](unsigned char c) { return std::isdigit(c); }))
-        return 0;
-    if (digits.front() == '0')
-        return 0;
-    const unsigned long n = std::stoul(digits);
-    return n > 0xFFFF ? 0 : static_cast<unsigned>(n);
-}
-
 // "ttyUSB10" after "ttyUSB9": compare the trailing numbers as numbers.
 bool NaturalLess(const std::string& a, const std::string& b)
 {
@@ -67,22 +49,6 @@ std::string UnusedComName()
     return {};
 }
 
-std::string ComName(unsigned n)
-{
-    return "COM" + std::to_string(n);
-}
-
-bool IsComName(const std::string& name)
-{
-    return ComPortNumber(name) != 0;
-}
-
-std::string CanonicalComName(const std::string& name)
-{
-    const unsigned n = ComPortNumber(name);
-    return n == 0 ? std::string() : ComName(n);
-}
-
 std::string DevicePathOf(const std::string& portName)
 {
     const auto resolved = ResolvePortName(portName);
@@ -106,7 +72,7 @@ std::variant<std::string, std::uint32_t> ResolvePortName(const std::string& port
 {
     if (portName.find('/') != std::string::npos)
         return portName;
-    const unsigned n = ComPortNumber(portName);
+    const unsigned n = ComNumber(portName);
     if (n == 0)
         return kErrorFileNotFound;
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Port names: "COMn" goes through the per-user port map, a name containing "/" is a path.
+// Port names. POSIX: "COMn" goes through the per-user port map, a name containing "/" is a path.
+// Windows: COM names are the system's own ("COM3" opens \\.\COM3); there is no port map.
 #include <cstdint>
 #include <string>
 #include <variant>
@@ -19,6 +20,9 @@ std::string UnusedComName();
 
 // "COMn" for the number n (from 1).
 std::string ComName(unsigned n);
+
+// The number n of "COMn" (any case, n from 1 to 65535 without a leading zero), else 0.
+unsigned ComNumber(const std::string& name);
 
 // Whether `name` is of the form COMn (any case, n from 1 to 65535 without a leading zero).
 bool IsComName(const std::string& name);

@@ -225,10 +225,10 @@ bool PosixSerialBackend::GetOverlappedResult(CommHandle handle, Overlapped& over
 }
 
 std::uint32_t PosixSerialBackend::WaitForInput(CommHandle handle, std::chrono::steady_clock::time_point until,
-                                               int stopFd)
+                                               StopHandle stop)
 {
     const auto port = Find(handle);
-    return port ? port->WaitForInput(until, stopFd) : kErrorInvalidHandle;
+    return port ? port->WaitForInput(until, stop) : kErrorInvalidHandle;
 }
 
 bool PosixSerialBackend::GetLowLatency(CommHandle handle, bool& on)

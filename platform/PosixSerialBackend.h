@@ -36,7 +36,7 @@ public:
                              bool wait) override;
     bool CancelIo(CommHandle port) override;
     std::uint32_t WaitForInput(CommHandle port, std::chrono::steady_clock::time_point until,
-                               int stopFd) override;
+                               StopHandle stop) override;
     bool GetLowLatency(CommHandle port, bool& on) override;
 
     // The record a port gets from the system's default configuration: 9600 baud, 8 data bits,

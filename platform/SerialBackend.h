@@ -3,6 +3,7 @@
 // The operating-system calls the serial port class is written against. Every call that returns
 // false has set the thread's last error (GetLastError in ErrorCodes.h).
 #include "platform/SerialTypes.h"
+#include "platform/StopHandle.h"
 
 #include <chrono>
 #include <cstdint>
@@ -43,18 +44,18 @@ public:
     // Cancels the operations the calling thread issued on the port; when this returns, the
     // backend no longer touches their records or buffers.
     virtual bool CancelIo(CommHandle port) = 0;
-    // Blocks until received bytes wait to be read, the line hangs up (kErrorIoDevice), `stopFd`
-    // becomes readable (kErrorOperationAborted; -1 for none) or `until` passes (kErrorTimeout).
+    // Blocks until received bytes wait to be read, the line hangs up (kErrorIoDevice), `stop`
+    // is raised (kErrorOperationAborted; kNoStopHandle for none) or `until` passes (kErrorTimeout).
     // Returns 0 when bytes wait. Unlike the calls above it returns its code rather than setting
     // the last error.
     virtual std::uint32_t WaitForInput(CommHandle port, std::chrono::steady_clock::time_point until,
-                                       int stopFd) = 0;
+                                       StopHandle stop) = 0;
     // Whether the driver passes received bytes on without delay (the port asks for that when
     // first used). A backend without such an option fails with kErrorInvalidFunction.
     virtual bool GetLowLatency(CommHandle port, bool& on);
 };
 
-// The backend of the running system (the POSIX one), shared by the whole process.
+// The backend of the running system (the POSIX or the Win32 one), shared by the whole process.
 SerialBackend& DefaultSerialBackend();
 
 }  // namespace platform

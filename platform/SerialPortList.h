@@ -5,6 +5,8 @@
 // COM2), then the serial devices no COM name reaches, by path in natural order. A port another
 // program holds is listed as busy, one the user may not open as such; one that is not there
 // (unplugged since, no hardware behind a built-in port, not a serial port) is left out.
+// Windows: every COM name the system has (its SERIALCOMM map), sorted the same way, each described
+// by what the Device Manager shows ("USB Serial Port (COM3), FTDI, FTSER2K"); no device paths.
 #include "platform/SerialDeviceInfo.h"
 
 #include <functional>

@@ -271,6 +271,8 @@ inline constexpr ResourceId IDS_CLI_TRACE_IS_FILE = 61852;
 inline constexpr ResourceId IDS_CLI_TRACE_NOT_REGULAR = 61853;
 inline constexpr ResourceId IDS_CLI_TRACE_CANNOT = 61854;
 inline constexpr ResourceId IDS_CLI_TRACE_LOST = 61855;
+// Where no simulated adapter can run, the first start without an adapter says how to connect one.
+inline constexpr ResourceId IDS_CONNECT_ADAPTER_GUIDE = 61900;
 inline constexpr ResourceId IDS_FILE_NOT_REGULAR = 61960;
 inline constexpr ResourceId IDS_FILE_IS_LINK = 61961;
 inline constexpr ResourceId IDS_CLI_REPEATED_OPTION = 61962;  // %s the option

@@ -283,6 +283,11 @@ constexpr auto kStrings = std::to_array<Entry>({
     {IDS_CLI_TRACE_NOT_REGULAR, "cannot write the trace to %s: not a regular file"},
     {IDS_CLI_TRACE_CANNOT, "cannot write the trace to %s: %s"},
     {IDS_CLI_TRACE_LOST, "the trace could not be written to %s: %s"},
+    {IDS_CONNECT_ADAPTER_GUIDE,
+     "No serial adapter found. Plug the K-line adapter into a USB port: once its driver is installed, Device "
+     "Manager lists it under \"Ports (COM & LPT)\" as a COM port (\"USB Serial Port (COM3)\"). Then open the "
+     "port list and choose that port.\n\nThere is no simulated adapter on Windows. This message is not shown "
+     "again."},
     {IDS_UNEXPECTED_ANSWER, "Device answered another request"},
     {IDS_CHECK_FORMAT_SET_UNREAD, "set; the driver tells nothing back\n  echoes: %u of %u"},
     {IDS_CHECK_READ_BACK_NOTE,

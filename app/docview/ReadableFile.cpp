@@ -8,8 +8,8 @@
 bool OpenReadableFile(QFile& file, const QString& path, const QString& notRegularText, QString& reason)
 {
     std::error_code refused;
-    const int fd =
-        platform::OpenRegularFile(QFile::encodeName(path).toStdString(), platform::FileUse::Read, refused);
+    // UTF-8, which platform takes on every system (QFile::encodeName is the ANSI code page on Windows).
+    const int fd = platform::OpenRegularFile(path.toStdString(), platform::FileUse::Read, refused);
     file.setFileName(path);
     if (fd >= 0 && file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return true;

@@ -727,6 +727,14 @@ It stops when the window closes. This question is not asked again.</translation>
         <translation>The simulated adapter did not start: %1</translation>
     </message>
     <message>
+        <source>No serial adapter found. Plug the K-line adapter into a USB port: once its driver is installed, Device Manager lists it under &quot;Ports (COM &amp; LPT)&quot; as a COM port (&quot;USB Serial Port (COM3)&quot;). Then open the port list and choose that port.
+
+There is no simulated adapter on Windows. This message is not shown again.</source>
+        <translation>No serial adapter found. Plug the K-line adapter into a USB port: once its driver is installed, Device Manager lists it under &quot;Ports (COM &amp; LPT)&quot; as a COM port (&quot;USB Serial Port (COM3)&quot;). Then open the port list and choose that port.
+
+There is no simulated adapter on Windows. This message is not shown again.</translation>
+    </message>
+    <message>
         <source>No USB or ACM serial adapter found, only built-in ports: plug the K-line adapter in, then open the port list</source>
         <translation>No USB or ACM serial adapter found, only built-in ports: plug the K-line adapter in, then open the port list</translation>
     </message>

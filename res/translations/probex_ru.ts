@@ -771,6 +771,14 @@ It stops when the window closes. This question is not asked again.</source>
 Имитация остановится, когда окно закроется. Больше этот вопрос не задаётся.</translation>
     </message>
     <message>
+        <source>No serial adapter found. Plug the K-line adapter into a USB port: once its driver is installed, Device Manager lists it under &quot;Ports (COM &amp; LPT)&quot; as a COM port (&quot;USB Serial Port (COM3)&quot;). Then open the port list and choose that port.
+
+There is no simulated adapter on Windows. This message is not shown again.</source>
+        <translation>Последовательный адаптер не найден. Подключите адаптер K-line к порту USB: когда его драйвер установлен, Диспетчер устройств показывает его в разделе «Порты (COM и LPT)» как COM-порт («USB Serial Port (COM3)»). Затем откройте список портов и выберите этот порт.
+
+Имитации адаптера под Windows нет. Больше это сообщение не показывается.</translation>
+    </message>
+    <message>
         <source>No serial adapter found: %1 is a simulated adapter and ZAQ device, its EEPROM image %2</source>
         <translation>Последовательный адаптер не найден: %1 — имитация адаптера и устройства ZAQ, образ EEPROM %2</translation>
     </message>

@@ -41,6 +41,7 @@
 #include "app/CProbexView.h"
 #include "app/CStatusBar.h"
 #include "app/ControlId.h"
+#include "app/NoSimulatedAdapter.h"
 #include "app/ZaqSimProcess.h"
 #include "device/ZaqProtocol.h"
 #include "dumpedit/widget/CDumpEdit.h"
@@ -442,6 +443,23 @@ TEST_F(ProbexApplication, NoPortOffersTheSimulatorOnceAndRunsItWhileTheWindowIsO
     EXPECT_TRUE(
         Frame()->GetStatusBar()->GetPaneText(0).startsWith("The simulated adapter did not start: zaq-sim: "))
         << Frame()->GetStatusBar()->GetPaneText(0).toStdString();
+}
+
+// Where no simulator can run, the first start without an adapter says how to connect one, once.
+TEST_F(ProbexApplication, NoPortWithoutASimulatorSaysOnceHowToConnectAnAdapter)
+{
+    StoreSettings("COM5", 3);  // an empty port map: no port at all
+    const QString guide = QString::fromStdString(res::LoadString(res::IDS_CONNECT_ADAPTER_GUIDE));
+    for (const std::size_t shown : {1u, 0u}) {
+        prompts_.prompts.clear();
+        CProbexApp::Options options;
+        options.simulatedAdapter = std::make_shared<NoSimulatedAdapter>();
+        Start(std::move(options));
+        EXPECT_EQ(prompts_.MessageTexts(), std::vector<QString>(shown, guide));
+        for (const auto& prompt : prompts_.prompts)
+            EXPECT_EQ(prompt.icon, MessageIcon::Information);
+        app_.reset();
+    }
 }
 
 // With no port at all the device commands could only fail: they wait, and the status bar says

@@ -188,7 +188,8 @@ bool FakeSerialBackend::CancelIo(CommHandle)
     return true;
 }
 
-std::uint32_t FakeSerialBackend::WaitForInput(CommHandle, std::chrono::steady_clock::time_point, int)
+std::uint32_t FakeSerialBackend::WaitForInput(CommHandle, std::chrono::steady_clock::time_point,
+                                              platform::StopHandle)
 {
     calls.push_back("WaitForInput");
     return kErrorTimeout;

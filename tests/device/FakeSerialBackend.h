@@ -59,7 +59,7 @@ public:
     bool CancelIo(platform::CommHandle port) override;
     // Nothing ever arrives on the scripted line: every wait times out at once.
     std::uint32_t WaitForInput(platform::CommHandle port, std::chrono::steady_clock::time_point until,
-                               int stopFd) override;
+                               platform::StopHandle stopFd) override;
 
 private:
     bool Failing(const std::string& name);

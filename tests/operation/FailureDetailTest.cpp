@@ -42,7 +42,8 @@ TEST(FailureDetail, SaysWhatHappenedAtWhichStepAndByte)
     const TracePlace writeStep2Byte3{TraceStep::Write, 0x25, 2, 3, 0, false};
     const TracePlace readAnswerByte1{TraceStep::Read, 0x25, 0, 8, 1, true};
     const TracePlace pulse1{TraceStep::Pulse1};
-    const std::string hungUp = std::strerror(EIO);
+    // The system's own text for the code, strerror(EIO) on POSIX.
+    const std::string hungUp = *platform::ErrorText(platform::kErrorIoDevice);
     const struct {
         const char* what;
         Ending ending;

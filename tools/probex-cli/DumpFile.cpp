@@ -20,12 +20,27 @@ using platform::InFolder;
 
 namespace {
 
+#ifdef _WIN32
+// Bytes as they are (no CR/LF translation), and not handed to programs this one starts.
+constexpr int kOpenFlags = O_BINARY | O_NOINHERIT;
+#else
+constexpr int kOpenFlags = O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 constexpr int kMaxLinks = 40;  // as many as the kernel follows in a path
+#endif
 
 // The text of `id`, "cannot read %s: %s" and the like, for the file and errno.
 std::string WithReason(res::ResourceId id, const std::string& file)
 {
     return operation::FormatText(id, file, std::strerror(errno));
+}
+
+ssize_t ReadWhole(int fd, Dump& dump)
+{
+#ifdef _WIN32
+    return read(fd, dump.data(), static_cast<unsigned>(dump.size()));  // from the start: just opened
+#else
+    return pread(fd, dump.data(), dump.size(), 0);
+#endif
 }
 
 }  // namespace
@@ -63,6 +78,7 @@ DumpLoad DumpFile::Open(bool replace, Dump& dump, std::string& error)
 bool DumpFile::FollowLinks(std::string& error)
 {
     target_ = path_;
+#ifndef _WIN32
     for (int links = 0;; ++links) {
         struct stat info {};
         if (lstat(target_.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
@@ -81,6 +97,9 @@ bool DumpFile::FollowLinks(std::string& error)
         const std::string link(text, std::size_t(size));
         target_ = !link.empty() && link.front() == '/' ? link : InFolder(FolderOf(target_), link);
     }
+#else
+    static_cast<void>(error);
+#endif
     folder_ = FolderOf(target_);
     return true;
 }
@@ -101,7 +120,7 @@ DumpLoad DumpFile::LoadTarget(bool replace, Dump& dump, std::string& error)
     }
     // Opened for what the command will do with it: a read replaces the file, so it must be
     // writable as well. O_NONBLOCK: something else put there since stat() cannot block us.
-    const int fd = open(target_.c_str(), (replace ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = open(target_.c_str(), (replace ? O_RDWR : O_RDONLY) | kOpenFlags);
     if (fd < 0) {
         error = WithReason(cannot, shown_);
         return DumpLoad::Unusable;
@@ -113,7 +132,7 @@ DumpLoad DumpFile::LoadTarget(bool replace, Dump& dump, std::string& error)
     } else if (info.st_size != off_t(dump.size())) {
         error = operation::DumpSizeDetail(shown_, std::uintmax_t(info.st_size));
         outcome = DumpLoad::WrongSize;
-    } else if (pread(fd, dump.data(), dump.size(), 0) != ssize_t(dump.size())) {
+    } else if (ReadWhole(fd, dump) != ssize_t(dump.size())) {
         error = WithReason(cannot, shown_);
         outcome = DumpLoad::Unusable;
     }

@@ -3,11 +3,18 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
+#ifndef _WIN32
 #include <pthread.h>
+#endif
 
 #include "operation/Operation.h"
-#include "platform/OpenLineSettings.h"
 #include "platform/StopSignal.h"
+#ifdef _WIN32
+#include "platform/windows/ConsoleStop.h"
+#else
+#include "platform/OpenLineSettings.h"
+#endif
 
 namespace probexcli {
 
@@ -18,6 +25,41 @@ std::atomic<platform::StopSignal*> g_stopSignal{nullptr};
 volatile std::sig_atomic_t g_received = 0;
 
 static_assert(std::atomic<operation::Operation*>::is_always_lock_free);
+
+void RequestStop()
+{
+    if (operation::Operation* run = g_operation.load())
+        run->RequestStop();
+    if (platform::StopSignal* stop = g_stopSignal.load())
+        stop->Raise();
+}
+
+#ifdef _WIN32
+
+// Ctrl+C, Ctrl+Break and the console window closing stand for the signals; the handler runs on a
+// thread of the system's.
+void OnConsoleStop(platform::ConsoleStopCause cause)
+{
+    // A second Ctrl+C: the user will not wait for the clean close.
+    if (g_received && cause == platform::ConsoleStopCause::Interrupt)
+        std::_Exit(kExitSignal);
+    g_received = 1;
+    RequestStop();
+}
+
+}  // namespace
+
+void InstallStopSignals()
+{
+    platform::InstallConsoleStop(OnConsoleStop);
+}
+
+void StartWorkerWithoutStopSignals(operation::Operation& run)
+{
+    run.StartWorker();
+}
+
+#else
 
 constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
 
@@ -33,10 +75,7 @@ void OnStopSignal(int signal)
         std::raise(signal);
     } else {
         g_received = 1;
-        if (operation::Operation* run = g_operation.load())
-            run->RequestStop();
-        if (platform::StopSignal* stop = g_stopSignal.load())
-            stop->Raise();
+        RequestStop();
     }
     errno = savedErrno;
 }
@@ -65,11 +104,6 @@ void InstallStopSignals()
     std::signal(SIGPIPE, SIG_IGN);
 }
 
-bool StopSignalReceived()
-{
-    return g_received != 0;
-}
-
 void StartWorkerWithoutStopSignals(operation::Operation& run)
 {
     // A handler running on the worker could still hold the engine while this thread destroys it.
@@ -78,6 +112,13 @@ void StartWorkerWithoutStopSignals(operation::Operation& run)
     pthread_sigmask(SIG_BLOCK, &stopSignals, &previous);
     run.StartWorker();
     pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+}
+
+#endif
+
+bool StopSignalReceived()
+{
+    return g_received != 0;
 }
 
 OperationStopOnSignal::OperationStopOnSignal(operation::Operation& run)

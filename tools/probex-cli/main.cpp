@@ -11,8 +11,21 @@
 #include "res/TextCatalog.h"
 #include "tools/probex-cli/CliRunner.h"
 #include "tools/probex-cli/StopSignals.h"
+#ifdef _WIN32
+#include "platform/windows/ConsoleStop.h"
+#endif
 
 namespace {
+
+#ifdef _WIN32
+
+// A Windows process without standard handles gets descriptors that fail every call instead.
+bool KeepStandardDescriptorsOpen(bool&)
+{
+    return true;
+}
+
+#else
 
 // A descriptor 0, 1 or 2 closed at start would go to the next file the program opens: the serial
 // port could become standard output and take the ID text onto the K-line. Each closed one is
@@ -30,6 +43,8 @@ bool KeepStandardDescriptorsOpen(bool& stdoutWasClosed)
     return true;
 }
 
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -44,5 +59,10 @@ int main(int argc, char** argv)
     res::UseCatalog(res::InterfaceLanguageFromEnvironment());
     probexcli::InstallStopSignals();
     probexcli::CliIo io{std::cout, std::cerr, isatty(STDERR_FILENO) == 1, {}};
-    return probexcli::RunCli(std::vector<std::string>(argv + 1, argv + argc), io);
+    const int status = probexcli::RunCli(std::vector<std::string>(argv + 1, argv + argc), io);
+#ifdef _WIN32
+    // A closing console waits for this before the system ends the process.
+    platform::ConsoleStopFinished();
+#endif
+    return status;
 }

@@ -139,7 +139,7 @@ windows: deps-windows
 # The portable test programs under Wine, then the end-to-end cases: probex-cli.exe and probex.exe
 # under Wine on COM1, mapped to the pseudo-terminal of the Linux zaq-sim.
 windows-test: windows deps
-	cd $(WINDOWS_BUILD)/cmake && $(WINDOWS_ENV) ctest $(CTEST_ARGS)
+	cd $(WINDOWS_BUILD)/cmake && $(WINDOWS_ENV) xvfb-run -a ctest $(CTEST_ARGS)
 	cmake -S . -B $(BUILD) -DPROBEX_WERROR=$(PROBEX_WERROR) >/dev/null
 	cmake --build $(BUILD) -j$(JOBS) --target zaq-sim
 	$(WINDOWS_ENV) scripts/windows-e2e.sh $(WINDOWS_DIST) $(BUILD)/tools/zaq-sim docs/screenshot-windows.png

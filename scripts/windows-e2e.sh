@@ -85,7 +85,8 @@ export DISPLAY=$display
 own "$dist/probex.exe" >"$work/probex.out" 2>&1 &
 probex_pid=$!
 shown=
-for _ in $(seq 300); do
+# Wine's first window in a new display takes its desktop up first: slow on a busy machine.
+for _ in $(seq 900); do
     if xwininfo -root -tree 2>/dev/null | grep -q '"Probex'; then
         shown=yes
         break

@@ -4,6 +4,7 @@
 #include "platform/PortNames.h"
 
 #include "platform/ErrorCodes.h"
+#include "platform/windows/Win32PortRegistry.h"
 
 namespace platform {
 
@@ -52,8 +53,8 @@ std::string DevicePathOf(const std::string& portName)
 
 std::vector<std::string> ListSerialDevices(const std::string&)
 {
-    // Every serial port has a COM name here; ListPorts finds them in the registry.
-    return {};
+    // Every serial port has a COM name here: the list is the names the registry has.
+    return PresentComNames();
 }
 
 }  // namespace platform

@@ -104,6 +104,15 @@ std::uint32_t Win32Port::Issue(Kind kind, void* buffer, std::uint32_t length, st
     std::unique_lock lock(mutex_);
     if (closing_)
         return kErrorInvalidHandle;
+    if (kind == Kind::Read && length > 0) {
+        if (const std::uint32_t code = LimitToQueued(length); code != 0)
+            return code;
+        if (length == 0) {
+            // Nothing queued and nothing to wait for: done, with no bytes.
+            Signal(record, 0, 0);
+            return 0;
+        }
+    }
     // A blocking call waits for its own operation, which the port's thread never sees.
     const bool blocking = record == nullptr || !overlapped_;
     std::list<Operation> own;
@@ -164,6 +173,24 @@ std::uint32_t Win32Port::Issue(Kind kind, void* buffer, std::uint32_t length, st
         pending_.pop_back();
     }
     return status;
+}
+
+std::uint32_t Win32Port::LimitToQueued(std::uint32_t& length)
+{
+    COMMTIMEOUTS timeouts{};
+    if (!GetCommTimeouts(handle_, &timeouts))
+        return ::GetLastError();
+    if (timeouts.ReadIntervalTimeout != MAXDWORD || timeouts.ReadTotalTimeoutMultiplier != 0 ||
+        timeouts.ReadTotalTimeoutConstant != 0)
+        return 0;
+    // A read told to return at once takes what the queue holds. Wine keeps an overlapped one
+    // pending until bytes come instead, so it is never asked for more than that.
+    DWORD errors = 0;
+    COMSTAT status{};
+    if (!ClearCommError(handle_, &errors, &status))
+        return ::GetLastError();
+    length = std::min<std::uint32_t>(length, status.cbInQue);
+    return 0;
 }
 
 void Win32Port::Finish(Operation& op)

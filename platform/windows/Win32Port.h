@@ -57,6 +57,9 @@ private:
 
     std::uint32_t Issue(Kind kind, void* buffer, std::uint32_t length, std::uint32_t* events,
                         std::uint32_t& count, Overlapped* record);
+    // Cuts a read's `length` to the bytes queued when the port's time-outs ask reads to return
+    // at once; 0 or the system's error code.
+    std::uint32_t LimitToQueued(std::uint32_t& length);
     // Waits for the native operation to end and signals its record with the outcome.
     void Finish(Operation& op);
     void ThreadLoop();

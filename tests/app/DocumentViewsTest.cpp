@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QSignalSpy>
 
 #include <memory>
@@ -81,10 +82,12 @@ TEST(DocumentViews, TitleAndModifiedChangesAreSignalledOnce)
     QSignalSpy modified(&document, &CDocument::modifiedChanged);
     document.SetModifiedFlag(true);
     document.SetModifiedFlag(true);
-    document.SetPathName("/tmp/some/dump.bin");
-    document.SetPathName("/tmp/other/dump.bin");
+    // Absolute paths of this system, so the document keeps them as they are.
+    const QDir temp(QDir::tempPath());
+    document.SetPathName(temp.filePath("some/dump.bin"));
+    document.SetPathName(temp.filePath("other/dump.bin"));
     EXPECT_EQ(document.GetTitle(), "dump.bin");
-    EXPECT_EQ(document.GetPathName(), "/tmp/other/dump.bin");
+    EXPECT_EQ(document.GetPathName(), temp.filePath("other/dump.bin"));
     ASSERT_EQ(titles.count(), 1);
     EXPECT_EQ(titles[0][0].toString(), "dump.bin");
     ASSERT_EQ(modified.count(), 1);

@@ -4,12 +4,11 @@
 #include "device/CExceptionEx.h"
 #include "device/FormatSystemMessage.h"
 #include "platform/Clock.h"
+#include "platform/ErrorCodes.h"
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <cstdint>
-#include <cstring>
 #include <thread>
 
 namespace {
@@ -48,7 +47,7 @@ TEST(ExceptionEx, CarriesTheSystemTextForACode)
 {
     const device::CExceptionEx e("CThreadEx::Start()", 5u);
     EXPECT_EQ(e.GetContext(), "CThreadEx::Start()");
-    EXPECT_EQ(e.GetMessage(), std::strerror(EACCES));
+    EXPECT_EQ(e.GetMessage(), platform::ErrnoText(platform::ErrnoOfCode(5)));
     EXPECT_EQ(e.GetCode(), 5u);
 
     // NOLINTNEXTLINE(performance-unnecessary-copy-initialization): the copy is what is tested
@@ -67,8 +66,9 @@ TEST(ExceptionEx, FixedTextHasCodeZero)
 
 TEST(SystemMessage, KnownCodesHaveTheSystemsTextsAndUnknownOnesNameTheNumber)
 {
-    EXPECT_EQ(device::FormatSystemMessage(2), std::strerror(ENOENT));
-    EXPECT_EQ(device::FormatSystemMessage(1460), std::strerror(ETIMEDOUT));
+    for (const std::uint32_t code : {platform::kErrorFileNotFound, platform::kErrorTimeout})
+        EXPECT_EQ(device::FormatSystemMessage(code), platform::ErrnoText(platform::ErrnoOfCode(code)))
+            << code;
     const std::string unknown = device::FormatSystemMessage(0x12345);
     EXPECT_NE(unknown.find("0x12345"), std::string::npos) << unknown;
 }

@@ -9,10 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cerrno>
 #include <chrono>
 #include <cstdint>
-#include <cstring>
 #include <functional>
 #include <stdexcept>
 #include <thread>
@@ -141,7 +139,8 @@ TEST(ThreadLifecycle, TerminateOfAFinishedThreadKeepsRunsExitCode)
 TEST(ThreadLifecycle, TerminateRefusesWithoutAThreadAndFromTheWorkerItself)
 {
     FunctionThread idle([](FunctionThread&) { return 0u; });
-    ExpectThrows([&] { idle.Terminate(0); }, "CThreadEx::Terminate()", std::strerror(EBADF),
+    ExpectThrows([&] { idle.Terminate(0); }, "CThreadEx::Terminate()",
+                 platform::ErrnoText(platform::ErrnoOfCode(platform::kErrorInvalidHandle)),
                  platform::kErrorInvalidHandle);
 
     std::atomic<std::uint32_t> caught{0};

@@ -1,17 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The adapter check's report: each finding's hint, the verdict, and the report's lines.
 #include "operation/AdapterCheckReport.h"
+#include "platform/ErrorCodes.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <cstring>
 
 using namespace device;
 using operation::AdapterCheckHints;
 using operation::AdapterCheckReport;
 
 namespace {
+
+// The system's number for a port that another program holds: Windows refuses it as access denied.
+#ifdef _WIN32
+constexpr int kPortHeldErrno = 5;
+#else
+constexpr int kPortHeldErrno = EBUSY;
+#endif
 
 // A clean result, as from a good adapter on a port without a latency timer.
 AdapterCheckResult GoodResult()
@@ -166,11 +173,11 @@ TEST(AdapterCheckReport, ASilentAdapterAndAPortThatDidNotOpen)
     AdapterCheckResult closed;
     closed.portName = "COM3";
     closed.path = "/dev/ttyUSB0";
-    closed.openFailure = {"COM3", "/dev/ttyUSB0", EBUSY};
+    closed.openFailure = {"COM3", "/dev/ttyUSB0", kPortHeldErrno};
     EXPECT_EQ(AdapterCheckReport(closed), "Port: COM3 (/dev/ttyUSB0)\n"
                                           "Adapter: unknown to the system\n"
                                           "Opened: no: COM3 (/dev/ttyUSB0): " +
-                                              std::string(std::strerror(EBUSY)) +
+                                              platform::ErrnoText(kPortHeldErrno) +
                                               ". Another program holds the port (a terminal program, a modem "
                                               "manager, another Probex): close it and try again.\n"
                                               "Verdict: the port cannot be opened.\n");

@@ -6,9 +6,18 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <cstring>
 
 namespace {
+
+// The system's number for a port that another program holds (Windows refuses it as access
+// denied), and a device path that leads nowhere.
+#ifdef _WIN32
+constexpr int kPortHeldErrno = 5;
+constexpr char kMissingPort[] = "\\\\.\\probex-no-such-port";
+#else
+constexpr int kPortHeldErrno = EBUSY;
+constexpr char kMissingPort[] = "/dev/probex-no-such-port";
+#endif
 
 using namespace operation;
 
@@ -183,15 +192,17 @@ TEST(OperationSummary, StoppedCompareSaysHowFarItGotAndWhatDifferedSoFar)
 TEST(OperationSummary, PortThatDidNotOpenIsNamedWithTheReasonAndTheRemedy)
 {
     OperationRecord record = EndedIn(device::OpRead, device::ResultPortError, Pass::None, 0);
-    record.port = "/dev/probex-no-such-port";
+    record.port = kMissingPort;
     record.openError = platform::ErrorFromErrno(ENOENT);
-    EXPECT_EQ(PortFailureText(record), "/dev/probex-no-such-port: " + *platform::ErrorText(record.openError) +
+    EXPECT_EQ(PortFailureText(record), std::string(kMissingPort) + ": " +
+                                           *platform::ErrorText(record.openError) +
                                            ". The device is not there: the adapter is unplugged, or the port "
                                            "name is wrong.");
     // The errno the engine kept tells apart what the code cannot (EBUSY and EACCES share one).
-    record.openError = platform::ErrorFromErrno(EBUSY);
-    record.openErrno = EBUSY;
-    EXPECT_EQ(PortFailureText(record).rfind("/dev/probex-no-such-port: " + std::string(std::strerror(EBUSY)) +
+    record.openError = platform::kErrorAccessDenied;
+    record.openErrno = kPortHeldErrno;
+    EXPECT_EQ(PortFailureText(record).rfind(std::string(kMissingPort) + ": " +
+                                                platform::ErrnoText(kPortHeldErrno) +
                                                 ". Another program holds the port",
                                             0),
               0u);

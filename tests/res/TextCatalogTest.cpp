@@ -22,7 +22,7 @@ bool HasCyrillic(const std::string& text)
 
 class TextCatalog : public ::testing::Test {
 protected:
-    ~TextCatalog() override { res::SetTranslation(nullptr); }
+    void TearDown() override { res::SetTranslation(nullptr); }
 };
 
 TEST_F(TextCatalog, EachLanguageOfTheTranslationFilesIsThere)

@@ -66,9 +66,10 @@ TEST(ExceptionEx, FixedTextHasCodeZero)
 
 TEST(SystemMessage, KnownCodesHaveTheSystemsTextsAndUnknownOnesNameTheNumber)
 {
-    for (const std::uint32_t code : {platform::kErrorFileNotFound, platform::kErrorTimeout})
+    for (const std::uint32_t code : {platform::kErrorFileNotFound, platform::kErrorTimeout}) {
         EXPECT_EQ(device::FormatSystemMessage(code), platform::ErrnoText(platform::ErrnoOfCode(code)))
             << code;
+    }
     const std::string unknown = device::FormatSystemMessage(0x12345);
     EXPECT_NE(unknown.find("0x12345"), std::string::npos) << unknown;
 }

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -93,7 +94,7 @@ int OpenRegularFile(const std::string& path, FileUse use, std::error_code& error
         return -1;
     }
     // The handle itself is not inherited: CreateFileW was given no security attributes.
-    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(file),
+    const int fd = _open_osfhandle(reinterpret_cast<std::intptr_t>(file),
                                    _O_BINARY | (use == FileUse::Append ? _O_APPEND : 0));
     if (fd < 0) {
         CloseHandle(file);

@@ -76,26 +76,30 @@ grep -q '3 bytes differ: 40, 41, 42' cli.out cli.err || fail "compare said: $(ca
 echo "probex-cli.exe compare: equal to the written dump, 3 bytes differ from the original"
 
 # The window, in a virtual display.
-display=:$((190 + RANDOM % 50))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb takes a free display number itself and names it once it accepts clients: a number of our
+# own choosing could be another run's display.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
-export DISPLAY=$display
+for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb gave no display"
+export DISPLAY=:$(head -n1 "$work/display")
 
 own "$dist/probex.exe" >"$work/probex.out" 2>&1 &
 probex_pid=$!
-shown=
-# Wine's first window in a new display takes its desktop up first: slow on a busy machine.
-for _ in $(seq 900); do
+# The wait ends when the window is up or the program has ended. Wine's first window in a new
+# display brings its desktop up first, which takes minutes on a busy machine: the bound is only
+# there so that a program hung before its window fails the run instead of holding it.
+shown='' started=$SECONDS
+while [ $((SECONDS - started)) -lt 600 ]; do
     if xwininfo -root -tree 2>/dev/null | grep -q '"Probex'; then
         shown=yes
         break
     fi
     kill -0 "$probex_pid" 2>/dev/null || break
-    sleep 0.1
+    sleep 0.2
 done
-[ -n "$shown" ] || fail "probex.exe showed no window: $(cat "$work/probex.out")"
-echo "probex.exe: its window is up, with the DLLs and plugins of the folder"
+[ -n "$shown" ] || fail "probex.exe showed no window in $((SECONDS - started)) s: $(cat "$work/probex.out")"
+echo "probex.exe: its window is up after $((SECONDS - started)) s, with the DLLs and plugins of the folder"
 wineserver -k
 wait "$probex_pid" 2>/dev/null || true
 

@@ -18,11 +18,11 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <utility>
 
 #include "device/DeviceZaqTypes.h"
 #include "operation/DeviceResultText.h"
 #include "res/StringTable.h"
+#include "res/TextCatalog.h"
 #include "tests/support/RecordingMessageTarget.h"
 #include "tests/support/ScopedFilePermissions.h"
 #include "tests/support/TempPortMap.h"
@@ -336,9 +336,7 @@ TEST_F(ProbexCli, DeviceFailuresExitWithTheirResultAndMessage)
     otherAddress.otherAddressAnswer = 3;  // the first read is answered for the next address
     StartSimulator(otherAddress);
     EXPECT_EQ(Run({"read", "--port", "COM4", "--range", "10-11", file.string()}), 11);
-    EXPECT_EQ(err_.str(),
-              "Device answered another request\nThe answer in the read of 0x10 was the answer to another "
-              "request.\n");
+    EXPECT_EQ(FirstLine(err_.str()), "Device answered another request");
     EXPECT_FALSE(fs::exists(file));
 }
 
@@ -423,7 +421,6 @@ TEST_F(ProbexCli, UsageErrorsExit64WithoutTouchingTheDevice)
         {{"check", "--port", "COM4", "x.bin"}, "check takes no FILE"},
         {{"diff", "x.bin"}, "diff needs exactly two files, FILE1 and FILE2"},
         {{"diff", "--port", "COM4", "x.bin", "y.bin"}, "diff takes no options"},
-        {{"diff", "--range", "10-1F", "x.bin", "y.bin"}, "diff takes no options"},
         {{}, "no command"},
     };
     for (const Case& c : cases) {
@@ -436,26 +433,10 @@ TEST_F(ProbexCli, UsageErrorsExit64WithoutTouchingTheDevice)
 TEST_F(ProbexCli, HelpDescribesEveryCommandOptionAndStatus)
 {
     EXPECT_EQ(Run({"--help"}), 0);
-    for (const char* part : {"probex-cli id",
-                             "probex-cli read",
-                             "probex-cli write",
-                             "probex-cli ports",
-                             "probex-cli check",
-                             "--port",
-                             "--timeout",
-                             "--frames",
-                             "--byte-gap",
-                             "--last",
-                             "--range",
-                             "--trace",
-                             "--wake",
-                             "Wrong",
-                             "64",
-                             "65",
-                             "Receive check sum error",
-                             "probex-cli backups",
-                             "--no-backup",
-                             "probex-cli diff"})
+    for (const std::string command : {"id", "read", "write", "ports", "check", "backups", "diff"})
+        EXPECT_NE(out_.str().find("probex-cli " + command), std::string::npos) << command;
+    for (const char* part : {"--port", "--timeout", "--frames", "--byte-gap", "--last", "--range", "--trace",
+                             "--wake", "--no-backup", "Wrong", "64", "65", "Receive check sum error"})
         EXPECT_NE(out_.str().find(part), std::string::npos) << part;
     // Each exit status stands beside the window application's text for it.
     for (const std::uint16_t result :
@@ -492,17 +473,14 @@ std::string CommandOutput(const std::string& command)
 // The locale chooses the language of what the program says, not its exit status.
 TEST(ProbexCliProgram, SpeaksRussianUnderARussianLocale)
 {
-    const std::string program = PROBEX_CLI_PATH;
-    const std::string message = "no command given";
-    for (const auto& [locale, english] :
-         {std::pair{"LANG=ru_RU.UTF-8", false}, std::pair{"LC_ALL=C LANGUAGE=ru", true},
-          std::pair{"LANG=de_DE.UTF-8", true}}) {
-        const std::string command =
-            "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES " + std::string(locale) + " " + program;
-        const std::string said = CommandOutput(command + " 2>&1");
-        EXPECT_EQ(said.find(message) != std::string::npos, english) << locale << ": " << said;
-        EXPECT_EQ(WEXITSTATUS(std::system((command + " 2>/dev/null").c_str())), 64) << locale;
-    }
+    const std::string command =
+        "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=ru_RU.UTF-8 " + std::string(PROBEX_CLI_PATH);
+    const std::string said = CommandOutput(command + " 2>&1");
+    EXPECT_EQ(said.find("no command given"), std::string::npos) << said;
+    EXPECT_NE(said.find(*res::CatalogText("ru", res::LoadUntranslatedString(res::IDS_CLI_NO_COMMAND))),
+              std::string::npos)
+        << said;
+    EXPECT_EQ(WEXITSTATUS(std::system((command + " 2>/dev/null").c_str())), 64);
 }
 
 // The program through a shell: descriptors closed at start stay taken, so the port never becomes

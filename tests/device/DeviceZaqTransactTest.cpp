@@ -308,34 +308,22 @@ TEST_F(EngineTransact, NegativeAnswerIsARefusalCarryingTheReasonInBothForms)
     EXPECT_EQ(engine_.Transact(), device::ResultOk);
 }
 
-// The read of 0x10, which takes its value from the fifth data byte.
-TEST_F(EngineTransact, APositiveAnswerMustBeThisRequestsAndCarryTheDataItNeeds)
+// The read of 0x10, which takes its value from the fifth data byte. An answer to another request is
+// EngineLinkFaults' case, a refusal NegativeAnswerIsARefusal's.
+TEST_F(EngineTransact, APositiveAnswerMustCarryTheDataItNeeds)
 {
-    struct Case {
-        const char* name;
-        Bytes answer;
-        device::DeviceResult result;
-    };
-    const Case cases[] = {
-        {"the read's answer", {0x85, 0xF3, 0x21, 0x63, 0x00, 0x81, 0x10, 0x5A}, device::ResultOk},
-        {"the same in the long form",
-         {0x80, 0xF3, 0x21, 0x05, 0x63, 0x00, 0x81, 0x10, 0x5A},
-         device::ResultOk},
-        // The value's place would hold the byte an earlier answer left there.
-        {"one data byte short", {0x84, 0xF3, 0x21, 0x63, 0x00, 0x81, 0x10}, device::ResultShortAnswer},
-        {"no data at all", {0xC0, 0xF3, 0x21}, device::ResultShortAnswer},
-        {"the read of the next address",
-         {0x85, 0xF3, 0x21, 0x63, 0x00, 0x81, 0x11, 0x5A},
-         device::ResultUnexpectedAnswer},
-        {"a refusal", {0x83, 0xF3, 0x21, 0x7F, 0x23, 0x31}, device::ResultRefused},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const Bytes read = {0x84, 0x21, 0xF3, 0x23, 0x00, 0x81, 0x10};
+    const Bytes read = {0x84, 0x21, 0xF3, 0x23, 0x00, 0x81, 0x10};
+    for (const auto& [answer, result] : {
+             std::pair{Bytes{0x85, 0xF3, 0x21, 0x63, 0x00, 0x81, 0x10, 0x5A}, device::ResultOk},
+             // The value's place would hold the byte an earlier answer left there.
+             std::pair{Bytes{0x84, 0xF3, 0x21, 0x63, 0x00, 0x81, 0x10}, device::ResultShortAnswer},
+             std::pair{Bytes{0xC0, 0xF3, 0x21}, device::ResultShortAnswer},
+         }) {
+        SCOPED_TRACE(answer.size());
         std::copy(read.begin(), read.end(), engine_.request);
         engine_.sent.clear();
-        engine_.Answer(WithChecksum(c.answer));
-        EXPECT_EQ(engine_.Transact(device::zaq::kReadValueData + 1), c.result);
+        engine_.Answer(WithChecksum(answer));
+        EXPECT_EQ(engine_.Transact(device::zaq::kReadValueData + 1), result);
     }
 }
 

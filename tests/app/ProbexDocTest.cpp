@@ -296,7 +296,6 @@ TEST_F(ProbexDocument, SaveAsProposesDumpBinOrTheDevicesId)
         return QFileInfo(prompts_.prompts.back().proposedName).fileName();
     };
     EXPECT_EQ(proposed(), "dump.bin");
-    EXPECT_EQ(prompts_.prompts.back().filter, "Dumps (*.bin);;All Files (*.*)");
 
     prompts_.QueueAnswer(MessageAnswer::Yes);
     document_->ReadRange(kPort, kTimeoutMs, 0, 0);

@@ -211,12 +211,6 @@ TEST_F(BackupFiles, APlantedLinkTakesNoBackupOutOfTheTreeAndNothingThereIsRemove
     const operation::StoredBackup refused = Store(0x33, start_);
     EXPECT_EQ(refused.path, "");
     EXPECT_EQ(refused.error, DeviceFolder().string() + ": a symbolic link, which is not followed");
-
-    fs::remove(DeviceFolder());
-    fs::remove(root_.Path());
-    fs::create_directory_symlink(elsewhere, root_.Path());
-    EXPECT_NE(Store(0x33, start_).error, "");
-    EXPECT_TRUE(operation::ListBackups(root_).empty());
     EXPECT_EQ(std::distance(fs::directory_iterator(elsewhere), fs::directory_iterator()), 60);
 }
 

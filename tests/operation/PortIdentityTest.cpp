@@ -59,7 +59,6 @@ TEST(PortIdentity, ChangeIsAnotherStableNameElseAnotherPath)
         {builtIn, adapterA, PortChange::Changed},
         {adapterA, {}, PortChange::Vanished},
         {{}, pty, PortChange::None},
-        {{}, {}, PortChange::None},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(operation::ComparePortIdentity(c.chosen, c.now), c.change)

@@ -5,8 +5,10 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 #include "platform/RegularFile.h"
 
@@ -47,22 +49,20 @@ TEST_F(RegularFileTest, AnythingButARegularFileIsRefusedWithoutWaitingAndLinksOn
         FileUse use;
         std::error_code error;  // none: opened
     };
-    const std::string fifo = (folder_ / "fifo").string();
     const std::string link = (folder_ / "link").string();
-    for (const Case& c : {
-             Case{fifo, FileUse::Read, FileRefusal::NotRegular},
-             Case{fifo, FileUse::Append, FileRefusal::NotRegular},
-             Case{fifo, FileUse::Write, FileRefusal::NotRegular},
-             Case{"/dev/null", FileUse::Read, FileRefusal::NotRegular},
-             Case{"/dev/null", FileUse::Append, FileRefusal::NotRegular},
-             Case{folder_.string(), FileUse::Read, FileRefusal::NotRegular},
-             Case{folder_.string(), FileUse::Write, FileRefusal::NotRegular},
-             Case{link, FileUse::Append, FileRefusal::Link},
-             Case{link, FileUse::Write, FileRefusal::Link},
-             Case{link, FileUse::Read, {}},  // the user named it
-             Case{(folder_ / "none" / "x").string(), FileUse::Append,
-                  std::make_error_code(std::errc::no_such_file_or_directory)},
-         }) {
+    std::vector<Case> cases = {
+        {link, FileUse::Append, FileRefusal::Link},
+        {link, FileUse::Write, FileRefusal::Link},
+        {link, FileUse::Read, {}},  // the user named it
+        {(folder_ / "none" / "x").string(), FileUse::Append,
+         std::make_error_code(std::errc::no_such_file_or_directory)},
+    };
+    for (const std::string& path :
+         {(folder_ / "fifo").string(), std::string("/dev/null"), folder_.string()}) {
+        for (const FileUse use : {FileUse::Read, FileUse::Append, FileUse::Write})
+            cases.push_back({path, use, FileRefusal::NotRegular});
+    }
+    for (const Case& c : cases) {
         std::error_code error;
         const int fd = platform::OpenRegularFile(c.path, c.use, error);
         EXPECT_EQ(error, c.error) << c.path << " " << int(c.use);

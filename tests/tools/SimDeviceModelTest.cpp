@@ -61,11 +61,11 @@ protected:
     }
 
     // Feeds a whole frame, checksum included; returns the answer it completed, if any.
-    Bytes Send(const Bytes& frame)
+    Bytes Send(const Bytes& frame, const LineSettings& line = FrameLine())
     {
         Bytes answer;
         for (std::uint8_t byte : frame) {
-            Bytes out = Feed(byte, FrameLine());
+            Bytes out = Feed(byte, line);
             if (!out.empty())
                 answer = out;
         }
@@ -73,11 +73,11 @@ protected:
     }
 
     // Two pulses and the quiet times a correct wake-up leaves.
-    void WakeUp()
+    void WakeUp(const LineSettings& line = PulseLine())
     {
-        Feed(0x00, PulseLine());
+        Feed(0x00, line);
         now_ += 615ms;
-        Feed(0x00, PulseLine());
+        Feed(0x00, line);
         now_ += 255ms;
     }
 
@@ -165,35 +165,20 @@ TEST_F(SimDeviceModel, AnyLineFormatTakesPulsesAndFramesByPlaceNotFormat)
 {
     LineSettings standard;
     standard.baud = 9600;
-    auto wakeAt = [&](const LineSettings& line) {
-        Feed(0x00, line);
-        now_ += 615ms;
-        Feed(0x00, line);
-        now_ += 255ms;
-    };
-    auto sendAt = [&](const Bytes& frame, const LineSettings& line) {
-        Bytes answer;
-        for (std::uint8_t byte : frame) {
-            Bytes out = Feed(byte, line);
-            if (!out.empty())
-                answer = out;
-        }
-        return answer;
-    };
     eeprom_.Put(0x00, 0x5A);
     for (bool any : {false, true}) {
         options_.anyLineFormat = any;
-        wakeAt(standard);
-        EXPECT_EQ(sendAt(kStartFrame, standard).empty(), !any) << any;
+        WakeUp(standard);
+        EXPECT_EQ(Send(kStartFrame, standard).empty(), !any) << any;
     }
     // Awake: the zeros inside a read of address 0 are data, not pulses.
-    const Bytes answer = sendAt(ReadFrame(0x00), standard);
+    const Bytes answer = Send(ReadFrame(0x00), standard);
     ASSERT_EQ(answer.size(), 9u);
     EXPECT_EQ(answer[7], 0x5A);
     // A zero where a frame would start begins a new wake-up.
-    wakeAt(standard);
+    WakeUp(standard);
     EXPECT_TRUE(HasNote("a new wake-up while awake"));
-    EXPECT_FALSE(sendAt(kStartFrame, standard).empty());
+    EXPECT_FALSE(Send(kStartFrame, standard).empty());
 }
 
 TEST_F(SimDeviceModel, IgnoresRequestsBeforeTheConnectionStartAndBadChecksums)

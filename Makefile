@@ -159,9 +159,10 @@ format-check: deps
 	$(CXX_SOURCES) | xargs -0 clang-format --dry-run --Werror
 
 # Fixed-width integers spelled std::uint32_t, then clang-tidy, by .clang-tidy's rules, over every
-# C++ source git knows and the project headers they include; any finding fails. It needs only a
-# configured build folder's compile commands, which are Linux ones: the Windows sources (the
-# windows/ folders) are left out, as they compile only with the Windows headers.
+# C++ source git knows and the project headers they include; any finding fails. It needs a
+# configured build folder's compile commands and the one generated source (the text catalog's
+# data), nothing compiled. Those commands are Linux ones: the Windows sources (the windows/
+# folders) are left out, as they compile only with the Windows headers.
 BARE_INTEGER := (^|[^:[:alnum:]_])u?int(8|16|32|64|ptr|max)_t\b
 
 lint: SHELL := /bin/bash
@@ -169,6 +170,7 @@ lint: .SHELLFLAGS := -o pipefail -c
 lint: deps
 	@! git grep -nE '$(BARE_INTEGER)' -- '*.cpp' '*.h' || { echo 'Write std::uint32_t and friends.'; exit 1; }
 	cmake -S . -B $(BUILD) -DPROBEX_WERROR=$(PROBEX_WERROR) >/dev/null
+	cmake --build $(BUILD) --target probex_catalog_data >/dev/null
 	git ls-files -z '*.cpp' ':!:*/windows/*' | xargs -0 -P$(JOBS) -n1 clang-tidy -p $(BUILD) --quiet 2>&1 \
 	  | sed '/^[0-9]* warnings\? generated\.$$/d'
 

@@ -22,11 +22,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     std::string error;
     if (probexcli::ParseCliOptions(args, options, error)) {
         // What the parser accepts is what the runner relies on.
-        // Listing the ports, or the backups without a port, needs no device.
-        const bool listsOnly = options.command == probexcli::Command::Ports ||
-                               (options.command == probexcli::Command::Backups && options.port.empty());
+        // Listing the ports, or the backups without a port, and comparing two files need no device.
+        const bool needsNoDevice = options.command == probexcli::Command::Ports ||
+                                   options.command == probexcli::Command::Diff ||
+                                   (options.command == probexcli::Command::Backups && options.port.empty());
         const bool talksToDevice = options.command != probexcli::Command::Help &&
-                                   options.command != probexcli::Command::Version && !listsOnly;
+                                   options.command != probexcli::Command::Version && !needsNoDevice;
+        if (options.command == probexcli::Command::Diff && !options.port.empty())
+            __builtin_trap();  // two files and nothing else
         if (talksToDevice && (options.port.empty() || options.first > options.last || options.last > 0xFF ||
                               options.timeoutSeconds < 1 || options.timeoutSeconds > 30))
             __builtin_trap();

@@ -33,6 +33,18 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "windows-e2e: $*" >&2; exit 1; }
 
+# The virtual display comes before any Wine process. Wine's desktop process, started with the
+# first program of a Wine server, draws every window of that server on the display it was
+# started with: started without one (by the command-line runs), it would keep probex.exe's
+# window off the screen, for good.
+# Xvfb takes a free display number itself and names it once it accepts clients: a number of our
+# own choosing could be another run's display.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb gave no display"
+export DISPLAY=:$(head -n1 "$work/display")
+
 # Every run starts from the same image and from a program that has never run (no settings).
 "$root/scripts/make-demo-image.sh" "$work/eeprom.bin"
 cp "$work/eeprom.bin" "$work/original.bin"
@@ -75,22 +87,13 @@ expect_status 8 compare --port COM1 original.bin
 grep -q '3 bytes differ: 40, 41, 42' cli.out cli.err || fail "compare said: $(cat cli.out cli.err)"
 echo "probex-cli.exe compare: equal to the written dump, 3 bytes differ from the original"
 
-# The window, in a virtual display.
-# Xvfb takes a free display number itself and names it once it accepts clients: a number of our
-# own choosing could be another run's display.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb gave no display"
-export DISPLAY=:$(head -n1 "$work/display")
-
+# The window.
 own "$dist/probex.exe" >"$work/probex.out" 2>&1 &
 probex_pid=$!
-# The wait ends when the window is up or the program has ended. Wine's first window in a new
-# display brings its desktop up first, which takes minutes on a busy machine: the bound is only
-# there so that a program hung before its window fails the run instead of holding it.
+# The wait ends when the window is up or the program has ended; the bound only keeps a program
+# hung before its window from holding the run.
 shown='' started=$SECONDS
-while [ $((SECONDS - started)) -lt 600 ]; do
+while [ $((SECONDS - started)) -lt 300 ]; do
     if xwininfo -root -tree 2>/dev/null | grep -q '"Probex'; then
         shown=yes
         break

@@ -98,52 +98,36 @@ TEST_F(Win32SerialPair, EveryByteValueCrossesBothWays)
     }
 }
 
-TEST_F(Win32SerialPair, APendingReadCompletesThroughItsRecordWhenBytesCome)
+// A pending read ends through its record: with the bytes when they come, aborted when cancelled
+// (once CancelIo returns the record is final).
+TEST_F(Win32SerialPair, APendingReadEndsThroughItsRecordOnBytesOrCancellation)
 {
-    Event done(true, false);
-    Overlapped record;
-    record.event = &done;
-    std::uint8_t buffer[3] = {};
-    std::uint32_t count = 0;
-    ASSERT_TRUE(SetReadTimeout(far_, 20'000));
-    ASSERT_FALSE(backend_.ReadFile(far_, buffer, sizeof buffer, count, &record));
-    ASSERT_EQ(GetLastError(), kErrorIoPending);
-    EXPECT_FALSE(backend_.GetOverlappedResult(far_, record, count, false));
-    EXPECT_EQ(GetLastError(), kErrorIoIncomplete);
-
-    const std::uint8_t sent[3] = {0x55, 0xAA, 0x0D};
-    std::uint32_t written = 0;
-    ASSERT_TRUE(backend_.WriteFile(near_, sent, sizeof sent, written, nullptr));
-    ASSERT_EQ(done.Wait(20'000), WaitResult::Signalled);
-    ASSERT_TRUE(backend_.GetOverlappedResult(far_, record, count, true));
-    ASSERT_EQ(count, 3u);
-    EXPECT_EQ(std::vector<std::uint8_t>(buffer, buffer + 3), std::vector<std::uint8_t>(sent, sent + 3));
-}
-
-TEST_F(Win32SerialPair, CancellingAPendingReadSignalsItsRecordAborted)
-{
-    Event done(true, false);
-    Overlapped record;
-    record.event = &done;
-    std::uint8_t buffer[1];
-    std::uint32_t count = 0;
-    ASSERT_TRUE(SetReadTimeout(far_, 0));  // no time-out: only a byte or a cancellation ends it
-    ASSERT_FALSE(backend_.ReadFile(far_, buffer, 1, count, &record));
-    ASSERT_EQ(GetLastError(), kErrorIoPending);
-    ASSERT_TRUE(backend_.CancelIo(far_));
-    // Once CancelIo returns the record is final.
-    EXPECT_TRUE(done.IsSet());
-    EXPECT_FALSE(backend_.GetOverlappedResult(far_, record, count, false));
-    EXPECT_EQ(GetLastError(), kErrorOperationAborted);
-}
-
-TEST_F(Win32SerialPair, AReadWithNothingComingEndsAtItsTimeoutEmpty)
-{
-    ASSERT_TRUE(SetReadTimeout(far_, 100));
-    std::uint8_t buffer[8];
-    std::uint32_t count = 99;
-    EXPECT_TRUE(backend_.ReadFile(far_, buffer, sizeof buffer, count, nullptr));
-    EXPECT_EQ(count, 0u);
+    for (const bool cancel : {false, true}) {
+        Event done(true, false);
+        Overlapped record;
+        record.event = &done;
+        std::uint8_t buffer[3] = {};
+        std::uint32_t count = 0;
+        ASSERT_TRUE(SetReadTimeout(far_, cancel ? 0 : 20'000));  // 0: only bytes or a cancellation end it
+        ASSERT_FALSE(backend_.ReadFile(far_, buffer, sizeof buffer, count, &record));
+        ASSERT_EQ(GetLastError(), kErrorIoPending);
+        EXPECT_FALSE(backend_.GetOverlappedResult(far_, record, count, false));
+        EXPECT_EQ(GetLastError(), kErrorIoIncomplete);
+        if (cancel) {
+            ASSERT_TRUE(backend_.CancelIo(far_));
+            EXPECT_TRUE(done.IsSet());
+            EXPECT_FALSE(backend_.GetOverlappedResult(far_, record, count, false));
+            EXPECT_EQ(GetLastError(), kErrorOperationAborted);
+            continue;
+        }
+        const std::uint8_t sent[3] = {0x55, 0xAA, 0x0D};
+        std::uint32_t written = 0;
+        ASSERT_TRUE(backend_.WriteFile(near_, sent, sizeof sent, written, nullptr));
+        ASSERT_EQ(done.Wait(20'000), WaitResult::Signalled);
+        ASSERT_TRUE(backend_.GetOverlappedResult(far_, record, count, true));
+        ASSERT_EQ(count, 3u);
+        EXPECT_EQ(std::vector<std::uint8_t>(buffer, buffer + 3), std::vector<std::uint8_t>(sent, sent + 3));
+    }
 }
 
 TEST_F(Win32SerialPair, TheSystemsDefaultConfigurationIsFoundByEitherName)
@@ -162,8 +146,16 @@ TEST_F(Win32SerialPair, TheSystemsDefaultConfigurationIsFoundByEitherName)
     EXPECT_EQ(small, kCommConfigSize);
 }
 
-TEST_F(Win32SerialPair, WaitForInputEndsOnBytesDeadlineAndStop)
+TEST_F(Win32SerialPair, ReadsAndWaitsEndOnBytesDeadlineAndStop)
 {
+    // A read with nothing coming ends at its time-out, empty.
+    ASSERT_TRUE(SetReadTimeout(far_, 100));
+    std::uint8_t buffer[8];
+    std::uint32_t count = 99;
+    EXPECT_TRUE(backend_.ReadFile(far_, buffer, sizeof buffer, count, nullptr));
+    EXPECT_EQ(count, 0u);
+    ASSERT_TRUE(SetReadTimeout(far_, 2000));
+
     StopSignal stop;
     EXPECT_EQ(backend_.WaitForInput(far_, Clock::now() + std::chrono::milliseconds(100), stop.Fd()),
               kErrorTimeout);
